@@ -1,0 +1,44 @@
+#include "common/Unicode.h"
+
+#include <unicode/normalizer2.h>
+#include <unicode/utf8.h>
+
+namespace Unicode {
+
+icu::UnicodeString toIcu(const QString &string)
+{
+    return icu::UnicodeString(reinterpret_cast<const UChar *>(string.utf16()),
+                              static_cast<int32_t>(string.size()));
+}
+
+QString fromIcu(const icu::UnicodeString &string)
+{
+    return QString(reinterpret_cast<const QChar *>(string.getBuffer()), string.length());
+}
+
+QString nfc(const QString &string)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2 *normalizer = icu::Normalizer2::getNFCInstance(status);
+    if (U_FAILURE(status)) return string;
+    const icu::UnicodeString source = toIcu(string);
+    if (normalizer->isNormalized(source, status) && U_SUCCESS(status)) return string;
+    status = U_ZERO_ERROR;
+    const icu::UnicodeString normalized = normalizer->normalize(source, status);
+    return U_SUCCESS(status) ? fromIcu(normalized) : string;
+}
+
+bool isValidUtf8(const QByteArray &bytes)
+{
+    const auto *data = reinterpret_cast<const uint8_t *>(bytes.constData());
+    const int32_t length = static_cast<int32_t>(bytes.size());
+    int32_t offset = 0;
+    while (offset < length) {
+        UChar32 c;
+        U8_NEXT(data, offset, length, c);
+        if (c < 0) return false;
+    }
+    return true;
+}
+
+}  // namespace Unicode
