@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Torvane and runs it. Until the window exists, this shows
+# `torvane-cli preview` on a small sample folder with a sample configuration.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$(nproc)" --target torvane-cli
+
+demo=$(mktemp -d "${TMPDIR:-/tmp}/torvane-demo-XXXXXX")
+trap 'rm -rf "$demo"' EXIT
+mkdir -p "$demo/Holiday"
+for name in "IMG_0012.JPG" "IMG_0047.JPG" "notes.txt" "Summer Trip.jpeg"; do
+  : > "$demo/Holiday/$name"
+done
+
+# A configuration file: an XML property list holding an array of steps.
+cat > "$demo/sample.tva" <<'PLIST'
+<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
+<plist version="1.0">
+<array>
+  <dict>
+    <key>Task</key><integer>0</integer>
+    <key>Rename: Find/Replace: Target</key><array><string>IMG_</string></array>
+    <key>Rename: Find/Replace: Replacement</key><array><string>Photo </string></array>
+  </dict>
+  <dict>
+    <key>Task</key><integer>2</integer>
+    <key>Rename: Change Case: Name</key><integer>0</integer>
+    <key>Rename: Change Case: Extension</key><integer>2</integer>
+  </dict>
+</array>
+</plist>
+PLIST
+
+echo "Sample folder: $demo/Holiday"
+echo "Steps: 1) replace \"IMG_\" with \"Photo \"  2) lower-case the extension"
+echo
+build/src/cli/torvane-cli preview --steps "$demo/sample.tva" "$demo"/Holiday/*
+echo
+cat <<'TEXT'
+Each line shows the light, the current name and, after the arrow, the new name:
+  green   the item will be renamed to the new name
+  yellow  it will be renamed, but the name had to be cleaned (see the warning)
+  red     it will not be renamed: the new name is unusable (see the error)
+  grey    the name does not change
+Nothing on disk was changed: preview only computes names.
+TEXT
