@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+// An alert or question shown to the user. The first button is the default one.
+struct ZKAlert {
+    enum class Style { Warning, Informational, Critical };
+
+    QString messageText;
+    QString informativeText;
+    QStringList buttons;
+    // Title of a suppression check box ("Do not ask again"); none when empty.
+    QString suppressionButtonTitle;
+    Style style = Style::Warning;
+};
+
+// The user's answer: the index of the button pressed, and the suppression box's state.
+struct ZKAlertAnswer {
+    int button = 0;
+    bool suppressed = false;
+};
+
+// The modifier keys held at the moment (Shift adds to the list, Option changes menu items).
+struct ZKModifierKeys {
+    bool shift = false;
+    bool option = false;
+};
+
+// What the rename button shows: a title, or a progress display while a scan or run goes on.
+struct ZKRenameButtonState {
+    QString title;
+    bool enabled = false;
+    bool showsProgress = false;
+    bool indeterminate = true;
+    double progress = 0.0;  // 0..1 when determinate
+    int tag = 0;
+};
+
+// One kind of data offered by a pasteboard: its type and its content.
+struct ZKPasteboardItem {
+    enum class Type { FileNames, Urls, PlainText };
+    Type type;
+    QVariant data;  // QStringList for file names and URLs, QString for plain text
+};
+
+// Every moment where the controller core needs the user: alerts, questions, progress, the stop
+// check, beeps, notifications, the modifier keys and the pasteboard. The window implements it
+// with real dialogs, the command line with terminal choices, the tests with scripted answers.
+class ZKUserInteraction {
+public:
+    virtual ~ZKUserInteraction() = default;
+
+    // A modal alert; answers the button pressed.
+    virtual ZKAlertAnswer runAlert(const ZKAlert &alert) = 0;
+    // An alert shown once the current work is done, without waiting for the answer.
+    virtual void showAlertLater(const ZKAlert &alert) = 0;
+
+    // Whether the user asked to stop since the last call (Escape, or a click on the rename
+    // button); the request is consumed. Long loops poll this at a throttled rate.
+    virtual bool stopRequested() = 0;
+
+    virtual void setRenameButtonState(const ZKRenameButtonState &state) = 0;
+    // The list's rows, filter message or options changed and should be redrawn.
+    virtual void fileListChanged() = 0;
+
+    virtual void beep() = 0;
+    virtual ZKModifierKeys modifierKeys() = 0;
+
+    // The general pasteboard's contents, in the order of preference of its types.
+    virtual QList<ZKPasteboardItem> pasteboardItems() = 0;
+    // Writes file names, URLs and text to the general pasteboard.
+    virtual void writeToPasteboard(const QStringList &paths, const QStringList &urls,
+                                   const QString &text) = 0;
+
+    // Asks for files and folders to list ("Populate"); empty when cancelled.
+    virtual QStringList runOpenPanel(bool resolveAliases) = 0;
+
+    // A desktop notification (logged where the desktop has no notification service).
+    virtual void postNotification(const QString &title, const QString &text) = 0;
+};
