@@ -1,0 +1,21 @@
+#include "files/NameValidation.h"
+
+#include "common/Unicode.h"
+#include "common/UserDefaults.h"
+
+namespace NameValidation {
+
+QString errorForName(const QString &name) {
+    if (name.isEmpty()) return kNilError;
+    if (name.startsWith(u'.') &&
+        !UserDefaults::standardUserDefaults().boolForKey(kAllowDotPrefixKey)) {
+        return kInvisibleError;
+    }
+    return QString();
+}
+
+QString errorForNativeName(const QByteArray &nativeName) {
+    return Unicode::isValidUtf8(nativeName) ? QString() : kInvalidUtf8Error;
+}
+
+}  // namespace NameValidation

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Whether a name may be given to a file, and whether a name found on disk can be renamed.
+namespace NameValidation {
+
+inline const QString kNilError = QStringLiteral("Resulting filename is nil");
+inline const QString kInvisibleError =
+    QStringLiteral("Resulting filename would make the file invisible");
+inline const QString kInvalidUtf8Error = QStringLiteral("Filename is not valid UTF-8");
+
+// The user default that lets new names start with ".".
+inline const QString kAllowDotPrefixKey = QStringLiteral("Allow Dot Prefix");
+
+// The error of a new name, "" when it is valid: an empty name is nil, and a name starting
+// with "." would hide the file unless the user default "Allow Dot Prefix" is on.
+QString errorForName(const QString &name);
+
+// The error of a name as stored on disk (bytes), "" when it is valid: a name that is not
+// well-formed UTF-8 cannot be shown or computed with faithfully, so it is never renamed.
+QString errorForNativeName(const QByteArray &nativeName);
+
+}  // namespace NameValidation

@@ -1,0 +1,23 @@
+#include "files/ZKRenameNameRelevance.h"
+
+#include "files/NameValidation.h"
+#include "files/ZKFileRepresentation.h"
+
+ZKRenameNameRelevance::ZKRenameNameRelevance(const ZKFileRepresentation &fileRepresentation) {
+    const QString diskNameError = fileRepresentation.nameError();
+    if (!diskNameError.isEmpty()) {
+        error_ = diskNameError;
+        errorIsFinal_ = true;
+        return;
+    }
+    if (!fileRepresentation.hasRenameName()) return;
+    error_ = NameValidation::errorForName(fileRepresentation.renameName());
+    if (!error_.isEmpty()) return;
+    relevant_ = fileRepresentation.renameName() != fileRepresentation.name();
+}
+
+void ZKRenameNameRelevance::setError(const QString &error) {
+    if (error.isEmpty() || errorIsFinal_) return;
+    error_ = error;
+    relevant_ = false;
+}
