@@ -3,6 +3,11 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <memory>
+#include <optional>
+
+class ZKFileRepresentation;
+using ZKFileRepresentationPtr = std::shared_ptr<ZKFileRepresentation>;
 
 // An alert or question shown to the user. The first button is the default one.
 struct ZKAlert {
@@ -79,4 +84,24 @@ public:
 
     // A desktop notification (logged where the desktop has no notification service).
     virtual void postNotification(const QString &title, const QString &text) = 0;
+
+    // The records of the selected rows, in row order; empty while rows cannot be selected.
+    virtual QList<ZKFileRepresentationPtr> selectedFileRepresentations() { return {}; }
+    // Selects the displayed rows of these records (by identity); none found: no selection.
+    virtual void selectFileRepresentations(const QList<ZKFileRepresentationPtr> &records) {}
+    // The rows' contents changed (new names, lights) but not which rows there are.
+    virtual void fileListNeedsDisplay() { fileListChanged(); }
+
+    // The step list changed in a way that needs the step views laid out again.
+    virtual void renamerLayoutChanged() {}
+    // The selection of steps changed (it decides the interim display); with focusStepArea the
+    // step area should also take the keyboard focus.
+    virtual void renamerSelectionChanged(bool focusStepArea) {}
+
+    // Asks for the text an Advanced "prompt" needs, showing the question; none when no
+    // dialog can be shown.
+    virtual std::optional<QString> promptForParameter(const QString &question)
+    {
+        return std::nullopt;
+    }
 };
