@@ -1,0 +1,81 @@
+#include "common/LocalizedCompare.h"
+
+#include <QLocale>
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+
+#include <memory>
+
+#include "common/Unicode.h"
+
+namespace LocalizedCompare {
+
+namespace {
+
+icu::Locale userLocale()
+{
+    const QString name = QLocale::system().name();
+    // "C" and "POSIX" name no language; ICU would guess one from the environment instead.
+    if (name.isEmpty() || name == u"C" || name == u"POSIX") return icu::Locale::getRoot();
+    const icu::Locale locale(name.toLatin1().constData());
+    return locale.isBogus() ? icu::Locale::getRoot() : locale;
+}
+
+std::unique_ptr<icu::Collator> makeCollator(const icu::Locale &locale)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(locale, status));
+    if (U_FAILURE(status)) return nullptr;
+    // Secondary strength ignores letter case but keeps accents apart.
+    collator->setStrength(icu::Collator::SECONDARY);
+    collator->setAttribute(UCOL_NUMERIC_COLLATION, UCOL_ON, status);
+    return U_SUCCESS(status) ? std::move(collator) : nullptr;
+}
+
+// Built once; every thread works on its own clone, since a collator keeps per-call state.
+const icu::Collator *prototype()
+{
+    static const std::unique_ptr<icu::Collator> collator = [] {
+        std::unique_ptr<icu::Collator> made = makeCollator(userLocale());
+        return made ? std::move(made) : makeCollator(icu::Locale::getRoot());
+    }();
+    return collator.get();
+}
+
+icu::Collator *collator()
+{
+    thread_local const std::unique_ptr<icu::Collator> clone(
+        prototype() ? prototype()->clone() : nullptr);
+    return clone.get();
+}
+
+}  // namespace
+
+int compare(const QString &a, const QString &b)
+{
+    icu::Collator *c = collator();
+    if (!c) return a.compare(b, Qt::CaseInsensitive);
+    UErrorCode status = U_ZERO_ERROR;
+    const UCollationResult result = c->compare(Unicode::toIcu(a), Unicode::toIcu(b), status);
+    if (U_FAILURE(status)) return a.compare(b, Qt::CaseInsensitive);
+    return static_cast<int>(result);
+}
+
+QByteArray sortKey(const QString &string)
+{
+    icu::Collator *c = collator();
+    if (!c) return string.toCaseFolded().toUtf8();
+    const icu::UnicodeString source = Unicode::toIcu(string);
+    QByteArray key(qMax<qsizetype>(32, string.size() * 4), Qt::Uninitialized);
+    int32_t length = c->getSortKey(source, reinterpret_cast<uint8_t *>(key.data()),
+                                   static_cast<int32_t>(key.size()));
+    if (length > key.size()) {
+        key.resize(length);
+        length = c->getSortKey(source, reinterpret_cast<uint8_t *>(key.data()), length);
+    }
+    // The length counts the terminating zero byte, which adds nothing to the order.
+    key.resize(qMax(0, length - 1));
+    return key;
+}
+
+}  // namespace LocalizedCompare
