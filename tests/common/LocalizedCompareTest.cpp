@@ -72,8 +72,8 @@ TEST(LocalizedCompareTest, ThreadsGetConsistentAnswers)
         threads.emplace_back([&results, i] {
             int failures = 0;
             for (int n = 0; n < 500; ++n) {
-                const QString a = QStringLiteral("file%1").arg(n);
-                const QString b = QStringLiteral("FILE%1").arg(n + 1);
+                const QString a = QStringLiteral("photo%1").arg(n);
+                const QString b = QStringLiteral("PHOTO%1").arg(n + 1);
                 if (LocalizedCompare::compare(a, b) >= 0) ++failures;
                 if (!(LocalizedCompare::sortKey(a) < LocalizedCompare::sortKey(b))) ++failures;
             }
