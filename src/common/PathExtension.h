@@ -4,7 +4,8 @@
 
 // The path-extension rule: the extension of a name is the text after the last "." of its
 // last path component, unless that dot is the component's first character. An alphanumeric
-// extension is non-empty and made of Unicode letters, marks and numbers only.
+// extension is non-empty and made of Unicode letters, marks and numbers only. Only the
+// text after the last "/" is searched, so a name that ends in "/" has no extension.
 namespace PathExtension {
 
 // Last path component ("/a/b.txt" -> "b.txt"; a trailing slash is ignored).
