@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QByteArray>
 
 // The total size of the non-folder items inside an open folder, at any depth, without
 // following symbolic links and without entering kernel file systems such as /proc.
