@@ -1,0 +1,56 @@
+#include "engine/RegexReplacement.h"
+
+#include <memory>
+
+#include "common/Unicode.h"
+
+namespace RegexReplacement {
+
+namespace {
+
+// The template expanded for the matcher's current match. appendReplacement first copies the
+// subject text since the previous match (gap code units), which is cut off again here.
+icu::UnicodeString expansion(icu::RegexMatcher &matcher, const icu::UnicodeString &replacement,
+                             int32_t gap) {
+    icu::UnicodeString expanded;
+    UErrorCode status = U_ZERO_ERROR;
+    matcher.appendReplacement(expanded, replacement, status);
+    if (U_FAILURE(status)) return icu::UnicodeString();
+    return expanded.tempSubString(gap);
+}
+
+}  // namespace
+
+QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
+                       const QString &replacementTemplate) {
+    const icu::UnicodeString input = Unicode::toIcu(subject);
+    const icu::UnicodeString replacement = Unicode::toIcu(replacementTemplate);
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::RegexMatcher> matcher(pattern.matcher(input, status));
+    if (U_FAILURE(status)) return subject;
+    icu::UnicodeString result;
+    int32_t previousEnd = 0;
+    while (matcher->find(status) && U_SUCCESS(status)) {
+        const int32_t start = matcher->start(status);
+        const int32_t end = matcher->end(status);
+        if (U_FAILURE(status)) break;
+        const int32_t gap = start - previousEnd;
+        result.append(input, previousEnd, gap);
+        result.append(expansion(*matcher, replacement, gap));
+        previousEnd = end;
+    }
+    result.append(input, previousEnd, input.length() - previousEnd);
+    return Unicode::fromIcu(result);
+}
+
+QString literalTemplate(const QString &text) {
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('$')) escaped += QLatin1Char('\\');
+        escaped += c;
+    }
+    return escaped;
+}
+
+}  // namespace RegexReplacement

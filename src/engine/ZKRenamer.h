@@ -1,0 +1,209 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QVariantList>
+#include <QVariantMap>
+#include <optional>
+
+#include "engine/RenamerSettings.h"
+#include "engine/ZKRenamingDelegate.h"
+
+class ZKFileItem;
+
+// One renaming step: an operation tag and the settings of every operation, of which only
+// those relevant to the selected operation take part. Settings are addressed by
+// RenamerSetting; the archive (a property-list dictionary, defaults left out) is the one
+// form in which steps are stored.
+class ZKRenamer {
+public:
+    // A step with every setting at its default (a Find and Replace step).
+    ZKRenamer();
+    ZKRenamer(const ZKRenamer &) = delete;
+    ZKRenamer &operator=(const ZKRenamer &) = delete;
+
+    // --- Creation -------------------------------------------------------------------------
+
+    // A step from an archive. With no archive (std::nullopt): the most recently removed step
+    // if the removed-steps stack has one, else a step from the first archive of
+    // "Default.tva", else all defaults. Legacy archives are not converted here (see
+    // RenamerCollections::addRenamersFromArchive).
+    static ZKRenamerPtr renamerWithArchive(const std::optional<QVariantMap> &archive);
+    // Parses property-list data (binary or XML) and makes a step from it; null data, data
+    // that is no property list and data that is no dictionary count as no archive.
+    static ZKRenamerPtr renamerWithData(const QByteArray &data);
+
+    // The operation's name ("Find and Replace", ...); "" for a tag that names none.
+    static QString operationName(int tag);
+    QString operationName() const;
+    // "<ZKRenamer: operation name 0x...>".
+    QString description() const;
+
+    // --- Removed-steps stack (process-wide, never persisted) -------------------------------
+
+    // Archive data of removed steps, most recently pushed last. Tests may clear it.
+    static QList<QByteArray> &removedRenamersStack();
+    // A step from the most recently pushed data, which is taken off the stack; null when the
+    // stack is empty.
+    static ZKRenamerPtr renamerPoppedFromRemovedRenamersStack();
+    // Expands the step and pushes its archive data; false when "Disable Removed Renamers
+    // Stack" is on or the archive is empty (an all-default Find and Replace step).
+    bool pushOnRemovedRenamersStack();
+
+    // --- Delegate --------------------------------------------------------------------------
+
+    // The step's delegate; without one, the application's (setApplicationRenamingDelegate),
+    // else a process-wide ZKDefaultRenamingDelegate. Never null.
+    ZKRenamingDelegate *renamingDelegate() const;
+    // Not owned; must outlive the step or be reset to null.
+    void setRenamingDelegate(ZKRenamingDelegate *delegate);
+    // The delegate of every step that has none of its own; null restores the default.
+    static void setApplicationRenamingDelegate(ZKRenamingDelegate *delegate);
+
+    // --- Settings --------------------------------------------------------------------------
+
+    // The setting's archive key; *defaultValue receives its default only when that is not 0
+    // (callers set it to 0 first).
+    QString nameOfSettingForControl(RenamerSetting setting, int *defaultValue) const;
+    // The same, but "" when the setting is irrelevant to the step's operation, Change Case
+    // name mode and Sequence type, unless identifyIfIrrelevant is set.
+    QString nameOfSettingForControl(RenamerSetting setting, bool identifyIfIrrelevant,
+                                    int *defaultValue) const;
+    bool isRelevant(RenamerSetting setting) const;
+
+    int operation() const { return static_cast<int>(task_); }
+    // Values by kind; a setting of another kind reads as false, 0 or empty.
+    bool switchValue(RenamerSetting setting) const;
+    qint64 integerValue(RenamerSetting setting) const;  // choices and numbers
+    QVariantList tokenListValue(RenamerSetting setting) const;
+    QString stringValue(RenamerSetting setting) const;  // terms and Advanced prototype
+    // The path of the text file the terms reflect; "" when none.
+    QString sequenceTermsReflectedPath() const { return sequenceTermsReflectedPath_; }
+
+    // Edits. Each answers false (and changes nothing) for a setting of another kind or a tag
+    // that is not on the setting's menu, and otherwise tells the delegate when the value
+    // changed: the operation, the Sequence type and the Change Case name mode relayout the
+    // step list and recompute names; other switches and choices recompute at once; typed
+    // numbers and texts ask for the delayed recomputation unless skipDelay is set.
+    bool setOperation(int tag);
+    bool setSwitchValue(RenamerSetting setting, bool value);
+    bool setChoiceValue(RenamerSetting setting, qint64 tag);
+    bool setNumberValue(RenamerSetting setting, qint64 value, bool skipDelay = false);
+    // The shared "Rename: Insert: String" is one value for Insert, Add Prefix, Add Suffix,
+    // Compose and the Sequence prefix.
+    bool setTokenListValue(RenamerSetting setting, const QVariantList &list,
+                           bool skipDelay = false);
+    // Terms have their line ends normalised to "\n".
+    bool setStringValue(RenamerSetting setting, const QString &value, bool skipDelay = false);
+    void setSequenceTermsReflectedPath(const QString &path);
+
+    // --- View state ------------------------------------------------------------------------
+
+    // Status of the Find and Replace target: -1 invalid pattern, 0 empty, 1 usable. Set by
+    // processFileRepresentation.
+    int targetStatus() const { return targetStatus_; }
+    // The status is shown only for regular expressions.
+    bool isTargetStatusShown() const;
+    // The title-case Mode and Cut-Off rows are enabled only with the exception switch on.
+    bool isTitleCaseExceptionDetailEnabled() const;
+    // The Cut-Off row is shown only for title case.
+    bool isTitleCaseExceptionCutOffShown() const;
+
+    // --- Archive ---------------------------------------------------------------------------
+
+    // Sets every setting from the archive (missing or wrong-kind values give defaults; a tag
+    // not on its menu selects the menu's first item). Does not notify the delegate.
+    void initializeControlsWithArchive(const QVariantMap &archive);
+    QVariantMap archiveWithIrrelevantSettings(bool irrelevantSettings, bool includeAllTextSettings,
+                                              bool includeAllNumericSettings) const;
+    // The archive (irrelevant settings per "Store Irrelevant Settings", all text and numeric
+    // settings) as a binary property list; empty when the archive is empty.
+    QByteArray archiveData() const;
+
+    bool isEqualToRenamer(const ZKRenamer &other, bool compareIrrelevantSettings,
+                          bool compareAllTextSettings, bool compareAllNumericSettings) const;
+    // Equality per "Store Irrelevant Settings" with all text and numeric settings; false for
+    // null.
+    bool isEqual(const ZKRenamer *other) const;
+
+    // --- Renaming --------------------------------------------------------------------------
+
+    // Turns the file's working name into its next one (setIntermediateName). Without a file
+    // only Find and Replace acts, updating the target status and reporting a syntax error.
+    // *syntaxError is only ever set to true, never cleared.
+    void processFileRepresentation(ZKFileItem *file, qint64 index, qint64 count, bool *syntaxError);
+
+    // --- Step list editing (on the delegate's list) ----------------------------------------
+
+    // Inserts a copy right after this step (appended, with "zombie duplicate: %@" logged,
+    // when this step is no longer listed); returns it, or null when no copy could be made.
+    ZKRenamerPtr duplicate();
+    // A negative sender tag removes every step (pushing the last first); otherwise this
+    // step is pushed and removed. The delegate then relayouts and recomputes names.
+    void remove(int senderTag = 0);
+
+private:
+    bool *switchField(RenamerSetting setting);
+    qint64 *integerField(RenamerSetting setting);
+    QVariantList *tokenField(RenamerSetting setting);
+    QString *stringField(RenamerSetting setting);
+    const bool *switchField(RenamerSetting setting) const;
+    const qint64 *integerField(RenamerSetting setting) const;
+    const QVariantList *tokenField(RenamerSetting setting) const;
+    const QString *stringField(RenamerSetting setting) const;
+
+    void readSetting(RenamerSetting setting, const QVariantMap &archive);
+    void writeSetting(RenamerSetting setting, QVariantMap &archive, bool includeAllText,
+                      bool includeAllNumeric) const;
+    void notifyTextEdit(bool skipDelay);
+
+    // Operations (ZKRenamerOperations.cpp); each answers the next working name.
+    void processFindAndReplace(ZKFileItem *file, bool *syntaxError);
+    std::optional<QString> findAndReplace(ZKFileItem *file, const QString &name, bool *syntaxError);
+    QString renamedName(ZKFileItem *file, const QString &name) const;
+    QString removed(ZKFileItem *file, const QString &name) const;
+    QString inserted(ZKFileItem *file, const QString &name) const;
+    QString withSuffix(ZKFileItem *file, const QString &name) const;
+    QString composed(ZKFileItem *file, const QString &name) const;
+    QString caseChanged(ZKFileItem *file, const QString &name) const;
+    QString withExtensionSet(ZKFileItem *file, const QString &name) const;
+    QString resolved(RenamerSetting setting, ZKFileItem *file) const;
+
+    ZKRenamingDelegate *renamingDelegate_ = nullptr;
+    int targetStatus_ = 0;
+
+    // One field per setting; the constructor sets the defaults of the settings table.
+    qint64 task_{};
+    bool expanded_{};
+    QVariantList target_;
+    QVariantList replacement_;
+    bool ignoreCase_{};
+    bool queryIsRegEx_{};
+    bool preserveExtensions_{};
+    qint64 removeStart_{};
+    qint64 removeLength_{};
+    qint64 removeDirection_{};
+    qint64 insertStart_{};
+    qint64 insertDirection_{};
+    QVariantList insertString_;
+    bool suffixPreserveExtension_{};
+    bool composePreserveExtension_{};
+    qint64 changeCaseName_{};
+    qint64 changeCaseExtension_{};
+    bool titleCaseException_{};
+    qint64 titleCaseExceptionMode_{};
+    qint64 titleCaseExceptionCutOff_{};
+    QVariantList setExtensionExtension_;
+    bool setExtensionChangeOnly_{};
+    qint64 sequenceType_{};
+    qint64 sequenceMinimumNumberOfDigits_{};
+    qint64 sequenceFirstNumber_{};
+    qint64 sequenceStepValue_{};
+    QString sequenceTerms_;
+    QString sequenceTermsReflectedPath_;
+    QVariantList sequenceSuffix_;
+    QVariantList sequenceIdentifier_;
+    bool sequencePreserveExtension_{};
+    QString advancedPrototype_;
+};

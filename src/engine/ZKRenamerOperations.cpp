@@ -1,0 +1,169 @@
+// The per-file operations of ZKRenamer.
+
+#include "common/PathExtension.h"
+#include "common/TextCase.h"
+#include "common/Unicode.h"
+#include "engine/FindAndReplace.h"
+#include "engine/NameEditing.h"
+#include "engine/RegexReplacement.h"
+#include "engine/ZKRenamer.h"
+#include "tokens/TokenList.h"
+#include "tokens/ZKFileItem.h"
+
+using S = RenamerSetting;
+
+namespace {
+
+// Base and extension of a working name, relative to the item's on-disk name.
+QString splitName(ZKFileItem *file, const QString &name, QString *extension) {
+    return PathExtension::stringByDeletingAlphaNumericPathExtension(name, file->name(), extension);
+}
+
+QString joinName(const QString &base, const QString &extension) {
+    return PathExtension::stringByGracefullyAppendingPathExtension(base, extension);
+}
+
+qint64 zeroBasedStart(qint64 start) { return start > 0 ? start - 1 : 0; }
+
+}  // namespace
+
+void ZKRenamer::processFileRepresentation(ZKFileItem *file, qint64 index, qint64 count,
+                                          bool *syntaxError) {
+    if (operation() == FindAndReplaceOperation) {
+        processFindAndReplace(file, syntaxError);
+        return;
+    }
+    if (!file) return;
+    file->setIntermediateName(renamedName(file, file->intermediateName()));
+}
+
+void ZKRenamer::processFindAndReplace(ZKFileItem *file, bool *syntaxError) {
+    // Without a file the target is still checked, so that a step list with no files shows
+    // its errors.
+    const QString name = file ? file->intermediateName() : QString();
+    const std::optional<QString> replaced = findAndReplace(file, name, syntaxError);
+    if (file) file->setIntermediateName(replaced.value_or(name));
+}
+
+QString ZKRenamer::resolved(RenamerSetting setting, ZKFileItem *file) const {
+    return TokenList::resolvedStringValue(*tokenField(setting), file);
+}
+
+std::optional<QString> ZKRenamer::findAndReplace(ZKFileItem *file, const QString &name,
+                                                 bool *syntaxError) {
+    const QString target = Unicode::nfc(resolved(S::Target, file));
+    std::unique_ptr<icu::RegexPattern> pattern;
+    if (queryIsRegEx_ && !target.isEmpty()) {
+        pattern = FindAndReplace::compilePattern(target, ignoreCase_,
+                                                 renamingDelegate()->useFreeSpacingMode());
+        if (!pattern) {
+            targetStatus_ = -1;
+            if (syntaxError) *syntaxError = true;
+            return std::nullopt;
+        }
+    }
+    targetStatus_ = target.isEmpty() ? 0 : 1;
+    if (target.isEmpty() || !file) return std::nullopt;
+
+    const QString replacement = Unicode::nfc(resolved(S::Replacement, file));
+    QString extension;
+    QString text = preserveExtensions_ ? splitName(file, name, &extension) : name;
+    // Names are matched as the user sees them, where a stored colon shows as a slash.
+    text.replace(QLatin1Char(':'), QLatin1Char('/'));
+    text = pattern ? RegexReplacement::replaceMatches(*pattern, text, replacement)
+                   : FindAndReplace::replaceOccurrences(text, target, replacement, ignoreCase_);
+    text.replace(QLatin1Char('/'), QLatin1Char(':'));
+    return joinName(text, extension);
+}
+
+QString ZKRenamer::renamedName(ZKFileItem *file, const QString &name) const {
+    switch (operation()) {
+        case RemoveOperation:
+            return removed(file, name);
+        case InsertOperation:
+            return inserted(file, name);
+        case AddPrefixOperation:
+            return resolved(S::InsertString, file) + name;
+        case AddSuffixOperation:
+            return withSuffix(file, name);
+        case ComposeOperation:
+            return composed(file, name);
+        case ChangeCaseOperation:
+            return caseChanged(file, name);
+        case SetExtensionOperation:
+            return withExtensionSet(file, name);
+        // Sequence and Advanced produce their values with the sequence and expression
+        // engines; until a step can compute one, the working name passes through.
+        default:
+            return name;
+    }
+}
+
+QString ZKRenamer::removed(ZKFileItem *file, const QString &name) const {
+    if (removeLength_ <= 0) return name;
+    QString extension;
+    const QString base = splitName(file, name, &extension);
+    return joinName(NameEditing::removing(base, zeroBasedStart(removeStart_), removeLength_,
+                                          removeDirection_ == 1),
+                    extension);
+}
+
+QString ZKRenamer::inserted(ZKFileItem *file, const QString &name) const {
+    const QString text = resolved(S::InsertString, file);
+    if (text.isEmpty()) return name;
+    QString extension;
+    const QString base = splitName(file, name, &extension);
+    return joinName(
+        NameEditing::inserting(base, text, zeroBasedStart(insertStart_), insertDirection_ == 1),
+        extension);
+}
+
+QString ZKRenamer::withSuffix(ZKFileItem *file, const QString &name) const {
+    const QString suffix = resolved(S::InsertString, file);
+    if (!suffixPreserveExtension_) return name + suffix;
+    QString extension;
+    const QString base = splitName(file, name, &extension);
+    return joinName(base + suffix, extension);
+}
+
+QString ZKRenamer::composed(ZKFileItem *file, const QString &name) const {
+    const QString extension =
+        composePreserveExtension_
+            ? PathExtension::alphaNumericPathExtensionFromName(name, file->name())
+            : QString();
+    return joinName(resolved(S::InsertString, file), extension);
+}
+
+QString ZKRenamer::caseChanged(ZKFileItem *file, const QString &name) const {
+    if (changeCaseName_ <= 0 && changeCaseExtension_ <= 0) return name;
+    QString extension;
+    QString base = splitName(file, name, &extension);
+    if (changeCaseExtension_ == 2) extension = TextCase::lower(extension);
+    if (changeCaseExtension_ == 1) extension = TextCase::upper(extension);
+    switch (changeCaseName_) {
+        case 1:
+            base = TextCase::upper(base);
+            break;
+        case 2:
+            base = TextCase::lower(base);
+            break;
+        case 3:
+            base = TextCase::capitalized(base);
+            break;
+        case kTitleCaseNameMode:
+            base = TextCase::titlecase(
+                base, titleCaseException_ ? static_cast<int>(titleCaseExceptionCutOff_) : 0,
+                static_cast<int>(titleCaseExceptionMode_));
+            break;
+        default:
+            break;
+    }
+    return joinName(base, extension);
+}
+
+QString ZKRenamer::withExtensionSet(ZKFileItem *file, const QString &name) const {
+    QString extension;
+    const QString base = splitName(file, name, &extension);
+    if (extension.isEmpty() && setExtensionChangeOnly_) return name;
+    return joinName(base, resolved(S::SetExtensionExtension, file));
+}
