@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "files/HiddenItems.h"
+
+// What a scan lists and what it leaves out.
+struct ListingRules {
+    bool listFiles = true;
+    bool listFolders = false;
+    bool scanFolderContents = true;
+    bool ignoreInvisibleFiles = true;
+    bool ignoreAliases = false;
+    // NFC paths the user removed from the list. They are never listed; a removed folder is
+    // still entered when contents are scanned.
+    QSet<QString> exceptionPaths;
+};
+
+// One item to list.
+struct ScannedItem {
+    // The exact bytes of the path on disk; every file operation uses these.
+    QByteArray nativePath;
+    // The path as text in NFC (a name that is no UTF-8 shows replacement characters).
+    QString path;
+    // A plain folder; packages count as files.
+    bool isFolder = false;
+};
+
+struct ScanResult {
+    // In scan order: roots in the order given, each folder's entries in the order the file
+    // system gives them, a listed folder before its contents.
+    QList<ScannedItem> items;
+    // The stop check asked to stop; items holds what was found until then.
+    bool stopped = false;
+    // The protected library met last, "" when none.
+    QString libraryName;
+};
+
+// The recursive scan that turns root paths into the items of the file list.
+//
+// A plain folder is a directory (symbolic links followed) that is not a package. Files and
+// packages are listed when files are listed, plain folders when folders are listed, and plain
+// folders are entered, at any depth, when contents are scanned; packages never are. Ignored
+// items (see ignoreFileAtPath), protected system locations, excepted paths and items already
+// listed are left out. A folder already being scanned higher up (a symbolic link back to an
+// ancestor) is not entered again, nor is a kernel pseudo file system such as /proc, even
+// through a link. Unreadable folders and vanished items are skipped quietly.
+class FolderScanner {
+public:
+    // Asked with the path of the entry at hand whether to stop the whole scan.
+    using StopCheck = std::function<bool(const QString &path)>;
+    // Milliseconds on a monotonic clock; tests replace it.
+    using Clock = std::function<qint64()>;
+    // The stop check runs at most once per this many milliseconds.
+    static constexpr qint64 stopCheckInterval = 20;
+
+    explicit FolderScanner(ListingRules rules, StopCheck stopCheck = {}, Clock clock = {});
+
+    // Scans root paths given as text (NFC or not); each is looked up on disk by
+    // nativePathForPath. Empty roots are skipped.
+    ScanResult scan(const QStringList &rootPaths);
+    // Scans roots given by their exact bytes.
+    ScanResult scan(const QList<QByteArray> &nativeRootPaths);
+
+    // The exact bytes on disk of a path given as text: its UTF-8 form when something is
+    // there, else, component by component, the entry whose name reads the same in NFC (an
+    // item named in decomposed form is found by its composed spelling). The UTF-8 form when
+    // nothing matches.
+    static QByteArray nativePathForPath(const QString &path);
+
+private:
+    struct FolderKey {
+        quint64 device;
+        quint64 inode;
+        bool operator==(const FolderKey &other) const = default;
+        friend size_t qHash(const FolderKey &key, size_t seed = 0) {
+            return qHashMulti(seed, key.device, key.inode);
+        }
+    };
+
+    void reset();
+    bool scanRoot(const QByteArray &nativePath, const QString &path);
+    // Each answers false when the scan is to stop.
+    bool scanEntry(const QByteArray &nativePath, const QString &path,
+                   const QByteArray &parentResolvedPath);
+    bool scanFolder(const QByteArray &nativePath, const QString &path, const FolderKey &key,
+                    const QByteArray &resolvedPath);
+    bool shouldStop(const QString &path);
+    void add(const QByteArray &nativePath, const QString &path, bool isFolder);
+
+    ListingRules rules_;
+    StopCheck stopCheck_;
+    Clock clock_;
+    qint64 lastCheck_ = 0;
+    HiddenItems hiddenItems_;
+    QSet<FolderKey> descent_;
+    QSet<QByteArray> added_;
+    ScanResult result_;
+};
+
+// Whether a scan leaves the item out: with neither flag nothing is; with ignoreAliases a
+// symbolic link is; with ignoreInvisibleFiles a hidden item (HiddenItems) is. An empty path
+// is always left out. Pass a HiddenItems to share its ".hidden" readings across calls.
+bool ignoreFileAtPath(const QByteArray &nativePath, bool ignoreInvisibleFiles, bool ignoreAliases,
+                      HiddenItems *hiddenItems = nullptr);
