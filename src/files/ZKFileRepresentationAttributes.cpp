@@ -79,8 +79,7 @@ quint64 ZKFileRepresentation::bitRateMultiplierForMetaDataItem(const ZKMediaTimi
 quint64 ZKFileRepresentation::bitRateMultiplier(quint64 size, quint64 durationSeconds,
                                                 quint64 reportedBitRate) {
     if (size == 0 || durationSeconds == 0 || reportedBitRate == 0) return 1;
-    // Sizes beyond 2^61 bytes do not exist; the multiplication cannot overflow in practice,
-    // but saturating keeps the comparison meaningful if it ever did.
+    // Saturate rather than wrap for absurd sizes.
     const quint64 bits = size > (~quint64(0) >> 3) ? ~quint64(0) : size * 8;
     if (durationSeconds > bits) return 1;
     const quint64 measured = bits / durationSeconds;
