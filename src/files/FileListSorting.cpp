@@ -1,0 +1,73 @@
+#include "files/FileListSorting.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "files/RecordComparison.h"
+
+namespace FileListSorting {
+
+namespace {
+
+void sortByComparison(QList<ZKFileRepresentationPtr> &list, const ZKSortPriorities &priorities)
+{
+    struct Item {
+        RecordComparison::Key key;
+        qsizetype index;
+    };
+    const RecordComparison comparison(priorities);
+    std::vector<Item> items;
+    items.reserve(list.size());
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        items.push_back({comparison.keyFor(list.at(i).get()), i});
+    }
+    std::stable_sort(items.begin(), items.end(), [&comparison](const Item &a, const Item &b) {
+        return comparison.compare(a.key, b.key) < 0;
+    });
+    QList<ZKFileRepresentationPtr> sorted;
+    sorted.reserve(list.size());
+    for (const Item &item : items) sorted.append(list.at(item.index));
+    list = std::move(sorted);
+}
+
+}  // namespace
+
+void sort(QList<ZKFileRepresentationPtr> &list, const ZKSortPriorities &priorities,
+          QRandomGenerator *random)
+{
+    switch (priorities.primarySortOrder()) {
+    case ZKSortPriorities::DontSort: return;
+    case ZKSortPriorities::Shuffle: shuffle(list, random); return;
+    default: sortByComparison(list, priorities); return;
+    }
+}
+
+void shuffle(QList<ZKFileRepresentationPtr> &list, QRandomGenerator *random)
+{
+    if (list.size() < 2) return;
+    QRandomGenerator &generator = random ? *random : *QRandomGenerator::global();
+    QList<ZKFileRepresentationPtr> remaining = list;
+    QList<ZKFileRepresentationPtr> shuffled;
+    shuffled.reserve(list.size());
+    while (remaining.size() > 1) {
+        const qsizetype taken = qsizetype(generator.bounded(quint64(remaining.size())));
+        shuffled.append(remaining.at(taken));
+        // The last remaining item fills the gap, so taking one costs no shifting.
+        remaining[taken] = remaining.last();
+        remaining.removeLast();
+    }
+    shuffled.append(remaining.first());
+    list = std::move(shuffled);
+}
+
+bool isIdenticalToArray(const QList<ZKFileRepresentationPtr> &list,
+                        const QList<ZKFileRepresentationPtr> &other)
+{
+    if (list.size() != other.size()) return false;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list.at(i).get() != other.at(i).get()) return false;
+    }
+    return true;
+}
+
+}  // namespace FileListSorting
