@@ -50,7 +50,9 @@ void appendToFile(const QString &line) {
     rotateIfLarge(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return;
-    const QString stamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
+    // Local time with its offset, so that lines stay comparable across time-zone changes.
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString stamp = now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODateWithMs);
     file.write(QStringLiteral("%1 [%2] %3\n").arg(stamp).arg(::getpid()).arg(line).toUtf8());
 }
 

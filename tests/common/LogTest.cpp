@@ -61,7 +61,10 @@ TEST_F(LogFileTest, LinesAreAppendedToTheLogFile) {
     Log::line("second\nline");
     const QList<QByteArray> lines = fileContent(logPath()).split('\n');
     ASSERT_EQ(lines.size(), 3);  // two lines and the empty rest after the last line break
-    EXPECT_TRUE(lines[0].endsWith(" first line")) << lines[0].toStdString();
+    static const QRegularExpression stamped(
+        QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}(Z|[+-]\\d\\d:\\d\\d) "
+                       "\\[\\d+\\] first line$"));
+    EXPECT_TRUE(stamped.match(QString::fromUtf8(lines[0])).hasMatch()) << lines[0].toStdString();
     EXPECT_TRUE(lines[1].endsWith(" second line")) << lines[1].toStdString();
     EXPECT_TRUE(lines[2].isEmpty());
 }
