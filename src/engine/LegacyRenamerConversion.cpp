@@ -83,7 +83,7 @@ bool addRenamersWithDeprecatedSequenceArchive(QList<ZKRenamerPtr> &renamers,
         hasPrefix = !isEmptyText(archive, kSequencePrefix);
     }
     QVariantList suffixItems;
-    appendItems(suffixItems, archive.value(kSequenceSuffix));
+    appendItems(suffixItems, archive.value(RenamerKeys::kSequenceSuffix));
     if (isOn(archive, kSequenceUseOriginalNameAsSuffix)) {
         suffixItems.append(token(kPreRenameNameToken));
     }
@@ -95,7 +95,7 @@ bool addRenamersWithDeprecatedSequenceArchive(QList<ZKRenamerPtr> &renamers,
     // The suffix goes to the Add Suffix step below; left here it would be appended twice. The
     // prefix is set from the conversion alone: an insert text the old step did not use must
     // not become the sequence's prefix.
-    sequence.remove(kSequenceSuffix);
+    sequence.remove(RenamerKeys::kSequenceSuffix);
     sequence.remove(RenamerKeys::kInsertString);
 
     const bool originalNameAsPrefix = isOn(archive, kSequenceUseOriginalNameAsPrefix);

@@ -21,7 +21,6 @@ inline const QString kSequenceCap = QStringLiteral("Rename: Sequence: Terms: Cap
 inline const QString kSequenceUseCommonPrefix =
     QStringLiteral("Rename: Sequence: Use Common Prefix");
 inline const QString kSequencePrefix = QStringLiteral("Rename: Sequence: Prefix");
-inline const QString kSequenceSuffix = QStringLiteral("Rename: Sequence: Suffix");
 inline const QString kSequenceUseOriginalNameAsPrefix =
     QStringLiteral("Rename: Sequence: Use Original Name as Prefix");
 inline const QString kSequenceUseOriginalNameAsSuffix =

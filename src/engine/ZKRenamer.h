@@ -136,8 +136,10 @@ public:
 
     // --- Step list editing (on the delegate's list) ----------------------------------------
 
-    // Inserts a copy right after this step (appended, with "zombie duplicate: %@" logged,
-    // when this step is no longer listed); returns it, or null when no copy could be made.
+    // Inserts a copy (expanded) right after this step in the delegate's list, or appends it
+    // with "zombie duplicate: %@" logged when this step is no longer listed; the delegate then
+    // relayouts and recomputes names. Returns the copy, or null (logged "cannot create
+    // duplicate of %@") when none could be made.
     ZKRenamerPtr duplicate();
     // A negative sender tag removes every step (pushing the last first); otherwise this
     // step is pushed and removed. The delegate then relayouts and recomputes names.
