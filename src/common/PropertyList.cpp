@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <clocale>
 #include <limits>
 
 #include "common/PropertyListNesting.h"
@@ -17,9 +18,28 @@ void setError(QString *error, const QString &message) {
     if (error) *error = message;
 }
 
+// libplist reads XML reals with strtod, which follows the locale: under a locale with a
+// decimal comma "2.5" would read as 2. Parsing and writing run under the C locale, set for
+// the calling thread only.
+class ClassicLocale {
+public:
+    ClassicLocale() : previous_(uselocale(classic())) {}
+    ~ClassicLocale() { uselocale(previous_); }
+    ClassicLocale(const ClassicLocale &) = delete;
+    ClassicLocale &operator=(const ClassicLocale &) = delete;
+
+private:
+    static locale_t classic() {
+        static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        return locale;
+    }
+    locale_t previous_;
+};
+
 // Parses with libplist after the nesting check; nullptr and *error on failure.
 plist_t parse(const QByteArray &data, QString *error) {
     const auto length = uint32_t(data.size());
+    const ClassicLocale classic;
     plist_t root = nullptr;
     if (plist_is_binary(data.constData(), length)) {
         if (!PropertyListNesting::binaryDepthWithinLimit(data)) {
@@ -66,6 +86,7 @@ QByteArray toData(const QVariant &value, Format format, QString *error) {
     }
     char *bytes = nullptr;
     uint32_t length = 0;
+    const ClassicLocale classic;
     if (format == Format::Binary)
         plist_to_bin(root, &bytes, &length);
     else

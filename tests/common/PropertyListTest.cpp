@@ -4,10 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QPoint>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QStringList>
 #include <QtEndian>
+#include <clocale>
 #include <limits>
+#include <string>
 
 #include "common/PropertyList.h"
 #include "support/TestEnvironment.h"
@@ -325,4 +328,26 @@ TEST(PropertyListTest, FileErrorsNameThePath) {
     const QString blocked = blocker + "/inner.plist";
     EXPECT_FALSE(PropertyList::writeFile(blocked, QVariantList(), Format::Xml, &error));
     EXPECT_TRUE(error.contains(blocked)) << error.toStdString();
+}
+
+TEST(PropertyListTest, RealsReadTheSameUnderALocaleWithADecimalComma) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    TestDir dir;
+    const bool hadLocalePath = qEnvironmentVariableIsSet("LOCPATH");
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
+        // No German locale installed: build one into a temporary folder.
+        QProcess::execute("localedef", {"-i", "de_DE", "-f", "UTF-8", dir.filePath("de_DE.UTF-8")});
+        qputenv("LOCPATH", dir.path().toUtf8());
+    }
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || *std::localeconv()->decimal_point != ',')
+        GTEST_SKIP() << "no locale with a decimal comma can be had here";
+
+    const QByteArray xml =
+        "<plist version=\"1.0\"><array><real>2.25</real><real>-1.5e-3</real></array></plist>";
+    const QVariant values = PropertyList::fromData(xml);
+    const QVariant written = roundTrip(QVariantList{0.5, 1234.125}, Format::Xml);
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    if (!hadLocalePath) qunsetenv("LOCPATH");
+    EXPECT_EQ(values, QVariant(QVariantList{2.25, -0.0015}));
+    EXPECT_EQ(written, QVariant(QVariantList{0.5, 1234.125}));
 }
