@@ -1,6 +1,7 @@
 #include "common/PropertyListNesting.h"
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace PropertyListNesting {
@@ -30,14 +31,15 @@ private:
     // Steps over the markup that starts at position_ ('<'); +1 for an opening container
     // tag, -1 for a closing one, 0 otherwise. position_ is -1 when the markup never ends.
     int scanMarkup() {
-        if (startsWith("<?")) return skipPast("?>");
-        if (startsWith("<!--")) return skipPast("-->");
-        if (startsWith("<![CDATA[")) return skipPast("]]>");
+        for (const auto &[opening, closing] :
+             {std::pair{"<?", "?>"}, std::pair{"<!--", "-->"}, std::pair{"<![CDATA[", "]]>"}}) {
+            if (startsWith(opening)) return skipPast(opening, closing);
+        }
         if (startsWith("<!")) return skipDoctype();
         const qsizetype nameStart = position_ + 1;
         qsizetype nameEnd = nameStart;
         while (nameEnd < size_ && !std::strchr(" \r\n\t<>", text_[nameEnd])) ++nameEnd;
-        const QByteArray name(text_ + nameStart, nameEnd - nameStart);
+        const QByteArrayView name(text_ + nameStart, nameEnd - nameStart);
         const qsizetype close = indexOf(">", nameEnd);
         if (close < 0) {
             position_ = -1;
@@ -55,14 +57,16 @@ private:
         while (index < size_ && text_[index] != '[' && text_[index] != '>') ++index;
         if (index < size_ && text_[index] == '[') {
             position_ = index;
-            return skipPast("]>");
+            return skipPast("[", "]>");
         }
         position_ = index < size_ ? index + 1 : -1;
         return 0;
     }
 
-    int skipPast(const char *terminator) {
-        const qsizetype found = indexOf(terminator, position_ + 1);
+    // The terminator is looked for after the whole opening, as libplist does: "<!-->" does
+    // not close the comment it opens.
+    int skipPast(const char *opening, const char *terminator) {
+        const qsizetype found = indexOf(terminator, position_ + qsizetype(std::strlen(opening)));
         position_ = found < 0 ? -1 : found + qsizetype(std::strlen(terminator));
         return 0;
     }

@@ -276,9 +276,15 @@ TEST(PropertyListTest, DeeplyNestedDataIsRefusedInsteadOfOverflowingTheStack) {
     EXPECT_FALSE(error.isEmpty());
     // Closing tags inside comments or CDATA do not close anything.
     EXPECT_FALSE(PropertyList::fromData(nestedXmlArrays(200000, "<!-- </array> -->")).isValid());
+    EXPECT_FALSE(PropertyList::fromData(nestedXmlArrays(200000, "<!--> </array> -->")).isValid());
+    EXPECT_FALSE(PropertyList::fromData(nestedXmlArrays(200000, "<?x </array> ?>")).isValid());
     EXPECT_FALSE(
         PropertyList::fromData(nestedXmlArrays(200000, "<string><![CDATA[</array>]]></string>"))
             .isValid());
+    // Containers inside a comment are no containers.
+    const QByteArray commented = "<plist version=\"1.0\"><!-->" +
+                                 QByteArray("<array>").repeated(1000) + "--><true/></plist>";
+    EXPECT_EQ(PropertyList::fromData(commented), QVariant(true));
     EXPECT_FALSE(PropertyList::fromData(nestedBinaryArrays(200000)).isValid());
 
     EXPECT_FALSE(PropertyList::fromData(nestedXmlArrays(513)).isValid());
