@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+// The outcome of one torvane-cli run.
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+
+    QStringList lines() const;
+    // Every output line parsed as a JSON object.
+    QList<QJsonObject> jsonLines() const;
+};
+
+// Runs a command in-process, as the program would.
+CliRun runCliInProcess(const QStringList &arguments);
+
+// Runs the built torvane-cli program.
+CliRun runCliProgram(const QStringList &arguments);
+
+// Writes a steps file (an XML or binary property list of step archives); returns its path.
+QString writeStepsFile(const QString &folder, const QVariantList &archives, bool binary = false);
