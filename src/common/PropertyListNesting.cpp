@@ -1,7 +1,6 @@
 #include "common/PropertyListNesting.h"
 
 #include <cstring>
-#include <utility>
 #include <vector>
 
 namespace PropertyListNesting {
@@ -31,10 +30,11 @@ private:
     // Steps over the markup that starts at position_ ('<'); +1 for an opening container
     // tag, -1 for a closing one, 0 otherwise. position_ is -1 when the markup never ends.
     int scanMarkup() {
-        for (const auto &[opening, closing] :
-             {std::pair{"<?", "?>"}, std::pair{"<!--", "-->"}, std::pair{"<![CDATA[", "]]>"}}) {
-            if (startsWith(opening)) return skipPast(opening, closing);
-        }
+        // Where libplist starts looking for the end: a declaration's "?>" may share the "?"
+        // of "<?", a comment's "-->" may not share the dashes of "<!--".
+        if (startsWith("<?")) return skipPast(1, "?>");
+        if (startsWith("<!--")) return skipPast(4, "-->");
+        if (startsWith("<![CDATA[")) return skipPast(9, "]]>");
         if (startsWith("<!")) return skipDoctype();
         const qsizetype nameStart = position_ + 1;
         qsizetype nameEnd = nameStart;
@@ -57,16 +57,15 @@ private:
         while (index < size_ && text_[index] != '[' && text_[index] != '>') ++index;
         if (index < size_ && text_[index] == '[') {
             position_ = index;
-            return skipPast("[", "]>");
+            return skipPast(1, "]>");
         }
         position_ = index < size_ ? index + 1 : -1;
         return 0;
     }
 
-    // The terminator is looked for after the whole opening, as libplist does: "<!-->" does
-    // not close the comment it opens.
-    int skipPast(const char *opening, const char *terminator) {
-        const qsizetype found = indexOf(terminator, position_ + qsizetype(std::strlen(opening)));
+    // Moves past the terminator, looked for from `offset` characters after position_.
+    int skipPast(qsizetype offset, const char *terminator) {
+        const qsizetype found = indexOf(terminator, position_ + offset);
         position_ = found < 0 ? -1 : found + qsizetype(std::strlen(terminator));
         return 0;
     }

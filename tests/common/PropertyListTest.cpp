@@ -285,6 +285,11 @@ TEST(PropertyListTest, DeeplyNestedDataIsRefusedInsteadOfOverflowingTheStack) {
     const QByteArray commented = "<plist version=\"1.0\"><!-->" +
                                  QByteArray("<array>").repeated(1000) + "--><true/></plist>";
     EXPECT_EQ(PropertyList::fromData(commented), QVariant(true));
+    // "<?>" is a whole declaration to libplist: the arrays after it are real.
+    const QByteArray declared = "<plist version=\"1.0\"><?>" +
+                                QByteArray("<array>").repeated(200000) + "?>" +
+                                QByteArray("</array>").repeated(200000) + "</plist>";
+    EXPECT_FALSE(PropertyList::fromData(declared).isValid());
     EXPECT_FALSE(PropertyList::fromData(nestedBinaryArrays(200000)).isValid());
 
     EXPECT_FALSE(PropertyList::fromData(nestedXmlArrays(513)).isValid());
