@@ -1,6 +1,7 @@
 #include "files/FileListSorting.h"
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 #include "files/RecordComparison.h"
@@ -11,22 +12,15 @@ namespace {
 
 void sortByComparison(QList<ZKFileRepresentationPtr> &list, const ZKSortPriorities &priorities)
 {
-    struct Item {
-        RecordComparison::Key key;
-        qsizetype index;
-    };
-    const RecordComparison comparison(priorities);
-    std::vector<Item> items;
-    items.reserve(list.size());
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        items.push_back({comparison.keyFor(list.at(i).get()), i});
-    }
-    std::stable_sort(items.begin(), items.end(), [&comparison](const Item &a, const Item &b) {
-        return comparison.compare(a.key, b.key) < 0;
+    const RecordComparison comparison(priorities, list);
+    std::vector<qsizetype> order(list.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&comparison](qsizetype a, qsizetype b) {
+        return comparison.compare(a, b) < 0;
     });
     QList<ZKFileRepresentationPtr> sorted;
     sorted.reserve(list.size());
-    for (const Item &item : items) sorted.append(list.at(item.index));
+    for (qsizetype index : order) sorted.append(list.at(index));
     list = std::move(sorted);
 }
 

@@ -221,16 +221,21 @@ TEST_F(FileListSortingTest, ComparisonSkipsSpecialStrategiesAndReportsTies)
 {
     const ZKFileRepresentationPtr a = record("x/a", 3);
     const ZKFileRepresentationPtr b = record("y/a", 3);
-    const RecordComparison bySpecialsOnly(
-        ZKSortPriorities({{ZKSortPriorities::Shuffle, false}, {ZKSortPriorities::DontSort, true}}));
-    EXPECT_EQ(bySpecialsOnly.compare(*a, *b), 0);
+    using P = ZKSortPriorities;
+    const P specialsOnly({{P::Shuffle, false}, {P::DontSort, true}});
+    EXPECT_EQ(RecordComparison::compare(*a, *b, specialsOnly), 0);
 
-    const RecordComparison byNameAndSize(
-        ZKSortPriorities({{ZKSortPriorities::Name, false}, {ZKSortPriorities::Size, true}}));
-    EXPECT_EQ(byNameAndSize.compare(*a, *b), 0);
-    EXPECT_EQ(byNameAndSize.compare(*a, *a), 0);
+    const P nameAndSize({{P::Name, false}, {P::Size, true}});
+    EXPECT_EQ(RecordComparison::compare(*a, *b, nameAndSize), 0);
+    EXPECT_EQ(RecordComparison::compare(*a, *a, nameAndSize), 0);
 
-    const RecordComparison byPath(ZKSortPriorities({{ZKSortPriorities::Path, true}}));
-    EXPECT_GT(byPath.compare(*a, *b), 0);
-    EXPECT_LT(byPath.compare(*b, *a), 0);
+    const P byPath({{P::Path, true}});
+    EXPECT_GT(RecordComparison::compare(*a, *b, byPath), 0);
+    EXPECT_LT(RecordComparison::compare(*b, *a, byPath), 0);
+
+    // A null record in a list has no values and goes last.
+    const RecordComparison inList(P(), {a, nullptr, b});
+    EXPECT_LT(inList.compare(0, 1), 0);
+    EXPECT_GT(inList.compare(1, 2), 0);
+    EXPECT_LT(inList.compare(0, 2), 0);
 }
