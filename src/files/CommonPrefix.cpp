@@ -11,13 +11,11 @@ namespace {
 
 const QString kGibberish = QStringLiteral(" -_0.,;([{<");
 
-const UChar *units(const QString &string)
-{
+const UChar *units(const QString &string) {
     return reinterpret_cast<const UChar *>(string.utf16());
 }
 
-bool isMarkAt(const QString &string, qsizetype offset)
-{
+bool isMarkAt(const QString &string, qsizetype offset) {
     if (offset >= string.size()) return false;
     UChar32 codePoint;
     U16_GET(units(string), 0, offset, string.size(), codePoint);
@@ -26,8 +24,7 @@ bool isMarkAt(const QString &string, qsizetype offset)
 
 }  // namespace
 
-qsizetype caseInsensitivePrefixLength(const QString &a, const QString &b)
-{
+qsizetype caseInsensitivePrefixLength(const QString &a, const QString &b) {
     qsizetype offsetA = 0;
     qsizetype offsetB = 0;
     qsizetype matchedA = 0;
@@ -54,19 +51,18 @@ qsizetype caseInsensitivePrefixLength(const QString &a, const QString &b)
     return matchedA;
 }
 
-QString trimmingTrailingGibberish(const QString &prefix)
-{
+QString trimmingTrailingGibberish(const QString &prefix) {
     qsizetype end = prefix.size();
     while (end > 0 && kGibberish.contains(prefix.at(end - 1))) --end;
     return prefix.left(end).trimmed();
 }
 
-QString commonPrefixOfNames(const QStringList &names, bool ignoreTrailingGibberish)
-{
+QString commonPrefixOfNames(const QStringList &names, bool ignoreTrailingGibberish) {
     QString prefix;
     bool first = true;
     for (const QString &name : names) {
-        const QString base = PathExtension::stringByDeletingAlphaNumericPathExtension(name, nullptr);
+        const QString base =
+            PathExtension::stringByDeletingAlphaNumericPathExtension(name, nullptr);
         if (first) {
             prefix = base;
             first = false;

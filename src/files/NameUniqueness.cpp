@@ -4,8 +4,7 @@
 
 namespace NameUniqueness {
 
-QString stringByInsertingNumberInPath(const QString &path, quint64 number)
-{
+QString stringByInsertingNumberInPath(const QString &path, quint64 number) {
     QString extension;
     const QString base = PathExtension::stringByDeletingAlphaNumericPathExtension(path, &extension);
     // One-pass arg(): a "%2" inside the name must stay literal text.

@@ -42,15 +42,13 @@ public:
     QStringList prompts;
     QList<QPair<QString, QString>> notifications;
 
-    ZKAlertAnswer runAlert(const ZKAlert &alert) override
-    {
+    ZKAlertAnswer runAlert(const ZKAlert &alert) override {
         alerts.append(alert);
         return answers.isEmpty() ? ZKAlertAnswer() : answers.takeFirst();
     }
     void showAlertLater(const ZKAlert &alert) override { laterAlerts.append(alert); }
     bool stopRequested() override { return ++stopPolls == stopAtPoll; }
-    void setRenameButtonState(const ZKRenameButtonState &state) override
-    {
+    void setRenameButtonState(const ZKRenameButtonState &state) override {
         buttonStates.append(state);
     }
     void fileListChanged() override { ++fileListChanges; }
@@ -59,34 +57,28 @@ public:
     ZKModifierKeys modifierKeys() override { return modifiers; }
     QList<ZKPasteboardItem> pasteboardItems() override { return pasteboard; }
     void writeToPasteboard(const QStringList &paths, const QStringList &urls,
-                           const QString &text) override
-    {
+                           const QString &text) override {
         pasteboardWrites.append({paths, urls, text});
     }
     QStringList runOpenPanel(bool) override { return openPanelPaths; }
-    void postNotification(const QString &title, const QString &text) override
-    {
+    void postNotification(const QString &title, const QString &text) override {
         notifications.append({title, text});
     }
     QList<ZKFileRepresentationPtr> selectedFileRepresentations() override { return selection; }
-    void selectFileRepresentations(const QList<ZKFileRepresentationPtr> &records) override
-    {
+    void selectFileRepresentations(const QList<ZKFileRepresentationPtr> &records) override {
         selection = records;
     }
     void renamerLayoutChanged() override { ++layoutChanges; }
-    void renamerSelectionChanged(bool focusStepArea) override
-    {
+    void renamerSelectionChanged(bool focusStepArea) override {
         ++stepSelectionChanges;
         if (focusStepArea) ++stepAreaFocusRequests;
     }
-    std::optional<QString> promptForParameter(const QString &question) override
-    {
+    std::optional<QString> promptForParameter(const QString &question) override {
         prompts.append(question);
         return promptAnswer;
     }
 
-    ZKRenameButtonState lastButtonState() const
-    {
+    ZKRenameButtonState lastButtonState() const {
         return buttonStates.isEmpty() ? ZKRenameButtonState() : buttonStates.last();
     }
 };
