@@ -1,9 +1,9 @@
 #include "common/LocalizedCompare.h"
 
-#include <QLocale>
 #include <unicode/coll.h>
 #include <unicode/locid.h>
 
+#include <QLocale>
 #include <memory>
 
 #include "common/Unicode.h"
@@ -12,8 +12,7 @@ namespace LocalizedCompare {
 
 namespace {
 
-icu::Locale userLocale()
-{
+icu::Locale userLocale() {
     const QString name = QLocale::system().name();
     // "C" and "POSIX" name no language; ICU would guess one from the environment instead.
     if (name.isEmpty() || name == u"C" || name == u"POSIX") return icu::Locale::getRoot();
@@ -21,8 +20,7 @@ icu::Locale userLocale()
     return locale.isBogus() ? icu::Locale::getRoot() : locale;
 }
 
-std::unique_ptr<icu::Collator> makeCollator(const icu::Locale &locale)
-{
+std::unique_ptr<icu::Collator> makeCollator(const icu::Locale &locale) {
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(locale, status));
     if (U_FAILURE(status)) return nullptr;
@@ -33,8 +31,7 @@ std::unique_ptr<icu::Collator> makeCollator(const icu::Locale &locale)
 }
 
 // Built once; every thread works on its own clone, since a collator keeps per-call state.
-const icu::Collator *prototype()
-{
+const icu::Collator *prototype() {
     static const std::unique_ptr<icu::Collator> collator = [] {
         std::unique_ptr<icu::Collator> made = makeCollator(userLocale());
         return made ? std::move(made) : makeCollator(icu::Locale::getRoot());
@@ -42,17 +39,15 @@ const icu::Collator *prototype()
     return collator.get();
 }
 
-icu::Collator *collator()
-{
-    thread_local const std::unique_ptr<icu::Collator> clone(
-        prototype() ? prototype()->clone() : nullptr);
+icu::Collator *collator() {
+    thread_local const std::unique_ptr<icu::Collator> clone(prototype() ? prototype()->clone()
+                                                                        : nullptr);
     return clone.get();
 }
 
 }  // namespace
 
-int compare(const QString &a, const QString &b)
-{
+int compare(const QString &a, const QString &b) {
     icu::Collator *c = collator();
     if (!c) return a.compare(b, Qt::CaseInsensitive);
     UErrorCode status = U_ZERO_ERROR;
@@ -61,8 +56,7 @@ int compare(const QString &a, const QString &b)
     return static_cast<int>(result);
 }
 
-QByteArray sortKey(const QString &string)
-{
+QByteArray sortKey(const QString &string) {
     icu::Collator *c = collator();
     if (!c) return string.toCaseFolded().toUtf8();
     const icu::UnicodeString source = Unicode::toIcu(string);

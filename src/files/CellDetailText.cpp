@@ -27,14 +27,10 @@ const QString FolderText = QStringLiteral("(Folder)");
 const char *const SizeUnits[] = {" Bytes", " KB", " MB", " GB", " TB", " PB", " EB"};
 constexpr int SizeUnitCount = int(std::size(SizeUnits));
 
-QString orNone(const QString &text)
-{
-    return text.isEmpty() ? NoneText : text;
-}
+QString orNone(const QString &text) { return text.isEmpty() ? NoneText : text; }
 
 // A number with at most `digits` fraction digits, trailing zero digits dropped.
-QString trimmedNumber(double value, int digits)
-{
+QString trimmedNumber(double value, int digits) {
     const QLocale locale;
     QString text = locale.toString(value, 'f', digits);
     const QString point = locale.decimalPoint();
@@ -44,8 +40,7 @@ QString trimmedNumber(double value, int digits)
     return text;
 }
 
-QString typeLine(const ZKFileRepresentation &record)
-{
+QString typeLine(const ZKFileRepresentation &record) {
     const QString extension = orNone(PathExtension::alphaNumericPathExtension(record.name()));
     if (record.isFolder()) {
         return FolderTypeFormat.arg(extension, record.isPackage() ? PackageText : FolderText);
@@ -53,53 +48,52 @@ QString typeLine(const ZKFileRepresentation &record)
     return FileTypeFormat.arg(extension, orNone(record.fileType()), orNone(record.fileCreator()));
 }
 
-QString sizeLine(const ZKFileRepresentation &record)
-{
+QString sizeLine(const ZKFileRepresentation &record) {
     const qint64 bytes = qMax<qint64>(0, record.size());
     return SizeFormat.arg(SizeWithBytesFormat.arg(readableSize(bytes), QString::number(bytes)));
 }
 
 }  // namespace
 
-quint64 modeForSortStrategy(int strategy)
-{
+quint64 modeForSortStrategy(int strategy) {
     if (strategy >= ZKSortPriorities::CreationDate && strategy <= ZKSortPriorities::FileType)
         return quint64(strategy - 1);
     return PathMode;
 }
 
 quint64 cellDisplayModeFor(bool listAllowsSelection, qint64 listLayout, qint64 detailMode,
-                           int primaryStrategy)
-{
+                           int primaryStrategy) {
     if (listAllowsSelection && listLayout == DetailLayout && detailMode >= 0)
         return detailMode > TypeMode ? PathMode : quint64(detailMode);
     return modeForSortStrategy(primaryStrategy);
 }
 
-quint64 cellDisplayMode(const UserDefaults &defaults, int primaryStrategy)
-{
+quint64 cellDisplayMode(const UserDefaults &defaults, int primaryStrategy) {
     const QVariant allowSelection = defaults.objectForKey(AllowFileSelectionKey);
     const QVariant detailMode = defaults.objectForKey(DetailModeKey);
     return cellDisplayModeFor(allowSelection.isValid() ? allowSelection.toBool() : true,
                               defaults.integerForKey(ListLayoutKey),
-                              detailMode.isValid() ? detailMode.toLongLong() : -1,
-                              primaryStrategy);
+                              detailMode.isValid() ? detailMode.toLongLong() : -1, primaryStrategy);
 }
 
-QString detailText(const ZKFileRepresentation &record, quint64 mode)
-{
+QString detailText(const ZKFileRepresentation &record, quint64 mode) {
     switch (mode) {
-    case CreationDateMode: return CreatedFormat.arg(calendarDate(record.creationDate()));
-    case ModificationDateMode: return ModifiedFormat.arg(calendarDate(record.modificationDate()));
-    case CommentMode: return CommentFormat.arg(orNone(record.spotlightComment()));
-    case SizeMode: return sizeLine(record);
-    case TypeMode: return typeLine(record);
-    default: return record.readablePath();
+        case CreationDateMode:
+            return CreatedFormat.arg(calendarDate(record.creationDate()));
+        case ModificationDateMode:
+            return ModifiedFormat.arg(calendarDate(record.modificationDate()));
+        case CommentMode:
+            return CommentFormat.arg(orNone(record.spotlightComment()));
+        case SizeMode:
+            return sizeLine(record);
+        case TypeMode:
+            return typeLine(record);
+        default:
+            return record.readablePath();
     }
 }
 
-QString calendarDate(const QDateTime &date)
-{
+QString calendarDate(const QDateTime &date) {
     if (!date.isValid() || date <= FileAttributes::distantPast()) return UnknownText;
     const QDateTime local = date.toLocalTime();
     const QLocale locale;
@@ -112,8 +106,7 @@ QString calendarDate(const QDateTime &date)
              hour < 12 ? locale.amText() : locale.pmText());
 }
 
-QString readableSize(qint64 bytes)
-{
+QString readableSize(qint64 bytes) {
     if (bytes <= 0) return QStringLiteral("-");
     int unit = 0;
     quint64 divisor = 1;

@@ -4,15 +4,13 @@ namespace DisplayFilter {
 
 namespace {
 
-bool isFiltering(qint64 filterTag)
-{
+bool isFiltering(qint64 filterTag) {
     return filterTag == ShowModified || filterTag == ShowWarningsOrErrors;
 }
 
 }  // namespace
 
-bool isDisplayed(const ZKFileRepresentation &record, qint64 filterTag)
-{
+bool isDisplayed(const ZKFileRepresentation &record, qint64 filterTag) {
     if (!isFiltering(filterTag)) return true;
     QString error;
     const bool relevant = record.hasRelevantRenameNameWithError(&error);
@@ -23,8 +21,7 @@ bool isDisplayed(const ZKFileRepresentation &record, qint64 filterTag)
 }
 
 QList<ZKFileRepresentationPtr> fileRepresentationsToDisplay(
-    const QList<ZKFileRepresentationPtr> &list, qint64 filterTag)
-{
+    const QList<ZKFileRepresentationPtr> &list, qint64 filterTag) {
     if (!isFiltering(filterTag)) return list;
     QList<ZKFileRepresentationPtr> shown;
     for (const ZKFileRepresentationPtr &record : list) {
@@ -33,19 +30,19 @@ QList<ZKFileRepresentationPtr> fileRepresentationsToDisplay(
     return shown;
 }
 
-QString menuTitle(qint64 filterTag, bool foldersListed)
-{
+QString menuTitle(qint64 filterTag, bool foldersListed) {
     switch (filterTag) {
-    case ShowAll:
-        return foldersListed ? QStringLiteral("Show All Items") : QStringLiteral("Show All Files");
-    case ShowModified:
-        return foldersListed ? QStringLiteral("Show Modified Items")
-                             : QStringLiteral("Show Modified Files");
-    case ShowWarningsOrErrors:
-        return foldersListed ? QStringLiteral("Show Items with Warnings or Errors")
-                             : QStringLiteral("Show Files with Warnings or Errors");
-    default:
-        return QString();
+        case ShowAll:
+            return foldersListed ? QStringLiteral("Show All Items")
+                                 : QStringLiteral("Show All Files");
+        case ShowModified:
+            return foldersListed ? QStringLiteral("Show Modified Items")
+                                 : QStringLiteral("Show Modified Files");
+        case ShowWarningsOrErrors:
+            return foldersListed ? QStringLiteral("Show Items with Warnings or Errors")
+                                 : QStringLiteral("Show Files with Warnings or Errors");
+        default:
+            return QString();
     }
 }
 

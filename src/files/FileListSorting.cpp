@@ -10,8 +10,7 @@ namespace FileListSorting {
 
 namespace {
 
-void sortByComparison(QList<ZKFileRepresentationPtr> &list, const ZKSortPriorities &priorities)
-{
+void sortByComparison(QList<ZKFileRepresentationPtr> &list, const ZKSortPriorities &priorities) {
     const RecordComparison comparison(priorities, list);
     std::vector<qsizetype> order(list.size());
     std::iota(order.begin(), order.end(), 0);
@@ -27,17 +26,20 @@ void sortByComparison(QList<ZKFileRepresentationPtr> &list, const ZKSortPrioriti
 }  // namespace
 
 void sort(QList<ZKFileRepresentationPtr> &list, const ZKSortPriorities &priorities,
-          QRandomGenerator *random)
-{
+          QRandomGenerator *random) {
     switch (priorities.primarySortOrder()) {
-    case ZKSortPriorities::DontSort: return;
-    case ZKSortPriorities::Shuffle: shuffle(list, random); return;
-    default: sortByComparison(list, priorities); return;
+        case ZKSortPriorities::DontSort:
+            return;
+        case ZKSortPriorities::Shuffle:
+            shuffle(list, random);
+            return;
+        default:
+            sortByComparison(list, priorities);
+            return;
     }
 }
 
-void shuffle(QList<ZKFileRepresentationPtr> &list, QRandomGenerator *random)
-{
+void shuffle(QList<ZKFileRepresentationPtr> &list, QRandomGenerator *random) {
     if (list.size() < 2) return;
     QRandomGenerator &generator = random ? *random : *QRandomGenerator::global();
     QList<ZKFileRepresentationPtr> remaining = list;
@@ -55,8 +57,7 @@ void shuffle(QList<ZKFileRepresentationPtr> &list, QRandomGenerator *random)
 }
 
 bool isIdenticalToArray(const QList<ZKFileRepresentationPtr> &list,
-                        const QList<ZKFileRepresentationPtr> &other)
-{
+                        const QList<ZKFileRepresentationPtr> &other) {
     if (list.size() != other.size()) return false;
     for (qsizetype i = 0; i < list.size(); ++i) {
         if (list.at(i).get() != other.at(i).get()) return false;

@@ -6,8 +6,7 @@
 
 namespace {
 
-std::vector<const ZKFileRepresentation *> rawPointers(const QList<ZKFileRepresentationPtr> &list)
-{
+std::vector<const ZKFileRepresentation *> rawPointers(const QList<ZKFileRepresentationPtr> &list) {
     std::vector<const ZKFileRepresentation *> pointers;
     pointers.reserve(list.size());
     for (const ZKFileRepresentationPtr &record : list) pointers.push_back(record.get());
@@ -18,14 +17,11 @@ std::vector<const ZKFileRepresentation *> rawPointers(const QList<ZKFileRepresen
 
 RecordComparison::RecordComparison(const ZKSortPriorities &priorities,
                                    const QList<ZKFileRepresentationPtr> &records)
-    : RecordComparison(priorities, rawPointers(records))
-{
-}
+    : RecordComparison(priorities, rawPointers(records)) {}
 
 RecordComparison::RecordComparison(const ZKSortPriorities &priorities,
                                    std::vector<const ZKFileRepresentation *> records)
-    : records_(std::move(records))
-{
+    : records_(std::move(records)) {
     QSet<int> seen;
     for (const ZKSortPriorities::Entry &entry : priorities.entries()) {
         // A repeated strategy compares the same values again and can never decide.
@@ -37,8 +33,7 @@ RecordComparison::RecordComparison(const ZKSortPriorities &priorities,
     columns_.resize(entries_.size());
 }
 
-int RecordComparison::compare(qsizetype a, qsizetype b) const
-{
+int RecordComparison::compare(qsizetype a, qsizetype b) const {
     for (qsizetype i = 0; i < entries_.size(); ++i) {
         const int result = compareValues(value(i, a), value(i, b));
         if (result != 0) return entries_.at(i).invert ? -result : result;
@@ -47,15 +42,13 @@ int RecordComparison::compare(qsizetype a, qsizetype b) const
 }
 
 int RecordComparison::compare(const ZKFileRepresentation &a, const ZKFileRepresentation &b,
-                              const ZKSortPriorities &priorities)
-{
+                              const ZKSortPriorities &priorities) {
     return RecordComparison(priorities, std::vector<const ZKFileRepresentation *>{&a, &b})
         .compare(0, 1);
 }
 
 RecordComparison::Value RecordComparison::valueOf(const ZKFileRepresentation *record,
-                                                  int strategy)
-{
+                                                  int strategy) {
     Value value;
     if (!record) return value;
     auto setText = [&value](const QString &text) {
@@ -67,23 +60,35 @@ RecordComparison::Value RecordComparison::valueOf(const ZKFileRepresentation *re
         if (!value.missing) value.number = date.toMSecsSinceEpoch();
     };
     switch (strategy) {
-    case ZKSortPriorities::Name: setText(record->name()); break;
-    case ZKSortPriorities::Path: setText(record->path()); break;
-    case ZKSortPriorities::CreationDate: setDate(record->creationDate()); break;
-    case ZKSortPriorities::ModificationDate: setDate(record->modificationDate()); break;
-    case ZKSortPriorities::Comment: setText(record->spotlightComment()); break;
-    case ZKSortPriorities::Size:
-        value.missing = false;
-        value.number = record->size();
-        break;
-    case ZKSortPriorities::FileType: setText(record->kind()); break;
-    default: break;
+        case ZKSortPriorities::Name:
+            setText(record->name());
+            break;
+        case ZKSortPriorities::Path:
+            setText(record->path());
+            break;
+        case ZKSortPriorities::CreationDate:
+            setDate(record->creationDate());
+            break;
+        case ZKSortPriorities::ModificationDate:
+            setDate(record->modificationDate());
+            break;
+        case ZKSortPriorities::Comment:
+            setText(record->spotlightComment());
+            break;
+        case ZKSortPriorities::Size:
+            value.missing = false;
+            value.number = record->size();
+            break;
+        case ZKSortPriorities::FileType:
+            setText(record->kind());
+            break;
+        default:
+            break;
     }
     return value;
 }
 
-const RecordComparison::Value &RecordComparison::value(qsizetype priority, qsizetype record) const
-{
+const RecordComparison::Value &RecordComparison::value(qsizetype priority, qsizetype record) const {
     std::vector<std::optional<Value>> &column = columns_[priority];
     if (column.empty()) column.resize(records_.size());
     std::optional<Value> &slot = column[record];
@@ -91,8 +96,7 @@ const RecordComparison::Value &RecordComparison::value(qsizetype priority, qsize
     return *slot;
 }
 
-int RecordComparison::compareValues(const Value &a, const Value &b)
-{
+int RecordComparison::compareValues(const Value &a, const Value &b) {
     if (a.missing || b.missing) return int(a.missing) - int(b.missing);
     if (a.text != b.text) return a.text < b.text ? -1 : 1;
     if (a.number != b.number) return a.number < b.number ? -1 : 1;

@@ -19,8 +19,7 @@ const QString IgnoreContentsText = QStringLiteral("Ignore Folder Contents");
 enum DirectionTag { AscendingTag = 0, DescendingTag = 1 };
 
 SortMenuItem plainItem(SortMenuItem::Kind kind, const QString &title, int tag,
-                       const QString &key = QString())
-{
+                       const QString &key = QString()) {
     SortMenuItem item;
     item.kind = kind;
     item.title = title;
@@ -29,15 +28,13 @@ SortMenuItem plainItem(SortMenuItem::Kind kind, const QString &title, int tag,
     return item;
 }
 
-SortMenuItem separator()
-{
+SortMenuItem separator() {
     SortMenuItem item = plainItem(SortMenuItem::Kind::Separator, QString(), 0);
     item.enabled = false;
     return item;
 }
 
-SortMenuItem directionItem(const QString &title, int tag, const QString &key, bool checked)
-{
+SortMenuItem directionItem(const QString &title, int tag, const QString &key, bool checked) {
     SortMenuItem item = plainItem(SortMenuItem::Kind::Direction, title, tag, key);
     item.representedObject = DirectionObject;
     item.checked = checked;
@@ -45,8 +42,7 @@ SortMenuItem directionItem(const QString &title, int tag, const QString &key, bo
 }
 
 // The sort text with an explicit direction, as the help text words it.
-QString sortTextWithDirection(const ZKSortPriorities &priorities)
-{
+QString sortTextWithDirection(const ZKSortPriorities &priorities) {
     const int primary = priorities.primarySortOrder();
     if (!ZKSortPriorities::isComparingStrategy(primary)) return criterionTitle(primary);
     const QString &format =
@@ -56,24 +52,32 @@ QString sortTextWithDirection(const ZKSortPriorities &priorities)
 
 }  // namespace
 
-QString criterionTitle(int strategy)
-{
+QString criterionTitle(int strategy) {
     switch (strategy) {
-    case ZKSortPriorities::Name: return QStringLiteral("Name");
-    case ZKSortPriorities::Path: return QStringLiteral("Path");
-    case ZKSortPriorities::CreationDate: return QStringLiteral("Creation Date");
-    case ZKSortPriorities::ModificationDate: return QStringLiteral("Modification Date");
-    case ZKSortPriorities::Comment: return QStringLiteral("Comment");
-    case ZKSortPriorities::Size: return QStringLiteral("Size");
-    case ZKSortPriorities::FileType: return QStringLiteral("File Type");
-    case ZKSortPriorities::Shuffle: return QStringLiteral("Shuffle");
-    case ZKSortPriorities::DontSort: return QStringLiteral("Don't Sort");
-    default: return QString();
+        case ZKSortPriorities::Name:
+            return QStringLiteral("Name");
+        case ZKSortPriorities::Path:
+            return QStringLiteral("Path");
+        case ZKSortPriorities::CreationDate:
+            return QStringLiteral("Creation Date");
+        case ZKSortPriorities::ModificationDate:
+            return QStringLiteral("Modification Date");
+        case ZKSortPriorities::Comment:
+            return QStringLiteral("Comment");
+        case ZKSortPriorities::Size:
+            return QStringLiteral("Size");
+        case ZKSortPriorities::FileType:
+            return QStringLiteral("File Type");
+        case ZKSortPriorities::Shuffle:
+            return QStringLiteral("Shuffle");
+        case ZKSortPriorities::DontSort:
+            return QStringLiteral("Don't Sort");
+        default:
+            return QString();
     }
 }
 
-QList<SortMenuItem> items(const ZKSortPriorities &priorities)
-{
+QList<SortMenuItem> items(const ZKSortPriorities &priorities) {
     const int primary = priorities.primarySortOrder();
     QList<SortMenuItem> menu;
     SortMenuItem header = plainItem(SortMenuItem::Kind::Header, SortByHeader, 0);
@@ -93,22 +97,21 @@ QList<SortMenuItem> items(const ZKSortPriorities &priorities)
         menu.append(directionItem(DescendingTitle, DescendingTag, QStringLiteral(">"), descending));
     }
     menu.append(separator());
-    SortMenuItem shuffle = plainItem(SortMenuItem::Kind::Special,
-                                     criterionTitle(ZKSortPriorities::Shuffle),
-                                     ZKSortPriorities::Shuffle);
+    SortMenuItem shuffle =
+        plainItem(SortMenuItem::Kind::Special, criterionTitle(ZKSortPriorities::Shuffle),
+                  ZKSortPriorities::Shuffle);
     shuffle.checked = primary == ZKSortPriorities::Shuffle;
     menu.append(shuffle);
-    SortMenuItem dontSort = plainItem(SortMenuItem::Kind::Special,
-                                      criterionTitle(ZKSortPriorities::DontSort),
-                                      ZKSortPriorities::DontSort);
+    SortMenuItem dontSort =
+        plainItem(SortMenuItem::Kind::Special, criterionTitle(ZKSortPriorities::DontSort),
+                  ZKSortPriorities::DontSort);
     dontSort.checked = primary == ZKSortPriorities::DontSort;
     dontSort.isAlternate = true;
     menu.append(dontSort);
     return menu;
 }
 
-bool apply(const SortMenuItem &item, ZKSortPriorities &priorities)
-{
+bool apply(const SortMenuItem &item, ZKSortPriorities &priorities) {
     if (item.kind == SortMenuItem::Kind::Header || item.kind == SortMenuItem::Kind::Separator)
         return false;
     if (item.representedObject == DirectionObject) {
@@ -118,30 +121,26 @@ bool apply(const SortMenuItem &item, ZKSortPriorities &priorities)
     return priorities.setPrimarySortOrder(item.tag);
 }
 
-QString sortText(const ZKSortPriorities &priorities)
-{
+QString sortText(const ZKSortPriorities &priorities) {
     const int primary = priorities.primarySortOrder();
     if (!ZKSortPriorities::isComparingStrategy(primary)) return criterionTitle(primary);
     const QString &format = priorities.isPrimaryInverted() ? SortByDescendingFormat : SortByFormat;
     return format.arg(criterionTitle(primary));
 }
 
-QString listText(bool listFiles, bool listFolders)
-{
+QString listText(bool listFiles, bool listFolders) {
     QString listed = QStringLiteral("Files and Folders");
     if (listFiles && !listFolders) listed = QStringLiteral("Files");
     if (listFolders && !listFiles) listed = QStringLiteral("Folders");
     return ListFormat.arg(listed);
 }
 
-QString popUpTitle(const ZKSortPriorities &priorities, bool listFiles, bool listFolders)
-{
+QString popUpTitle(const ZKSortPriorities &priorities, bool listFiles, bool listFolders) {
     return TitleFormat.arg(listText(listFiles, listFolders), sortText(priorities));
 }
 
 QString popUpHelp(const ZKSortPriorities &priorities, bool listFiles, bool listFolders,
-                  bool scanFolderContents)
-{
+                  bool scanFolderContents) {
     const QString depth = scanFolderContents ? RecursiveText : IgnoreContentsText;
     return HelpFormat.arg(HelpFormat.arg(listText(listFiles, listFolders), depth),
                           sortTextWithDirection(priorities));

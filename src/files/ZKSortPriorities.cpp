@@ -5,22 +5,20 @@
 
 namespace {
 
-bool isIntegerType(const QVariant &value)
-{
+bool isIntegerType(const QVariant &value) {
     switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return true;
-    default:
-        return false;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+            return true;
+        default:
+            return false;
     }
 }
 
 // One stored dictionary as an entry; false when it is malformed.
-bool entryFromArchive(const QVariant &item, ZKSortPriorities::Entry *entry)
-{
+bool entryFromArchive(const QVariant &item, ZKSortPriorities::Entry *entry) {
     if (item.typeId() != QMetaType::QVariantMap) return false;
     const QVariantMap dictionary = item.toMap();
     const QVariant strategy = dictionary.value(ZKSortPriorities::StrategyKey);
@@ -39,40 +37,28 @@ bool entryFromArchive(const QVariant &item, ZKSortPriorities::Entry *entry)
 ZKSortPriorities::ZKSortPriorities() : entries_(defaultEntries()) {}
 
 ZKSortPriorities::ZKSortPriorities(const QList<Entry> &entries)
-    : entries_(entries.isEmpty() ? defaultEntries() : entries)
-{
+    : entries_(entries.isEmpty() ? defaultEntries() : entries) {}
+
+QList<ZKSortPriorities::Entry> ZKSortPriorities::defaultEntries() {
+    return {{Name, false},    {Path, false}, {CreationDate, false}, {ModificationDate, false},
+            {Comment, false}, {Size, false}, {FileType, false},     {Shuffle, false},
+            {DontSort, false}};
 }
 
-QList<ZKSortPriorities::Entry> ZKSortPriorities::defaultEntries()
-{
-    return {{Name, false},         {Path, false}, {CreationDate, false},
-            {ModificationDate, false}, {Comment, false}, {Size, false},
-            {FileType, false},     {Shuffle, false}, {DontSort, false}};
-}
-
-bool ZKSortPriorities::isKnownStrategy(qint64 strategy)
-{
+bool ZKSortPriorities::isKnownStrategy(qint64 strategy) {
     return (strategy >= Name && strategy <= FileType) || strategy == Shuffle ||
            strategy == DontSort;
 }
 
-bool ZKSortPriorities::isComparingStrategy(int strategy)
-{
+bool ZKSortPriorities::isComparingStrategy(int strategy) {
     return strategy >= Name && strategy <= FileType;
 }
 
-int ZKSortPriorities::primarySortOrder() const
-{
-    return entries_.first().strategy;
-}
+int ZKSortPriorities::primarySortOrder() const { return entries_.first().strategy; }
 
-bool ZKSortPriorities::isPrimaryInverted() const
-{
-    return entries_.first().invert;
-}
+bool ZKSortPriorities::isPrimaryInverted() const { return entries_.first().invert; }
 
-bool ZKSortPriorities::setPrimarySortOrder(int strategy)
-{
+bool ZKSortPriorities::setPrimarySortOrder(int strategy) {
     if (!isKnownStrategy(strategy) || primarySortOrder() == strategy) return false;
     for (qsizetype i = 1; i < entries_.size(); ++i) {
         if (entries_.at(i).strategy == strategy) {
@@ -84,24 +70,19 @@ bool ZKSortPriorities::setPrimarySortOrder(int strategy)
     return true;
 }
 
-void ZKSortPriorities::setPrimaryInverted(bool invert)
-{
-    entries_.first().invert = invert;
-}
+void ZKSortPriorities::setPrimaryInverted(bool invert) { entries_.first().invert = invert; }
 
-QVariantList ZKSortPriorities::toArchive() const
-{
+QVariantList ZKSortPriorities::toArchive() const {
     QVariantList archive;
     archive.reserve(entries_.size());
     for (const Entry &entry : entries_) {
-        archive.append(QVariantMap{{StrategyKey, qint64(entry.strategy)},
-                                   {InvertKey, entry.invert}});
+        archive.append(
+            QVariantMap{{StrategyKey, qint64(entry.strategy)}, {InvertKey, entry.invert}});
     }
     return archive;
 }
 
-ZKSortPriorities ZKSortPriorities::fromArchive(const QVariant &archive)
-{
+ZKSortPriorities ZKSortPriorities::fromArchive(const QVariant &archive) {
     if (archive.typeId() != QMetaType::QVariantList) return ZKSortPriorities();
     QList<Entry> entries;
     QSet<int> seen;

@@ -17,14 +17,12 @@ protected:
     void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void TearDown() override { QLocale::setDefault(savedLocale); }
 
-    ZKFileRepresentationPtr file(const QString &relative, qsizetype size = 0)
-    {
+    ZKFileRepresentationPtr file(const QString &relative, qsizetype size = 0) {
         return ZKFileRepresentation::fileRepresentationWithPath(
             dir.makeFile(relative, QByteArray(size, 'x')), nullptr);
     }
 
-    ZKFileRepresentationPtr folder(const QString &relative)
-    {
+    ZKFileRepresentationPtr folder(const QString &relative) {
         return ZKFileRepresentation::fileRepresentationWithPath(dir.makeFolder(relative), nullptr);
     }
 
@@ -32,8 +30,7 @@ protected:
     TestDir dir;
 };
 
-TEST_F(CellDetailTextTest, DetailModeFollowsSortOrderUnlessChosenForSelectableLists)
-{
+TEST_F(CellDetailTextTest, DetailModeFollowsSortOrderUnlessChosenForSelectableLists) {
     const QList<quint64> byStrategy = {0, 0, 1, 2, 3, 4, 5};
     for (int strategy = 0; strategy <= 6; ++strategy)
         EXPECT_EQ(modeForSortStrategy(strategy), byStrategy.at(strategy)) << strategy;
@@ -48,8 +45,7 @@ TEST_F(CellDetailTextTest, DetailModeFollowsSortOrderUnlessChosenForSelectableLi
     EXPECT_EQ(cellDisplayModeFor(true, 2, 6, 5), 0u);   // out of range reads as the path
 }
 
-TEST_F(CellDetailTextTest, DetailModeReadsUserDefaultsWithTheirRegisteredMeaning)
-{
+TEST_F(CellDetailTextTest, DetailModeReadsUserDefaultsWithTheirRegisteredMeaning) {
     UserDefaults defaults(dir.filePath("defaults.plist"));
     // Nothing set: selection allowed, layout 0, no detail mode chosen.
     EXPECT_EQ(cellDisplayMode(defaults, 3), 2u);
@@ -61,8 +57,7 @@ TEST_F(CellDetailTextTest, DetailModeReadsUserDefaultsWithTheirRegisteredMeaning
     EXPECT_EQ(cellDisplayMode(defaults, 3), 2u);
 }
 
-TEST_F(CellDetailTextTest, CalendarDatesUseTwelveHourClockWithoutPadding)
-{
+TEST_F(CellDetailTextTest, CalendarDatesUseTwelveHourClockWithoutPadding) {
     EXPECT_EQ(calendarDate(QDateTime(QDate(2024, 3, 5), QTime(15, 7))), "March 5, 2024; 3:07 PM");
     EXPECT_EQ(calendarDate(QDateTime(QDate(2023, 12, 25), QTime(0, 5))),
               "December 25, 2023; 12:05 AM");
@@ -74,8 +69,7 @@ TEST_F(CellDetailTextTest, CalendarDatesUseTwelveHourClockWithoutPadding)
     EXPECT_EQ(calendarDate(QDateTime()), "(Unknown)");
 }
 
-TEST_F(CellDetailTextTest, ReadableSizesUseDecimalUnits)
-{
+TEST_F(CellDetailTextTest, ReadableSizesUseDecimalUnits) {
     EXPECT_EQ(readableSize(0), "-");
     EXPECT_EQ(readableSize(1), "1 Bytes");
     EXPECT_EQ(readableSize(999), "999 Bytes");
@@ -87,8 +81,7 @@ TEST_F(CellDetailTextTest, ReadableSizesUseDecimalUnits)
     EXPECT_EQ(readableSize(std::numeric_limits<qint64>::max()), "9.22337 EB");
 }
 
-TEST_F(CellDetailTextTest, PathDateAndSizeLines)
-{
+TEST_F(CellDetailTextTest, PathDateAndSizeLines) {
     const ZKFileRepresentationPtr record = file("sub/report.txt", 1500);
     EXPECT_EQ(detailText(*record, PathMode), record->readablePath());
     EXPECT_TRUE(detailText(*record, PathMode).endsWith(QString::fromUtf8("sub \u25B8 report.txt")));
@@ -109,8 +102,7 @@ TEST_F(CellDetailTextTest, PathDateAndSizeLines)
     EXPECT_TRUE(detailText(*datedRecord, CreationDateMode).startsWith("Created: "));
 }
 
-TEST_F(CellDetailTextTest, CommentLine)
-{
+TEST_F(CellDetailTextTest, CommentLine) {
     const ZKFileRepresentationPtr plain = file("plain");
     EXPECT_EQ(detailText(*plain, CommentMode), "Comment: (None)");
     const QString path = dir.makeFile("commented");
@@ -121,8 +113,7 @@ TEST_F(CellDetailTextTest, CommentLine)
     EXPECT_EQ(detailText(*commented, CommentMode), QString::fromUtf8("Comment: Caf\u00e9 menu"));
 }
 
-TEST_F(CellDetailTextTest, TypeLineForFoldersPackagesAndFiles)
-{
+TEST_F(CellDetailTextTest, TypeLineForFoldersPackagesAndFiles) {
     EXPECT_EQ(detailText(*folder("pictures"), TypeMode), "Extension: (None) | Type: (Folder)");
     EXPECT_EQ(detailText(*folder("release.v2"), TypeMode), "Extension: v2 | Type: (Folder)");
     EXPECT_EQ(detailText(*folder("Tool.app"), TypeMode), "Extension: app | Type: (Package)");

@@ -8,8 +8,7 @@ namespace {
 
 using Records = QList<ZKFileRepresentationPtr>;
 
-QStringList names(const Records &records)
-{
+QStringList names(const Records &records) {
     QStringList result;
     for (const ZKFileRepresentationPtr &record : records) result.append(record->name());
     return result;
@@ -20,20 +19,18 @@ QStringList names(const Records &records)
 class DisplayFilterTest : public testing::Test {
 protected:
     // A record named after its light, with the new name given ("" for none).
-    ZKFileRepresentationPtr record(const QString &name, const QString &newName)
-    {
+    ZKFileRepresentationPtr record(const QString &name, const QString &newName) {
         ZKFileRepresentationPtr file =
             ZKFileRepresentation::fileRepresentationWithPath(dir.makeFile(name), nullptr);
         file->setRenameName(newName);
         return file;
     }
 
-    void SetUp() override
-    {
+    void SetUp() override {
         const ZKFileRepresentationPtr collision = record("red-collision", "taken");
         collision->setRenameNameError("Name already taken");
-        list = {record("grey-none", ""),       record("green", "green-new"),
-                record("yellow", "a/b"),       collision,
+        list = {record("grey-none", ""),          record("green", "green-new"),
+                record("yellow", "a/b"),          collision,
                 record("grey-same", "grey-same"), record("red-dot", ".hidden")};
     }
 
@@ -41,24 +38,21 @@ protected:
     Records list;
 };
 
-TEST_F(DisplayFilterTest, ShowAllAndUnknownTagsGiveTheListItself)
-{
+TEST_F(DisplayFilterTest, ShowAllAndUnknownTagsGiveTheListItself) {
     for (qint64 tag : {0, 3, -1, 99}) {
         const Records shown = DisplayFilter::fileRepresentationsToDisplay(list, tag);
         EXPECT_TRUE(FileListSorting::isIdenticalToArray(shown, list)) << tag;
     }
 }
 
-TEST_F(DisplayFilterTest, ModifiedKeepsRenamedRowsAndEveryRedRow)
-{
+TEST_F(DisplayFilterTest, ModifiedKeepsRenamedRowsAndEveryRedRow) {
     const Records shown =
         DisplayFilter::fileRepresentationsToDisplay(list, DisplayFilter::ShowModified);
     // The collision will not be renamed, yet stays visible, in list order.
     EXPECT_EQ(names(shown), (QStringList{"green", "yellow", "red-collision", "red-dot"}));
 }
 
-TEST_F(DisplayFilterTest, WarningsOrErrorsKeepsYellowAndRedRows)
-{
+TEST_F(DisplayFilterTest, WarningsOrErrorsKeepsYellowAndRedRows) {
     const Records shown =
         DisplayFilter::fileRepresentationsToDisplay(list, DisplayFilter::ShowWarningsOrErrors);
     EXPECT_EQ(names(shown), (QStringList{"yellow", "red-collision", "red-dot"}));
@@ -66,8 +60,7 @@ TEST_F(DisplayFilterTest, WarningsOrErrorsKeepsYellowAndRedRows)
     EXPECT_EQ(shown.first().get(), list.at(2).get());
 }
 
-TEST_F(DisplayFilterTest, MenuTitlesSayItemsOnlyWhenFoldersAreListed)
-{
+TEST_F(DisplayFilterTest, MenuTitlesSayItemsOnlyWhenFoldersAreListed) {
     EXPECT_EQ(DisplayFilter::menuTitle(0, true), "Show All Items");
     EXPECT_EQ(DisplayFilter::menuTitle(0, false), "Show All Files");
     EXPECT_EQ(DisplayFilter::menuTitle(1, true), "Show Modified Items");

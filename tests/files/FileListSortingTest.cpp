@@ -14,15 +14,13 @@ namespace {
 
 using Records = QList<ZKFileRepresentationPtr>;
 
-QStringList names(const Records &records)
-{
+QStringList names(const Records &records) {
     QStringList result;
     for (const ZKFileRepresentationPtr &record : records) result.append(record->name());
     return result;
 }
 
-QStringList relativePaths(const Records &records, const QString &root)
-{
+QStringList relativePaths(const Records &records, const QString &root) {
     QStringList result;
     for (const ZKFileRepresentationPtr &record : records)
         result.append(record->path().mid(root.size() + 1));
@@ -33,14 +31,12 @@ QStringList relativePaths(const Records &records, const QString &root)
 
 class FileListSortingTest : public testing::Test {
 protected:
-    ZKFileRepresentationPtr record(const QString &relative, int size = 0)
-    {
+    ZKFileRepresentationPtr record(const QString &relative, int size = 0) {
         return ZKFileRepresentation::fileRepresentationWithPath(
             dir.makeFile(relative, QByteArray(size, 'x')), nullptr);
     }
 
-    ZKFileRepresentationPtr recordModifiedAt(const QString &relative, const QDateTime &date)
-    {
+    ZKFileRepresentationPtr recordModifiedAt(const QString &relative, const QDateTime &date) {
         const QString path = dir.makeFile(relative);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadWrite));
@@ -50,16 +46,14 @@ protected:
     }
 
     // A comment on a new file; false when the file system keeps no comments.
-    bool setComment(const ZKFileRepresentationPtr &file, const QString &comment)
-    {
+    bool setComment(const ZKFileRepresentationPtr &file, const QString &comment) {
         return ExtendedAttributes::setComment(file->path(), comment, nullptr);
     }
 
     TestDir dir;
 };
 
-TEST_F(FileListSortingTest, NamesSortCaseInsensitivelyWithNumbersByValue)
-{
+TEST_F(FileListSortingTest, NamesSortCaseInsensitivelyWithNumbersByValue) {
     Records list = {record("file10"), record("Banana"), record("file2"), record("File1"),
                     record("apple")};
     FileListSorting::sort(list, ZKSortPriorities());
@@ -71,8 +65,7 @@ TEST_F(FileListSortingTest, NamesSortCaseInsensitivelyWithNumbersByValue)
     EXPECT_EQ(names(list), (QStringList{"file10", "file2", "File1", "Banana", "apple"}));
 }
 
-TEST_F(FileListSortingTest, SizeThenNameOrdersSameNamesInDifferentFoldersBySize)
-{
+TEST_F(FileListSortingTest, SizeThenNameOrdersSameNamesInDifferentFoldersBySize) {
     Records list = {record("a/same.txt", 50), record("b/same.txt", 10), record("c/other.txt", 5),
                     record("d/same.txt", 30)};
     ZKSortPriorities priorities;
@@ -88,8 +81,7 @@ TEST_F(FileListSortingTest, SizeThenNameOrdersSameNamesInDifferentFoldersBySize)
     EXPECT_EQ(relativePaths(twins, dir.path()), (QStringList{"y/twin", "z/twin"}));
 }
 
-TEST_F(FileListSortingTest, DescendingNameSurvivesAChoiceOfSizeInBetween)
-{
+TEST_F(FileListSortingTest, DescendingNameSurvivesAChoiceOfSizeInBetween) {
     Records list = {record("b", 1), record("c", 3), record("a", 2)};
     ZKSortPriorities priorities;
     priorities.setPrimaryInverted(true);
@@ -101,10 +93,10 @@ TEST_F(FileListSortingTest, DescendingNameSurvivesAChoiceOfSizeInBetween)
     EXPECT_EQ(names(list), (QStringList{"c", "b", "a"}));
 }
 
-TEST_F(FileListSortingTest, MissingCommentsComeLastAscendingAndFirstDescending)
-{
+TEST_F(FileListSortingTest, MissingCommentsComeLastAscendingAndFirstDescending) {
     const ZKFileRepresentationPtr noteB = record("1-b");
-    if (!setComment(noteB, "beta")) GTEST_SKIP() << "no user attributes in " << dir.path().toStdString();
+    if (!setComment(noteB, "beta"))
+        GTEST_SKIP() << "no user attributes in " << dir.path().toStdString();
     const ZKFileRepresentationPtr noteA = record("2-a");
     const ZKFileRepresentationPtr note10 = record("3-c");
     ASSERT_TRUE(setComment(noteA, "Alpha"));
@@ -126,8 +118,7 @@ TEST_F(FileListSortingTest, MissingCommentsComeLastAscendingAndFirstDescending)
     EXPECT_EQ(names(list), (QStringList{"x", "y", "1-b", "3-c", "4-d", "2-a"}));
 }
 
-TEST_F(FileListSortingTest, ModificationDatesSortInTimeOrder)
-{
+TEST_F(FileListSortingTest, ModificationDatesSortInTimeOrder) {
     const QDateTime base(QDate(2021, 6, 1), QTime(12, 0), QTimeZone::utc());
     Records list = {recordModifiedAt("late", base.addDays(2)),
                     recordModifiedAt("early", base.addSecs(-3600)),
@@ -141,21 +132,19 @@ TEST_F(FileListSortingTest, ModificationDatesSortInTimeOrder)
     EXPECT_EQ(names(list), (QStringList{"late", "middle", "early"}));
 }
 
-TEST_F(FileListSortingTest, FileTypePutsFoldersFirstThenItemsWithoutExtension)
-{
+TEST_F(FileListSortingTest, FileTypePutsFoldersFirstThenItemsWithoutExtension) {
     dir.makeFolder("m-folder");
-    Records list = {record("b.txt"), record("a.zip"), record("noext"),
-                    ZKFileRepresentation::fileRepresentationWithPath(dir.filePath("m-folder"),
-                                                                     nullptr),
-                    record("c.jpg")};
+    Records list = {
+        record("b.txt"), record("a.zip"), record("noext"),
+        ZKFileRepresentation::fileRepresentationWithPath(dir.filePath("m-folder"), nullptr),
+        record("c.jpg")};
     ZKSortPriorities priorities;
     priorities.setPrimarySortOrder(ZKSortPriorities::FileType);
     FileListSorting::sort(list, priorities);
     EXPECT_EQ(names(list), (QStringList{"m-folder", "noext", "c.jpg", "b.txt", "a.zip"}));
 }
 
-TEST_F(FileListSortingTest, DontSortLeavesOrderAndEqualRecordsKeepTheirOrder)
-{
+TEST_F(FileListSortingTest, DontSortLeavesOrderAndEqualRecordsKeepTheirOrder) {
     Records list = {record("b", 4), record("a", 4), record("c", 1)};
     const Records before = list;
     ZKSortPriorities dontSort;
@@ -168,8 +157,7 @@ TEST_F(FileListSortingTest, DontSortLeavesOrderAndEqualRecordsKeepTheirOrder)
     EXPECT_EQ(names(list), (QStringList{"c", "b", "a"}));
 }
 
-TEST_F(FileListSortingTest, ShuffleIsAPermutationThatChangesLongLists)
-{
+TEST_F(FileListSortingTest, ShuffleIsAPermutationThatChangesLongLists) {
     Records list;
     for (int i = 0; i < 60; ++i) list.append(record(QStringLiteral("f%1").arg(i)));
     const Records before = list;
@@ -193,8 +181,7 @@ TEST_F(FileListSortingTest, ShuffleIsAPermutationThatChangesLongLists)
     EXPECT_TRUE(FileListSorting::isIdenticalToArray(again, list));
 }
 
-TEST_F(FileListSortingTest, ShuffleLeavesShortListsAlone)
-{
+TEST_F(FileListSortingTest, ShuffleLeavesShortListsAlone) {
     Records empty;
     FileListSorting::shuffle(empty);
     EXPECT_TRUE(empty.isEmpty());
@@ -204,11 +191,10 @@ TEST_F(FileListSortingTest, ShuffleLeavesShortListsAlone)
     EXPECT_TRUE(FileListSorting::isIdenticalToArray(one, before));
 }
 
-TEST_F(FileListSortingTest, IdentityMeansTheSameRecordsNotEqualPaths)
-{
+TEST_F(FileListSortingTest, IdentityMeansTheSameRecordsNotEqualPaths) {
     const ZKFileRepresentationPtr a = record("a");
-    const ZKFileRepresentationPtr twin = ZKFileRepresentation::fileRepresentationWithPath(
-        a->path(), nullptr);
+    const ZKFileRepresentationPtr twin =
+        ZKFileRepresentation::fileRepresentationWithPath(a->path(), nullptr);
     const ZKFileRepresentationPtr b = record("b");
     EXPECT_TRUE(FileListSorting::isIdenticalToArray({a, b}, {a, b}));
     EXPECT_FALSE(FileListSorting::isIdenticalToArray({a, b}, {twin, b}));
@@ -217,8 +203,7 @@ TEST_F(FileListSortingTest, IdentityMeansTheSameRecordsNotEqualPaths)
     EXPECT_TRUE(FileListSorting::isIdenticalToArray({}, {}));
 }
 
-TEST_F(FileListSortingTest, ComparisonSkipsSpecialStrategiesAndReportsTies)
-{
+TEST_F(FileListSortingTest, ComparisonSkipsSpecialStrategiesAndReportsTies) {
     const ZKFileRepresentationPtr a = record("x/a", 3);
     const ZKFileRepresentationPtr b = record("y/a", 3);
     using P = ZKSortPriorities;

@@ -4,16 +4,14 @@
 
 namespace {
 
-const SortMenuItem *findItem(const QList<SortMenuItem> &items, const QString &title)
-{
+const SortMenuItem *findItem(const QList<SortMenuItem> &items, const QString &title) {
     for (const SortMenuItem &item : items) {
         if (item.title == title) return &item;
     }
     return nullptr;
 }
 
-QStringList checkedTitles(const QList<SortMenuItem> &items)
-{
+QStringList checkedTitles(const QList<SortMenuItem> &items) {
     QStringList titles;
     for (const SortMenuItem &item : items) {
         if (item.checked) titles.append(item.title);
@@ -23,8 +21,7 @@ QStringList checkedTitles(const QList<SortMenuItem> &items)
 
 }  // namespace
 
-TEST(SortMenuTest, MenuListsCriteriaDirectionsAndSpecialOrders)
-{
+TEST(SortMenuTest, MenuListsCriteriaDirectionsAndSpecialOrders) {
     ZKSortPriorities priorities;
     priorities.setPrimarySortOrder(ZKSortPriorities::Size);
     const QList<SortMenuItem> items = SortMenu::items(priorities);
@@ -34,7 +31,7 @@ TEST(SortMenuTest, MenuListsCriteriaDirectionsAndSpecialOrders)
     EXPECT_EQ(items.first().title, "Sort By");
     EXPECT_FALSE(items.first().enabled);
 
-    const QStringList criteria = {"Name", "Path", "Creation Date", "Modification Date",
+    const QStringList criteria = {"Name",    "Path", "Creation Date", "Modification Date",
                                   "Comment", "Size", "File Type"};
     for (int tag = 0; tag < criteria.size(); ++tag) {
         const SortMenuItem *item = findItem(items, criteria.at(tag));
@@ -63,8 +60,7 @@ TEST(SortMenuTest, MenuListsCriteriaDirectionsAndSpecialOrders)
     EXPECT_EQ(shuffle + 1, dontSort);
 }
 
-TEST(SortMenuTest, DirectionItemsOnlyForRealCriteria)
-{
+TEST(SortMenuTest, DirectionItemsOnlyForRealCriteria) {
     ZKSortPriorities priorities;
     priorities.setPrimarySortOrder(ZKSortPriorities::Shuffle);
     QList<SortMenuItem> items = SortMenu::items(priorities);
@@ -77,8 +73,7 @@ TEST(SortMenuTest, DirectionItemsOnlyForRealCriteria)
     EXPECT_EQ(checkedTitles(items), QStringList{"Don't Sort"});
 }
 
-TEST(SortMenuTest, ChoosingItemsChangesPrimaryOrderAndDirection)
-{
+TEST(SortMenuTest, ChoosingItemsChangesPrimaryOrderAndDirection) {
     ZKSortPriorities priorities;
     const QList<SortMenuItem> items = SortMenu::items(priorities);
 
@@ -103,8 +98,7 @@ TEST(SortMenuTest, ChoosingItemsChangesPrimaryOrderAndDirection)
     EXPECT_EQ(priorities.primarySortOrder(), -1);
 }
 
-TEST(SortMenuTest, PopUpTitleNamesListingAndOrder)
-{
+TEST(SortMenuTest, PopUpTitleNamesListingAndOrder) {
     ZKSortPriorities priorities;
     EXPECT_EQ(SortMenu::popUpTitle(priorities, true, false), "List Files - Sort by Name");
     priorities.setPrimarySortOrder(ZKSortPriorities::ModificationDate);
@@ -117,8 +111,7 @@ TEST(SortMenuTest, PopUpTitleNamesListingAndOrder)
     EXPECT_EQ(SortMenu::popUpTitle(priorities, true, false), "List Files - Don't Sort");
 }
 
-TEST(SortMenuTest, PopUpHelpSpellsOutDepthAndDirection)
-{
+TEST(SortMenuTest, PopUpHelpSpellsOutDepthAndDirection) {
     ZKSortPriorities priorities;
     priorities.setPrimarySortOrder(ZKSortPriorities::FileType);
     EXPECT_EQ(SortMenu::popUpHelp(priorities, true, false, true),

@@ -8,15 +8,13 @@ namespace {
 
 using Entry = ZKSortPriorities::Entry;
 
-QList<int> strategies(const ZKSortPriorities &priorities)
-{
+QList<int> strategies(const ZKSortPriorities &priorities) {
     QList<int> result;
     for (const Entry &entry : priorities.entries()) result.append(entry.strategy);
     return result;
 }
 
-QVariantMap stored(const QVariant &strategy, const QVariant &invert = QVariant())
-{
+QVariantMap stored(const QVariant &strategy, const QVariant &invert = QVariant()) {
     QVariantMap entry{{"Strategy", strategy}};
     if (invert.isValid()) entry.insert("Invert", invert);
     return entry;
@@ -26,8 +24,7 @@ const QList<int> kDefaultOrder = {0, 1, 2, 3, 4, 5, 6, 99, -1};
 
 }  // namespace
 
-TEST(SortPrioritiesTest, DefaultListHasNineAscendingEntries)
-{
+TEST(SortPrioritiesTest, DefaultListHasNineAscendingEntries) {
     const ZKSortPriorities priorities;
     EXPECT_EQ(strategies(priorities), kDefaultOrder);
     for (const Entry &entry : priorities.entries()) EXPECT_FALSE(entry.invert);
@@ -35,8 +32,7 @@ TEST(SortPrioritiesTest, DefaultListHasNineAscendingEntries)
     EXPECT_EQ(ZKSortPriorities(QList<Entry>()), priorities);
 }
 
-TEST(SortPrioritiesTest, ChoosingSizeThenNameKeepsSizeAsFirstTieBreaker)
-{
+TEST(SortPrioritiesTest, ChoosingSizeThenNameKeepsSizeAsFirstTieBreaker) {
     ZKSortPriorities priorities;
     EXPECT_TRUE(priorities.setPrimarySortOrder(ZKSortPriorities::Size));
     EXPECT_EQ(strategies(priorities), (QList<int>{5, 0, 1, 2, 3, 4, 6, 99, -1}));
@@ -47,8 +43,7 @@ TEST(SortPrioritiesTest, ChoosingSizeThenNameKeepsSizeAsFirstTieBreaker)
     EXPECT_EQ(strategies(priorities), (QList<int>{0, 5, 1, 2, 3, 4, 6, 99, -1}));
 }
 
-TEST(SortPrioritiesTest, EachEntryKeepsItsDirectionWhenMovedBackToTheFront)
-{
+TEST(SortPrioritiesTest, EachEntryKeepsItsDirectionWhenMovedBackToTheFront) {
     ZKSortPriorities priorities;
     priorities.setPrimaryInverted(true);
     priorities.setPrimarySortOrder(ZKSortPriorities::Size);
@@ -58,20 +53,17 @@ TEST(SortPrioritiesTest, EachEntryKeepsItsDirectionWhenMovedBackToTheFront)
     EXPECT_EQ(priorities.entries().at(1), (Entry{ZKSortPriorities::Size, false}));
 }
 
-TEST(SortPrioritiesTest, StrategyMissingFromTheListIsInsertedInFront)
-{
+TEST(SortPrioritiesTest, StrategyMissingFromTheListIsInsertedInFront) {
     ZKSortPriorities priorities({{ZKSortPriorities::Name, true}, {ZKSortPriorities::Path, false}});
     EXPECT_TRUE(priorities.setPrimarySortOrder(ZKSortPriorities::Shuffle));
-    EXPECT_EQ(priorities.entries(),
-              (QList<Entry>{{99, false}, {0, true}, {1, false}}));
+    EXPECT_EQ(priorities.entries(), (QList<Entry>{{99, false}, {0, true}, {1, false}}));
     // Only the nine known strategies can be made primary.
     EXPECT_FALSE(priorities.setPrimarySortOrder(7));
     EXPECT_FALSE(priorities.setPrimarySortOrder(-2));
     EXPECT_EQ(priorities.primarySortOrder(), 99);
 }
 
-TEST(SortPrioritiesTest, ArchiveRoundTripsWithIntegerStrategiesAndBooleanDirections)
-{
+TEST(SortPrioritiesTest, ArchiveRoundTripsWithIntegerStrategiesAndBooleanDirections) {
     ZKSortPriorities priorities;
     priorities.setPrimarySortOrder(ZKSortPriorities::Comment);
     priorities.setPrimaryInverted(true);
@@ -86,8 +78,7 @@ TEST(SortPrioritiesTest, ArchiveRoundTripsWithIntegerStrategiesAndBooleanDirecti
     EXPECT_EQ(ZKSortPriorities::fromArchive(archive), priorities);
 }
 
-TEST(SortPrioritiesTest, MalformedArchivesFallBackWithoutLosingValidEntries)
-{
+TEST(SortPrioritiesTest, MalformedArchivesFallBackWithoutLosingValidEntries) {
     // Not an array, an empty array, or nothing valid: the default list.
     EXPECT_EQ(ZKSortPriorities::fromArchive(QVariant()), ZKSortPriorities());
     EXPECT_EQ(ZKSortPriorities::fromArchive(QString("Name")), ZKSortPriorities());
@@ -107,7 +98,13 @@ TEST(SortPrioritiesTest, MalformedArchivesFallBackWithoutLosingValidEntries)
     };
     const ZKSortPriorities priorities = ZKSortPriorities::fromArchive(archive);
     // The missing strategies follow in default order, so paths still break every tie.
-    EXPECT_EQ(priorities.entries(),
-              (QList<Entry>{{5, true}, {3, false}, {1, true}, {0, false}, {2, false},
-                            {4, false}, {6, false}, {99, false}, {-1, false}}));
+    EXPECT_EQ(priorities.entries(), (QList<Entry>{{5, true},
+                                                  {3, false},
+                                                  {1, true},
+                                                  {0, false},
+                                                  {2, false},
+                                                  {4, false},
+                                                  {6, false},
+                                                  {99, false},
+                                                  {-1, false}}));
 }
