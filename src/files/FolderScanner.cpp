@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <memory>

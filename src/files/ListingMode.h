@@ -38,7 +38,8 @@ ZKAlert fileUncheckingAlert();
 // The flags after choosing the menu item with the given tag. Shift lists files and folders
 // whatever the item; Option makes "Files" and "Folders" exclusive instead of toggles; both are
 // ignored with ignoreModifierKeys. Turning file listing off asks `ask` first unless
-// skipFileUncheckingWarning; any answer but the first button leaves everything as it was.
+// skipFileUncheckingWarning (or no `ask` is given); any answer but the first button leaves
+// everything as it was.
 // Files and folders are never both off: turning one off turns the other on.
 Change choose(const Flags &current, int tag, ZKModifierKeys modifiers, bool ignoreModifierKeys,
               bool skipFileUncheckingWarning,
