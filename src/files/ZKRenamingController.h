@@ -35,7 +35,8 @@ public:
     ~ZKRenamingController() override;
 
     // Registers the user defaults the controller reads ("Allow File Selection",
-    // "Shift-Drag To Add Files", "Copy CSV Names", "List Layout: Detail Mode").
+    // "Shift-Drag To Add Files", "Copy CSV Names", "List Layout: Detail Mode") and those of
+    // the steps it runs (registerEngineDefaults).
     static void registerControllerDefaults();
 
     // The first computation in the life of the process is a layout pass followed by the
@@ -52,7 +53,7 @@ public:
     QList<ZKRenamerPtr> &renamers() override { return renamers_; }
     // Replaces the steps (this controller becomes their delegate); computes nothing.
     void setRenamers(const QList<ZKRenamerPtr> &renamers);
-    // The root paths, in order, NFC, without a trailing "/".
+    // The root paths, in order, NFC, without a trailing "/" (but "/" itself).
     const QStringList &paths() const { return paths_; }
     // Paths the user removed from the list; a rescan never lists them again.
     QStringList exceptionPaths() const { return exceptionPaths_.value_or(QStringList()); }

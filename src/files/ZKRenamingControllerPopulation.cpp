@@ -78,6 +78,7 @@ bool ZKRenamingController::populateWithPaths(const QStringList &paths, bool igno
     timer.start();
     SelectionKeeper keeper(*this);
     const bool add = modifiersSuggestAddition();
+    // A new list asks prompting steps anew (the view drops its icons on the reload).
     if (!add) promptedParametersByPrototype_.clear();
     const bool listed = setFileRepresentationsFromPaths(paths, add, {});
     switchToMatchingCellDisplayModeForSortOrder();

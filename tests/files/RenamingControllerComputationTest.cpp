@@ -233,4 +233,10 @@ TEST_F(RenamingControllerComputationTest, PromptAsksEachQuestionOncePerPrototype
 
     ui.promptAnswer = std::nullopt;
     EXPECT_TRUE(controller->promptedParameter("Again?", "other").isNull());
+
+    // A new list forgets the answers.
+    listFiles({"a.txt"});
+    ui.promptAnswer = QStringLiteral("Autumn");
+    EXPECT_EQ(controller->promptedParameter("Which season?", "[prompt \"Which season?\"]"),
+              "Autumn");
 }
