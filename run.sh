@@ -10,7 +10,9 @@ cmake --build build -j "$(nproc)" --target torvane-cli
 demo=$(mktemp -d "${TMPDIR:-/tmp}/torvane-demo-XXXXXX")
 trap 'rm -rf "$demo"' EXIT
 mkdir -p "$demo/Holiday"
-for name in "IMG_0012.JPG" "IMG_0047.JPG" "notes.txt" "Summer Trip.jpeg"; do
+mkdir -p "$demo/Holiday/Day 2"
+for name in "IMG_0012.JPG" "IMG_0047.JPG" "img_0047.jpg" "notes.txt" "Day 2/IMG_0101.JPG" \
+            ".hidden-file"; do
   : > "$demo/Holiday/$name"
 done
 
@@ -34,10 +36,10 @@ cat > "$demo/sample.tva" <<'PLIST'
 </plist>
 PLIST
 
-echo "Sample folder: $demo/Holiday"
+echo "Sample folder: $demo/Holiday (and its subfolder \"Day 2\")"
 echo "Steps: 1) replace \"IMG_\" with \"Photo \"  2) lower-case the extension"
 echo
-build/src/cli/torvane-cli preview --steps "$demo/sample.tva" "$demo"/Holiday/*
+build/src/cli/torvane-cli preview --steps "$demo/sample.tva" "$demo/Holiday"
 echo
 cat <<'TEXT'
 Each line shows the light, the current name and, after the arrow, the new name:
@@ -45,5 +47,8 @@ Each line shows the light, the current name and, after the arrow, the new name:
   yellow  it will be renamed, but the name had to be cleaned (see the warning)
   red     it will not be renamed: the new name is unusable (see the error)
   grey    the name does not change
+"IMG_0047.JPG" and "img_0047.jpg" are two files on this case-sensitive file system; both
+would become "Photo 0047.jpg", so both are red. Hidden items are left out unless you pass
+--include-invisible; --auto-uniqueify would number the second name instead.
 Nothing on disk was changed: preview only computes names.
 TEXT

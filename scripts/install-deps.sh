@@ -9,7 +9,7 @@ packages=(
   libicu-dev libplist-dev libplist++-dev
   libexiv2-dev libtag1-dev libavformat-dev libpoppler-cpp-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth attr e2fsprogs
+  xvfb xauth attr e2fsprogs time
 )
 
 missing=()

@@ -4,10 +4,13 @@
 
 namespace {
 
-const char *const kUsage =
-    "usage: torvane-cli preview --steps FILE [--json] PATH...\n"
-    "\n"
-    "  preview   compute and print the new name of every PATH; nothing on disk changes\n";
+QString usage()
+{
+    return QStringLiteral("torvane-cli: rename many files at once\n\n"
+                          "  preview   list the PATHs, compute and print every new name; "
+                          "nothing on disk changes\n\n") +
+           PreviewCommand::usage();
+}
 
 }  // namespace
 
@@ -19,11 +22,11 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return preview.execute(arguments.mid(1));
     }
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        out << kUsage;
+        out << usage();
         return 0;
     }
     err << (command.isEmpty() ? QString() : QStringLiteral("unknown command: %1\n").arg(command))
-        << kUsage;
+        << usage();
     err.flush();
     return 2;
 }

@@ -1,22 +1,25 @@
 #include "cli/PreviewCommand.h"
 
-#include <QFile>
+#include <QElapsedTimer>
 #include <QFileInfo>
 
+#include "cli/CliUserInteraction.h"
+#include "cli/InterruptFlag.h"
 #include "cli/RecordPrinter.h"
 #include "cli/StepsFile.h"
-#include "engine/EngineDefaults.h"
 #include "engine/RenamerCollections.h"
 #include "engine/ZKRenamer.h"
+#include "files/DisplayFilter.h"
+#include "files/ZKRenamingController.h"
 
 namespace {
 
-const char *const kUsage = "usage: torvane-cli preview --steps FILE [--json] PATH...";
-
-// Relative paths are taken from the working folder; the bytes given are kept as they are.
-QByteArray absoluteNativePath(const QString &argument)
+// Relative paths are taken from the working folder.
+QStringList absolutePaths(const QStringList &paths)
 {
-    return QFile::encodeName(QFileInfo(argument).absoluteFilePath());
+    QStringList absolute;
+    for (const QString &path : paths) absolute << QFileInfo(path).absoluteFilePath();
+    return absolute;
 }
 
 }  // namespace
@@ -25,36 +28,57 @@ int PreviewCommand::execute(const QStringList &arguments)
 {
     Options options;
     if (!parse(arguments, &options)) return BadInput;
-
     QVariantList archives;
     QString error;
     if (!readStepArchives(options.stepsFile, &archives, &error)) return fail(error);
 
-    registerEngineDefaults();
-    const QList<ZKRenamerPtr> renamers = RenamerCollections::renamersFromArchives(archives);
-    QList<ZKFileRepresentationPtr> records;
-    for (const QString &path : options.paths)
-        records << ZKFileRepresentation::fileRepresentationWithNativePath(
-            absoluteNativePath(path), nullptr);
+    ZKRenamingController::registerControllerDefaults();
+    CliUserInteraction interaction(err_, /*interactive=*/false);
+    ZKRenamingController controller(&interaction);
+    controller.setRenamers(RenamerCollections::renamersFromArchives(archives));
+    options.listing.applyTo(controller);
 
-    const bool usable = computeNames(renamers, records);
+    InterruptFlag::install();
+    QElapsedTimer timer;
+    timer.start();
+    controller.populateWithPaths(absolutePaths(options.paths), false, false);
+    if (InterruptFlag::isSet()) return Interrupted;
+    if (options.stats) printStatistics(controller, timer.nsecsElapsed());
+
+    const QList<ZKFileRepresentationPtr> &records = controller.fileRepresentations();
     RecordPrinter printer(out_, options.json);
-    for (const ZKFileRepresentationPtr &record : records) printer.print(*record);
+    for (const ZKFileRepresentationPtr &record :
+         DisplayFilter::fileRepresentationsToDisplay(records, options.listing.filter))
+        printer.print(*record);
     out_.flush();
-    if (usable) return Success;
-    reportSyntaxError(renamers);
+    if (!controller.hadSyntaxError()) return Success;
+    reportSyntaxError(controller);
     return SyntaxError;
+}
+
+QString PreviewCommand::usage()
+{
+    return QStringLiteral("usage: torvane-cli preview --steps FILE [listing options] [--json] "
+                          "[--stats] PATH...\n") +
+           ListingOptions::usage() +
+           "  --json                                  one JSON object per item and line\n"
+           "  --stats                                 report timings on standard error\n";
 }
 
 bool PreviewCommand::parse(const QStringList &arguments, Options *options)
 {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        if (argument == QLatin1String("--steps")) {
+        QString error;
+        if (options->listing.take(arguments, &i, &error)) {
+            if (!error.isEmpty()) return fail(error), false;
+        } else if (argument == QLatin1String("--steps")) {
             if (++i == arguments.size()) return fail("--steps needs a file"), false;
             options->stepsFile = arguments[i];
         } else if (argument == QLatin1String("--json")) {
             options->json = true;
+        } else if (argument == QLatin1String("--stats")) {
+            options->stats = true;
         } else if (argument == QLatin1String("--")) {
             options->paths << arguments.mid(i + 1);
             break;
@@ -69,31 +93,28 @@ bool PreviewCommand::parse(const QStringList &arguments, Options *options)
     return true;
 }
 
-bool PreviewCommand::computeNames(const QList<ZKRenamerPtr> &renamers,
-                                  const QList<ZKFileRepresentationPtr> &records)
+void PreviewCommand::printStatistics(ZKRenamingController &controller,
+                                     qint64 populateNanoseconds)
 {
-    bool syntaxError = false;
-    const qint64 count = records.size();
-    for (qint64 index = 0; index < count && !syntaxError; ++index) {
-        ZKFileRepresentation &record = *records[index];
-        record.clearIntermediateNames();
-        for (const ZKRenamerPtr &renamer : renamers) {
-            renamer->processFileRepresentation(&record, index, count, &syntaxError);
-            if (syntaxError) break;
-        }
-        record.setRenameName(record.intermediateName());
-    }
-    if (!syntaxError) return true;
-    // A half-applied step list must never rename anything.
-    for (const ZKFileRepresentationPtr &record : records) {
-        record->clearIntermediateNames();
-        record->setRenameName(QString());
-    }
-    return false;
+    // Listing ends with a computation of every name; running one more alone tells the two
+    // apart.
+    QElapsedTimer timer;
+    timer.start();
+    controller.updateRenameNames();
+    const qint64 computeNanoseconds = timer.nsecsElapsed();
+    const qsizetype count = controller.fileRepresentations().size();
+    err_ << QStringLiteral("scanned and sorted %1 items in %2 s\n")
+                .arg(count)
+                .arg((populateNanoseconds - computeNanoseconds) / 1e9, 0, 'f', 3)
+         << QStringLiteral("computed names of %1 items in %2 s\n")
+                .arg(count)
+                .arg(computeNanoseconds / 1e9, 0, 'f', 3);
+    err_.flush();
 }
 
-void PreviewCommand::reportSyntaxError(const QList<ZKRenamerPtr> &renamers)
+void PreviewCommand::reportSyntaxError(ZKRenamingController &controller)
 {
+    const QList<ZKRenamerPtr> &renamers = controller.renamers();
     for (qsizetype i = 0; i < renamers.size(); ++i) {
         const ZKRenamer &renamer = *renamers[i];
         if (renamer.operation() == 0 && renamer.targetStatus() == -1)
@@ -107,7 +128,7 @@ void PreviewCommand::reportSyntaxError(const QList<ZKRenamerPtr> &renamers)
 
 int PreviewCommand::fail(const QString &message)
 {
-    err_ << "torvane-cli preview: " << message << '\n' << kUsage << '\n';
+    err_ << "torvane-cli preview: " << message << '\n' << usage();
     err_.flush();
     return BadInput;
 }

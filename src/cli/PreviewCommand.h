@@ -1,33 +1,36 @@
 #pragma once
 
-#include <QList>
 #include <QStringList>
 #include <QTextStream>
 
-#include "engine/ZKRenamingDelegate.h"
-#include "files/ZKFileRepresentation.h"
+#include "cli/ListingOptions.h"
 
-// `torvane-cli preview --steps FILE [--json] PATH...`: computes the new name of every PATH
-// with the steps of FILE and prints one line per item. Nothing on disk changes.
+class ZKRenamingController;
+
+// `torvane-cli preview --steps FILE [listing options] [--json] [--stats] PATH...`: lists the
+// PATHs as the window would (folders scanned, items sorted), computes every new name with the
+// steps of FILE and prints one line per listed item. Nothing on disk changes.
 class PreviewCommand {
 public:
-    enum Status { Success = 0, BadInput = 2, SyntaxError = 3 };
+    enum Status { Success = 0, BadInput = 2, SyntaxError = 3, Interrupted = 130 };
 
     PreviewCommand(QTextStream &out, QTextStream &err) : out_(out), err_(err) {}
     int execute(const QStringList &arguments);
+
+    static QString usage();
 
 private:
     struct Options {
         QString stepsFile;
         bool json = false;
+        bool stats = false;
+        ListingOptions listing;
         QStringList paths;
     };
 
     bool parse(const QStringList &arguments, Options *options);
-    // Runs every step over every record; false when a step cannot work at all.
-    bool computeNames(const QList<ZKRenamerPtr> &renamers,
-                      const QList<ZKFileRepresentationPtr> &records);
-    void reportSyntaxError(const QList<ZKRenamerPtr> &renamers);
+    void printStatistics(ZKRenamingController &controller, qint64 populateNanoseconds);
+    void reportSyntaxError(ZKRenamingController &controller);
     int fail(const QString &message);
 
     QTextStream &out_;

@@ -133,6 +133,10 @@ public:
     // only Find and Replace acts, updating the target status and reporting a syntax error.
     // *syntaxError is only ever set to true, never cleared.
     void processFileRepresentation(ZKFileItem *file, qint64 index, qint64 count, bool *syntaxError);
+    // Called on every step after each pass of a computation (analyze on after the first);
+    // answers whether the whole computation must run once more. Only sequence groups, whose
+    // totals are known after a first pass, ever ask for that; no other operation does.
+    bool cleanUpAfterUpdatingAndAnalyzeSequenceIdentifiers(bool analyze);
 
     // --- Step list editing (on the delegate's list) ----------------------------------------
 

@@ -167,3 +167,9 @@ QString ZKRenamer::withExtensionSet(ZKFileItem *file, const QString &name) const
     if (extension.isEmpty() && setExtensionChangeOnly_) return name;
     return joinName(base, resolved(S::SetExtensionExtension, file));
 }
+
+bool ZKRenamer::cleanUpAfterUpdatingAndAnalyzeSequenceIdentifiers(bool analyze)
+{
+    Q_UNUSED(analyze);
+    return false;
+}

@@ -75,6 +75,7 @@ void ZKRenamingController::adoptRenamers() {
 }
 
 bool ZKRenamingController::ignoreAliases() const {
+    if (ignoreAliasesOverride_) return *ignoreAliasesOverride_;
     return defaults().boolForKey(ControllerDefaults::kIgnoreAliases);
 }
 

@@ -71,6 +71,8 @@ public:
     void setIgnoreInvisibleFiles(bool on) { ignoreInvisibleFiles_ = on; }
     // The user default "Ignore Aliases".
     bool ignoreAliases() const;
+    // Overrides the user default "Ignore Aliases" for this controller (the command line).
+    void setIgnoreAliases(bool on) { ignoreAliasesOverride_ = on; }
 
     bool autoUniqueify() const { return autoUniqueify_; }
     void setAutoUniqueify(bool on) { autoUniqueify_ = on; }
@@ -96,6 +98,9 @@ public:
     void updateRenameNamesAfterEnforcedDelay(bool enforced) override;
     void cancelUpdateRenameNamesAfterDelay();
     bool isRenamePathsUpdatePending() const { return isRenamePathsUpdatePending_; }
+    // Whether a step could not work at all in the latest computation over a non-empty list
+    // (every new name was withdrawn).
+    bool hadSyntaxError() const { return hadSyntaxError_; }
     // Keeps the step list non-empty (adding the default steps), asks for a new layout of
     // the step views, then computes (or, without renameNames, only lets the history know).
     void updateRenamerLayoutAndRenameNames(bool renameNames) override;
@@ -283,6 +288,8 @@ private:
     bool renameFolders_ = false;
     bool scanFolderContents_ = true;
     bool ignoreInvisibleFiles_ = true;
+    std::optional<bool> ignoreAliasesOverride_;
+    bool hadSyntaxError_ = false;
     bool autoUniqueify_ = false;
     bool ignoreTrailingGibberish_ = true;
     bool useFreeSpacingMode_ = true;

@@ -18,14 +18,6 @@ const QString kIsNotUnique = QStringLiteral("Resulting filename isn't unique");
 // The first request in the life of the process becomes a layout pass first.
 bool firstLayoutDone = false;
 
-// Steps answer whether their sequence groups need the whole computation once more.
-template <typename Renamer>
-bool cleanUpAfterUpdating(Renamer &renamer, bool topLevel) {
-    if constexpr (requires { renamer.cleanUpAfterUpdatingAndAnalyzeSequenceIdentifiers(true); })
-        return renamer.cleanUpAfterUpdatingAndAnalyzeSequenceIdentifiers(topLevel);
-    else
-        return false;  // a build whose steps have no sequence groups yet
-}
 
 }  // namespace
 
@@ -63,10 +55,13 @@ void ZKRenamingController::runComputation(bool *didReload, bool topLevel) {
         cancelUpdateRenameNamesAfterDelay();
         reflectHistoryChange();
     }
-    if (fileRepresentations_.isEmpty())
+    hadSyntaxError_ = false;
+    if (fileRepresentations_.isEmpty()) {
         runRenamersWithoutRecords();
-    else if (!computeNewNames())
+    } else if (!computeNewNames()) {
+        hadSyntaxError_ = true;
         withdrawNewNames();
+    }
 
     // Every step cleans up, even after one asked for another pass; the pass after that
     // analyses nothing, so it never asks again.
@@ -160,7 +155,7 @@ void ZKRenamingController::uniqueifyNewName(const ZKFileRepresentationPtr &recor
 bool ZKRenamingController::analyzeSequenceIdentifiers(bool topLevel) {
     bool runAgain = false;
     for (const ZKRenamerPtr &renamer : std::as_const(renamers_)) {
-        if (cleanUpAfterUpdating(*renamer, topLevel)) runAgain = true;
+        if (renamer->cleanUpAfterUpdatingAndAnalyzeSequenceIdentifiers(topLevel)) runAgain = true;
     }
     return runAgain;
 }

@@ -2,7 +2,10 @@
 
 #include <QFile>
 
+#include <csignal>
+
 #include "cli/CliTestSupport.h"
+#include "cli/InterruptFlag.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
 
@@ -39,7 +42,7 @@ TEST_F(PreviewCommandTest, PlainLinesShowLightNameAndNewName)
 
 TEST_F(PreviewCommandTest, JsonLinesCarryEveryFieldInOrderGiven)
 {
-    const QString missing = dir.filePath("later/a:b.TXT");  // need not exist
+    const QString missing = dir.makeFile("later/a:b.TXT");
     const QString dotted = dir.makeFile("draft.txt");
     const QString steps = writeStepsFile(
         dir.path(), {findAndReplace("draft", ".draft"), kLowerCaseExtension}, /*binary=*/true);
@@ -125,6 +128,85 @@ TEST_F(PreviewCommandTest, ProgramExitsWithTheCommandStatus)
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.lines(), QStringList({"[green]  a.txt -> b.txt"}));
     EXPECT_EQ(runCliProgram({"preview", "--steps", dir.filePath("none.tva"), a}).status, 2);
+}
+
+TEST_F(PreviewCommandTest, FoldersAreScannedSortedAndNamedTogether)
+{
+    dir.makeFile("shoot/b/file10.txt");
+    dir.makeFile("shoot/a/file2.txt");
+    dir.makeFile("shoot/a/.secret.txt");
+    dir.makeFile("shoot/a/file1.txt");
+    const QString steps = writeStepsFile(dir.path(), {findAndReplace("file\\d+", "same", true)});
+    const QString shoot = dir.filePath("shoot");
+
+    const CliRun byName = runCliInProcess({"preview", "--steps", steps, shoot});
+    ASSERT_EQ(byName.status, 0) << byName.err;
+    // Names collide only within one folder; file2 sorts before file10 by its number.
+    EXPECT_EQ(byName.lines(),
+              QStringList({"[red]    file1.txt -> same.txt  (Resulting filename isn't unique)",
+                           "[red]    file2.txt -> same.txt  (Resulting filename isn't unique)",
+                           "[green]  file10.txt -> same.txt"}))
+        << byName.out;
+
+    const CliRun descending = runCliInProcess(
+        {"preview", "--sort", "path", "--descending", "--include-invisible", "--json", "--steps",
+         steps, shoot});
+    QStringList names;
+    for (const QJsonObject &line : descending.jsonLines()) names << line["name"].toString();
+    EXPECT_EQ(names, QStringList({"file10.txt", "file2.txt", "file1.txt", ".secret.txt"}));
+
+    const CliRun foldersOnly = runCliInProcess(
+        {"preview", "--no-list-files", "--list-folders", "--steps", steps, shoot});
+    EXPECT_EQ(foldersOnly.lines(), QStringList({"[grey]   a", "[grey]   b", "[grey]   shoot"}))
+        << foldersOnly.out;
+}
+
+TEST_F(PreviewCommandTest, CollisionsAreRefusedOrNumbered)
+{
+    dir.makeFile("f/x1.txt");
+    dir.makeFile("f/x2.txt");
+    dir.makeFile("f/x3.txt");
+    dir.makeFile("f/keep.txt");
+    const QString steps = writeStepsFile(dir.path(), {findAndReplace("x\\d", "A", true)});
+    const QString folder = dir.filePath("f");
+
+    const CliRun refused = runCliInProcess(
+        {"preview", "--filter", "problems", "--steps", steps, folder});
+    EXPECT_EQ(refused.lines().size(), 3) << refused.out;
+    EXPECT_TRUE(refused.out.contains("[red]    x1.txt -> A.txt  (Resulting filename isn't unique)"))
+        << refused.out;
+
+    const CliRun numbered = runCliInProcess(
+        {"preview", "--auto-uniqueify", "--filter", "modified", "--steps", steps, folder});
+    EXPECT_EQ(numbered.lines(),
+              QStringList({"[yellow] x1.txt -> A.txt  (Resulting filename wouldn't be unique)",
+                           "[yellow] x2.txt -> A (1).txt  (Resulting filename wouldn't be unique)",
+                           "[yellow] x3.txt -> A (2).txt  (Resulting filename wouldn't be unique)"}))
+        << numbered.out;
+}
+
+TEST_F(PreviewCommandTest, BadListingOptionsAreBadInput)
+{
+    const QString steps = writeStepsFile(dir.path(), {findAndReplace("a", "b")});
+    for (const QStringList &options :
+         {QStringList{"--sort", "colour"}, QStringList{"--filter"}, QStringList{"--frobnicate"}}) {
+        const CliRun run =
+            runCliInProcess(QStringList{"preview", "--steps", steps} + options + QStringList{"."});
+        EXPECT_EQ(run.status, 2) << options.join(' ');
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+}
+
+TEST_F(PreviewCommandTest, InterruptedScanPrintsNothingAndExits130)
+{
+    dir.makeFile("tree/a.txt");
+    const QString steps = writeStepsFile(dir.path(), {findAndReplace("a", "b")});
+    InterruptFlag::install();
+    std::raise(SIGINT);
+    const CliRun run = runCliInProcess({"preview", "--steps", steps, dir.filePath("tree")});
+    InterruptFlag::reset();
+    EXPECT_EQ(run.status, 130);
+    EXPECT_TRUE(run.out.isEmpty()) << run.out;
 }
 
 }  // namespace

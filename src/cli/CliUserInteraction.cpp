@@ -1,0 +1,67 @@
+#include "cli/CliUserInteraction.h"
+
+#include <cstdio>
+
+#include "cli/InterruptFlag.h"
+
+ZKAlertAnswer CliUserInteraction::runAlert(const ZKAlert &alert)
+{
+    const int stop = alert.buttons.indexOf(QStringLiteral("Stop"));
+    if (stopAsked_ && stop >= 0) {
+        stopAsked_ = false;
+        return {stop, false};
+    }
+    printAlert(alert);
+    if (interactive_) return {askForButton(alert), false};
+    // Nobody can answer: a question that can be cancelled is cancelled, so that no choice
+    // that changes files is ever made on the user's behalf.
+    for (const QString &safe : {QStringLiteral("Cancel"), QStringLiteral("Stop")}) {
+        const int index = alert.buttons.indexOf(safe);
+        if (index >= 0) return {index, false};
+    }
+    return {0, false};
+}
+
+void CliUserInteraction::showAlertLater(const ZKAlert &alert)
+{
+    printAlert(alert);
+}
+
+bool CliUserInteraction::stopRequested()
+{
+    if (!InterruptFlag::isSet()) return false;
+    stopAsked_ = true;
+    return true;
+}
+
+void CliUserInteraction::postNotification(const QString &title, const QString &text)
+{
+    err_ << title << ": " << text << '\n';
+    err_.flush();
+}
+
+void CliUserInteraction::printAlert(const ZKAlert &alert)
+{
+    err_ << alert.messageText << '\n';
+    if (!alert.informativeText.isEmpty()) err_ << alert.informativeText << '\n';
+    err_.flush();
+}
+
+int CliUserInteraction::askForButton(const ZKAlert &alert)
+{
+    QTextStream in(stdin);
+    for (;;) {
+        for (qsizetype i = 0; i < alert.buttons.size(); ++i)
+            err_ << QStringLiteral("  %1) %2%3\n").arg(i + 1).arg(alert.buttons[i],
+                                                               i == 0 ? " (default)" : "");
+        err_ << "Choice: ";
+        err_.flush();
+        const QString line = in.readLine();
+        if (line.isNull()) return 0;  // end of input: the default
+        if (line.trimmed().isEmpty()) return 0;
+        bool ok = false;
+        const int choice = line.trimmed().toInt(&ok);
+        if (ok && choice >= 1 && choice <= alert.buttons.size()) return choice - 1;
+        err_ << "Please answer with a number from 1 to " << alert.buttons.size() << ".\n";
+    }
+}

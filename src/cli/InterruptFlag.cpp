@@ -1,0 +1,37 @@
+#include "cli/InterruptFlag.h"
+
+#include <csignal>
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void onInterrupt(int)
+{
+    interrupted = 1;
+}
+
+}  // namespace
+
+namespace InterruptFlag {
+
+void install()
+{
+    struct sigaction action = {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESETHAND;  // a second Ctrl-C is not caught
+    sigaction(SIGINT, &action, nullptr);
+}
+
+bool isSet()
+{
+    return interrupted != 0;
+}
+
+void reset()
+{
+    interrupted = 0;
+}
+
+}  // namespace InterruptFlag

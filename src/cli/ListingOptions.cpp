@@ -1,0 +1,133 @@
+#include "cli/ListingOptions.h"
+
+#include <QHash>
+
+#include "files/DisplayFilter.h"
+#include "files/ZKRenamingController.h"
+#include "files/ZKSortPriorities.h"
+
+namespace {
+
+const QHash<QString, int> &sortStrategies()
+{
+    static const QHash<QString, int> strategies{
+        {"name", ZKSortPriorities::Name},
+        {"path", ZKSortPriorities::Path},
+        {"created", ZKSortPriorities::CreationDate},
+        {"modified", ZKSortPriorities::ModificationDate},
+        {"comment", ZKSortPriorities::Comment},
+        {"size", ZKSortPriorities::Size},
+        {"type", ZKSortPriorities::FileType},
+        {"shuffle", ZKSortPriorities::Shuffle},
+        {"none", ZKSortPriorities::DontSort}};
+    return strategies;
+}
+
+const QHash<QString, int> &filters()
+{
+    static const QHash<QString, int> tags{{"all", DisplayFilter::ShowAll},
+                                          {"modified", DisplayFilter::ShowModified},
+                                          {"problems", DisplayFilter::ShowWarningsOrErrors}};
+    return tags;
+}
+
+// An on/off pair such as --list-files / --no-list-files.
+bool takeSwitch(const QString &argument, const QString &name, int *value)
+{
+    if (argument == "--" + name) {
+        *value = 1;
+        return true;
+    }
+    if (argument == "--no-" + name) {
+        *value = 0;
+        return true;
+    }
+    return false;
+}
+
+// A choice such as --sort name; false with an error for a missing or unknown value.
+bool takeChoice(const QStringList &arguments, qsizetype *index, const QHash<QString, int> &choices,
+                int *value, QString *error)
+{
+    const QString option = arguments[*index];
+    if (*index + 1 >= arguments.size()) {
+        *error = option + " needs a value";
+        return false;
+    }
+    const QString choice = arguments[++*index];
+    if (!choices.contains(choice)) {
+        QStringList known = choices.keys();
+        known.sort();
+        *error = QStringLiteral("%1: unknown value \"%2\" (one of: %3)")
+                     .arg(option, choice, known.join(", "));
+        return false;
+    }
+    *value = choices.value(choice);
+    return true;
+}
+
+}  // namespace
+
+bool ListingOptions::take(const QStringList &arguments, qsizetype *index, QString *error)
+{
+    const QString &argument = arguments[*index];
+    if (takeSwitch(argument, "list-files", &listFiles)) return true;
+    if (takeSwitch(argument, "list-folders", &listFolders)) return true;
+    if (takeSwitch(argument, "folder-contents", &folderContents)) return true;
+    if (argument == "--include-invisible") return includeInvisible = true;
+    if (argument == "--ignore-aliases") return ignoreAliases = true;
+    if (argument == "--descending") return descending = true;
+    if (argument == "--auto-uniqueify") return autoUniqueify = true;
+    if (argument == "--no-ignore-trailing-gibberish") {
+        ignoreTrailingGibberish = false;
+        return true;
+    }
+    if (argument == "--sort") {
+        sortGiven = true;
+        takeChoice(arguments, index, sortStrategies(), &sortStrategy, error);
+        return true;
+    }
+    if (argument == "--filter") {
+        takeChoice(arguments, index, filters(), &filter, error);
+        return true;
+    }
+    return false;
+}
+
+void ListingOptions::applyTo(ZKRenamingController &controller) const
+{
+    if (listFiles >= 0) controller.setRenameFiles(listFiles);
+    if (listFolders >= 0) controller.setRenameFolders(listFolders);
+    if (folderContents >= 0) controller.setScanFolderContents(folderContents);
+    // As in the window, files and folders are never both left out.
+    if (!controller.renameFiles() && !controller.renameFolders())
+        controller.setRenameFolders(true);
+    controller.setIgnoreInvisibleFiles(!includeInvisible);
+    controller.setIgnoreAliases(ignoreAliases);
+    controller.setAutoUniqueify(autoUniqueify);
+    controller.setIgnoreTrailingGibberish(ignoreTrailingGibberish);
+
+    ZKSortPriorities priorities;
+    priorities.setPrimarySortOrder(sortStrategy);
+    if (ZKSortPriorities::isComparingStrategy(sortStrategy)) priorities.setPrimaryInverted(descending);
+    controller.setSortingPriorities(priorities);
+}
+
+const char *ListingOptions::usage()
+{
+    return "listing options:\n"
+           "  --list-files | --no-list-files          list files (default: on)\n"
+           "  --list-folders | --no-list-folders      list folders themselves (default: off)\n"
+           "  --folder-contents | --no-folder-contents\n"
+           "                                          list what folders hold, at every depth "
+           "(default: on)\n"
+           "  --include-invisible                     also list hidden items\n"
+           "  --ignore-aliases                        skip symbolic links\n"
+           "  --sort name|path|created|modified|comment|size|type|shuffle|none  (default: name)\n"
+           "  --descending                            reverse the sort order\n"
+           "  --filter all|modified|problems          which items to print (default: all)\n"
+           "  --auto-uniqueify                        number colliding names instead of "
+           "refusing them\n"
+           "  --no-ignore-trailing-gibberish          keep trailing digits and separators in "
+           "the common prefix\n";
+}
