@@ -13,6 +13,7 @@
 #include "files/FolderScanner.h"
 #include "files/SortMenu.h"
 #include "files/ZKFileRepresentation.h"
+#include "files/ZKGeneralSettings.h"
 #include "files/ZKSortPriorities.h"
 #include "files/ZKUserInteraction.h"
 
@@ -83,6 +84,16 @@ public:
     // "Regular Expression Default Behavior: Free-Spacing".
     bool useFreeSpacingMode() override { return useFreeSpacingMode_; }
     void setUseFreeSpacingMode(bool on) { useFreeSpacingMode_ = on; }
+
+    // --- General settings and launch state -----------------------------------------------
+
+    // Start-up action, preview condition, confirmation before renaming ("Chicken"), quit
+    // when closed, clear list after renaming, file-list theme.
+    ZKGeneralSettings &generalSettings() { return generalSettings_; }
+    const ZKGeneralSettings &generalSettings() const { return generalSettings_; }
+    // Set once the application has finished launching; before that, quitting stores nothing.
+    bool hasFinishedLaunching() const { return hasFinishedLaunching_; }
+    void setHasFinishedLaunching(bool on) { hasFinishedLaunching_ = on; }
 
     // --- Name computation ----------------------------------------------------------------
 
@@ -293,6 +304,8 @@ private:
     bool autoUniqueify_ = false;
     bool ignoreTrailingGibberish_ = true;
     bool useFreeSpacingMode_ = true;
+    ZKGeneralSettings generalSettings_;
+    bool hasFinishedLaunching_ = false;
     ZKSortPriorities sortingPriorities_;
     std::optional<DisplayedSubset> fileRepresentationsToDisplay_;
     bool isRenamePathsUpdatePending_ = false;
