@@ -4,22 +4,13 @@
 #include <QRegularExpression>
 #include <QVariantList>
 #include <QVariantMap>
-#include <cmath>
-#include <limits>
 
+#include "common/NumberConversion.h"
 #include "common/PropertyList.h"
 
 namespace UserDefaultsValues {
 
 namespace {
-
-qint64 saturated(double number) {
-    if (std::isnan(number)) return 0;
-    constexpr double kLimit = 9223372036854775807.0;
-    if (number >= kLimit) return std::numeric_limits<qint64>::max();
-    if (number <= -kLimit) return std::numeric_limits<qint64>::min();
-    return qint64(number);  // truncates toward zero
-}
 
 // The number at the start of a string: blanks first, then the number, anything after it
 // ignored; 0 when there is none. Never the user's locale: stored text is not localised.
@@ -101,7 +92,7 @@ qint64 toInteger(const QVariant &value) {
         case QMetaType::LongLong:
             return value.toLongLong();
         case QMetaType::Double:
-            return saturated(value.toDouble());
+            return saturatedInt64(value.toDouble());
         case QMetaType::QString:
             return leadingInteger(value.toString());
         default:

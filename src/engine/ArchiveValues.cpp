@@ -1,21 +1,10 @@
 #include "engine/ArchiveValues.h"
 
-#include <cmath>
-#include <limits>
+#include "common/NumberConversion.h"
 
 namespace ArchiveValues {
 
 namespace {
-
-// Reals are truncated toward zero; values beyond 64 bits (and NaN) saturate rather than
-// invoke undefined conversions.
-qint64 int64FromReal(double real) {
-    if (std::isnan(real)) return 0;
-    constexpr double limit = 9223372036854775807.0;
-    if (real >= limit) return std::numeric_limits<qint64>::max();
-    if (real <= -limit) return std::numeric_limits<qint64>::min();
-    return static_cast<qint64>(real);
-}
 
 std::optional<qint64> int64Value(const QVariant &value) {
     switch (value.typeId()) {
@@ -36,7 +25,7 @@ std::optional<qint64> int64Value(const QVariant &value) {
             return static_cast<qint64>(value.toULongLong());
         case QMetaType::Double:
         case QMetaType::Float:
-            return int64FromReal(value.toDouble());
+            return saturatedInt64(value.toDouble());
         default:
             return std::nullopt;
     }

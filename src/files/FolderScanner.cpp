@@ -14,6 +14,7 @@
 #include "common/Log.h"
 #include "common/Unicode.h"
 #include "files/ProtectedPaths.h"
+#include "platform/KernelFileSystems.h"
 #include "platform/FileAttributes.h"
 
 namespace {
@@ -46,7 +47,7 @@ std::optional<QList<QByteArray>> entryNames(const QByteArray &folder) {
                        .arg(QFile::decodeName(folder), QString::fromLocal8Bit(strerror(errno))));
         return std::nullopt;
     }
-    if (ProtectedPaths::isOnKernelFileSystem(dirfd(listing))) {
+    if (KernelFileSystems::isOnKernelFileSystem(dirfd(listing))) {
         ::closedir(listing);
         return std::nullopt;
     }
@@ -166,7 +167,7 @@ bool FolderScanner::scanEntry(const QByteArray &nativePath, const QString &path,
 bool FolderScanner::scanFolder(const QByteArray &nativePath, const QString &path,
                                const FolderKey &key, const QByteArray &resolvedPath) {
     // Entering a folder that is being scanned higher up would never end.
-    if (descent_.contains(key) || ProtectedPaths::isKernelFolderPath(resolvedPath)) return true;
+    if (descent_.contains(key) || KernelFileSystems::isKernelFolderPath(resolvedPath)) return true;
     const auto names = entryNames(nativePath);
     if (!names) return true;
     descent_.insert(key);

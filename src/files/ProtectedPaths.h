@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 // Locations the file list never takes items from: system folders, the network browser and
@@ -20,14 +19,5 @@ bool isNetworkPath(const QString &path);
 // *libraryName, which names the library whose database an item belongs to, is always left
 // empty; the out-parameter keeps the place for the alert about protected libraries.
 bool isUneligiblePathInLibrary(const QString &path, QString *libraryName);
-
-// Whether a folder, given by its path with every symbolic link resolved, is the root of a
-// kernel pseudo file system location ("/proc", "/sys", "/dev", "/run"); a scan reaching one
-// through a link must not enter it.
-bool isKernelFolderPath(const QByteArray &resolvedPath);
-
-// Whether the open folder lies on a kernel pseudo file system (proc, sysfs, debugfs, cgroup
-// and the like), wherever it is mounted. True as well when its file system cannot be told.
-bool isOnKernelFileSystem(int folderDescriptor);
 
 }  // namespace ProtectedPaths

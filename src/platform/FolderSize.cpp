@@ -1,10 +1,9 @@
 #include "platform/FolderSize.h"
+#include "platform/KernelFileSystems.h"
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <linux/magic.h>
 #include <sys/stat.h>
-#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <QByteArray>
@@ -14,37 +13,6 @@
 namespace FolderSize {
 
 namespace {
-
-constexpr const char *kernelFolders[] = {"/proc", "/sys", "/dev", "/run"};
-
-bool isKernelFolderPath(const QByteArray &path) {
-    for (const char *folder : kernelFolders)
-        if (path == folder) return true;
-    return false;
-}
-
-// Kernel file systems can appear anywhere through mounts; their sizes are not disk sizes and
-// some of their files never end.
-bool isKernelFileSystem(int folder) {
-    struct statfs info;
-    if (fstatfs(folder, &info) != 0) return true;
-    switch (static_cast<unsigned long>(info.f_type)) {
-        case PROC_SUPER_MAGIC:
-        case SYSFS_MAGIC:
-        case DEBUGFS_MAGIC:
-        case TRACEFS_MAGIC:
-        case SECURITYFS_MAGIC:
-        case CGROUP_SUPER_MAGIC:
-        case CGROUP2_SUPER_MAGIC:
-        case DEVPTS_SUPER_MAGIC:
-        case BPF_FS_MAGIC:
-        case PSTOREFS_MAGIC:
-        case EFIVARFS_MAGIC:
-            return true;
-        default:
-            return false;
-    }
-}
 
 struct FolderKey {
     dev_t device;
@@ -110,13 +78,13 @@ qint64 Walker::sumSubfolder(int parent, const char *name, const QByteArray &path
     const QByteArray childPath = path.isEmpty()       ? QByteArray()
                                  : path.endsWith('/') ? path + name
                                                       : path + '/' + name;
-    if (isKernelFolderPath(childPath)) return 0;
+    if (KernelFileSystems::isKernelFolderPath(childPath)) return 0;
     const int child = openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (child < 0) return 0;
     qint64 total = 0;
     struct stat info;
     if (fstat(child, &info) == 0 &&
-        (info.st_dev == parentInfo.st_dev || !isKernelFileSystem(child)))
+        (info.st_dev == parentInfo.st_dev || !KernelFileSystems::isOnKernelFileSystem(child)))
         total = sum(child, childPath, info);
     close(child);
     return total;
@@ -127,7 +95,7 @@ qint64 Walker::sumSubfolder(int parent, const char *name, const QByteArray &path
 qint64 sumInside(int folder, const QByteArray &absolutePath) {
     struct stat info;
     if (fstat(folder, &info) != 0 || !S_ISDIR(info.st_mode)) return 0;
-    if (isKernelFolderPath(absolutePath) || isKernelFileSystem(folder)) return 0;
+    if (KernelFileSystems::isKernelFolderPath(absolutePath) || KernelFileSystems::isOnKernelFileSystem(folder)) return 0;
     return Walker().sum(folder, absolutePath, info);
 }
 

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "files/ProtectedPaths.h"
+#include "platform/KernelFileSystems.h"
 #include "support/TestEnvironment.h"
 
 TEST(ProtectedPathsTest, TabooPathsAreExactlyTheSystemFolders) {
@@ -38,19 +39,19 @@ TEST(ProtectedPathsTest, OnlySystemAndNetworkPathsAreUneligibleAndNoLibraryIsNam
 
 TEST(ProtectedPathsTest, KernelFileSystemsAreRecognisedByPathAndByMount) {
     for (const char *path : {"/proc", "/sys", "/dev", "/run"})
-        EXPECT_TRUE(ProtectedPaths::isKernelFolderPath(path)) << path;
+        EXPECT_TRUE(KernelFileSystems::isKernelFolderPath(path)) << path;
     // Removable media are mounted under /run on many systems: only the folder itself counts.
-    EXPECT_FALSE(ProtectedPaths::isKernelFolderPath("/run/media/ann/STICK"));
-    EXPECT_FALSE(ProtectedPaths::isKernelFolderPath("/home"));
+    EXPECT_FALSE(KernelFileSystems::isKernelFolderPath("/run/media/ann/STICK"));
+    EXPECT_FALSE(KernelFileSystems::isKernelFolderPath("/home"));
 
     const int proc = ::open("/proc/self", O_RDONLY | O_DIRECTORY);
     ASSERT_GE(proc, 0);
-    EXPECT_TRUE(ProtectedPaths::isOnKernelFileSystem(proc));
+    EXPECT_TRUE(KernelFileSystems::isOnKernelFileSystem(proc));
     ::close(proc);
 
     TestDir dir;
     const int plain = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY);
     ASSERT_GE(plain, 0);
-    EXPECT_FALSE(ProtectedPaths::isOnKernelFileSystem(plain));
+    EXPECT_FALSE(KernelFileSystems::isOnKernelFileSystem(plain));
     ::close(plain);
 }
