@@ -13,13 +13,7 @@ ZKAlertAnswer CliUserInteraction::runAlert(const ZKAlert &alert)
     }
     printAlert(alert);
     if (interactive_) return {askForButton(alert), false};
-    // Nobody can answer: a question that can be cancelled is cancelled, so that no choice
-    // that changes files is ever made on the user's behalf.
-    for (const QString &safe : {QStringLiteral("Cancel"), QStringLiteral("Stop")}) {
-        const int index = alert.buttons.indexOf(safe);
-        if (index >= 0) return {index, false};
-    }
-    return {0, false};
+    return ZKSilentUserInteraction::runAlert(alert);
 }
 
 void CliUserInteraction::showAlertLater(const ZKAlert &alert)

@@ -2,25 +2,18 @@
 
 #include <QTextStream>
 
-#include "files/ZKUserInteraction.h"
+#include "files/ZKSilentUserInteraction.h"
 
 // The controller's user on the command line. Alerts go to standard error; questions are asked
-// on the terminal when one is there and answered with their default button otherwise. Ctrl-C
+// on the terminal when one is there and otherwise cancelled where they can be. Ctrl-C
 // is the stop request, and a "Stop?" question asked after it is answered "Stop".
-class CliUserInteraction : public ZKUserInteraction {
+class CliUserInteraction : public ZKSilentUserInteraction {
 public:
     CliUserInteraction(QTextStream &err, bool interactive) : err_(err), interactive_(interactive) {}
 
     ZKAlertAnswer runAlert(const ZKAlert &alert) override;
     void showAlertLater(const ZKAlert &alert) override;
     bool stopRequested() override;
-    void setRenameButtonState(const ZKRenameButtonState &) override {}
-    void fileListChanged() override {}
-    void beep() override {}
-    ZKModifierKeys modifierKeys() override { return {}; }
-    QList<ZKPasteboardItem> pasteboardItems() override { return {}; }
-    void writeToPasteboard(const QStringList &, const QStringList &, const QString &) override {}
-    QStringList runOpenPanel(bool) override { return {}; }
     void postNotification(const QString &title, const QString &text) override;
 
 private:

@@ -7,24 +7,9 @@
 #include "files/CellDetailText.h"
 #include "files/CommonPrefix.h"
 #include "files/ControllerDefaults.h"
+#include "files/ZKSilentUserInteraction.h"
 
 namespace {
-
-// Stands in when no one can be asked: every alert gets its default button, nothing stops.
-class SilentUserInteraction : public ZKUserInteraction {
-public:
-    ZKAlertAnswer runAlert(const ZKAlert &) override { return {}; }
-    void showAlertLater(const ZKAlert &) override {}
-    bool stopRequested() override { return false; }
-    void setRenameButtonState(const ZKRenameButtonState &) override {}
-    void fileListChanged() override {}
-    void beep() override {}
-    ZKModifierKeys modifierKeys() override { return {}; }
-    QList<ZKPasteboardItem> pasteboardItems() override { return {}; }
-    void writeToPasteboard(const QStringList &, const QStringList &, const QString &) override {}
-    QStringList runOpenPanel(bool) override { return {}; }
-    void postNotification(const QString &, const QString &) override {}
-};
 
 const QString kPromptRequiresInput = QStringLiteral("[prompt] requires user input");
 
@@ -35,7 +20,7 @@ UserDefaults &defaults() { return UserDefaults::standardUserDefaults(); }
 ZKRenamingController::ZKRenamingController(ZKUserInteraction *userInteraction, QObject *parent)
     : QObject(parent), ui_(userInteraction) {
     if (!ui_) {
-        static SilentUserInteraction silent;
+        static ZKSilentUserInteraction silent;
         ui_ = &silent;
     }
     useFreeSpacingMode_ = defaults().boolForKey(EngineDefaults::kRegularExpressionFreeSpacing);
