@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Moves one item to a new path without ever replacing what is already there. Paths are the
+// exact native bytes (names on Linux need not be valid UTF-8). On failure *error names both
+// paths and the reason, and *errorNumber holds the errno value.
+namespace NoClobberMove {
+
+// One atomic rename that fails with EEXIST when anything (even a dangling symbolic link) is
+// at the target. Where the file system refuses the no-replace flag, moveByLinking is used.
+bool move(const QByteArray &source, const QByteArray &target, QString *error = nullptr,
+          int *errorNumber = nullptr);
+
+// The way to move without the no-replace flag: a hard link at the target (which the kernel
+// refuses when the name is taken), then the source name removed. Folders cannot be
+// hard-linked and nothing else can move a folder without the risk of replacing an item that
+// appears at the target meanwhile, so they are refused (ENOTSUP).
+bool moveByLinking(const QByteArray &source, const QByteArray &target, QString *error = nullptr,
+                   int *errorNumber = nullptr);
+
+}  // namespace NoClobberMove
