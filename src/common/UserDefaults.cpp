@@ -153,6 +153,13 @@ QVariantMap UserDefaults::dictionaryForKey(const QString &key) const {
     return value.typeId() == QMetaType::QVariantMap ? value.toMap() : QVariantMap();
 }
 
+QVariantMap UserDefaults::dictionaryRepresentation() const {
+    QMutexLocker locker(&mutex_);
+    QVariantMap values = registered_;
+    values.insert(persistent_);
+    return values;
+}
+
 bool UserDefaults::hasPersistentValueForKey(const QString &key) const {
     QMutexLocker locker(&mutex_);
     return persistent_.contains(key);

@@ -47,6 +47,9 @@ public:
     QVariantList arrayForKey(const QString &key) const;
     // Dictionaries; else an empty map.
     QVariantMap dictionaryForKey(const QString &key) const;
+    // Every key with its value as objectForKey reads it: the registered layer overlaid by the
+    // persistent one.
+    QVariantMap dictionaryRepresentation() const;
     // Whether the persistent layer holds the key (registered values do not count).
     bool hasPersistentValueForKey(const QString &key) const;
 

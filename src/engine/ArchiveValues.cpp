@@ -4,8 +4,6 @@
 
 namespace ArchiveValues {
 
-namespace {
-
 std::optional<qint64> int64Value(const QVariant &value) {
     switch (value.typeId()) {
         case QMetaType::Bool:
@@ -30,6 +28,8 @@ std::optional<qint64> int64Value(const QVariant &value) {
             return std::nullopt;
     }
 }
+
+namespace {
 
 bool isNumber(const QVariant &value) { return int64Value(value).has_value(); }
 

@@ -10,6 +10,10 @@ namespace ArchiveValues {
 // The value's boolean value, or nothing when it is not a number.
 std::optional<bool> boolValue(const QVariant &value);
 
+// The value's integer value (reals truncated toward zero, saturating), or nothing when it
+// is not a number.
+std::optional<qint64> int64Value(const QVariant &value);
+
 // The value's integer value read back as a 32-bit signed integer (the low 32 bits,
 // sign-extended, so 2^32 + 1 reads as 1), or nothing when it is not a number.
 std::optional<qint32> int32Value(const QVariant &value);
