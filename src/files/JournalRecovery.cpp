@@ -1,0 +1,282 @@
+#include "files/JournalRecovery.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QScopeGuard>
+#include <cerrno>
+#include <cstring>
+
+#include "files/JournalFile.h"
+#include "platform/NoClobberMove.h"
+
+namespace JournalRecovery {
+
+namespace {
+
+enum class Presence { Present, Missing, Unknown };
+
+Presence presence(const QByteArray &path, int *errorNumber)
+{
+    struct stat info {};
+    if (::lstat(path.constData(), &info) == 0) return Presence::Present;
+    *errorNumber = errno;
+    return errno == ENOENT || errno == ENOTDIR ? Presence::Missing : Presence::Unknown;
+}
+
+QString shown(const QByteArray &path)
+{
+    return QFile::decodeName(path);
+}
+
+QString cannotLookAt(const QByteArray &path, int errorNumber)
+{
+    return QStringLiteral("cannot look at %1: %2")
+        .arg(shown(path), QString::fromLocal8Bit(std::strerror(errorNumber)));
+}
+
+// Why the move cannot be made without replacing or inventing anything; "" when it can.
+QString obstacle(const JournalMove &move)
+{
+    int errorNumber = 0;
+    switch (presence(move.from, &errorNumber)) {
+    case Presence::Missing:
+        return QStringLiteral("%1 no longer exists").arg(shown(move.from));
+    case Presence::Unknown:
+        return cannotLookAt(move.from, errorNumber);
+    case Presence::Present:
+        break;
+    }
+    switch (presence(move.to, &errorNumber)) {
+    case Presence::Present:
+        return QStringLiteral("%1 is taken by another item").arg(shown(move.to));
+    case Presence::Unknown:
+        return cannotLookAt(move.to, errorNumber);
+    case Presence::Missing:
+        break;
+    }
+    return QString();
+}
+
+QString lostTrack(const JournalMove &move)
+{
+    return QStringLiteral("lost track of the item moved from %1 to %2: neither can be seen")
+        .arg(shown(move.from), shown(move.to));
+}
+
+// Makes a move that resumed journal announced and did not confirm, when nothing stands in
+// its way.
+void complete(RunJournal &journal, const JournalMove &move, FinishReport *report)
+{
+    report->problem = obstacle(move);
+    if (report->problem.isEmpty() && NoClobberMove::move(move.from, move.to, &report->problem))
+        report->completed = journal.didMove(move);
+    if (report->completed) report->outcome = Outcome::Happened;
+}
+
+// Records what became of the in-flight move of an unfinished journal (with `completeMove`,
+// making it when it had not happened) and closes the journal.
+bool settle(const QString &path, bool completeMove, FinishReport *report)
+{
+    std::unique_ptr<RunJournal> journal = RunJournal::resume(path, &report->problem);
+    if (!journal) return false;
+    report->inFlight = journal->inFlight();
+    if (report->inFlight) {
+        report->outcome = decide(*report->inFlight);
+        if (report->outcome == Outcome::Happened && !journal->didMove(*report->inFlight))
+            return report->problem = journal->errorString(), false;
+        if (report->outcome == Outcome::LostTrack) report->problem = lostTrack(*report->inFlight);
+        if (report->outcome == Outcome::NotHappened && completeMove)
+            complete(*journal, *report->inFlight, report);
+    }
+    if (journal->end()) return true;
+    report->problem = journal->errorString();
+    return false;
+}
+
+// Closes the interrupted undos of the run journal at `path` and collects the moves back they
+// made.
+bool settleEarlierUndos(const QString &path, QList<JournalMove> *movedBack, QString *error)
+{
+    const QString name = QFileInfo(path).fileName();
+    for (const QString &candidate : JournalStore::journalPaths()) {
+        JournalSummary summary;
+        if (!JournalStore::readSummary(candidate, &summary, error)) return false;
+        if (!summary.isUndo || summary.undoneJournal != name) continue;
+        FinishReport settled;
+        if (!summary.closed && !settle(candidate, false, &settled))
+            return *error = settled.problem, false;
+        Journal undo;
+        if (!JournalStore::read(candidate, &undo, error)) return false;
+        *movedBack += undo.done;
+    }
+    return true;
+}
+
+UndoItem moveBack(const JournalMove &back, RunJournal &journal, QString *error)
+{
+    UndoItem item{back, false, obstacle(back)};
+    if (!item.reason.isEmpty()) return item;
+    if (!journal.willMove(back)) {
+        *error = journal.errorString();
+        item.reason = QStringLiteral("the undo journal cannot be written");
+        return item;
+    }
+    if (!NoClobberMove::move(back.from, back.to, &item.reason)) return item;
+    item.restored = true;
+    item.reason.clear();
+    if (!journal.didMove(back)) *error = journal.errorString();
+    return item;
+}
+
+using MoveKey = std::pair<QByteArray, QByteArray>;
+
+// The moves back of a run, newest first, each marked when an earlier undo already made it.
+QList<std::pair<JournalMove, bool>> movesBack(const QList<JournalMove> &done,
+                                              const QList<JournalMove> &movedBackEarlier)
+{
+    QHash<MoveKey, int> earlier;
+    for (const JournalMove &move : movedBackEarlier) ++earlier[{move.from, move.to}];
+    QList<std::pair<JournalMove, bool>> moves;
+    for (auto move = done.crbegin(); move != done.crend(); ++move) {
+        const JournalMove back{move->to, move->from};
+        int &count = earlier[{back.from, back.to}];
+        moves.append({back, count > 0});
+        if (count > 0) --count;
+    }
+    return moves;
+}
+
+// Reads the run to undo, first recording (once, on the disk as the crash left it) what
+// became of its in-flight move; a move that nobody can find is reported in *report.
+bool prepareRun(const QString &path, Journal *run, UndoReport *report)
+{
+    if (!JournalStore::read(path, run, &report->error)) return false;
+    if (run->summary.isUndo)
+        report->error = QStringLiteral("%1 records an undo, which cannot be undone").arg(path);
+    else if (run->summary.undone)
+        report->error = QStringLiteral("the run of %1 was undone already").arg(path);
+    if (!report->error.isEmpty() || run->summary.closed) return report->error.isEmpty();
+    FinishReport settled;
+    if (!settle(path, false, &settled)) return report->error = settled.problem, false;
+    if (settled.outcome == Outcome::LostTrack)
+        report->items.append({{settled.inFlight->to, settled.inFlight->from}, false,
+                              settled.problem});
+    return JournalStore::read(path, run, &report->error);
+}
+
+}  // namespace
+
+Outcome decide(const JournalMove &move)
+{
+    int errorNumber = 0;
+    const Presence from = presence(move.from, &errorNumber);
+    const Presence to = presence(move.to, &errorNumber);
+    if (from == Presence::Present) return Outcome::NotHappened;
+    if (from == Presence::Missing && to == Presence::Present) return Outcome::Happened;
+    return Outcome::LostTrack;
+}
+
+QList<JournalSummary> openJournals(QStringList *errors)
+{
+    QList<JournalSummary> open;
+    const QStringList paths = JournalStore::journalPaths();
+    for (auto path = paths.crbegin(); path != paths.crend(); ++path) {
+        JournalSummary summary;
+        QString error;
+        if (!JournalStore::readSummary(*path, &summary, &error)) {
+            if (errors) *errors << error;
+        } else if (!summary.closed && !JournalFile::isLocked(*path)) {
+            open << summary;
+        }
+    }
+    return open;
+}
+
+std::optional<JournalSummary> lastClosedJournal(QString *error)
+{
+    const QStringList paths = JournalStore::journalPaths();
+    for (auto path = paths.crbegin(); path != paths.crend(); ++path) {
+        JournalSummary summary;
+        if (!JournalStore::readSummary(*path, &summary, error)) return std::nullopt;
+        if (!summary.closed || summary.isUndo || summary.undone) continue;
+        Journal journal;
+        if (!JournalStore::read(*path, &journal, error)) return std::nullopt;
+        // A run that moved nothing has nothing to undo; the one before it may.
+        if (!journal.done.isEmpty()) return summary;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> journalToUndo(QString *error)
+{
+    for (const QString &path : JournalStore::journalPaths()) {
+        if (!JournalFile::isLocked(path)) continue;
+        *error = QStringLiteral("a rename run is going on (its journal is %1); "
+                                "wait until it ends").arg(path);
+        return std::nullopt;
+    }
+    QStringList errors;
+    const QList<JournalSummary> open = openJournals(&errors);
+    if (!errors.isEmpty()) return *error = errors.first(), std::nullopt;
+    if (open.isEmpty()) {
+        std::optional<JournalSummary> closed = lastClosedJournal(error);
+        return closed ? std::optional<QString>(closed->path) : std::nullopt;
+    }
+    const JournalSummary &newest = open.first();
+    if (!newest.isUndo) return newest.path;
+    return QFileInfo(newest.path).path() + QLatin1Char('/') + newest.undoneJournal;
+}
+
+bool finish(const QString &path, FinishReport *report)
+{
+    const int lock = JournalFile::lockRecovery(JournalStore::folder(), &report->problem);
+    if (lock < 0) return false;
+    const auto unlock = qScopeGuard([lock] { ::close(lock); });
+    return settle(path, true, report);
+}
+
+bool UndoReport::isComplete() const
+{
+    return error.isEmpty() && std::all_of(items.begin(), items.end(),
+                                          [](const UndoItem &item) { return item.restored; });
+}
+
+UndoReport undo(const QString &path)
+{
+    UndoReport report;
+    report.journalPath = path;
+    const int lock = JournalFile::lockRecovery(JournalStore::folder(), &report.error);
+    if (lock < 0) return report;
+    const auto unlock = qScopeGuard([lock] { ::close(lock); });
+    QList<JournalMove> movedBackEarlier;
+    Journal run;
+    if (!settleEarlierUndos(path, &movedBackEarlier, &report.error) ||
+        !prepareRun(path, &run, &report))
+        return report;
+
+    const QList<std::pair<JournalMove, bool>> moves = movesBack(run.done, movedBackEarlier);
+    QList<JournalMove> remaining;
+    for (const auto &[back, madeEarlier] : moves)
+        if (!madeEarlier) remaining << back;
+    std::unique_ptr<RunJournal> journal;
+    if (!remaining.isEmpty() && !(journal = RunJournal::beginUndo(path, remaining, &report.error)))
+        return report;
+    for (const auto &[back, madeEarlier] : moves) {
+        if (madeEarlier)
+            report.items.append({back, true, QString()});
+        else if (report.error.isEmpty())
+            report.items.append(moveBack(back, *journal, &report.error));
+        else
+            report.items.append({back, false, QStringLiteral("the undo had to stop")});
+    }
+    if (report.error.isEmpty() && journal && !journal->end()) report.error = journal->errorString();
+    if (report.error.isEmpty())
+        RunJournal::markUndone(path, journal ? journal->path() : QString(), &report.error);
+    return report;
+}
+
+}  // namespace JournalRecovery
