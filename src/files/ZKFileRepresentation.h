@@ -12,6 +12,7 @@
 #include "files/ZKStatusLight.h"
 #include "tokens/ZKFileItem.h"
 
+class ItemMover;
 class ZKFileRepresentation;
 // Records have identity: the same record may sit in several lists at once.
 using ZKFileRepresentationPtr = std::shared_ptr<ZKFileRepresentation>;
@@ -70,6 +71,15 @@ public:
     QString preRenamePath() const;
     bool isFolder() const override { return isFolder_; }
     bool isPackage() const { return isPackage_; }
+
+    // Renaming on disk.
+    // Moves the item to the path (as text; for the record's renamePath its exact target is
+    // nativeRenamePath). An empty path is refused, the current path is success at once. With
+    // makePathAvailable an occupied target is cleared first (asking the user); the comment is
+    // kept. On success the record follows the item and forgets its cached type, creator and
+    // kind. A set cancel asks the caller to stop the whole run.
+    bool renameWithPath(const QString &path, bool makePathAvailable, bool *cancel,
+                        ItemMover &mover);
 
     // Interim names of the current computation, one per step.
     // Appends the NFC form of the name.
