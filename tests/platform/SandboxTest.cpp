@@ -1,0 +1,15 @@
+#include <gtest/gtest.h>
+
+#include "platform/Sandbox.h"
+
+TEST(Sandbox, ContainerVariableOrContainerHomeMeansSandboxed) {
+    EXPECT_TRUE(Sandbox::isSandboxedEnvironment("", nullptr));
+    EXPECT_TRUE(Sandbox::isSandboxedEnvironment("com.example", "/home/someone"));
+    EXPECT_TRUE(Sandbox::isSandboxedEnvironment(
+        nullptr, "/Users/someone/Library/Containers/com.example/Data"));
+    EXPECT_FALSE(Sandbox::isSandboxedEnvironment(nullptr, "/home/someone"));
+    EXPECT_FALSE(Sandbox::isSandboxedEnvironment(nullptr, "/home/Library/Containers"));
+    EXPECT_FALSE(Sandbox::isSandboxedEnvironment(nullptr, nullptr));
+    // The test run itself is not in a sandbox.
+    EXPECT_FALSE(Sandbox::isSandboxed());
+}
