@@ -154,18 +154,18 @@ bool ItemMover::userAgreesToReplace(const QByteArray &target, bool *cancel) {
 
     UserDefaults &defaults = UserDefaults::standardUserDefaults();
     switch (user_->runAlert(alert).button) {
-    case 0:
-        return true;
-    case 1:
-        defaults.setBool(true, MoveDefaults::kReplaceAllExistingFiles);
-        return true;
-    case 2:
-        return false;
-    case 3:
-        defaults.setBool(true, MoveDefaults::kSkipAllFileReplacements);
-        return false;
-    default:
-        return setCancel(cancel);
+        case 0:
+            return true;
+        case 1:
+            defaults.setBool(true, MoveDefaults::kReplaceAllExistingFiles);
+            return true;
+        case 2:
+            return false;
+        case 3:
+            defaults.setBool(true, MoveDefaults::kSkipAllFileReplacements);
+            return false;
+        default:
+            return setCancel(cancel);
     }
 }
 
@@ -218,13 +218,13 @@ bool ItemMover::userAgreesToUnlock(const QByteArray &source, bool *cancel) {
     alert.buttons = {QStringLiteral("Rename"), QStringLiteral("Rename All Locked Files"),
                      QStringLiteral("Stop")};
     switch (user_->runAlert(alert).button) {
-    case 0:
-        return true;
-    case 1:
-        defaults.setBool(true, MoveDefaults::kUnlockAllLockedFiles);
-        return true;
-    default:
-        return setCancel(cancel);
+        case 0:
+            return true;
+        case 1:
+            defaults.setBool(true, MoveDefaults::kUnlockAllLockedFiles);
+            return true;
+        default:
+            return setCancel(cancel);
     }
 }
 

@@ -71,15 +71,14 @@ public:
     static bool setValue(const QByteArray &path, const QVariant &value, const char *attribute);
     static QVariant valueForExtendedFileAttribute(const QByteArray &path, const char *attribute);
     // A droplet's instance identifier, a property-list string in applicationInstanceAttribute.
-    static bool setApplicationInstanceIdentifier(const QByteArray &path,
-                                                 const QString &identifier);
+    static bool setApplicationInstanceIdentifier(const QByteArray &path, const QString &identifier);
     static QString applicationInstanceIdentifier(const QByteArray &path);
 
 private:
     // Asks whether to replace the occupant of the target; true for "Replace" and "Replace All".
     bool userAgreesToReplace(const QByteArray &target, bool *cancel);
-    bool moveLockedItem(const QByteArray &source, const QByteArray &target,
-                        const QString &comment, bool *cancel);
+    bool moveLockedItem(const QByteArray &source, const QByteArray &target, const QString &comment,
+                        bool *cancel);
     bool userAgreesToUnlock(const QByteArray &source, bool *cancel);
     // The alerts end the run: each sets cancel and answers false.
     bool showErrorAlert(const QByteArray &source, const QString &error, bool *cancel);

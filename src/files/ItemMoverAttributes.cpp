@@ -24,7 +24,8 @@ QString ItemMover::spotlightComment(const QByteArray &path) {
 }
 
 bool ItemMover::setData(const QByteArray &path, const QByteArray &data, const char *attribute) {
-    return FileAttributes::exists(path) && ExtendedAttributes::write(path, attribute, data, nullptr);
+    return FileAttributes::exists(path) &&
+           ExtendedAttributes::write(path, attribute, data, nullptr);
 }
 
 std::optional<QByteArray> ItemMover::dataForExtendedFileAttribute(const QByteArray &path,

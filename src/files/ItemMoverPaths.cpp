@@ -14,9 +14,7 @@ constexpr unsigned long lastFreePathNumber = 999999;
 std::atomic<long> temporaryNameCounter{0};
 
 // The folder part of a native path including its final slash ("" for a bare name).
-QByteArray folderWithSlash(const QByteArray &path) {
-    return path.left(path.lastIndexOf('/') + 1);
-}
+QByteArray folderWithSlash(const QByteArray &path) { return path.left(path.lastIndexOf('/') + 1); }
 
 // The raw extension of the last component, by the same rule as PathExtension but on the
 // bytes, so that an extension that is not UTF-8 is kept exactly.

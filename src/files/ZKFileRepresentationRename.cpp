@@ -21,15 +21,16 @@ QByteArray nativeTarget(const ZKFileRepresentation &record, const QString &path)
 
 }  // namespace
 
-bool ZKFileRepresentation::renameWithPath(const QString &path, bool makePathAvailable,
-                                          bool *cancel, ItemMover &mover) {
+bool ZKFileRepresentation::renameWithPath(const QString &path, bool makePathAvailable, bool *cancel,
+                                          ItemMover &mover) {
     if (path.isEmpty()) {
         Log::line(QStringLiteral("no target for \"%1\"").arg(path_));
         return false;
     }
     if (path == path_) return true;
     const QByteArray target = nativeTarget(*this, path);
-    if (makePathAvailable && !mover.makePathAvailableForMovingSourcePath(target, nativePath_, cancel))
+    if (makePathAvailable &&
+        !mover.makePathAvailableForMovingSourcePath(target, nativePath_, cancel))
         return false;
     if (!mover.moveToPath(nativePath_, target, spotlightComment(), cancel)) {
         Log::line(QStringLiteral("could not move \"%1\" to \"%2\"").arg(path_, path));

@@ -41,8 +41,8 @@ bool fail(const QByteArray &source, const QByteArray &target, int failure, const
     return false;
 }
 
-bool failWithErrno(const QByteArray &source, const QByteArray &target, int failure,
-                   QString *error, int *errorNumber) {
+bool failWithErrno(const QByteArray &source, const QByteArray &target, int failure, QString *error,
+                   int *errorNumber) {
     return fail(source, target, failure, qt_error_string(failure), error, errorNumber);
 }
 
@@ -68,8 +68,7 @@ bool moveByLinking(const QByteArray &source, const QByteArray &target, QString *
                    int *errorNumber) {
     struct stat info;
     if (source.isEmpty() || lstat(source.constData(), &info) != 0)
-        return failWithErrno(source, target, source.isEmpty() ? ENOENT : errno, error,
-                             errorNumber);
+        return failWithErrno(source, target, source.isEmpty() ? ENOENT : errno, error, errorNumber);
     if (S_ISDIR(info.st_mode))
         return fail(source, target, ENOTSUP,
                     QStringLiteral("its file system cannot move a folder without the risk of "

@@ -1,5 +1,3 @@
-#include "files/ItemMover.h"
-
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -12,6 +10,7 @@
 
 #include "common/LogCapture.h"
 #include "common/UserDefaults.h"
+#include "files/ItemMover.h"
 #include "files/MoveDefaults.h"
 #include "files/NativeTestFiles.h"
 #include "files/ScriptedUserInteraction.h"
@@ -111,8 +110,8 @@ TEST_F(ItemMoverTest, CaseOnlyRenameNextToAnotherFileThatDiffersOnlyInCase) {
     EXPECT_TRUE(cancel);
     ASSERT_EQ(user.alerts.size(), 2);
     EXPECT_EQ(user.alerts[1].messageText, "Cannot rename photo.jpg");
-    EXPECT_TRUE(user.alerts[1].informativeText.startsWith(
-        "Torvane encountered the following error:\n\n"));
+    EXPECT_TRUE(
+        user.alerts[1].informativeText.startsWith("Torvane encountered the following error:\n\n"));
     EXPECT_EQ(contentOf(source), "mine");
     EXPECT_EQ(contentOf(unrelated), "somebody else's");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"Photo.jpg", "photo.jpg"}));
@@ -321,8 +320,8 @@ TEST_F(ItemMoverTest, CommentArrivesWithTheItemAndIsNeverOverwritten) {
 
     // ... but one found there may be newer than the listed one and stays.
     ASSERT_TRUE(ExtendedAttributes::setComment(dir.filePath("Noted.txt"), "edited since", &error));
-    EXPECT_TRUE(move(dir.filePath("Noted.txt"), dir.filePath("noted-again.txt"), &cancel,
-                     "keep this"));
+    EXPECT_TRUE(
+        move(dir.filePath("Noted.txt"), dir.filePath("noted-again.txt"), &cancel, "keep this"));
     EXPECT_EQ(ExtendedAttributes::comment(dir.filePath("noted-again.txt")), "edited since");
     EXPECT_FALSE(cancel);
 }
@@ -374,9 +373,9 @@ TEST_F(ItemMoverTest, AvailablePathNumbersTakenNamesAndRecognisesTheCurrentFile)
     const QString taken = dir.makeFile("Preset.plist");
     dir.makeFile("Preset 1.plist");
     EXPECT_EQ(ItemMover::availablePath(taken), dir.filePath("Preset 2.plist"));
-    EXPECT_EQ(ItemMover::availablePathWithCurrentPath(taken, dir.filePath("preset 1.PLIST"),
-                                                      &isMatch),
-              dir.filePath("Preset 1.plist"));
+    EXPECT_EQ(
+        ItemMover::availablePathWithCurrentPath(taken, dir.filePath("preset 1.PLIST"), &isMatch),
+        dir.filePath("Preset 1.plist"));
     EXPECT_TRUE(isMatch);
 
     const QString folder = dir.makeFolder("Snippets");
