@@ -98,7 +98,8 @@ void RevertCommand::print(const JournalRecovery::UndoItem &item, bool json)
     const QString to = shown(item.back.to);
     if (json) {
         out_ << JsonLine()
-                    .add(QStringLiteral("outcome"), item.restored ? "restored" : "skipped")
+                    .add(QStringLiteral("outcome"), item.restored ? QStringLiteral("restored")
+                                                                 : QStringLiteral("skipped"))
                     .add(QStringLiteral("from"), from)
                     .add(QStringLiteral("to"), to)
                     .addNullable(QStringLiteral("reason"), item.restored ? QString() : item.reason)
