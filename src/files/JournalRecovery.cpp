@@ -10,7 +10,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "files/ItemMover.h"
 #include "files/JournalFile.h"
+#include "platform/FileAttributes.h"
 #include "platform/NoClobberMove.h"
 
 namespace JournalRecovery {
@@ -38,6 +40,17 @@ QString cannotLookAt(const QByteArray &path, int errorNumber)
         .arg(shown(path), QString::fromLocal8Bit(std::strerror(errorNumber)));
 }
 
+// On a volume that ignores letter case, a move that changes only the case finds its own
+// item at the target. (Two hard links are one item too, but their names are not told
+// apart by case alone on a volume that heeds it.)
+bool isSameItem(const JournalMove &move)
+{
+    const QString from = shown(move.from);
+    const QString to = shown(move.to);
+    return from != to && from.compare(to, Qt::CaseInsensitive) == 0 &&
+           FileAttributes::identity(move.from) == FileAttributes::identity(move.to);
+}
+
 // Why the move cannot be made without replacing or inventing anything; "" when it can.
 QString obstacle(const JournalMove &move)
 {
@@ -52,6 +65,7 @@ QString obstacle(const JournalMove &move)
     }
     switch (presence(move.to, &errorNumber)) {
     case Presence::Present:
+        if (isSameItem(move)) break;
         return QStringLiteral("%1 is taken by another item").arg(shown(move.to));
     case Presence::Unknown:
         return cannotLookAt(move.to, errorNumber);
@@ -107,7 +121,9 @@ bool settleEarlierUndos(const QString &path, QList<JournalMove> *movedBack, QStr
         if (!JournalStore::readSummary(candidate, &summary, error)) return false;
         if (!summary.isUndo || summary.undoneJournal != name) continue;
         FinishReport settled;
-        if (!summary.closed && !settle(candidate, false, &settled))
+        // Finishing their last move back leaves less to the new undo, and the disk as they
+        // left it is what decides that move, not what the new undo will make of it.
+        if (!summary.closed && !settle(candidate, true, &settled))
             return *error = settled.problem, false;
         Journal undo;
         if (!JournalStore::read(candidate, &undo, error)) return false;
@@ -116,19 +132,44 @@ bool settleEarlierUndos(const QString &path, QList<JournalMove> *movedBack, QStr
     return true;
 }
 
+// The steps of a move back: one rename, or two through a temporary name when only the
+// letter case changes on a volume that ignores it (as the run itself did).
+QList<JournalMove> stepsOf(const JournalMove &back)
+{
+    if (!isSameItem(back)) return {back};
+    QByteArray temporary;
+    do {
+        temporary = ItemMover::nextTemporaryPath(back.to);
+    } while (FileAttributes::exists(temporary));
+    return {{back.from, temporary}, {temporary, back.to}};
+}
+
 UndoItem moveBack(const JournalMove &back, RunJournal &journal, QString *error)
 {
     UndoItem item{back, false, obstacle(back)};
     if (!item.reason.isEmpty()) return item;
-    if (!journal.willMove(back)) {
+    const QList<JournalMove> steps = stepsOf(back);
+    for (const JournalMove &step : steps) {
+        if (!journal.willMove(step)) {
+            *error = journal.errorString();
+            item.reason = QStringLiteral("the undo journal cannot be written");
+            return item;
+        }
+        if (!NoClobberMove::move(step.from, step.to, &item.reason)) {
+            if (step != steps.first())
+                item.reason = QStringLiteral("left at %1: %2").arg(shown(step.from), item.reason);
+            return item;
+        }
+        if (journal.didMove(step)) continue;
+        // The step happened; the undo stops after it.
         *error = journal.errorString();
-        item.reason = QStringLiteral("the undo journal cannot be written");
+        if (step == steps.last()) break;
+        item.reason = QStringLiteral("left at %1: the undo journal cannot be written")
+                          .arg(shown(step.to));
         return item;
     }
-    if (!NoClobberMove::move(back.from, back.to, &item.reason)) return item;
     item.restored = true;
     item.reason.clear();
-    if (!journal.didMove(back)) *error = journal.errorString();
     return item;
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <unistd.h>
 #include <QFileInfo>
 
 #include "JournalTestSupport.h"
@@ -112,23 +114,27 @@ TEST_F(JournalRecoveryTest, UndoRestoresASwapAndACycleInReverseOrder)
 
 TEST_F(JournalRecoveryTest, UndoSkipsMovesThatWouldReplaceOrInventAnItem)
 {
-    file("a");
-    file("b");
-    file("c");
-    const QString run = recordRun({move("a", "x"), move("b", "y"), move("c", "z")});
+    for (const char *name : {"a", "b", "c", "d"}) file(name);
+    const QString run =
+        recordRun({move("a", "x"), move("b", "y"), move("c", "z"), move("d", "w")});
     file("a");  // a new item took the old name since
     ASSERT_TRUE(NativeTestFiles::remove(path("y")));  // the renamed item is gone
+    // Another name of the renamed item itself at the old name: still not free.
+    ASSERT_EQ(::link(path("w").constData(), path("d").constData()), 0);
 
     const JournalRecovery::UndoReport report = JournalRecovery::undo(run);
     EXPECT_TRUE(report.error.isEmpty()) << report.error;
     EXPECT_FALSE(report.isComplete());
-    ASSERT_EQ(report.items.size(), 3);
-    EXPECT_TRUE(report.items[0].restored);
-    EXPECT_EQ(report.items[1].reason, QFile::decodeName(path("y")) + " no longer exists");
-    EXPECT_EQ(report.items[2].reason, QFile::decodeName(path("a")) + " is taken by another item");
+    ASSERT_EQ(report.items.size(), 4);
+    EXPECT_EQ(report.items[0].reason, QFile::decodeName(path("d")) + " is taken by another item");
+    EXPECT_TRUE(report.items[1].restored);
+    EXPECT_EQ(report.items[2].reason, QFile::decodeName(path("y")) + " no longer exists");
+    EXPECT_EQ(report.items[3].reason, QFile::decodeName(path("a")) + " is taken by another item");
     EXPECT_EQ(contentOf(path("a")), "a") << "the new item is untouched";
     EXPECT_EQ(contentOf(path("x")), "a") << "and the renamed one stays where it is";
     EXPECT_EQ(contentOf(path("c")), "c");
+    EXPECT_EQ(contentOf(path("w")), "d");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5) << "no temporary names";
     EXPECT_TRUE(read(run).summary.undone);
 }
 
