@@ -163,7 +163,9 @@ void ZKRenamingController::reloadFileListAfterInvalidatingFileRepresentationsToD
     ui_->fileListChanged();
 }
 
-bool ZKRenamingController::isClearButtonEnabled() const { return !paths_.isEmpty(); }
+bool ZKRenamingController::isClearButtonEnabled() const {
+    return !paths_.isEmpty() && !isRenaming_;
+}
 
 // --- Prompting -------------------------------------------------------------------------------
 

@@ -7,10 +7,13 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QVariantList>
+#include <atomic>
 #include <optional>
 
 #include "engine/ZKRenamingDelegate.h"
 #include "files/FolderScanner.h"
+#include "files/RenameRunLoop.h"
 #include "files/SortMenu.h"
 #include "files/ZKFileRepresentation.h"
 #include "files/ZKGeneralSettings.h"
@@ -151,17 +154,49 @@ public:
     void reloadFileListAfterInvalidatingFileRepresentationsToDisplay(bool invalidate);
     // The user default "Allow File Selection".
     bool allowsFileSelection() const;
-    // The clear button is enabled while the list has root paths.
+    // The clear button is enabled while the list has root paths and no run is going on.
     bool isClearButtonEnabled() const;
 
     // --- Rename button -------------------------------------------------------------------
 
-    // "There is nothing to rename." without records, "Updating list..." while a computation
-    // is pending (both disabled); otherwise "Rename %@", "Rename %lu Files" (or Items) or
-    // "Rename %lu of %lu Files", with "..." when a renamed name carries warnings, enabled;
-    // "Settings do not apply." disabled when nothing would be renamed.
+    // "Populating..." while opened files wait, "There is nothing to rename." without
+    // records, "Updating list..." while a computation is pending (all disabled); otherwise
+    // "Rename %@", "Rename %lu Files" (or Items) or "Rename %lu of %lu Files", with "..." when
+    // a question will come first (confirmation on, warnings, the same steps again), enabled,
+    // tag 0; when nothing would be renamed "Revert..." (tag 1) if a run can be reverted, else
+    // "Settings do not apply." disabled. The menu item title goes with it.
     ZKRenameButtonState renameButtonState() const;
+    // Shows renameButtonState(); nothing while dragged items are being received.
     void updateRenameButton();
+    // Opened files wait for their delayed population.
+    bool isOpeningAfterDelay() const { return isOpeningAfterDelay_; }
+    void setOpeningAfterDelay(bool on) { isOpeningAfterDelay_ = on; }
+    // Dragged items are being received; the rename command then asks the reception to stop.
+    bool isWaitingForDraggedObjects() const { return isWaitingForDraggedObjects_; }
+    void setWaitingForDraggedObjects(bool on) { isWaitingForDraggedObjects_ = on; }
+    bool stopWaitingForDraggedObjects() const { return stopWaitingForDraggedObjects_; }
+    void setStopWaitingForDraggedObjects(bool on) { stopWaitingForDraggedObjects_ = on; }
+
+    // --- Rename run and revert -----------------------------------------------------------
+
+    // The rename action. While dragged items are being received it only asks the reception to
+    // stop; from the rename button showing "Revert..." (tag 1) it reverts; otherwise it runs.
+    void rename(bool fromRenameButton);
+    // The run: confirmations (not when reverting), every relevant record moved to its new
+    // name in list order, then the list rebuilt from the renamed roots (or cleared, or the
+    // application asked to quit). Files renamed before a stop stay renamed; nothing is
+    // replaced that the user did not choose to replace.
+    void renameToOriginalNames(bool isRevert);
+    bool isRenaming() const { return isRenaming_; }
+    // A run with exactly these steps (irrelevant settings aside) just succeeded and the list
+    // was not rescanned since.
+    bool isRenamingAgain() const;
+    // Some record is no longer at its original path.
+    bool canRevert() const;
+    // Offers to give every renamed record back its original name (in its current folder).
+    void revert();
+    // What the latest run did with the record (NotPlanned before any run).
+    RenameOutcome lastRunOutcome(const ZKFileRepresentationPtr &record) const;
 
     // --- Prompting (Advanced "prompt") ---------------------------------------------------
 
@@ -210,7 +245,8 @@ public:
     bool populateWithFinderSelectionScriptResult(const QString &result, bool ignoreSelfReference);
     // The list's status message ("3 Files", "Drag files here.", "Not Listed: %@"...).
     QString filterMessage() const;
-    // The clock that paces the scan's stop checks (FolderScanner::Clock); tests replace it.
+    // The clock that paces the stop checks of the scan and the rename run
+    // (FolderScanner::Clock); tests replace it.
     void setScanClock(FolderScanner::Clock clock) { scanClock_ = std::move(clock); }
 
     // --- Sorting and filtering -----------------------------------------------------------
@@ -234,6 +270,13 @@ public:
     int cellDisplayMode() const;
     // While rows cannot be selected, gives every record the detail mode of the sort order.
     void switchToMatchingCellDisplayModeForSortOrder();
+
+signals:
+    // The application should quit: a run for a droplet or the service ended, or a successful
+    // run with "Quit After Renaming". What quitting means is up to the application.
+    void quitRequested();
+    // A general setting changed here (a confirmation's suppression box turned "Chicken" off).
+    void generalSettingsChanged();
 
 private:
     // The displayed subset as last computed, and whether a filter made it.
@@ -316,4 +359,22 @@ private:
     std::optional<QList<ZKFileRepresentationPtr>> selectionCache_;
     // Prototype text -> lower-cased question -> answer.
     QHash<QString, QHash<QString, QString>> promptedParametersByPrototype_;
+
+    // Rename run (ZKRenamingControllerRenaming.cpp, ...Revert.cpp, ...RenameButton.cpp).
+    bool confirmRenaming();
+    void finishRun(bool successful, bool isRevert, qsizetype relevantCount);
+    void rebuildListAfterRun(bool successful, bool isRevert);
+    // Hooks: the history records the configuration of every run; the token caches and
+    // file access are dropped after it.
+    void recordRenamersInHistory();
+    void forgetFileCachesAfterRun();
+    // Whether a question comes before the run ("Chicken", warnings, the same steps again).
+    bool questionWouldFollow(bool relevantHaveWarnings) const;
+
+    bool isRenaming_ = false;
+    std::optional<QVariantList> lastUsedRenamerArchives_;
+    bool isOpeningAfterDelay_ = false;
+    bool isWaitingForDraggedObjects_ = false;
+    std::atomic<bool> stopWaitingForDraggedObjects_ = false;
+    QHash<const ZKFileRepresentation *, RenameOutcome> lastRunOutcomes_;
 };

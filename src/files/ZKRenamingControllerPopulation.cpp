@@ -202,7 +202,8 @@ void ZKRenamingController::replaceFileRepresentations(
     const QList<ZKFileRepresentationPtr> &records) {
     fileRepresentations_ = records;
     invalidateFileRepresentationsToDisplay();
-    // The rename run's "Rename Again" memory is forgotten here once it exists.
+    // A new list is no longer the one just renamed: "Rename Again" no longer applies.
+    lastUsedRenamerArchives_.reset();
     invalidateCommonPrefix();
 }
 

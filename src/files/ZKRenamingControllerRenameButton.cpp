@@ -1,5 +1,7 @@
-// The rename button's title and state, which follow the computed names.
+// The rename button's title and state, which follow the computed names, and the title of the
+// rename command in the menu.
 
+#include "engine/RenamerCollections.h"
 #include "files/ZKRenamingController.h"
 
 namespace {
@@ -8,6 +10,17 @@ struct Relevance {
     qsizetype relevant = 0;
     bool hasWarnings = false;
     ZKFileRepresentationPtr first;
+};
+
+// What the button's title depends on.
+struct ButtonInputs {
+    bool openingAfterDelay = false;
+    bool updatePending = false;
+    qsizetype count = 0;
+    Relevance relevance;
+    bool folders = false;
+    bool questionFollows = false;
+    std::function<bool()> canRevert;
 };
 
 Relevance countRelevant(const QList<ZKFileRepresentationPtr> &records) {
@@ -33,26 +46,62 @@ QString renameTitle(const Relevance &relevance, qsizetype count, bool folders) {
         .arg(count);
 }
 
-ZKRenameButtonState titled(const QString &title, bool enabled) {
+ZKRenameButtonState titled(const QString &title, bool enabled, int tag = 0) {
     ZKRenameButtonState state;
     state.title = title;
     state.enabled = enabled;
+    state.tag = tag;
     return state;
+}
+
+ZKRenameButtonState buttonState(const ButtonInputs &inputs) {
+    if (inputs.openingAfterDelay) return titled(QStringLiteral("Populating..."), false);
+    if (inputs.count == 0) return titled(QStringLiteral("There is nothing to rename."), false);
+    if (inputs.updatePending) return titled(QStringLiteral("Updating list..."), false);
+    if (inputs.relevance.relevant == 0) {
+        if (inputs.canRevert()) return titled(QStringLiteral("Revert..."), true, 1);
+        return titled(QStringLiteral("Settings do not apply."), false);
+    }
+    QString title = renameTitle(inputs.relevance, inputs.count, inputs.folders);
+    // The ellipsis promises a question before renaming.
+    if (inputs.questionFollows) title = QStringLiteral("%1...").arg(title);
+    return titled(title, true);
 }
 
 }  // namespace
 
 ZKRenameButtonState ZKRenamingController::renameButtonState() const {
-    if (fileRepresentations_.isEmpty())
-        return titled(QStringLiteral("There is nothing to rename."), false);
-    if (isRenamePathsUpdatePending_) return titled(QStringLiteral("Updating list..."), false);
+    ButtonInputs inputs;
+    inputs.openingAfterDelay = isOpeningAfterDelay_;
+    inputs.updatePending = isRenamePathsUpdatePending_;
+    inputs.count = fileRepresentations_.size();
+    inputs.relevance = countRelevant(fileRepresentations_);
+    inputs.folders = renameFolders_;
+    inputs.questionFollows = questionWouldFollow(inputs.relevance.hasWarnings);
+    inputs.canRevert = [this] { return canRevert(); };
 
-    const Relevance relevance = countRelevant(fileRepresentations_);
-    if (relevance.relevant == 0) return titled(QStringLiteral("Settings do not apply."), false);
-    QString title = renameTitle(relevance, fileRepresentations_.size(), renameFolders_);
-    // The ellipsis promises the question that comes before renaming names with warnings.
-    if (relevance.hasWarnings) title += QStringLiteral("...");
-    return titled(title, true);
+    ZKRenameButtonState state = buttonState(inputs);
+    if (state.enabled && state.tag == 0)
+        state.menuItemTitle = state.title;
+    else
+        state.menuItemTitle =
+            inputs.questionFollows ? QStringLiteral("Rename...") : QStringLiteral("Rename");
+    return state;
 }
 
-void ZKRenamingController::updateRenameButton() { ui_->setRenameButtonState(renameButtonState()); }
+void ZKRenamingController::updateRenameButton() {
+    // The reception of dragged items shows its own progress on the button.
+    if (isWaitingForDraggedObjects_) return;
+    ui_->setRenameButtonState(renameButtonState());
+}
+
+bool ZKRenamingController::questionWouldFollow(bool relevantHaveWarnings) const {
+    return generalSettings_.confirmBeforeRenaming || relevantHaveWarnings || isRenamingAgain();
+}
+
+bool ZKRenamingController::isRenamingAgain() const {
+    return lastUsedRenamerArchives_ &&
+           RenamerCollections::isEqualToRenamerArchives(
+               *lastUsedRenamerArchives_, RenamerCollections::archivesFromRenamers(renamers_, true),
+               false);
+}

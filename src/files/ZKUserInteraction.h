@@ -40,7 +40,14 @@ struct ZKRenameButtonState {
     bool showsProgress = false;
     bool indeterminate = true;
     double progress = 0.0;  // 0..1 when determinate
+    // 0 renames, 1 reverts.
     int tag = 0;
+    // What the progress stands for ("Renaming photo.jpg (2 of 5)").
+    QString description;
+    // Shown pressed, while the run asks whether to stop.
+    bool highlighted = false;
+    // The title of the rename command in the menu, which follows the button.
+    QString menuItemTitle;
 };
 
 // One kind of data offered by a pasteboard: its type and its content.
@@ -84,6 +91,8 @@ public:
 
     // A desktop notification (logged where the desktop has no notification service).
     virtual void postNotification(const QString &title, const QString &text) = 0;
+    // Brings the main window to the front when it is visible (before a run or a question).
+    virtual void bringMainWindowForward() {}
 
     // The records of the selected rows, in row order; empty while rows cannot be selected.
     virtual QList<ZKFileRepresentationPtr> selectedFileRepresentations() { return {}; }

@@ -187,6 +187,8 @@ TEST_F(RenamingControllerComputationTest, CommonPrefixFollowsTheListAndTheGibber
 }
 
 TEST_F(RenamingControllerComputationTest, RenameButtonCountsTheFilesThatWillBeRenamed) {
+    // Without the confirmation before every run, only warnings promise a question.
+    controller->generalSettings().confirmBeforeRenaming = false;
     listFiles({"a.txt", "ab.txt"});
     useSteps({findAndReplace("b", "y")});
     EXPECT_EQ(ui.lastButtonState().title, "Rename 1 of 2 Files");

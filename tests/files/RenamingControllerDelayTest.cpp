@@ -29,7 +29,8 @@ TEST_F(RenamingControllerDelayTest, RequestsWithinTheDelayGiveOneComputation) {
     runEventLoop(600);
     EXPECT_EQ(computationsSinceSetUp(), 1);
     EXPECT_FALSE(controller->isRenamePathsUpdatePending());
-    EXPECT_EQ(ui.lastButtonState().title, "Rename a.txt");
+    // The confirmation before every run ("Chicken", on by default) promises a question.
+    EXPECT_EQ(ui.lastButtonState().title, "Rename a.txt...");
 }
 
 TEST_F(RenamingControllerDelayTest, PendingComputationShowsUpdatingListUntilItRuns) {
