@@ -1,6 +1,10 @@
 #include "cli/Cli.h"
 
+#include <unistd.h>
+
 #include "cli/PreviewCommand.h"
+#include "cli/RenameCommand.h"
+#include "cli/RevertCommand.h"
 
 namespace {
 
@@ -8,8 +12,12 @@ QString usage()
 {
     return QStringLiteral("torvane-cli: rename many files at once\n\n"
                           "  preview   list the PATHs, compute and print every new name; "
-                          "nothing on disk changes\n\n") +
-           PreviewCommand::usage();
+                          "nothing on disk changes\n"
+                          "  rename    list the PATHs, compute every new name and rename the "
+                          "items on disk\n"
+                          "  revert    undo the last rename run, or one that was interrupted\n\n") +
+           PreviewCommand::usage() + '\n' + RenameCommand::usage() + '\n' +
+           RevertCommand::usage();
 }
 
 }  // namespace
@@ -20,6 +28,15 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (command == QLatin1String("preview")) {
         PreviewCommand preview(out, err);
         return preview.execute(arguments.mid(1));
+    }
+    if (command == QLatin1String("rename")) {
+        RenameCommand rename(out, err, isatty(STDIN_FILENO));
+        return rename.execute(arguments.mid(1));
+    }
+    if (command == QLatin1String("revert")) {
+        QTextStream in(stdin);
+        RevertCommand revert(out, err, isatty(STDIN_FILENO), in);
+        return revert.execute(arguments.mid(1));
     }
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         out << usage();

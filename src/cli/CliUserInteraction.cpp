@@ -12,8 +12,41 @@ ZKAlertAnswer CliUserInteraction::runAlert(const ZKAlert &alert)
         return {stop, false};
     }
     printAlert(alert);
+    if (const std::optional<int> answer = answerByPolicy(alert)) {
+        err_ << "  -> " << alert.buttons.at(*answer) << '\n';
+        err_.flush();
+        return {*answer, false};
+    }
     if (interactive_) return {askForButton(alert), false};
     return ZKSilentUserInteraction::runAlert(alert);
+}
+
+std::optional<int> CliUserInteraction::answerByPolicy(const ZKAlert &alert) const
+{
+    const QStringList &buttons = alert.buttons;
+    // The question about an occupied target offers "Replace" ... "Skip All".
+    if (buttons.contains(QStringLiteral("Replace")) && buttons.contains(QStringLiteral("Skip All"))) {
+        QString answer;
+        switch (existingItemPolicy_) {
+        case ExistingItemPolicy::Ask: return std::nullopt;
+        case ExistingItemPolicy::Skip: answer = QStringLiteral("Skip"); break;
+        case ExistingItemPolicy::Replace: answer = QStringLiteral("Replace"); break;
+        case ExistingItemPolicy::Stop:
+            // Without "Cancel" the item can only be left where it is.
+            answer = buttons.contains(QStringLiteral("Cancel")) ? QStringLiteral("Cancel")
+                                                                 : QStringLiteral("Skip");
+            break;
+        }
+        return int(buttons.indexOf(answer));
+    }
+    // The confirmations before a run go ahead with their first button.
+    static const QStringList goAhead{QStringLiteral("Rename Again"),
+                                     QStringLiteral("Rename and Remove Extension"),
+                                     QStringLiteral("Rename Anyway"), QStringLiteral("Rename")};
+    if (confirmRuns_ && buttons.size() == 2 && buttons.at(1) == QLatin1String("Cancel") &&
+        goAhead.contains(buttons.at(0)))
+        return 0;
+    return std::nullopt;
 }
 
 void CliUserInteraction::showAlertLater(const ZKAlert &alert)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTextStream>
+#include <optional>
 
 #include "files/ZKSilentUserInteraction.h"
 
@@ -9,7 +10,19 @@
 // is the stop request, and a "Stop?" question asked after it is answered "Stop".
 class CliUserInteraction : public ZKSilentUserInteraction {
 public:
+    // How the question about an item that already exists at a target is answered.
+    enum class ExistingItemPolicy {
+        Ask,      // on the terminal, else "Cancel"
+        Skip,     // "Skip": that item keeps its name, the run goes on
+        Replace,  // "Replace": the occupant goes to the Trash
+        Stop,     // "Cancel": the run ends
+    };
+
     CliUserInteraction(QTextStream &err, bool interactive) : err_(err), interactive_(interactive) {}
+
+    void setExistingItemPolicy(ExistingItemPolicy policy) { existingItemPolicy_ = policy; }
+    // Answers the confirmations before a rename run with their first button (go ahead).
+    void setConfirmRuns(bool on) { confirmRuns_ = on; }
 
     ZKAlertAnswer runAlert(const ZKAlert &alert) override;
     void showAlertLater(const ZKAlert &alert) override;
@@ -17,10 +30,14 @@ public:
     void postNotification(const QString &title, const QString &text) override;
 
 private:
+    // The answer a policy gives to the alert, none when it is to be asked as usual.
+    std::optional<int> answerByPolicy(const ZKAlert &alert) const;
     void printAlert(const ZKAlert &alert);
     int askForButton(const ZKAlert &alert);
 
     QTextStream &err_;
     bool interactive_;
     bool stopAsked_ = false;
+    ExistingItemPolicy existingItemPolicy_ = ExistingItemPolicy::Ask;
+    bool confirmRuns_ = false;
 };

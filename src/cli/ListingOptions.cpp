@@ -96,20 +96,24 @@ bool ListingOptions::take(const QStringList &arguments, qsizetype *index, QStrin
 
 void ListingOptions::applyTo(ZKRenamingController &controller) const
 {
+    // Only what was given changes: the rest keeps the window's defaults, or the choices of a
+    // configuration read before.
     if (listFiles >= 0) controller.setRenameFiles(listFiles);
     if (listFolders >= 0) controller.setRenameFolders(listFolders);
     if (folderContents >= 0) controller.setScanFolderContents(folderContents);
     // As in the window, files and folders are never both left out.
     if (!controller.renameFiles() && !controller.renameFolders())
         controller.setRenameFolders(true);
-    controller.setIgnoreInvisibleFiles(!includeInvisible);
+    if (includeInvisible) controller.setIgnoreInvisibleFiles(false);
     controller.setIgnoreAliases(ignoreAliases);
-    controller.setAutoUniqueify(autoUniqueify);
-    controller.setIgnoreTrailingGibberish(ignoreTrailingGibberish);
+    if (autoUniqueify) controller.setAutoUniqueify(true);
+    if (!ignoreTrailingGibberish) controller.setIgnoreTrailingGibberish(false);
 
-    ZKSortPriorities priorities;
-    priorities.setPrimarySortOrder(sortStrategy);
-    if (ZKSortPriorities::isComparingStrategy(sortStrategy)) priorities.setPrimaryInverted(descending);
+    if (!sortGiven && !descending) return;
+    ZKSortPriorities priorities = controller.sortingPriorities();
+    if (sortGiven) priorities.setPrimarySortOrder(sortStrategy);
+    if (ZKSortPriorities::isComparingStrategy(priorities.primarySortOrder()))
+        priorities.setPrimaryInverted(descending);
     controller.setSortingPriorities(priorities);
 }
 

@@ -23,6 +23,7 @@ struct ListingOptions {
     // Takes the option at arguments[*index] (and its value) when it is a listing option;
     // false when it is not one. *error is set for a listing option with a bad value.
     bool take(const QStringList &arguments, qsizetype *index, QString *error);
+    // Applies the choices given; the controller keeps its own for the others.
     void applyTo(ZKRenamingController &controller) const;
 
     static const char *usage();

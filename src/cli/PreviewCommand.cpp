@@ -1,33 +1,24 @@
 #include "cli/PreviewCommand.h"
 
 #include <QElapsedTimer>
-#include <QFileInfo>
 
 #include "cli/CliUserInteraction.h"
 #include "cli/InterruptFlag.h"
+#include "cli/PathArguments.h"
 #include "cli/RecordPrinter.h"
+#include "cli/SyntaxErrorReport.h"
+#include "cli/UnfinishedJournalReport.h"
 #include "cli/StepsFile.h"
 #include "engine/RenamerCollections.h"
 #include "engine/ZKRenamer.h"
 #include "files/DisplayFilter.h"
 #include "files/ZKRenamingController.h"
 
-namespace {
-
-// Relative paths are taken from the working folder.
-QStringList absolutePaths(const QStringList &paths)
-{
-    QStringList absolute;
-    for (const QString &path : paths) absolute << QFileInfo(path).absoluteFilePath();
-    return absolute;
-}
-
-}  // namespace
-
 int PreviewCommand::execute(const QStringList &arguments)
 {
     Options options;
     if (!parse(arguments, &options)) return BadInput;
+    reportUnfinishedJournal(err_);
     QVariantList archives;
     QString error;
     if (!readStepArchives(options.stepsFile, &archives, &error)) return fail(error);
@@ -52,7 +43,7 @@ int PreviewCommand::execute(const QStringList &arguments)
         printer.print(*record);
     out_.flush();
     if (!controller.hadSyntaxError()) return Success;
-    reportSyntaxError(controller);
+    reportStepSyntaxErrors(controller, err_);
     return SyntaxError;
 }
 
@@ -109,20 +100,6 @@ void PreviewCommand::printStatistics(ZKRenamingController &controller,
          << QStringLiteral("computed names of %1 items in %2 s\n")
                 .arg(count)
                 .arg(computeNanoseconds / 1e9, 0, 'f', 3);
-    err_.flush();
-}
-
-void PreviewCommand::reportSyntaxError(ZKRenamingController &controller)
-{
-    const QList<ZKRenamerPtr> &renamers = controller.renamers();
-    for (qsizetype i = 0; i < renamers.size(); ++i) {
-        const ZKRenamer &renamer = *renamers[i];
-        if (renamer.operation() == 0 && renamer.targetStatus() == -1)
-            err_ << QStringLiteral("step %1 (%2): the target is not a valid regular expression\n")
-                        .arg(i + 1)
-                        .arg(renamer.operationName());
-    }
-    err_ << "no item gets a new name\n";
     err_.flush();
 }
 

@@ -30,7 +30,6 @@ private:
 
     bool parse(const QStringList &arguments, Options *options);
     void printStatistics(ZKRenamingController &controller, qint64 populateNanoseconds);
-    void reportSyntaxError(ZKRenamingController &controller);
     int fail(const QString &message);
 
     QTextStream &out_;

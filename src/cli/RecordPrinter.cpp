@@ -2,22 +2,28 @@
 
 #include "cli/JsonLine.h"
 
-namespace {
-
-// The error a record shows, "" when none.
-QString errorOf(const ZKFileRepresentation &record)
+RecordPrinter::Line RecordPrinter::lineOf(const ZKFileRepresentation &record)
 {
-    QString error;
-    record.hasRelevantRenameNameWithError(&error);
-    return error;
+    Line line;
+    line.path = record.path();
+    line.name = record.name();
+    if (record.hasRenameName()) line.newName = record.renameName();
+    line.light = record.statusLight();
+    record.hasRelevantRenameNameWithError(&line.error);
+    line.warnings = record.warnings();
+    line.interim = record.intermediateNames();
+    return line;
 }
-
-}  // namespace
 
 void RecordPrinter::print(const ZKFileRepresentation &record,
                           const QList<std::pair<QString, QString>> &extra)
 {
-    out_ << (json_ ? jsonLine(record, extra) : plainLine(record, extra)) << '\n';
+    print(lineOf(record), extra);
+}
+
+void RecordPrinter::print(const Line &line, const QList<std::pair<QString, QString>> &extra)
+{
+    out_ << (json_ ? jsonLine(line, extra) : plainLine(line, extra)) << '\n';
 }
 
 QString RecordPrinter::lightName(ZKStatusLight light)
@@ -31,34 +37,32 @@ QString RecordPrinter::lightName(ZKStatusLight light)
     return QStringLiteral("grey");
 }
 
-QString RecordPrinter::plainLine(const ZKFileRepresentation &record,
+QString RecordPrinter::plainLine(const Line &line,
                                  const QList<std::pair<QString, QString>> &extra) const
 {
-    QString line = QStringLiteral("[%1]").arg(lightName(record.statusLight())).leftJustified(9);
-    line += record.name();
-    if (record.hasRenameName() && record.renameName() != record.name())
-        line += QStringLiteral(" -> ") + record.renameName();
+    QString text = QStringLiteral("[%1]").arg(lightName(line.light)).leftJustified(9);
+    text += line.name;
+    if (!line.newName.isNull() && line.newName != line.name)
+        text += QStringLiteral(" -> ") + line.newName;
     QStringList notes;
-    const QString error = errorOf(record);
-    if (!error.isEmpty()) notes << error;
-    notes << record.warnings();
+    if (!line.error.isEmpty()) notes << line.error;
+    notes << line.warnings;
     for (const auto &[key, value] : extra) notes << key + ": " + value;
-    if (!notes.isEmpty()) line += QStringLiteral("  (") + notes.join("; ") + ")";
-    return line;
+    if (!notes.isEmpty()) text += QStringLiteral("  (") + notes.join("; ") + ")";
+    return text;
 }
 
-QString RecordPrinter::jsonLine(const ZKFileRepresentation &record,
+QString RecordPrinter::jsonLine(const Line &line,
                                 const QList<std::pair<QString, QString>> &extra) const
 {
-    const QString error = errorOf(record);
-    JsonLine line;
-    line.add("path", record.path())
-        .add("name", record.name())
-        .addNullable("newName", record.hasRenameName() ? record.renameName() : QString())
-        .add("light", lightName(record.statusLight()))
-        .add("warnings", record.warnings())
-        .addNullable("error", error.isEmpty() ? QString() : error)
-        .add("interim", record.intermediateNames());
-    for (const auto &[key, value] : extra) line.add(key, value);
-    return line.toString();
+    JsonLine json;
+    json.add("path", line.path)
+        .add("name", line.name)
+        .addNullable("newName", line.newName)
+        .add("light", lightName(line.light))
+        .add("warnings", line.warnings)
+        .addNullable("error", line.error.isEmpty() ? QString() : line.error)
+        .add("interim", line.interim);
+    for (const auto &[key, value] : extra) json.add(key, value);
+    return json.toString();
 }

@@ -9,19 +9,32 @@
 // line for scripts. The format is relied on by scripts: keep it stable.
 class RecordPrinter {
 public:
+    // What a line shows of a record, taken at one moment: a rename run changes the record,
+    // and its line should still tell what was planned.
+    struct Line {
+        QString path;
+        QString name;
+        QString newName;  // null when there is none
+        ZKStatusLight light = ZKStatusLight::Grey;
+        QString error;    // "" when none
+        QStringList warnings;
+        QStringList interim;
+    };
+
     RecordPrinter(QTextStream &out, bool json) : out_(out), json_(json) {}
+
+    static Line lineOf(const ZKFileRepresentation &record);
 
     // One line for the record; extra members (such as a rename outcome) go at the end.
     void print(const ZKFileRepresentation &record,
                const QList<std::pair<QString, QString>> &extra = {});
+    void print(const Line &line, const QList<std::pair<QString, QString>> &extra = {});
 
     static QString lightName(ZKStatusLight light);
 
 private:
-    QString plainLine(const ZKFileRepresentation &record,
-                      const QList<std::pair<QString, QString>> &extra) const;
-    QString jsonLine(const ZKFileRepresentation &record,
-                     const QList<std::pair<QString, QString>> &extra) const;
+    QString plainLine(const Line &line, const QList<std::pair<QString, QString>> &extra) const;
+    QString jsonLine(const Line &line, const QList<std::pair<QString, QString>> &extra) const;
 
     QTextStream &out_;
     bool json_;

@@ -1,0 +1,196 @@
+#include "cli/RenameCommand.h"
+
+#include "cli/InterruptFlag.h"
+#include "cli/PathArguments.h"
+#include "cli/RecordPrinter.h"
+#include "cli/StepsFile.h"
+#include "cli/SyntaxErrorReport.h"
+#include "cli/UnfinishedJournalReport.h"
+#include "collections/ConfigurationArchiving.h"
+#include "collections/ZKDictionaryConfigurationArchive.h"
+#include "engine/RenamerCollections.h"
+#include "files/DisplayFilter.h"
+#include "files/MoveDefaults.h"
+#include "files/ZKRenamingController.h"
+
+namespace {
+
+using Policy = CliUserInteraction::ExistingItemPolicy;
+
+// A listed item as it was before the run: its line, and whether it was to be renamed.
+struct PlannedItem {
+    ZKFileRepresentationPtr record;
+    RecordPrinter::Line line;
+    QByteArray nativePath;
+    bool relevant = false;
+    bool printed = false;
+};
+
+QList<PlannedItem> plan(const QList<ZKFileRepresentationPtr> &records, int filter) {
+    const QList<ZKFileRepresentationPtr> shown =
+        DisplayFilter::fileRepresentationsToDisplay(records, filter);
+    const QSet<ZKFileRepresentationPtr> printed(shown.cbegin(), shown.cend());
+    QList<PlannedItem> items;
+    items.reserve(records.size());
+    for (const ZKFileRepresentationPtr &record : records) {
+        items.append({record, RecordPrinter::lineOf(*record), record->nativePath(),
+                      record->hasRelevantRenameNameWithError(nullptr), printed.contains(record)});
+    }
+    return items;
+}
+
+QString outcomeName(const PlannedItem &item, RenameOutcome outcome) {
+    if (!item.relevant) return QStringLiteral("unchanged");
+    switch (outcome) {
+        case RenameOutcome::Renamed:
+            return QStringLiteral("renamed");
+        case RenameOutcome::Failed:
+        case RenameOutcome::MovedAside:
+            return QStringLiteral("failed");
+        case RenameOutcome::Skipped:
+        case RenameOutcome::NotReached:
+        case RenameOutcome::NotPlanned:
+            break;  // not run at all: a confirmation was cancelled
+    }
+    return QStringLiteral("skipped");
+}
+
+}  // namespace
+
+int RenameCommand::execute(const QStringList &arguments) {
+    Options options;
+    if (!parse(arguments, &options)) return BadInput;
+    reportUnfinishedJournal(err_);
+
+    ZKRenamingController::registerControllerDefaults();
+    CliUserInteraction interaction(err_, interactive_);
+    interaction.setExistingItemPolicy(options.onExists);
+    interaction.setConfirmRuns(options.yes);
+    ZKRenamingController controller(&interaction);
+    // A run from the command line is the user's own: it asks as the window would.
+    controller.setHasFinishedLaunching(true);
+    QString error;
+    if (!configure(controller, options, &error)) return fail(error);
+    options.listing.applyTo(controller);
+
+    InterruptFlag::install();
+    controller.populateWithPaths(absolutePaths(options.paths), false, false);
+    if (InterruptFlag::isSet()) return Interrupted;
+    if (controller.hadSyntaxError()) {
+        reportStepSyntaxErrors(controller, err_);
+        return SyntaxError;
+    }
+
+    const QList<PlannedItem> items = plan(controller.fileRepresentations(), options.listing.filter);
+    controller.rename(false);
+    // "Replace All" and the like answered on the terminal are not kept for the window.
+    MoveDefaults::removeTransientDefaults();
+
+    RecordPrinter printer(out_, options.json);
+    bool allRenamed = true;
+    for (const PlannedItem &item : items) {
+        const RenameOutcome outcome = controller.lastRunOutcome(item.record);
+        allRenamed = allRenamed && (!item.relevant || outcome == RenameOutcome::Renamed);
+        if (!item.printed) continue;
+        QList<std::pair<QString, QString>> extra{{"outcome", outcomeName(item, outcome)}};
+        if (options.json && item.record->nativePath() != item.nativePath)
+            extra.append({"currentPath", item.record->path()});
+        printer.print(item.line, extra);
+    }
+    out_.flush();
+    if (InterruptFlag::isSet()) return Interrupted;
+    return allRenamed ? Success : NotAllRenamed;
+}
+
+QString RenameCommand::usage() {
+    return QStringLiteral(
+               "usage: torvane-cli rename (--steps FILE | --config ARCHIVE) [listing options]\n"
+               "                          [--on-exists ask|skip|replace|stop] [--yes] [--json] "
+               "PATH...\n") +
+           ListingOptions::usage() +
+           "  --steps FILE                            the steps: a property list of step "
+           "dictionaries\n"
+           "  --config ARCHIVE                        a saved configuration; its steps replace "
+           "--steps,\n"
+           "                                          its listing choices apply unless given "
+           "here\n"
+           "  --on-exists ask|skip|replace|stop       an unlisted item already has a new name:\n"
+           "                                          ask on a terminal (else stop), keep both "
+           "names,\n"
+           "                                          put it in the Trash, or end the run\n"
+           "  --yes                                   go ahead without the confirmations\n"
+           "  --json                                  one JSON object per item and line\n"
+           "exit status: 0 all renamed, 1 some not, 2 bad input, 3 a step cannot work\n";
+}
+
+bool RenameCommand::parse(const QStringList &arguments, Options *options) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        QString error;
+        if (options->listing.take(arguments, &i, &error)) {
+            if (!error.isEmpty()) return fail(error), false;
+        } else if (argument == QLatin1String("--steps") || argument == QLatin1String("--config")) {
+            if (++i == arguments.size()) return fail(argument + " needs a file"), false;
+            (argument == QLatin1String("--steps") ? options->stepsFile : options->configFile) =
+                arguments[i];
+        } else if (argument == QLatin1String("--on-exists")) {
+            if (!takeOnExists(arguments, &i, options)) return false;
+        } else if (argument == QLatin1String("--yes")) {
+            options->yes = true;
+        } else if (argument == QLatin1String("--json")) {
+            options->json = true;
+        } else if (argument == QLatin1String("--")) {
+            options->paths << arguments.mid(i + 1);
+            break;
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            return fail(QStringLiteral("unknown option: %1").arg(argument)), false;
+        } else {
+            options->paths << argument;
+        }
+    }
+    if (options->stepsFile.isEmpty() && options->configFile.isEmpty())
+        return fail("--steps FILE or --config ARCHIVE is required"), false;
+    if (options->paths.isEmpty()) return fail("no PATH given"), false;
+    return true;
+}
+
+bool RenameCommand::takeOnExists(const QStringList &arguments, qsizetype *index, Options *options) {
+    static const QHash<QString, Policy> policies{{"ask", Policy::Ask},
+                                                 {"skip", Policy::Skip},
+                                                 {"replace", Policy::Replace},
+                                                 {"stop", Policy::Stop}};
+    if (++*index == arguments.size()) return fail("--on-exists needs a value"), false;
+    const QString value = arguments[*index];
+    if (!policies.contains(value))
+        return fail(QStringLiteral("--on-exists: unknown value \"%1\" (one of: ask, replace, "
+                                   "skip, stop)")
+                        .arg(value)),
+               false;
+    options->onExists = policies.value(value);
+    return true;
+}
+
+bool RenameCommand::configure(ZKRenamingController &controller, const Options &options,
+                              QString *error) {
+    QVariantList steps;
+    if (!options.stepsFile.isEmpty() && !readStepArchives(options.stepsFile, &steps, error))
+        return false;
+    if (options.configFile.isEmpty()) {
+        controller.setRenamers(RenamerCollections::renamersFromArchives(steps));
+        return true;
+    }
+    const std::optional<ZKDictionaryConfigurationArchive> archive =
+        ZKDictionaryConfigurationArchive::fromFile(options.configFile, error);
+    if (!archive) return false;
+    // As a droplet's configuration: what the archive lacks comes from the user's settings.
+    ConfigurationArchiving::initializeControlsWithArchive(controller, &*archive, true, false);
+    if (!steps.isEmpty() && !archive->hasValue(QStringLiteral("Renamers")))
+        controller.setRenamers(RenamerCollections::renamersFromArchives(steps));
+    return true;
+}
+
+int RenameCommand::fail(const QString &message) {
+    err_ << "torvane-cli rename: " << message << '\n' << usage();
+    err_.flush();
+    return BadInput;
+}

@@ -1,0 +1,17 @@
+#include "cli/SyntaxErrorReport.h"
+
+#include "engine/ZKRenamer.h"
+#include "files/ZKRenamingController.h"
+
+void reportStepSyntaxErrors(ZKRenamingController &controller, QTextStream &err) {
+    const QList<ZKRenamerPtr> &renamers = controller.renamers();
+    for (qsizetype i = 0; i < renamers.size(); ++i) {
+        const ZKRenamer &renamer = *renamers[i];
+        if (renamer.operation() == 0 && renamer.targetStatus() == -1)
+            err << QStringLiteral("step %1 (%2): the target is not a valid regular expression\n")
+                       .arg(i + 1)
+                       .arg(renamer.operationName());
+    }
+    err << "no item gets a new name\n";
+    err.flush();
+}
