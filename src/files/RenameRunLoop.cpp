@@ -120,10 +120,13 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
     const ZKFileRepresentationPtr record = records_.at(index);
     const QByteArray target = record->nativeRenamePath();
     bool cancel = false;
+    // The record moved out of this one's way, and where it was.
+    ZKFileRepresentationPtr madeWay;
+    QByteArray madeWayFrom;
     if (FileAttributes::exists(target)) {
-        // A record moved aside but not renamed afterwards is still listed and journalled.
         if (const ZKFileRepresentationPtr other = laterRecordAtTarget(index, target)) {
-            moveAside(other, target, &cancel);
+            madeWayFrom = other->nativePath();
+            if (moveAside(other, target, &cancel)) madeWay = other;
             if (cancel) {
                 outcomes_.insert(record.get(), RenameOutcome::Failed);
                 return false;
@@ -143,9 +146,12 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
         *renamed = true;
         outcomes_.insert(record.get(), RenameOutcome::Renamed);
         fixFolderSideEffectsForFileRepresentation(*record, oldPath, record->nativePath());
-    } else {
-        outcomes_.insert(record.get(), cancel ? RenameOutcome::Failed : RenameOutcome::Skipped);
+        return !cancel;
     }
+    outcomes_.insert(record.get(), cancel ? RenameOutcome::Failed : RenameOutcome::Skipped);
+    // The way was made for nothing: the item goes back under its own name, which is free.
+    if (madeWay && !FileAttributes::exists(madeWayFrom) && relocate(madeWay, madeWayFrom, &cancel))
+        outcomes_.insert(madeWay.get(), RenameOutcome::NotReached);
     return !cancel;
 }
 
@@ -165,42 +171,52 @@ ZKFileRepresentationPtr RenameRunLoop::laterRecordAtTarget(qsizetype index,
     return nullptr;
 }
 
-void RenameRunLoop::moveAside(const ZKFileRepresentationPtr &record, const QByteArray &target,
+bool RenameRunLoop::moveAside(const ZKFileRepresentationPtr &record, const QByteArray &target,
                               bool *cancel) {
     const QByteArray from = record->nativePath();
     for (int number = 0; number < asideNameCount; ++number) {
         const QByteArray aside = from + '_' + QByteArray::number(number);
         if (FileAttributes::exists(aside)) continue;
-        const QString comment = record->spotlightComment();
-        const bool moved = journalledMove(
-            from, aside,
-            [&](bool *moveCancel) { return mover_.moveToPath(from, aside, comment, moveCancel); },
-            cancel);
-        if (!moved) return;
+        if (!relocate(record, aside, cancel)) return false;
         Log::line(QStringLiteral("avoiding collision: %1")
                       .arg(PathExtension::lastPathComponent(QFile::decodeName(target))));
-        record->setNativePath(aside);
         outcomes_.insert(record.get(), RenameOutcome::MovedAside);
-        fixFolderSideEffectsForFileRepresentation(*record, from, aside);
-        return;
+        return true;
     }
+    return false;
+}
+
+bool RenameRunLoop::relocate(const ZKFileRepresentationPtr &record, const QByteArray &to,
+                             bool *cancel) {
+    const QByteArray from = record->nativePath();
+    const QString comment = record->spotlightComment();
+    const bool moved = journalledMove(
+        from, to,
+        [&](bool *moveCancel) { return mover_.moveToPath(from, to, comment, moveCancel); }, cancel);
+    if (!moved) return false;
+    record->setNativePath(to);
+    fixFolderSideEffectsForFileRepresentation(*record, from, to);
+    return true;
 }
 
 bool RenameRunLoop::journalledMove(const QByteArray &from, const QByteArray &to,
                                    const std::function<bool(bool *cancel)> &move, bool *cancel) {
+    // Nothing moves that the journal cannot tell about.
     const JournalMove entry{from, to};
-    if (!journal_.willMove(entry)) {
-        user_.runAlert(RenameAlerts::journalFailureAlert(kJournalWriteError));
-        *cancel = true;
-        return false;
-    }
+    if (journalFailed_ || !journal_.willMove(entry)) return journalFailed(cancel), false;
     if (!move(cancel)) return false;
-    if (!journal_.didMove(entry)) {
-        // The move happened: the caller takes it in, then the run ends.
-        user_.runAlert(RenameAlerts::journalFailureAlert(kJournalWriteError));
-        *cancel = true;
-    }
+    // The move happened: the caller takes it in, then the run ends.
+    if (!journal_.didMove(entry)) journalFailed(cancel);
     return true;
+}
+
+void RenameRunLoop::journalFailed(bool *cancel) {
+    *cancel = true;
+    if (journalFailed_) return;
+    journalFailed_ = true;
+    const QString reason = journal_.errorString();
+    user_.runAlert(RenameAlerts::journalFailureAlert(
+        reason.isEmpty() ? kJournalWriteError : kJournalWriteError + "\n\n" + reason));
 }
 
 void RenameRunLoop::fixFolderSideEffectsForFileRepresentation(const ZKFileRepresentation &record,

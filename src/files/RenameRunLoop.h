@@ -29,8 +29,9 @@ enum class RenameOutcome {
 // later (a swap, a cycle) is first moved aside to "<its path>_<m>". Only an item that really
 // is that listed record (same device and inode) is moved aside: on a case-sensitive volume a
 // different file may differ from it only in letter case, and that one is a foreign occupant
-// for the mover to ask about. Records inside a moved folder follow it. Every move is
-// journalled before and after it happens.
+// for the mover to ask about. When the record it made way for is then not renamed, the item
+// moved aside goes back under its own name. Records inside a moved folder follow it. Every
+// move is journalled before and after it happens, and nothing moves once the journal fails.
 class RenameRunLoop {
 public:
     // Milliseconds on a monotonic clock (FolderScanner::Clock); empty for the real one.
@@ -64,13 +65,18 @@ private:
     bool renameRecord(qsizetype index, bool *renamed);
     // The later relevant record whose item is the one at the target; null when none.
     ZKFileRepresentationPtr laterRecordAtTarget(qsizetype index, const QByteArray &target) const;
-    // Moves it to the first free "<path>_<m>" (target names the one it makes way for); sets
-    // *cancel when the run must end. When every name is taken it stays.
-    void moveAside(const ZKFileRepresentationPtr &record, const QByteArray &target, bool *cancel);
-    // A move between journal entries; false with *cancel when the journal cannot be written.
+    // Moves it to the first free "<path>_<m>" (target names the one it makes way for);
+    // whether it moved. Sets *cancel when the run must end. When every name is taken it stays.
+    bool moveAside(const ZKFileRepresentationPtr &record, const QByteArray &target, bool *cancel);
+    // Moves a record that is not renamed itself (aside, or back); whether it moved.
+    bool relocate(const ZKFileRepresentationPtr &record, const QByteArray &to, bool *cancel);
+    // A move between its journal entries: whether the move happened. Sets *cancel when the
+    // move asks to end the run or the journal cannot be written (then nothing moves any more).
     bool journalledMove(const QByteArray &from, const QByteArray &to,
                         const std::function<bool(bool *cancel)> &move, bool *cancel);
-    // Records inside a plain folder that moved follow it.
+    // Tells the user once and ends the run.
+    void journalFailed(bool *cancel);
+    // Records inside a folder that moved (a package too) follow it.
     void fixFolderSideEffectsForFileRepresentation(const ZKFileRepresentation &record,
                                                    const QByteArray &oldPath,
                                                    const QByteArray &newPath);
@@ -86,4 +92,5 @@ private:
     // Device and inode of each relevant record's item -> its indexes in the list.
     QHash<IdentityKey, QList<qsizetype>> relevantByIdentity_;
     QHash<const ZKFileRepresentation *, RenameOutcome> outcomes_;
+    bool journalFailed_ = false;
 };

@@ -106,6 +106,21 @@ TEST_F(RenamingControllerRunTest, FilesInsideARenamedFolderFollowItBeforeTheirTu
     expectContentsKept();
 }
 
+TEST_F(RenamingControllerRunTest, ItemMovedAsideGoesBackWhenTheWayWasMadeForNothing) {
+    listFilesWithContents({"a.txt", "b.txt"});
+    useSteps(swapSteps("a", "b"));
+    // "a.txt" vanishes after it was listed: its turn ends the run after "b.txt" made way.
+    QFile::remove(dir.filePath("a.txt"));
+    LogCapture log;
+    controller->rename(false);
+
+    ASSERT_EQ(ui.alerts.size(), 1);
+    EXPECT_EQ(ui.alerts.first().messageText, "Cannot rename a.txt");
+    EXPECT_TRUE(log.contains("avoiding collision: b.txt"));
+    EXPECT_EQ(files(), (QMap<QString, QByteArray>{{"b.txt", contentOf("b.txt")}}));
+    EXPECT_EQ(controller->lastRunOutcome(record("b.txt")), RenameOutcome::NotReached);
+}
+
 TEST_F(RenamingControllerRunTest, StopInTheMiddleKeepsWhatWasRenamedAndLosesNothing) {
     listFilesWithContents({"f1.txt", "f2.txt", "f3.txt", "f4.txt", "f5.txt"});
     useSteps({suffix("_x")});
