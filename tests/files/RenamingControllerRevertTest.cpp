@@ -174,3 +174,27 @@ TEST_F(RenamingControllerRevertTest, ClearButtonIsOffWhileRenaming) {
     EXPECT_TRUE(probed.isClearButtonEnabled());
     EXPECT_EQ(fileNames(), QStringList{"c.txt"});
 }
+
+TEST_F(RenamingControllerRevertTest, OpeningAndReceivingDropsHoldTheRenameCommand) {
+    listFilesWithContents({"a.txt"});
+    useSteps({findAndReplace("a", "b")});
+    controller->setOpeningAfterDelay(true);
+    ZKRenameButtonState state = controller->renameButtonState();
+    EXPECT_EQ(state.title, "Populating...");
+    EXPECT_FALSE(state.enabled);
+    EXPECT_EQ(state.menuItemTitle, "Rename");
+    controller->generalSettings().confirmBeforeRenaming = true;
+    EXPECT_EQ(controller->renameButtonState().menuItemTitle, "Rename...");
+    controller->setOpeningAfterDelay(false);
+
+    // While dragged items arrive the button shows their progress, and the command asks the
+    // reception to stop instead of renaming.
+    controller->setWaitingForDraggedObjects(true);
+    const qsizetype states = ui.buttonStates.size();
+    controller->updateRenameButton();
+    EXPECT_EQ(ui.buttonStates.size(), states);
+    controller->rename(false);
+    EXPECT_TRUE(controller->stopWaitingForDraggedObjects());
+    EXPECT_TRUE(ui.alerts.isEmpty());
+    EXPECT_EQ(fileNames(), QStringList{"a.txt"});
+}
