@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QThread>
+#include <iostream>
+#include <random>
+
+#include "cli/CliTestSupport.h"
+#include "files/JournalRecovery.h"
+#include "files/JournalStore.h"
+#include "support/QtPrinters.h"
+#include "support/TestEnvironment.h"
+#include "support/TreeContents.h"
+
+// Fault test: `torvane-cli rename` is killed (SIGKILL) at random points of a run over 2,000
+// files full of swaps; nothing may be lost or duplicated, and `torvane-cli revert` must bring
+// every file back under its old name.
+
+namespace {
+
+constexpr int kFileCount = 2000;
+// Files in pairs whose names trade places ("12-0003.dat" <-> "21-0003.dat"); the rest get
+// free names.
+constexpr int kSwappedFiles = 1500;
+constexpr int kKilledRuns = 10;
+constexpr unsigned kDefaultSeed = 20261207;
+
+const QVariantMap kSwapFirstTwo{{"Task", 0},
+                                {"Rename: Find/Replace: Target", QVariantList{"^(.)(.)"}},
+                                {"Rename: Find/Replace: Replacement", QVariantList{"$2$1"}},
+                                {"Rename: Find/Replace: Query is RegEx", true}};
+
+QString swapped(const QString &name)
+{
+    return name.mid(1, 1) + name.left(1) + name.mid(2);
+}
+
+// Names with two different leading digits, so that every file gets a new name.
+QStringList fileNames()
+{
+    QList<std::pair<int, int>> digits;
+    for (int a = 0; a < 10; ++a)
+        for (int b = a + 1; b < 10; ++b) digits.append({a, b});
+    QStringList names;
+    for (int k = 0; names.size() < kFileCount; ++k) {
+        const bool pair = names.size() < kSwappedFiles;
+        const auto [a, b] = digits[k % digits.size()];
+        const QString name = QStringLiteral("%1%2-%3.dat")
+                                 .arg(a)
+                                 .arg(b)
+                                 .arg(k / digits.size() + (pair ? 0 : 1000), 4, 10, QChar('0'));
+        names << name;
+        if (pair) names << swapped(name);
+    }
+    return names;
+}
+
+const char *inFlightState(const Journal &journal)
+{
+    if (!journal.inFlight) return "none";
+    switch (JournalRecovery::decide(*journal.inFlight)) {
+    case JournalRecovery::Outcome::Happened:
+        return "a move that happened";
+    case JournalRecovery::Outcome::NotHappened:
+        return "a move that did not happen";
+    case JournalRecovery::Outcome::LostTrack:
+        break;
+    }
+    return "a move whose item is lost";
+}
+
+unsigned seed()
+{
+    bool ok = false;
+    const unsigned chosen = qEnvironmentVariable("TORVANE_CRASH_SEED").toUInt(&ok);
+    return ok ? chosen : kDefaultSeed;
+}
+
+QString cliProgram()
+{
+    return QCoreApplication::applicationDirPath() + "/../../src/cli/torvane-cli";
+}
+
+// Counts the moves a run announces in its journal, reading only what was appended.
+class JournalFollower {
+public:
+    explicit JournalFollower(const QStringList &known) : known_(known) {}
+
+    int announcedMoves()
+    {
+        if (path_.isEmpty()) {
+            for (const QString &path : JournalStore::journalPaths())
+                if (!known_.contains(path)) path_ = path;
+            if (path_.isEmpty()) return 0;
+            file_.setFileName(path_);
+            file_.open(QIODevice::ReadOnly);
+        }
+        pending_ += file_.readAll();
+        const qsizetype lastLine = pending_.lastIndexOf('\n');
+        for (const QByteArray &line : pending_.left(lastLine + 1).split('\n'))
+            if (line.startsWith("intent ")) ++moves_;
+        pending_.remove(0, lastLine + 1);
+        return moves_;
+    }
+
+    QString path() const { return path_; }
+
+private:
+    QStringList known_;
+    QString path_;
+    QFile file_;
+    QByteArray pending_;
+    int moves_ = 0;
+};
+
+class RenameCrashTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        // Journals on a memory file system: their flushes cost nothing there, and a killed
+        // process loses nothing the kernel already holds, so the test checks the same and
+        // stays fast on a busy disk.
+        if (memoryStateFolder.isValid()) {
+            savedStateFolder = qgetenv("XDG_STATE_HOME");
+            qputenv("XDG_STATE_HOME", QFile::encodeName(memoryStateFolder.path()));
+        }
+        folder = dir.makeFolder("files");
+        for (const QString &name : fileNames())
+            originals.insert(name, QStringLiteral("content of %1\n").arg(name).toUtf8());
+        for (auto it = originals.cbegin(); it != originals.cend(); ++it)
+            dir.makeFile("files/" + it.key(), it.value());
+        steps = writeStepsFile(dir.path(), {kSwapFirstTwo});
+    }
+
+    void TearDown() override
+    {
+        if (memoryStateFolder.isValid()) qputenv("XDG_STATE_HOME", savedStateFolder);
+    }
+
+    // Starts a rename of every file and kills it once the journal announced `killAfter`
+    // moves (or lets it end, when it makes fewer); answers the run's journal and whether the
+    // kill ended it.
+    QString renameAndKill(int killAfter, bool *killed)
+    {
+        JournalFollower follower(JournalStore::journalPaths());
+        QProcess process;
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(dir.filePath("rename-errors.txt"));
+        process.start(cliProgram(), {"rename", "--yes", "--steps", steps, folder});
+        EXPECT_TRUE(process.waitForStarted());
+        while (process.state() == QProcess::Running && follower.announcedMoves() < killAfter)
+            QThread::usleep(200);
+        if (process.state() == QProcess::Running) ::kill(pid_t(process.processId()), SIGKILL);
+        process.waitForFinished(60000);
+        *killed = process.exitStatus() == QProcess::CrashExit;
+        follower.announcedMoves();
+        return follower.path();
+    }
+
+    // Every file is there exactly once, under its old name, its new one, or a name the
+    // journal accounts for (a move aside that happened or may have).
+    void expectNothingLostOrDuplicated(const QString &journalPath)
+    {
+        Journal journal;
+        QString error;
+        ASSERT_TRUE(JournalStore::read(journalPath, &journal, &error)) << error;
+        QList<JournalMove> moves = journal.done;
+        if (journal.inFlight) moves << *journal.inFlight;
+        std::cout << "[ in flight] " << inFlightState(journal) << '\n';
+        QSet<QString> accounted;
+        for (const JournalMove &move : moves)
+            accounted << QFileInfo(QFile::decodeName(move.to)).fileName();
+
+        const QMap<QString, QByteArray> files = filesUnder(folder);
+        QMap<QByteArray, QString> nameOfContent;
+        for (auto it = files.cbegin(); it != files.cend(); ++it) {
+            EXPECT_FALSE(nameOfContent.contains(it.value())) << "duplicated: " << it.key();
+            nameOfContent.insert(it.value(), it.key());
+        }
+        EXPECT_EQ(files.size(), originals.size());
+        for (auto it = originals.cbegin(); it != originals.cend(); ++it) {
+            const QString where = nameOfContent.value(it.value());
+            EXPECT_TRUE(where == it.key() || where == swapped(it.key()) || accounted.contains(where))
+                << it.key().toStdString() << " is at \"" << where.toStdString() << '"';
+        }
+    }
+
+    QTemporaryDir memoryStateFolder{"/dev/shm/torvane-crash-test-XXXXXX"};
+    QByteArray savedStateFolder;
+    TestDir dir;
+    QString folder;
+    QString steps;
+    QMap<QString, QByteArray> originals;
+};
+
+TEST_F(RenameCrashTest, KilledRunsLoseNothingAndRevertBringsEveryFileBack)
+{
+    const unsigned chosenSeed = seed();
+    std::cout << "[ seed     ] " << chosenSeed << " (TORVANE_CRASH_SEED repeats another)\n";
+    std::mt19937 random(chosenSeed);
+    // Each swapped pair takes three moves (one aside), every other file one.
+    const int movesPerRun = kFileCount + kSwappedFiles / 2;
+    for (int run = 0; run < kKilledRuns; ++run) {
+        // One kill point in each slice of the run, so that the kills cover all of it.
+        std::uniform_int_distribution<int> slice(run * movesPerRun / kKilledRuns + 1,
+                                                 (run + 1) * movesPerRun / kKilledRuns);
+        const int killAfter = slice(random);
+        bool killed = false;
+        const QString journal = renameAndKill(killAfter, &killed);
+        std::cout << "[ run " << run << "    ] " << (killed ? "killed" : "ended before the kill")
+                  << " after " << killAfter << " announced moves\n";
+        ASSERT_FALSE(journal.isEmpty()) << "the run left no journal";
+        JournalSummary summary;
+        ASSERT_TRUE(JournalStore::readSummary(journal, &summary, nullptr));
+        EXPECT_EQ(summary.closed, !killed);
+        expectNothingLostOrDuplicated(journal);
+
+        const CliRun revert = runCliProgram({"revert", "--yes"});
+        EXPECT_EQ(revert.status, 0) << revert.err.toStdString();
+        EXPECT_EQ(filesUnder(folder), originals) << "after the revert of run " << run;
+        EXPECT_TRUE(JournalRecovery::openJournals().isEmpty());
+        if (HasFailure()) break;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include "cli/CliTestSupport.h"
+#include "cli/RevertCommand.h"
+#include "files/JournalStore.h"
+#include "files/RunJournal.h"
+#include "platform/NoClobberMove.h"
+#include "support/QtPrinters.h"
+#include "support/TestEnvironment.h"
+
+namespace {
+
+// Swaps the first two characters of every name: "12-a.txt" <-> "21-a.txt".
+const QVariantMap kSwapFirstTwo{{"Task", 0},
+                                {"Rename: Find/Replace: Target", QVariantList{"^(.)(.)"}},
+                                {"Rename: Find/Replace: Replacement", QVariantList{"$2$1"}},
+                                {"Rename: Find/Replace: Query is RegEx", true}};
+
+class RevertCommandTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const QString &path : JournalStore::journalPaths()) QFile::remove(path);
+        for (const char *name : {"12-a.txt", "21-a.txt", "34-a.txt"}) dir.makeFile(name, name);
+    }
+
+    CliRun renameAll()
+    {
+        const QString steps = writeStepsFile(dir.path(), {kSwapFirstTwo});
+        return runCliInProcess({"rename", "--yes", "--steps", steps, dir.filePath("12-a.txt"),
+                                dir.filePath("21-a.txt"), dir.filePath("34-a.txt")});
+    }
+
+    QByteArray content(const QString &name)
+    {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    bool everyFileIsBack()
+    {
+        return content("12-a.txt") == "12-a.txt" && content("21-a.txt") == "21-a.txt" &&
+               content("34-a.txt") == "34-a.txt" && !QFile::exists(dir.filePath("43-a.txt"));
+    }
+
+    int revertAnswering(const QString &answer, QString *errors)
+    {
+        QString output;
+        QString input = answer;
+        QTextStream out(&output), err(errors), in(&input);
+        RevertCommand revert(out, err, /*interactive=*/true, in);
+        const int status = revert.execute({});
+        err.flush();
+        return status;
+    }
+
+    TestDir dir;
+};
+
+TEST_F(RevertCommandTest, RevertUndoesTheLastRenameAndPrintsEveryMoveBack)
+{
+    const CliRun rename = renameAll();
+    ASSERT_EQ(rename.status, 0) << rename.err;
+    ASSERT_EQ(content("12-a.txt"), "21-a.txt");
+    ASSERT_EQ(content("43-a.txt"), "34-a.txt");
+
+    const CliRun revert = runCliInProcess({"revert", "--yes"});
+    EXPECT_EQ(revert.status, 0) << revert.err;
+    EXPECT_TRUE(everyFileIsBack());
+    // The swap went through a move aside: three moves back for it, one for the plain rename.
+    const QStringList lines = revert.lines();
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines.first(), "restored " + dir.filePath("43-a.txt") + " -> " +
+                                 dir.filePath("34-a.txt"));
+    for (const QString &line : lines) EXPECT_TRUE(line.startsWith("restored ")) << line;
+    EXPECT_TRUE(revert.err.contains("restored 4 of 4 items"));
+
+    const CliRun again = runCliInProcess({"revert", "--yes"});
+    EXPECT_EQ(again.status, 2);
+    EXPECT_EQ(again.err, "torvane-cli revert: nothing to revert\n");
+}
+
+TEST_F(RevertCommandTest, MoveBackToATakenNameIsSkippedAndReported)
+{
+    ASSERT_EQ(renameAll().status, 0);
+    dir.makeFile("34-a.txt", "newcomer");
+
+    const CliRun revert = runCliInProcess({"revert", "--yes", "--json"});
+    EXPECT_EQ(revert.status, 1);
+    const QList<QJsonObject> lines = revert.jsonLines();
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0]["outcome"].toString(), "skipped");
+    EXPECT_EQ(lines[0]["from"].toString(), dir.filePath("43-a.txt"));
+    EXPECT_EQ(lines[0]["to"].toString(), dir.filePath("34-a.txt"));
+    EXPECT_EQ(lines[0]["reason"].toString(), dir.filePath("34-a.txt") + " is taken by another item");
+    EXPECT_EQ(lines[1]["outcome"].toString(), "restored");
+    EXPECT_TRUE(lines[1]["reason"].isNull());
+    EXPECT_EQ(content("34-a.txt"), "newcomer");
+    EXPECT_EQ(content("43-a.txt"), "34-a.txt");
+    EXPECT_EQ(content("12-a.txt"), "12-a.txt");
+    EXPECT_TRUE(revert.err.contains("restored 3 of 4 items"));
+}
+
+TEST_F(RevertCommandTest, NothingIsRevertedWithoutAYes)
+{
+    ASSERT_EQ(renameAll().status, 0);
+    const CliRun noTerminal = runCliProgram({"revert"});
+    EXPECT_EQ(noTerminal.status, 2);
+    EXPECT_TRUE(noTerminal.err.contains("pass --yes")) << noTerminal.err;
+
+    QString errors;
+    EXPECT_EQ(revertAnswering("n\n", &errors), 2);
+    EXPECT_TRUE(errors.contains("Revert the rename run started")) << errors;
+    EXPECT_TRUE(errors.contains("which ended, moving back up to 4 items? [y/N]")) << errors;
+    EXPECT_EQ(revertAnswering("", &errors), 2) << "no answer is no";
+    EXPECT_EQ(content("12-a.txt"), "21-a.txt");
+
+    EXPECT_EQ(revertAnswering("yes\n", &errors), 0);
+    EXPECT_TRUE(everyFileIsBack());
+}
+
+TEST_F(RevertCommandTest, InterruptedRunIsReportedByPreviewAndReverted)
+{
+    const QByteArray from = QFile::encodeName(dir.filePath("12-a.txt"));
+    const QByteArray to = QFile::encodeName(dir.filePath("99-a.txt"));
+    {
+        // A run that died right after its first move, before confirming it.
+        auto journal = RunJournal::begin({{from, to}}, nullptr);
+        ASSERT_TRUE(journal);
+        ASSERT_TRUE(journal->willMove({from, to}));
+        ASSERT_TRUE(NoClobberMove::move(from, to));
+    }
+    const QString steps = writeStepsFile(dir.path(), {kSwapFirstTwo});
+    const CliRun preview = runCliInProcess({"preview", "--steps", steps, dir.filePath("21-a.txt")});
+    EXPECT_EQ(preview.status, 0);
+    EXPECT_TRUE(preview.err.contains(QRegularExpression(
+        "^warning: a rename run started .* was interrupted \\(its journal is .*\\); run "
+        "`torvane-cli revert` to undo it\n$")))
+        << preview.err;
+
+    const CliRun revert = runCliInProcess({"revert", "--yes"});
+    EXPECT_EQ(revert.status, 0) << revert.err;
+    EXPECT_EQ(content("12-a.txt"), "12-a.txt");
+    EXPECT_FALSE(QFile::exists(dir.filePath("99-a.txt")));
+    EXPECT_EQ(runCliInProcess({"preview", "--steps", steps, dir.filePath("21-a.txt")}).err, "");
+}
+
+TEST_F(RevertCommandTest, DamagedJournalIsNamedAndNothingMoves)
+{
+    ASSERT_EQ(renameAll().status, 0);
+    const QString journal = JournalStore::journalPaths().value(0);
+    QFile file(journal);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.write("x");
+    file.close();
+
+    const CliRun revert = runCliInProcess({"revert", "--yes"});
+    EXPECT_EQ(revert.status, 1);
+    EXPECT_TRUE(revert.err.startsWith("torvane-cli revert: cannot read the run journal " + journal +
+                                      ": its header is damaged\n(move a damaged journal out of"))
+        << revert.err;
+    EXPECT_EQ(content("12-a.txt"), "21-a.txt");
+}
+
+}  // namespace
