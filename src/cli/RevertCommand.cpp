@@ -7,20 +7,15 @@
 
 namespace {
 
-QString shown(const QByteArray &path)
-{
-    return QFile::decodeName(path);
-}
+QString shown(const QByteArray &path) { return QFile::decodeName(path); }
 
-QString localTime(const QDateTime &instant)
-{
+QString localTime(const QDateTime &instant) {
     return instant.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 }  // namespace
 
-int RevertCommand::execute(const QStringList &arguments)
-{
+int RevertCommand::execute(const QStringList &arguments) {
     Options options;
     if (!parse(arguments, &options)) return NothingDone;
     QString error;
@@ -35,7 +30,8 @@ int RevertCommand::execute(const QStringList &arguments)
         return fail(QStringLiteral("not reverting without confirmation: pass --yes to revert "
                                    "without a question"),
                     NothingDone);
-    if (!options.yes && !confirm(*journal)) return fail(QStringLiteral("not reverted"), NothingDone);
+    if (!options.yes && !confirm(*journal))
+        return fail(QStringLiteral("not reverted"), NothingDone);
 
     const JournalRecovery::UndoReport report = JournalRecovery::undo(*journal);
     for (const JournalRecovery::UndoItem &item : report.items) print(item, options.json);
@@ -49,8 +45,7 @@ int RevertCommand::execute(const QStringList &arguments)
     return report.isComplete() ? Success : NotRestored;
 }
 
-QString RevertCommand::usage()
-{
+QString RevertCommand::usage() {
     return QStringLiteral(
         "usage: torvane-cli revert [--yes] [--json]\n"
         "  undoes the last rename run (or one that was interrupted) from its journal\n"
@@ -58,8 +53,7 @@ QString RevertCommand::usage()
         "  --json                                  one JSON object per move and line\n");
 }
 
-bool RevertCommand::parse(const QStringList &arguments, Options *options)
-{
+bool RevertCommand::parse(const QStringList &arguments, Options *options) {
     for (const QString &argument : arguments) {
         if (argument == QLatin1String("--yes")) {
             options->yes = true;
@@ -73,8 +67,7 @@ bool RevertCommand::parse(const QStringList &arguments, Options *options)
     return true;
 }
 
-bool RevertCommand::confirm(const QString &journalPath)
-{
+bool RevertCommand::confirm(const QString &journalPath) {
     Journal journal;
     QString error;
     if (!JournalStore::read(journalPath, &journal, &error)) {
@@ -82,8 +75,9 @@ bool RevertCommand::confirm(const QString &journalPath)
         return false;
     }
     const qsizetype moves = journal.done.size() + (journal.inFlight ? 1 : 0);
-    err_ << QStringLiteral("Revert the rename run started %1, which %2, moving back up to %3 "
-                           "items? [y/N] ")
+    err_ << QStringLiteral(
+                "Revert the rename run started %1, which %2, moving back up to %3 "
+                "items? [y/N] ")
                 .arg(localTime(journal.summary.started),
                      journal.summary.closed ? "ended" : "was interrupted")
                 .arg(moves);
@@ -92,14 +86,13 @@ bool RevertCommand::confirm(const QString &journalPath)
     return answer == QLatin1String("y") || answer == QLatin1String("yes");
 }
 
-void RevertCommand::print(const JournalRecovery::UndoItem &item, bool json)
-{
+void RevertCommand::print(const JournalRecovery::UndoItem &item, bool json) {
     const QString from = shown(item.back.from);
     const QString to = shown(item.back.to);
     if (json) {
         out_ << JsonLine()
-                    .add(QStringLiteral("outcome"), item.restored ? QStringLiteral("restored")
-                                                                 : QStringLiteral("skipped"))
+                    .add(QStringLiteral("outcome"),
+                         item.restored ? QStringLiteral("restored") : QStringLiteral("skipped"))
                     .add(QStringLiteral("from"), from)
                     .add(QStringLiteral("to"), to)
                     .addNullable(QStringLiteral("reason"), item.restored ? QString() : item.reason)
@@ -112,8 +105,7 @@ void RevertCommand::print(const JournalRecovery::UndoItem &item, bool json)
          << '\n';
 }
 
-int RevertCommand::fail(const QString &message, int status)
-{
+int RevertCommand::fail(const QString &message, int status) {
     err_ << "torvane-cli revert: " << message << '\n';
     err_.flush();
     return status;

@@ -18,14 +18,12 @@ namespace {
 // Enough attempts to step over every name taken by journals started in the same instant.
 constexpr int nameAttempts = 1000;
 
-QString systemError(const QString &what, const QString &path, int errorNumber)
-{
+QString systemError(const QString &what, const QString &path, int errorNumber) {
     return QStringLiteral("%1 %2: %3")
         .arg(what, path, QString::fromLocal8Bit(std::strerror(errorNumber)));
 }
 
-bool writeAll(int descriptor, const QByteArray &data, int *errorNumber)
-{
+bool writeAll(int descriptor, const QByteArray &data, int *errorNumber) {
     qsizetype written = 0;
     while (written < data.size()) {
         const ssize_t result =
@@ -41,19 +39,18 @@ bool writeAll(int descriptor, const QByteArray &data, int *errorNumber)
 }
 
 // A new name in a folder lasts only once the folder itself is on disk.
-bool syncFolder(const QString &folder, QString *error)
-{
+bool syncFolder(const QString &folder, QString *error) {
     const int descriptor =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     const bool synced = descriptor >= 0 && ::fsync(descriptor) == 0;
     const int errorNumber = errno;
     if (descriptor >= 0) ::close(descriptor);
-    if (!synced) *error = systemError(QStringLiteral("cannot flush the folder"), folder, errorNumber);
+    if (!synced)
+        *error = systemError(QStringLiteral("cannot flush the folder"), folder, errorNumber);
     return synced;
 }
 
-bool lock(int descriptor)
-{
+bool lock(int descriptor) {
     while (::flock(descriptor, LOCK_EX | LOCK_NB) != 0)
         if (errno != EINTR) return false;
     return true;
@@ -61,8 +58,7 @@ bool lock(int descriptor)
 
 // Gives the written temporary file its journal name; the path taken, or "" with *error.
 QString publish(const QString &folder, const QByteArray &temporary,
-                const std::function<QString(int)> &nameForAttempt, QString *error)
-{
+                const std::function<QString(int)> &nameForAttempt, QString *error) {
     for (int attempt = 0; attempt < nameAttempts; ++attempt) {
         const QString path = folder + QLatin1Char('/') + nameForAttempt(attempt);
         int errorNumber = 0;
@@ -77,8 +73,7 @@ QString publish(const QString &folder, const QByteArray &temporary,
 }  // namespace
 
 int create(const QString &folder, const QByteArray &content,
-           const std::function<QString(int)> &nameForAttempt, QString *path, QString *error)
-{
+           const std::function<QString(int)> &nameForAttempt, QString *path, QString *error) {
     QByteArray temporary = QFile::encodeName(folder) + "/.journal-" +
                            QByteArray::number(QCoreApplication::applicationPid()) + "-XXXXXX";
     const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
@@ -87,12 +82,13 @@ int create(const QString &folder, const QByteArray &content,
         return -1;
     }
     int errorNumber = 0;
-    if (writeAll(descriptor, content, &errorNumber) && (::fsync(descriptor) != 0 || !lock(descriptor)))
+    if (writeAll(descriptor, content, &errorNumber) &&
+        (::fsync(descriptor) != 0 || !lock(descriptor)))
         errorNumber = errno;
     const bool written = errorNumber == 0;
     if (!written)
-        *error = systemError(QStringLiteral("cannot write"), QFile::decodeName(temporary),
-                             errorNumber);
+        *error =
+            systemError(QStringLiteral("cannot write"), QFile::decodeName(temporary), errorNumber);
     *path = written ? publish(folder, temporary, nameForAttempt, error) : QString();
     if (path->isEmpty() || !syncFolder(folder, error)) {
         // Not published, or published without certainty: either way no run may start.
@@ -103,24 +99,22 @@ int create(const QString &folder, const QByteArray &content,
     return descriptor;
 }
 
-int openLocked(const QString &path, QString *error)
-{
+int openLocked(const QString &path, QString *error) {
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
     if (descriptor < 0) {
         *error = systemError(QStringLiteral("cannot open the run journal"), path, errno);
         return -1;
     }
     if (lock(descriptor)) return descriptor;
-    *error = errno == EWOULDBLOCK
-                 ? QStringLiteral("the run journal %1 is in use by a run that is still going")
-                       .arg(path)
-                 : systemError(QStringLiteral("cannot lock the run journal"), path, errno);
+    *error =
+        errno == EWOULDBLOCK
+            ? QStringLiteral("the run journal %1 is in use by a run that is still going").arg(path)
+            : systemError(QStringLiteral("cannot lock the run journal"), path, errno);
     ::close(descriptor);
     return -1;
 }
 
-int lockRecovery(const QString &folder, QString *error)
-{
+int lockRecovery(const QString &folder, QString *error) {
     const QString path = folder + QStringLiteral("/.recovery.lock");
     const int descriptor =
         ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
@@ -136,8 +130,7 @@ int lockRecovery(const QString &folder, QString *error)
     return -1;
 }
 
-bool isLocked(const QString &path)
-{
+bool isLocked(const QString &path) {
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) return false;
     const bool locked = ::flock(descriptor, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
@@ -145,9 +138,8 @@ bool isLocked(const QString &path)
     return locked;
 }
 
-bool append(int descriptor, const QString &path, qint64 *length, const QByteArray &data,
-            bool sync, bool *broken, QString *error)
-{
+bool append(int descriptor, const QString &path, qint64 *length, const QByteArray &data, bool sync,
+            bool *broken, QString *error) {
     int errorNumber = 0;
     if (::lseek(descriptor, *length, SEEK_SET) < 0 || !writeAll(descriptor, data, &errorNumber)) {
         if (errorNumber == 0) errorNumber = errno;
@@ -166,11 +158,10 @@ bool append(int descriptor, const QString &path, qint64 *length, const QByteArra
     return true;
 }
 
-bool truncate(int descriptor, const QString &path, qint64 length, QString *error)
-{
+bool truncate(int descriptor, const QString &path, qint64 length, QString *error) {
     if (::ftruncate(descriptor, length) == 0 && ::fdatasync(descriptor) == 0) return true;
-    *error = systemError(QStringLiteral("cannot cut the torn record off the run journal"), path,
-                         errno);
+    *error =
+        systemError(QStringLiteral("cannot cut the torn record off the run journal"), path, errno);
     return false;
 }
 

@@ -29,8 +29,8 @@ bool isLocked(const QString &path);
 // Appends at `*length` (the end of the whole records); with `sync` the data is on disk
 // before it returns. A failed write is cut off again, so the file never keeps half a record;
 // *broken is set when even that fails, or when a flush failed.
-bool append(int descriptor, const QString &path, qint64 *length, const QByteArray &data,
-            bool sync, bool *broken, QString *error);
+bool append(int descriptor, const QString &path, qint64 *length, const QByteArray &data, bool sync,
+            bool *broken, QString *error);
 
 // Cuts the file to `length` (removing a torn last record) and flushes it.
 bool truncate(int descriptor, const QString &path, qint64 length, QString *error);

@@ -21,21 +21,16 @@ namespace {
 
 enum class Presence { Present, Missing, Unknown };
 
-Presence presence(const QByteArray &path, int *errorNumber)
-{
+Presence presence(const QByteArray &path, int *errorNumber) {
     struct stat info {};
     if (::lstat(path.constData(), &info) == 0) return Presence::Present;
     *errorNumber = errno;
     return errno == ENOENT || errno == ENOTDIR ? Presence::Missing : Presence::Unknown;
 }
 
-QString shown(const QByteArray &path)
-{
-    return QFile::decodeName(path);
-}
+QString shown(const QByteArray &path) { return QFile::decodeName(path); }
 
-QString cannotLookAt(const QByteArray &path, int errorNumber)
-{
+QString cannotLookAt(const QByteArray &path, int errorNumber) {
     return QStringLiteral("cannot look at %1: %2")
         .arg(shown(path), QString::fromLocal8Bit(std::strerror(errorNumber)));
 }
@@ -43,8 +38,7 @@ QString cannotLookAt(const QByteArray &path, int errorNumber)
 // On a volume that ignores letter case, a move that changes only the case finds its own
 // item at the target. (Two hard links are one item too, but their names are not told
 // apart by case alone on a volume that heeds it.)
-bool isSameItem(const JournalMove &move)
-{
+bool isSameItem(const JournalMove &move) {
     const QString from = shown(move.from);
     const QString to = shown(move.to);
     return from != to && from.compare(to, Qt::CaseInsensitive) == 0 &&
@@ -52,39 +46,36 @@ bool isSameItem(const JournalMove &move)
 }
 
 // Why the move cannot be made without replacing or inventing anything; "" when it can.
-QString obstacle(const JournalMove &move)
-{
+QString obstacle(const JournalMove &move) {
     int errorNumber = 0;
     switch (presence(move.from, &errorNumber)) {
-    case Presence::Missing:
-        return QStringLiteral("%1 no longer exists").arg(shown(move.from));
-    case Presence::Unknown:
-        return cannotLookAt(move.from, errorNumber);
-    case Presence::Present:
-        break;
+        case Presence::Missing:
+            return QStringLiteral("%1 no longer exists").arg(shown(move.from));
+        case Presence::Unknown:
+            return cannotLookAt(move.from, errorNumber);
+        case Presence::Present:
+            break;
     }
     switch (presence(move.to, &errorNumber)) {
-    case Presence::Present:
-        if (isSameItem(move)) break;
-        return QStringLiteral("%1 is taken by another item").arg(shown(move.to));
-    case Presence::Unknown:
-        return cannotLookAt(move.to, errorNumber);
-    case Presence::Missing:
-        break;
+        case Presence::Present:
+            if (isSameItem(move)) break;
+            return QStringLiteral("%1 is taken by another item").arg(shown(move.to));
+        case Presence::Unknown:
+            return cannotLookAt(move.to, errorNumber);
+        case Presence::Missing:
+            break;
     }
     return QString();
 }
 
-QString lostTrack(const JournalMove &move)
-{
+QString lostTrack(const JournalMove &move) {
     return QStringLiteral("lost track of the item moved from %1 to %2: neither can be seen")
         .arg(shown(move.from), shown(move.to));
 }
 
 // Makes a move that resumed journal announced and did not confirm, when nothing stands in
 // its way.
-void complete(RunJournal &journal, const JournalMove &move, FinishReport *report)
-{
+void complete(RunJournal &journal, const JournalMove &move, FinishReport *report) {
     report->problem = obstacle(move);
     if (report->problem.isEmpty() && NoClobberMove::move(move.from, move.to, &report->problem))
         report->completed = journal.didMove(move);
@@ -93,8 +84,7 @@ void complete(RunJournal &journal, const JournalMove &move, FinishReport *report
 
 // Records what became of the in-flight move of an unfinished journal (with `completeMove`,
 // making it when it had not happened) and closes the journal.
-bool settle(const QString &path, bool completeMove, FinishReport *report)
-{
+bool settle(const QString &path, bool completeMove, FinishReport *report) {
     std::unique_ptr<RunJournal> journal = RunJournal::resume(path, &report->problem);
     if (!journal) return false;
     report->inFlight = journal->inFlight();
@@ -113,8 +103,7 @@ bool settle(const QString &path, bool completeMove, FinishReport *report)
 
 // Closes the interrupted undos of the run journal at `path` and collects the moves back they
 // made.
-bool settleEarlierUndos(const QString &path, QList<JournalMove> *movedBack, QString *error)
-{
+bool settleEarlierUndos(const QString &path, QList<JournalMove> *movedBack, QString *error) {
     const QString name = QFileInfo(path).fileName();
     for (const QString &candidate : JournalStore::journalPaths()) {
         JournalSummary summary;
@@ -134,8 +123,7 @@ bool settleEarlierUndos(const QString &path, QList<JournalMove> *movedBack, QStr
 
 // The steps of a move back: one rename, or two through a temporary name when only the
 // letter case changes on a volume that ignores it (as the run itself did).
-QList<JournalMove> stepsOf(const JournalMove &back)
-{
+QList<JournalMove> stepsOf(const JournalMove &back) {
     if (!isSameItem(back)) return {back};
     QByteArray temporary;
     do {
@@ -144,8 +132,7 @@ QList<JournalMove> stepsOf(const JournalMove &back)
     return {{back.from, temporary}, {temporary, back.to}};
 }
 
-UndoItem moveBack(const JournalMove &back, RunJournal &journal, QString *error)
-{
+UndoItem moveBack(const JournalMove &back, RunJournal &journal, QString *error) {
     UndoItem item{back, false, obstacle(back)};
     if (!item.reason.isEmpty()) return item;
     const QList<JournalMove> steps = stepsOf(back);
@@ -164,8 +151,8 @@ UndoItem moveBack(const JournalMove &back, RunJournal &journal, QString *error)
         // The step happened; the undo stops after it.
         *error = journal.errorString();
         if (step == steps.last()) break;
-        item.reason = QStringLiteral("left at %1: the undo journal cannot be written")
-                          .arg(shown(step.to));
+        item.reason =
+            QStringLiteral("left at %1: the undo journal cannot be written").arg(shown(step.to));
         return item;
     }
     item.restored = true;
@@ -177,8 +164,7 @@ using MoveKey = std::pair<QByteArray, QByteArray>;
 
 // The moves back of a run, newest first, each marked when an earlier undo already made it.
 QList<std::pair<JournalMove, bool>> movesBack(const QList<JournalMove> &done,
-                                              const QList<JournalMove> &movedBackEarlier)
-{
+                                              const QList<JournalMove> &movedBackEarlier) {
     QHash<MoveKey, int> earlier;
     for (const JournalMove &move : movedBackEarlier) ++earlier[{move.from, move.to}];
     QList<std::pair<JournalMove, bool>> moves;
@@ -193,8 +179,7 @@ QList<std::pair<JournalMove, bool>> movesBack(const QList<JournalMove> &done,
 
 // Reads the run to undo, first recording (once, on the disk as the crash left it) what
 // became of its in-flight move; a move that nobody can find is reported in *report.
-bool prepareRun(const QString &path, Journal *run, UndoReport *report)
-{
+bool prepareRun(const QString &path, Journal *run, UndoReport *report) {
     if (!JournalStore::read(path, run, &report->error)) return false;
     if (run->summary.isUndo)
         report->error = QStringLiteral("%1 records an undo, which cannot be undone").arg(path);
@@ -204,15 +189,14 @@ bool prepareRun(const QString &path, Journal *run, UndoReport *report)
     FinishReport settled;
     if (!settle(path, false, &settled)) return report->error = settled.problem, false;
     if (settled.outcome == Outcome::LostTrack)
-        report->items.append({{settled.inFlight->to, settled.inFlight->from}, false,
-                              settled.problem});
+        report->items.append(
+            {{settled.inFlight->to, settled.inFlight->from}, false, settled.problem});
     return JournalStore::read(path, run, &report->error);
 }
 
 }  // namespace
 
-Outcome decide(const JournalMove &move)
-{
+Outcome decide(const JournalMove &move) {
     int errorNumber = 0;
     const Presence from = presence(move.from, &errorNumber);
     const Presence to = presence(move.to, &errorNumber);
@@ -221,8 +205,7 @@ Outcome decide(const JournalMove &move)
     return Outcome::LostTrack;
 }
 
-QList<JournalSummary> openJournals(QStringList *errors)
-{
+QList<JournalSummary> openJournals(QStringList *errors) {
     QList<JournalSummary> open;
     const QStringList paths = JournalStore::journalPaths();
     for (auto path = paths.crbegin(); path != paths.crend(); ++path) {
@@ -237,8 +220,7 @@ QList<JournalSummary> openJournals(QStringList *errors)
     return open;
 }
 
-std::optional<JournalSummary> lastClosedJournal(QString *error)
-{
+std::optional<JournalSummary> lastClosedJournal(QString *error) {
     const QStringList paths = JournalStore::journalPaths();
     for (auto path = paths.crbegin(); path != paths.crend(); ++path) {
         JournalSummary summary;
@@ -252,12 +234,13 @@ std::optional<JournalSummary> lastClosedJournal(QString *error)
     return std::nullopt;
 }
 
-std::optional<QString> journalToUndo(QString *error)
-{
+std::optional<QString> journalToUndo(QString *error) {
     for (const QString &path : JournalStore::journalPaths()) {
         if (!JournalFile::isLocked(path)) continue;
-        *error = QStringLiteral("a rename run is going on (its journal is %1); "
-                                "wait until it ends").arg(path);
+        *error = QStringLiteral(
+                     "a rename run is going on (its journal is %1); "
+                     "wait until it ends")
+                     .arg(path);
         return std::nullopt;
     }
     QStringList errors;
@@ -272,22 +255,19 @@ std::optional<QString> journalToUndo(QString *error)
     return QFileInfo(newest.path).path() + QLatin1Char('/') + newest.undoneJournal;
 }
 
-bool finish(const QString &path, FinishReport *report)
-{
+bool finish(const QString &path, FinishReport *report) {
     const int lock = JournalFile::lockRecovery(JournalStore::folder(), &report->problem);
     if (lock < 0) return false;
     const auto unlock = qScopeGuard([lock] { ::close(lock); });
     return settle(path, true, report);
 }
 
-bool UndoReport::isComplete() const
-{
+bool UndoReport::isComplete() const {
     return error.isEmpty() && std::all_of(items.begin(), items.end(),
                                           [](const UndoItem &item) { return item.restored; });
 }
 
-UndoReport undo(const QString &path)
-{
+UndoReport undo(const QString &path) {
     UndoReport report;
     report.journalPath = path;
     const int lock = JournalFile::lockRecovery(JournalStore::folder(), &report.error);

@@ -31,8 +31,7 @@ struct Record {
     qint64 lineNumber = 0;
 };
 
-QString problemAt(const QString &path, const QString &problem)
-{
+QString problemAt(const QString &path, const QString &problem) {
     return QStringLiteral("cannot read the run journal %1: %2").arg(path, problem);
 }
 
@@ -41,8 +40,7 @@ QString problemAt(const QString &path, const QString &problem)
 // *validLength ends before it. Any other damaged line is an error. With `fromMidRecord` the
 // data starts inside some record and everything up to the first line feed is skipped.
 bool splitRecords(const QByteArray &data, bool fromMidRecord, QList<Record> *records,
-                  qint64 *validLength, QString *problem)
-{
+                  qint64 *validLength, QString *problem) {
     qsizetype start = 0;
     if (fromMidRecord) {
         start = data.indexOf('\n') + 1;
@@ -54,8 +52,8 @@ bool splitRecords(const QByteArray &data, bool fromMidRecord, QList<Record> *rec
         ++lineNumber;
         const qsizetype end = data.indexOf('\n', start);
         QByteArrayList fields;
-        const bool whole = end >= 0 && JournalFormat::parseLine(data.mid(start, end - start),
-                                                                &fields);
+        const bool whole =
+            end >= 0 && JournalFormat::parseLine(data.mid(start, end - start), &fields);
         if (!whole) {
             if (end < 0 || end + 1 == data.size()) {
                 *validLength = start;
@@ -71,8 +69,7 @@ bool splitRecords(const QByteArray &data, bool fromMidRecord, QList<Record> *rec
     return true;
 }
 
-bool parseHeader(const QByteArrayList &fields, JournalSummary *summary, QString *problem)
-{
+bool parseHeader(const QByteArrayList &fields, JournalSummary *summary, QString *problem) {
     if (fields.value(0) != JournalFormat::headerKind)
         return *problem = QStringLiteral("it is not a Torvane run journal"), false;
     if (fields.value(1) != JournalFormat::version)
@@ -81,29 +78,27 @@ bool parseHeader(const QByteArrayList &fields, JournalSummary *summary, QString 
                false;
     const QByteArray kind = fields.value(2);
     summary->isUndo = kind == JournalFormat::undoJournal;
-    summary->started = QDateTime::fromString(QString::fromLatin1(fields.value(3)), Qt::ISODateWithMs);
+    summary->started =
+        QDateTime::fromString(QString::fromLatin1(fields.value(3)), Qt::ISODateWithMs);
     QByteArray undone;
-    const bool valid =
-        (kind == JournalFormat::runJournal || summary->isUndo) &&
-        fields.size() == (summary->isUndo ? 7 : 6) && summary->started.isValid() &&
-        JournalFormat::parseNumber(fields[4], &summary->pid) &&
-        JournalFormat::parseNumber(fields[5], &summary->plannedCount) &&
-        (!summary->isUndo || JournalFormat::decodeBytes(fields[6], &undone));
+    const bool valid = (kind == JournalFormat::runJournal || summary->isUndo) &&
+                       fields.size() == (summary->isUndo ? 7 : 6) && summary->started.isValid() &&
+                       JournalFormat::parseNumber(fields[4], &summary->pid) &&
+                       JournalFormat::parseNumber(fields[5], &summary->plannedCount) &&
+                       (!summary->isUndo || JournalFormat::decodeBytes(fields[6], &undone));
     if (!valid) return *problem = QStringLiteral("its header is malformed"), false;
     summary->undoneJournal = QFile::decodeName(undone);
     return true;
 }
 
-bool parseMove(const QByteArrayList &fields, qsizetype first, JournalMove *move)
-{
+bool parseMove(const QByteArrayList &fields, qsizetype first, JournalMove *move) {
     return JournalFormat::decodeBytes(fields.value(first), &move->from) &&
            JournalFormat::decodeBytes(fields.value(first + 1), &move->to) &&
            !move->from.isEmpty() && !move->to.isEmpty();
 }
 
 // One record of the log that follows the plan, checked against what came before it.
-bool applyRecord(const Record &record, Journal *journal)
-{
+bool applyRecord(const Record &record, Journal *journal) {
     const QByteArrayList &fields = record.fields;
     const QByteArray &kind = fields[0];
     JournalSummary &summary = journal->summary;
@@ -141,8 +136,7 @@ bool applyRecord(const Record &record, Journal *journal)
     return false;
 }
 
-bool parseJournal(const QList<Record> &records, Journal *journal, QString *problem)
-{
+bool parseJournal(const QList<Record> &records, Journal *journal, QString *problem) {
     if (records.isEmpty()) return *problem = QStringLiteral("it is empty"), false;
     if (!parseHeader(records[0].fields, &journal->summary, problem)) return false;
     const qint64 planEnd = 1 + journal->summary.plannedCount;
@@ -164,24 +158,21 @@ bool parseJournal(const QList<Record> &records, Journal *journal, QString *probl
     return true;
 }
 
-bool readBytes(QFile &file, qint64 offset, qint64 length, QByteArray *data, QString *problem)
-{
+bool readBytes(QFile &file, qint64 offset, qint64 length, QByteArray *data, QString *problem) {
     if (!file.seek(offset)) return *problem = file.errorString(), false;
     *data = file.read(length);
     if (data->size() != length) return *problem = file.errorString(), false;
     return true;
 }
 
-bool openFile(QFile &file, QString *problem)
-{
+bool openFile(QFile &file, QString *problem) {
     if (file.open(QIODevice::ReadOnly)) return true;
     *problem = file.errorString();
     return false;
 }
 
 // The kind of the last whole record, found in the window at the end of the file.
-bool lastRecordKind(QFile &file, QByteArray *kind, QString *problem)
-{
+bool lastRecordKind(QFile &file, QByteArray *kind, QString *problem) {
     const qint64 size = file.size();
     const qint64 offset = qMax<qint64>(0, size - tailWindow);
     QByteArray data;
@@ -194,20 +185,17 @@ bool lastRecordKind(QFile &file, QByteArray *kind, QString *problem)
     return true;
 }
 
-bool isProcessAlive(qint64 pid)
-{
+bool isProcessAlive(qint64 pid) {
     return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno != ESRCH);
 }
 
 // ".journal-<pid>-XXXXXX": the pid of the process that wrote it, or 0.
-qint64 temporaryFileOwner(const QString &name)
-{
+qint64 temporaryFileOwner(const QString &name) {
     const QString rest = name.mid(temporaryPrefix.size());
     return rest.section(QLatin1Char('-'), 0, 0).toLongLong();
 }
 
-void removeAbandonedTemporaryFiles()
-{
+void removeAbandonedTemporaryFiles() {
     const QDir dir(folder());
     const QStringList names = dir.entryList({temporaryPrefix + '*'}, QDir::Files | QDir::Hidden);
     for (const QString &name : names) {
@@ -218,13 +206,9 @@ void removeAbandonedTemporaryFiles()
 
 }  // namespace
 
-QString folder()
-{
-    return ApplicationSupport::stateFolder();
-}
+QString folder() { return ApplicationSupport::stateFolder(); }
 
-QString journalFileName(bool isUndo, int sequence)
-{
+QString journalFileName(bool isUndo, int sequence) {
     // Zero-padded fields keep names in the order the journals started.
     return (isUndo ? undoPrefix : runPrefix) +
            QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss.zzz'Z'")) +
@@ -234,23 +218,20 @@ QString journalFileName(bool isUndo, int sequence)
            suffix;
 }
 
-QStringList journalPaths()
-{
+QStringList journalPaths() {
     const QDir dir(folder());
     QStringList names =
         dir.entryList({runPrefix + '*' + suffix, undoPrefix + '*' + suffix}, QDir::Files);
     // Run and undo journals interleave by the time they started, which follows the prefix.
     const auto startKey = [](const QString &name) { return name.mid(name.indexOf('-') + 1); };
-    std::sort(names.begin(), names.end(), [&](const QString &a, const QString &b) {
-        return startKey(a) < startKey(b);
-    });
+    std::sort(names.begin(), names.end(),
+              [&](const QString &a, const QString &b) { return startKey(a) < startKey(b); });
     QStringList paths;
     for (const QString &name : names) paths << dir.filePath(name);
     return paths;
 }
 
-bool readSummary(const QString &path, JournalSummary *summary, QString *error)
-{
+bool readSummary(const QString &path, JournalSummary *summary, QString *error) {
     QFile file(path);
     QString problem;
     QByteArray head;
@@ -273,8 +254,7 @@ bool readSummary(const QString &path, JournalSummary *summary, QString *error)
     return true;
 }
 
-bool read(const QString &path, Journal *journal, QString *error)
-{
+bool read(const QString &path, Journal *journal, QString *error) {
     QFile file(path);
     QString problem;
     QByteArray data;
@@ -289,14 +269,14 @@ bool read(const QString &path, Journal *journal, QString *error)
     return valid;
 }
 
-void prune(int keep)
-{
+void prune(int keep) {
     removeAbandonedTemporaryFiles();
     const QStringList paths = journalPaths();
     for (qsizetype i = 0; i < paths.size() - keep; ++i) {
         JournalSummary summary;
         if (!readSummary(paths[i], &summary, nullptr) || !summary.closed) continue;
-        if (!QFile::remove(paths[i])) Log::line(QStringLiteral("[Journal] cannot remove %1").arg(paths[i]));
+        if (!QFile::remove(paths[i]))
+            Log::line(QStringLiteral("[Journal] cannot remove %1").arg(paths[i]));
     }
 }
 

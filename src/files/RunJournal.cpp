@@ -32,27 +32,26 @@ namespace {
 // get different names without a retry.
 std::atomic<int> journalsStarted{0};
 
-QByteArray headerLine(const QString &undonePath, qint64 plannedCount)
-{
+QByteArray headerLine(const QString &undonePath, qint64 plannedCount) {
     QByteArrayList fields{
-        JournalFormat::headerKind, JournalFormat::version,
+        JournalFormat::headerKind,
+        JournalFormat::version,
         undonePath.isEmpty() ? JournalFormat::runJournal : JournalFormat::undoJournal,
         QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1(),
-        QByteArray::number(QCoreApplication::applicationPid()), QByteArray::number(plannedCount)};
+        QByteArray::number(QCoreApplication::applicationPid()),
+        QByteArray::number(plannedCount)};
     if (!undonePath.isEmpty())
         fields << JournalFormat::encodeBytes(QFile::encodeName(QFileInfo(undonePath).fileName()));
     return JournalFormat::line(fields);
 }
 
-QByteArray moveLine(const char *kind, const QByteArrayList &before, const JournalMove &move)
-{
-    return JournalFormat::line(QByteArrayList{kind} + before +
-                               QByteArrayList{JournalFormat::encodeBytes(move.from),
-                                              JournalFormat::encodeBytes(move.to)});
+QByteArray moveLine(const char *kind, const QByteArrayList &before, const JournalMove &move) {
+    return JournalFormat::line(
+        QByteArrayList{kind} + before +
+        QByteArrayList{JournalFormat::encodeBytes(move.from), JournalFormat::encodeBytes(move.to)});
 }
 
-bool hasEmptyPath(const QList<JournalMove> &moves)
-{
+bool hasEmptyPath(const QList<JournalMove> &moves) {
     return std::any_of(moves.begin(), moves.end(), [](const JournalMove &move) {
         return move.from.isEmpty() || move.to.isEmpty();
     });
@@ -60,15 +59,13 @@ bool hasEmptyPath(const QList<JournalMove> &moves)
 
 }  // namespace
 
-std::unique_ptr<RunJournal> RunJournal::begin(const QList<JournalMove> &planned, QString *error)
-{
+std::unique_ptr<RunJournal> RunJournal::begin(const QList<JournalMove> &planned, QString *error) {
     return beginUndo(QString(), planned, error);
 }
 
 std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
                                                   const QList<JournalMove> &planned,
-                                                  QString *error)
-{
+                                                  QString *error) {
     QString problem;
     if (hasEmptyPath(planned)) problem = QStringLiteral("a planned move has an empty path");
     QByteArray content = headerLine(undonePath, planned.size());
@@ -93,8 +90,7 @@ std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
     return journal;
 }
 
-std::unique_ptr<RunJournal> RunJournal::resume(const QString &path, QString *error)
-{
+std::unique_ptr<RunJournal> RunJournal::resume(const QString &path, QString *error) {
     QString problem;
     const int descriptor = JournalFile::openLocked(path, &problem);
     Journal content;
@@ -118,8 +114,7 @@ std::unique_ptr<RunJournal> RunJournal::resume(const QString &path, QString *err
     return journal;
 }
 
-bool RunJournal::markUndone(const QString &path, const QString &undoJournalPath, QString *error)
-{
+bool RunJournal::markUndone(const QString &path, const QString &undoJournalPath, QString *error) {
     QString problem;
     const int descriptor = JournalFile::openLocked(path, &problem);
     Journal content;
@@ -132,23 +127,20 @@ bool RunJournal::markUndone(const QString &path, const QString &undoJournalPath,
     const QByteArray line = JournalFormat::line(
         {JournalFormat::undoneKind,
          JournalFormat::encodeBytes(QFile::encodeName(QFileInfo(undoJournalPath).fileName()))});
-    const bool marked = problem.isEmpty() &&
-                        JournalFile::truncate(descriptor, path, length, &problem) &&
-                        JournalFile::append(descriptor, path, &length, line, true, &broken,
-                                            &problem);
+    const bool marked =
+        problem.isEmpty() && JournalFile::truncate(descriptor, path, length, &problem) &&
+        JournalFile::append(descriptor, path, &length, line, true, &broken, &problem);
     if (descriptor >= 0) ::close(descriptor);
     if (!marked && error) *error = problem;
     return marked;
 }
 
-RunJournal::~RunJournal()
-{
+RunJournal::~RunJournal() {
     // Without end() the journal stays unfinished, as after a crash: recovery will look at it.
     if (d && d->descriptor >= 0) ::close(d->descriptor);
 }
 
-bool RunJournal::willMove(const JournalMove &move)
-{
+bool RunJournal::willMove(const JournalMove &move) {
     if (move.from.isEmpty() || move.to.isEmpty()) {
         d->error = QStringLiteral("a move has an empty path");
         return false;
@@ -161,8 +153,7 @@ bool RunJournal::willMove(const JournalMove &move)
     return true;
 }
 
-bool RunJournal::didMove(const JournalMove &move)
-{
+bool RunJournal::didMove(const JournalMove &move) {
     if (d->pending != move) {
         d->error = QStringLiteral("a move was confirmed that was not announced last");
         Log::line(QStringLiteral("[Journal] %1: %2").arg(d->path, d->error));
@@ -177,8 +168,7 @@ bool RunJournal::didMove(const JournalMove &move)
     return true;
 }
 
-bool RunJournal::end()
-{
+bool RunJournal::end() {
     if (!append(JournalFormat::line({JournalFormat::closedKind}), true)) return false;
     d->closed = true;
     d->pending.reset();
@@ -187,23 +177,13 @@ bool RunJournal::end()
     return true;
 }
 
-QString RunJournal::path() const
-{
-    return d->path;
-}
+QString RunJournal::path() const { return d->path; }
 
-std::optional<JournalMove> RunJournal::inFlight() const
-{
-    return d->pending;
-}
+std::optional<JournalMove> RunJournal::inFlight() const { return d->pending; }
 
-QString RunJournal::errorString() const
-{
-    return d->error;
-}
+QString RunJournal::errorString() const { return d->error; }
 
-bool RunJournal::append(const QByteArray &line, bool sync)
-{
+bool RunJournal::append(const QByteArray &line, bool sync) {
     if (d->closed || d->broken) {
         d->error = QStringLiteral("the run journal %1 is %2")
                        .arg(d->path, d->closed ? "closed" : "no longer writable");

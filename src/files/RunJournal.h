@@ -36,8 +36,7 @@ public:
     // Starts the journal of an undo of the journal at undonePath; `planned` holds the moves
     // back in the order they will be made.
     static std::unique_ptr<RunJournal> beginUndo(const QString &undonePath,
-                                                 const QList<JournalMove> &planned,
-                                                 QString *error);
+                                                 const QList<JournalMove> &planned, QString *error);
 
     // Continues an unfinished journal whose process died (a torn last record is cut off
     // first), so that recovery can confirm its in-flight move with didMove and end it. Null

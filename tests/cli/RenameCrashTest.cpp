@@ -37,14 +37,10 @@ const QVariantMap kSwapFirstTwo{{"Task", 0},
                                 {"Rename: Find/Replace: Replacement", QVariantList{"$2$1"}},
                                 {"Rename: Find/Replace: Query is RegEx", true}};
 
-QString swapped(const QString &name)
-{
-    return name.mid(1, 1) + name.left(1) + name.mid(2);
-}
+QString swapped(const QString &name) { return name.mid(1, 1) + name.left(1) + name.mid(2); }
 
 // Names with two different leading digits, so that every file gets a new name.
-QStringList fileNames()
-{
+QStringList fileNames() {
     QList<std::pair<int, int>> digits;
     for (int a = 0; a < 10; ++a)
         for (int b = a + 1; b < 10; ++b) digits.append({a, b});
@@ -62,29 +58,26 @@ QStringList fileNames()
     return names;
 }
 
-const char *inFlightState(const Journal &journal)
-{
+const char *inFlightState(const Journal &journal) {
     if (!journal.inFlight) return "none";
     switch (JournalRecovery::decide(*journal.inFlight)) {
-    case JournalRecovery::Outcome::Happened:
-        return "a move that happened";
-    case JournalRecovery::Outcome::NotHappened:
-        return "a move that did not happen";
-    case JournalRecovery::Outcome::LostTrack:
-        break;
+        case JournalRecovery::Outcome::Happened:
+            return "a move that happened";
+        case JournalRecovery::Outcome::NotHappened:
+            return "a move that did not happen";
+        case JournalRecovery::Outcome::LostTrack:
+            break;
     }
     return "a move whose item is lost";
 }
 
-unsigned seed()
-{
+unsigned seed() {
     bool ok = false;
     const unsigned chosen = qEnvironmentVariable("TORVANE_CRASH_SEED").toUInt(&ok);
     return ok ? chosen : kDefaultSeed;
 }
 
-QString cliProgram()
-{
+QString cliProgram() {
     return QCoreApplication::applicationDirPath() + "/../../src/cli/torvane-cli";
 }
 
@@ -93,8 +86,7 @@ class JournalFollower {
 public:
     explicit JournalFollower(const QStringList &known) : known_(known) {}
 
-    int announcedMoves()
-    {
+    int announcedMoves() {
         if (path_.isEmpty()) {
             for (const QString &path : JournalStore::journalPaths())
                 if (!known_.contains(path)) path_ = path;
@@ -122,8 +114,7 @@ private:
 
 class RenameCrashTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         // Journals on a memory file system: their flushes cost nothing there, and a killed
         // process loses nothing the kernel already holds, so the test checks the same and
         // stays fast on a busy disk.
@@ -139,16 +130,14 @@ protected:
         steps = writeStepsFile(dir.path(), {kSwapFirstTwo});
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         if (memoryStateFolder.isValid()) qputenv("XDG_STATE_HOME", savedStateFolder);
     }
 
     // Starts a rename of every file and kills it once the journal announced `killAfter`
     // moves (or lets it end, when it makes fewer); answers the run's journal and whether the
     // kill ended it.
-    QString renameAndKill(int killAfter, bool *killed)
-    {
+    QString renameAndKill(int killAfter, bool *killed) {
         JournalFollower follower(JournalStore::journalPaths());
         QProcess process;
         process.setStandardOutputFile(QProcess::nullDevice());
@@ -166,8 +155,7 @@ protected:
 
     // Every file is there exactly once, under its old name, its new one, or a name the
     // journal accounts for (a move aside that happened or may have).
-    void expectNothingLostOrDuplicated(const QString &journalPath)
-    {
+    void expectNothingLostOrDuplicated(const QString &journalPath) {
         Journal journal;
         QString error;
         ASSERT_TRUE(JournalStore::read(journalPath, &journal, &error)) << error;
@@ -187,7 +175,8 @@ protected:
         EXPECT_EQ(files.size(), originals.size());
         for (auto it = originals.cbegin(); it != originals.cend(); ++it) {
             const QString where = nameOfContent.value(it.value());
-            EXPECT_TRUE(where == it.key() || where == swapped(it.key()) || accounted.contains(where))
+            EXPECT_TRUE(where == it.key() || where == swapped(it.key()) ||
+                        accounted.contains(where))
                 << it.key().toStdString() << " is at \"" << where.toStdString() << '"';
         }
     }
@@ -200,8 +189,7 @@ protected:
     QMap<QString, QByteArray> originals;
 };
 
-TEST_F(RenameCrashTest, KilledRunsLoseNothingAndRevertBringsEveryFileBack)
-{
+TEST_F(RenameCrashTest, KilledRunsLoseNothingAndRevertBringsEveryFileBack) {
     const unsigned chosenSeed = seed();
     std::cout << "[ seed     ] " << chosenSeed << " (TORVANE_CRASH_SEED repeats another)\n";
     std::mt19937 random(chosenSeed);

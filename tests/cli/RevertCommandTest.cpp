@@ -21,33 +21,28 @@ const QVariantMap kSwapFirstTwo{{"Task", 0},
 
 class RevertCommandTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         for (const QString &path : JournalStore::journalPaths()) QFile::remove(path);
         for (const char *name : {"12-a.txt", "21-a.txt", "34-a.txt"}) dir.makeFile(name, name);
     }
 
-    CliRun renameAll()
-    {
+    CliRun renameAll() {
         const QString steps = writeStepsFile(dir.path(), {kSwapFirstTwo});
         return runCliInProcess({"rename", "--yes", "--steps", steps, dir.filePath("12-a.txt"),
                                 dir.filePath("21-a.txt"), dir.filePath("34-a.txt")});
     }
 
-    QByteArray content(const QString &name)
-    {
+    QByteArray content(const QString &name) {
         QFile file(dir.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
-    bool everyFileIsBack()
-    {
+    bool everyFileIsBack() {
         return content("12-a.txt") == "12-a.txt" && content("21-a.txt") == "21-a.txt" &&
                content("34-a.txt") == "34-a.txt" && !QFile::exists(dir.filePath("43-a.txt"));
     }
 
-    int revertAnswering(const QString &answer, QString *errors)
-    {
+    int revertAnswering(const QString &answer, QString *errors) {
         QString output;
         QString input = answer;
         QTextStream out(&output), err(errors), in(&input);
@@ -60,8 +55,7 @@ protected:
     TestDir dir;
 };
 
-TEST_F(RevertCommandTest, RevertUndoesTheLastRenameAndPrintsEveryMoveBack)
-{
+TEST_F(RevertCommandTest, RevertUndoesTheLastRenameAndPrintsEveryMoveBack) {
     const CliRun rename = renameAll();
     ASSERT_EQ(rename.status, 0) << rename.err;
     ASSERT_EQ(content("12-a.txt"), "21-a.txt");
@@ -73,8 +67,8 @@ TEST_F(RevertCommandTest, RevertUndoesTheLastRenameAndPrintsEveryMoveBack)
     // The swap went through a move aside: three moves back for it, one for the plain rename.
     const QStringList lines = revert.lines();
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines.first(), "restored " + dir.filePath("43-a.txt") + " -> " +
-                                 dir.filePath("34-a.txt"));
+    EXPECT_EQ(lines.first(),
+              "restored " + dir.filePath("43-a.txt") + " -> " + dir.filePath("34-a.txt"));
     for (const QString &line : lines) EXPECT_TRUE(line.startsWith("restored ")) << line;
     EXPECT_TRUE(revert.err.contains("restored 4 of 4 items"));
 
@@ -83,8 +77,7 @@ TEST_F(RevertCommandTest, RevertUndoesTheLastRenameAndPrintsEveryMoveBack)
     EXPECT_EQ(again.err, "torvane-cli revert: nothing to revert\n");
 }
 
-TEST_F(RevertCommandTest, MoveBackToATakenNameIsSkippedAndReported)
-{
+TEST_F(RevertCommandTest, MoveBackToATakenNameIsSkippedAndReported) {
     ASSERT_EQ(renameAll().status, 0);
     dir.makeFile("34-a.txt", "newcomer");
 
@@ -95,7 +88,8 @@ TEST_F(RevertCommandTest, MoveBackToATakenNameIsSkippedAndReported)
     EXPECT_EQ(lines[0]["outcome"].toString(), "skipped");
     EXPECT_EQ(lines[0]["from"].toString(), dir.filePath("43-a.txt"));
     EXPECT_EQ(lines[0]["to"].toString(), dir.filePath("34-a.txt"));
-    EXPECT_EQ(lines[0]["reason"].toString(), dir.filePath("34-a.txt") + " is taken by another item");
+    EXPECT_EQ(lines[0]["reason"].toString(),
+              dir.filePath("34-a.txt") + " is taken by another item");
     EXPECT_EQ(lines[1]["outcome"].toString(), "restored");
     EXPECT_TRUE(lines[1]["reason"].isNull());
     EXPECT_EQ(content("34-a.txt"), "newcomer");
@@ -104,8 +98,7 @@ TEST_F(RevertCommandTest, MoveBackToATakenNameIsSkippedAndReported)
     EXPECT_TRUE(revert.err.contains("restored 3 of 4 items"));
 }
 
-TEST_F(RevertCommandTest, NothingIsRevertedWithoutAYes)
-{
+TEST_F(RevertCommandTest, NothingIsRevertedWithoutAYes) {
     ASSERT_EQ(renameAll().status, 0);
     const CliRun noTerminal = runCliProgram({"revert"});
     EXPECT_EQ(noTerminal.status, 2);
@@ -122,8 +115,7 @@ TEST_F(RevertCommandTest, NothingIsRevertedWithoutAYes)
     EXPECT_TRUE(everyFileIsBack());
 }
 
-TEST_F(RevertCommandTest, InterruptedRunIsReportedByPreviewAndReverted)
-{
+TEST_F(RevertCommandTest, InterruptedRunIsReportedByPreviewAndReverted) {
     const QByteArray from = QFile::encodeName(dir.filePath("12-a.txt"));
     const QByteArray to = QFile::encodeName(dir.filePath("99-a.txt"));
     {
@@ -148,8 +140,7 @@ TEST_F(RevertCommandTest, InterruptedRunIsReportedByPreviewAndReverted)
     EXPECT_EQ(runCliInProcess({"preview", "--steps", steps, dir.filePath("21-a.txt")}).err, "");
 }
 
-TEST_F(RevertCommandTest, DamagedJournalIsNamedAndNothingMoves)
-{
+TEST_F(RevertCommandTest, DamagedJournalIsNamedAndNothingMoves) {
     ASSERT_EQ(renameAll().status, 0);
     const QString journal = JournalStore::journalPaths().value(0);
     QFile file(journal);

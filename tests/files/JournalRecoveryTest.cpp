@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
-#include <unistd.h>
 #include <QFileInfo>
 
 #include "JournalTestSupport.h"
@@ -22,39 +22,36 @@ class JournalRecoveryTest : public testing::Test {
 protected:
     void SetUp() override { removeAllJournals(); }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         // Names that are no UTF-8 must go before the temporary folder goes.
         for (const QByteArray &name : madeFiles) NativeTestFiles::remove(name);
     }
 
-    QByteArray path(const QByteArray &name) const { return QFile::encodeName(dir.path()) + '/' + name; }
+    QByteArray path(const QByteArray &name) const {
+        return QFile::encodeName(dir.path()) + '/' + name;
+    }
 
     // A file whose content is its own name, so that every file can be recognised wherever it is.
-    QByteArray file(const QByteArray &name)
-    {
+    QByteArray file(const QByteArray &name) {
         const QByteArray native = path(name);
         EXPECT_TRUE(NativeTestFiles::makeFile(native, name));
         madeFiles << native;
         return native;
     }
 
-    JournalMove move(const QByteArray &from, const QByteArray &to)
-    {
+    JournalMove move(const QByteArray &from, const QByteArray &to) {
         madeFiles << path(to);
         return {path(from), path(to)};
     }
 
-    Journal read(const QString &journalPath)
-    {
+    Journal read(const QString &journalPath) {
         Journal journal;
         QString error;
         EXPECT_TRUE(JournalStore::read(journalPath, &journal, &error)) << error;
         return journal;
     }
 
-    std::optional<QString> journalToUndo()
-    {
+    std::optional<QString> journalToUndo() {
         QString error;
         const std::optional<QString> chosen = JournalRecovery::journalToUndo(&error);
         EXPECT_TRUE(error.isEmpty()) << error;
@@ -65,8 +62,7 @@ protected:
     QList<QByteArray> madeFiles;
 };
 
-TEST_F(JournalRecoveryTest, InFlightMoveIsDecidedFromTheDisk)
-{
+TEST_F(JournalRecoveryTest, InFlightMoveIsDecidedFromTheDisk) {
     file("moved-to");
     EXPECT_EQ(JournalRecovery::decide(move("moved-from", "moved-to")), Outcome::Happened);
     file("stayed");
@@ -78,9 +74,9 @@ TEST_F(JournalRecoveryTest, InFlightMoveIsDecidedFromTheDisk)
     EXPECT_EQ(JournalRecovery::decide(move("vanished", "nowhere")), Outcome::LostTrack);
 }
 
-TEST_F(JournalRecoveryTest, UndoRestoresASwapAndACycleInReverseOrder)
-{
-    for (const QByteArray &name : {QByteArray("a"), QByteArray("b"), QByteArray("c\xff")}) file(name);
+TEST_F(JournalRecoveryTest, UndoRestoresASwapAndACycleInReverseOrder) {
+    for (const QByteArray &name : {QByteArray("a"), QByteArray("b"), QByteArray("c\xff")})
+        file(name);
     // a <-> b through a move aside, then c -> a2 -> c2 as a run with two steps would.
     const QList<JournalMove> moves{move("a", "a_0"), move("b", "a"), move("a_0", "b"),
                                    move("c\xff", "a2"), move("a2", "c2")};
@@ -112,12 +108,10 @@ TEST_F(JournalRecoveryTest, UndoRestoresASwapAndACycleInReverseOrder)
     EXPECT_EQ(undoJournal.done.size(), moves.size());
 }
 
-TEST_F(JournalRecoveryTest, UndoSkipsMovesThatWouldReplaceOrInventAnItem)
-{
+TEST_F(JournalRecoveryTest, UndoSkipsMovesThatWouldReplaceOrInventAnItem) {
     for (const char *name : {"a", "b", "c", "d"}) file(name);
-    const QString run =
-        recordRun({move("a", "x"), move("b", "y"), move("c", "z"), move("d", "w")});
-    file("a");  // a new item took the old name since
+    const QString run = recordRun({move("a", "x"), move("b", "y"), move("c", "z"), move("d", "w")});
+    file("a");                                        // a new item took the old name since
     ASSERT_TRUE(NativeTestFiles::remove(path("y")));  // the renamed item is gone
     // Another name of the renamed item itself at the old name: still not free.
     ASSERT_EQ(::link(path("w").constData(), path("d").constData()), 0);
@@ -138,8 +132,7 @@ TEST_F(JournalRecoveryTest, UndoSkipsMovesThatWouldReplaceOrInventAnItem)
     EXPECT_TRUE(read(run).summary.undone);
 }
 
-TEST_F(JournalRecoveryTest, UndoOfACrashedRunIncludesTheInFlightMoveWhenItHappened)
-{
+TEST_F(JournalRecoveryTest, UndoOfACrashedRunIncludesTheInFlightMoveWhenItHappened) {
     for (const Crash crash : {Crash::BeforeMove, Crash::AfterMove}) {
         removeAllJournals();
         file("a");
@@ -160,8 +153,7 @@ TEST_F(JournalRecoveryTest, UndoOfACrashedRunIncludesTheInFlightMoveWhenItHappen
     }
 }
 
-TEST_F(JournalRecoveryTest, LostTrackOfTheInFlightItemIsReportedNotGuessed)
-{
+TEST_F(JournalRecoveryTest, LostTrackOfTheInFlightItemIsReportedNotGuessed) {
     file("a");
     file("b");
     const QString run = recordRun({move("a", "x"), move("b", "y")}, 1, Crash::AfterMove);
@@ -176,14 +168,13 @@ TEST_F(JournalRecoveryTest, LostTrackOfTheInFlightItemIsReportedNotGuessed)
     EXPECT_EQ(contentOf(path("a")), "a");
 }
 
-TEST_F(JournalRecoveryTest, InterruptedUndoIsTakenUpWhereItStopped)
-{
+TEST_F(JournalRecoveryTest, InterruptedUndoIsTakenUpWhereItStopped) {
     for (const QByteArray &name : {QByteArray("a"), QByteArray("b"), QByteArray("c")}) file(name);
     const QList<JournalMove> moves{move("a", "x"), move("b", "y"), move("c", "z")};
     const QString run = recordRun(moves);
     // The undo died right after its second move back, before confirming it.
-    const QList<JournalMove> back{{path("z"), path("c")}, {path("y"), path("b")},
-                                  {path("x"), path("a")}};
+    const QList<JournalMove> back{
+        {path("z"), path("c")}, {path("y"), path("b")}, {path("x"), path("a")}};
     {
         QString error;
         auto undo = RunJournal::beginUndo(run, back, &error);
@@ -191,7 +182,9 @@ TEST_F(JournalRecoveryTest, InterruptedUndoIsTakenUpWhereItStopped)
         for (int i = 0; i < 2; ++i) {
             ASSERT_TRUE(undo->willMove(back[i]));
             ASSERT_TRUE(NoClobberMove::move(back[i].from, back[i].to));
-            if (i == 0) ASSERT_TRUE(undo->didMove(back[i]));
+            if (i == 0) {
+                ASSERT_TRUE(undo->didMove(back[i]));
+            }
         }
     }
     ASSERT_EQ(JournalRecovery::openJournals().size(), 1);
@@ -209,8 +202,7 @@ TEST_F(JournalRecoveryTest, InterruptedUndoIsTakenUpWhereItStopped)
     EXPECT_EQ(read(journals[2]).done, QList<JournalMove>{back[2]});
 }
 
-TEST_F(JournalRecoveryTest, FinishMakesTheInFlightMoveOnlyWhenNothingStandsInTheWay)
-{
+TEST_F(JournalRecoveryTest, FinishMakesTheInFlightMoveOnlyWhenNothingStandsInTheWay) {
     file("a");
     file("b");
     file("taken");
@@ -235,8 +227,7 @@ TEST_F(JournalRecoveryTest, FinishMakesTheInFlightMoveOnlyWhenNothingStandsInThe
     EXPECT_FALSE(JournalRecovery::finish(blocked, &report)) << "a closed journal is finished";
 }
 
-TEST_F(JournalRecoveryTest, NewestUnfinishedRunComesFirstThenClosedRunsNewestFirst)
-{
+TEST_F(JournalRecoveryTest, NewestUnfinishedRunComesFirstThenClosedRunsNewestFirst) {
     file("a");
     file("b");
     const QString older = recordRun({move("a", "x")});
@@ -254,8 +245,7 @@ TEST_F(JournalRecoveryTest, NewestUnfinishedRunComesFirstThenClosedRunsNewestFir
     EXPECT_TRUE(exists(QFile::encodeName(empty)));
 }
 
-TEST_F(JournalRecoveryTest, ARunThatIsGoingOnOrAJournalThatCannotBeReadStopsTheChoice)
-{
+TEST_F(JournalRecoveryTest, ARunThatIsGoingOnOrAJournalThatCannotBeReadStopsTheChoice) {
     file("a");
     const QString done = recordRun({move("a", "x")});
     {

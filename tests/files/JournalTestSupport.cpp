@@ -12,13 +12,11 @@
 
 namespace JournalTestSupport {
 
-void removeAllJournals()
-{
+void removeAllJournals() {
     for (const QString &path : JournalStore::journalPaths()) QFile::remove(path);
 }
 
-QString recordRun(const QList<JournalMove> &moves, int crashAt, Crash crash)
-{
+QString recordRun(const QList<JournalMove> &moves, int crashAt, Crash crash) {
     QString error;
     std::unique_ptr<RunJournal> journal = RunJournal::begin(moves, &error);
     EXPECT_TRUE(journal) << error.toStdString();
@@ -37,8 +35,7 @@ QString recordRun(const QList<JournalMove> &moves, int crashAt, Crash crash)
     return journal->path();
 }
 
-QByteArray contentOf(const QByteArray &path)
-{
+QByteArray contentOf(const QByteArray &path) {
     // By the exact bytes: a name that is no UTF-8 does not survive a QString.
     const int descriptor = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) return QByteArray("<missing>");
@@ -50,19 +47,14 @@ QByteArray contentOf(const QByteArray &path)
     return content;
 }
 
-bool exists(const QByteArray &path)
-{
-    return FileAttributes::exists(path);
-}
+bool exists(const QByteArray &path) { return FileAttributes::exists(path); }
 
-QByteArray readAll(const QString &path)
-{
+QByteArray readAll(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeAll(const QString &path, const QByteArray &data)
-{
+void writeAll(const QString &path, const QByteArray &data) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(file.write(data), data.size());

@@ -28,8 +28,7 @@ protected:
     void SetUp() override { removeAllJournals(); }
 
     // A journal with the awkward moves planned, the first two made, the third announced.
-    QString unfinishedJournal()
-    {
+    QString unfinishedJournal() {
         QString error;
         auto journal = RunJournal::begin(awkwardMoves, &error);
         EXPECT_TRUE(journal) << error;
@@ -42,16 +41,14 @@ protected:
         return journal->path();
     }
 
-    Journal read(const QString &path)
-    {
+    Journal read(const QString &path) {
         Journal journal;
         QString error;
         EXPECT_TRUE(JournalStore::read(path, &journal, &error)) << error;
         return journal;
     }
 
-    QString readError(const QString &path)
-    {
+    QString readError(const QString &path) {
         Journal journal;
         QString error;
         EXPECT_FALSE(JournalStore::read(path, &journal, &error));
@@ -59,8 +56,7 @@ protected:
     }
 };
 
-TEST_F(RunJournalTest, RoundTripKeepsEveryByteOfEveryPath)
-{
+TEST_F(RunJournalTest, RoundTripKeepsEveryByteOfEveryPath) {
     const QString path = unfinishedJournal();
     const Journal journal = read(path);
     EXPECT_EQ(journal.planned, awkwardMoves);
@@ -81,8 +77,7 @@ TEST_F(RunJournalTest, RoundTripKeepsEveryByteOfEveryPath)
     EXPECT_TRUE(closed.summary.closed);
 }
 
-TEST_F(RunJournalTest, JournalIsPrivateAndLockedWhileItsRunGoes)
-{
+TEST_F(RunJournalTest, JournalIsPrivateAndLockedWhileItsRunGoes) {
     QString error;
     auto journal = RunJournal::begin(awkwardMoves, &error);
     ASSERT_TRUE(journal) << error;
@@ -99,8 +94,7 @@ TEST_F(RunJournalTest, JournalIsPrivateAndLockedWhileItsRunGoes)
     EXPECT_FALSE(journal->willMove(awkwardMoves[0])) << "nothing is written after the end";
 }
 
-TEST_F(RunJournalTest, FailedMovesAreNeitherDoneNorInFlight)
-{
+TEST_F(RunJournalTest, FailedMovesAreNeitherDoneNorInFlight) {
     QString error;
     auto journal = RunJournal::begin(awkwardMoves, &error);
     ASSERT_TRUE(journal) << error;
@@ -118,14 +112,13 @@ TEST_F(RunJournalTest, FailedMovesAreNeitherDoneNorInFlight)
     EXPECT_TRUE(read.summary.closed);
 }
 
-TEST_F(RunJournalTest, TornLastRecordIsIgnoredAndCutOffWhenResumed)
-{
+TEST_F(RunJournalTest, TornLastRecordIsIgnoredAndCutOffWhenResumed) {
     const QString path = unfinishedJournal();
     const QByteArray whole = readAll(path);
     const QByteArray next = JournalFormat::line({"closed"});
     // A crash in the middle of an append, and a flush that left a whole line of garbage.
-    for (const QByteArray &torn : {next.left(next.size() - 3), QByteArray("closed 0000ffff\n"),
-                                   QByteArray(7, '\0')}) {
+    for (const QByteArray &torn :
+         {next.left(next.size() - 3), QByteArray("closed 0000ffff\n"), QByteArray(7, '\0')}) {
         writeAll(path, whole + torn);
         const Journal journal = read(path);
         EXPECT_EQ(journal.done.size(), 2);
@@ -143,8 +136,7 @@ TEST_F(RunJournalTest, TornLastRecordIsIgnoredAndCutOffWhenResumed)
     EXPECT_EQ(readAll(path), whole + next);
 }
 
-TEST_F(RunJournalTest, DamageBeforeTheLastRecordMakesTheJournalUnreadable)
-{
+TEST_F(RunJournalTest, DamageBeforeTheLastRecordMakesTheJournalUnreadable) {
     const QString path = unfinishedJournal();
     const QByteArray whole = readAll(path);
     const QList<QByteArray> lines = whole.split('\n');
@@ -163,8 +155,8 @@ TEST_F(RunJournalTest, DamageBeforeTheLastRecordMakesTheJournalUnreadable)
 
     // Records with good checksums in an order no run writes.
     const QByteArray headerAndPlan = whole.left(whole.indexOf("intent"));
-    writeAll(path, headerAndPlan + JournalFormat::line({"done", "1"}) +
-                       JournalFormat::line({"closed"}));
+    writeAll(path,
+             headerAndPlan + JournalFormat::line({"done", "1"}) + JournalFormat::line({"closed"}));
     EXPECT_TRUE(readError(path).endsWith("line 5 is not what can follow the lines before it"));
     writeAll(path, headerAndPlan + JournalFormat::line({"closed"}) +
                        JournalFormat::line({"intent", "1", "YQ==", "Yg=="}) +
@@ -178,8 +170,7 @@ TEST_F(RunJournalTest, DamageBeforeTheLastRecordMakesTheJournalUnreadable)
     EXPECT_TRUE(readError(path).endsWith("it has version 2, which this Torvane cannot read"));
 }
 
-TEST_F(RunJournalTest, UndoJournalNamesTheRunAndMarksItUndone)
-{
+TEST_F(RunJournalTest, UndoJournalNamesTheRunAndMarksItUndone) {
     const QString run = unfinishedJournal();
     QString error;
     EXPECT_FALSE(RunJournal::markUndone(run, "x", &error)) << "only a closed run";
@@ -202,8 +193,7 @@ TEST_F(RunJournalTest, UndoJournalNamesTheRunAndMarksItUndone)
     EXPECT_EQ(JournalStore::journalPaths(), QStringList({run, undo->path()}));
 }
 
-TEST_F(RunJournalTest, PruningKeepsTheNewestAndEveryUnfinishedJournal)
-{
+TEST_F(RunJournalTest, PruningKeepsTheNewestAndEveryUnfinishedJournal) {
     const QString unfinished = unfinishedJournal();
     QStringList closed;
     for (int i = 0; i < JournalStore::keptJournals + 4; ++i) {
@@ -222,8 +212,7 @@ TEST_F(RunJournalTest, PruningKeepsTheNewestAndEveryUnfinishedJournal)
     EXPECT_FALSE(QFile::exists(abandoned));
 }
 
-TEST_F(RunJournalTest, EmptyPathsAreRefused)
-{
+TEST_F(RunJournalTest, EmptyPathsAreRefused) {
     QString error;
     EXPECT_FALSE(RunJournal::begin({{QByteArray(), "/b"}}, &error));
     EXPECT_FALSE(error.isEmpty());
