@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Times renaming FILES files in one folder with a suffix step three ways: torvane-cli rename,
+# a plain C loop of renameat2 (the floor), and Debian's perl rename.
+#
+#   bench/rename_folder.sh [FILES]      (default: 10000)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+files=${1:-10000}
+command -v rename >/dev/null || { echo "needs Debian's rename: apt-get install rename"; exit 2; }
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target torvane-cli >/dev/null
+work=$(mktemp -d "${TMPDIR:-/tmp}/torvane-bench-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cc -O2 -o "$work/floor" bench/renameat2_floor.c
+
+make_folder() {
+  rm -rf "$work/f" && mkdir -p "$work/f"
+  (cd "$work/f" && seq -f "file %05g.txt" 1 "$files" | tr '\n' '\0' | xargs -0 touch)
+}
+seconds() { local start=$EPOCHREALTIME; "$@" >/dev/null 2>&1; awk "BEGIN { print $EPOCHREALTIME - $start }"; }
+ratio() { awk "BEGIN { printf \"%.1f\", $1 / $2 }"; }
+
+cat > "$work/steps.tva" <<'PLIST'
+<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0"><array><dict>
+  <key>Task</key><integer>103</integer>
+  <key>Rename: Insert: String</key><array><string>-done</string></array>
+</dict></array></plist>
+PLIST
+
+make_folder; torvane=$(seconds build/src/cli/torvane-cli rename --yes --steps "$work/steps.tva" "$work/f")
+test -e "$work/f/file 00001-done.txt" || { echo "torvane-cli did not rename"; exit 1; }
+make_folder; floor=$(seconds "$work/floor" "$work/f" "-done")
+make_folder; perl=$(seconds rename 's/\.txt$/-done.txt/' "$work"/f/*)
+
+printf 'renaming %d files in one folder:\n' "$files"
+printf '  renameat2 loop (floor): %6.3f s\n' "$floor"
+printf '  torvane-cli rename:     %6.3f s  (%sx the floor)\n' "$torvane" "$(ratio "$torvane" "$floor")"
+printf '  perl rename:            %6.3f s  (%sx the floor)\n' "$perl" "$(ratio "$perl" "$floor")"
