@@ -58,29 +58,14 @@ QString PreviewCommand::usage()
 
 bool PreviewCommand::parse(const QStringList &arguments, Options *options)
 {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        QString error;
-        if (options->listing.take(arguments, &i, &error)) {
-            if (!error.isEmpty()) return fail(error), false;
-        } else if (argument == QLatin1String("--steps")) {
-            if (++i == arguments.size()) return fail("--steps needs a file"), false;
-            options->stepsFile = arguments[i];
-        } else if (argument == QLatin1String("--json")) {
-            options->json = true;
-        } else if (argument == QLatin1String("--stats")) {
-            options->stats = true;
-        } else if (argument == QLatin1String("--")) {
-            options->paths << arguments.mid(i + 1);
-            break;
-        } else if (argument.startsWith(QLatin1String("--"))) {
-            return fail(QStringLiteral("unknown option: %1").arg(argument)), false;
-        } else {
-            options->paths << argument;
-        }
-    }
+    const auto takeStats = [options](const QStringList &arguments, qsizetype *index, QString *) {
+        if (arguments[*index] != QLatin1String("--stats")) return false;
+        options->stats = true;
+        return true;
+    };
+    QString error;
+    if (!parseCommandArguments(arguments, options, takeStats, &error)) return fail(error), false;
     if (options->stepsFile.isEmpty()) return fail("--steps FILE is required"), false;
-    if (options->paths.isEmpty()) return fail("no PATH given"), false;
     return true;
 }
 

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <QTextStream>
 
-#include "cli/ListingOptions.h"
+#include "cli/CommandArguments.h"
 
 class ZKRenamingController;
 
@@ -20,12 +20,8 @@ public:
     static QString usage();
 
 private:
-    struct Options {
-        QString stepsFile;
-        bool json = false;
+    struct Options : CommandArguments {
         bool stats = false;
-        ListingOptions listing;
-        QStringList paths;
     };
 
     bool parse(const QStringList &arguments, Options *options);

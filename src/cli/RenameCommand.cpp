@@ -124,49 +124,40 @@ QString RenameCommand::usage() {
 }
 
 bool RenameCommand::parse(const QStringList &arguments, Options *options) {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        QString error;
-        if (options->listing.take(arguments, &i, &error)) {
-            if (!error.isEmpty()) return fail(error), false;
-        } else if (argument == QLatin1String("--steps") || argument == QLatin1String("--config")) {
-            if (++i == arguments.size()) return fail(argument + " needs a file"), false;
-            (argument == QLatin1String("--steps") ? options->stepsFile : options->configFile) =
-                arguments[i];
-        } else if (argument == QLatin1String("--on-exists")) {
-            if (!takeOnExists(arguments, &i, options)) return false;
-        } else if (argument == QLatin1String("--yes")) {
-            options->yes = true;
-        } else if (argument == QLatin1String("--json")) {
-            options->json = true;
-        } else if (argument == QLatin1String("--")) {
-            options->paths << arguments.mid(i + 1);
-            break;
-        } else if (argument.startsWith(QLatin1String("--"))) {
-            return fail(QStringLiteral("unknown option: %1").arg(argument)), false;
-        } else {
-            options->paths << argument;
-        }
-    }
+    const auto takeOwn = [options](const QStringList &arguments, qsizetype *index, QString *error) {
+        return takeOwnOption(arguments, index, options, error);
+    };
+    QString error;
+    if (!parseCommandArguments(arguments, options, takeOwn, &error)) return fail(error), false;
     if (options->stepsFile.isEmpty() && options->configFile.isEmpty())
         return fail("--steps FILE or --config ARCHIVE is required"), false;
-    if (options->paths.isEmpty()) return fail("no PATH given"), false;
     return true;
 }
 
-bool RenameCommand::takeOnExists(const QStringList &arguments, qsizetype *index, Options *options) {
+bool RenameCommand::takeOwnOption(const QStringList &arguments, qsizetype *index,
+                                  Options *options, QString *error) {
     static const QHash<QString, Policy> policies{{"ask", Policy::Ask},
                                                  {"skip", Policy::Skip},
                                                  {"replace", Policy::Replace},
                                                  {"stop", Policy::Stop}};
-    if (++*index == arguments.size()) return fail("--on-exists needs a value"), false;
+    const QString &argument = arguments[*index];
+    if (argument == QLatin1String("--yes")) {
+        options->yes = true;
+        return true;
+    }
+    if (argument != QLatin1String("--config") && argument != QLatin1String("--on-exists"))
+        return false;
+    if (++*index == arguments.size()) return *error = argument + " needs a value", true;
     const QString value = arguments[*index];
-    if (!policies.contains(value))
-        return fail(QStringLiteral("--on-exists: unknown value \"%1\" (one of: ask, replace, "
-                                   "skip, stop)")
-                        .arg(value)),
-               false;
-    options->onExists = policies.value(value);
+    if (argument == QLatin1String("--config")) {
+        options->configFile = value;
+    } else if (policies.contains(value)) {
+        options->onExists = policies.value(value);
+    } else {
+        *error = QStringLiteral("--on-exists: unknown value \"%1\" (one of: ask, replace, skip, "
+                                "stop)")
+                     .arg(value);
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include "cli/CliUserInteraction.h"
+#include "cli/CommandArguments.h"
 #include "cli/ListingOptions.h"
 
 class ZKRenamingController;
@@ -36,19 +37,17 @@ public:
     static QString usage();
 
 private:
-    struct Options {
-        QString stepsFile;
+    struct Options : CommandArguments {
         QString configFile;
         CliUserInteraction::ExistingItemPolicy onExists =
             CliUserInteraction::ExistingItemPolicy::Ask;
         bool yes = false;
-        bool json = false;
-        ListingOptions listing;
-        QStringList paths;
     };
 
     bool parse(const QStringList &arguments, Options *options);
-    bool takeOnExists(const QStringList &arguments, qsizetype *index, Options *options);
+    // Takes --config, --on-exists and --yes (see CommandOptionTaker).
+    static bool takeOwnOption(const QStringList &arguments, qsizetype *index, Options *options,
+                              QString *error);
     // Steps (and with --config the listing choices and switches) for the controller.
     bool configure(ZKRenamingController &controller, const Options &options, QString *error);
     int fail(const QString &message);
