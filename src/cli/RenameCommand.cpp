@@ -7,6 +7,7 @@
 #include "cli/SyntaxErrorReport.h"
 #include "cli/UnfinishedJournalReport.h"
 #include "collections/ConfigurationArchiving.h"
+#include "collections/ConfigurationKeys.h"
 #include "collections/ZKDictionaryConfigurationArchive.h"
 #include "engine/RenamerCollections.h"
 #include "files/DisplayFilter.h"
@@ -175,7 +176,7 @@ bool RenameCommand::configure(ZKRenamingController &controller, const Options &o
     if (!archive) return false;
     // As a droplet's configuration: what the archive lacks comes from the user's settings.
     ConfigurationArchiving::initializeControlsWithArchive(controller, &*archive, true, false);
-    if (!steps.isEmpty() && !archive->hasValue(QStringLiteral("Renamers")))
+    if (!steps.isEmpty() && !archive->hasValue(ConfigurationKeys::kRenamers))
         controller.setRenamers(RenamerCollections::renamersFromArchives(steps));
     return true;
 }

@@ -70,6 +70,12 @@ ZKAlert stopAlert() {
         {QStringLiteral("Continue"), QStringLiteral("Stop")});
 }
 
+ZKAlert stopScanningAlert() {
+    ZKAlert alert = stopAlert();
+    alert.informativeText = QStringLiteral("Aren't these the files you are looking for?");
+    return alert;
+}
+
 ZKAlert revertAlert(qsizetype revertible, qsizetype count, bool folders,
                     const QString &originalName) {
     QString message;

@@ -24,6 +24,8 @@ QString trimmingPunctuation(const QString &text);
 
 // "Stop?" in the middle of a run: button 0 "Continue", 1 "Stop".
 ZKAlert stopAlert();
+// "Stop?" in the middle of a scan, with the same buttons.
+ZKAlert stopScanningAlert();
 
 // The revert question for r revertible records of count; originalName is the one record's
 // name before the run (used when r == count == 1). Button 0 "Revert", 1 "Cancel".

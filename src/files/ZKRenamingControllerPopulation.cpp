@@ -12,19 +12,12 @@
 #include "files/FilterMessage.h"
 #include "files/FolderScanner.h"
 #include "files/ListingMode.h"
+#include "files/RenameAlerts.h"
 #include "files/ZKRenamingController.h"
 
 namespace {
 
 UserDefaults &defaults() { return UserDefaults::standardUserDefaults(); }
-
-ZKAlert stopScanningAlert() {
-    ZKAlert alert;
-    alert.messageText = QStringLiteral("Stop?");
-    alert.informativeText = QStringLiteral("Aren't these the files you are looking for?");
-    alert.buttons = {QStringLiteral("Continue"), QStringLiteral("Stop")};
-    return alert;
-}
 
 ZKAlert libraryAlert(const QString &library) {
     ZKAlert alert;
@@ -191,7 +184,7 @@ std::optional<ZKFileRepresentationPool> ZKRenamingController::recordPool() const
 }
 
 bool ZKRenamingController::askToStopScanning() {
-    return ui_->runAlert(stopScanningAlert()).button == 1;
+    return ui_->runAlert(RenameAlerts::stopScanningAlert()).button == 1;
 }
 
 void ZKRenamingController::showScanProgress(const QString &path) {
