@@ -53,3 +53,11 @@ QString writeStepsFile(const QString &folder, const QVariantList &archives, bool
                             binary ? PropertyList::Format::Binary : PropertyList::Format::Xml);
     return path;
 }
+
+QVariantMap findAndReplace(const QString &target, const QString &replacement, bool regex)
+{
+    return {{"Task", 0},
+            {"Rename: Find/Replace: Target", QVariantList{target}},
+            {"Rename: Find/Replace: Replacement", QVariantList{replacement}},
+            {"Rename: Find/Replace: Query is RegEx", regex}};
+}

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <QVariantMap>
 
 // The outcome of one torvane-cli run.
 struct CliRun {
@@ -23,6 +24,9 @@ CliRun runCliInProcess(const QStringList &arguments);
 
 // Runs the built torvane-cli program.
 CliRun runCliProgram(const QStringList &arguments);
+
+// The archive of a Find and Replace step.
+QVariantMap findAndReplace(const QString &target, const QString &replacement, bool regex = false);
 
 // Writes a steps file (an XML or binary property list of step archives); returns its path.
 QString writeStepsFile(const QString &folder, const QVariantList &archives, bool binary = false);

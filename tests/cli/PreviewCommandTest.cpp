@@ -11,14 +11,6 @@
 
 namespace {
 
-QVariantMap findAndReplace(const QString &target, const QString &replacement, bool regex = false)
-{
-    return {{"Task", 0},
-            {"Rename: Find/Replace: Target", QVariantList{target}},
-            {"Rename: Find/Replace: Replacement", QVariantList{replacement}},
-            {"Rename: Find/Replace: Query is RegEx", regex}};
-}
-
 const QVariantMap kLowerCaseExtension{{"Task", 2},
                                       {"Rename: Change Case: Name", 0},
                                       {"Rename: Change Case: Extension", 2}};

@@ -14,14 +14,6 @@
 
 namespace {
 
-QVariantMap findAndReplace(const QString &target, const QString &replacement, bool regex = false)
-{
-    return {{"Task", 0},
-            {"Rename: Find/Replace: Target", QVariantList{target}},
-            {"Rename: Find/Replace: Replacement", QVariantList{replacement}},
-            {"Rename: Find/Replace: Query is RegEx", regex}};
-}
-
 // Swaps the first two characters of every name: "12-a.txt" <-> "21-a.txt".
 const QVariantMap kSwapFirstTwo = findAndReplace("^(.)(.)", "$2$1", true);
 

@@ -2,17 +2,13 @@
 
 #include "files/DisplayFilter.h"
 #include "files/FileListSorting.h"
+#include "files/RecordNames.h"
 #include "support/TestEnvironment.h"
 
 namespace {
 
 using Records = QList<ZKFileRepresentationPtr>;
 
-QStringList names(const Records &records) {
-    QStringList result;
-    for (const ZKFileRepresentationPtr &record : records) result.append(record->name());
-    return result;
-}
 
 }  // namespace
 
@@ -49,13 +45,13 @@ TEST_F(DisplayFilterTest, ModifiedKeepsRenamedRowsAndEveryRedRow) {
     const Records shown =
         DisplayFilter::fileRepresentationsToDisplay(list, DisplayFilter::ShowModified);
     // The collision will not be renamed, yet stays visible, in list order.
-    EXPECT_EQ(names(shown), (QStringList{"green", "yellow", "red-collision", "red-dot"}));
+    EXPECT_EQ(namesOf(shown), (QStringList{"green", "yellow", "red-collision", "red-dot"}));
 }
 
 TEST_F(DisplayFilterTest, WarningsOrErrorsKeepsYellowAndRedRows) {
     const Records shown =
         DisplayFilter::fileRepresentationsToDisplay(list, DisplayFilter::ShowWarningsOrErrors);
-    EXPECT_EQ(names(shown), (QStringList{"yellow", "red-collision", "red-dot"}));
+    EXPECT_EQ(namesOf(shown), (QStringList{"yellow", "red-collision", "red-dot"}));
     // Records are shared, not copied.
     EXPECT_EQ(shown.first().get(), list.at(2).get());
 }

@@ -8,17 +8,13 @@
 #include "files/FileListSorting.h"
 #include "files/RecordComparison.h"
 #include "platform/ExtendedAttributes.h"
+#include "files/RecordNames.h"
 #include "support/TestEnvironment.h"
 
 namespace {
 
 using Records = QList<ZKFileRepresentationPtr>;
 
-QStringList names(const Records &records) {
-    QStringList result;
-    for (const ZKFileRepresentationPtr &record : records) result.append(record->name());
-    return result;
-}
 
 QStringList relativePaths(const Records &records, const QString &root) {
     QStringList result;
@@ -57,12 +53,12 @@ TEST_F(FileListSortingTest, NamesSortCaseInsensitivelyWithNumbersByValue) {
     Records list = {record("file10"), record("Banana"), record("file2"), record("File1"),
                     record("apple")};
     FileListSorting::sort(list, ZKSortPriorities());
-    EXPECT_EQ(names(list), (QStringList{"apple", "Banana", "File1", "file2", "file10"}));
+    EXPECT_EQ(namesOf(list), (QStringList{"apple", "Banana", "File1", "file2", "file10"}));
 
     ZKSortPriorities descending;
     descending.setPrimaryInverted(true);
     FileListSorting::sort(list, descending);
-    EXPECT_EQ(names(list), (QStringList{"file10", "file2", "File1", "Banana", "apple"}));
+    EXPECT_EQ(namesOf(list), (QStringList{"file10", "file2", "File1", "Banana", "apple"}));
 }
 
 TEST_F(FileListSortingTest, SizeThenNameOrdersSameNamesInDifferentFoldersBySize) {
@@ -87,10 +83,10 @@ TEST_F(FileListSortingTest, DescendingNameSurvivesAChoiceOfSizeInBetween) {
     priorities.setPrimaryInverted(true);
     priorities.setPrimarySortOrder(ZKSortPriorities::Size);
     FileListSorting::sort(list, priorities);
-    EXPECT_EQ(names(list), (QStringList{"b", "a", "c"}));
+    EXPECT_EQ(namesOf(list), (QStringList{"b", "a", "c"}));
     priorities.setPrimarySortOrder(ZKSortPriorities::Name);
     FileListSorting::sort(list, priorities);
-    EXPECT_EQ(names(list), (QStringList{"c", "b", "a"}));
+    EXPECT_EQ(namesOf(list), (QStringList{"c", "b", "a"}));
 }
 
 TEST_F(FileListSortingTest, MissingCommentsComeLastAscendingAndFirstDescending) {
@@ -110,12 +106,12 @@ TEST_F(FileListSortingTest, MissingCommentsComeLastAscendingAndFirstDescending) 
     ZKSortPriorities priorities;
     priorities.setPrimarySortOrder(ZKSortPriorities::Comment);
     FileListSorting::sort(list, priorities);
-    EXPECT_EQ(names(list), (QStringList{"2-a", "4-d", "3-c", "1-b", "x", "y"}));
+    EXPECT_EQ(namesOf(list), (QStringList{"2-a", "4-d", "3-c", "1-b", "x", "y"}));
 
     priorities.setPrimaryInverted(true);
     FileListSorting::sort(list, priorities);
     // Without comments first, still among themselves by the ascending name priority.
-    EXPECT_EQ(names(list), (QStringList{"x", "y", "1-b", "3-c", "4-d", "2-a"}));
+    EXPECT_EQ(namesOf(list), (QStringList{"x", "y", "1-b", "3-c", "4-d", "2-a"}));
 }
 
 TEST_F(FileListSortingTest, ModificationDatesSortInTimeOrder) {
@@ -126,10 +122,10 @@ TEST_F(FileListSortingTest, ModificationDatesSortInTimeOrder) {
     ZKSortPriorities priorities;
     priorities.setPrimarySortOrder(ZKSortPriorities::ModificationDate);
     FileListSorting::sort(list, priorities);
-    EXPECT_EQ(names(list), (QStringList{"early", "middle", "late"}));
+    EXPECT_EQ(namesOf(list), (QStringList{"early", "middle", "late"}));
     priorities.setPrimaryInverted(true);
     FileListSorting::sort(list, priorities);
-    EXPECT_EQ(names(list), (QStringList{"late", "middle", "early"}));
+    EXPECT_EQ(namesOf(list), (QStringList{"late", "middle", "early"}));
 }
 
 TEST_F(FileListSortingTest, FileTypePutsFoldersFirstThenItemsWithoutExtension) {
@@ -141,7 +137,7 @@ TEST_F(FileListSortingTest, FileTypePutsFoldersFirstThenItemsWithoutExtension) {
     ZKSortPriorities priorities;
     priorities.setPrimarySortOrder(ZKSortPriorities::FileType);
     FileListSorting::sort(list, priorities);
-    EXPECT_EQ(names(list), (QStringList{"m-folder", "noext", "c.jpg", "b.txt", "a.zip"}));
+    EXPECT_EQ(namesOf(list), (QStringList{"m-folder", "noext", "c.jpg", "b.txt", "a.zip"}));
 }
 
 TEST_F(FileListSortingTest, DontSortLeavesOrderAndEqualRecordsKeepTheirOrder) {
@@ -154,7 +150,7 @@ TEST_F(FileListSortingTest, DontSortLeavesOrderAndEqualRecordsKeepTheirOrder) {
 
     // Only the size compares, so the two 4-byte files stay in list order (a stable sort).
     FileListSorting::sort(list, ZKSortPriorities({{ZKSortPriorities::Size, false}}));
-    EXPECT_EQ(names(list), (QStringList{"c", "b", "a"}));
+    EXPECT_EQ(namesOf(list), (QStringList{"c", "b", "a"}));
 }
 
 TEST_F(FileListSortingTest, ShuffleIsAPermutationThatChangesLongLists) {

@@ -9,6 +9,7 @@
 #include "ScriptedUserInteraction.h"
 #include "common/UserDefaults.h"
 #include "engine/ZKRenamer.h"
+#include "files/RecordNames.h"
 #include "files/ZKRenamingController.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
@@ -63,9 +64,7 @@ protected:
     }
 
     QStringList names(const QList<ZKFileRepresentationPtr> &records) const {
-        QStringList names;
-        for (const ZKFileRepresentationPtr &record : records) names.append(record->name());
-        return names;
+        return namesOf(records);
     }
 
     QStringList listedNames() const { return names(controller->fileRepresentations()); }
