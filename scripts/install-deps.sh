@@ -10,6 +10,8 @@ packages=(
   libexiv2-dev libtag1-dev libavformat-dev libpoppler-cpp-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth attr e2fsprogs time
+  dbus shared-mime-info desktop-file-utils hicolor-icon-theme adwaita-icon-theme
+  imagemagick xdotool
 )
 
 missing=()
