@@ -4,9 +4,9 @@
 #include <QSet>
 #include <algorithm>
 
-#include "common/CsvField.h"
 #include "common/PathExtension.h"
 #include "common/UserDefaults.h"
+#include "common/ZKCSVParser.h"
 #include "files/ControllerDefaults.h"
 #include "files/PasteboardPaths.h"
 #include "files/SelectionScript.h"
@@ -47,7 +47,7 @@ QString fileUrl(const ZKFileRepresentation &record) {
 
 QString csvLine(const ZKFileRepresentation &record) {
     const bool renamed = record.hasRelevantRenameNameWithError(nullptr);
-    return Csv::line(
+    return ZKCSVParser::line(
         {record.path(), record.originalName(), renamed ? record.renameName() : QString()});
 }
 
