@@ -119,6 +119,28 @@ public:
     // the step views, then computes (or, without renameNames, only lets the history know).
     void updateRenamerLayoutAndRenameNames(bool renameNames) override;
 
+    // --- Step list editing (ZKRenamingControllerStepList.cpp) -----------------------------
+
+    // The user default that selects every added step, not only one added after a selection.
+    static inline const QString alwaysSelectAddedStepsKey =
+        QStringLiteral("Always Select Added Steps");
+    // Where a new step goes: right after the last selected step, else at the end.
+    qsizetype insertionIndexForNewRenamer() const;
+    // Adds a new step (the most recently removed one, else the custom default, else all
+    // defaults) at insertionIndexForNewRenamer(), relayouts and computes. The new step becomes
+    // the selection when a step was selected or "Always Select Added Steps" is on. Returns it.
+    ZKRenamerPtr addRenamer();
+    // Pushes every selected step onto the removed-steps stack and takes it out of the list,
+    // then relayouts (the list never stays empty) and computes. With nothing selected: a beep
+    // and false.
+    bool deleteSelectedRenamers();
+    // Replaces the step list, relayouts and computes; nothing happens (false) when the new
+    // list equals the current one, irrelevant settings included.
+    bool replaceRenamers(const QList<ZKRenamerPtr> &renamers);
+    // Puts the steps in the given order (after a drag) and computes; false, changing nothing,
+    // when the order is not a rearrangement of the current steps.
+    bool reorderRenamers(const QList<ZKRenamerPtr> &order);
+
     // --- Steps selected for the interim display ------------------------------------------
 
     // The selected steps, in step order.
