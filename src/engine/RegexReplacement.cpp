@@ -10,19 +10,19 @@ namespace {
 
 // The template expanded for the matcher's current match. appendReplacement first copies the
 // subject text since the previous match (gap code units), which is cut off again here.
-icu::UnicodeString expansion(icu::RegexMatcher &matcher, const icu::UnicodeString &replacement,
-                             int32_t gap) {
+Expansion expansion(icu::RegexMatcher &matcher, const icu::UnicodeString &replacement,
+                    int32_t gap) {
     icu::UnicodeString expanded;
     UErrorCode status = U_ZERO_ERROR;
     matcher.appendReplacement(expanded, replacement, status);
-    if (U_FAILURE(status)) return icu::UnicodeString();
-    return expanded.tempSubString(gap);
+    if (U_FAILURE(status)) return {std::nullopt, status};
+    return {Unicode::fromIcu(expanded.tempSubString(gap)), status};
 }
 
 }  // namespace
 
 QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
-                       const QString &replacementTemplate) {
+                       const QString &replacementTemplate, const ExpansionHandler &handler) {
     const icu::UnicodeString input = Unicode::toIcu(subject);
     const icu::UnicodeString replacement = Unicode::toIcu(replacementTemplate);
     UErrorCode status = U_ZERO_ERROR;
@@ -36,11 +36,17 @@ QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
         if (U_FAILURE(status)) break;
         const int32_t gap = start - previousEnd;
         result.append(input, previousEnd, gap);
-        result.append(expansion(*matcher, replacement, gap));
+        result.append(Unicode::toIcu(handler(expansion(*matcher, replacement, gap))));
         previousEnd = end;
     }
     result.append(input, previousEnd, input.length() - previousEnd);
     return Unicode::fromIcu(result);
+}
+
+QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
+                       const QString &replacementTemplate) {
+    return replaceMatches(pattern, subject, replacementTemplate,
+                          [](const Expansion &expansion) { return expansion.text.value_or(QString()); });
 }
 
 QString literalTemplate(const QString &text) {

@@ -3,14 +3,30 @@
 #include <unicode/regex.h>
 
 #include <QString>
+#include <functional>
+#include <optional>
 
-// Replacing regular-expression matches with an ICU replacement template ("$1" for a capture
-// group, a backslash taking the next character literally).
+// Replacing regular-expression matches with an ICU replacement template: "$n" for capture
+// group n (digits are taken while they still name a group, so "$12" with one group is group 1
+// and "2"), "${name}" for a named group, a backslash taking the next character literally, and
+// a trailing backslash dropped. A "$" naming no group fails the expansion.
 namespace RegexReplacement {
 
-// The subject with every match, left to right, replaced by the template expanded for that
-// match. A match whose expansion fails (a group number beyond the last group, a trailing
-// backslash) is replaced by nothing.
+// One match's expanded template, or why the expansion failed (then there is no text).
+struct Expansion {
+    std::optional<QString> text;
+    UErrorCode status = U_ZERO_ERROR;
+};
+
+// Answers the text that replaces a match, given the template expanded for it.
+using ExpansionHandler = std::function<QString(const Expansion &expansion)>;
+
+// The subject with every match, left to right, replaced by what handler answers for the
+// template expanded for that match.
+QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
+                       const QString &replacementTemplate, const ExpansionHandler &handler);
+
+// The same with each expansion taken as it is; a failed one is replaced by nothing.
 QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
                        const QString &replacementTemplate);
 

@@ -6,6 +6,7 @@
 #include "common/PathExtension.h"
 #include "common/TextCase.h"
 #include "engine/RenamerCollections.h"
+#include "engine/ZKERETemplate.h"
 #include "engine/ZKRenamer.h"
 #include "files/NameUniqueness.h"
 #include "files/ZKRenamingController.h"
@@ -173,7 +174,9 @@ void ZKRenamingController::refreshDisplayedSubsetAfterComputation(bool *didReloa
 }
 
 void ZKRenamingController::endOfTopLevelComputation() {
-    // Hook for the extended-regex template cache and the tokens' canonical current date.
+    // Parsed replacement templates live for one computation.
+    ZKERETemplate::templateWithString(std::nullopt);
+    // Hook for the tokens' canonical current date.
 }
 
 void ZKRenamingController::reflectHistoryChange() {
