@@ -5,7 +5,7 @@
 #include "common/Unicode.h"
 #include "engine/FindAndReplace.h"
 #include "engine/NameEditing.h"
-#include "engine/RegexReplacement.h"
+#include "engine/ZKExtendedRegularExpression.h"
 #include "engine/ZKRenamer.h"
 #include "tokens/TokenList.h"
 #include "tokens/ZKFileItem.h"
@@ -70,7 +70,8 @@ std::optional<QString> ZKRenamer::findAndReplace(ZKFileItem *file, const QString
     QString text = preserveExtensions_ ? splitName(file, name, &extension) : name;
     // Names are matched as the user sees them, where a stored colon shows as a slash.
     text.replace(QLatin1Char(':'), QLatin1Char('/'));
-    text = pattern ? RegexReplacement::replaceMatches(*pattern, text, replacement)
+    text = pattern ? ZKExtendedRegularExpression::stringByReplacingMatchesInString(
+                         *pattern, text, replacement)
                    : FindAndReplace::replaceOccurrences(text, target, replacement, ignoreCase_);
     text.replace(QLatin1Char('/'), QLatin1Char(':'));
     return joinName(text, extension);
