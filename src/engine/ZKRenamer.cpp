@@ -21,7 +21,12 @@ bool relayoutsStepList(RenamerSetting setting) {
 
 }  // namespace
 
-ZKRenamer::ZKRenamer() { initializeControlsWithArchive(QVariantMap()); }
+ZKRenamer::ZKRenamer() {
+    initializeControlsWithArchive(QVariantMap());
+    // Terms taken from a reflected file recompute names as typed text does.
+    QObject::connect(sequenceTermsField_.get(), &ZKTextFileReflection::textDidChange,
+                     sequenceTermsField_.get(), [this] { notifyTextEdit(false); });
+}
 
 // --- Names ----------------------------------------------------------------------------------
 
@@ -187,8 +192,6 @@ const QVariantList *ZKRenamer::tokenField(RenamerSetting setting) const {
 
 const QString *ZKRenamer::stringField(RenamerSetting setting) const {
     switch (setting) {
-        case S::SequenceTerms:
-            return &sequenceTerms_;
         case S::AdvancedPrototype:
             return &advancedPrototype_;
         default:
@@ -228,6 +231,7 @@ QVariantList ZKRenamer::tokenListValue(RenamerSetting setting) const {
 }
 
 QString ZKRenamer::stringValue(RenamerSetting setting) const {
+    if (setting == S::SequenceTerms) return sequenceTermsField_->text();
     const QString *field = stringField(setting);
     return field ? *field : QString();
 }
@@ -284,21 +288,23 @@ bool ZKRenamer::setTokenListValue(RenamerSetting setting, const QVariantList &li
 }
 
 bool ZKRenamer::setStringValue(RenamerSetting setting, const QString &value, bool skipDelay) {
-    QString *field = stringField(setting);
-    if (!field) return false;
-    QString normalized = value;
     if (setting == S::SequenceTerms) {
+        QString normalized = value;
         normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         normalized.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        if (sequenceTermsField_->userDidEditText(normalized)) notifyTextEdit(skipDelay);
+        return true;
     }
-    if (*field == normalized) return true;
-    *field = normalized;
+    QString *field = stringField(setting);
+    if (!field) return false;
+    if (*field == value) return true;
+    *field = value;
     notifyTextEdit(skipDelay);
     return true;
 }
 
 void ZKRenamer::setSequenceTermsReflectedPath(const QString &path) {
-    sequenceTermsReflectedPath_ = path;
+    sequenceTermsField_->setReflectedTextFilePath(path);
 }
 
 void ZKRenamer::notifyTextEdit(bool skipDelay) {

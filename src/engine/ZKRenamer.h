@@ -4,11 +4,15 @@
 #include <QList>
 #include <QString>
 #include <QVariantList>
+#include <QStringList>
 #include <QVariantMap>
+#include <memory>
 #include <optional>
 
 #include "engine/RenamerSettings.h"
+#include "engine/SequenceGroups.h"
 #include "engine/ZKRenamingDelegate.h"
+#include "engine/ZKTextFileReflection.h"
 
 class ZKFileItem;
 
@@ -78,8 +82,15 @@ public:
     qint64 integerValue(RenamerSetting setting) const;  // choices and numbers
     QVariantList tokenListValue(RenamerSetting setting) const;
     QString stringValue(RenamerSetting setting) const;  // terms and Advanced prototype
-    // The path of the text file the terms reflect; "" when none.
-    QString sequenceTermsReflectedPath() const { return sequenceTermsReflectedPath_; }
+    // The path of the text file the terms reflect, with "~" for the home folder; "" when none.
+    QString sequenceTermsReflectedPath() const {
+        return sequenceTermsField_->reflectedTextFilePath();
+    }
+    // The terms field's model, for a widget to bind to (see ZKTextFileReflection). Text it
+    // takes from its file asks the delegate for a delayed recomputation.
+    ZKTextFileReflection &sequenceTermsField() { return *sequenceTermsField_; }
+    // The first number written in the notation of the Sequence type, as its field shows it.
+    QString sequenceFirstNumberText() const;
 
     // Edits. Each answers false (and changes nothing) for a setting of another kind or a tag
     // that is not on the setting's menu, and otherwise tells the delegate when the value
@@ -94,7 +105,8 @@ public:
     // Compose and the Sequence prefix.
     bool setTokenListValue(RenamerSetting setting, const QVariantList &list,
                            bool skipDelay = false);
-    // Terms have their line ends normalised to "\n".
+    // Terms have their line ends normalised to "\n"; a typed change of the terms ends the
+    // reflection of a terms file.
     bool setStringValue(RenamerSetting setting, const QString &value, bool skipDelay = false);
     void setSequenceTermsReflectedPath(const QString &path);
 
@@ -138,6 +150,24 @@ public:
     // totals are known after a first pass, ever ask for that; no other operation does.
     bool cleanUpAfterUpdatingAndAnalyzeSequenceIdentifiers(bool analyze);
 
+    // A value of a sequence for the Advanced functions. Arguments, all optional, in order:
+    // start (in the type's notation; 1), step (1), sleep (extra repeats of each value; 0),
+    // limit (0 for none; past it the values start over), the minimum number of digits (numbers
+    // only; automatic), and a group identifier (with a file: the sixth argument for numbers,
+    // the fifth for other types). With three arguments, numbers take the third as digits
+    // instead of sleep. skipSingleFileSequence gives "" when the list or the group holds one
+    // file. A start beyond the limit is logged as an Advanced error, sets *didFail and gives
+    // "". Type 10 gives roman numerals, 100 letters, others numbers.
+    QString sequenceValueAtIndex(qint64 index, ZKFileItem *file, int type,
+                                 const QStringList &arguments, qint64 numberOfFiles,
+                                 bool skipSingleFileSequence, bool *didFail);
+
+    // The errors of the current Advanced evaluation: none until an evaluation begins one
+    // (beginAdvancedErrorMessage); each message is appended once as "- message\n".
+    std::optional<QString> advancedErrorMessage() const { return advancedErrorMessage_; }
+    void beginAdvancedErrorMessage() { advancedErrorMessage_ = QString(); }
+    void logAdvancedRenamingError(const QString &message);
+
     // --- Step list editing (on the delegate's list) ----------------------------------------
 
     // Inserts a copy (expanded) right after this step in the delegate's list, or appends it
@@ -176,6 +206,14 @@ private:
     QString withExtensionSet(ZKFileItem *file, const QString &name) const;
     QString resolved(RenamerSetting setting, ZKFileItem *file) const;
 
+    // Sequence (ZKRenamerSequence.cpp).
+    QString sequenced(ZKFileItem *file, qint64 index, qint64 count);
+    QString sequenceValue(ZKFileItem *file, qint64 index, qint64 count);
+    QString sequenceNumber(const std::optional<QString> &group, qint64 index, qint64 count);
+    QString withSequencePrefixAndSuffix(ZKFileItem *file, const QString &value) const;
+    std::optional<QString> sequenceGroup(ZKFileItem *file) const;
+    const QStringList &sequenceAlternatingTerms();
+
     ZKRenamingDelegate *renamingDelegate_ = nullptr;
     int targetStatus_ = 0;
 
@@ -206,10 +244,15 @@ private:
     qint64 sequenceMinimumNumberOfDigits_{};
     qint64 sequenceFirstNumber_{};
     qint64 sequenceStepValue_{};
-    QString sequenceTerms_;
-    QString sequenceTermsReflectedPath_;
+    std::unique_ptr<ZKTextFileReflection> sequenceTermsField_ =
+        std::make_unique<ZKTextFileReflection>();
     QVariantList sequenceSuffix_;
     QVariantList sequenceIdentifier_;
     bool sequencePreserveExtension_{};
     QString advancedPrototype_;
+
+    // Working state of one name computation (one or two passes).
+    SequenceGroups sequenceGroups_;
+    std::optional<QStringList> sequenceAlternatingTerms_;
+    std::optional<QString> advancedErrorMessage_;
 };

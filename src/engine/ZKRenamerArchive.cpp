@@ -80,9 +80,9 @@ void ZKRenamer::readSetting(RenamerSetting setting, const QVariantMap &archive) 
             *tokenField(setting) = tokenListFromArchiveValue(value);
             break;
         case K::PlainText:
-            *stringField(setting) = stringOrEmpty(value);
-            sequenceTermsReflectedPath_ =
-                stringOrEmpty(archive.value(key + RenamerKeys::kReflectedPathSuffix));
+            sequenceTermsField_->setText(stringOrEmpty(value));
+            sequenceTermsField_->setReflectedTextFilePath(
+                stringOrEmpty(archive.value(key + RenamerKeys::kReflectedPathSuffix)));
             break;
         case K::Prototype:
             *stringField(setting) = stringOrEmpty(value);
@@ -125,9 +125,9 @@ void ZKRenamer::writeSetting(RenamerSetting setting, QVariantMap &archive, bool 
         case K::PlainText:
             if (!includeAllText) break;
             if (!stringValue(setting).isEmpty()) archive.insert(key, stringValue(setting));
-            if (!sequenceTermsReflectedPath_.isEmpty()) {
+            if (!sequenceTermsReflectedPath().isEmpty()) {
                 archive.insert(key + RenamerKeys::kReflectedPathSuffix,
-                               sequenceTermsReflectedPath_);
+                               sequenceTermsReflectedPath());
             }
             break;
         case K::Prototype:

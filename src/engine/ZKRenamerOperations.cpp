@@ -34,6 +34,10 @@ void ZKRenamer::processFileRepresentation(ZKFileItem *file, qint64 index, qint64
         return;
     }
     if (!file) return;
+    if (operation() == SequenceOperation) {
+        file->setIntermediateName(sequenced(file, index, count));
+        return;
+    }
     file->setIntermediateName(renamedName(file, file->intermediateName()));
 }
 
@@ -93,8 +97,8 @@ QString ZKRenamer::renamedName(ZKFileItem *file, const QString &name) const {
             return caseChanged(file, name);
         case SetExtensionOperation:
             return withExtensionSet(file, name);
-        // Sequence and Advanced produce their values with the sequence and expression
-        // engines; until a step can compute one, the working name passes through.
+        // Advanced produces its values with the expression engine; until a step can
+        // compute one, the working name passes through.
         default:
             return name;
     }
@@ -167,10 +171,4 @@ QString ZKRenamer::withExtensionSet(ZKFileItem *file, const QString &name) const
     const QString base = splitName(file, name, &extension);
     if (extension.isEmpty() && setExtensionChangeOnly_) return name;
     return joinName(base, resolved(S::SetExtensionExtension, file));
-}
-
-bool ZKRenamer::cleanUpAfterUpdatingAndAnalyzeSequenceIdentifiers(bool analyze)
-{
-    Q_UNUSED(analyze);
-    return false;
 }

@@ -135,6 +135,6 @@ TEST_F(StandardOperationsTest, OnlyFindAndReplaceActsWithoutAFile) {
     }
     // Operations without an engine yet pass the name through, and record that they ran.
     FakeFileItem item("a.txt");
-    stepWith(SequenceOperation)->processFileRepresentation(&item, 0, 1, nullptr);
+    stepWith(AdvancedOperation)->processFileRepresentation(&item, 0, 1, nullptr);
     EXPECT_EQ(item.interimNames(), QStringList{"a.txt"});
 }
