@@ -95,17 +95,10 @@ QStringList preferredLanguages() {
     return languages;
 }
 
-// The system's locale does not change while the process runs: chosen once.
-const QString &systemDateFormatterLocaleIdentifier() {
-    static const QString identifier = ZKEREConversion::dateFormatterLocaleIdentifier(
-        preferredLanguages(), QLocale::system().name());
-    return identifier;
-}
-
 std::unique_ptr<icu::SimpleDateFormat> makeDateFormatter(const QString &inputFormat) {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Locale locale = icu::Locale::createFromName(
-        systemDateFormatterLocaleIdentifier().toUtf8().constData());
+        ZKEREConversion::dateFormatterLocaleIdentifier().toUtf8().constData());
     auto formatter =
         std::make_unique<icu::SimpleDateFormat>(Unicode::toIcu(inputFormat), locale, status);
     if (U_FAILURE(status)) return nullptr;
@@ -140,6 +133,13 @@ QString ZKEREConversion::dateFormatterLocaleIdentifier(const QStringList &prefer
     if (usesTwelveHourClock(preferred) != usesTwelveHourClock(currentLocaleIdentifier))
         return kFallbackLocale;
     return preferred;
+}
+
+// The system's locale does not change while the process runs.
+const QString &ZKEREConversion::dateFormatterLocaleIdentifier() {
+    static const QString identifier =
+        dateFormatterLocaleIdentifier(preferredLanguages(), QLocale::system().name());
+    return identifier;
 }
 
 ZKEREConversion::ZKEREConversion(Type type, Range range) : type_(type), range_(range) {}

@@ -40,6 +40,8 @@ public:
     // "en_US_POSIX" (also with no preferred language, or when it names the current locale).
     static QString dateFormatterLocaleIdentifier(const QStringList &preferredLanguages,
                                                  const QString &currentLocaleIdentifier);
+    // The same for the user's languages and locale, chosen once per process.
+    static const QString &dateFormatterLocaleIdentifier();
 
     ZKEREConversion(Type type, Range range);
     ZKEREConversion(Range range, const QString &inputFormat, const QString &outputFormat);

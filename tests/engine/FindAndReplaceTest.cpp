@@ -3,6 +3,7 @@
 #include "EngineTestSupport.h"
 #include "FakeFileItem.h"
 #include "engine/FindAndReplace.h"
+#include "engine/ZKEREConversion.h"
 #include "engine/ZKRenamer.h"
 
 using S = RenamerSetting;
@@ -112,4 +113,19 @@ TEST_F(FindAndReplaceTest, ReplaceOccurrencesHandlesEdges) {
     EXPECT_EQ(
         replaceOccurrences(QStringLiteral("x\U0001F600y"), QStringLiteral("\U0001F600"), "-", true),
         "x-y");
+}
+
+TEST_F(FindAndReplaceTest, RegularExpressionTemplatesConvertCaseAndDates) {
+    EXPECT_EQ(renamed(*regex("^(\\w)(\\w*)", "\\u$1\\L$2"), "mARS rover.jpg"), "Mars rover.jpg");
+    EXPECT_EQ(renamed(*regex("(\\d\\d)\\.(\\d\\d)\\.(\\d{4})", "\\D(ddMMyyyy)>(yyyy-MM-dd)$1$2$3"),
+                      "scan 05.01.2024.pdf"),
+              "scan 2024-01-05.pdf");
+    // The extension stays out of the conversion, and a stored colon is matched as a slash.
+    EXPECT_EQ(renamed(*regex("(.+)", "\\U$1"), "a:b.txt"), "A:B.txt");
+    if (ZKEREConversion::dateFormatterLocaleIdentifier().startsWith(QStringLiteral("en"))) {
+        EXPECT_EQ(renamed(*regex("(\\d{4})(\\d{2})(\\d{2})_(\\w+)",
+                                 "\\D(yyyyMMdd)>(d MMM yyyy)$1$2$3\\E - \\u$4"),
+                          "20240105_holiday.jpg"),
+                  "5 Jan 2024 - Holiday.jpg");
+    }
 }
