@@ -4,27 +4,20 @@
 #include <unicode/ucnv.h>
 
 #include <QFile>
-#include <QStringDecoder>
 #include <memory>
 
 namespace TextFileReading {
 
 namespace {
 
-// Two byte-order marks of UTF-16; UTF-32 marks are not among the encodings looked for.
-bool hasUtf16ByteOrderMark(const QByteArray &bytes) {
-    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
-}
-
-std::optional<QString> strictlyDecoded(const QByteArray &bytes,
-                                       QStringConverter::Encoding encoding) {
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError()) return std::nullopt;
-    return text;
+int32_t toUChars(UConverter *converter, const QByteArray &bytes, QString *text,
+                 UErrorCode *status) {
+    return ucnv_toUChars(converter, reinterpret_cast<UChar *>(text->data()), int32_t(text->size()),
+                         bytes.constData(), int32_t(bytes.size()), status);
 }
 
 std::optional<QString> decodedWithIcu(const QByteArray &bytes, const QByteArray &encoding) {
+    if (bytes.size() >= INT32_MAX) return std::nullopt;
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<UConverter, void (*)(UConverter *)> converter(
         ucnv_open(encoding.constData(), &status), ucnv_close);
@@ -32,11 +25,15 @@ std::optional<QString> decodedWithIcu(const QByteArray &bytes, const QByteArray 
     ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
                         &status);
     if (U_FAILURE(status)) return std::nullopt;
-    // No legacy encoding yields more UTF-16 units than it has bytes, plus room for a flush.
+    // Most encodings give at most one UTF-16 unit per byte; the rare others ask for more.
     QString text(bytes.size() + 1, Qt::Uninitialized);
-    const int32_t length =
-        ucnv_toUChars(converter.get(), reinterpret_cast<UChar *>(text.data()), int32_t(text.size()),
-                      bytes.constData(), int32_t(bytes.size()), &status);
+    int32_t length = toUChars(converter.get(), bytes, &text, &status);
+    if (status == U_BUFFER_OVERFLOW_ERROR) {
+        status = U_ZERO_ERROR;
+        ucnv_resetToUnicode(converter.get());
+        text.resize(qsizetype(length) + 1);
+        length = toUChars(converter.get(), bytes, &text, &status);
+    }
     if (U_FAILURE(status)) return std::nullopt;
     text.truncate(length);
     return text;
@@ -44,9 +41,11 @@ std::optional<QString> decodedWithIcu(const QByteArray &bytes, const QByteArray 
 
 std::optional<QString> decodedInAnyEncoding(const QByteArray &bytes,
                                             const QByteArray &localeEncoding) {
-    if (hasUtf16ByteOrderMark(bytes)) return strictlyDecoded(bytes, QStringConverter::Utf16);
-    if (std::optional<QString> text = strictlyDecoded(bytes, QStringConverter::Utf8)) return text;
-    if (bytes.size() >= INT32_MAX) return std::nullopt;
+    // ICU decodes all three: it reports invalid and truncated sequences alike.
+    if (bytes.startsWith("\xFF\xFE")) return decodedWithIcu(bytes.mid(2), "UTF-16LE");
+    if (bytes.startsWith("\xFE\xFF")) return decodedWithIcu(bytes.mid(2), "UTF-16BE");
+    const QByteArray utf8 = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    if (std::optional<QString> text = decodedWithIcu(utf8, "UTF-8")) return text;
     return decodedWithIcu(bytes, localeEncoding);
 }
 
