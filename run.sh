@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Torvane and runs it. Until the window exists, this shows
-# `torvane-cli preview` on a small sample folder with a sample configuration.
+# Installs what is missing, builds Torvane and runs it: the window on a desktop session,
+# else (no display) `torvane-cli preview` on a small sample folder with a sample configuration.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)" --target torvane-cli
+cmake --build build -j "$(nproc)" --target torvane-cli torvane
 
 demo=$(mktemp -d "${TMPDIR:-/tmp}/torvane-demo-XXXXXX")
 trap 'rm -rf "$demo"' EXIT
@@ -35,6 +35,14 @@ cat > "$demo/sample.tva" <<'PLIST'
 </array>
 </plist>
 PLIST
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "Starting Torvane with the sample folder $demo/Holiday listed."
+  build/src/app/torvane "$demo/Holiday"
+  exit 0
+fi
+echo "No desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set): showing the command line instead."
+echo
 
 echo "Sample folder: $demo/Holiday (and its subfolder \"Day 2\")"
 echo "Steps: 1) replace \"IMG_\" with \"Photo \"  2) lower-case the extension"
