@@ -1,0 +1,10 @@
+#include "app/steps/ZKAddPrefixEditor.h"
+
+#include <QLineEdit>
+
+ZKAddPrefixEditor::ZKAddPrefixEditor(ZKRenamer &renamer, QWidget *parent)
+    : ZKOperationEditor(renamer, parent) {
+    addRow(tr("Prefix:"), {makeTextField(RenamerSetting::InsertString, tr("Text before the name"))});
+}
+
+QString ZKAddPrefixEditor::summary() const { return quoted(RenamerSetting::InsertString); }
