@@ -103,8 +103,7 @@ private:
         }
         Log::line(QStringLiteral("[ZKCSVParser] incorrect number of fields in record: %1 "
                                  "(expected: %2; raw line: %3)")
-                      .arg(recordDescription(record), QString::number(*expectedCount_),
-                           rawLine));
+                      .arg(recordDescription(record), QString::number(*expectedCount_), rawLine));
     }
 
     const bool trimFields_;

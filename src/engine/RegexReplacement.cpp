@@ -45,8 +45,9 @@ QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
 
 QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
                        const QString &replacementTemplate) {
-    return replaceMatches(pattern, subject, replacementTemplate,
-                          [](const Expansion &expansion) { return expansion.text.value_or(QString()); });
+    return replaceMatches(pattern, subject, replacementTemplate, [](const Expansion &expansion) {
+        return expansion.text.value_or(QString());
+    });
 }
 
 QString literalTemplate(const QString &text) {

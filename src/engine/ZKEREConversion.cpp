@@ -4,7 +4,6 @@
 #include <unicode/regex.h>
 
 #include <QLocale>
-#include <iterator>
 
 #include "common/Log.h"
 #include "common/TextCase.h"
@@ -14,10 +13,11 @@ namespace {
 
 // Groups: 1 the start or the character before the backslashes, 2 pairs of escaped
 // backslashes, 3 the sequence, 4 what follows its backslash, 5 the input format, 7 the
-// output format.
+// output format. Each format ends at its first unescaped ")" (the two lazy "*?"): taken
+// greedily, the output format would run to the last ")" of the whole template and swallow
+// the template text after it, such as "$1 ($2)" or a second date sequence.
 const char16_t kDetectorPattern[] =
-    uR"re((^|[^\\])(\\\\)*(\\([lLuUE]|D\s*\((.*[^\\](\\\\)*)\)\s*>\s*\((.*[^\\](\\\\)*)\))))re";
-static_assert(std::size(kDetectorPattern) == 81 + 1);
+    uR"re((^|[^\\])(\\\\)*(\\([lLuUE]|D\s*\((.*?[^\\](\\\\)*)\)\s*>\s*\((.*?[^\\](\\\\)*)\))))re";
 constexpr int kSequenceGroup = 3;
 constexpr int kLetterGroup = 4;
 constexpr int kInputFormatGroup = 5;

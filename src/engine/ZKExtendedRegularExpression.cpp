@@ -30,8 +30,7 @@ void logFailedExpansion(UErrorCode status, const QString &extendedTemplate) {
 }  // namespace
 
 QString stringByReplacingMatchesInString(const icu::RegexPattern &expression,
-                                         const QString &subject,
-                                         const QString &extendedTemplate) {
+                                         const QString &subject, const QString &extendedTemplate) {
     const std::shared_ptr<const ZKERETemplate> parsed =
         ZKERETemplate::templateWithString(extendedTemplate);
     return RegexReplacement::replaceMatches(

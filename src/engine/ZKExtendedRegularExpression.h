@@ -15,7 +15,6 @@ namespace ZKExtendedRegularExpression {
 // ("[ZKExtendedRegularExpression] ignoring regular expression replacement exception: ...").
 // An empty template replaces every match by nothing.
 QString stringByReplacingMatchesInString(const icu::RegexPattern &expression,
-                                         const QString &subject,
-                                         const QString &extendedTemplate);
+                                         const QString &subject, const QString &extendedTemplate);
 
 }  // namespace ZKExtendedRegularExpression

@@ -31,7 +31,8 @@ TEST(ZKCSVWriterTest, OnlyTheGivenSeparatorCounts) {
 TEST(ZKCSVWriterTest, LineJoinsQuotedFieldsKeepingEmptyOnes) {
     EXPECT_EQ(ZKCSVParser::line({"/home/ann/a,b.txt", "a,b.txt", ""}),
               "\"/home/ann/a,b.txt\",\"a,b.txt\",");
-    EXPECT_EQ(ZKCSVParser::line({"/x/old.txt", "old.txt", "new.txt"}), "/x/old.txt,old.txt,new.txt");
+    EXPECT_EQ(ZKCSVParser::line({"/x/old.txt", "old.txt", "new.txt"}),
+              "/x/old.txt,old.txt,new.txt");
     EXPECT_EQ(ZKCSVParser::line({}), "");
 }
 
@@ -87,8 +88,9 @@ TEST(ZKCSVParserTest, RecordsWithAnotherFieldCountAreDroppedAndLogged) {
     // Reading goes on after a dropped record, and its quoted field is not handed to the next.
     EXPECT_EQ(trimmedRecords("a,b\n\"x\"\n\"y\",z\nd,e,f"), (Records{{"a", "b"}, {"y", "z"}}));
     EXPECT_EQ(log.lines().size(), 3);
-    EXPECT_EQ(log.lines()[1], "[ZKCSVParser] incorrect number of fields in record: (x) "
-                              "(expected: 2; raw line: \")");
+    EXPECT_EQ(log.lines()[1],
+              "[ZKCSVParser] incorrect number of fields in record: (x) "
+              "(expected: 2; raw line: \")");
 }
 
 TEST(ZKCSVParserTest, EmptyLinesAreSkippedAndEmptyFieldsKept) {

@@ -26,8 +26,8 @@ void PrintTo(const Found &found, std::ostream *os) {
 std::vector<Found> found(const QString &templateString) {
     std::vector<Found> result;
     for (const auto &conversion : ZKEREConversion::conversionsInString(templateString))
-        result.push_back({conversion->type(), conversion->range().location,
-                          conversion->range().length});
+        result.push_back(
+            {conversion->type(), conversion->range().location, conversion->range().length});
     return result;
 }
 
@@ -77,6 +77,13 @@ TEST(ZKEREConversionTest, DateSequencesGiveTheirFormats) {
     EXPECT_EQ(spaced[0]->inputFormat(), "dd)MM");
     EXPECT_EQ(spaced[0]->outputFormat(), " 'x'yy) ");
     EXPECT_EQ(spaced[0]->range().length, 26);
+
+    const auto twoDates =
+        ZKEREConversion::conversionsInString("\\D(yy)>(yyyy)$1 (\\D(M)>(MMMM)$2)");
+    ASSERT_EQ(twoDates.size(), 2u);
+    EXPECT_EQ(twoDates[0]->outputFormat(), "yyyy");
+    EXPECT_EQ(twoDates[1]->inputFormat(), "M");
+    EXPECT_EQ(twoDates[1]->outputFormat(), "MMMM");
 
     EXPECT_TRUE(found("\\D()>(yy)").empty());
     EXPECT_TRUE(found("\\D(yy)(yy)").empty());

@@ -74,6 +74,15 @@ TEST(ZKExtendedRegularExpressionTest, DateConversionsRewriteDatesAndLeaveTheRest
     EXPECT_EQ(replaced("(\\d+)", "\\D(HHmm)>(HH:mm)$1", "photo 0930 2575"), "photo 09:30 2575");
 }
 
+TEST(ZKExtendedRegularExpressionTest, ADateFormatEndsAtItsFirstUnescapedParenthesis) {
+    // The text after the sequence stays template text, parentheses included.
+    EXPECT_EQ(
+        replaced("(\\d{8})_(\\w+)", "\\D(yyyyMMdd)>(yyyy-MM-dd)$1\\E (\\u$2)", "20240105_trip"),
+        "2024-01-05 (Trip)");
+    EXPECT_EQ(replaced("(\\d{4})(\\d\\d)", "\\D(yyyy)>(yy)$1\\E-\\D(MM)>(M\\))$2", "202403"),
+              "24-3)");
+}
+
 TEST(ZKExtendedRegularExpressionTest, TheHolidayExample) {
     if (!formatsInEnglish()) GTEST_SKIP() << "dates are formatted for another language";
     EXPECT_EQ(replaced("(\\d{4})(\\d{2})(\\d{2})_(\\w+)",
