@@ -1,0 +1,282 @@
+#include "app/window/ZKMainMenu.h"
+
+#include <QActionGroup>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include "app/filelist/ZKFileList.h"
+#include "app/window/ListOptionsMenus.h"
+#include "app/window/ZKControllingDragView.h"
+#include "app/window/ZKRenameButton.h"
+#include "collections/ApplicationDefaults.h"
+#include "common/UserDefaults.h"
+#include "files/CellDetailText.h"
+
+namespace {
+
+UserDefaults &defaults() { return UserDefaults::standardUserDefaults(); }
+
+struct Choice {
+    int tag;
+    const char *title;
+};
+
+// "List Layout" tags.
+constexpr Choice listLayouts[] = {{0, "Compact"}, {1, "Regular"}, {2, "Names and Details"}};
+// "List Layout: Detail Mode" tags; -1 lets the sort order choose.
+constexpr Choice detailModes[] = {
+    {-1, "Detail Matching Sort Order"}, {0, "Path"}, {1, "Creation Date"},
+    {2, "Modification Date"},          {3, "Comment"}, {4, "Size"},
+    {5, "Extension and Type"},
+};
+
+}  // namespace
+
+ZKMainMenu::ZKMainMenu(QMainWindow &window, ZKControllingDragView &view)
+    : QObject(&window), window_(window), view_(view) {
+    buildFileMenu();
+    buildEditMenu();
+    buildListMenu();
+    buildStepsMenu();
+    buildRenameMenu();
+    buildHelpMenu();
+    connect(&view_, &ZKControllingDragView::stateChanged, this, &ZKMainMenu::updateItems);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        updateClipboardState();
+        updateItems();
+    });
+    updateClipboardState();
+    updateItems();
+}
+
+QMenu *ZKMainMenu::addMenu(const QString &title) {
+    QMenu *menu = window_.menuBar()->addMenu(title);
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        updateClipboardState();
+        updateItems();
+    });
+    return menu;
+}
+
+QAction *ZKMainMenu::addAction(QMenu *menu, const char *name, const QString &title,
+                               const QString &shortcut) {
+    QAction *action = menu->addAction(title);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!shortcut.isEmpty()) action->setShortcut(QKeySequence(shortcut));
+    return action;
+}
+
+template <typename Slot>
+QAction *ZKMainMenu::addCommand(QMenu *menu, const char *name, const QString &title,
+                                const QString &shortcut, Slot slot) {
+    QAction *action = addAction(menu, name, title, shortcut);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+QAction *ZKMainMenu::action(const char *name) const {
+    return window_.findChild<QAction *>(QString::fromLatin1(name));
+}
+
+void ZKMainMenu::buildFileMenu() {
+    QMenu *menu = addMenu(QStringLiteral("&File"));
+    addCommand(menu, "open", QStringLiteral("Open..."), QStringLiteral("Ctrl+O"),
+               [this] { view_.openFilesFromPanel(); });
+    menu->addSeparator();
+    QAction *preferences =
+        addCommand(menu, "preferences", QStringLiteral("Preferences..."),
+                   QStringLiteral("Ctrl+,"), [this] { emit preferencesRequested(); });
+    preferences->setMenuRole(QAction::PreferencesRole);
+    menu->addSeparator();
+    addCommand(menu, "close", QStringLiteral("Close Window"), QStringLiteral("Ctrl+W"),
+               [this] { emit closeRequested(); });
+    addCommand(menu, "quit", QStringLiteral("Quit Torvane"), QStringLiteral("Ctrl+Q"),
+               [this] { emit quitRequested(); });
+}
+
+void ZKMainMenu::buildEditMenu() {
+    QMenu *menu = addMenu(QStringLiteral("&Edit"));
+    addCommand(menu, "copy", QStringLiteral("Copy"), QStringLiteral("Ctrl+C"),
+               [this] { view_.copy(); });
+    addCommand(menu, "paste", QStringLiteral("Paste"), QStringLiteral("Ctrl+V"),
+               [this] { view_.paste(); });
+    menu->addSeparator();
+    addCommand(menu, "removeFromList", QStringLiteral("Remove from List"), QString(),
+               [this] { view_.removeSelectedRows(); });
+    addCommand(menu, "clearList", QStringLiteral("Clear List"), QStringLiteral("Ctrl+K"),
+               [this] { view_.clear(); });
+}
+
+void ZKMainMenu::buildListMenu() {
+    QMenu *menu = addMenu(QStringLiteral("&List"));
+    addListLayoutMenu(menu);
+    addDetailModeMenu(menu);
+    menu->addSeparator();
+    addListToggles(menu);
+    menu->addSeparator();
+    QAction *interim = addCommand(menu, "showInterimNames", QStringLiteral("Show Interim Names"),
+                                  QStringLiteral("Ctrl+I"),
+                                  [this] { view_.toggleIntermediateNameDisplay(); });
+    interim->setCheckable(true);
+    menu->addSeparator();
+
+    QMenu *options = menu->addMenu(QStringLiteral("List Options"));
+    options->setObjectName(QStringLiteral("listOptionsMenu"));
+    ListOptionsMenus::rebuildOnShow(options, [this](QMenu *shown) {
+        ListOptionsMenus::fillOptionsMenu(shown, view_, true);
+    });
+    // The sort keys work before the submenu was ever opened.
+    ListOptionsMenus::fillOptionsMenu(options, view_, true);
+    QMenu *filter = menu->addMenu(QStringLiteral("Filter"));
+    filter->setObjectName(QStringLiteral("filterMenu"));
+    ListOptionsMenus::rebuildOnShow(
+        filter, [this](QMenu *shown) { ListOptionsMenus::fillFilterMenu(shown, view_); });
+}
+
+void ZKMainMenu::addListLayoutMenu(QMenu *listMenu) {
+    QMenu *menu = listMenu->addMenu(QStringLiteral("List Layout"));
+    auto *group = new QActionGroup(menu);
+    for (const Choice &choice : listLayouts) {
+        QAction *item = addCommand(menu, "listLayout", QString::fromLatin1(choice.title),
+                                   QString(), [this, tag = choice.tag] {
+                                       view_.fileList()->changeListLayout(tag);
+                                       updateItems();
+                                   });
+        item->setCheckable(true);
+        item->setData(choice.tag);
+        group->addAction(item);
+    }
+}
+
+void ZKMainMenu::addDetailModeMenu(QMenu *listMenu) {
+    QMenu *menu = listMenu->addMenu(QStringLiteral("Detail"));
+    auto *group = new QActionGroup(menu);
+    for (const Choice &choice : detailModes) {
+        QAction *item = addCommand(menu, "detailMode", QString::fromLatin1(choice.title),
+                                   QString(), [this, tag = choice.tag] {
+                                       view_.fileList()->changeListDetailMode(tag);
+                                       updateItems();
+                                   });
+        item->setCheckable(true);
+        item->setData(choice.tag);
+        group->addAction(item);
+        if (choice.tag == -1) menu->addSeparator();
+    }
+}
+
+void ZKMainMenu::addListToggles(QMenu *listMenu) {
+    ZKFileList *list = view_.fileList();
+    const auto toggle = [this, listMenu](const char *name, const QString &title, auto command) {
+        QAction *item = addCommand(listMenu, name, title, QString(), [this, command] {
+            command();
+            updateItems();
+        });
+        item->setCheckable(true);
+    };
+    toggle("alwaysShowLargeIcons", QStringLiteral("Always Show Large Icons"),
+           [list] { list->toggleIconSize(); });
+    toggle("showIconPreviews", QStringLiteral("Show Icon Previews"),
+           [list] { list->toggleIconPreview(); });
+    toggle("showWhitespace", QStringLiteral("Show Whitespace"),
+           [list] { list->toggleWhitespaceDisplay(); });
+    toggle("allowFileSelection", QStringLiteral("Allow File Selection"), [list] {
+        list->changeSelectability(
+            defaults().boolForKey(CellDetailText::AllowFileSelectionKey) ? 0 : 1);
+    });
+}
+
+void ZKMainMenu::buildStepsMenu() {
+    QMenu *menu = addMenu(QStringLiteral("&Steps"));
+    addCommand(menu, "addStep", QStringLiteral("Add Renaming Step"), QStringLiteral("Ctrl+T"),
+               [this] { view_.addRenamer(); });
+    addCommand(menu, "deleteSteps", QStringLiteral("Delete Selected Steps"),
+               QStringLiteral("Ctrl+Shift+T"), [this] { view_.deleteSelectedRenamers(); });
+}
+
+void ZKMainMenu::buildRenameMenu() {
+    QMenu *menu = addMenu(QStringLiteral("&Rename"));
+    addCommand(menu, "rename", QStringLiteral("Rename"), QStringLiteral("Ctrl+Return"),
+               [this] { view_.rename(); });
+    addCommand(menu, "revert", QStringLiteral("Revert..."), QStringLiteral("Ctrl+Shift+R"),
+               [this] { view_.revert(); });
+}
+
+void ZKMainMenu::buildHelpMenu() {
+    QMenu *menu = addMenu(QStringLiteral("&Help"));
+    QAction *debug = addCommand(menu, "debugLogging", QStringLiteral("Debug Logging"), QString(),
+                                [this] { view_.toggleDebugLogging(); });
+    debug->setCheckable(true);
+    menu->addSeparator();
+    QAction *about = addCommand(menu, "about", QStringLiteral("About Torvane"), QString(), [this] {
+        QMessageBox::about(&window_, QStringLiteral("About Torvane"),
+                           QStringLiteral("<b>Torvane</b><p>Renames many files and folders at "
+                                          "once.</p>"));
+    });
+    about->setMenuRole(QAction::AboutRole);
+}
+
+void ZKMainMenu::updateClipboardState() {
+    pasteAvailable_ = !view_.isBusy() && view_.controller().checkForFilesToPasteAndPaste(false);
+}
+
+void ZKMainMenu::updateItems() {
+    ZKRenamingController &controller = view_.controller();
+    const bool idle = !view_.isBusy();
+    const bool receiving = controller.isWaitingForDraggedObjects();
+
+    action("open")->setEnabled(idle && !receiving);
+    action("close")->setEnabled(idle);
+    action("quit")->setEnabled(idle);
+    action("preferences")->setEnabled(idle);
+    action("copy")->setEnabled(idle && controller.checkForFilesToCopyAndCopy(false));
+    action("paste")->setEnabled(idle && pasteAvailable_);
+    action("removeFromList")
+        ->setEnabled(idle && !view_.fileList()->selectedFileRepresentations().isEmpty());
+    action("clearList")->setEnabled(idle && controller.isClearButtonEnabled());
+
+    QAction *interim = action("showInterimNames");
+    interim->setText(controller.intermediateNameDisplayTitle());
+    interim->setChecked(controller.isIntermediateNameDisplayChecked());
+    interim->setEnabled(idle && controller.isIntermediateNameDisplayEnabled(true));
+
+    action("addStep")->setEnabled(idle);
+    action("deleteSteps")->setEnabled(idle && !controller.selectedRenamers().isEmpty());
+
+    const ZKRenameButtonState &button = view_.renameButton()->state();
+    QAction *rename = action("rename");
+    rename->setText(button.menuItemTitle.isEmpty() ? QStringLiteral("Rename")
+                                                   : button.menuItemTitle);
+    rename->setEnabled(receiving || (idle && button.enabled && button.tag == 0));
+    action("revert")->setEnabled(idle && controller.canRevert());
+    action("debugLogging")->setChecked(defaults().boolForKey(ApplicationDefaults::kDebugLog));
+    updateListItems(idle);
+}
+
+void ZKMainMenu::updateListItems(bool idle) {
+    const qint64 layout = defaults().integerForKey(CellDetailText::ListLayoutKey);
+    const qint64 detail = defaults().integerForKey(CellDetailText::DetailModeKey);
+    for (QAction *item : window_.findChildren<QAction *>()) {
+        if (item->objectName() == u"listLayout") item->setChecked(item->data().toInt() == layout);
+        if (item->objectName() == u"detailMode")
+            item->setChecked(layout == CellDetailText::DetailLayout &&
+                             item->data().toInt() == detail);
+        if (item->objectName() == u"listLayout" || item->objectName() == u"detailMode")
+            item->setEnabled(idle);
+    }
+    const struct {
+        const char *name;
+        const QString &key;
+    } toggles[] = {
+        {"alwaysShowLargeIcons", ApplicationDefaults::kAlwaysShowLargeIcons},
+        {"showIconPreviews", ApplicationDefaults::kShowIconPreviews},
+        {"showWhitespace", ApplicationDefaults::kShowWhitespace},
+        {"allowFileSelection", CellDetailText::AllowFileSelectionKey},
+    };
+    for (const auto &toggle : toggles) {
+        action(toggle.name)->setChecked(defaults().boolForKey(toggle.key));
+        action(toggle.name)->setEnabled(idle);
+    }
+}

@@ -1,0 +1,209 @@
+#include "app/window/ZKPreferencesWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/filelist/ZKFileList.h"
+#include "app/window/ZKControllingDragView.h"
+#include "collections/ApplicationDefaults.h"
+#include "collections/ConfigurationKeys.h"
+#include "common/UserDefaults.h"
+#include "engine/EngineDefaults.h"
+#include "files/CellDetailText.h"
+#include "files/ControllerDefaults.h"
+#include "files/ListingMode.h"
+
+namespace {
+
+UserDefaults &defaults() { return UserDefaults::standardUserDefaults(); }
+
+QFormLayout *formOn(QWidget *page) {
+    auto *form = new QFormLayout(page);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    return form;
+}
+
+}  // namespace
+
+ZKPreferencesWindow::ZKPreferencesWindow(ZKControllingDragView &view, QWidget *parent)
+    : QDialog(parent), view_(view) {
+    setWindowTitle(QStringLiteral("Preferences"));
+    auto *tabs = new QTabWidget(this);
+    tabs->addTab(generalPage(), QStringLiteral("General"));
+    tabs->addTab(listPage(), QStringLiteral("File List"));
+    tabs->addTab(namesPage(), QStringLiteral("Names and Steps"));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+    layout->addWidget(buttons);
+    connect(&view_, &ZKControllingDragView::stateChanged, this, &ZKPreferencesWindow::refresh);
+    refresh();
+}
+
+QWidget *ZKPreferencesWindow::generalPage() {
+    auto *page = new QWidget(this);
+    QFormLayout *form = formOn(page);
+    ZKGeneralSettings &general = view_.controller().generalSettings();
+
+    startup_ = new QComboBox(page);
+    startup_->addItem(QStringLiteral("Do Nothing"), int(ZKGeneralSettings::StartupNothing));
+    startup_->addItem(QStringLiteral("List the File Manager's Selection"),
+                      int(ZKGeneralSettings::StartupFinderSelection));
+    startup_->addItem(QStringLiteral("Show the Open Dialog"),
+                      int(ZKGeneralSettings::StartupOpenPanel));
+    startup_->addItem(QStringLiteral("Start with Default Settings"),
+                      int(ZKGeneralSettings::StartupDefaultSettings));
+    startup_->setToolTip(QStringLiteral(
+        "The file manager's selection is read by the executable \"File Manager Selection\" in "
+        "the Scripts folder of Torvane's data folder, which prints one path per line."));
+    connect(startup_, &QComboBox::activated, this, [this, &general](int index) {
+        general.startupAction = startup_->itemData(index).toInt();
+        view_.changePreference(ConfigurationKeys::kStartupPopulation);
+    });
+    form->addRow(QStringLiteral("At launch:"), startup_);
+
+    addSwitch(form, QStringLiteral("Quit When Closed"), [&general] { return general.quitWhenClosed; },
+              [&general](bool on) { general.quitWhenClosed = on; },
+              ConfigurationKeys::kQuitWhenClosed);
+    addSwitch(form, QStringLiteral("Ask Before Renaming"),
+              [&general] { return general.confirmBeforeRenaming; },
+              [&general](bool on) { general.confirmBeforeRenaming = on; },
+              ConfigurationKeys::kChicken);
+    addSwitch(form, QStringLiteral("Clear List After Renaming"),
+              [&general] { return general.clearListAfterRenaming; },
+              [&general](bool on) { general.clearListAfterRenaming = on; },
+              ConfigurationKeys::kClearListAfterRenaming);
+    addUserDefaultSwitch(form, QStringLiteral("Quit After Renaming"),
+                         ApplicationDefaults::kQuitAfterRenaming);
+    addUserDefaultSwitch(form, QStringLiteral("Don't Ask Before Listing Only Folders"),
+                         QString::fromLatin1(ListingMode::skipFileUncheckingWarningKey));
+    return page;
+}
+
+QWidget *ZKPreferencesWindow::listPage() {
+    auto *page = new QWidget(this);
+    QFormLayout *form = formOn(page);
+    ZKFileList *list = view_.fileList();
+    ZKRenamingController &controller = view_.controller();
+
+    addUserDefaultSwitch(form, QStringLiteral("Shift-Drag To Add Files"),
+                         ControllerDefaults::kShiftDragToAddFiles);
+    addUserDefaultSwitch(form, QStringLiteral("Copy CSV Names"), ControllerDefaults::kCopyCsvNames);
+    addListSwitch(form, QStringLiteral("Allow File Selection"),
+                  CellDetailText::AllowFileSelectionKey, [list] {
+                      list->changeSelectability(
+                          defaults().boolForKey(CellDetailText::AllowFileSelectionKey) ? 0 : 1);
+                  });
+    addListSwitch(form, QStringLiteral("Show Icon Previews"),
+                  ApplicationDefaults::kShowIconPreviews, [list] { list->toggleIconPreview(); });
+    addListSwitch(form, QStringLiteral("Always Show Large Icons"),
+                  ApplicationDefaults::kAlwaysShowLargeIcons, [list] { list->toggleIconSize(); });
+    addListSwitch(form, QStringLiteral("Show Whitespace"), ApplicationDefaults::kShowWhitespace,
+                  [list] { list->toggleWhitespaceDisplay(); });
+    arrowMode_ = addArrowModePopUp(form);
+    addUserDefaultSwitch(form, QStringLiteral("Show Clear List Button"),
+                         ApplicationDefaults::kShowClearListButton);
+    addSwitch(form, QStringLiteral("Ignore Invisible Files"),
+              [&controller] { return controller.ignoreInvisibleFiles(); },
+              [&controller](bool on) { controller.setIgnoreInvisibleFiles(on); },
+              ConfigurationKeys::kIgnoreInvisibleFiles);
+    addUserDefaultSwitch(form, QStringLiteral("Ignore Symbolic Links"),
+                         ControllerDefaults::kIgnoreAliases);
+    return page;
+}
+
+QWidget *ZKPreferencesWindow::namesPage() {
+    auto *page = new QWidget(this);
+    QFormLayout *form = formOn(page);
+    ZKRenamingController &controller = view_.controller();
+    addSwitch(form, QStringLiteral("Ignore Trailing Gibberish in the Common Prefix"),
+              [&controller] { return controller.ignoreTrailingGibberish(); },
+              [&controller](bool on) { controller.setIgnoreTrailingGibberish(on); },
+              ConfigurationKeys::kIgnoreTrailingGibberish);
+    addSwitch(form, QStringLiteral("Ignore Whitespace in Regular Expressions (Free-Spacing)"),
+              [&controller] { return controller.useFreeSpacingMode(); },
+              [&controller](bool on) { controller.setUseFreeSpacingMode(on); },
+              ConfigurationKeys::kIgnoreWhitespaceInRegularExpressions);
+    addSwitch(form, QStringLiteral("Number Names That Would Not Be Unique (Auto-Uniqueify)"),
+              [&controller] { return controller.autoUniqueify(); },
+              [&controller](bool on) { controller.setAutoUniqueify(on); },
+              ConfigurationKeys::kAutoUniqueify);
+    addUserDefaultSwitch(form, QStringLiteral("Always Select Added Steps"),
+                         QStringLiteral("Always Select Added Steps"));
+    addUserDefaultSwitch(form, QStringLiteral("Disable Removed Renamers Stack"),
+                         EngineDefaults::kDisableRemovedRenamersStack);
+    return page;
+}
+
+void ZKPreferencesWindow::addSwitch(QFormLayout *form, const QString &title,
+                                    std::function<bool()> get, std::function<void(bool)> set,
+                                    const QString &key) {
+    auto *box = new QCheckBox(title, form->parentWidget());
+    connect(box, &QCheckBox::toggled, this, [this, set, key](bool on) {
+        set(on);
+        view_.changePreference(key);
+    });
+    form->addRow(box);
+    switches_.append({box, std::move(get)});
+}
+
+void ZKPreferencesWindow::addUserDefaultSwitch(QFormLayout *form, const QString &title,
+                                               const QString &key) {
+    addSwitch(form, title, [key] { return defaults().boolForKey(key); },
+              [key](bool on) { defaults().setBool(on, key); }, key);
+}
+
+void ZKPreferencesWindow::addListSwitch(QFormLayout *form, const QString &title,
+                                        const QString &key, std::function<void()> toggle) {
+    // The list's own commands flip these and redraw; only a real change is passed on.
+    addSwitch(form, title, [key] { return defaults().boolForKey(key); },
+              [key, toggle](bool on) {
+                  if (defaults().boolForKey(key) != on) toggle();
+              },
+              key);
+}
+
+QComboBox *ZKPreferencesWindow::addArrowModePopUp(QFormLayout *form) {
+    auto *popUp = new QComboBox(form->parentWidget());
+    popUp->addItem(QStringLiteral("Round Lights"), 0);
+    popUp->addItem(QStringLiteral("Arrows While Showing Interim Names"), 1);
+    popUp->addItem(QStringLiteral("Arrows"), 2);
+    connect(popUp, &QComboBox::activated, this, [this, popUp](int index) {
+        defaults().setInteger(popUp->itemData(index).toInt(), ApplicationDefaults::kArrowMode);
+        view_.changePreference(ApplicationDefaults::kArrowMode);
+    });
+    form->addRow(QStringLiteral("Status lights:"), popUp);
+    return popUp;
+}
+
+QCheckBox *ZKPreferencesWindow::switchTitled(const QString &title) const {
+    for (const Switch &entry : switches_) {
+        if (entry.box->text() == title) return entry.box;
+    }
+    return nullptr;
+}
+
+void ZKPreferencesWindow::refresh() {
+    for (const Switch &entry : switches_) {
+        const QSignalBlocker blocker(entry.box);
+        entry.box->setChecked(entry.get());
+    }
+    const QSignalBlocker startupBlocker(startup_);
+    const int startup = view_.controller().generalSettings().startupAction;
+    int index = startup_->findData(startup);
+    if (index < 0) {
+        // A choice kept from elsewhere that this system cannot carry out is still shown.
+        startup_->addItem(QStringLiteral("List Path Finder's Selection"), startup);
+        index = startup_->count() - 1;
+    }
+    startup_->setCurrentIndex(index);
+    const QSignalBlocker arrowBlocker(arrowMode_);
+    arrowMode_->setCurrentIndex(std::max(
+        0, arrowMode_->findData(int(defaults().integerForKey(ApplicationDefaults::kArrowMode)))));
+}

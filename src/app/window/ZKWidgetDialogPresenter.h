@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/window/ZKDialogPresenter.h"
+
+// The real dialogs: message boxes, a file dialog that takes files and folders alike, and an
+// input dialog, each window-modal on the main window.
+class ZKWidgetDialogPresenter : public ZKDialogPresenter {
+public:
+    ZKAlertAnswer runAlert(QWidget *window, const ZKAlert &alert) override;
+    QStringList runOpenPanel(QWidget *window, bool resolveAliases) override;
+    std::optional<QString> promptForParameter(QWidget *window, const QString &question) override;
+};
