@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+#include "app/window/ZKDialogPresenter.h"
+
+// Dialogs answered from a script: every alert is recorded and answered from the queue (the
+// first button once it is empty); onAlert runs while the alert is "open", so a test can look
+// at the window in that moment.
+class ScriptedDialogPresenter : public ZKDialogPresenter {
+public:
+    QList<ZKAlertAnswer> answers;
+    QStringList openPanelPaths;
+    std::function<void(const ZKAlert &)> onAlert;
+
+    QList<ZKAlert> alerts;
+    int openPanels = 0;
+
+    ZKAlertAnswer runAlert(QWidget *, const ZKAlert &alert) override {
+        alerts.append(alert);
+        if (onAlert) onAlert(alert);
+        return answers.isEmpty() ? ZKAlertAnswer() : answers.takeFirst();
+    }
+    QStringList runOpenPanel(QWidget *, bool) override {
+        ++openPanels;
+        return openPanelPaths;
+    }
+    std::optional<QString> promptForParameter(QWidget *, const QString &) override {
+        return std::nullopt;
+    }
+
+    QStringList messages() const {
+        QStringList texts;
+        for (const ZKAlert &alert : alerts) texts.append(alert.messageText);
+        return texts;
+    }
+};
