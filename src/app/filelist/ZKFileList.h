@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QListView>
+#include <memory>
 
 #include "files/ZKUserInteraction.h"
 
+class QMenu;
+class ZKFileIconProvider;
+class ZKFileListDelegate;
+class ZKFileListModel;
 class ZKRenamingController;
 
 // The file list: one row per displayed record of the controller (current name, light, new
@@ -13,6 +18,7 @@ class ZKFileList : public QListView {
     Q_OBJECT
 public:
     explicit ZKFileList(ZKRenamingController &controller, QWidget *parent = nullptr);
+    ~ZKFileList() override;
 
     // The displayed rows changed (fileListChanged).
     void reloadData();
@@ -24,15 +30,62 @@ public:
 
     // The drop target's highlight.
     void setHighlighted(bool highlighted);
+    bool isHighlighted() const { return highlighted_; }
 
     // List-display commands (menus).
+    // Stores the tag as "List Layout" and refreshes the list.
     void changeListLayout(int tag);
+    // Stores the tag as "List Layout: Detail Mode"; a layout without a detail line becomes
+    // the detail layout.
     void changeListDetailMode(int tag);
+    // Flips "Always Show Large Icons".
     void toggleIconSize();
+    // Flips "Show Icon Previews".
     void toggleIconPreview();
+    // Flips "Show Whitespace".
     void toggleWhitespaceDisplay();
+    // A tag below 1 turns row selection off (deselecting every row and giving the rows the
+    // detail of the sort order), 1 or more turns it on; nothing when it already is so.
     void changeSelectability(int tag);
 
+    // The context menu for a click on a row (an invalid index: on no row). An unselected
+    // clicked row stays outlined until the menu is destroyed.
+    std::unique_ptr<QMenu> createContextMenu(const QModelIndex &clicked);
+    // Removes the selected rows; a beep when none is selected.
+    void deleteSelectedRows();
+    // What an empty list says (the controller's filter message); "" while rows are shown.
+    QString emptyListMessage() const;
+
+    ZKFileListModel &fileListModel() const { return *model_; }
+    ZKFileListDelegate &fileListDelegate() const { return *delegate_; }
+    // Forgets icon previews (a new list may show other files under the same paths).
+    void clearIconsCache();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
+    // Reads the list's user defaults into the delegate and the selection mode.
+    void applySettings();
+    // A new row height or layout: the rows are laid out again, keeping the selection.
+    void refreshList();
+    QList<int> selectedRows() const;
+    void removeRows(const QList<int> &rows);
+    // The row before which rows dropped at the point land (the row count: at the end).
+    int dropRowAt(const QPoint &point) const;
+    bool acceptsRowDrag(const QDropEvent *event) const;
+    void paintOverlays(QPainter &painter);
+
     ZKRenamingController &controller_;
+    std::unique_ptr<ZKFileIconProvider> icons_;
+    ZKFileListModel *model_;
+    ZKFileListDelegate *delegate_;
+    bool highlighted_ = false;
+    int dropRow_ = -1;
 };

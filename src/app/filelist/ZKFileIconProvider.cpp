@@ -1,0 +1,140 @@
+#include "app/filelist/ZKFileIconProvider.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPointer>
+#include <QStyle>
+
+#include "files/ZKFileRepresentation.h"
+
+namespace {
+
+// Queued previews beyond this are the oldest requests of rows scrolled away long ago.
+constexpr size_t maxQueuedPreviews = 256;
+constexpr int maxConcurrentReads = 2;
+// Images larger than this are not worth reading for a 64-pixel preview.
+constexpr qint64 maxPreviewFileSize = 64 * 1024 * 1024;
+
+QIcon themeIcon(const QMimeType &type, const QIcon &fallback) {
+    QIcon icon = QIcon::fromTheme(type.iconName());
+    if (icon.isNull()) icon = QIcon::fromTheme(type.genericIconName());
+    return icon.isNull() ? fallback : icon;
+}
+
+QImage readPreview(const QString &path) {
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > ZKFileIconProvider::previewSize ||
+                           size.height() > ZKFileIconProvider::previewSize)) {
+        reader.setScaledSize(size.scaled(ZKFileIconProvider::previewSize,
+                                         ZKFileIconProvider::previewSize, Qt::KeepAspectRatio));
+    }
+    QImage image = reader.read();
+    if (image.isNull()) return image;
+    if (image.width() > ZKFileIconProvider::previewSize ||
+        image.height() > ZKFileIconProvider::previewSize) {
+        image = image.scaled(ZKFileIconProvider::previewSize, ZKFileIconProvider::previewSize,
+                             Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    return image;
+}
+
+}  // namespace
+
+ZKFileIconProvider::ZKFileIconProvider(QObject *parent) : QObject(parent) {
+    // Without a desktop session Qt knows no theme; the freedesktop default theme then still
+    // gives proper icons where it is installed.
+    if (QIcon::fallbackThemeName().isEmpty() &&
+        QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists())
+        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    const QIcon genericFolder = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+    folderIcon_ =
+        themeIcon(mimeDatabase_.mimeTypeForName(QStringLiteral("inode/directory")), genericFolder);
+    previews_.setMaxCost(16 * 1024);  // kilobytes: about a thousand previews
+    pool_.setMaxThreadCount(maxConcurrentReads);
+}
+
+ZKFileIconProvider::~ZKFileIconProvider() {
+    queued_.clear();
+    pool_.waitForDone();
+}
+
+QIcon ZKFileIconProvider::iconFor(const ZKFileRepresentation &record) {
+    if (record.isFolder() && !record.isPackage()) return folderIcon_;
+    const QString suffix = QFileInfo(record.name()).suffix().toLower();
+    auto found = iconsByExtension_.constFind(suffix);
+    if (found != iconsByExtension_.constEnd()) return found.value();
+    const QMimeType type =
+        mimeDatabase_.mimeTypeForFile(record.name(), QMimeDatabase::MatchExtension);
+    static const QIcon genericFile = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+    const QIcon icon = themeIcon(type, genericFile);
+    iconsByExtension_.insert(suffix, icon);
+    return icon;
+}
+
+QPixmap ZKFileIconProvider::previewFor(const ZKFileRepresentation &record) {
+    if (record.isFolder()) return {};
+    const QString path = record.path();
+    if (QPixmap *preview = previews_.object(path)) return *preview;
+    if (unreadable_.contains(path) || queuedOrReading_.contains(path)) return {};
+    const QMimeType type =
+        mimeDatabase_.mimeTypeForFile(record.name(), QMimeDatabase::MatchExtension);
+    if (!type.name().startsWith(QLatin1String("image/"))) return {};
+
+    queued_.push_back(path);
+    queuedOrReading_.insert(path);
+    if (queued_.size() > maxQueuedPreviews) {
+        queuedOrReading_.remove(queued_.front());
+        queued_.pop_front();
+    }
+    startReading();
+    return {};
+}
+
+void ZKFileIconProvider::startReading() {
+    while (reading_ < maxConcurrentReads && !queued_.empty()) {
+        const QString path = queued_.back();
+        queued_.pop_back();
+        ++reading_;
+        QPointer<ZKFileIconProvider> self(this);
+        const quint64 generation = generation_;
+        pool_.start([self, path, generation] {
+            const QFileInfo info(path);
+            const QImage image =
+                info.isFile() && info.size() <= maxPreviewFileSize ? readPreview(path) : QImage();
+            QMetaObject::invokeMethod(
+                qApp,
+                [self, path, image, generation] {
+                    if (!self) return;
+                    --self->reading_;
+                    if (generation == self->generation_) self->finishReading(path, image);
+                    self->startReading();
+                },
+                Qt::QueuedConnection);
+        });
+    }
+}
+
+void ZKFileIconProvider::finishReading(const QString &path, const QImage &image) {
+    queuedOrReading_.remove(path);
+    if (image.isNull()) {
+        unreadable_.insert(path);
+        return;
+    }
+    const QPixmap preview = QPixmap::fromImage(image);
+    // Cost in kilobytes of pixel data.
+    previews_.insert(path, new QPixmap(preview),
+                     std::max<qsizetype>(1, qsizetype(image.sizeInBytes() / 1024)));
+    emit previewReady(path);
+}
+
+void ZKFileIconProvider::clearIconsCache() {
+    ++generation_;
+    previews_.clear();
+    unreadable_.clear();
+    queued_.clear();
+    queuedOrReading_.clear();
+}

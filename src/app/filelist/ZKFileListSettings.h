@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include "files/CellDetailText.h"
+
+class UserDefaults;
+
+// The user defaults that shape the file list, read in one go so that painting a row never
+// goes back to the store.
+struct ZKFileListSettings {
+    static inline const QString &ListLayoutKey = CellDetailText::ListLayoutKey;
+    static inline const QString &DetailModeKey = CellDetailText::DetailModeKey;
+    static inline const QString ArrowModeKey = QStringLiteral("List Layout: Arrow Mode");
+    static inline const QString LargeIconsKey = QStringLiteral("Always Show Large Icons");
+    static inline const QString IconPreviewsKey = QStringLiteral("Show Icon Previews");
+    static inline const QString ShowWhitespaceKey = QStringLiteral("Show Whitespace");
+    static inline const QString WhitespaceMarkerKey = QStringLiteral("Show Whitespace: Marker");
+    static inline const QString WhitespaceMarkerColorKey =
+        QStringLiteral("Show Whitespace: Marker Color");
+    static inline const QString &AllowFileSelectionKey = CellDetailText::AllowFileSelectionKey;
+
+    // "List Layout" tags: one line with small icons, one roomier line, names over a detail
+    // line.
+    enum Layout {
+        CompactLayout = 0,
+        RegularLayout = 1,
+        DetailLayout = CellDetailText::DetailLayout
+    };
+
+    qint64 listLayout = CompactLayout;
+    qint64 arrowMode = 1;
+    bool largeIcons = false;
+    bool iconPreviews = true;
+    bool showWhitespace = false;
+    // The text drawn in place of a space; other white space gets the same marker.
+    QString whitespaceMarker = QStringLiteral("\u00B7");
+    // Invalid: the palette's placeholder colour.
+    QColor whitespaceMarkerColor;
+    bool allowsSelection = true;
+
+    // Registers the list's defaults: previews on, arrows while an interim name is shown,
+    // selectable rows, no detail mode chosen.
+    static void registerDefaults(UserDefaults &defaults);
+    static ZKFileListSettings read(const UserDefaults &defaults);
+    // Whether a changed key is one of the above.
+    static bool isListKey(const QString &key);
+
+    bool showsDetailLine() const { return listLayout == DetailLayout; }
+    bool showsLargeIcons() const { return largeIcons || listLayout == DetailLayout; }
+};
+
+// Stores a value, or removes the key when the value is what the registered layer holds, so
+// that only choices that differ from the defaults are kept.
+void storeUserDefault(UserDefaults &defaults, const QVariant &value, const QString &key);
