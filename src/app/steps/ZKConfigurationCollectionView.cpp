@@ -180,6 +180,7 @@ bool ZKConfigurationCollectionView::eventFilter(QObject *watched, QEvent *event)
         } else if (event->type() == QEvent::MouseButtonPress) {
             // A click beside the steps ends the selection.
             applySelection({});
+            return true;
         }
     }
     return QScrollArea::eventFilter(watched, event);

@@ -101,7 +101,11 @@ QWidget *ZKOperationEditor::addRow(const QString &label, const QList<QWidget *> 
         stretches = stretches || grows;
     }
     if (!stretches) layout->addStretch(1);
-    form_->addRow(label, row);
+    auto *title = new QLabel(label);
+    // One label column width for every editor, so the fields of all steps line up.
+    title->setMinimumWidth(title->fontMetrics().horizontalAdvance(tr("Replace with:")) + 4);
+    title->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form_->addRow(title, row);
     return row;
 }
 

@@ -47,13 +47,15 @@ QWidget *ZKRenamerSettingsView::makeHeader() {
     grip_ = grip;
 
     expansionSwitch_ = new QToolButton;
-    expansionSwitch_->setCheckable(true);
+    expansionSwitch_->setObjectName(RenamerKeys::kExpanded);
     expansionSwitch_->setAutoRaise(true);
+    expansionSwitch_->setFixedSize(20, 20);
     expansionSwitch_->setToolTip(tr("Show or hide the settings (Shift: all steps)"));
     connect(expansionSwitch_, &QToolButton::clicked, this,
             &ZKRenamerSettingsView::expansionClicked);
 
     operationSelector_ = new QComboBox;
+    operationSelector_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     operationSelector_->setObjectName(RenamerKeys::kTask);
     for (const auto &[title, tag] : StepMenus::operationItems())
         operationSelector_->addItem(title, tag);
@@ -71,7 +73,8 @@ QWidget *ZKRenamerSettingsView::makeHeader() {
     row->addWidget(grip_);
     row->addWidget(expansionSwitch_);
     row->addWidget(operationSelector_);
-    row->addWidget(summary_, 1);
+    row->addWidget(summary_, 10);
+    row->addStretch(1);
     return header;
 }
 
@@ -79,7 +82,6 @@ void ZKRenamerSettingsView::refresh() {
     operationBinding_->refresh();
     showEditorOfOperation();
     const bool expanded = renamer_->switchValue(RenamerSetting::Expanded);
-    expansionSwitch_->setChecked(expanded);
     expansionSwitch_->setArrowType(expanded ? Qt::DownArrow : Qt::RightArrow);
     if (editor_) {
         editor_->refresh();
@@ -113,12 +115,13 @@ void ZKRenamerSettingsView::settingEdited(RenamerSetting setting) {
     updateSummary();
 }
 
-void ZKRenamerSettingsView::expansionClicked(bool checked) {
+void ZKRenamerSettingsView::expansionClicked() {
+    const bool expand = !renamer_->switchValue(RenamerSetting::Expanded);
     if (QApplication::keyboardModifiers() & Qt::ShiftModifier) {
-        emit expandAllRequested(checked);
+        emit expandAllRequested(expand);
         return;
     }
-    renamer_->setSwitchValue(RenamerSetting::Expanded, checked);
+    renamer_->setSwitchValue(RenamerSetting::Expanded, expand);
     refresh();
 }
 

@@ -63,7 +63,7 @@ protected:
 private:
     QWidget *makeHeader();
     void showEditorOfOperation();
-    void expansionClicked(bool checked);
+    void expansionClicked();
     void settingEdited(RenamerSetting setting);
     void updateSummary();
 
