@@ -43,8 +43,7 @@ void ZKTextFileReflection::setReflectedTextFilePath(const QString &path) {
     if (abbreviated == reflectedPath_) return;
     reflectedPath_ = abbreviated;
     lastReadWasNotText_ = false;
-    registerForApplicationDidBecomeActiveNotification(isReflecting());
-    updateWatcher();
+    updateObservation();
     emit reflectionChanged();
 }
 
@@ -114,16 +113,17 @@ void ZKTextFileReflection::registerForApplicationDidBecomeActiveNotification(boo
     }
 }
 
-void ZKTextFileReflection::setWatchesReflectedFile(bool watch) {
-    if (watch == watches_) return;
-    watches_ = watch;
-    updateWatcher();
+void ZKTextFileReflection::setObservesReflectedFile(bool observe) {
+    if (observe == observes_) return;
+    observes_ = observe;
+    updateObservation();
 }
 
-void ZKTextFileReflection::updateWatcher() {
+void ZKTextFileReflection::updateObservation() {
+    registerForApplicationDidBecomeActiveNotification(observes_ && isReflecting());
     // Later, not now: this may run inside a signal of the old watcher.
     if (watcher_) watcher_.release()->deleteLater();
-    if (!watches_ || !isReflecting()) return;
+    if (!observes_ || !isReflecting()) return;
     watcher_ = std::make_unique<QFileSystemWatcher>();
     // The folder is watched as well: editors that save by replacing the file end the
     // watch on the old one, and the new file must be picked up.

@@ -16,8 +16,8 @@ class QFileSystemWatcher;
 //
 // A widget binds to it: it shows text() and updates on textDidChange, sends typing through
 // userDidEditText (or the owner's setter), draws the reflection state from isReflecting()
-// and redraws on reflectionChanged, runs imports through importTextFile, and turns watching
-// on while it is shown (setWatchesReflectedFile).
+// and redraws on reflectionChanged, runs imports through importTextFile, and turns
+// observation on while it is in a window (setObservesReflectedFile).
 class ZKTextFileReflection : public QObject {
     Q_OBJECT
 public:
@@ -41,8 +41,7 @@ public:
 
     // The reflected file's path with the home folder written "~"; "" when none.
     QString reflectedTextFilePath() const { return reflectedPath_; }
-    // Takes a path (absolute or with "~"; "" ends the reflection). Observes the activation
-    // of the application exactly while a file is reflected.
+    // Takes a path (absolute or with "~"; "" ends the reflection).
     void setReflectedTextFilePath(const QString &path);
     bool isReflecting() const { return !reflectedPath_.isEmpty(); }
 
@@ -57,16 +56,19 @@ public:
     // as text changes nothing and answers false with *error set.
     bool importTextFile(const QString &path, bool reflect, QString *error = nullptr);
 
+    // While on (the field is in a window) and a file is reflected, the activation of the
+    // application and every change of the file on disk read the file again. Off by default:
+    // steps that are not shown (copies, history entries) must not react, and every file
+    // watcher holds a system resource.
+    void setObservesReflectedFile(bool observe);
+    bool observesReflectedFile() const { return observes_; }
+
     // Starts or stops observing the activation of the application (a repeated call does
-    // nothing); activation reads the reflected file again.
+    // nothing); activation reads the reflected file again. setObservesReflectedFile keeps
+    // it on exactly while observing and reflecting.
     void registerForApplicationDidBecomeActiveNotification(bool observe);
     bool isRegisteredForApplicationDidBecomeActiveNotification() const { return isObserving_; }
     void applicationDidBecomeActive() { updatedText(); }
-
-    // While on and a file is reflected, a change of the file on disk reads it again. Off by
-    // default: every watcher holds a system resource, and only shown fields need one.
-    void setWatchesReflectedFile(bool watch);
-    bool watchesReflectedFile() const { return watches_; }
 
 signals:
     // The text was replaced from the file or by an import.
@@ -79,14 +81,14 @@ private:
     std::optional<QString> readReflectedFile();
     void dropReflection();
     void deliverTextDidChangeLater();
-    void updateWatcher();
+    void updateObservation();
     void reflectedFileChangedOnDisk();
 
     QString text_;
     QString reflectedPath_;
     bool isUpdating_ = false;
     bool isObserving_ = false;
-    bool watches_ = false;
+    bool observes_ = false;
     bool isTextDidChangePending_ = false;
     bool lastReadWasNotText_ = false;
     std::unique_ptr<QFileSystemWatcher> watcher_;

@@ -75,7 +75,11 @@ TEST_F(TermsFileReflectionTest, EveryComputationReadsTheFileAgain) {
 }
 
 TEST_F(TermsFileReflectionTest, FileInAnyDetectedEncoding) {
-    const ZKRenamerPtr step = reflectingStep(QByteArray("\xFF\xFE" "a\0\n\0" "\xE9\0", 8));
+    const ZKRenamerPtr step =
+        reflectingStep(QByteArray("\xFF\xFE"
+                                  "a\0\n\0"
+                                  "\xE9\0",
+                                  8));
     EXPECT_EQ(computedNames(*step, names(2)), QStringList({"a", QStringLiteral("\u00e9")}));
 }
 
@@ -164,6 +168,10 @@ TEST_F(TermsFileReflectionTest, ImportOfAFileThatIsNoTextLosesNothing) {
 
 TEST_F(TermsFileReflectionTest, ActivationOfTheApplicationReadsTheFile) {
     const ZKRenamerPtr step = reflectingStep("first");
+    // Steps that are not shown do not react.
+    EXPECT_FALSE(
+        step->sequenceTermsField().isRegisteredForApplicationDidBecomeActiveNotification());
+    step->sequenceTermsField().setObservesReflectedFile(true);
     EXPECT_TRUE(step->sequenceTermsField().isRegisteredForApplicationDidBecomeActiveNotification());
     rewrite("second");
     ApplicationActivation::shared().postApplicationDidBecomeActive();
@@ -181,7 +189,7 @@ TEST_F(TermsFileReflectionTest, ActivationOfTheApplicationReadsTheFile) {
 
 TEST_F(TermsFileReflectionTest, WatchedFileChangesRecomputeNames) {
     const ZKRenamerPtr step = reflectingStep("first");
-    step->sequenceTermsField().setWatchesReflectedFile(true);
+    step->sequenceTermsField().setObservesReflectedFile(true);
     rewrite("second");
     EXPECT_TRUE(eventually([&] { return step->stringValue(S::SequenceTerms) == "second"; }));
     EXPECT_TRUE(eventually([&] { return delegate.delayedUpdates >= 1; }));
