@@ -120,9 +120,9 @@ void ZKFileListDelegate::paintNames(QPainter &painter, const FileListRowLayout &
             : QApplication::palette().color(QPalette::PlaceholderText)};
     const int gap = margin / 2;
     auto inset = [gap](const QRect &column) { return column.adjusted(gap, 0, -gap, 0); };
-    // The name as it is on disk: here a ":" is an ordinary character of a name, and file
-    // managers show it as such.
-    NameDrawing::drawName(painter, inset(layout.currentName), record.name(), marking);
+    // A stored ":" is what the user sees and types as "/" (the steps match names that way).
+    NameDrawing::drawName(painter, inset(layout.currentName),
+                          QString(record.name()).replace(u':', u'/'), marking);
     if (!record.hasRenameName()) return;
 
     const std::optional<qsizetype> interim = model_.interimIndex();
