@@ -91,6 +91,10 @@ public:
     ZKTextFileReflection &sequenceTermsField() { return *sequenceTermsField_; }
     // The first number written in the notation of the Sequence type, as its field shows it.
     QString sequenceFirstNumberText() const;
+    // Typing into the first-number field: the text is read in the type's notation and becomes
+    // the first number (a typed edit). Answers what the field shows next: the text itself
+    // when it reads "-" or is already canonical, else the canonical notation.
+    QString setSequenceFirstNumberText(const QString &text);
 
     // Edits. Each answers false (and changes nothing) for a setting of another kind or a tag
     // that is not on the setting's menu, and otherwise tells the delegate when the value

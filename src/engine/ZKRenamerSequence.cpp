@@ -64,6 +64,13 @@ QString ZKRenamer::sequenceFirstNumberText() const {
     return stringWithInteger(sequenceFirstNumber_, int(sequenceType_), false);
 }
 
+QString ZKRenamer::setSequenceFirstNumberText(const QString &text) {
+    setNumberValue(S::SequenceFirstNumber, integerValueForSequenceType(text, int(sequenceType_)));
+    // A lone "-" stays, so that a negative number can be typed.
+    if (text == QLatin1String("-")) return text;
+    return sequenceFirstNumberText();
+}
+
 QString ZKRenamer::sequenced(ZKFileItem *file, qint64 index, qint64 count) {
     QString extension;
     PathExtension::stringByDeletingAlphaNumericPathExtension(file->intermediateName(), file->name(),

@@ -104,6 +104,20 @@ TEST_F(SequenceOperationTest, FirstNumberFieldFollowsTheType) {
     EXPECT_EQ(step->sequenceFirstNumberText(), "III");
     ASSERT_TRUE(step->setChoiceValue(S::SequenceType, LowercaseLetterSequence));
     EXPECT_EQ(step->sequenceFirstNumberText(), "c");
+
+    // Typing: read in the notation, shown canonically.
+    delegate.resetCounts();
+    EXPECT_EQ(step->setSequenceFirstNumberText("AB"), "ab");
+    EXPECT_EQ(step->integerValue(S::SequenceFirstNumber), 28);
+    EXPECT_EQ(delegate.delayedUpdates, 1);
+    EXPECT_EQ(step->setSequenceFirstNumberText("-"), "-");
+    EXPECT_EQ(step->integerValue(S::SequenceFirstNumber), 0);
+    EXPECT_EQ(step->setSequenceFirstNumberText("-b"), "-b");
+    EXPECT_EQ(step->integerValue(S::SequenceFirstNumber), -2);
+    EXPECT_EQ(step->setSequenceFirstNumberText("12"), "l");
+    EXPECT_EQ(step->setSequenceFirstNumberText("??"), "-");
+    ASSERT_TRUE(step->setChoiceValue(S::SequenceType, NumberSequence));
+    EXPECT_EQ(step->setSequenceFirstNumberText(" 0042"), "42");
 }
 
 TEST_F(SequenceOperationTest, TermsTakenInTurn) {
