@@ -9,6 +9,7 @@
 #include "app/steps/ZKFindAndReplaceEditor.h"
 #include "app/steps/ZKInsertEditor.h"
 #include "app/steps/ZKRemoveEditor.h"
+#include "app/steps/ZKSequenceEditor.h"
 #include "app/steps/ZKSetExtensionEditor.h"
 
 namespace ZKOperationEditorFactory {
@@ -31,6 +32,7 @@ const QHash<int, Creator> &creators() {
         {AddSuffixOperation, creator<ZKAddSuffixEditor>()},
         {ChangeCaseOperation, creator<ZKChangeCaseEditor>()},
         {SetExtensionOperation, creator<ZKSetExtensionEditor>()},
+        {SequenceOperation, creator<ZKSequenceEditor>()},
     };
     return table;
 }
