@@ -17,6 +17,12 @@ constexpr int maxConcurrentReads = 2;
 // Images larger than this are not worth reading for a 64-pixel preview.
 constexpr qint64 maxPreviewFileSize = 64 * 1024 * 1024;
 
+// The text after the last dot of a name, lower-cased; "" for none or a leading dot.
+QString lowercaseSuffix(const QString &name) {
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot > 0 ? name.mid(dot + 1).toLower() : QString();
+}
+
 QIcon themeIcon(const QMimeType &type, const QIcon &fallback) {
     QIcon icon = QIcon::fromTheme(type.iconName());
     if (icon.isNull()) icon = QIcon::fromTheme(type.genericIconName());
@@ -64,15 +70,17 @@ ZKFileIconProvider::~ZKFileIconProvider() {
 
 QIcon ZKFileIconProvider::iconFor(const ZKFileRepresentation &record) {
     if (record.isFolder() && !record.isPackage()) return folderIcon_;
-    const QString suffix = QFileInfo(record.name()).suffix().toLower();
-    auto found = iconsByExtension_.constFind(suffix);
-    if (found != iconsByExtension_.constEnd()) return found.value();
-    const QMimeType type =
-        mimeDatabase_.mimeTypeForFile(record.name(), QMimeDatabase::MatchExtension);
+    return kindOf(record.name()).icon;
+}
+
+const ZKFileIconProvider::Kind &ZKFileIconProvider::kindOf(const QString &name) {
+    const QString suffix = lowercaseSuffix(name);
+    auto found = kindsByExtension_.constFind(suffix);
+    if (found != kindsByExtension_.constEnd()) return found.value();
+    const QMimeType type = mimeDatabase_.mimeTypeForFile(name, QMimeDatabase::MatchExtension);
     static const QIcon genericFile = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
-    const QIcon icon = themeIcon(type, genericFile);
-    iconsByExtension_.insert(suffix, icon);
-    return icon;
+    const Kind kind{themeIcon(type, genericFile), type.name().startsWith(QLatin1String("image/"))};
+    return kindsByExtension_.insert(suffix, kind).value();
 }
 
 QPixmap ZKFileIconProvider::previewFor(const ZKFileRepresentation &record) {
@@ -80,9 +88,7 @@ QPixmap ZKFileIconProvider::previewFor(const ZKFileRepresentation &record) {
     const QString path = record.path();
     if (QPixmap *preview = previews_.object(path)) return *preview;
     if (unreadable_.contains(path) || queuedOrReading_.contains(path)) return {};
-    const QMimeType type =
-        mimeDatabase_.mimeTypeForFile(record.name(), QMimeDatabase::MatchExtension);
-    if (!type.name().startsWith(QLatin1String("image/"))) return {};
+    if (!kindOf(record.name()).isImage) return {};
 
     queued_.push_back(path);
     queuedOrReading_.insert(path);

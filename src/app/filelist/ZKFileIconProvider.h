@@ -38,11 +38,17 @@ signals:
     void previewReady(const QString &path);
 
 private:
+    // What a file's name tells about it, looked up once per extension.
+    struct Kind {
+        QIcon icon;
+        bool isImage = false;
+    };
+    const Kind &kindOf(const QString &name);
     void startReading();
     void finishReading(const QString &path, const QImage &image);
 
     QMimeDatabase mimeDatabase_;
-    QHash<QString, QIcon> iconsByExtension_;
+    QHash<QString, Kind> kindsByExtension_;
     QIcon folderIcon_;
     QCache<QString, QPixmap> previews_;
     // Paths that are images without a readable preview.
