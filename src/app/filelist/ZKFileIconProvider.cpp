@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPointer>
@@ -28,6 +29,16 @@ QIcon themeIcon(const QMimeType &type, const QIcon &fallback) {
     if (icon.isNull()) icon = QIcon::fromTheme(type.genericIconName());
     return icon.isNull() ? fallback : icon;
 }
+
+// Previews are kept by path and modification time: after a rename run another file may sit
+// at a path whose preview was read before. The path is the one on disk (names may not be in
+// composed form there); it holds no NUL, so a NUL separates the two.
+QString previewKey(const ZKFileRepresentation &record) {
+    return QFile::decodeName(record.nativePath()) + QChar(0) +
+           QString::number(record.modificationDate().toMSecsSinceEpoch());
+}
+
+QString pathOfKey(const QString &key) { return key.left(key.indexOf(QChar(0))); }
 
 QImage readPreview(const QString &path) {
     QImageReader reader(path);
@@ -85,13 +96,13 @@ const ZKFileIconProvider::Kind &ZKFileIconProvider::kindOf(const QString &name) 
 
 QPixmap ZKFileIconProvider::previewFor(const ZKFileRepresentation &record) {
     if (record.isFolder()) return {};
-    const QString path = record.path();
-    if (QPixmap *preview = previews_.object(path)) return *preview;
-    if (unreadable_.contains(path) || queuedOrReading_.contains(path)) return {};
     if (!kindOf(record.name()).isImage) return {};
+    const QString key = previewKey(record);
+    if (QPixmap *preview = previews_.object(key)) return *preview;
+    if (unreadable_.contains(key) || queuedOrReading_.contains(key)) return {};
 
-    queued_.push_back(path);
-    queuedOrReading_.insert(path);
+    queued_.push_back(key);
+    queuedOrReading_.insert(key);
     if (queued_.size() > maxQueuedPreviews) {
         queuedOrReading_.remove(queued_.front());
         queued_.pop_front();
@@ -102,21 +113,22 @@ QPixmap ZKFileIconProvider::previewFor(const ZKFileRepresentation &record) {
 
 void ZKFileIconProvider::startReading() {
     while (reading_ < maxConcurrentReads && !queued_.empty()) {
-        const QString path = queued_.back();
+        const QString key = queued_.back();
         queued_.pop_back();
         ++reading_;
         QPointer<ZKFileIconProvider> self(this);
         const quint64 generation = generation_;
-        pool_.start([self, path, generation] {
+        pool_.start([self, key, generation] {
+            const QString path = pathOfKey(key);
             const QFileInfo info(path);
             const QImage image =
                 info.isFile() && info.size() <= maxPreviewFileSize ? readPreview(path) : QImage();
             QMetaObject::invokeMethod(
                 qApp,
-                [self, path, image, generation] {
+                [self, key, image, generation] {
                     if (!self) return;
                     --self->reading_;
-                    if (generation == self->generation_) self->finishReading(path, image);
+                    if (generation == self->generation_) self->finishReading(key, image);
                     self->startReading();
                 },
                 Qt::QueuedConnection);
@@ -124,17 +136,17 @@ void ZKFileIconProvider::startReading() {
     }
 }
 
-void ZKFileIconProvider::finishReading(const QString &path, const QImage &image) {
-    queuedOrReading_.remove(path);
+void ZKFileIconProvider::finishReading(const QString &key, const QImage &image) {
+    queuedOrReading_.remove(key);
     if (image.isNull()) {
-        unreadable_.insert(path);
+        unreadable_.insert(key);
         return;
     }
     const QPixmap preview = QPixmap::fromImage(image);
     // Cost in kilobytes of pixel data.
-    previews_.insert(path, new QPixmap(preview),
+    previews_.insert(key, new QPixmap(preview),
                      std::max<qsizetype>(1, qsizetype(image.sizeInBytes() / 1024)));
-    emit previewReady(path);
+    emit previewReady(pathOfKey(key));
 }
 
 void ZKFileIconProvider::clearIconsCache() {

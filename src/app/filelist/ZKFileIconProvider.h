@@ -45,13 +45,14 @@ private:
     };
     const Kind &kindOf(const QString &name);
     void startReading();
-    void finishReading(const QString &path, const QImage &image);
+    void finishReading(const QString &key, const QImage &image);
 
     QMimeDatabase mimeDatabase_;
     QHash<QString, Kind> kindsByExtension_;
     QIcon folderIcon_;
     QCache<QString, QPixmap> previews_;
-    // Paths that are images without a readable preview.
+    // Previews and the states below are keyed by path and modification time.
+    // Images without a readable preview.
     QSet<QString> unreadable_;
     // Asked for and not read yet; the back is the latest.
     std::deque<QString> queued_;

@@ -1,6 +1,7 @@
 // The file list's context menu and the reordering of rows by dragging them.
 
 #include <QDragEnterEvent>
+#include <QFile>
 #include <QMenu>
 
 #include "app/filelist/FileManagerReveal.h"
@@ -15,8 +16,9 @@ std::unique_ptr<QMenu> ZKFileList::createContextMenu(const QModelIndex &clicked)
     auto menu = std::make_unique<QMenu>(this);
     const ZKFileRepresentation *record = model_->recordAt(clicked.row());
     if (record) {
-        const QString path = record->path();
-        if (!record->nativePath().isEmpty()) {
+        // The path on disk, which may differ from the displayed (composed) one.
+        const QString path = QFile::decodeName(record->nativePath());
+        if (!path.isEmpty()) {
             connect(menu->addAction(tr("Show in File Manager")), &QAction::triggered, this,
                     [path] { revealInFileManager(path); });
             menu->addSeparator();
