@@ -2,39 +2,52 @@
 
 #include "app/steps/ZKOperationEditor.h"
 
+class QAction;
+class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
+class QToolButton;
+class SequenceFirstNumberField;
+class ZKSettingBinding;
+class ZKTextFileReadingTextField;
 
-// Sequence: the type of values, the shared prefix, the first number (in the type's
-// notation, with a stepper), the step value, the digits, the terms, the suffix, the group
-// identifier and whether the extension is kept. Rows show for the types that use them.
+// Sequence: a prefix, a value (numbers, roman numerals, letters or terms) and a suffix,
+// counted per identifier. Numbers show the first number, the step and the digits; roman
+// numerals and letters the first number and the step; terms their list.
 class ZKSequenceEditor : public ZKOperationEditor {
     Q_OBJECT
 public:
     explicit ZKSequenceEditor(ZKRenamer &renamer, QWidget *parent = nullptr);
     QString summary() const override;
 
-    QLineEdit *firstNumberField() const { return firstNumber_; }
-    QWidget *firstNumberRow() const { return firstNumberRow_; }
-    QWidget *digitsRow() const { return digitsRow_; }
-    QWidget *termsRow() const { return termsRow_; }
-    // Steps the first number or the step value by delta, recomputing at once as a click does.
-    void stepSetting(RenamerSetting setting, int delta);
+    SequenceFirstNumberField *firstNumberField() const { return firstNumber_; }
+    ZKTextFileReadingTextField *termsField() const { return terms_; }
+    QLineEdit *identifierField() const { return identifier_; }
+    QAction *insertLazinessIndicatorAction() const { return insertLazinessIndicator_; }
+
+    // Puts the laziness indicator in place of the identifier's selection and recomputes at
+    // once; nothing when the identifier already holds one.
+    void insertLazinessIndicator();
 
 protected:
     void updateRows() override;
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
 
 private:
-    QWidget *makeFirstNumberField();
-    QWidget *withStepper(QWidget *field, RenamerSetting setting);
-    void firstNumberEdited(const QString &text);
+    QWidget *makeFirstNumberRow();
+    QWidget *makeTermsField();
+    QToolButton *makeLazinessButton();
+    bool identifierHasLazinessIndicator() const;
+    void updateTermsStatus();
+    QString valueSummary() const;
 
-    QLineEdit *firstNumber_ = nullptr;
-    QPlainTextEdit *terms_ = nullptr;
-    QWidget *firstNumberRow_;
-    QWidget *stepRow_;
-    QWidget *digitsRow_;
-    QWidget *termsRow_;
+    SequenceFirstNumberField *firstNumber_ = nullptr;
+    ZKTextFileReadingTextField *terms_ = nullptr;
+    // The terms field's binding: the editor refreshes it when the terms change from their file.
+    ZKSettingBinding *termsBinding_ = nullptr;
+    QLabel *termsStatus_ = nullptr;
+    QLineEdit *identifier_ = nullptr;
+    QAction *insertLazinessIndicator_ = nullptr;
+    QWidget *firstNumberRow_ = nullptr;
+    QWidget *digitsRow_ = nullptr;
+    QWidget *termsRow_ = nullptr;
+    QWidget *termsStatusRow_ = nullptr;
 };
