@@ -5,6 +5,7 @@
 #include "cli/PreviewCommand.h"
 #include "cli/RenameCommand.h"
 #include "cli/RevertCommand.h"
+#include "cli/UnfinishedJournalReport.h"
 
 namespace {
 
@@ -15,9 +16,10 @@ QString usage()
                           "nothing on disk changes\n"
                           "  rename    list the PATHs, compute every new name and rename the "
                           "items on disk\n"
-                          "  revert    undo the last rename run, or one that was interrupted\n\n") +
+                          "  revert    undo the last rename run, or one that was interrupted\n"
+                          "  finish    close a rename run that was interrupted, as it stands\n\n") +
            PreviewCommand::usage() + '\n' + RenameCommand::usage() + '\n' +
-           RevertCommand::usage();
+           RevertCommand::usage() + '\n' + RevertCommand::finishUsage();
 }
 
 }  // namespace
@@ -25,6 +27,8 @@ QString usage()
 int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     const QString command = arguments.value(0);
+    // preview and rename offer to finish or undo an interrupted run on a terminal.
+    setUnfinishedJournalOfferInteractive(isatty(STDIN_FILENO));
     if (command == QLatin1String("preview")) {
         PreviewCommand preview(out, err);
         return preview.execute(arguments.mid(1));
@@ -37,6 +41,11 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
         QTextStream in(stdin);
         RevertCommand revert(out, err, isatty(STDIN_FILENO), in);
         return revert.execute(arguments.mid(1));
+    }
+    if (command == QLatin1String("finish")) {
+        QTextStream in(stdin);
+        RevertCommand finish(out, err, false, in);
+        return finish.executeFinish(arguments.mid(1));
     }
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         out << usage();

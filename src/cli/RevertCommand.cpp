@@ -1,9 +1,11 @@
 #include "cli/RevertCommand.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "cli/JsonLine.h"
 #include "files/JournalStore.h"
+#include "files/UnfinishedRunOffer.h"
 
 namespace {
 
@@ -45,6 +47,95 @@ int RevertCommand::execute(const QStringList &arguments) {
     return report.isComplete() ? Success : NotRestored;
 }
 
+int RevertCommand::executeFinish(const QStringList &arguments) {
+    command_ = QStringLiteral("finish");
+    Options options;
+    if (!parse(arguments, &options, true)) return NothingDone;
+    QStringList errors;
+    const QList<JournalSummary> open = JournalRecovery::openJournals(&errors);
+    for (const QString &error : errors) err_ << "torvane-cli finish: warning: " << error << '\n';
+    bool allWell = errors.isEmpty();
+    qsizetype finished = 0;
+    for (const JournalSummary &listed : open) {
+        // Finishing an undo closes its run too.
+        JournalSummary summary;
+        QString error;
+        if (!JournalStore::readSummary(listed.path, &summary, &error)) {
+            err_ << "torvane-cli finish: " << error << '\n';
+            allWell = false;
+            continue;
+        }
+        if (summary.closed) continue;
+        ++finished;
+        allWell = (summary.isUndo ? finishUndo(summary, options.json)
+                                  : finishRun(summary, options.json)) &&
+                  allWell;
+    }
+    out_.flush();
+    if (finished == 0 && errors.isEmpty()) err_ << "torvane-cli finish: nothing to finish\n";
+    err_.flush();
+    return allWell ? Success : NotRestored;
+}
+
+bool RevertCommand::finishRun(const JournalSummary &summary, bool json) {
+    JournalRecovery::FinishReport report;
+    const bool closed = JournalRecovery::finish(summary.path, &report);
+    Journal journal;
+    QString error;
+    const qsizetype made = closed && JournalStore::read(summary.path, &journal, &error)
+                               ? UnfinishedRunOffer::plannedMovesMade(journal)
+                               : 0;
+    const auto moveText = [](const std::optional<JournalMove> &move) {
+        return move ? QStringLiteral("%1 -> %2").arg(shown(move->from), shown(move->to))
+                    : QString();
+    };
+    const std::optional<JournalMove> completed =
+        report.completed ? report.inFlight : std::nullopt;
+    if (json) {
+        out_ << JsonLine()
+                    .add(QStringLiteral("journal"), summary.path)
+                    .add(QStringLiteral("outcome"),
+                         closed ? QStringLiteral("finished") : QStringLiteral("failed"))
+                    .add(QStringLiteral("renamesMade"), QString::number(made))
+                    .add(QStringLiteral("renamesPlanned"), QString::number(summary.plannedCount))
+                    .addNullable(QStringLiteral("completed"), moveText(completed))
+                    .addNullable(QStringLiteral("movedOn"), moveText(report.movedOn))
+                    .addNullable(QStringLiteral("problem"), report.problem)
+                    .toString()
+             << '\n';
+    } else {
+        out_ << (closed ? QStringLiteral("finished %1: %2 of %3 planned renames made")
+                              .arg(summary.path)
+                              .arg(made)
+                              .arg(summary.plannedCount)
+                        : QStringLiteral("not finished %1").arg(summary.path))
+             << '\n';
+        if (completed) out_ << "  completed " << moveText(completed) << '\n';
+        if (report.movedOn) out_ << "  moved on " << moveText(report.movedOn) << '\n';
+        if (!report.problem.isEmpty()) out_ << "  problem: " << report.problem << '\n';
+    }
+    return closed && report.problem.isEmpty();
+}
+
+bool RevertCommand::finishUndo(const JournalSummary &summary, bool json) {
+    const QString run =
+        QFileInfo(summary.path).path() + QLatin1Char('/') + summary.undoneJournal;
+    const JournalRecovery::UndoReport report = JournalRecovery::undo(run);
+    for (const JournalRecovery::UndoItem &item : report.items) print(item, json);
+    if (!report.error.isEmpty()) err_ << "torvane-cli finish: " << report.error << '\n';
+    return report.isComplete();
+}
+
+QString RevertCommand::finishUsage() {
+    return QStringLiteral(
+        "usage: torvane-cli finish [--json]\n"
+        "  closes every rename run that was interrupted, as it stands, without a question:\n"
+        "  the move under way is completed when nothing is in its way, an item left under a\n"
+        "  temporary name gets its new name; an interrupted revert is taken to its end\n"
+        "  --json                                  one JSON object per run (or move) and line\n"
+        "exit status: 0 all finished (or nothing to finish), 1 some not, 2 bad arguments\n");
+}
+
 QString RevertCommand::usage() {
     return QStringLiteral(
         "usage: torvane-cli revert [--yes] [--json]\n"
@@ -53,14 +144,16 @@ QString RevertCommand::usage() {
         "  --json                                  one JSON object per move and line\n");
 }
 
-bool RevertCommand::parse(const QStringList &arguments, Options *options) {
+bool RevertCommand::parse(const QStringList &arguments, Options *options, bool finishing) {
     for (const QString &argument : arguments) {
-        if (argument == QLatin1String("--yes")) {
+        if (argument == QLatin1String("--yes") && !finishing) {
             options->yes = true;
         } else if (argument == QLatin1String("--json")) {
             options->json = true;
         } else {
-            fail(QStringLiteral("unknown option: %1\n").arg(argument) + usage(), NothingDone);
+            fail(QStringLiteral("unknown option: %1\n").arg(argument) +
+                     (finishing ? finishUsage() : usage()),
+                 NothingDone);
             return false;
         }
     }
@@ -106,7 +199,7 @@ void RevertCommand::print(const JournalRecovery::UndoItem &item, bool json) {
 }
 
 int RevertCommand::fail(const QString &message, int status) {
-    err_ << "torvane-cli revert: " << message << '\n';
+    err_ << "torvane-cli " << command_ << ": " << message << '\n';
     err_.flush();
     return status;
 }

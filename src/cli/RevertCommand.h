@@ -13,6 +13,12 @@
 //
 // Asks for confirmation on the terminal unless --yes; without a terminal and without --yes
 // it refuses.
+//
+// `torvane-cli finish [--json]` (executeFinish) closes every rename run that died half-way, as
+// it stands, without a question (for scripts): the move that was under way is completed when
+// nothing stands in its way, an item left under a temporary name gets its new name (or its
+// old one), and the run can be reverted afterwards. An interrupted undo is finished by
+// undoing the rest of its run. Nothing to finish is no error.
 class RevertCommand {
 public:
     enum Status {
@@ -25,8 +31,10 @@ public:
     RevertCommand(QTextStream &out, QTextStream &err, bool interactive, QTextStream &in)
         : out_(out), err_(err), in_(in), interactive_(interactive) {}
     int execute(const QStringList &arguments);
+    int executeFinish(const QStringList &arguments);
 
     static QString usage();
+    static QString finishUsage();
 
 private:
     struct Options {
@@ -34,10 +42,16 @@ private:
         bool json = false;
     };
 
-    bool parse(const QStringList &arguments, Options *options);
+    bool parse(const QStringList &arguments, Options *options, bool finishing = false);
+    // Closes one interrupted run journal; whether all of it went well.
+    bool finishRun(const JournalSummary &summary, bool json);
+    // Finishes one interrupted undo by undoing the rest of its run.
+    bool finishUndo(const JournalSummary &summary, bool json);
     bool confirm(const QString &journalPath);
     void print(const JournalRecovery::UndoItem &item, bool json);
     int fail(const QString &message, int status);
+
+    QString command_ = QStringLiteral("revert");
 
     QTextStream &out_;
     QTextStream &err_;

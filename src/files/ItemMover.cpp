@@ -9,6 +9,8 @@
 #include "common/Unicode.h"
 #include "common/UserDefaults.h"
 #include "files/MoveDefaults.h"
+#include "files/RenameAlerts.h"
+#include "files/RunJournal.h"
 #include "files/ZKUserInteraction.h"
 #include "platform/FileAttributes.h"
 #include "platform/NoClobberMove.h"
@@ -19,12 +21,17 @@ namespace {
 // A name taken by another process between our choice and the move is simply skipped.
 constexpr int temporaryNameAttempts = 100;
 
-struct MoveOutcome {
-    bool moved = false;
-    QString error;
-    // The item is left under a temporary name: its original name can no longer be checked.
-    bool stranded = false;
-};
+ItemMover::StepHook &stepHook() {
+    static ItemMover::StepHook hook;
+    return hook;
+}
+
+void reachStep(const JournalMove &step, ItemMover::StepPhase phase) {
+    if (stepHook()) stepHook()(step, phase);
+}
+
+const QString kJournalWriteError =
+    QStringLiteral("The journal of this run cannot be written, so nothing more is moved.");
 
 QString displayPath(const QByteArray &path) { return QFile::decodeName(path); }
 
@@ -73,34 +80,6 @@ bool takesRouteThroughTemporaryName(const QByteArray &source, const QByteArray &
            FileAttributes::identity(source) == FileAttributes::identity(target);
 }
 
-MoveOutcome moveThroughTemporaryName(const QByteArray &source, const QByteArray &target) {
-    QByteArray temporary;
-    QString error;
-    int failure = EEXIST;
-    for (int attempt = 0; failure == EEXIST && attempt < temporaryNameAttempts; ++attempt) {
-        temporary = ItemMover::nextTemporaryPath(target);
-        if (NoClobberMove::move(source, temporary, &error, &failure)) failure = 0;
-    }
-    if (failure) return {false, error};
-    Log::debug(QStringLiteral("\"%1\" => \"%2\" via \"%3\"")
-                   .arg(displayPath(source), displayPath(target), displayPath(temporary)));
-    if (NoClobberMove::move(temporary, target, &error)) return {true, QString()};
-    // Never leave the item under a name the user does not know.
-    if (NoClobberMove::move(temporary, source)) return {false, error};
-    return {false,
-            error + QStringLiteral("\n\nIt could not be given back its name and is now at \"%1\".")
-                        .arg(displayPath(temporary)),
-            true};
-}
-
-MoveOutcome moveItem(const QByteArray &source, const QByteArray &target) {
-    if (takesRouteThroughTemporaryName(source, target))
-        return moveThroughTemporaryName(source, target);
-    MoveOutcome outcome;
-    outcome.moved = NoClobberMove::move(source, target, &outcome.error);
-    return outcome;
-}
-
 // A move keeps extended attributes, so the comment normally arrives with the item. It is
 // written only when missing: a comment found there may be newer than the one listed.
 void keepComment(const QByteArray &target, const QString &comment) {
@@ -120,6 +99,94 @@ void lockAgain(const QByteArray &path) {
 
 ItemMover::ItemMover(ZKUserInteraction *user) : user_(user) {}
 
+void ItemMover::setStepHookForTesting(StepHook hook) { stepHook() = std::move(hook); }
+
+bool ItemMover::journalledStep(const JournalMove &step, QString *error, int *errorNumber) {
+    if (errorNumber) *errorNumber = 0;
+    if (journal_ && (journalFailed_ || !journal_->willMove(step))) {
+        journalFailed_ = true;
+        if (error) *error = journal_->errorString();
+        return false;
+    }
+    reachStep(step, StepPhase::Announced);
+    if (!NoClobberMove::move(step.from, step.to, error, errorNumber)) return false;
+    reachStep(step, StepPhase::Made);
+    // The step happened; the run ends after it.
+    if (journal_ && !journal_->didMove(step)) journalFailed_ = true;
+    reachStep(step, StepPhase::Recorded);
+    return true;
+}
+
+ItemMover::MoveOutcome ItemMover::moveThroughTemporaryName(const QByteArray &source,
+                                                           const QByteArray &target) {
+    QByteArray temporary;
+    QString error;
+    int failure = EEXIST;
+    for (int attempt = 0; failure == EEXIST && !journalFailed_ && attempt < temporaryNameAttempts;
+         ++attempt) {
+        temporary = ItemMover::nextTemporaryPath(target);
+        JournalMove step{source, temporary};
+        step.finalTarget = target;
+        if (journalledStep(step, &error, &failure)) failure = 0;
+    }
+    if (failure) return {false, error};
+    Log::debug(QStringLiteral("\"%1\" => \"%2\" via \"%3\"")
+                   .arg(displayPath(source), displayPath(target), displayPath(temporary)));
+    const QString stranded =
+        QStringLiteral("\n\nIt could not be given back its name and is now at \"%1\".")
+            .arg(displayPath(temporary));
+    // With a journal that failed, the item stays where the journal knows it is: recovery
+    // takes it on from there.
+    if (journalFailed_) return {false, error + stranded, true, stranded};
+    if (journalledStep({temporary, target}, &error)) return {true, QString()};
+    // Never leave the item under a name the user does not know.
+    if (!journalFailed_ && journalledStep({temporary, source})) return {false, error};
+    return {false, error + stranded, true, stranded};
+}
+
+ItemMover::MoveOutcome ItemMover::moveItem(const QByteArray &source, const QByteArray &target) {
+    if (takesRouteThroughTemporaryName(source, target))
+        return moveThroughTemporaryName(source, target);
+    MoveOutcome outcome;
+    outcome.moved = journalledStep({source, target}, &outcome.error);
+    return outcome;
+}
+
+bool ItemMover::trashOccupant(const QByteArray &target, QString *error) {
+    if (!journal_) return Trash::moveToTrash(target, error);
+    const FileAttributes::FileIdentity identity = FileAttributes::identity(target);
+    JournalMove step = JournalMove::trash(target, identity.device, identity.inode);
+    if (journalFailed_ || !journal_->willMove(step)) {
+        journalFailed_ = true;
+        *error = journal_->errorString();
+        return false;
+    }
+    reachStep(step, StepPhase::Announced);
+    if (!Trash::moveToTrash(target, error, &step.to)) return false;
+    reachStep(step, StepPhase::Made);
+    if (step.to.isEmpty())
+        Log::line(QStringLiteral("cannot find \"%1\" in the Trash").arg(displayPath(target)));
+    if (!journal_->didMove(step)) {
+        // In the Trash, and the journal says it may be: recovery looks for it there.
+        journalFailed_ = true;
+        *error = journal_->errorString();
+        return false;
+    }
+    reachStep(step, StepPhase::Recorded);
+    return true;
+}
+
+bool ItemMover::journalFailure(bool *cancel, const QString &detail) {
+    if (!journalFailureShown_) {
+        journalFailureShown_ = true;
+        const QString reason = journal_ ? journal_->errorString() : QString();
+        user_->runAlert(RenameAlerts::journalFailureAlert(
+            (reason.isEmpty() ? kJournalWriteError : kJournalWriteError + "\n\n" + reason) +
+            detail));
+    }
+    return setCancel(cancel);
+}
+
 bool ItemMover::makePathAvailableForMovingSourcePath(const QByteArray &target,
                                                      const QByteArray &source, bool *cancel) {
     if (!FileAttributes::exists(target) || isSourceApartFromCase(target, source)) return true;
@@ -133,8 +200,9 @@ bool ItemMover::makePathAvailableForMovingSourcePath(const QByteArray &target,
     // Trashing a folder that holds the source would take the source along.
     if (isInside(source, target))
         error = QStringLiteral("\"%1\" holds \"%2\"").arg(displayPath(target), displayPath(source));
-    else if (Trash::moveToTrash(target, &error))
+    else if (trashOccupant(target, &error))
         return true;
+    if (journalFailed_) return journalFailure(cancel);
     // Deleting instead would destroy what the user may want back: the item stays.
     user_->beep();
     Log::line(QStringLiteral("could not remove file/folder: %1").arg(displayPath(target)));
@@ -176,12 +244,16 @@ bool ItemMover::moveToPath(const QByteArray &source, const QByteArray &target,
 
 bool ItemMover::moveToPath(const QByteArray &source, const QByteArray &target,
                            const QString &comment, bool checkLock, bool *cancel) {
+    if (journalFailed_) return journalFailure(cancel);
     if (!mayWriteToFolderOf(source)) return showErrorAlert(source, QString(), cancel);
     const MoveOutcome outcome = moveItem(source, target);
     if (outcome.moved) {
         keepComment(target, comment);
+        if (journalFailed_) journalFailure(cancel);
         return true;
     }
+    if (journalFailed_)
+        return journalFailure(cancel, outcome.strandedText);
     if (outcome.stranded) return showErrorAlert(source, outcome.error, cancel);
     if (!FileAttributes::exists(source)) return showVanishedAlert(source, cancel);
     if (checkLock && FileAttributes::isImmutable(source))

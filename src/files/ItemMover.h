@@ -3,8 +3,11 @@
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <optional>
 
+class RunJournal;
+struct JournalMove;
 class ZKUserInteraction;
 
 // Moves single items on disk for the rename run, and the path helpers that go with it.
@@ -16,6 +19,13 @@ class ZKUserInteraction;
 //
 // Operations that can be cancelled take an out cancel flag (nullable). A set flag tells the
 // caller to stop the whole run; false with the flag unset means only this item was skipped.
+//
+// With a journal (a rename run), every step on disk is journalled where it is made: each
+// rename (both halves of a change of letter case through a temporary name, and a move back
+// when the second half fails), and each occupant sent to the Trash with the place where it
+// landed. Once the journal cannot be written nothing moves any more: the failure is shown
+// once and every later move answers false with cancel (a move that happened before the
+// journal failed answers true with cancel).
 class ItemMover {
 public:
     // The extended attribute holding a droplet's instance identifier.
@@ -23,6 +33,19 @@ public:
 
     // The user answers the questions and sees the alerts; it must outlive the mover.
     explicit ItemMover(ZKUserInteraction *user);
+
+    // The journal of the run the moves belong to (none: moves are not journalled). It must
+    // outlive its use.
+    void setJournal(RunJournal *journal) { journal_ = journal; }
+    // The journal could not be written: the run must end.
+    bool journalFailed() const { return journalFailed_; }
+
+    // Tests only: called at every journalled step (each half of a change of letter case, a
+    // move back, an occupant sent to the Trash) once its intent is recorded, once it is made
+    // and once its completion is recorded. A test stands in for a crash there by throwing.
+    enum class StepPhase { Announced, Made, Recorded };
+    using StepHook = std::function<void(const JournalMove &step, StepPhase phase)>;
+    static void setStepHookForTesting(StepHook hook);
 
     // Whether the source may now be moved to the target. True when nothing is at the target,
     // or when the target is the source itself under a name that differs only in letter case
@@ -75,6 +98,32 @@ public:
     static QString applicationInstanceIdentifier(const QByteArray &path);
 
 private:
+    struct MoveOutcome {
+        MoveOutcome(bool moved = false, QString error = QString(), bool stranded = false,
+                    QString strandedText = QString())
+            : moved(moved), error(std::move(error)), stranded(stranded),
+              strandedText(std::move(strandedText)) {}
+        bool moved = false;
+        QString error;
+        // The item is left under a temporary name: its original name can no longer be checked.
+        bool stranded = false;
+        // What tells the user where a stranded item is.
+        QString strandedText;
+    };
+
+    // One step on disk between its journal records (with a journal); false when it was not
+    // made (also when the journal refused it, which sets journalFailed_).
+    bool journalledStep(const JournalMove &step, QString *error = nullptr,
+                        int *errorNumber = nullptr);
+    MoveOutcome moveItem(const QByteArray &source, const QByteArray &target);
+    MoveOutcome moveThroughTemporaryName(const QByteArray &source, const QByteArray &target);
+    // Sends the occupant of the target to the Trash, journalled; false with *error when it
+    // stays (or when the journal failed).
+    bool trashOccupant(const QByteArray &target, QString *error);
+    // Tells the user once that the journal failed (with where a stranded item is) and sets
+    // cancel; answers false.
+    bool journalFailure(bool *cancel, const QString &detail = QString());
+
     // Asks whether to replace the occupant of the target; true for "Replace" and "Replace All".
     bool userAgreesToReplace(const QByteArray &target, bool *cancel);
     bool moveLockedItem(const QByteArray &source, const QByteArray &target, const QString &comment,
@@ -85,4 +134,7 @@ private:
     bool showVanishedAlert(const QByteArray &source, bool *cancel);
 
     ZKUserInteraction *user_;
+    RunJournal *journal_ = nullptr;
+    bool journalFailed_ = false;
+    bool journalFailureShown_ = false;
 };

@@ -14,12 +14,16 @@ namespace JournalFormat {
 inline constexpr char headerKind[] = "torvane-journal";
 inline constexpr char planKind[] = "plan";
 inline constexpr char intentKind[] = "intent";
+// Version 2: the intent to send an item to the Trash, and to bring one back from it.
+inline constexpr char trashKind[] = "trash";
+inline constexpr char restoreKind[] = "restore";
 inline constexpr char doneKind[] = "done";
 inline constexpr char closedKind[] = "closed";
 inline constexpr char undoneKind[] = "undone";
 
-// The only version written and read.
-inline constexpr char version[] = "1";
+// The version written. Version 1 (moves only) is still read.
+inline constexpr char version[] = "2";
+inline constexpr char firstVersion[] = "1";
 
 // The header's run kinds: a rename run, or the undo of an earlier journal.
 inline constexpr char runJournal[] = "run";

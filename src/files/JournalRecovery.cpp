@@ -6,14 +6,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QScopeGuard>
 #include <cerrno>
 #include <cstring>
 
+#include "common/Log.h"
 #include "files/ItemMover.h"
 #include "files/JournalFile.h"
 #include "platform/FileAttributes.h"
 #include "platform/NoClobberMove.h"
+#include "platform/Trash.h"
 
 namespace JournalRecovery {
 
@@ -69,17 +72,84 @@ QString obstacle(const JournalMove &move) {
 }
 
 QString lostTrack(const JournalMove &move) {
+    if (move.kind == JournalMove::Kind::Trash)
+        return QStringLiteral(
+                   "lost track of %1, which was being put in the Trash: it is neither there nor "
+                   "in the Trash")
+            .arg(shown(move.from));
     return QStringLiteral("lost track of the item moved from %1 to %2: neither can be seen")
         .arg(shown(move.from), shown(move.to));
+}
+
+// What follows a step that happened: an item back from the Trash leaves no info record there.
+void afterStep(const JournalMove &step) {
+    if (step.kind == JournalMove::Kind::Restore && !Trash::removeInfoRecord(step.from))
+        Log::line(QStringLiteral("[Journal] cannot remove the trash info record of %1")
+                      .arg(shown(step.from)));
+}
+
+// Makes one step of a resumed or new journal between its records; false with *problem when
+// it was not made. *journalFailed tells that the step was made but not recorded.
+bool journalledStep(RunJournal &journal, const JournalMove &step, QString *problem,
+                    bool *journalFailed) {
+    *journalFailed = false;
+    if (!journal.willMove(step)) {
+        *journalFailed = true;
+        *problem = journal.errorString();
+        return false;
+    }
+    if (!NoClobberMove::move(step.from, step.to, problem)) return false;
+    afterStep(step);
+    if (!journal.didMove(step)) {
+        *journalFailed = true;
+        *problem = journal.errorString();
+    }
+    return true;
 }
 
 // Makes a move that resumed journal announced and did not confirm, when nothing stands in
 // its way.
 void complete(RunJournal &journal, const JournalMove &move, FinishReport *report) {
+    // Sending an occupant to the Trash only made way for a move that will never come, and a
+    // move to a temporary name only leads to a name the user does not know: both are left.
+    if (move.kind == JournalMove::Kind::Trash) {
+        report->problem = QStringLiteral("%1 was left where it is: the move it was to make way "
+                                         "for was never made")
+                              .arg(shown(move.from));
+        return;
+    }
+    if (!move.finalTarget.isEmpty()) return;
     report->problem = obstacle(move);
-    if (report->problem.isEmpty() && NoClobberMove::move(move.from, move.to, &report->problem))
+    if (report->problem.isEmpty() && NoClobberMove::move(move.from, move.to, &report->problem)) {
+        afterStep(move);
         report->completed = journal.didMove(move);
+    }
     if (report->completed) report->outcome = Outcome::Happened;
+}
+
+// An item left under a temporary name by the last step of the run is taken on to the name it
+// was on its way to, or else back to the name it had; false when the journal fails.
+bool takeOnStrandedItem(RunJournal &journal, const std::optional<JournalMove> &last,
+                        FinishReport *report) {
+    int errorNumber = 0;
+    if (!last || last->kind != JournalMove::Kind::Move || last->finalTarget.isEmpty() ||
+        presence(last->to, &errorNumber) != Presence::Present)
+        return true;
+    const JournalMove on{last->to, last->finalTarget};
+    const JournalMove back{last->to, last->from};
+    QString problem = obstacle(on);
+    const JournalMove step = problem.isEmpty() ? on : back;
+    if (!problem.isEmpty()) problem = obstacle(back);
+    bool journalFailed = false;
+    if (problem.isEmpty() && journalledStep(journal, step, &problem, &journalFailed))
+        report->movedOn = step;
+    if (journalFailed) return report->problem = problem, false;
+    if (!problem.isEmpty()) {
+        const QString left =
+            QStringLiteral("%1 was left under its temporary name: %2").arg(shown(last->to), problem);
+        report->problem = report->problem.isEmpty() ? left : report->problem + "; " + left;
+    }
+    return true;
 }
 
 // Records what became of the in-flight move of an unfinished journal (with `completeMove`,
@@ -87,15 +157,28 @@ void complete(RunJournal &journal, const JournalMove &move, FinishReport *report
 bool settle(const QString &path, bool completeMove, FinishReport *report) {
     std::unique_ptr<RunJournal> journal = RunJournal::resume(path, &report->problem);
     if (!journal) return false;
+    Journal content;
+    if (!JournalStore::read(path, &content, &report->problem)) return false;
+    std::optional<JournalMove> last =
+        content.done.isEmpty() ? std::nullopt : std::optional<JournalMove>(content.done.last());
     report->inFlight = journal->inFlight();
     if (report->inFlight) {
-        report->outcome = decide(*report->inFlight);
-        if (report->outcome == Outcome::Happened && !journal->didMove(*report->inFlight))
-            return report->problem = journal->errorString(), false;
-        if (report->outcome == Outcome::LostTrack) report->problem = lostTrack(*report->inFlight);
-        if (report->outcome == Outcome::NotHappened && completeMove)
-            complete(*journal, *report->inFlight, report);
+        JournalMove &inFlight = *report->inFlight;
+        QByteArray place;
+        report->outcome = decide(inFlight, &place);
+        if (inFlight.kind == JournalMove::Kind::Trash) inFlight.to = place;
+        if (report->outcome == Outcome::Happened) {
+            afterStep(inFlight);
+            if (!journal->didMove(inFlight)) return report->problem = journal->errorString(), false;
+            last = inFlight;
+        }
+        if (report->outcome == Outcome::LostTrack) report->problem = lostTrack(inFlight);
+        if (report->outcome == Outcome::NotHappened && completeMove) {
+            complete(*journal, inFlight, report);
+            if (report->completed) last = inFlight;
+        }
     }
+    if (completeMove && !takeOnStrandedItem(*journal, last, report)) return false;
     if (journal->end()) return true;
     report->problem = journal->errorString();
     return false;
@@ -133,23 +216,28 @@ QList<JournalMove> stepsOf(const JournalMove &back) {
 }
 
 UndoItem moveBack(const JournalMove &back, RunJournal &journal, QString *error) {
-    UndoItem item{back, false, obstacle(back)};
+    UndoItem item{back, false, QString()};
+    if (back.from.isEmpty()) {
+        item.reason = QStringLiteral("cannot find %1 in the Trash; it can be restored from the "
+                                     "Trash by hand")
+                          .arg(shown(back.to));
+        return item;
+    }
+    item.reason = obstacle(back);
     if (!item.reason.isEmpty()) return item;
     const QList<JournalMove> steps = stepsOf(back);
     for (const JournalMove &step : steps) {
-        if (!journal.willMove(step)) {
-            *error = journal.errorString();
-            item.reason = QStringLiteral("the undo journal cannot be written");
-            return item;
-        }
-        if (!NoClobberMove::move(step.from, step.to, &item.reason)) {
+        bool journalFailed = false;
+        const bool moved = journalledStep(journal, step, &item.reason, &journalFailed);
+        if (journalFailed) *error = item.reason;
+        if (!moved) {
+            if (journalFailed) item.reason = QStringLiteral("the undo journal cannot be written");
             if (step != steps.first())
                 item.reason = QStringLiteral("left at %1: %2").arg(shown(step.from), item.reason);
             return item;
         }
-        if (journal.didMove(step)) continue;
+        if (!journalFailed) continue;
         // The step happened; the undo stops after it.
-        *error = journal.errorString();
         if (step == steps.last()) break;
         item.reason =
             QStringLiteral("left at %1: the undo journal cannot be written").arg(shown(step.to));
@@ -158,6 +246,13 @@ UndoItem moveBack(const JournalMove &back, RunJournal &journal, QString *error) 
     item.restored = true;
     item.reason.clear();
     return item;
+}
+
+// The step that takes back one step of a run: a move the other way, or an item back from
+// the Trash (from "" when nobody knows where it is there).
+JournalMove backOf(const JournalMove &step) {
+    if (step.kind == JournalMove::Kind::Trash) return JournalMove::restore(step.to, step.from);
+    return {step.to, step.from};
 }
 
 using MoveKey = std::pair<QByteArray, QByteArray>;
@@ -169,7 +264,7 @@ QList<std::pair<JournalMove, bool>> movesBack(const QList<JournalMove> &done,
     for (const JournalMove &move : movedBackEarlier) ++earlier[{move.from, move.to}];
     QList<std::pair<JournalMove, bool>> moves;
     for (auto move = done.crbegin(); move != done.crend(); ++move) {
-        const JournalMove back{move->to, move->from};
+        const JournalMove back = backOf(*move);
         int &count = earlier[{back.from, back.to}];
         moves.append({back, count > 0});
         if (count > 0) --count;
@@ -189,15 +284,25 @@ bool prepareRun(const QString &path, Journal *run, UndoReport *report) {
     FinishReport settled;
     if (!settle(path, false, &settled)) return report->error = settled.problem, false;
     if (settled.outcome == Outcome::LostTrack)
-        report->items.append(
-            {{settled.inFlight->to, settled.inFlight->from}, false, settled.problem});
+        report->items.append({backOf(*settled.inFlight), false, settled.problem});
     return JournalStore::read(path, run, &report->error);
 }
 
 }  // namespace
 
-Outcome decide(const JournalMove &move) {
+Outcome decide(const JournalMove &move, QByteArray *placeInTrash) {
     int errorNumber = 0;
+    if (move.kind == JournalMove::Kind::Trash) {
+        const FileAttributes::FileIdentity identity = FileAttributes::identity(move.from);
+        if (identity.valid && identity.device == move.device && identity.inode == move.inode)
+            return Outcome::NotHappened;
+        const QByteArray place = Trash::find(move.from, move.device, move.inode);
+        if (placeInTrash) *placeInTrash = place;
+        if (!place.isEmpty()) return Outcome::Happened;
+        // Another item where it was, and it is not in the Trash: it was never sent there.
+        return presence(move.from, &errorNumber) == Presence::Present ? Outcome::NotHappened
+                                                                      : Outcome::LostTrack;
+    }
     const Presence from = presence(move.from, &errorNumber);
     const Presence to = presence(move.to, &errorNumber);
     if (from == Presence::Present) return Outcome::NotHappened;
@@ -286,13 +391,25 @@ UndoReport undo(const QString &path) {
     std::unique_ptr<RunJournal> journal;
     if (!remaining.isEmpty() && !(journal = RunJournal::beginUndo(path, remaining, &report.error)))
         return report;
+    // Paths where an item of the run should have come back to and did not: what is there
+    // now is not the run's item, and no later move back may take it.
+    QSet<QByteArray> notBack;
     for (const auto &[back, madeEarlier] : moves) {
+        UndoItem item{back, true, QString()};
         if (madeEarlier)
-            report.items.append({back, true, QString()});
-        else if (report.error.isEmpty())
-            report.items.append(moveBack(back, *journal, &report.error));
+            ;
+        else if (!report.error.isEmpty())
+            item = {back, false, QStringLiteral("the undo had to stop")};
+        else if (notBack.contains(back.from))
+            item = {back, false,
+                    QStringLiteral("the item was not brought back to %1").arg(shown(back.from))};
         else
-            report.items.append({back, false, QStringLiteral("the undo had to stop")});
+            item = moveBack(back, *journal, &report.error);
+        if (item.restored)
+            notBack.remove(back.to);
+        else
+            notBack.insert(back.to);
+        report.items.append(item);
     }
     if (report.error.isEmpty() && journal && !journal->end()) report.error = journal->errorString();
     if (report.error.isEmpty())

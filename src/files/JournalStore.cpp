@@ -72,7 +72,11 @@ bool splitRecords(const QByteArray &data, bool fromMidRecord, QList<Record> *rec
 bool parseHeader(const QByteArrayList &fields, JournalSummary *summary, QString *problem) {
     if (fields.value(0) != JournalFormat::headerKind)
         return *problem = QStringLiteral("it is not a Torvane run journal"), false;
-    if (fields.value(1) != JournalFormat::version)
+    if (fields.value(1) == JournalFormat::version)
+        summary->version = 2;
+    else if (fields.value(1) == JournalFormat::firstVersion)
+        summary->version = 1;
+    else
         return *problem = QStringLiteral("it has version %1, which this Torvane cannot read")
                               .arg(QString::fromLatin1(fields.value(1))),
                false;
@@ -97,6 +101,13 @@ bool parseMove(const QByteArrayList &fields, qsizetype first, JournalMove *move)
            !move->from.isEmpty() && !move->to.isEmpty();
 }
 
+// A device or inode number: decimal, as QByteArray::number writes it.
+bool parseUnsigned(const QByteArray &field, quint64 *number) {
+    bool ok = false;
+    *number = field.toULongLong(&ok);
+    return ok && QByteArray::number(*number) == field;
+}
+
 // One record of the log that follows the plan, checked against what came before it.
 bool applyRecord(const Record &record, Journal *journal) {
     const QByteArrayList &fields = record.fields;
@@ -110,21 +121,49 @@ bool applyRecord(const Record &record, Journal *journal) {
         return summary.undone;
     }
     qint64 sequence = 0;
-    if (kind == JournalFormat::intentKind) {
+    const bool isIntent = kind == JournalFormat::intentKind;
+    const bool isRestore = kind == JournalFormat::restoreKind;
+    const bool isTrash = kind == JournalFormat::trashKind;
+    if (isIntent || isRestore || isTrash) {
+        // Version 1 knew plain moves only.
+        const bool laterVersion = summary.version >= 2;
         JournalMove move;
-        if (fields.size() != 4 || !JournalFormat::parseNumber(fields[1], &sequence) ||
-            sequence != journal->intentCount + 1 || !parseMove(fields, 2, &move))
-            return false;
+        bool valid = fields.size() >= 2 && JournalFormat::parseNumber(fields[1], &sequence) &&
+                     sequence == journal->intentCount + 1;
+        if (isIntent) {
+            valid = valid && (fields.size() == 4 || (laterVersion && fields.size() == 5)) &&
+                    parseMove(fields, 2, &move) &&
+                    (fields.size() == 4 ||
+                     (JournalFormat::decodeBytes(fields[4], &move.finalTarget) &&
+                      !move.finalTarget.isEmpty()));
+        } else if (isRestore) {
+            valid = valid && laterVersion && fields.size() == 4 && parseMove(fields, 2, &move);
+            move.kind = JournalMove::Kind::Restore;
+        } else {
+            quint64 device = 0;
+            quint64 inode = 0;
+            valid = valid && laterVersion && fields.size() == 5 &&
+                    JournalFormat::decodeBytes(fields[2], &move.from) && !move.from.isEmpty() &&
+                    parseUnsigned(fields[3], &device) && parseUnsigned(fields[4], &inode);
+            move = JournalMove::trash(move.from, device, inode);
+        }
+        if (!valid) return false;
         // An announced move followed by the next one failed and changed nothing.
         journal->inFlight = move;
         journal->intentCount = sequence;
         return true;
     }
     if (kind == JournalFormat::doneKind) {
-        if (fields.size() != 2 || !JournalFormat::parseNumber(fields[1], &sequence) ||
+        if (fields.size() < 2 || !JournalFormat::parseNumber(fields[1], &sequence) ||
             sequence != journal->intentCount || !journal->inFlight)
             return false;
-        journal->done << *journal->inFlight;
+        JournalMove move = *journal->inFlight;
+        // A step to the Trash may tell where the item went.
+        const bool withPlace = move.kind == JournalMove::Kind::Trash && fields.size() == 3;
+        if (fields.size() != 2 && !withPlace) return false;
+        if (withPlace && (!JournalFormat::decodeBytes(fields[2], &move.to) || move.to.isEmpty()))
+            return false;
+        journal->done << move;
         journal->inFlight.reset();
         return true;
     }

@@ -17,9 +17,6 @@ namespace {
 // Free names for an item moved out of the way: "<path>_0" to "<path>_9999".
 constexpr int asideNameCount = 10000;
 
-const QString kJournalWriteError =
-    QStringLiteral("The journal of this run cannot be written, so nothing more is moved.");
-
 RenameRunLoop::Clock monotonicClock() {
     auto timer = std::make_shared<QElapsedTimer>();
     timer->start();
@@ -47,7 +44,12 @@ RenameRunLoop::RenameRunLoop(const QList<ZKFileRepresentationPtr> &records, ZKUs
       mover_(mover),
       journal_(journal),
       clock_(clock ? std::move(clock) : monotonicClock()),
-      folderContents_(records) {}
+      folderContents_(records) {
+    // Every step on disk is journalled where it is made.
+    mover_.setJournal(&journal_);
+}
+
+RenameRunLoop::~RenameRunLoop() { mover_.setJournal(nullptr); }
 
 bool RenameRunLoop::run(qsizetype relevantCount) {
     relevantCount_ = relevantCount;
@@ -136,12 +138,10 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
 
     const QByteArray oldPath = record->nativePath();
     const bool occupied = FileAttributes::exists(target);
-    const bool moved = journalledMove(
-        oldPath, target,
-        [&](bool *moveCancel) {
-            return record->renameWithPath(record->renamePath(), occupied, moveCancel, mover_);
-        },
-        &cancel);
+    const bool moved =
+        !mover_.journalFailed() &&
+        record->renameWithPath(record->renamePath(), occupied, &cancel, mover_);
+    if (mover_.journalFailed()) cancel = true;
     if (moved) {
         *renamed = true;
         outcomes_.insert(record.get(), RenameOutcome::Renamed);
@@ -190,33 +190,12 @@ bool RenameRunLoop::relocate(const ZKFileRepresentationPtr &record, const QByteA
                              bool *cancel) {
     const QByteArray from = record->nativePath();
     const QString comment = record->spotlightComment();
-    const bool moved = journalledMove(
-        from, to,
-        [&](bool *moveCancel) { return mover_.moveToPath(from, to, comment, moveCancel); }, cancel);
+    const bool moved = mover_.moveToPath(from, to, comment, cancel);
+    if (mover_.journalFailed()) *cancel = true;
     if (!moved) return false;
     record->setNativePath(to);
     fixFolderSideEffectsForFileRepresentation(*record, from, to);
     return true;
-}
-
-bool RenameRunLoop::journalledMove(const QByteArray &from, const QByteArray &to,
-                                   const std::function<bool(bool *cancel)> &move, bool *cancel) {
-    // Nothing moves that the journal cannot tell about.
-    const JournalMove entry{from, to};
-    if (journalFailed_ || !journal_.willMove(entry)) return journalFailed(cancel), false;
-    if (!move(cancel)) return false;
-    // The move happened: the caller takes it in, then the run ends.
-    if (!journal_.didMove(entry)) journalFailed(cancel);
-    return true;
-}
-
-void RenameRunLoop::journalFailed(bool *cancel) {
-    *cancel = true;
-    if (journalFailed_) return;
-    journalFailed_ = true;
-    const QString reason = journal_.errorString();
-    user_.runAlert(RenameAlerts::journalFailureAlert(
-        reason.isEmpty() ? kJournalWriteError : kJournalWriteError + "\n\n" + reason));
 }
 
 void RenameRunLoop::fixFolderSideEffectsForFileRepresentation(const ZKFileRepresentation &record,

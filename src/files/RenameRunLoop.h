@@ -31,7 +31,8 @@ enum class RenameOutcome {
 // different file may differ from it only in letter case, and that one is a foreign occupant
 // for the mover to ask about. When the record it made way for is then not renamed, the item
 // moved aside goes back under its own name. Records inside a moved folder follow it. Every
-// move is journalled before and after it happens, and nothing moves once the journal fails.
+// step on disk is journalled before and after it happens (the loop hands its journal to the
+// mover, which journals at the move primitive), and nothing moves once the journal fails.
 class RenameRunLoop {
 public:
     // Milliseconds on a monotonic clock (FolderScanner::Clock); empty for the real one.
@@ -42,6 +43,9 @@ public:
     // The records are those of the list, in order; none may change during the run.
     RenameRunLoop(const QList<ZKFileRepresentationPtr> &records, ZKUserInteraction &user,
                   ItemMover &mover, RunJournal &journal, Clock clock);
+    ~RenameRunLoop();
+    RenameRunLoop(const RenameRunLoop &) = delete;
+    RenameRunLoop &operator=(const RenameRunLoop &) = delete;
 
     // Moves every relevant record (relevantCount of them). True when each was renamed and
     // the run was neither stopped nor cancelled; files renamed before an end stay renamed.
@@ -70,12 +74,6 @@ private:
     bool moveAside(const ZKFileRepresentationPtr &record, const QByteArray &target, bool *cancel);
     // Moves a record that is not renamed itself (aside, or back); whether it moved.
     bool relocate(const ZKFileRepresentationPtr &record, const QByteArray &to, bool *cancel);
-    // A move between its journal entries: whether the move happened. Sets *cancel when the
-    // move asks to end the run or the journal cannot be written (then nothing moves any more).
-    bool journalledMove(const QByteArray &from, const QByteArray &to,
-                        const std::function<bool(bool *cancel)> &move, bool *cancel);
-    // Tells the user once and ends the run.
-    void journalFailed(bool *cancel);
     // Records inside a folder that moved (a package too) follow it.
     void fixFolderSideEffectsForFileRepresentation(const ZKFileRepresentation &record,
                                                    const QByteArray &oldPath,
@@ -92,5 +90,4 @@ private:
     // Device and inode of each relevant record's item -> its indexes in the list.
     QHash<IdentityKey, QList<qsizetype>> relevantByIdentity_;
     QHash<const ZKFileRepresentation *, RenameOutcome> outcomes_;
-    bool journalFailed_ = false;
 };

@@ -141,29 +141,55 @@ RunJournal::~RunJournal() {
 }
 
 bool RunJournal::willMove(const JournalMove &move) {
-    if (move.from.isEmpty() || move.to.isEmpty()) {
+    const bool isTrash = move.kind == JournalMove::Kind::Trash;
+    if (move.from.isEmpty() || (!isTrash && move.to.isEmpty())) {
         d->error = QStringLiteral("a move has an empty path");
         return false;
     }
-    const QByteArray line =
-        moveLine(JournalFormat::intentKind, {QByteArray::number(d->intentCount + 1)}, move);
+    const QByteArray sequence = QByteArray::number(d->intentCount + 1);
+    QByteArray line;
+    switch (move.kind) {
+        case JournalMove::Kind::Move: {
+            QByteArrayList fields{JournalFormat::intentKind, sequence,
+                                  JournalFormat::encodeBytes(move.from),
+                                  JournalFormat::encodeBytes(move.to)};
+            if (!move.finalTarget.isEmpty())
+                fields << JournalFormat::encodeBytes(move.finalTarget);
+            line = JournalFormat::line(fields);
+            break;
+        }
+        case JournalMove::Kind::Restore:
+            line = moveLine(JournalFormat::restoreKind, {sequence}, move);
+            break;
+        case JournalMove::Kind::Trash:
+            line = JournalFormat::line({JournalFormat::trashKind, sequence,
+                                        JournalFormat::encodeBytes(move.from),
+                                        QByteArray::number(move.device),
+                                        QByteArray::number(move.inode)});
+            break;
+    }
     if (!append(line, true)) return false;
     ++d->intentCount;
     d->pending = move;
+    if (isTrash) d->pending->to.clear();
     return true;
 }
 
 bool RunJournal::didMove(const JournalMove &move) {
-    if (d->pending != move) {
+    const bool isTrash = move.kind == JournalMove::Kind::Trash;
+    JournalMove announced = move;
+    if (isTrash) announced.to.clear();
+    if (d->pending != announced) {
         d->error = QStringLiteral("a move was confirmed that was not announced last");
         Log::line(QStringLiteral("[Journal] %1: %2").arg(d->path, d->error));
         return false;
     }
     // Not flushed here: the next intent or the closing record takes it to the disk, and a
     // completion lost in a crash only leaves the move for recovery to decide from the disk.
-    const QByteArray line =
-        JournalFormat::line({JournalFormat::doneKind, QByteArray::number(d->intentCount)});
-    if (!append(line, false)) return false;
+    QByteArrayList fields{JournalFormat::doneKind, QByteArray::number(d->intentCount)};
+    // Where the item went in the Trash.
+    if (isTrash && !move.to.isEmpty()) fields << JournalFormat::encodeBytes(move.to);
+    if (!append(JournalFormat::line(fields), false)) return false;
     d->pending.reset();
     return true;
 }

@@ -7,21 +7,61 @@
 #include <memory>
 #include <optional>
 
-// One move of a rename run, by exact on-disk paths.
+// One step of a rename run on disk, by exact on-disk paths: one atomic rename that never
+// replaces anything, or an item sent to the Trash, or an item brought back from it.
 struct JournalMove {
+    enum class Kind : quint8 {
+        // `from` was renamed to `to`.
+        Move,
+        // The item at `from` went to the Trash (an occupant the user chose to replace); `to`
+        // is where it is there (the entry in the Trash's "files" folder), "" while unknown.
+        Trash,
+        // The item at `from` in a Trash went back to its old path `to`; its trash info record
+        // goes with it.
+        Restore,
+    };
+
+    JournalMove() = default;
+    JournalMove(QByteArray from, QByteArray to, Kind kind = Kind::Move)
+        : from(std::move(from)), to(std::move(to)), kind(kind) {}
+
     QByteArray from;
     QByteArray to;
+    Kind kind = Kind::Move;
+    // A move to a temporary name (a change of letter case goes through one): the path the
+    // item is on its way to. Recovery takes a stranded item on from the temporary name.
+    QByteArray finalTarget;
+    // Trash: the item's device and inode, by which it is found in the Trash again.
+    quint64 device = 0;
+    quint64 inode = 0;
+
     bool operator==(const JournalMove &other) const = default;
+
+    static JournalMove trash(const QByteArray &path, quint64 device, quint64 inode) {
+        JournalMove move{path, QByteArray(), Kind::Trash};
+        move.device = device;
+        move.inode = inode;
+        return move;
+    }
+    static JournalMove restore(const QByteArray &inTrash, const QByteArray &original) {
+        return {inTrash, original, Kind::Restore};
+    }
 };
 
 // A durable record of one rename run in $XDG_STATE_HOME/Torvane, so that a run survives the
 // process: a run that died half-way can be finished or undone at the next start, and the
 // last run can be undone even after a restart.
 //
-// Every move is written twice: its intent before it happens, flushed to disk (fsync) before
-// willMove returns, and its completion after it, which reaches the disk with the next intent
-// or with end(). So the journal never claims a move that did not happen, and for the one move
-// that may have been under way recovery decides from the disk what really happened.
+// Every step on disk is written twice: its intent before it happens, flushed to disk (fsync)
+// before willMove returns, and its completion after it, which reaches the disk with the next
+// intent or with end(). So the journal never claims a move that did not happen, and for the
+// one step that may have been under way recovery decides from the disk what really happened.
+// Steps are the physical ones (ItemMover journals them): each half of a change of letter case
+// through a temporary name, a move back after a failed second half, a move aside, and an
+// occupant sent to the Trash ("Replace"), so recovery always knows where every item is.
+//
+// Format version 2 adds the steps of kind Trash and Restore and the final target of a move to
+// a temporary name to version 1 (which had moves only); both versions are read.
 //
 // A journal is locked (flock) while a process writes it, so recovery never touches the
 // journal of a run that is still going; the lock dies with the process.
@@ -48,9 +88,11 @@ public:
 
     ~RunJournal();
 
-    // Before a move (including moves aside and the steps through a temporary name).
+    // Before a step (including moves aside and the steps through a temporary name). For a
+    // Trash step, `to` is ignored (the place in the Trash is known only afterwards).
     bool willMove(const JournalMove &move);
-    // After the move succeeded.
+    // After the step succeeded. For a Trash step, `move.to` tells where the item is in the
+    // Trash ("" when it cannot be found there).
     bool didMove(const JournalMove &move);
     // The run ended (completed, stopped or failed); the journal is closed and kept as the
     // last run for a later undo.

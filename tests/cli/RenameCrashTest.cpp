@@ -218,4 +218,115 @@ TEST_F(RenameCrashTest, KilledRunsLoseNothingAndRevertBringsEveryFileBack) {
     }
 }
 
+// The same with changes of letter case only, which go through a temporary name in two steps
+// (on this case-sensitive file system too): the kills fall between the halves as well. Every
+// other killed run is first finished with `torvane-cli finish`, which must leave no item
+// under a temporary name; then `torvane-cli revert` brings every name back.
+constexpr int kCaseFileCount = 600;
+constexpr int kKilledCaseRuns = 6;
+
+class CaseChangeCrashTest : public testing::Test {
+protected:
+    void SetUp() override {
+        if (memoryStateFolder.isValid()) {
+            savedStateFolder = qgetenv("XDG_STATE_HOME");
+            qputenv("XDG_STATE_HOME", QFile::encodeName(memoryStateFolder.path()));
+        }
+        folder = dir.makeFolder("files");
+        for (int i = 0; i < kCaseFileCount; ++i) {
+            const QString name = QStringLiteral("x%1.dat").arg(i, 4, 10, QChar('0'));
+            originals.insert(name, QStringLiteral("content of %1\n").arg(name).toUtf8());
+            dir.makeFile("files/" + name, originals.value(name));
+        }
+        steps = writeStepsFile(dir.path(), {QVariantMap{{"Task", 0},
+                                                        {"Rename: Find/Replace: Target",
+                                                         QVariantList{"x"}},
+                                                        {"Rename: Find/Replace: Replacement",
+                                                         QVariantList{"X"}}}});
+    }
+
+    void TearDown() override {
+        if (memoryStateFolder.isValid()) qputenv("XDG_STATE_HOME", savedStateFolder);
+    }
+
+    // Every file once, under its old name, its new one, or (allowTemporary) a temporary
+    // name the journal accounts for.
+    void expectEveryFileOnce(const QString &journalPath, bool allowTemporary,
+                             const std::string &where) {
+        QSet<QString> accounted;
+        if (allowTemporary) {
+            Journal journal;
+            QString error;
+            ASSERT_TRUE(JournalStore::read(journalPath, &journal, &error)) << error;
+            QList<JournalMove> moves = journal.done;
+            if (journal.inFlight) moves << *journal.inFlight;
+            for (const JournalMove &move : moves)
+                accounted << QFileInfo(QFile::decodeName(move.to)).fileName();
+        }
+        const QMap<QString, QByteArray> files = filesUnder(folder);
+        QMap<QByteArray, QString> nameOfContent;
+        for (auto it = files.cbegin(); it != files.cend(); ++it) {
+            EXPECT_FALSE(nameOfContent.contains(it.value())) << where << " duplicated: " << it.key();
+            nameOfContent.insert(it.value(), it.key());
+        }
+        EXPECT_EQ(files.size(), originals.size()) << where;
+        for (auto it = originals.cbegin(); it != originals.cend(); ++it) {
+            const QString at = nameOfContent.value(it.value());
+            QString renamed = it.key();
+            renamed[0] = 'X';
+            EXPECT_TRUE(at == it.key() || at == renamed ||
+                        (at.startsWith("com.quorlix.tvt ") && accounted.contains(at)))
+                << where << ": " << it.key().toStdString() << " is at \"" << at.toStdString()
+                << '"';
+        }
+    }
+
+    QTemporaryDir memoryStateFolder{"/dev/shm/torvane-crash-test-XXXXXX"};
+    QByteArray savedStateFolder;
+    TestDir dir;
+    QString folder;
+    QString steps;
+    QMap<QString, QByteArray> originals;
+};
+
+TEST_F(CaseChangeCrashTest, KilledCaseChangesAreFinishedAndRevertedWithEveryFileOnce) {
+    std::mt19937 random(seed());
+    // Two steps per file.
+    const int stepsPerRun = 2 * kCaseFileCount;
+    for (int run = 0; run < kKilledCaseRuns; ++run) {
+        std::uniform_int_distribution<int> slice(run * stepsPerRun / kKilledCaseRuns + 1,
+                                                 (run + 1) * stepsPerRun / kKilledCaseRuns);
+        const int killAfter = slice(random);
+        JournalFollower follower(JournalStore::journalPaths());
+        QProcess process;
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(dir.filePath("rename-errors.txt"));
+        process.start(cliProgram(), {"rename", "--yes", "--steps", steps, folder});
+        ASSERT_TRUE(process.waitForStarted());
+        while (process.state() == QProcess::Running && follower.announcedMoves() < killAfter)
+            QThread::usleep(100);
+        if (process.state() == QProcess::Running) ::kill(pid_t(process.processId()), SIGKILL);
+        process.waitForFinished(60000);
+        const bool killed = process.exitStatus() == QProcess::CrashExit;
+        follower.announcedMoves();
+        const std::string where = "run " + std::to_string(run);
+        std::cout << "[ run " << run << "    ] " << (killed ? "killed" : "ended before the kill")
+                  << " after " << killAfter << " announced steps\n";
+        ASSERT_FALSE(follower.path().isEmpty());
+        expectEveryFileOnce(follower.path(), true, where + " after the kill");
+
+        if (run % 2 == 0) {
+            const CliRun finish = runCliProgram({"finish"});
+            EXPECT_EQ(finish.status, 0) << finish.err.toStdString() << finish.out.toStdString();
+            expectEveryFileOnce(follower.path(), false, where + " after finish");
+            EXPECT_TRUE(JournalRecovery::openJournals().isEmpty());
+        }
+        const CliRun revert = runCliProgram({"revert", "--yes"});
+        EXPECT_EQ(revert.status, 0) << revert.err.toStdString();
+        EXPECT_EQ(filesUnder(folder), originals) << "after the revert of run " << run;
+        EXPECT_TRUE(JournalRecovery::openJournals().isEmpty());
+        if (HasFailure()) break;
+    }
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -7,9 +8,11 @@
 #include "cli/RevertCommand.h"
 #include "files/JournalStore.h"
 #include "files/RunJournal.h"
+#include "files/JournalRecovery.h"
 #include "platform/NoClobberMove.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
+#include "support/TreeContents.h"
 
 namespace {
 
@@ -36,6 +39,8 @@ protected:
         QFile file(dir.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
+
+    QList<QByteArray> sortedContents() const { return sortedContentsUnder(dir.path()); }
 
     bool everyFileIsBack() {
         return content("12-a.txt") == "12-a.txt" && content("21-a.txt") == "21-a.txt" &&
@@ -130,7 +135,7 @@ TEST_F(RevertCommandTest, InterruptedRunIsReportedByPreviewAndReverted) {
     EXPECT_EQ(preview.status, 0);
     EXPECT_TRUE(preview.err.contains(QRegularExpression(
         "^warning: a rename run started .* was interrupted \\(its journal is .*\\); run "
-        "`torvane-cli revert` to undo it\n$")))
+        "`torvane-cli finish` to close it as it stands or `torvane-cli revert` to undo it\n$")))
         << preview.err;
 
     const CliRun revert = runCliInProcess({"revert", "--yes"});
@@ -154,6 +159,74 @@ TEST_F(RevertCommandTest, DamagedJournalIsNamedAndNothingMoves) {
                                       ": its header is damaged\n(move a damaged journal out of"))
         << revert.err;
     EXPECT_EQ(content("12-a.txt"), "21-a.txt");
+}
+
+// A change of letter case cut between its two halves: the item is under its temporary name.
+TEST_F(RevertCommandTest, FinishGivesAnItemLeftUnderATemporaryNameItsNewName) {
+    dir.makeFile("ab.txt", "ab");
+    const QByteArray from = QFile::encodeName(dir.filePath("ab.txt"));
+    const QByteArray temporary = QFile::encodeName(dir.filePath("com.quorlix.tvt 7.txt"));
+    const QByteArray to = QFile::encodeName(dir.filePath("AB.txt"));
+    QString journalPath;
+    {
+        auto journal = RunJournal::begin({{from, to}}, nullptr);
+        ASSERT_TRUE(journal);
+        JournalMove firstHalf{from, temporary};
+        firstHalf.finalTarget = to;
+        ASSERT_TRUE(journal->willMove(firstHalf));
+        ASSERT_TRUE(NoClobberMove::move(from, temporary));
+        ASSERT_TRUE(journal->didMove(firstHalf));
+        journalPath = journal->path();
+    }
+    const QList<QByteArray> before = sortedContents();
+
+    const CliRun finish = runCliInProcess({"finish"});
+    EXPECT_EQ(finish.status, 0) << finish.err;
+    EXPECT_EQ(finish.lines(),
+              QStringList({"finished " + journalPath + ": 1 of 1 planned renames made",
+                           "  moved on " + dir.filePath("com.quorlix.tvt 7.txt") + " -> " +
+                               dir.filePath("AB.txt")}));
+    EXPECT_EQ(content("AB.txt"), "ab");
+    EXPECT_FALSE(QFile::exists(dir.filePath("com.quorlix.tvt 7.txt")));
+    EXPECT_EQ(sortedContents(), before);
+    EXPECT_TRUE(JournalRecovery::openJournals().isEmpty());
+
+    const CliRun again = runCliInProcess({"finish", "--json"});
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(again.out, "");
+    EXPECT_EQ(again.err, "torvane-cli finish: nothing to finish\n");
+
+    // The finished run is reverted step by step.
+    const CliRun revert = runCliInProcess({"revert", "--yes"});
+    EXPECT_EQ(revert.status, 0) << revert.err;
+    EXPECT_EQ(content("ab.txt"), "ab");
+    EXPECT_EQ(sortedContents(), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter("quorlix"), QStringList());
+}
+
+TEST_F(RevertCommandTest, FinishReportsInJsonAndRefusesUnknownOptions) {
+    const QByteArray from = QFile::encodeName(dir.filePath("12-a.txt"));
+    const QByteArray to = QFile::encodeName(dir.filePath("99-a.txt"));
+    {
+        // Died after announcing its only move, before making it.
+        auto journal = RunJournal::begin({{from, to}}, nullptr);
+        ASSERT_TRUE(journal);
+        ASSERT_TRUE(journal->willMove({from, to}));
+    }
+    const CliRun finish = runCliInProcess({"finish", "--json"});
+    EXPECT_EQ(finish.status, 0) << finish.err;
+    const QList<QJsonObject> lines = finish.jsonLines();
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines[0]["outcome"].toString(), "finished");
+    EXPECT_EQ(lines[0]["renamesMade"].toString(), "1");
+    EXPECT_EQ(lines[0]["completed"].toString(),
+              dir.filePath("12-a.txt") + " -> " + dir.filePath("99-a.txt"));
+    EXPECT_TRUE(lines[0]["problem"].isNull());
+    EXPECT_EQ(content("99-a.txt"), "12-a.txt");
+
+    const CliRun wrong = runCliInProcess({"finish", "--yes"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(wrong.err.startsWith("torvane-cli finish: unknown option: --yes")) << wrong.err;
 }
 
 }  // namespace

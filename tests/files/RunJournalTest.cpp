@@ -164,10 +164,64 @@ TEST_F(RunJournalTest, DamageBeforeTheLastRecordMakesTheJournalUnreadable) {
     EXPECT_TRUE(readError(path).contains("line 6"));
     writeAll(path, headerAndPlan.left(headerAndPlan.lastIndexOf("plan")));
     EXPECT_TRUE(readError(path).endsWith("its plan is incomplete"));
-    writeAll(path, QByteArray(whole).replace("torvane-journal 1", "torvane-journal 2"));
+    writeAll(path, QByteArray(whole).replace("torvane-journal 2", "torvane-journal 3"));
     EXPECT_TRUE(readError(path).contains("damaged")) << "the checksum covers the version";
-    writeAll(path, JournalFormat::line({"torvane-journal", "2", "run"}));
-    EXPECT_TRUE(readError(path).endsWith("it has version 2, which this Torvane cannot read"));
+    writeAll(path, JournalFormat::line({"torvane-journal", "3", "run"}));
+    EXPECT_TRUE(readError(path).endsWith("it has version 3, which this Torvane cannot read"));
+}
+
+// Journals of the first format (moves only) are still read; the records it did not have are
+// refused in it rather than guessed at.
+TEST_F(RunJournalTest, FirstFormatIsReadAndKeepsToItsRecords) {
+    const QString path = unfinishedJournal();
+    const QByteArray whole = readAll(path);
+    const QList<QByteArray> lines = whole.split('\n');
+    QByteArrayList header;
+    ASSERT_TRUE(JournalFormat::parseLine(lines[0], &header));
+    header[1] = "1";
+    const QByteArray plan = whole.mid(lines[0].size() + 1);
+    const QByteArray a = JournalFormat::encodeBytes("/t/a");
+    const QByteArray b = JournalFormat::encodeBytes("/t/b");
+    const QByteArray firstFormat = JournalFormat::line(header) +
+                                   plan.left(plan.indexOf("intent")) +
+                                   JournalFormat::line({"intent", "1", a, b}) +
+                                   JournalFormat::line({"done", "1"});
+    writeAll(path, firstFormat + JournalFormat::line({"closed"}));
+    const Journal journal = read(path);
+    EXPECT_EQ(journal.summary.version, 1);
+    EXPECT_EQ(journal.planned, awkwardMoves);
+    EXPECT_EQ(journal.done, (QList<JournalMove>{{"/t/a", "/t/b"}}));
+    EXPECT_TRUE(journal.summary.closed);
+
+    for (const QByteArrayList &later :
+         {QByteArrayList{"trash", "2", a, "1", "2"}, QByteArrayList{"restore", "2", a, b},
+          QByteArrayList{"intent", "2", a, b, b}}) {
+        writeAll(path, firstFormat + JournalFormat::line(later));
+        EXPECT_TRUE(readError(path).endsWith("line 7 is not what can follow the lines before it"))
+            << later.join(' ').toStdString();
+    }
+}
+
+TEST_F(RunJournalTest, TrashStepsKeepTheItemsIdentityAndPlaceInTheTrash) {
+    QString error;
+    auto journal = RunJournal::begin(awkwardMoves, &error);
+    ASSERT_TRUE(journal) << error;
+    const JournalMove trash = JournalMove::trash("/t/occupant", 2049, 18446744073709551557ull);
+    ASSERT_TRUE(journal->willMove(trash));
+    EXPECT_EQ(journal->inFlight(), trash);
+    JournalMove placed = trash;
+    placed.to = "/home/u/.local/share/Trash/files/occupant.2";
+    ASSERT_TRUE(journal->didMove(placed));
+    JournalMove temporary{"/t/a", "/t/com.quorlix.tvt 1"};
+    temporary.finalTarget = "/t/A";
+    ASSERT_TRUE(journal->willMove(temporary));
+    ASSERT_TRUE(journal->didMove(temporary));
+    ASSERT_TRUE(journal->willMove(JournalMove::restore(placed.to, "/t/occupant")));
+    const Journal read = this->read(journal->path());
+    EXPECT_EQ(read.summary.version, 2);
+    EXPECT_EQ(read.done, (QList<JournalMove>{placed, temporary}));
+    EXPECT_EQ(read.inFlight, JournalMove::restore(placed.to, "/t/occupant"));
+    EXPECT_TRUE(journal->end());
 }
 
 TEST_F(RunJournalTest, UndoJournalNamesTheRunAndMarksItUndone) {
