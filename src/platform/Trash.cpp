@@ -7,6 +7,7 @@
 #pragma pop_macro("signals")
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -99,10 +100,16 @@ QList<QByteArray> entriesOf(const QByteArray &trash, quint64 device, quint64 ino
 }
 
 QByteArray infoPathValue(const QByteArray &placeInTrash) {
-    QFile file(QFile::decodeName(infoPathOf(placeInTrash)));
-    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
-    const QList<QByteArray> lines = file.read(1 << 20).split('\n');
-    for (const QByteArray &line : lines)
+    // By the exact bytes: a name that is no UTF-8 does not survive a QString.
+    const int descriptor = ::open(infoPathOf(placeInTrash).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return QByteArray();
+    QByteArray content;
+    char buffer[4096];
+    ssize_t count = 0;
+    while (content.size() < (1 << 20) && (count = ::read(descriptor, buffer, sizeof buffer)) > 0)
+        content.append(buffer, count);
+    ::close(descriptor);
+    for (const QByteArray &line : content.split('\n'))
         if (line.startsWith("Path=")) return QByteArray::fromPercentEncoding(line.mid(5).trimmed());
     return QByteArray();
 }

@@ -95,3 +95,43 @@ TEST_F(TrashTest, MissingItemIsReportedAndNothingAppearsInTheTrash) {
     EXPECT_FALSE(FileAttributes::exists(trashFolder() + "/files/" + name));
     EXPECT_FALSE(Trash::moveToTrash(QByteArray(), &error));
 }
+
+// GIO does not tell where an item went; it is found again by its identity and info record,
+// also when the Trash already held an item of the same name (the new one gets another).
+TEST_F(TrashTest, PlaceInTheTrashIsFoundAgainAndItsInfoRecordNamesTheOldPath) {
+    const QString name = uniqueName("twice") + ".txt";
+    const QString path = dir.makeFile(name, "first");
+    QByteArray first;
+    ASSERT_TRUE(Trash::moveToTrash(native(path), nullptr, &first));
+    EXPECT_EQ(first, native(trashFolder() + "/files/" + name));
+    dir.makeFile(name, "second");
+    const FileAttributes::FileIdentity identity = FileAttributes::identity(path);
+    QByteArray second;
+    ASSERT_TRUE(Trash::moveToTrash(native(path), nullptr, &second));
+    ASSERT_FALSE(second.isEmpty());
+    EXPECT_NE(second, first);
+    EXPECT_EQ(contentOf(QFile::decodeName(second)), "second");
+    EXPECT_TRUE(Trash::infoNames(second, native(path)));
+    EXPECT_FALSE(Trash::infoNames(second, native(path) + "x"));
+    EXPECT_EQ(Trash::find(native(path), identity.device, identity.inode), second);
+    EXPECT_EQ(Trash::find(native(path), identity.device, identity.inode + 1), QByteArray());
+
+    EXPECT_TRUE(QFile::exists(QFile::decodeName(Trash::infoPathOf(second))));
+    EXPECT_TRUE(Trash::removeInfoRecord(second));
+    EXPECT_FALSE(QFile::exists(QFile::decodeName(Trash::infoPathOf(second))));
+    EXPECT_TRUE(Trash::removeInfoRecord(second)) << "a record that is gone already";
+}
+
+TEST_F(TrashTest, PlaceOfANameThatIsNotUtf8IsFound) {
+    const QByteArray path = native(dir.path()) + '/' + native(uniqueName("na")) + "\xe9\xff";
+    FILE *file = fopen(path.constData(), "w");
+    ASSERT_NE(file, nullptr);
+    fclose(file);
+    const FileAttributes::FileIdentity identity = FileAttributes::identity(path);
+    QByteArray place;
+    ASSERT_TRUE(Trash::moveToTrash(path, nullptr, &place));
+    ASSERT_FALSE(place.isEmpty());
+    EXPECT_TRUE(Trash::infoNames(place, path));
+    EXPECT_EQ(Trash::find(path, identity.device, identity.inode), place);
+    EXPECT_EQ(FileAttributes::identity(place), identity);
+}
