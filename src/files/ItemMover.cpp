@@ -122,14 +122,17 @@ ItemMover::MoveOutcome ItemMover::moveThroughTemporaryName(const QByteArray &sou
     QByteArray temporary;
     QString error;
     int failure = EEXIST;
-    for (int attempt = 0; failure == EEXIST && !journalFailed_ && attempt < temporaryNameAttempts;
+    bool moved = false;
+    for (int attempt = 0;
+         !moved && failure == EEXIST && !journalFailed_ && attempt < temporaryNameAttempts;
          ++attempt) {
         temporary = ItemMover::nextTemporaryPath(target);
         JournalMove step{source, temporary};
         step.finalTarget = target;
-        if (journalledStep(step, &error, &failure)) failure = 0;
+        moved = journalledStep(step, &error, &failure);
     }
-    if (failure) return {false, error};
+    // Not moved (also when the journal refused the step): the item is where it was.
+    if (!moved) return {false, error};
     Log::debug(QStringLiteral("\"%1\" => \"%2\" via \"%3\"")
                    .arg(displayPath(source), displayPath(target), displayPath(temporary)));
     const QString stranded =

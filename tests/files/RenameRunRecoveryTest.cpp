@@ -13,6 +13,7 @@
 #include "files/ItemMover.h"
 #include "files/JournalRecovery.h"
 #include "files/JournalStore.h"
+#include "files/RunJournal.h"
 #include "files/UnfinishedRunOffer.h"
 #include "platform/NoClobberMove.h"
 #include "platform/Trash.h"
@@ -196,6 +197,34 @@ TEST_F(RenameRunRecoveryTest, CrashBetweenTheTwoHalvesLeavesTheItemForRecoveryNo
     EXPECT_EQ(filesUnder(folder),
               (QMap<QString, QByteArray>{{"X1.txt", contentOf("x1.txt")}}));
     EXPECT_EQ(UnfinishedRunOffer::plannedMovesMade(read(journal)), 1);
+}
+
+// A journal that can no longer be written stops every move before it is made, and tells so
+// once; the item keeps its name.
+TEST_F(RenameRunRecoveryTest, NothingMovesOnceTheJournalCannotBeWritten) {
+    const QString source = dir.makeFile("x1.txt", contentOf("x1.txt"));
+    const QString plain = dir.makeFile("p.txt", contentOf("p.txt"));
+    rememberContents();
+    auto journal = RunJournal::begin({}, nullptr);
+    ASSERT_TRUE(journal);
+    ASSERT_TRUE(journal->end());  // a closed journal refuses every record
+    ItemMover mover(&ui);
+    mover.setJournal(journal.get());
+    bool cancel = false;
+    EXPECT_FALSE(mover.moveToPath(QFile::encodeName(source), QFile::encodeName(dir.filePath("X1.txt")),
+                                  QString(), &cancel));
+    EXPECT_TRUE(cancel);
+    EXPECT_TRUE(mover.journalFailed());
+    cancel = false;
+    EXPECT_FALSE(mover.moveToPath(QFile::encodeName(plain), QFile::encodeName(dir.filePath("q.txt")),
+                                  QString(), &cancel));
+    EXPECT_TRUE(cancel);
+    ASSERT_EQ(ui.alerts.size(), 1);
+    EXPECT_EQ(ui.alerts[0].buttons, QStringList{"Stop"});
+    EXPECT_TRUE(ui.alerts[0].informativeText.contains("The journal of this run cannot be written"));
+    EXPECT_FALSE(ui.alerts[0].informativeText.contains("temporary"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"p.txt", "x1.txt"}));
+    expectContentsKept();
 }
 
 class ReplaceTest : public RenameRunRecoveryTest {
