@@ -34,6 +34,14 @@ ZKOperationEditor::MenuItems digitItems() {
     return items;
 }
 
+// A control other than a line edit that should still take the row's width, as the
+// one-line fields do: its stretch outweighs the row's trailing space.
+void takeRowWidth(QWidget *control) {
+    QSizePolicy policy = control->sizePolicy();
+    policy.setHorizontalStretch(255);
+    control->setSizePolicy(policy);
+}
+
 }  // namespace
 
 ZKSequenceEditor::ZKSequenceEditor(ZKRenamer &renamer, QWidget *parent)
@@ -45,7 +53,9 @@ ZKSequenceEditor::ZKSequenceEditor(ZKRenamer &renamer, QWidget *parent)
     termsRow_ = addRow(tr("Terms:"), {makeTermsField()});
     termsStatus_ = new QLabel;
     termsStatus_->setObjectName(QStringLiteral("termsStatus"));
-    termsStatus_->setWordWrap(true);
+    // Clipped rather than widening the step for a long path; the tooltip holds all of it.
+    termsStatus_->setSizePolicy(QSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred));
+    takeRowWidth(termsStatus_);
     termsStatus_->setForegroundRole(QPalette::PlaceholderText);
     termsStatusRow_ = addRow(QString(), {termsStatus_});
     addRow(tr("Prefix:"),
@@ -73,10 +83,7 @@ QWidget *ZKSequenceEditor::makeTermsField() {
     ZKTextFileReflection &reflection = renamer().sequenceTermsField();
     terms_ = new ZKTextFileReadingTextField(reflection);
     terms_->setObjectName(RenamerSettings::key(RenamerSetting::SequenceTerms));
-    // Takes nearly all of the row's width, as the one-line fields do.
-    QSizePolicy policy = terms_->sizePolicy();
-    policy.setHorizontalStretch(255);
-    terms_->setSizePolicy(policy);
+    takeRowWidth(terms_);
     termsBinding_ = new ZKSettingBinding(terms_, renamer(), RenamerSetting::SequenceTerms, this);
     connect(termsBinding_, &ZKSettingBinding::edited, this, &ZKSequenceEditor::settingEdited);
     // Terms read again from their file, or imported, replace the text shown.
@@ -84,6 +91,9 @@ QWidget *ZKSequenceEditor::makeTermsField() {
             &ZKSettingBinding::refresh);
     connect(terms_, &ZKTextFileReadingTextField::statusTextChanged, this,
             &ZKSequenceEditor::updateTermsStatus);
+    // The step's height follows the number of terms; later, not while the text is set.
+    connect(terms_, &QPlainTextEdit::blockCountChanged, this, &ZKSequenceEditor::termsLinesChanged,
+            Qt::QueuedConnection);
     return terms_;
 }
 
@@ -121,6 +131,10 @@ void ZKSequenceEditor::insertLazinessIndicator() {
     emit settingEdited(RenamerSetting::SequenceIdentifier);
 }
 
+void ZKSequenceEditor::termsLinesChanged() {
+    if (terms_->isVisible()) renamer().renamingDelegate()->updateRenamerLayoutAndRenameNames(false);
+}
+
 void ZKSequenceEditor::updateRows() {
     const qint64 type = renamer().integerValue(RenamerSetting::SequenceType);
     form()->setRowVisible(firstNumberRow_, type != TermSequence);
@@ -134,6 +148,7 @@ void ZKSequenceEditor::updateRows() {
 void ZKSequenceEditor::updateTermsStatus() {
     const QString status = terms_->statusText();
     termsStatus_->setText(status);
+    termsStatus_->setToolTip(status);
     form()->setRowVisible(termsStatusRow_,
                           !status.isEmpty() &&
                               renamer().integerValue(RenamerSetting::SequenceType) == TermSequence);

@@ -37,6 +37,7 @@ private:
     QToolButton *makeLazinessButton();
     bool identifierHasLazinessIndicator() const;
     void updateTermsStatus();
+    void termsLinesChanged();
     QString valueSummary() const;
 
     SequenceFirstNumberField *firstNumber_ = nullptr;

@@ -35,6 +35,7 @@ ZKTextFileReadingTextField::ZKTextFileReadingTextField(ZKTextFileReflection &ref
         importTerms();
     });
     setViewportMargins(0, 0, kButtonSize + 2, 0);
+    viewport()->installEventFilter(this);
 
     lastReflectedPath_ = reflection.reflectedTextFilePath();
     connect(&reflection, &ZKTextFileReflection::reflectionChanged, this,
@@ -120,14 +121,15 @@ void ZKTextFileReadingTextField::updateLook() {
                                          : tr("Import terms from a text or CSV file"));
 }
 
+// In the margin right of the text, left of a scroll bar when there is one.
 void ZKTextFileReadingTextField::placeImportButton() {
-    const int frame = frameWidth();
-    importButton_->move(width() - frame - kButtonSize - 1, frame + 1);
+    const QRect text = viewport()->geometry();
+    importButton_->move(text.right() + 2, text.top());
 }
 
-void ZKTextFileReadingTextField::resizeEvent(QResizeEvent *event) {
-    QPlainTextEdit::resizeEvent(event);
-    placeImportButton();
+bool ZKTextFileReadingTextField::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == viewport() && event->type() == QEvent::Resize) placeImportButton();
+    return QPlainTextEdit::eventFilter(watched, event);
 }
 
 // The file is watched only while someone can see its terms.
