@@ -310,8 +310,12 @@ TEST_F(CaseChangeCrashTest, KilledCaseChangesAreFinishedAndRevertedWithEveryFile
         const bool killed = process.exitStatus() == QProcess::CrashExit;
         follower.announcedMoves();
         const std::string where = "run " + std::to_string(run);
+        const QStringList temporary =
+            QDir(folder).entryList({"com.quorlix.tvt *"}, QDir::Files);
         std::cout << "[ run " << run << "    ] " << (killed ? "killed" : "ended before the kill")
-                  << " after " << killAfter << " announced steps\n";
+                  << " after " << killAfter << " announced steps, "
+                  << (temporary.isEmpty() ? "no item" : "an item")
+                  << " under a temporary name\n";
         ASSERT_FALSE(follower.path().isEmpty());
         expectEveryFileOnce(follower.path(), true, where + " after the kill");
 
