@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include "app/steps/ZKSettingBinding.h"
 #include "tokens/TokenTextEditing.h"
@@ -39,8 +40,11 @@ QWidget *ZKOperationEditor::firstTextField() const {
 }
 
 QList<QWidget *> ZKOperationEditor::focusableControls() const {
+    // Children come in creation order, which is row order.
     QList<QWidget *> controls;
-    for (ZKSettingBinding *binding : bindings_) controls.append(binding->control());
+    for (QWidget *child : findChildren<QWidget *>()) {
+        if (child->focusPolicy() & Qt::TabFocus) controls.append(child);
+    }
     return controls;
 }
 
@@ -94,7 +98,8 @@ QWidget *ZKOperationEditor::addRow(const QString &label, const QList<QWidget *> 
     layout->setSpacing(6);
     bool stretches = false;
     for (QWidget *control : controls) {
-        const bool grows = qobject_cast<QLineEdit *>(control) &&
+        const bool grows = (qobject_cast<QLineEdit *>(control) ||
+                            qobject_cast<QPlainTextEdit *>(control)) &&
                            control->sizePolicy().horizontalPolicy() != QSizePolicy::Fixed &&
                            control->minimumWidth() != control->maximumWidth();
         layout->addWidget(control, grows ? 1 : 0);
