@@ -47,12 +47,17 @@ ZKFileList::ZKFileList(ZKRenamingController &controller, QWidget *parent)
 
 ZKFileList::~ZKFileList() = default;
 
-void ZKFileList::applySettings() {
+bool ZKFileList::takeSettings() {
     const ZKFileListSettings settings = ZKFileListSettings::read(defaults());
     const int oldHeight = delegate_->rowHeight(fontMetrics());
     delegate_->setSettings(settings);
     setSelectionMode(settings.allowsSelection ? ExtendedSelection : NoSelection);
-    if (delegate_->rowHeight(fontMetrics()) != oldHeight) refreshList();
+    setAlternatingRowColors(settings.theme == ZKFileListSettings::StripedTheme);
+    return delegate_->rowHeight(fontMetrics()) != oldHeight;
+}
+
+void ZKFileList::applySettings() {
+    if (takeSettings()) refreshList();
     viewport()->update();
 }
 
@@ -65,9 +70,7 @@ void ZKFileList::refreshList() {
 // --- Rows and selection ----------------------------------------------------------------------
 
 void ZKFileList::reloadData() {
-    const ZKFileListSettings settings = ZKFileListSettings::read(defaults());
-    delegate_->setSettings(settings);
-    setSelectionMode(settings.allowsSelection ? ExtendedSelection : NoSelection);
+    takeSettings();
     model_->reload();
     viewport()->update();
 }

@@ -71,7 +71,10 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    // Reads the list's user defaults into the delegate and the selection mode.
+    // Reads the list's user defaults into the delegate, the selection mode and the
+    // background; whether the row height changed.
+    bool takeSettings();
+    // The same, laying the rows out again when their height changed.
     void applySettings();
     // A new row height or layout: the rows are laid out again, keeping the selection.
     void refreshList();

@@ -23,14 +23,15 @@ ZKFileListSettings ZKFileListSettings::read(const UserDefaults &defaults) {
     const QColor color = QColor::fromString(defaults.stringForKey(WhitespaceMarkerColorKey));
     if (color.isValid()) settings.whitespaceMarkerColor = color;
     settings.allowsSelection = defaults.boolForKey(AllowFileSelectionKey);
+    settings.theme = defaults.integerForKey(FileListThemeKey);
     return settings;
 }
 
 bool ZKFileListSettings::isListKey(const QString &key) {
     static const QStringList keys{
-        ListLayoutKey,        DetailModeKey,     ArrowModeKey,        LargeIconsKey,
-        IconPreviewsKey,      ShowWhitespaceKey, WhitespaceMarkerKey, WhitespaceMarkerColorKey,
-        AllowFileSelectionKey};
+        ListLayoutKey,         DetailModeKey,     ArrowModeKey,        LargeIconsKey,
+        IconPreviewsKey,       ShowWhitespaceKey, WhitespaceMarkerKey, WhitespaceMarkerColorKey,
+        AllowFileSelectionKey, FileListThemeKey};
     return keys.contains(key);
 }
 

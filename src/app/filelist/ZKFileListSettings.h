@@ -20,6 +20,7 @@ struct ZKFileListSettings {
     static inline const QString WhitespaceMarkerColorKey =
         QStringLiteral("Show Whitespace: Marker Color");
     static inline const QString &AllowFileSelectionKey = CellDetailText::AllowFileSelectionKey;
+    static inline const QString FileListThemeKey = QStringLiteral("File List Theme");
 
     // "List Layout" tags: one line with small icons, one roomier line, names over a detail
     // line.
@@ -39,6 +40,9 @@ struct ZKFileListSettings {
     // Invalid: the palette's placeholder colour.
     QColor whitespaceMarkerColor;
     bool allowsSelection = true;
+    // "File List Theme" tags: the plain background, or rows in alternating shades.
+    enum Theme { PlainTheme = 0, StripedTheme = 1 };
+    qint64 theme = PlainTheme;
 
     // Registers the list's defaults: previews on, arrows while an interim name is shown,
     // selectable rows, no detail mode chosen.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QFile>
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 

@@ -53,6 +53,10 @@ TEST_F(FileListCommandsTest, TogglesFlipTheirDefaultsAndKeepTheSelection) {
 
     list->toggleWhitespaceDisplay();
     EXPECT_TRUE(list->fileListDelegate().settings().showWhitespace);
+    defaults().setInteger(1, "File List Theme");
+    EXPECT_TRUE(list->alternatingRowColors());
+    defaults().removeObjectForKey("File List Theme");
+    EXPECT_FALSE(list->alternatingRowColors());
     // A change made elsewhere (a help link) reaches the list too.
     defaults().setBool(false, "Show Whitespace");
     EXPECT_FALSE(list->fileListDelegate().settings().showWhitespace);
