@@ -35,7 +35,6 @@ ZKFileList::ZKFileList(ZKRenamingController &controller, QWidget *parent)
     setDragDropMode(DragDrop);
     viewport()->setAcceptDrops(true);
     setDropIndicatorShown(false);  // drawn by paintOverlays
-    setMouseTracking(true);
     applySettings();
 
     connect(icons_.get(), &ZKFileIconProvider::previewReady, viewport(),
