@@ -43,7 +43,9 @@ QList<QWidget *> ZKOperationEditor::focusableControls() const {
     // Children come in creation order, which is row order.
     QList<QWidget *> controls;
     for (QWidget *child : findChildren<QWidget *>()) {
-        if (child->focusPolicy() & Qt::TabFocus) controls.append(child);
+        // Pop-up menus are windows of their own, outside the chain.
+        if (child->focusPolicy() & Qt::TabFocus && child->window() == window())
+            controls.append(child);
     }
     return controls;
 }

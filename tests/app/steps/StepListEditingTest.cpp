@@ -208,3 +208,19 @@ TEST_F(StepListEditingTest, PlusAndMinusButtonsAddAndDelete) {
     EXPECT_EQ(targets(), QStringList({"2", ""}));
     EXPECT_TRUE(viewsMatchSteps());
 }
+
+TEST_F(StepListEditingTest, AddedOrReplacedStepsTakeTheKeyboardFocusInTheirFirstTextField) {
+    area->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(area.get()));
+    useNumberedSteps(2);
+    area->addRenamer();
+    EXPECT_EQ(QApplication::focusWidget(), view(2)->firstTextField());
+    EXPECT_NE(view(2)->firstTextField(), nullptr);
+
+    area->setRenamers({findAndReplace("x"), findAndReplace("y")}, 0);
+    EXPECT_EQ(QApplication::focusWidget(), view(0)->firstTextField());
+
+    // A step without a text field leaves the focus to the step area.
+    area->setRenamers({stepWith({{"Task", qint64(ChangeCaseOperation)}})}, 0);
+    EXPECT_EQ(QApplication::focusWidget(), area.get());
+}
