@@ -20,6 +20,7 @@
 #include "common/UserDefaults.h"
 #include "files/ControllerDefaults.h"
 #include "files/SelectionScript.h"
+#include "files/UnfinishedRunOffer.h"
 
 namespace {
 
@@ -49,6 +50,9 @@ void ZKControllingDragView::applicationDidFinishLaunching() {
     setupForDroplet(false, &userDefaults);
     window()->show();
     bringMainWindowForward();
+    // A run that died half-way is finished or undone before the user can start another, and
+    // before the start-up action lists items it may still move.
+    UnfinishedRunOffer::offerToFinishOrUndo(*this);
     performStartupAction();
 }
 
