@@ -89,8 +89,7 @@ bool RevertCommand::finishRun(const JournalSummary &summary, bool json) {
         return move ? QStringLiteral("%1 -> %2").arg(shown(move->from), shown(move->to))
                     : QString();
     };
-    const std::optional<JournalMove> completed =
-        report.completed ? report.inFlight : std::nullopt;
+    const std::optional<JournalMove> completed = report.completed ? report.inFlight : std::nullopt;
     if (json) {
         out_ << JsonLine()
                     .add(QStringLiteral("journal"), summary.path)
@@ -118,8 +117,7 @@ bool RevertCommand::finishRun(const JournalSummary &summary, bool json) {
 }
 
 bool RevertCommand::finishUndo(const JournalSummary &summary, bool json) {
-    const QString run =
-        QFileInfo(summary.path).path() + QLatin1Char('/') + summary.undoneJournal;
+    const QString run = QFileInfo(summary.path).path() + QLatin1Char('/') + summary.undoneJournal;
     const JournalRecovery::UndoReport report = JournalRecovery::undo(run);
     for (const JournalRecovery::UndoItem &item : report.items) print(item, json);
     if (!report.error.isEmpty()) err_ << "torvane-cli finish: " << report.error << '\n';

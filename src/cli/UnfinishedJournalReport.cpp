@@ -18,9 +18,8 @@ bool reportUnfinishedJournal(QTextStream &err) {
         const QList<UnfinishedRunOffer::Result> results =
             UnfinishedRunOffer::offerToFinishOrUndo(terminal);
         const bool left =
-            std::any_of(results.begin(), results.end(), [](const UnfinishedRunOffer::Result &r) {
-                return !r.succeeded;
-            });
+            std::any_of(results.begin(), results.end(),
+                        [](const UnfinishedRunOffer::Result &r) { return !r.succeeded; });
         err.flush();
         return left;
     }
@@ -29,15 +28,16 @@ bool reportUnfinishedJournal(QTextStream &err) {
     for (const QString &error : errors) err << "warning: " << error << '\n';
     if (!open.isEmpty()) {
         const JournalSummary &newest = open.first();
-        const QString advice =
-            newest.isUndo ? QStringLiteral("run `torvane-cli revert` to finish it")
-                          : QStringLiteral("run `torvane-cli finish` to close it as it stands or "
-                                           "`torvane-cli revert` to undo it");
+        const QString advice = newest.isUndo
+                                   ? QStringLiteral("run `torvane-cli revert` to finish it")
+                                   : QStringLiteral(
+                                         "run `torvane-cli finish` to close it as it stands or "
+                                         "`torvane-cli revert` to undo it");
         err << QStringLiteral("warning: %1 started %2 was interrupted (its journal is %3); %4\n")
-                   .arg(newest.isUndo ? "an undo of a rename run" : "a rename run",
-                        newest.started.toLocalTime().toString(
-                            QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                        newest.path, advice);
+                   .arg(
+                       newest.isUndo ? "an undo of a rename run" : "a rename run",
+                       newest.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                       newest.path, advice);
     }
     err.flush();
     return !open.isEmpty() || !errors.isEmpty();

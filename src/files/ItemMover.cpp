@@ -255,8 +255,7 @@ bool ItemMover::moveToPath(const QByteArray &source, const QByteArray &target,
         if (journalFailed_) journalFailure(cancel);
         return true;
     }
-    if (journalFailed_)
-        return journalFailure(cancel, outcome.strandedText);
+    if (journalFailed_) return journalFailure(cancel, outcome.strandedText);
     if (outcome.stranded) return showErrorAlert(source, outcome.error, cancel);
     if (!FileAttributes::exists(source)) return showVanishedAlert(source, cancel);
     if (checkLock && FileAttributes::isImmutable(source))

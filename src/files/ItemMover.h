@@ -101,7 +101,9 @@ private:
     struct MoveOutcome {
         MoveOutcome(bool moved = false, QString error = QString(), bool stranded = false,
                     QString strandedText = QString())
-            : moved(moved), error(std::move(error)), stranded(stranded),
+            : moved(moved),
+              error(std::move(error)),
+              stranded(stranded),
               strandedText(std::move(strandedText)) {}
         bool moved = false;
         QString error;

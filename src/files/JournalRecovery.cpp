@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 #include <QScopeGuard>
+#include <QSet>
 #include <cerrno>
 #include <cstring>
 
@@ -113,8 +113,9 @@ void complete(RunJournal &journal, const JournalMove &move, FinishReport *report
     // Sending an occupant to the Trash only made way for a move that will never come, and a
     // move to a temporary name only leads to a name the user does not know: both are left.
     if (move.kind == JournalMove::Kind::Trash) {
-        report->problem = QStringLiteral("%1 was left where it is: the move it was to make way "
-                                         "for was never made")
+        report->problem = QStringLiteral(
+                              "%1 was left where it is: the move it was to make way "
+                              "for was never made")
                               .arg(shown(move.from));
         return;
     }
@@ -145,8 +146,8 @@ bool takeOnStrandedItem(RunJournal &journal, const std::optional<JournalMove> &l
         report->movedOn = step;
     if (journalFailed) return report->problem = problem, false;
     if (!problem.isEmpty()) {
-        const QString left =
-            QStringLiteral("%1 was left under its temporary name: %2").arg(shown(last->to), problem);
+        const QString left = QStringLiteral("%1 was left under its temporary name: %2")
+                                 .arg(shown(last->to), problem);
         report->problem = report->problem.isEmpty() ? left : report->problem + "; " + left;
     }
     return true;
@@ -218,8 +219,9 @@ QList<JournalMove> stepsOf(const JournalMove &back) {
 UndoItem moveBack(const JournalMove &back, RunJournal &journal, QString *error) {
     UndoItem item{back, false, QString()};
     if (back.from.isEmpty()) {
-        item.reason = QStringLiteral("cannot find %1 in the Trash; it can be restored from the "
-                                     "Trash by hand")
+        item.reason = QStringLiteral(
+                          "cannot find %1 in the Trash; it can be restored from the "
+                          "Trash by hand")
                           .arg(shown(back.to));
         return item;
     }

@@ -131,11 +131,11 @@ bool applyRecord(const Record &record, Journal *journal) {
         bool valid = fields.size() >= 2 && JournalFormat::parseNumber(fields[1], &sequence) &&
                      sequence == journal->intentCount + 1;
         if (isIntent) {
-            valid = valid && (fields.size() == 4 || (laterVersion && fields.size() == 5)) &&
-                    parseMove(fields, 2, &move) &&
-                    (fields.size() == 4 ||
-                     (JournalFormat::decodeBytes(fields[4], &move.finalTarget) &&
-                      !move.finalTarget.isEmpty()));
+            valid =
+                valid && (fields.size() == 4 || (laterVersion && fields.size() == 5)) &&
+                parseMove(fields, 2, &move) &&
+                (fields.size() == 4 || (JournalFormat::decodeBytes(fields[4], &move.finalTarget) &&
+                                        !move.finalTarget.isEmpty()));
         } else if (isRestore) {
             valid = valid && laterVersion && fields.size() == 4 && parseMove(fields, 2, &move);
             move.kind = JournalMove::Kind::Restore;

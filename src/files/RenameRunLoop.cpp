@@ -138,9 +138,8 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
 
     const QByteArray oldPath = record->nativePath();
     const bool occupied = FileAttributes::exists(target);
-    const bool moved =
-        !mover_.journalFailed() &&
-        record->renameWithPath(record->renamePath(), occupied, &cancel, mover_);
+    const bool moved = !mover_.journalFailed() &&
+                       record->renameWithPath(record->renamePath(), occupied, &cancel, mover_);
     if (mover_.journalFailed()) cancel = true;
     if (moved) {
         *renamed = true;

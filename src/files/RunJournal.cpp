@@ -153,8 +153,7 @@ bool RunJournal::willMove(const JournalMove &move) {
             QByteArrayList fields{JournalFormat::intentKind, sequence,
                                   JournalFormat::encodeBytes(move.from),
                                   JournalFormat::encodeBytes(move.to)};
-            if (!move.finalTarget.isEmpty())
-                fields << JournalFormat::encodeBytes(move.finalTarget);
+            if (!move.finalTarget.isEmpty()) fields << JournalFormat::encodeBytes(move.finalTarget);
             line = JournalFormat::line(fields);
             break;
         }
@@ -162,10 +161,9 @@ bool RunJournal::willMove(const JournalMove &move) {
             line = moveLine(JournalFormat::restoreKind, {sequence}, move);
             break;
         case JournalMove::Kind::Trash:
-            line = JournalFormat::line({JournalFormat::trashKind, sequence,
-                                        JournalFormat::encodeBytes(move.from),
-                                        QByteArray::number(move.device),
-                                        QByteArray::number(move.inode)});
+            line = JournalFormat::line(
+                {JournalFormat::trashKind, sequence, JournalFormat::encodeBytes(move.from),
+                 QByteArray::number(move.device), QByteArray::number(move.inode)});
             break;
     }
     if (!append(line, true)) return false;

@@ -48,20 +48,21 @@ Result finishRun(ZKUserInteraction &user, const Journal &journal) {
     JournalRecovery::FinishReport report;
     const bool closed = JournalRecovery::finish(journal.summary.path, &report);
     if (!closed) {
-        result.report = QStringLiteral("Its journal is %1.\n\n%2")
-                            .arg(journal.summary.path, report.problem);
+        result.report =
+            QStringLiteral("Its journal is %1.\n\n%2").arg(journal.summary.path, report.problem);
         user.runAlert(outcomeAlert(QStringLiteral("The interrupted rename run cannot be finished"),
                                    result.report, true));
         return result;
     }
     Journal finished;
     QString error;
-    const qsizetype made =
-        JournalStore::read(journal.summary.path, &finished, &error) ? plannedMovesMade(finished)
-                                                                    : plannedMovesMade(journal);
+    const qsizetype made = JournalStore::read(journal.summary.path, &finished, &error)
+                               ? plannedMovesMade(finished)
+                               : plannedMovesMade(journal);
     QStringList lines;
-    lines << QStringLiteral("%1 of %2 planned renames were made; the others were not, and the "
-                            "run is closed now.")
+    lines << QStringLiteral(
+                 "%1 of %2 planned renames were made; the others were not, and the "
+                 "run is closed now.")
                  .arg(made)
                  .arg(journal.planned.size());
     if (report.completed && report.inFlight)
@@ -88,9 +89,8 @@ Result undoRun(ZKUserInteraction &user, const Journal &journal) {
                       [](const JournalRecovery::UndoItem &item) { return item.restored; });
     QStringList lines;
     if (!report.error.isEmpty()) lines << report.error;
-    lines << QStringLiteral("%1 of %2 moves were taken back.")
-                 .arg(restored)
-                 .arg(report.items.size());
+    lines
+        << QStringLiteral("%1 of %2 moves were taken back.").arg(restored).arg(report.items.size());
     int listed = 0;
     for (const JournalRecovery::UndoItem &item : report.items) {
         if (item.restored) continue;
@@ -179,7 +179,8 @@ QList<Result> offerToFinishOrUndo(ZKUserInteraction &user) {
         }
         const int button = user.runAlert(offerAlert(journal)).button;
         if (journal.summary.isUndo) {
-            results << (button == 0 ? undoRun(user, journal) : resultFor(journal.summary, Choice::Later));
+            results << (button == 0 ? undoRun(user, journal)
+                                    : resultFor(journal.summary, Choice::Later));
             continue;
         }
         if (button == 0)

@@ -238,11 +238,10 @@ protected:
             originals.insert(name, QStringLiteral("content of %1\n").arg(name).toUtf8());
             dir.makeFile("files/" + name, originals.value(name));
         }
-        steps = writeStepsFile(dir.path(), {QVariantMap{{"Task", 0},
-                                                        {"Rename: Find/Replace: Target",
-                                                         QVariantList{"x"}},
-                                                        {"Rename: Find/Replace: Replacement",
-                                                         QVariantList{"X"}}}});
+        steps = writeStepsFile(
+            dir.path(), {QVariantMap{{"Task", 0},
+                                     {"Rename: Find/Replace: Target", QVariantList{"x"}},
+                                     {"Rename: Find/Replace: Replacement", QVariantList{"X"}}}});
     }
 
     void TearDown() override {
@@ -266,7 +265,8 @@ protected:
         const QMap<QString, QByteArray> files = filesUnder(folder);
         QMap<QByteArray, QString> nameOfContent;
         for (auto it = files.cbegin(); it != files.cend(); ++it) {
-            EXPECT_FALSE(nameOfContent.contains(it.value())) << where << " duplicated: " << it.key();
+            EXPECT_FALSE(nameOfContent.contains(it.value()))
+                << where << " duplicated: " << it.key();
             nameOfContent.insert(it.value(), it.key());
         }
         EXPECT_EQ(files.size(), originals.size()) << where;
@@ -310,12 +310,10 @@ TEST_F(CaseChangeCrashTest, KilledCaseChangesAreFinishedAndRevertedWithEveryFile
         const bool killed = process.exitStatus() == QProcess::CrashExit;
         follower.announcedMoves();
         const std::string where = "run " + std::to_string(run);
-        const QStringList temporary =
-            QDir(folder).entryList({"com.quorlix.tvt *"}, QDir::Files);
+        const QStringList temporary = QDir(folder).entryList({"com.quorlix.tvt *"}, QDir::Files);
         std::cout << "[ run " << run << "    ] " << (killed ? "killed" : "ended before the kill")
                   << " after " << killAfter << " announced steps, "
-                  << (temporary.isEmpty() ? "no item" : "an item")
-                  << " under a temporary name\n";
+                  << (temporary.isEmpty() ? "no item" : "an item") << " under a temporary name\n";
         ASSERT_FALSE(follower.path().isEmpty());
         expectEveryFileOnce(follower.path(), true, where + " after the kill");
 

@@ -53,8 +53,7 @@ protected:
     // with the steps; with crashAt = (n, phase) the process "dies" at the n-th step (1 = the
     // first) in that phase. Answers the folder.
     QString run(const QString &folder, const QStringList &names, const QList<ZKRenamerPtr> &steps,
-                int crashAtStep = 0,
-                ItemMover::StepPhase phase = ItemMover::StepPhase::Announced) {
+                int crashAtStep = 0, ItemMover::StepPhase phase = ItemMover::StepPhase::Announced) {
         controller = std::make_unique<ZKRenamingController>(&ui);
         controller->setHasFinishedLaunching(true);
         controller->generalSettings().confirmBeforeRenaming = false;
@@ -66,11 +65,10 @@ protected:
         EXPECT_TRUE(controller->populateWithPaths(paths, false, false));
         useSteps(steps);
         int reached = 0;
-        ItemMover::setStepHookForTesting(
-            [&](const JournalMove &, ItemMover::StepPhase now) {
-                if (now == ItemMover::StepPhase::Announced) ++reached;
-                if (reached == crashAtStep && now == phase) throw Crash();
-            });
+        ItemMover::setStepHookForTesting([&](const JournalMove &, ItemMover::StepPhase now) {
+            if (now == ItemMover::StepPhase::Announced) ++reached;
+            if (reached == crashAtStep && now == phase) throw Crash();
+        });
         bool crashed = false;
         try {
             controller->rename(false);
@@ -95,8 +93,7 @@ protected:
 
     // Every file of `names` is there once, under its old or its new name (upper-case "x"),
     // and no temporary name is left.
-    static void expectEveryFileOnceUnderAKnownName(const QString &folder,
-                                                   const QStringList &names,
+    static void expectEveryFileOnceUnderAKnownName(const QString &folder, const QStringList &names,
                                                    const std::string &where) {
         const QMap<QString, QByteArray> files = filesUnder(folder);
         EXPECT_EQ(files.size(), names.size()) << where;
@@ -153,8 +150,7 @@ TEST_F(RenameRunRecoveryTest, CrashAtAnyStepOfAChangeOfCaseIsFinishedAndUndone) 
              {ItemMover::StepPhase::Announced, ItemMover::StepPhase::Made,
               ItemMover::StepPhase::Recorded}) {
             for (const bool finishFirst : {true, false}) {
-                const std::string where = "step " + std::to_string(step) + " " +
-                                          phaseName(phase) +
+                const std::string where = "step " + std::to_string(step) + " " + phaseName(phase) +
                                           (finishFirst ? ", finished" : ", undone");
                 JournalTestSupport::removeAllJournals();
                 const QString folder =
@@ -194,8 +190,7 @@ TEST_F(RenameRunRecoveryTest, CrashBetweenTheTwoHalvesLeavesTheItemForRecoveryNo
     ASSERT_TRUE(JournalRecovery::finish(journal, &report)) << report.problem.toStdString();
     ASSERT_TRUE(report.movedOn);
     EXPECT_EQ(report.movedOn->to, QFile::encodeName(folder + "/X1.txt"));
-    EXPECT_EQ(filesUnder(folder),
-              (QMap<QString, QByteArray>{{"X1.txt", contentOf("x1.txt")}}));
+    EXPECT_EQ(filesUnder(folder), (QMap<QString, QByteArray>{{"X1.txt", contentOf("x1.txt")}}));
     EXPECT_EQ(UnfinishedRunOffer::plannedMovesMade(read(journal)), 1);
 }
 
@@ -211,13 +206,13 @@ TEST_F(RenameRunRecoveryTest, NothingMovesOnceTheJournalCannotBeWritten) {
     ItemMover mover(&ui);
     mover.setJournal(journal.get());
     bool cancel = false;
-    EXPECT_FALSE(mover.moveToPath(QFile::encodeName(source), QFile::encodeName(dir.filePath("X1.txt")),
-                                  QString(), &cancel));
+    EXPECT_FALSE(mover.moveToPath(QFile::encodeName(source),
+                                  QFile::encodeName(dir.filePath("X1.txt")), QString(), &cancel));
     EXPECT_TRUE(cancel);
     EXPECT_TRUE(mover.journalFailed());
     cancel = false;
-    EXPECT_FALSE(mover.moveToPath(QFile::encodeName(plain), QFile::encodeName(dir.filePath("q.txt")),
-                                  QString(), &cancel));
+    EXPECT_FALSE(mover.moveToPath(QFile::encodeName(plain),
+                                  QFile::encodeName(dir.filePath("q.txt")), QString(), &cancel));
     EXPECT_TRUE(cancel);
     ASSERT_EQ(ui.alerts.size(), 1);
     EXPECT_EQ(ui.alerts[0].buttons, QStringList{"Stop"});
@@ -259,8 +254,8 @@ protected:
     }
 
     void expectOccupantBack(const QString &folder, const std::string &where) {
-        EXPECT_EQ(filesUnder(folder), (QMap<QString, QByteArray>{{source, contentOf(source)},
-                                                                 {occupant, "occupant"}}))
+        EXPECT_EQ(filesUnder(folder),
+                  (QMap<QString, QByteArray>{{source, contentOf(source)}, {occupant, "occupant"}}))
             << where;
         EXPECT_FALSE(QFile::exists(trashEntry())) << where;
         EXPECT_FALSE(QFile::exists(trashInfo())) << where;
@@ -273,8 +268,7 @@ TEST_F(ReplaceTest, UndoBringsTheReplacedOccupantBackFromTheTrash) {
     const QString folder = replaceRun();
     const QList<QByteArray> before{"content of " + source.toUtf8(), "occupant"};
     EXPECT_EQ(alertMessages(), QStringList{"\"" + occupant + "\" Already Exists"});
-    EXPECT_EQ(filesUnder(folder),
-              (QMap<QString, QByteArray>{{occupant, contentOf(source)}}));
+    EXPECT_EQ(filesUnder(folder), (QMap<QString, QByteArray>{{occupant, contentOf(source)}}));
     EXPECT_EQ(contentsWithTrash(folder), before);
     const Journal journal = read(newestJournal());
     ASSERT_EQ(journal.done.size(), 2);
@@ -303,8 +297,8 @@ TEST_F(ReplaceTest, OccupantWhoseWayBackIsTakenStaysInTheTrash) {
     ASSERT_EQ(undo.items.size(), 2);
     EXPECT_FALSE(undo.items[0].restored);
     EXPECT_FALSE(undo.items[1].restored);
-    EXPECT_EQ(filesUnder(folder), (QMap<QString, QByteArray>{{source, "newcomer"},
-                                                             {occupant, contentOf(source)}}));
+    EXPECT_EQ(filesUnder(folder),
+              (QMap<QString, QByteArray>{{source, "newcomer"}, {occupant, contentOf(source)}}));
     EXPECT_EQ(JournalTestSupport::contentOf(QFile::encodeName(trashEntry())), "occupant");
 }
 

@@ -182,8 +182,7 @@ TEST_F(RunJournalTest, FirstFormatIsReadAndKeepsToItsRecords) {
     const QByteArray plan = whole.mid(lines[0].size() + 1);
     const QByteArray a = JournalFormat::encodeBytes("/t/a");
     const QByteArray b = JournalFormat::encodeBytes("/t/b");
-    const QByteArray firstFormat = JournalFormat::line(header) +
-                                   plan.left(plan.indexOf("intent")) +
+    const QByteArray firstFormat = JournalFormat::line(header) + plan.left(plan.indexOf("intent")) +
                                    JournalFormat::line({"intent", "1", a, b}) +
                                    JournalFormat::line({"done", "1"});
     writeAll(path, firstFormat + JournalFormat::line({"closed"}));
