@@ -34,7 +34,6 @@ TermsImportDialog::TermsImportDialog(QWidget *parent, const QString &reflectedPa
 std::optional<TermsImportChoice> TermsImportDialog::choose(QWidget *parent,
                                                            const QString &reflectedPath) {
     TermsImportDialog dialog(parent, reflectedPath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return TermsImportChoice{dialog.selectedFiles().constFirst(), dialog.reflect_->isChecked()};
 }

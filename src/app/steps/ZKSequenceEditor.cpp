@@ -48,8 +48,8 @@ ZKSequenceEditor::ZKSequenceEditor(ZKRenamer &renamer, QWidget *parent)
     : ZKOperationEditor(renamer, parent) {
     addRow(tr("Sequence:"), {makeChoice(RenamerSetting::SequenceType, sequenceTypeItems())});
     firstNumberRow_ = makeFirstNumberRow();
-    digitsRow_ = addRow(tr("Digits:"), {makeChoice(RenamerSetting::SequenceMinimumNumberOfDigits,
-                                                   digitItems())});
+    digitsRow_ = addRow(tr("Digits:"),
+                        {makeChoice(RenamerSetting::SequenceMinimumNumberOfDigits, digitItems())});
     termsRow_ = addRow(tr("Terms:"), {makeTermsField()});
     termsStatus_ = new QLabel;
     termsStatus_->setObjectName(QStringLiteral("termsStatus"));
@@ -106,9 +106,8 @@ QToolButton *ZKSequenceEditor::makeLazinessButton() {
     auto *menu = new QMenu(button);
     insertLazinessIndicator_ = menu->addAction(tr("Insert Laziness Indicator"), this,
                                                &ZKSequenceEditor::insertLazinessIndicator);
-    connect(menu, &QMenu::aboutToShow, this, [this] {
-        insertLazinessIndicator_->setEnabled(!identifierHasLazinessIndicator());
-    });
+    connect(menu, &QMenu::aboutToShow, this,
+            [this] { insertLazinessIndicator_->setEnabled(!identifierHasLazinessIndicator()); });
     button->setMenu(menu);
     return button;
 }
@@ -149,9 +148,9 @@ void ZKSequenceEditor::updateTermsStatus() {
     const QString status = terms_->statusText();
     termsStatus_->setText(status);
     termsStatus_->setToolTip(status);
-    form()->setRowVisible(termsStatusRow_,
-                          !status.isEmpty() &&
-                              renamer().integerValue(RenamerSetting::SequenceType) == TermSequence);
+    form()->setRowVisible(
+        termsStatusRow_,
+        !status.isEmpty() && renamer().integerValue(RenamerSetting::SequenceType) == TermSequence);
 }
 
 QString ZKSequenceEditor::valueSummary() const {
@@ -160,7 +159,9 @@ QString ZKSequenceEditor::valueSummary() const {
     if (type == TermSequence) {
         const QString path = step.sequenceTermsReflectedPath();
         if (!path.isEmpty()) return tr("terms from “%1”").arg(path);
-        QString terms = step.stringValue(RenamerSetting::SequenceTerms).simplified();
+        const QString terms = step.stringValue(RenamerSetting::SequenceTerms)
+                                  .split(u'\n', Qt::SkipEmptyParts)
+                                  .join(QStringLiteral(", "));
         return tr("terms “%1”").arg(terms.length() > 40 ? terms.left(39) + u'…' : terms);
     }
     QString title;

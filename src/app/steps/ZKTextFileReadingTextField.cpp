@@ -58,8 +58,7 @@ bool ZKTextFileReadingTextField::isReflectingNow() const {
 }
 
 QString ZKTextFileReadingTextField::statusText() const {
-    if (isReflectingNow())
-        return tr("Reflecting “%1”").arg(reflection_->reflectedTextFilePath());
+    if (isReflectingNow()) return tr("Reflecting “%1”").arg(reflection_->reflectedTextFilePath());
     return lostFileMessage_;
 }
 

@@ -1,7 +1,7 @@
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLayout>
-#include <QFile>
 #include <QMessageBox>
 #include <QTest>
 #include <QToolButton>
@@ -16,8 +16,8 @@
 class SequenceEditorTermsTest : public SequenceEditorFixture {
 protected:
     ZKTextFileReadingTextField *termsWithImportOf(const QString &path, bool reflect) {
-        ZKSequenceEditor *editor = useSequence({{"Rename: Sequence: Type", TermSequence},
-                                                {"Rename: Sequence: Terms", "old"}});
+        ZKSequenceEditor *editor = useSequence(
+            {{"Rename: Sequence: Type", TermSequence}, {"Rename: Sequence: Terms", "old"}});
         ZKTextFileReadingTextField *terms = editor->termsField();
         terms->setImportChooser([this, path, reflect](QWidget *, const QString &reflected) {
             reflectedPathOffered = reflected;
@@ -60,7 +60,8 @@ TEST_F(SequenceEditorTermsTest, ReflectedFileIsFollowedUntilTheUserTypes) {
     write(path, "black\n");
     EXPECT_EQ(reflection().updatedText(), "pale blue\nwhite\n") << "the file is not read again";
     QTRY_COMPARE_WITH_TIMEOUT(newName("alpha.txt"), QString("pale blue.txt"), 3000);
-    EXPECT_FALSE(step().archiveWithIrrelevantSettings(false, true, true)
+    EXPECT_FALSE(step()
+                     .archiveWithIrrelevantSettings(false, true, true)
                      .contains("Rename: Sequence: Terms (Reflected Path)"));
 }
 

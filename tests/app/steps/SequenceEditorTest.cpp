@@ -30,12 +30,11 @@ TEST_F(SequenceEditorTest, EachTypeShowsItsRows) {
         int type;
         bool firstNumber, digits, terms;
     };
-    for (const Rows &rows : {Rows{UppercaseRomanSequence, true, false, false},
-                             Rows{TermSequence, false, false, true},
-                             Rows{LowercaseLetterSequence, true, false, false},
-                             Rows{NumberSequence, true, true, false},
-                             Rows{LowercaseRomanSequence, true, false, false},
-                             Rows{UppercaseLetterSequence, true, false, false}}) {
+    for (const Rows &rows :
+         {Rows{UppercaseRomanSequence, true, false, false}, Rows{TermSequence, false, false, true},
+          Rows{LowercaseLetterSequence, true, false, false},
+          Rows{NumberSequence, true, true, false}, Rows{LowercaseRomanSequence, true, false, false},
+          Rows{UppercaseLetterSequence, true, false, false}}) {
         choose(menu(RenamerSetting::SequenceType), rows.type);
         EXPECT_EQ(step().integerValue(RenamerSetting::SequenceType), rows.type);
         EXPECT_EQ(editor->firstNumberField()->isVisible(), rows.firstNumber) << rows.type;
