@@ -1,7 +1,6 @@
-#include "engine/RegexSyntaxError.h"
-
 #include <gtest/gtest.h>
 
+#include "engine/RegexSyntaxError.h"
 #include "support/QtPrinters.h"
 
 TEST(RegexSyntaxErrorTest, ValidPatternsHaveNoMessage) {
@@ -14,7 +13,8 @@ TEST(RegexSyntaxErrorTest, BrokenPatternsNameTheProblemAndWhere) {
     const QString paren = RegexSyntaxError::message("ab(", false, false);
     EXPECT_TRUE(paren.startsWith("Unbalanced parenthesis")) << paren;
     EXPECT_TRUE(paren.contains("position")) << paren;
-    EXPECT_TRUE(RegexSyntaxError::message("[ab", false, false).startsWith("Missing closing bracket"))
+    EXPECT_TRUE(
+        RegexSyntaxError::message("[ab", false, false).startsWith("Missing closing bracket"))
         << RegexSyntaxError::message("[ab", false, false);
     EXPECT_FALSE(RegexSyntaxError::message("a{3,1}", false, false).isEmpty());
     EXPECT_FALSE(RegexSyntaxError::message("*", false, false).isEmpty());

@@ -49,8 +49,8 @@ TEST_F(RenamingControllerStepListTest, ReplacingWithAnEqualListDoesNothing) {
 
     // Irrelevant settings count too: an Insert text kept by a Find and Replace step.
     QVariantMap archive{{"Rename: Find/Replace: Target", "1"}, {"Rename: Insert: String", "x"}};
-    EXPECT_TRUE(controller->replaceRenamers(
-        {ZKRenamer::renamerWithArchive(archive), findAndReplace("2", ""), findAndReplace("3", "")}));
+    EXPECT_TRUE(controller->replaceRenamers({ZKRenamer::renamerWithArchive(archive),
+                                             findAndReplace("2", ""), findAndReplace("3", "")}));
     EXPECT_NE(steps(), old);
     EXPECT_GT(ui.layoutChanges, layouts);
 }

@@ -1,10 +1,9 @@
-#include "tokens/TokenTextEditing.h"
-
 #include <gtest/gtest.h>
 
 #include <QVariantMap>
 
 #include "support/QtPrinters.h"
+#include "tokens/TokenTextEditing.h"
 
 namespace {
 
@@ -37,8 +36,7 @@ TEST(TokenTextEditingTest, DeletingATokensCharacterRemovesThatToken) {
     const QVariantList list{date, size};
     EXPECT_EQ(TokenTextEditing::listAfterEdit(list, QString(T)), QVariantList({date}))
         << "the second deleted (backspace at the end)";
-    EXPECT_EQ(TokenTextEditing::listAfterEdit({"a", date, "b", size, "c"},
-                                              QString("a") + T + "c"),
+    EXPECT_EQ(TokenTextEditing::listAfterEdit({"a", date, "b", size, "c"}, QString("a") + T + "c"),
               QVariantList({"a", date, "c"}))
         << "a selection over b and the size token";
     EXPECT_EQ(TokenTextEditing::listAfterEdit({"a", date, "b", size, "c"}, "abc"),

@@ -6,8 +6,8 @@
 ZKAddSuffixEditor::ZKAddSuffixEditor(ZKRenamer &renamer, QWidget *parent)
     : ZKOperationEditor(renamer, parent) {
     addRow(tr("Suffix:"), {makeTextField(RenamerSetting::InsertString, tr("Text after the name"))});
-    addRow(QString(), {makeSwitch(tr("Before the extension"),
-                                  RenamerSetting::SuffixPreserveExtension)});
+    addRow(QString(),
+           {makeSwitch(tr("Before the extension"), RenamerSetting::SuffixPreserveExtension)});
 }
 
 QString ZKAddSuffixEditor::summary() const {

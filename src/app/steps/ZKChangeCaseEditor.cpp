@@ -27,8 +27,8 @@ void ZKChangeCaseEditor::updateRows() {
     form()->setRowVisible(cutOffRow_, titleCase);
     form()->setRowVisible(modeRow_, titleCase);
     const bool detail = step.isTitleCaseExceptionDetailEnabled();
-    for (QWidget *control : {static_cast<QWidget *>(cutOff_), cutOffUnit_,
-                             static_cast<QWidget *>(mode_)})
+    for (QWidget *control :
+         {static_cast<QWidget *>(cutOff_), cutOffUnit_, static_cast<QWidget *>(mode_)})
         control->setEnabled(detail);
 }
 

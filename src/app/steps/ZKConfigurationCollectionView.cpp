@@ -85,8 +85,8 @@ void ZKConfigurationCollectionView::relayout() {
         view->setSelected(controller_.isRenamerSelected(view->renamer()));
     }
     if (relayoutDepth < kMaximumAdjustingDepth && adjustTextFieldHeights()) {
-        Log::debug(QStringLiteral("adjusted text field sizes at recursion level: %1")
-                       .arg(relayoutDepth));
+        Log::debug(
+            QStringLiteral("adjusted text field sizes at recursion level: %1").arg(relayoutDepth));
     }
     tile();
     updateButtons();
@@ -145,8 +145,8 @@ void ZKConfigurationCollectionView::tile() {
     const int width = container_->width();
     int y = kSpacing;
     for (ZKRenamerSettingsView *view : std::as_const(views_)) {
-        const int height = view->hasHeightForWidth() ? view->heightForWidth(width)
-                                                     : view->sizeHint().height();
+        const int height =
+            view->hasHeightForWidth() ? view->heightForWidth(width) : view->sizeHint().height();
         if (view != draggedView_) view->setGeometry(0, y, width, height);
         y += height + kSpacing;
     }

@@ -39,7 +39,8 @@ ZKFindAndReplaceEditor::ZKFindAndReplaceEditor(ZKRenamer &renamer, QWidget *pare
 }
 
 QString ZKFindAndReplaceEditor::summary() const {
-    return tr("%1 with %2").arg(quoted(RenamerSetting::Target), quoted(RenamerSetting::Replacement));
+    return tr("%1 with %2")
+        .arg(quoted(RenamerSetting::Target), quoted(RenamerSetting::Replacement));
 }
 
 void ZKFindAndReplaceEditor::updateRows() { updateTargetStatus(); }

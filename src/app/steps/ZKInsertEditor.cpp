@@ -8,9 +8,9 @@
 ZKInsertEditor::ZKInsertEditor(ZKRenamer &renamer, QWidget *parent)
     : ZKOperationEditor(renamer, parent) {
     addRow(tr("Insert:"), {makeTextField(RenamerSetting::InsertString, tr("Text to insert"))});
-    addRow(tr("At position:"), {makeNumberField(RenamerSetting::InsertStart),
-                                makeChoice(RenamerSetting::InsertDirection,
-                                           StepMenus::directionItems())});
+    addRow(tr("At position:"),
+           {makeNumberField(RenamerSetting::InsertStart),
+            makeChoice(RenamerSetting::InsertDirection, StepMenus::directionItems())});
 }
 
 QString ZKInsertEditor::summary() const {

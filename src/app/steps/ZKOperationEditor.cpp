@@ -100,10 +100,10 @@ QWidget *ZKOperationEditor::addRow(const QString &label, const QList<QWidget *> 
     layout->setSpacing(6);
     bool stretches = false;
     for (QWidget *control : controls) {
-        const bool grows = (qobject_cast<QLineEdit *>(control) ||
-                            qobject_cast<QPlainTextEdit *>(control)) &&
-                           control->sizePolicy().horizontalPolicy() != QSizePolicy::Fixed &&
-                           control->minimumWidth() != control->maximumWidth();
+        const bool grows =
+            (qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control)) &&
+            control->sizePolicy().horizontalPolicy() != QSizePolicy::Fixed &&
+            control->minimumWidth() != control->maximumWidth();
         layout->addWidget(control, grows ? 1 : 0);
         stretches = stretches || grows;
     }

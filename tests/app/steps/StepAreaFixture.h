@@ -60,9 +60,9 @@ protected:
     }
 
     static ZKRenamerPtr findAndReplace(const QString &target, const QString &replacement = {}) {
-        return ZKRenamer::renamerWithArchive(QVariantMap{
-            {QStringLiteral("Rename: Find/Replace: Target"), target},
-            {QStringLiteral("Rename: Find/Replace: Replacement"), replacement}});
+        return ZKRenamer::renamerWithArchive(
+            QVariantMap{{QStringLiteral("Rename: Find/Replace: Target"), target},
+                        {QStringLiteral("Rename: Find/Replace: Replacement"), replacement}});
     }
     static ZKRenamerPtr stepWith(const QVariantMap &archive) {
         return ZKRenamer::renamerWithArchive(archive);
@@ -96,9 +96,7 @@ protected:
         return true;
     }
 
-    ZKRenamerSettingsView *view(int index) const {
-        return area->configurationViews().at(index);
-    }
+    ZKRenamerSettingsView *view(int index) const { return area->configurationViews().at(index); }
     // The control of a setting in the current editor of a step's view.
     template <typename Control>
     Control *control(int index, RenamerSetting setting) const {

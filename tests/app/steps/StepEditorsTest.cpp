@@ -37,8 +37,8 @@ TEST_F(StepEditorsTest, TypingRecomputesOnceAfterTheLastKeystroke) {
 }
 
 TEST_F(StepEditorsTest, ChangingTheOperationRecomputesAtOnceAndShowsItsEditor) {
-    useSteps({stepWith({{"Rename: Find/Replace: Target", "zzz"},
-                        {"Rename: Insert: String", "pre-"}})});
+    useSteps(
+        {stepWith({{"Rename: Find/Replace: Target", "zzz"}, {"Rename: Insert: String", "pre-"}})});
     EXPECT_EQ(newName("alpha.txt"), "alpha.txt");
     const int before = computations();
 

@@ -3,10 +3,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
 
 #include "StepAreaFixture.h"
+#include "common/Log.h"
 
 // Editing the step list through the step area: adding, deleting, duplicating, resetting,
 // reordering by dragging and replacing the whole list.
@@ -223,4 +225,35 @@ TEST_F(StepListEditingTest, AddedOrReplacedStepsTakeTheKeyboardFocusInTheirFirst
     // A step without a text field leaves the focus to the step area.
     area->setRenamers({stepWith({{"Task", qint64(ChangeCaseOperation)}})}, 0);
     EXPECT_EQ(QApplication::focusWidget(), area.get());
+}
+
+TEST_F(StepListEditingTest, ShiftClickOnOneExpansionSwitchCollapsesEveryStep) {
+    useNumberedSteps(3);
+    QTest::mouseClick(view(1)->expansionSwitch(), Qt::LeftButton, Qt::ShiftModifier);
+    for (const ZKRenamerPtr &step : controller->renamers())
+        EXPECT_FALSE(step->switchValue(RenamerSetting::Expanded));
+    for (ZKRenamerSettingsView *each : area->configurationViews())
+        EXPECT_TRUE(each->summaryLabel()->isVisibleTo(each));
+
+    QTest::mouseClick(view(2)->expansionSwitch(), Qt::LeftButton);
+    EXPECT_TRUE(controller->renamers().at(2)->switchValue(RenamerSetting::Expanded));
+    EXPECT_FALSE(controller->renamers().at(0)->switchValue(RenamerSetting::Expanded))
+        << "without Shift only the one step";
+}
+
+TEST_F(StepListEditingTest, RelayoutFitsMultiLineFieldsToTheirTextAndSaysSoInTheDebugLog) {
+    QStringList lines;
+    Log::setSink([&lines](const QString &line) { lines.append(line); });
+    UserDefaults::standardUserDefaults().setBool(true, QStringLiteral("ZKDebugLog"));
+    useSteps({stepWith({{"Task", qint64(SequenceOperation)},
+                        {"Rename: Sequence: Type", qint64(TermSequence)},
+                        {"Rename: Sequence: Terms", "red\ngreen\nblue\ncyan"}})});
+    UserDefaults::standardUserDefaults().removeObjectForKey(QStringLiteral("ZKDebugLog"));
+    Log::setSink({});
+
+    auto *terms = view(0)->findChild<QPlainTextEdit *>();
+    ASSERT_TRUE(terms);
+    EXPECT_GE(terms->height(), 4 * terms->fontMetrics().lineSpacing());
+    EXPECT_TRUE(lines.contains("[Debug] adjusted text field sizes at recursion level: 1"))
+        << lines.join("\n");
 }
