@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLayout>
@@ -154,4 +155,17 @@ TEST_F(SequenceEditorTermsTest, ImportDialogOffersTextFilesAndTheReflectionSwitc
 
     TermsImportDialog plain(nullptr, QString());
     EXPECT_FALSE(plain.reflectSwitch()->isChecked());
+}
+
+TEST_F(SequenceEditorTermsTest, FileInTheHomeFolderIsNamedWithATilde) {
+    const QString folder = QDir::home().filePath("Terms For Test");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = folder + "/colours.txt";
+    write(path, "red\n");
+    ZKTextFileReadingTextField *terms = termsWithImportOf(path, true);
+    terms->importTerms();
+    EXPECT_EQ(step().sequenceTermsReflectedPath(), "~/Terms For Test/colours.txt");
+    EXPECT_EQ(terms->statusText(), "Reflecting “~/Terms For Test/colours.txt”");
+    EXPECT_TRUE(terms->toolTip().contains("~/Terms For Test/colours.txt"));
+    QDir(folder).removeRecursively();
 }
