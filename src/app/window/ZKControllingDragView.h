@@ -53,6 +53,10 @@ public:
     // A scan or a rename run is going on: the window waits for it, only Escape and the rename
     // button (now a stop button) answer.
     bool isBusy() const { return busy_; }
+    // Asks the scan or run in progress to stop (its "Stop?" question follows).
+    void requestStop() {
+        if (busy_) stopRequested_ = true;
+    }
     // Runs the work now, or as soon as no scan, run or question of the controller is going on.
     void whenIdle(std::function<void()> work);
 

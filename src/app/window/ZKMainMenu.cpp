@@ -93,8 +93,11 @@ void ZKMainMenu::buildFileMenu() {
     menu->addSeparator();
     addCommand(menu, "close", QStringLiteral("Close Window"), QStringLiteral("Ctrl+W"),
                [this] { emit closeRequested(); });
-    addCommand(menu, "quit", QStringLiteral("Quit Torvane"), QStringLiteral("Ctrl+Q"),
-               [this] { emit quitRequested(); });
+    // Quitting during a scan or run first offers to stop it; the application quits after it.
+    addCommand(menu, "quit", QStringLiteral("Quit Torvane"), QStringLiteral("Ctrl+Q"), [this] {
+        view_.requestStop();
+        emit quitRequested();
+    });
 }
 
 void ZKMainMenu::buildEditMenu() {
@@ -229,7 +232,6 @@ void ZKMainMenu::updateItems() {
 
     action("open")->setEnabled(idle && !receiving);
     action("close")->setEnabled(idle);
-    action("quit")->setEnabled(idle);
     action("preferences")->setEnabled(idle);
     action("copy")->setEnabled(idle && controller.checkForFilesToCopyAndCopy(false));
     action("paste")->setEnabled(idle && pasteAvailable_);

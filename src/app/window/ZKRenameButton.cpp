@@ -29,8 +29,10 @@ void ZKRenameButton::setState(const ZKRenameButtonState &state) {
 }
 
 QSize ZKRenameButton::sizeHint() const {
-    const QSize hint = QPushButton::sizeHint();
-    return {std::clamp(hint.width(), 220, 340), hint.height() + barHeight};
+    // One width for every title, so the bar does not jump while a scan names its items.
+    const int width = fontMetrics().horizontalAdvance(QStringLiteral("Rename 8888 of 8888 Files...")) +
+                      4 * barInset;
+    return {width, QPushButton::sizeHint().height() + barHeight};
 }
 
 QSize ZKRenameButton::minimumSizeHint() const {
