@@ -60,6 +60,7 @@ TEST_F(SequenceEditorTest, FirstNumberIsTypedAndSteppedInTheTypesNotation) {
     EXPECT_EQ(step().integerValue(RenamerSetting::SequenceFirstNumber), 3);
     EXPECT_EQ(text->text(), "C") << "answered in canonical notation";
     QTRY_COMPARE_WITH_TIMEOUT(newName("alpha.txt"), QString("C.txt"), 3000);
+    EXPECT_TRUE(editor->summary().contains("from C by 1")) << editor->summary();
 
     const int before = computations();
     QTest::keyClick(first, Qt::Key_Up);
