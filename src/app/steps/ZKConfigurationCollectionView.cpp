@@ -141,16 +141,22 @@ ZKRenamerSettingsView *ZKConfigurationCollectionView::makeView(const ZKRenamerPt
 }
 
 // The views stacked in list order at their preferred heights, full width.
-void ZKConfigurationCollectionView::tile() {
+void ZKConfigurationCollectionView::tile() { tile(views_); }
+
+void ZKConfigurationCollectionView::tile(const QList<ZKRenamerSettingsView *> &order) {
     const int width = container_->width();
     int y = kSpacing;
-    for (ZKRenamerSettingsView *view : std::as_const(views_)) {
-        const int height =
-            view->hasHeightForWidth() ? view->heightForWidth(width) : view->sizeHint().height();
+    for (ZKRenamerSettingsView *view : order) {
+        const int height = preferredHeight(view);
         if (view != draggedView_) view->setGeometry(0, y, width, height);
         y += height + kSpacing;
     }
     container_->setMinimumHeight(y);
+}
+
+int ZKConfigurationCollectionView::preferredHeight(ZKRenamerSettingsView *view) const {
+    const int width = container_->width();
+    return view->hasHeightForWidth() ? view->heightForWidth(width) : view->sizeHint().height();
 }
 
 bool ZKConfigurationCollectionView::adjustTextFieldHeights() {
@@ -336,6 +342,26 @@ void ZKConfigurationCollectionView::dragView(ZKRenamerSettingsView *view, int to
     view->raise();
     view->move(view->x(), std::clamp(top, 0, std::max(0, container_->height() - view->height())));
     ensureVisible(0, view->y() + view->height() / 2, 0, view->height() / 2);
+
+    // The others make room where the view would land: before the first step whose place in
+    // the list order lies below the view's middle.
+    const int middle = view->y() + view->height() / 2;
+    QList<ZKRenamerSettingsView *> order;
+    bool placed = false;
+    int y = kSpacing;
+    for (ZKRenamerSettingsView *other : std::as_const(views_)) {
+        const int height = preferredHeight(other);
+        if (other != view) {
+            if (!placed && y + height / 2 > middle) {
+                order.append(view);
+                placed = true;
+            }
+            order.append(other);
+        }
+        y += height + kSpacing;
+    }
+    if (!placed) order.append(view);
+    tile(order);
 }
 
 void ZKConfigurationCollectionView::sortConfigurationsByViewYCoordinates() {
@@ -343,7 +369,7 @@ void ZKConfigurationCollectionView::sortConfigurationsByViewYCoordinates() {
     QList<ZKRenamerSettingsView *> ordered = views_;
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const ZKRenamerSettingsView *a, const ZKRenamerSettingsView *b) {
-                         return a->y() < b->y();
+                         return a->geometry().center().y() < b->geometry().center().y();
                      });
     QList<ZKRenamerPtr> order;
     for (ZKRenamerSettingsView *view : std::as_const(ordered)) order.append(view->renamer());

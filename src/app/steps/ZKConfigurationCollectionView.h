@@ -34,7 +34,8 @@ public:
     // The settings views in list order.
     const QList<ZKRenamerSettingsView *> &configurationViews() const { return views_; }
     ZKRenamerSettingsView *viewForRenamer(const ZKRenamer *renamer) const;
-    // After a drag: the steps take the order of their views from top to bottom.
+    // After a drag: the steps take the order of their views from top to bottom (by their
+    // middles).
     void sortConfigurationsByViewYCoordinates();
     // Shows every step's settings again (after a change the views did not make, such as the
     // free-spacing mode that the Target's status depends on).
@@ -58,6 +59,9 @@ private:
     void matchViewsToRenamers();
     ZKRenamerSettingsView *makeView(const ZKRenamerPtr &renamer);
     void tile();
+    // Tiles in the given order (the tentative one while a view is dragged).
+    void tile(const QList<ZKRenamerSettingsView *> &order);
+    int preferredHeight(ZKRenamerSettingsView *view) const;
     void rebuildFocusOrder();
     bool adjustTextFieldHeights();
     void applySelection(const QList<ZKRenamerSettingsView *> &selected);

@@ -138,7 +138,10 @@ TEST_F(StepListEditingTest, DraggingTheGripMovesTheStepDown) {
     };
     send(QEvent::MouseButtonPress, global);
     send(QEvent::MouseMove, global + QPoint(0, 40));
+    const int lastTop = view(2)->y();
     send(QEvent::MouseMove, belowLast);
+    EXPECT_LT(view(2)->y(), lastTop) << "the others make room while dragging";
+    EXPECT_EQ(targets(), QStringList({"1", "2", "3"})) << "the order changes on the drop";
     send(QEvent::MouseButtonRelease, belowLast);
     EXPECT_EQ(targets(), QStringList({"2", "3", "1"}));
     EXPECT_TRUE(viewsMatchSteps());
