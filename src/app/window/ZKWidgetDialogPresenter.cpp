@@ -87,6 +87,7 @@ QStringList ZKWidgetDialogPresenter::runOpenPanel(QWidget *window, bool resolveA
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Populate"));
     dialog.setWindowTitle(QStringLiteral("Choose Files and Folders"));
+    dialog.resize(820, 520);
     allowFolderSelection(dialog);
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles();
