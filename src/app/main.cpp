@@ -9,6 +9,7 @@
 #include "app/desktop/SingleInstance.h"
 #include "app/window/ZKControllingDragView.h"
 #include "app/window/ZKMainWindow.h"
+#include "common/ApplicationActivation.h"
 #include "common/Log.h"
 
 namespace {
@@ -55,6 +56,12 @@ int main(int argc, char **argv) {
     QObject::connect(&window, &ZKMainWindow::terminateRequested, &app,
                      [&view] { view.whenIdle([] { QApplication::quit(); }); },
                      Qt::QueuedConnection);
+    // Reflected terms files are read again whenever the user comes back to the window.
+    QObject::connect(&app, &QGuiApplication::applicationStateChanged, &app,
+                     [](Qt::ApplicationState state) {
+                         if (state == Qt::ApplicationActive)
+                             ApplicationActivation::shared().postApplicationDidBecomeActive();
+                     });
     QObject::connect(&app, &QApplication::aboutToQuit, &view,
                      [&view] { view.applicationShouldTerminate(); });
 

@@ -23,18 +23,6 @@ RenameRunLoop::Clock monotonicClock() {
     return [timer] { return timer->elapsed(); };
 }
 
-ZKRenameButtonState stopButtonState(double progress, const QString &description) {
-    ZKRenameButtonState state;
-    state.title = QStringLiteral("Stop");
-    state.menuItemTitle = state.title;
-    state.enabled = true;
-    state.showsProgress = true;
-    state.indeterminate = false;
-    state.progress = progress;
-    state.description = description;
-    return state;
-}
-
 }  // namespace
 
 RenameRunLoop::RenameRunLoop(const QList<ZKFileRepresentationPtr> &records, ZKUserInteraction &user,
@@ -55,7 +43,7 @@ bool RenameRunLoop::run(qsizetype relevantCount) {
     relevantCount_ = relevantCount;
     indexRelevantRecords();
     user_.setRenameButtonState(
-        stopButtonState(1.0 / double(relevantCount_ + 1), QStringLiteral("Renaming...")));
+        ZKRenameButtonState::stopButton(1.0 / double(relevantCount_ + 1), QStringLiteral("Renaming...")));
 
     bool successful = true;
     qsizetype done = 0;
@@ -98,7 +86,7 @@ bool RenameRunLoop::checkForStop(qsizetype index, qsizetype done, bool force) {
     lastStopCheck_ = now;
     const ZKFileRepresentation &record = *records_.at(index);
     if (user_.stopRequested()) {
-        ZKRenameButtonState pressed = stopButtonState(0, QString());
+        ZKRenameButtonState pressed = ZKRenameButtonState::stopButton(0, QString());
         pressed.highlighted = true;
         pressed.progress = std::min(done + 1, relevantCount_ + 1) / double(relevantCount_ + 1);
         user_.setRenameButtonState(pressed);
@@ -115,7 +103,7 @@ void RenameRunLoop::showProgress(const ZKFileRepresentation &record, qsizetype d
                                     .arg(record.name())
                                     .arg(std::min(done + 1, relevantCount_))
                                     .arg(relevantCount_);
-    user_.setRenameButtonState(stopButtonState(step / double(relevantCount_ + 1), description));
+    user_.setRenameButtonState(ZKRenameButtonState::stopButton(step / double(relevantCount_ + 1), description));
 }
 
 bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {

@@ -48,6 +48,20 @@ struct ZKRenameButtonState {
     bool highlighted = false;
     // The title of the rename command in the menu, which follows the button.
     QString menuItemTitle;
+
+    // The button as "Stop" with a determinate progress, while a run or a reception goes on.
+    static ZKRenameButtonState stopButton(double progress, const QString &description)
+    {
+        ZKRenameButtonState state;
+        state.title = QStringLiteral("Stop");
+        state.menuItemTitle = state.title;
+        state.enabled = true;
+        state.showsProgress = true;
+        state.indeterminate = false;
+        state.progress = progress;
+        state.description = description;
+        return state;
+    }
 };
 
 // One kind of data offered by a pasteboard: its type and its content.

@@ -164,6 +164,8 @@ private:
     void runWhenIdle();
 
     // Drops.
+    // Accepts the drag with the action dragOperation chooses, or ignores it; true when accepted.
+    bool answerDrag(QDropEvent *event);
     Qt::DropAction dragOperation(const QMimeData *mimeData, Qt::KeyboardModifiers modifiers,
                                  Qt::DropActions offered);
     void setHighlighted(bool highlighted);

@@ -16,18 +16,6 @@
 
 namespace {
 
-ZKRenameButtonState receivingState(qsizetype step, qsizetype steps, const QString &description) {
-    ZKRenameButtonState state;
-    state.title = QStringLiteral("Stop");
-    state.menuItemTitle = state.title;
-    state.enabled = true;
-    state.showsProgress = true;
-    state.indeterminate = false;
-    state.progress = steps > 0 ? double(step) / double(steps) : 0.0;
-    state.description = description;
-    return state;
-}
-
 // The drop action that tells the source what happens: a copy sign when the items are added.
 // Never a move, which would let the source delete its items after the drop.
 Qt::DropAction offeredAction(bool adding, Qt::DropActions offered) {
@@ -51,28 +39,25 @@ Qt::DropAction ZKControllingDragView::dragOperation(const QMimeData *mimeData,
     return offeredAction(adding, offered);
 }
 
-void ZKControllingDragView::dragEnterEvent(QDragEnterEvent *event) {
+bool ZKControllingDragView::answerDrag(QDropEvent *event) {
     const Qt::DropAction action =
         dragOperation(event->mimeData(), event->modifiers(), event->possibleActions());
     if (action == Qt::IgnoreAction) {
         event->ignore();
-        return;
+        return false;
     }
-    setHighlighted(true);
     event->setDropAction(action);
     event->accept();
+    return true;
+}
+
+void ZKControllingDragView::dragEnterEvent(QDragEnterEvent *event) {
+    if (answerDrag(event)) setHighlighted(true);
 }
 
 void ZKControllingDragView::dragMoveEvent(QDragMoveEvent *event) {
     // Shift may be pressed or let go on the way.
-    const Qt::DropAction action =
-        dragOperation(event->mimeData(), event->modifiers(), event->possibleActions());
-    if (action == Qt::IgnoreAction) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(action);
-    event->accept();
+    answerDrag(event);
 }
 
 void ZKControllingDragView::dragLeaveEvent(QDragLeaveEvent *event) {
@@ -82,14 +67,7 @@ void ZKControllingDragView::dragLeaveEvent(QDragLeaveEvent *event) {
 
 void ZKControllingDragView::dropEvent(QDropEvent *event) {
     setHighlighted(false);
-    const Qt::DropAction action =
-        dragOperation(event->mimeData(), event->modifiers(), event->possibleActions());
-    if (action == Qt::IgnoreAction) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(action);
-    event->accept();
+    if (!answerDrag(event)) return;
     // The modifiers of the drop decide between adding and replacing when the paths are in.
     dropModifiers_ = event->modifiers();
     controller_->setWaitingForDraggedObjects(true);
@@ -111,7 +89,8 @@ void ZKControllingDragView::setHighlighted(bool highlighted) {
 
 void ZKControllingDragView::receiveUrls(const QList<QUrl> &urls) {
     renameButton_->setState(
-        receivingState(1, urls.size() + 1, QStringLiteral("Receiving dragged items...")));
+        ZKRenameButtonState::stopButton(1.0 / double(urls.size() + 1),
+                                       QStringLiteral("Receiving dragged items...")));
     progressLabel_->setText(renameButton_->state().description);
     // An unsorted list keeps the order of the drop; a sorted one sorts afterwards anyway.
     const bool keepOrder =
@@ -131,7 +110,7 @@ void ZKControllingDragView::showReceptionProgress() {
     const QString description =
         QStringLiteral("Receiving dragged items (%1 of %2)").arg(std::max<qsizetype>(handled, 1))
             .arg(total);
-    renameButton_->setState(receivingState(handled + 1, total + 1, description));
+    renameButton_->setState(ZKRenameButtonState::stopButton(double(handled + 1) / double(total + 1), description));
     progressLabel_->setText(description);
 }
 

@@ -228,7 +228,11 @@ void ZKControllingDragView::changePreference(const QString &key) {
     if (key == kIgnoreTrailingGibberish) {
         controller_->invalidateCommonPrefix();
         controller_->updateRenameNames();
-    } else if (key == kIgnoreWhitespaceInRegularExpressions || key == kAutoUniqueify) {
+    } else if (key == kIgnoreWhitespaceInRegularExpressions) {
+        // The Find fields' syntax indicators depend on the free-spacing mode.
+        collectionView_->refreshSettings();
+        controller_->updateRenameNames();
+    } else if (key == kAutoUniqueify) {
         controller_->updateRenameNames();
     } else if (key == kIgnoreInvisibleFiles || key == ControllerDefaults::kIgnoreAliases) {
         controller_->updateFileRepresentations();
