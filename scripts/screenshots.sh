@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Takes screenshots of the window under a virtual display: an empty window, 50 files with
+# green, yellow, red and grey lights, the interim names of two steps, and a rename under way.
+# Usage: scripts/screenshots.sh [OUTPUT-FOLDER]   (needs a built build/src/app/torvane)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=$(realpath -m "${1:-screenshots}")
+mkdir -p "$out"
+app=${TORVANE_APP:-$PWD/build/src/app/torvane}
+work=$(mktemp -d "${TMPDIR:-/tmp}/torvane-shots-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+# A private home, so the screenshots never use or change the user's own settings.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
+export XDG_STATE_HOME=$work/home/.local/state XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+mkdir -p "$work/Photos" "$work/Many"
+for i in $(seq 1 40); do : > "$work/Photos/IMG_$i.JPG"; done
+for i in 3 8 15; do : > "$work/Photos/IMG_${i}_draft.JPG"; done  # yellow: a tab becomes a space
+: > "$work/Photos/img_7.JPG"                                       # red: same name as IMG_7
+for name in notes.txt readme.md budget.ods todo.txt cover.png list.csv; do
+  : > "$work/Photos/$name"                                         # grey: unchanged
+done
+for i in $(seq 1 30000); do : > "$work/Many/IMG_$i.JPG"; done
+
+step() {  # find, replace
+  printf '  <dict><key>Task</key><integer>0</integer>'
+  printf '<key>Rename: Find/Replace: Target</key><array><string>%s</string></array>' "$1"
+  printf '<key>Rename: Find/Replace: Replacement</key><array><string>%s</string></array></dict>\n' "$2"
+}
+{
+  echo '<?xml version="1.0" encoding="UTF-8"?>'
+  echo '<plist version="1.0"><array>'
+  step "IMG_" "Photo "
+  step "_draft" "&#9;draft"
+  echo '</array></plist>'
+} > "$work/steps.tva"
+
+# The scene runs inside the virtual display (xvfb-run's shell keeps no shell functions).
+cat > "$work/scene.sh" <<'SCENE'
+shoot() { sleep "$2"; import -window root "$out/$1.png"; echo "$out/$1.png"; }
+# Qt ignores keys sent to a window, so the window takes the focus and the keys go to it.
+key() { xdotool search --name '^Torvane$' windowfocus --sync; xdotool key "$@"; }
+"$app" & pid=$!
+shoot empty-window 3
+"$app" "$work/steps.tva"; sleep 1
+"$app" "$work/Photos"
+shoot fifty-files 2
+key ctrl+i
+shoot interim-names 1
+key Escape
+"$app" "$work/Many"; sleep 6
+key ctrl+Return; sleep 1; key Return
+shoot rename-running 0.7
+sleep 8
+shoot rename-done 0
+kill $pid
+SCENE
+export app work out
+xvfb-run -a -s '-screen 0 1280x800x24' bash "$work/scene.sh"
