@@ -6,7 +6,7 @@
 
 namespace ApplicationDefaults {
 
-void registerApplicationDefaults() {
+void registerLaunchDefaults() {
     ZKRenamingController::registerControllerDefaults();
     UserDefaults &defaults = UserDefaults::standardUserDefaults();
     defaults.registerDefaults({
@@ -22,7 +22,11 @@ void registerApplicationDefaults() {
         {QStringLiteral("Metadata Search Length Threshold"), qint64(2)},
         {QStringLiteral("ZKHelpManager: List Anchors In Submenus"), true},
     });
-    defaults.setBool(false, kQuitAlwaysKeepsWindows);
+}
+
+void registerApplicationDefaults() {
+    registerLaunchDefaults();
+    UserDefaults::standardUserDefaults().setBool(false, kQuitAlwaysKeepsWindows);
 }
 
 }  // namespace ApplicationDefaults

@@ -28,5 +28,8 @@ inline const QString kFileListFrame = QStringLiteral("File List Frame");
 // submenus) together with the controller's and the engine's, and stores
 // "NSQuitAlwaysKeepsWindows" NO.
 void registerApplicationDefaults();
+// Only the registration, without storing anything (for views that may live without the
+// application, such as the file list in tests).
+void registerLaunchDefaults();
 
 }  // namespace ApplicationDefaults

@@ -112,6 +112,26 @@ private:
     int moves_ = 0;
 };
 
+// Starts `torvane-cli rename --yes` on the folder and kills it once its journal announced
+// `killAfter` moves (or lets it end, when it makes fewer); answers the run's journal and
+// whether the kill ended it.
+QString renameAndKill(const QString &steps, const QString &folder, const QString &errorsPath,
+                      int killAfter, bool *killed) {
+    JournalFollower follower(JournalStore::journalPaths());
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(errorsPath);
+    process.start(cliProgram(), {"rename", "--yes", "--steps", steps, folder});
+    EXPECT_TRUE(process.waitForStarted());
+    while (process.state() == QProcess::Running && follower.announcedMoves() < killAfter)
+        QThread::usleep(100);
+    if (process.state() == QProcess::Running) ::kill(pid_t(process.processId()), SIGKILL);
+    process.waitForFinished(60000);
+    *killed = process.exitStatus() == QProcess::CrashExit;
+    follower.announcedMoves();
+    return follower.path();
+}
+
 class RenameCrashTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -132,25 +152,6 @@ protected:
 
     void TearDown() override {
         if (memoryStateFolder.isValid()) qputenv("XDG_STATE_HOME", savedStateFolder);
-    }
-
-    // Starts a rename of every file and kills it once the journal announced `killAfter`
-    // moves (or lets it end, when it makes fewer); answers the run's journal and whether the
-    // kill ended it.
-    QString renameAndKill(int killAfter, bool *killed) {
-        JournalFollower follower(JournalStore::journalPaths());
-        QProcess process;
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.setStandardErrorFile(dir.filePath("rename-errors.txt"));
-        process.start(cliProgram(), {"rename", "--yes", "--steps", steps, folder});
-        EXPECT_TRUE(process.waitForStarted());
-        while (process.state() == QProcess::Running && follower.announcedMoves() < killAfter)
-            QThread::usleep(200);
-        if (process.state() == QProcess::Running) ::kill(pid_t(process.processId()), SIGKILL);
-        process.waitForFinished(60000);
-        *killed = process.exitStatus() == QProcess::CrashExit;
-        follower.announcedMoves();
-        return follower.path();
     }
 
     // Every file is there exactly once, under its old name, its new one, or a name the
@@ -201,7 +202,8 @@ TEST_F(RenameCrashTest, KilledRunsLoseNothingAndRevertBringsEveryFileBack) {
                                                  (run + 1) * movesPerRun / kKilledRuns);
         const int killAfter = slice(random);
         bool killed = false;
-        const QString journal = renameAndKill(killAfter, &killed);
+        const QString journal =
+            renameAndKill(steps, folder, dir.filePath("rename-errors.txt"), killAfter, &killed);
         std::cout << "[ run " << run << "    ] " << (killed ? "killed" : "ended before the kill")
                   << " after " << killAfter << " announced moves\n";
         ASSERT_FALSE(journal.isEmpty()) << "the run left no journal";
@@ -297,30 +299,21 @@ TEST_F(CaseChangeCrashTest, KilledCaseChangesAreFinishedAndRevertedWithEveryFile
         std::uniform_int_distribution<int> slice(run * stepsPerRun / kKilledCaseRuns + 1,
                                                  (run + 1) * stepsPerRun / kKilledCaseRuns);
         const int killAfter = slice(random);
-        JournalFollower follower(JournalStore::journalPaths());
-        QProcess process;
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.setStandardErrorFile(dir.filePath("rename-errors.txt"));
-        process.start(cliProgram(), {"rename", "--yes", "--steps", steps, folder});
-        ASSERT_TRUE(process.waitForStarted());
-        while (process.state() == QProcess::Running && follower.announcedMoves() < killAfter)
-            QThread::usleep(100);
-        if (process.state() == QProcess::Running) ::kill(pid_t(process.processId()), SIGKILL);
-        process.waitForFinished(60000);
-        const bool killed = process.exitStatus() == QProcess::CrashExit;
-        follower.announcedMoves();
+        bool killed = false;
+        const QString journal =
+            renameAndKill(steps, folder, dir.filePath("rename-errors.txt"), killAfter, &killed);
         const std::string where = "run " + std::to_string(run);
         const QStringList temporary = QDir(folder).entryList({"com.quorlix.tvt *"}, QDir::Files);
         std::cout << "[ run " << run << "    ] " << (killed ? "killed" : "ended before the kill")
                   << " after " << killAfter << " announced steps, "
                   << (temporary.isEmpty() ? "no item" : "an item") << " under a temporary name\n";
-        ASSERT_FALSE(follower.path().isEmpty());
-        expectEveryFileOnce(follower.path(), true, where + " after the kill");
+        ASSERT_FALSE(journal.isEmpty());
+        expectEveryFileOnce(journal, true, where + " after the kill");
 
         if (run % 2 == 0) {
             const CliRun finish = runCliProgram({"finish"});
             EXPECT_EQ(finish.status, 0) << finish.err.toStdString() << finish.out.toStdString();
-            expectEveryFileOnce(follower.path(), false, where + " after finish");
+            expectEveryFileOnce(journal, false, where + " after finish");
             EXPECT_TRUE(JournalRecovery::openJournals().isEmpty());
         }
         const CliRun revert = runCliProgram({"revert", "--yes"});

@@ -8,6 +8,7 @@
 #include "app/filelist/ZKFileListDelegate.h"
 #include "app/filelist/ZKFileListModel.h"
 #include "app/filelist/ZKFileListSettings.h"
+#include "collections/ApplicationDefaults.h"
 #include "common/UserDefaults.h"
 #include "files/ZKRenamingController.h"
 
@@ -23,7 +24,7 @@ ZKFileList::ZKFileList(ZKRenamingController &controller, QWidget *parent)
       icons_(std::make_unique<ZKFileIconProvider>()),
       model_(new ZKFileListModel(controller, this)),
       delegate_(new ZKFileListDelegate(*model_, *icons_, this)) {
-    ZKFileListSettings::registerDefaults(defaults());
+    ApplicationDefaults::registerLaunchDefaults();
     setModel(model_);
     setItemDelegate(delegate_);
     // Equal rows let the view place 100,000 of them without asking each for its size.

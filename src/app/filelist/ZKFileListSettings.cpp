@@ -2,15 +2,6 @@
 
 #include "common/UserDefaults.h"
 
-void ZKFileListSettings::registerDefaults(UserDefaults &defaults) {
-    defaults.registerDefaults({
-        {IconPreviewsKey, true},
-        {ArrowModeKey, qint64(1)},
-        {AllowFileSelectionKey, true},
-        {DetailModeKey, qint64(-1)},
-    });
-}
-
 ZKFileListSettings ZKFileListSettings::read(const UserDefaults &defaults) {
     ZKFileListSettings settings;
     settings.listLayout = defaults.integerForKey(ListLayoutKey);

@@ -44,9 +44,6 @@ struct ZKFileListSettings {
     enum Theme { PlainTheme = 0, StripedTheme = 1 };
     qint64 theme = PlainTheme;
 
-    // Registers the list's defaults: previews on, arrows while an interim name is shown,
-    // selectable rows, no detail mode chosen.
-    static void registerDefaults(UserDefaults &defaults);
     static ZKFileListSettings read(const UserDefaults &defaults);
     // Whether a changed key is one of the above.
     static bool isListKey(const QString &key);

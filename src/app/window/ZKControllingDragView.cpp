@@ -98,7 +98,8 @@ void ZKControllingDragView::buildLayout() {
     splitter_->setChildrenCollapsible(false);
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
-    splitter_->setSizes({240, 360});
+    // Room for two expanded steps before the step area scrolls.
+    splitter_->setSizes({290, 330});
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
