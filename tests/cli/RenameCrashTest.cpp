@@ -132,26 +132,34 @@ QString renameAndKill(const QString &steps, const QString &folder, const QString
     return follower.path();
 }
 
+// Journals on a memory file system for as long as it lives: their flushes cost nothing
+// there, and a killed process loses nothing the kernel already holds, so the test checks the
+// same and stays fast on a busy disk.
+class MemoryStateFolder {
+public:
+    MemoryStateFolder() {
+        if (!folder_.isValid()) return;
+        saved_ = qgetenv("XDG_STATE_HOME");
+        qputenv("XDG_STATE_HOME", QFile::encodeName(folder_.path()));
+    }
+    ~MemoryStateFolder() {
+        if (folder_.isValid()) qputenv("XDG_STATE_HOME", saved_);
+    }
+
+private:
+    QTemporaryDir folder_{"/dev/shm/torvane-crash-test-XXXXXX"};
+    QByteArray saved_;
+};
+
 class RenameCrashTest : public testing::Test {
 protected:
     void SetUp() override {
-        // Journals on a memory file system: their flushes cost nothing there, and a killed
-        // process loses nothing the kernel already holds, so the test checks the same and
-        // stays fast on a busy disk.
-        if (memoryStateFolder.isValid()) {
-            savedStateFolder = qgetenv("XDG_STATE_HOME");
-            qputenv("XDG_STATE_HOME", QFile::encodeName(memoryStateFolder.path()));
-        }
         folder = dir.makeFolder("files");
         for (const QString &name : fileNames())
             originals.insert(name, QStringLiteral("content of %1\n").arg(name).toUtf8());
         for (auto it = originals.cbegin(); it != originals.cend(); ++it)
             dir.makeFile("files/" + it.key(), it.value());
         steps = writeStepsFile(dir.path(), {kSwapFirstTwo});
-    }
-
-    void TearDown() override {
-        if (memoryStateFolder.isValid()) qputenv("XDG_STATE_HOME", savedStateFolder);
     }
 
     // Every file is there exactly once, under its old name, its new one, or a name the
@@ -182,8 +190,7 @@ protected:
         }
     }
 
-    QTemporaryDir memoryStateFolder{"/dev/shm/torvane-crash-test-XXXXXX"};
-    QByteArray savedStateFolder;
+    MemoryStateFolder stateFolder;
     TestDir dir;
     QString folder;
     QString steps;
@@ -230,10 +237,6 @@ constexpr int kKilledCaseRuns = 6;
 class CaseChangeCrashTest : public testing::Test {
 protected:
     void SetUp() override {
-        if (memoryStateFolder.isValid()) {
-            savedStateFolder = qgetenv("XDG_STATE_HOME");
-            qputenv("XDG_STATE_HOME", QFile::encodeName(memoryStateFolder.path()));
-        }
         folder = dir.makeFolder("files");
         for (int i = 0; i < kCaseFileCount; ++i) {
             const QString name = QStringLiteral("x%1.dat").arg(i, 4, 10, QChar('0'));
@@ -244,10 +247,6 @@ protected:
             dir.path(), {QVariantMap{{"Task", 0},
                                      {"Rename: Find/Replace: Target", QVariantList{"x"}},
                                      {"Rename: Find/Replace: Replacement", QVariantList{"X"}}}});
-    }
-
-    void TearDown() override {
-        if (memoryStateFolder.isValid()) qputenv("XDG_STATE_HOME", savedStateFolder);
     }
 
     // Every file once, under its old name, its new one, or (allowTemporary) a temporary
@@ -283,8 +282,7 @@ protected:
         }
     }
 
-    QTemporaryDir memoryStateFolder{"/dev/shm/torvane-crash-test-XXXXXX"};
-    QByteArray savedStateFolder;
+    MemoryStateFolder stateFolder;
     TestDir dir;
     QString folder;
     QString steps;
