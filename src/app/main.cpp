@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QTimer>
 
 #include "app/desktop/SingleInstance.h"
@@ -33,6 +34,9 @@ int main(int argc, char **argv) {
     QApplication::setOrganizationDomain(QStringLiteral("quorlix.com"));
     QApplication::setApplicationDisplayName(QStringLiteral("Torvane"));
     QApplication::setDesktopFileName(QStringLiteral("com.quorlix.Torvane"));
+    // The installed icon where the desktop knows it, else the one built into the program.
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("com.quorlix.Torvane"), QIcon(QStringLiteral(":/icons/com.quorlix.Torvane.png"))));
     // Without "Quit When Closed" the application goes on after its window closes, waiting to
     // be shown again by the next start.
     QApplication::setQuitOnLastWindowClosed(false);

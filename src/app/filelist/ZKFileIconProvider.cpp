@@ -62,11 +62,17 @@ QImage readPreview(const QString &path) {
 }  // namespace
 
 ZKFileIconProvider::ZKFileIconProvider(QObject *parent) : QObject(parent) {
-    // Without a desktop session Qt knows no theme; the freedesktop default theme then still
-    // gives proper icons where it is installed.
-    if (QIcon::fallbackThemeName().isEmpty() &&
-        QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists())
-        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    // Without a desktop session Qt knows no theme, or only "hicolor", which has no icons for
+    // file types; the common default theme then still gives proper icons where it is
+    // installed. A desktop's own theme is never replaced.
+    const QString systemIcons = QStringLiteral("/usr/share/icons");
+    const QString themeName = QIcon::themeName();
+    if ((themeName.isEmpty() || themeName == QStringLiteral("hicolor")) &&
+        QDir(systemIcons + QStringLiteral("/Adwaita")).exists()) {
+        if (!QIcon::themeSearchPaths().contains(systemIcons))
+            QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << systemIcons);
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
+    }
     const QIcon genericFolder = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
     folderIcon_ =
         themeIcon(mimeDatabase_.mimeTypeForName(QStringLiteral("inode/directory")), genericFolder);
