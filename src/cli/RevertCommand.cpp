@@ -36,13 +36,15 @@ int RevertCommand::execute(const QStringList &arguments) {
         return fail(QStringLiteral("not reverted"), NothingDone);
 
     const JournalRecovery::UndoReport report = JournalRecovery::undo(*journal);
-    for (const JournalRecovery::UndoItem &item : report.items) print(item, options.json);
+    const QList<JournalRecovery::UndoItem> items =
+        JournalRecovery::joinedThroughTemporaryNames(report.items);
+    for (const JournalRecovery::UndoItem &item : items) print(item, options.json);
     out_.flush();
     if (!report.error.isEmpty()) return fail(report.error, NotRestored);
-    if (report.items.isEmpty()) return fail(QStringLiteral("nothing to revert"), NothingDone);
-    const qsizetype restored = std::count_if(report.items.begin(), report.items.end(),
+    if (items.isEmpty()) return fail(QStringLiteral("nothing to revert"), NothingDone);
+    const qsizetype restored = std::count_if(items.begin(), items.end(),
                                              [](const auto &item) { return item.restored; });
-    err_ << QStringLiteral("restored %1 of %2 items\n").arg(restored).arg(report.items.size());
+    err_ << QStringLiteral("restored %1 of %2 items\n").arg(restored).arg(items.size());
     err_.flush();
     return report.isComplete() ? Success : NotRestored;
 }

@@ -79,6 +79,8 @@ public:
     // The next temporary path for a target: "com.quorlix.tvt N" in the target's folder, plus
     // "." and the target's extension when it has one. N is process-wide and starts at 1.
     static QByteArray nextTemporaryPath(const QByteArray &target);
+    // Whether the item's name is one nextTemporaryPath gives.
+    static bool isTemporaryPath(const QByteArray &path);
 
     // The comment file managers show ("user.xdg.comment"), plain UTF-8 text. Setting logs
     // its outcome; an empty comment removes it.

@@ -55,10 +55,18 @@ QString ItemMover::availablePath(const QString &path) {
     return availablePathWithCurrentPath(path, QString(), nullptr);
 }
 
+namespace {
+const QByteArray temporaryNamePrefix = QByteArrayLiteral("com.quorlix.tvt ");
+}
+
 QByteArray ItemMover::nextTemporaryPath(const QByteArray &target) {
-    QByteArray path = folderWithSlash(target) + "com.quorlix.tvt " +
+    QByteArray path = folderWithSlash(target) + temporaryNamePrefix +
                       QByteArray::number(qint64(++temporaryNameCounter));
     const QByteArray extension = nativeExtension(target);
     if (!extension.isEmpty()) path += '.' + extension;
     return path;
+}
+
+bool ItemMover::isTemporaryPath(const QByteArray &path) {
+    return path.mid(path.lastIndexOf('/') + 1).startsWith(temporaryNamePrefix);
 }

@@ -419,4 +419,18 @@ UndoReport undo(const QString &path) {
     return report;
 }
 
+QList<UndoItem> joinedThroughTemporaryNames(const QList<UndoItem> &items) {
+    QList<UndoItem> joined;
+    for (const UndoItem &item : items) {
+        UndoItem *previous = joined.isEmpty() ? nullptr : &joined.last();
+        if (previous && previous->restored && item.restored &&
+            previous->back.to == item.back.from && ItemMover::isTemporaryPath(item.back.from)) {
+            previous->back.to = item.back.to;
+            continue;
+        }
+        joined.append(item);
+    }
+    return joined;
+}
+
 }  // namespace JournalRecovery

@@ -64,6 +64,11 @@ struct UndoItem {
     QString reason;
 };
 
+// The moves back as people think of them: an item that went back through a temporary name
+// (a change of letter case) is one move from where it was to where it is again. Steps of
+// which one was not made stay apart, so that an item left under a temporary name shows.
+QList<UndoItem> joinedThroughTemporaryNames(const QList<UndoItem> &items);
+
 struct UndoReport {
     QString journalPath;
     // The moves back in the order they were made; moves made by an earlier, interrupted undo

@@ -229,4 +229,45 @@ TEST_F(RevertCommandTest, FinishReportsInJsonAndRefusesUnknownOptions) {
     EXPECT_TRUE(wrong.err.startsWith("torvane-cli finish: unknown option: --yes")) << wrong.err;
 }
 
+TEST_F(RevertCommandTest, AChangeOfLetterCaseIsOneLineBack) {
+    const QVariantMap upperCaseName{{"Task", 2}, {"Rename: Change Case: Name", 1}};
+    const QString steps = writeStepsFile(dir.path(), {upperCaseName});
+    const CliRun rename =
+        runCliInProcess({"rename", "--yes", "--steps", steps, dir.filePath("34-a.txt")});
+    ASSERT_EQ(rename.status, 0) << rename.err;
+    ASSERT_EQ(content("34-A.txt"), "34-a.txt");
+
+    // On disk the item went through a temporary name both ways; people see one move back.
+    const CliRun revert = runCliInProcess({"revert", "--yes"});
+    EXPECT_EQ(revert.status, 0) << revert.err;
+    EXPECT_EQ(revert.lines(), QStringList{"restored " + dir.filePath("34-A.txt") + " -> " +
+                                          dir.filePath("34-a.txt")});
+    EXPECT_TRUE(revert.err.contains("restored 1 of 1 items")) << revert.err;
+    EXPECT_EQ(content("34-a.txt"), "34-a.txt");
+}
+
+TEST(JoinedThroughTemporaryNames, StepsThatWereNotAllMadeStayApart) {
+    using JournalRecovery::UndoItem;
+    const UndoItem intoTemporary{{"/f/A.txt", "/f/com.quorlix.tvt 7.txt"}, true, {}};
+    const UndoItem outOfTemporary{{"/f/com.quorlix.tvt 7.txt", "/f/a.txt"}, true, {}};
+    const UndoItem plain{{"/f/x", "/f/y"}, true, {}};
+    const QList<UndoItem> joined =
+        JournalRecovery::joinedThroughTemporaryNames({intoTemporary, outOfTemporary, plain});
+    ASSERT_EQ(joined.size(), 2);
+    EXPECT_EQ(joined[0].back.from, "/f/A.txt");
+    EXPECT_EQ(joined[0].back.to, "/f/a.txt");
+    EXPECT_EQ(joined[1].back.to, "/f/y");
+
+    // The second half skipped: the item is left under the temporary name, which must show.
+    UndoItem skipped = outOfTemporary;
+    skipped.restored = false;
+    skipped.reason = "taken";
+    EXPECT_EQ(JournalRecovery::joinedThroughTemporaryNames({intoTemporary, skipped}).size(), 2);
+    // A move back that merely ends where the next begins, without a temporary name, stays.
+    EXPECT_EQ(JournalRecovery::joinedThroughTemporaryNames(
+                  {UndoItem{{"/f/b", "/f/c"}, true, {}}, UndoItem{{"/f/c", "/f/d"}, true, {}}})
+                  .size(),
+              2);
+}
+
 }  // namespace
