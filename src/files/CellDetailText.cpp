@@ -64,7 +64,7 @@ quint64 modeForSortStrategy(int strategy) {
 quint64 cellDisplayModeFor(bool listAllowsSelection, qint64 listLayout, qint64 detailMode,
                            int primaryStrategy) {
     if (listAllowsSelection && listLayout == DetailLayout && detailMode >= 0)
-        return detailMode > TypeMode ? PathMode : quint64(detailMode);
+        return detailMode > qint64(TypeMode) ? PathMode : quint64(detailMode);
     return modeForSortStrategy(primaryStrategy);
 }
 

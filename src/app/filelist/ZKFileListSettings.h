@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 
+#include "collections/ApplicationDefaults.h"
+#include "collections/ConfigurationKeys.h"
 #include "files/CellDetailText.h"
 
 class UserDefaults;
@@ -12,15 +14,15 @@ class UserDefaults;
 struct ZKFileListSettings {
     static inline const QString &ListLayoutKey = CellDetailText::ListLayoutKey;
     static inline const QString &DetailModeKey = CellDetailText::DetailModeKey;
-    static inline const QString ArrowModeKey = QStringLiteral("List Layout: Arrow Mode");
-    static inline const QString LargeIconsKey = QStringLiteral("Always Show Large Icons");
-    static inline const QString IconPreviewsKey = QStringLiteral("Show Icon Previews");
-    static inline const QString ShowWhitespaceKey = QStringLiteral("Show Whitespace");
+    static inline const QString &ArrowModeKey = ApplicationDefaults::kArrowMode;
+    static inline const QString &LargeIconsKey = ApplicationDefaults::kAlwaysShowLargeIcons;
+    static inline const QString &IconPreviewsKey = ApplicationDefaults::kShowIconPreviews;
+    static inline const QString &ShowWhitespaceKey = ApplicationDefaults::kShowWhitespace;
     static inline const QString WhitespaceMarkerKey = QStringLiteral("Show Whitespace: Marker");
     static inline const QString WhitespaceMarkerColorKey =
         QStringLiteral("Show Whitespace: Marker Color");
     static inline const QString &AllowFileSelectionKey = CellDetailText::AllowFileSelectionKey;
-    static inline const QString FileListThemeKey = QStringLiteral("File List Theme");
+    static inline const QString &FileListThemeKey = ConfigurationKeys::kFileListTheme;
 
     // "List Layout" tags: one line with small icons, one roomier line, names over a detail
     // line.
