@@ -19,12 +19,6 @@ using ZKFileRepresentationPtr = std::shared_ptr<ZKFileRepresentation>;
 // Records of a previous list by poolKey(), handed over to a rescan.
 using ZKFileRepresentationPool = QHash<QString, ZKFileRepresentationPtr>;
 
-// What a metadata item tells about the timing of a media file (for the bit-rate token).
-struct ZKMediaTiming {
-    quint64 durationSeconds = 0;
-    quint64 totalBitRate = 0;
-};
-
 // One item of the file list: where it is now and where it was when it entered the list, the
 // interim names the steps produced, the cleaned new name with its warnings and error, and
 // file attributes read on first use.
@@ -105,7 +99,7 @@ public:
     // The exact path to move the item to: the folder's bytes on disk and the new name.
     QByteArray nativeRenamePath() const;
     // Adds a warning unless it is empty or already there.
-    void addWarning(const QString &warning);
+    void addWarning(const QString &warning) override;
     QStringList warnings() const { return warnings_; }
     // Makes the new name not relevant with this error; "" is ignored.
     void setRenameNameError(const QString &error);
@@ -116,16 +110,16 @@ public:
 
     // Attributes, read on first use and kept (moving the record does not drop them).
     // The birth time, else FileAttributes::distantPast().
-    QDateTime creationDate() const;
+    QDateTime creationDate() const override;
     // The modification time, else the creation date.
-    QDateTime modificationDate() const;
+    QDateTime modificationDate() const override;
     // Classic type and creator codes: Linux has none, so "".
     QString fileType() const;
     QString fileCreator() const;
     // The kind sort key (FileKind::sortKey).
     QString kind() const;
     // Bytes; for a folder the sum over everything inside it.
-    qint64 size() const;
+    qint64 size() const override;
     // The comment in "user.xdg.comment", "" when none.
     QString spotlightComment() const;
     // Replace a cached value without touching the file; none drops it so it is read again.
@@ -134,7 +128,7 @@ public:
     void setKindInstanceVariableOnly(const std::optional<QString> &kind);
     // 1, or 1000 when the media file's reported bit rate is in kilobits; computed once.
     // The item is null when the file has no metadata item.
-    quint64 bitRateMultiplierForMetaDataItem(const ZKMediaTiming *item) const;
+    quint64 bitRateMultiplierForMetaDataItem(const ZKMediaTiming *item) const override;
     // 1000 when the bit rate measured from size and duration is at least 101 times the
     // reported one; 1 otherwise (also when size, duration or reported rate is 0, or the
     // duration exceeds the size in bits).

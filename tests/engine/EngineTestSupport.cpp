@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "FakeFileItem.h"
+#include "support/FakeFileItem.h"
 #include "common/ApplicationSupport.h"
 #include "common/Log.h"
 #include "common/PropertyList.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineTestSupport.h"
-#include "FakeFileItem.h"
+#include "support/FakeFileItem.h"
 #include "engine/FindAndReplace.h"
 #include "engine/ZKEREConversion.h"
 #include "engine/ZKRenamer.h"

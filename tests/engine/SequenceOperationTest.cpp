@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "EngineTestSupport.h"
-#include "FakeFileItem.h"
+#include "support/FakeFileItem.h"
 #include "SequenceTestSupport.h"
 #include "engine/LazinessIndicator.h"
 #include "engine/SequenceDefaults.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "EngineTestSupport.h"
-#include "FakeFileItem.h"
+#include "support/FakeFileItem.h"
 #include "tokens/TokenList.h"
 
 namespace {

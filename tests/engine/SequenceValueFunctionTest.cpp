@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "EngineTestSupport.h"
-#include "FakeFileItem.h"
+#include "support/FakeFileItem.h"
 #include "SequenceTestSupport.h"
 #include "support/QtPrinters.h"
 

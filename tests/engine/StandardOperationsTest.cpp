@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineTestSupport.h"
-#include "FakeFileItem.h"
+#include "support/FakeFileItem.h"
 #include "engine/ZKRenamer.h"
 
 using S = RenamerSetting;

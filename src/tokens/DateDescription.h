@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QVariantMap>
+
+// Dates as tokens show them, and the one "current date" that every file of a computation sees.
+namespace DateDescription {
+
+inline const QString kDateFormatKey = QStringLiteral("Date Format");  // default 100
+inline const QString kTimeFormatKey = QStringLiteral("Time Format");  // default 0
+
+// The canonical current date: the first request stores the current time, later requests
+// answer the same date. With reset the stored date is dropped and an invalid date answered.
+QDateTime resetCanonicalCurrentDate(bool reset);
+
+// The date in the settings' "Date Format" (100 when absent) and "Time Format" (0 when
+// absent), offset 0.
+QString descriptionWithSettings(const QDateTime &date, const QVariantMap &settings);
+
+// Date format 0 none, 1-4 the locale's short..full style, 100 "yyyy-MM-dd", 101 "yyyy-MM",
+// 102 "yyyy"; time format 0 none, 1-4 the styles, 100 "HH-mm-ss", 101 "HH-mm". The date is
+// moved by offset seconds first. Every ":" becomes "'"; "" when nothing can be produced.
+QString descriptionWithDateStyle(const QDateTime &date, qint64 dateFormat, qint64 timeFormat,
+                                 qint64 offset);
+
+}  // namespace DateDescription

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The token menu's contents below its filter field, as plain data that a menu widget turns
+// into items: the suggestions algorithm of the catalogue, without any widget.
+struct ProxySuggestionItem {
+    enum class Kind { Separator, DisabledItem, Submenu, Type };
+    Kind kind = Kind::Type;
+    QString title;                         // localised; empty for a separator
+    QString type;                          // Type only: the identifier to insert
+    QList<ProxySuggestionItem> children;   // Submenu only
+};
+
+namespace ProxySuggestions {
+
+inline const QString kKeepTyping = QStringLiteral("Keep typing...");
+inline const QString kNoMatches = QStringLiteral("There are no matches.");
+inline const QString kSearchLengthThresholdKey =
+    QStringLiteral("Metadata Search Length Threshold");  // registered default 2
+
+// The items for a filter: none (nullopt) gives "There are no matches." above the full menu;
+// an empty filter the full menu; a trimmed filter shorter than the threshold "Keep typing..."
+// above the full menu; otherwise the matching types, flat, each identifier once (fewer than
+// two matches fall back to the no-filter menu).
+QList<ProxySuggestionItem> suggestions(const std::optional<QString> &filter,
+                                       qint64 searchLengthThreshold);
+
+}  // namespace ProxySuggestions

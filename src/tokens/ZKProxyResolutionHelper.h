@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// What token resolution asks of the application's controller: the listing rules, the size of
+// the list and the common prefix of its names.
+class ZKProxyResolutionHelper {
+public:
+    virtual ~ZKProxyResolutionHelper() = default;
+    virtual bool ignoreInvisibleFiles() const = 0;
+    virtual bool ignoreAliases() const = 0;
+    // Whether a folder entry would be left out of the list under these rules.
+    virtual bool ignoreFileAtPath(const QString &path, bool ignoreInvisibleFiles,
+                                  bool ignoreAliases) const = 0;
+    virtual qsizetype numberOfFileRepresentations() const = 0;
+    virtual QString commonPrefix() = 0;
+};
