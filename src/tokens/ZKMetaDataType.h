@@ -23,6 +23,15 @@ struct MetaDataCatalogueEntry {
 // first use, once per process, and never changes; every lookup builds it first.
 class ZKMetaDataType {
 public:
+    // Platform framework versions. The last one without file tags is the "tags" threshold;
+    // Linux keeps tags and comments in extended attributes, so it stands for the newest
+    // platform and everything is offered.
+    static constexpr double kFileTagsFrameworkVersion = 1187;
+    static constexpr double kRunningFrameworkVersion = 2000;
+    // The token setting that picks an ancestor folder instead of the parent (1 = the parent).
+    static inline const QString kAncestorLevelKey = QStringLiteral("Ancestor Level");
+
+    // A null display name stands for the identifier itself.
     ZKMetaDataType(QString type, QString displayName, double threshold);
 
     QString type() const { return type_; }
@@ -31,6 +40,7 @@ public:
     // floor(running framework version) > threshold; Linux takes the newest platform's branch,
     // so every type is offered.
     bool isOffered() const;
+    bool isOfferedOnFrameworkVersion(double frameworkVersion) const;
 
     // The ordered catalogue: "Name", header "Metadata", the categories "File", "Image",
     // "Audio", "Video", "Location", "Other", header "Miscellany", then three types.
@@ -81,4 +91,5 @@ inline const QString kFileListNumberOfFiles = QStringLiteral("file list: number 
 inline const QString kCurrentDate = QStringLiteral("current date");
 inline const QString kRandomCharacters = QStringLiteral("random characters");
 inline const QString kMetaDataAttributePrefix = QStringLiteral("kMDItem");
+inline const QString kFinderComment = QStringLiteral("kMDItemFinderComment");
 }  // namespace MetaDataTypeIdentifier
