@@ -24,4 +24,9 @@ QString descriptionWithSettings(const QDateTime &date, const QVariantMap &settin
 QString descriptionWithDateStyle(const QDateTime &date, qint64 dateFormat, qint64 timeFormat,
                                  qint64 offset);
 
+// The locale whose styles 1-4 are used: the preferred language's locale when it differs from
+// the current locale, ICU has data for it and both use the same clock (12 or 24 hours);
+// otherwise the current locale. Names as the environment gives them ("de_DE", "en-US", "").
+QString styleLocaleIdentifier(const QString &preferredLanguage, const QString &currentLocale);
+
 }  // namespace DateDescription
