@@ -25,6 +25,11 @@ ProxySuggestionItem typeItem(const ZKMetaDataType &type, const QString &title)
     return ProxySuggestionItem{Kind::Type, title, type.type(), {}};
 }
 
+ProxySuggestionItem typeItem(const ZKMetaDataType &type)
+{
+    return typeItem(type, ZKMetaDataType::localized(type.displayName()));
+}
+
 ProxySuggestionItem categorySubmenu(const MetaDataCatalogueEntry &category)
 {
     ProxySuggestionItem submenu{Kind::Submenu, ZKMetaDataType::localized(category.title), {}, {}};
@@ -32,7 +37,7 @@ ProxySuggestionItem categorySubmenu(const MetaDataCatalogueEntry &category)
         if (!type) {
             submenu.children.append(separator());
         } else if (type->isOffered()) {
-            submenu.children.append(typeItem(*type, ZKMetaDataType::localized(type->displayName())));
+            submenu.children.append(typeItem(*type));
         }
     }
     return submenu;
@@ -51,9 +56,7 @@ QList<ProxySuggestionItem> fullMenu()
             items.append(categorySubmenu(entry));
             break;
         case MetaDataCatalogueEntry::Kind::Type:
-            if (entry.type->isOffered()) {
-                items.append(typeItem(*entry.type, ZKMetaDataType::localized(entry.type->displayName())));
-            }
+            if (entry.type->isOffered()) items.append(typeItem(*entry.type));
             break;
         }
     }
@@ -81,7 +84,9 @@ QList<ProxySuggestionItem> filteredMenu(const QString &filter)
     QList<ProxySuggestionItem> items;
     QSet<QString> added;
     for (const MetaDataCatalogueEntry &entry : ZKMetaDataType::availableMetaDataTypesByCategory()) {
-        for (const ZKMetaDataType *type : entry.types) appendIfMatching(type, filter, &added, &items);
+        for (const ZKMetaDataType *type : entry.types) {
+            appendIfMatching(type, filter, &added, &items);
+        }
         appendIfMatching(entry.type, filter, &added, &items);
     }
     return items;

@@ -23,8 +23,9 @@ inline const QString kSearchLengthThresholdKey =
 
 // The items for a filter: none (nullopt) gives "There are no matches." above the full menu;
 // an empty filter the full menu; a trimmed filter shorter than the threshold "Keep typing..."
-// above the full menu; otherwise the matching types, flat, each identifier once (fewer than
-// two matches fall back to the no-filter menu).
+// above the full menu; otherwise the offered types whose display name matches, flat, each
+// identifier once, titled with the localised display name. When nothing matches, the answer
+// is the one for no filter.
 QList<ProxySuggestionItem> suggestions(const std::optional<QString> &filter,
                                        qint64 searchLengthThreshold);
 

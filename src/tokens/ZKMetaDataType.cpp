@@ -67,7 +67,9 @@ QString ZKMetaDataType::displayNameForType(const QString &type, const QVariantMa
 {
     if (type.isNull()) return {};
     if (settings.value(kAncestorLevelKey).toLongLong() > 1) {
-        if (type == Id::kParentFolderName) return localized(QStringLiteral("Name of Ancestor Folder"));
+        if (type == Id::kParentFolderName) {
+            return localized(QStringLiteral("Name of Ancestor Folder"));
+        }
         if (type == Id::kParentFolderNumberOfFiles) {
             return localized(QStringLiteral("Number of Items in Ancestor Folder"));
         }
@@ -94,12 +96,12 @@ QStringList ZKMetaDataType::displayNamesWithPrefix(const QString &query, bool lo
     const MetaDataCatalogue &catalogue = MetaDataCatalogue::shared();
     QStringList names;
     if (lowercase) {
-        for (const auto &[lowercaseName, type] : catalogue.typesByLowercaseDisplayName().entries()) {
-            if (lowercaseName.startsWith(prefix)) names.append(lowercaseName);
+        for (const auto &entry : catalogue.typesByLowercaseDisplayName().entries()) {
+            if (entry.first.startsWith(prefix)) names.append(entry.first);
         }
     } else {
-        for (const auto &[type, name] : catalogue.displayNamesByType().entries()) {
-            if (TextCase::lower(name).startsWith(prefix)) names.append(name);
+        for (const auto &entry : catalogue.displayNamesByType().entries()) {
+            if (TextCase::lower(entry.second).startsWith(prefix)) names.append(entry.second);
         }
     }
     if (bracketed) {
