@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "files/HiddenItems.h"
+#include "platform/HiddenItems.h"
 
 // What a scan lists and what it leaves out.
 struct ListingRules {

@@ -131,19 +131,6 @@ TEST_F(FolderScannerTest, HiddenItemsAreLeftOutOnlyWhenInvisibleFilesAreIgnored)
                              "a/shown.txt", "a/hidden folder/inside.txt", "a/.hidden"}));
 }
 
-TEST_F(FolderScannerTest, HiddenListIsReadOncePerScan) {
-    const QByteArray folder = QFile::encodeName(dir.makeFolder("a"));
-    dir.makeFile("a/.hidden", "first\n");
-    HiddenItems hidden;
-    EXPECT_TRUE(hidden.isHidden(folder + "/first"));
-    EXPECT_FALSE(hidden.isHidden(folder + "/second"));
-    EXPECT_TRUE(hidden.isHidden(folder + "/.anything"));
-    EXPECT_FALSE(hidden.isHidden("/"));
-    dir.makeFile("a/.hidden", "second\n");
-    EXPECT_FALSE(hidden.isHidden(folder + "/second"));
-    EXPECT_TRUE(HiddenItems().isHidden(folder + "/second"));
-}
-
 TEST_F(FolderScannerTest, LinkBackToAnAncestorEndsTheDescent) {
     dir.makeFile("a/x.txt");
     dir.makeFile("a/sub/y.txt");
