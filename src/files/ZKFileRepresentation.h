@@ -49,7 +49,7 @@ public:
     void setPath(const QString &path);
     void setNativePath(const QByteArray &nativePath);
     QString path() const override { return path_; }
-    QByteArray nativePath() const { return nativePath_; }
+    QByteArray nativePath() const override { return nativePath_; }
     QString poolKey() const { return poolKey(nativePath_); }
     QString lowercasePath() const;
     // The path's components joined by " \u25B8 ", or the path itself when it has none.

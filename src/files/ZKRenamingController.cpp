@@ -8,6 +8,7 @@
 #include "files/CommonPrefix.h"
 #include "files/ControllerDefaults.h"
 #include "files/ZKSilentUserInteraction.h"
+#include "tokens/ZKProxyManager.h"
 
 namespace {
 
@@ -27,9 +28,12 @@ ZKRenamingController::ZKRenamingController(ZKUserInteraction *userInteraction, Q
     renameNamesTimer_.setSingleShot(true);
     renameNamesTimer_.setInterval(renameNamesDelay);
     connect(&renameNamesTimer_, &QTimer::timeout, this, [this] { updateRenameNames(); });
+    ZKProxyManager::proxyManager().setHelper(this);
 }
 
 ZKRenamingController::~ZKRenamingController() {
+    if (ZKProxyManager::proxyManager().helper() == this)
+        ZKProxyManager::proxyManager().setHelper(nullptr);
     // Steps may outlive their controller (on the removed-steps stack, in other lists).
     for (const ZKRenamerPtr &renamer : std::as_const(renamers_)) {
         if (renamer->renamingDelegate() == this) renamer->setRenamingDelegate(nullptr);
@@ -62,6 +66,11 @@ void ZKRenamingController::adoptRenamers() {
 bool ZKRenamingController::ignoreAliases() const {
     if (ignoreAliasesOverride_) return *ignoreAliasesOverride_;
     return defaults().boolForKey(ControllerDefaults::kIgnoreAliases);
+}
+
+bool ZKRenamingController::ignoreFileAtPath(const QByteArray &nativePath,
+                                            bool ignoreInvisibleFiles, bool ignoreAliases) const {
+    return ::ignoreFileAtPath(nativePath, ignoreInvisibleFiles, ignoreAliases);
 }
 
 void ZKRenamingController::setIgnoreTrailingGibberish(bool on) {

@@ -19,14 +19,18 @@
 #include "files/ZKGeneralSettings.h"
 #include "files/ZKSortPriorities.h"
 #include "files/ZKUserInteraction.h"
+#include "tokens/ZKProxyResolutionHelper.h"
 
 // The headless heart of the main window: it owns the file list and the step list, the
 // listing choices, the sort priorities and the switches, computes every new name, builds the
 // list from root paths, sorts and filters it. Whatever needs the user goes through a
 // ZKUserInteraction; the window, the command line and the tests each supply their own.
 //
-// It is the renaming delegate of its steps: every step it holds reports to it.
-class ZKRenamingController : public QObject, public ZKRenamingDelegate {
+// It is the renaming delegate of its steps: every step it holds reports to it. The latest
+// controller made answers token resolution's questions about the list.
+class ZKRenamingController : public QObject,
+                             public ZKRenamingDelegate,
+                             public ZKProxyResolutionHelper {
     Q_OBJECT
 public:
     // The debounce of typed edits, in milliseconds.
@@ -71,10 +75,13 @@ public:
     void setRenameFiles(bool on) { renameFiles_ = on; }
     void setRenameFolders(bool on) { renameFolders_ = on; }
     void setScanFolderContents(bool on) { scanFolderContents_ = on; }
-    bool ignoreInvisibleFiles() const { return ignoreInvisibleFiles_; }
+    bool ignoreInvisibleFiles() const override { return ignoreInvisibleFiles_; }
     void setIgnoreInvisibleFiles(bool on) { ignoreInvisibleFiles_ = on; }
     // The user default "Ignore Aliases".
-    bool ignoreAliases() const;
+    bool ignoreAliases() const override;
+    bool ignoreFileAtPath(const QByteArray &nativePath, bool ignoreInvisibleFiles,
+                          bool ignoreAliases) const override;
+    qsizetype numberOfFileRepresentations() const override { return fileRepresentations_.size(); }
     // Overrides the user default "Ignore Aliases" for this controller (the command line).
     void setIgnoreAliases(bool on) { ignoreAliasesOverride_ = on; }
 
@@ -163,7 +170,7 @@ public:
     // --- Common prefix -------------------------------------------------------------------
 
     // The common prefix of the listed names (see CommonPrefix), cached.
-    QString commonPrefix();
+    QString commonPrefix() override;
     void invalidateCommonPrefix() { commonPrefix_.reset(); }
 
     // --- Selection and display -----------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "engine/ZKRenamer.h"
 #include "files/NameUniqueness.h"
 #include "files/ZKRenamingController.h"
+#include "tokens/DateDescription.h"
 
 namespace {
 
@@ -176,7 +177,8 @@ void ZKRenamingController::refreshDisplayedSubsetAfterComputation(bool *didReloa
 void ZKRenamingController::endOfTopLevelComputation() {
     // Parsed replacement templates live for one computation.
     ZKERETemplate::templateWithString(std::nullopt);
-    // Hook for the tokens' canonical current date.
+    // Every file of the next computation sees a new "current date", all of them the same.
+    DateDescription::resetCanonicalCurrentDate(true);
 }
 
 void ZKRenamingController::reflectHistoryChange() {

@@ -14,6 +14,7 @@
 #include "files/ListingMode.h"
 #include "files/RenameAlerts.h"
 #include "files/ZKRenamingController.h"
+#include "tokens/ZKProxyManager.h"
 
 namespace {
 
@@ -93,6 +94,8 @@ bool ZKRenamingController::setFileRepresentationsFromPaths(const QStringList &pa
     if (!add) {
         paths_.clear();
         exceptionPaths_.reset();
+        // A new list reads every file's metadata anew.
+        ZKProxyManager::proxyManager().clearMetaDataItemsCache();
     }
     QSet<QString> known(paths_.cbegin(), paths_.cend());
     QSet<QString> taken;

@@ -13,6 +13,7 @@
 #include "files/RootFollowing.h"
 #include "files/RunJournal.h"
 #include "files/ZKRenamingController.h"
+#include "tokens/ZKProxyManager.h"
 #include "platform/Sandbox.h"
 
 namespace {
@@ -208,8 +209,9 @@ void ZKRenamingController::recordRenamersInHistory() {
 }
 
 void ZKRenamingController::forgetFileCachesAfterRun() {
-    // Hook for the icon and metadata caches of the tokens, which hold items by their old
-    // paths. Outside a sandbox no file access needs to be given back.
+    // The metadata caches hold items by their old paths. Outside a sandbox no file access
+    // needs to be given back.
+    ZKProxyManager::proxyManager().clearMetaDataItemsCache();
 }
 
 RenameOutcome ZKRenamingController::lastRunOutcome(const ZKFileRepresentationPtr &record) const {

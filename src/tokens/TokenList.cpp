@@ -1,6 +1,13 @@
 #include "tokens/TokenList.h"
 
+#include "tokens/ZKMetaDataType.h"
+#include "tokens/ZKProxyManager.h"
+
 namespace TokenList {
+
+namespace {
+const QString kUnknownDisplayName = QStringLiteral("(Unknown)");
+}  // namespace
 
 bool isWrappedProxy(const QVariant &element)
 {
@@ -31,9 +38,15 @@ QVariantList fromString(const QString &text)
 
 QString resolvedStringValue(const QVariantList &list, ZKFileItem *item)
 {
-    // Tokens resolve once the metadata catalogue exists; until then only text counts.
-    Q_UNUSED(item);
-    return plainText(list);
+    return ZKProxyManager::proxyManager().resolveWrappedProxies(list, item);
+}
+
+QString proxyDisplayName(const QVariant &element)
+{
+    if (!isWrappedProxy(element)) return element.toString();
+    const QString name = ZKMetaDataType::displayNameForType(proxyValue(element), element.toMap());
+    return name.isNull() ? ZKMetaDataType::localized(kUnknownDisplayName)
+                         : ZKMetaDataType::localized(name);
 }
 
 QString plainText(const QVariantList &list)

@@ -27,8 +27,13 @@ QVariantList fromArchiveValue(const QVariant &value);
 // A plain text as a token list: one text element, or empty for "".
 QVariantList fromString(const QString &text);
 
-// The text of the list for one item; tokens the catalogue cannot resolve give "".
+// The text of the list for one item: literal text as it is, each token resolved
+// (ZKProxyManager); tokens without a value contribute nothing.
 QString resolvedStringValue(const QVariantList &list, ZKFileItem *item);
+
+// What a token shows: the localised display name of its type with its settings, or the
+// localised "(Unknown)" for a type outside the catalogue; a string is itself.
+QString proxyDisplayName(const QVariant &element);
 
 // The literal text of the list, tokens left out.
 QString plainText(const QVariantList &list);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -17,6 +18,8 @@ public:
 
     // Current absolute path (the exact on-disk path) and its last component, NFC.
     virtual QString path() const = 0;
+    // The exact bytes of the path on disk, for reading the item.
+    virtual QByteArray nativePath() const = 0;
     virtual QString name() const = 0;
     virtual bool isFolder() const = 0;
 

@@ -57,8 +57,10 @@ public:
 
 private:
     ZKProxyManager();
-    std::optional<QString> resolveBuiltInProxy(const QString &type, const QVariantMap &settings,
-                                               ZKFileItem *file, bool *handled);
+    // The types that need no file: list size, current date, random characters, common prefix.
+    std::optional<QString> resolveFileIndependentProxy(const QString &type,
+                                                       const QVariantMap &settings,
+                                                       ZKFileItem *file, bool *handled);
     std::optional<QString> resolveNamePart(const QString &type, ZKFileItem *file) const;
     std::optional<QString> resolveParentFolderName(const QVariantMap &settings,
                                                    ZKFileItem *file) const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -10,8 +11,9 @@ public:
     virtual ~ZKProxyResolutionHelper() = default;
     virtual bool ignoreInvisibleFiles() const = 0;
     virtual bool ignoreAliases() const = 0;
-    // Whether a folder entry would be left out of the list under these rules.
-    virtual bool ignoreFileAtPath(const QString &path, bool ignoreInvisibleFiles,
+    // Whether a folder entry (its exact path on disk) would be left out of the list under
+    // these rules.
+    virtual bool ignoreFileAtPath(const QByteArray &nativePath, bool ignoreInvisibleFiles,
                                   bool ignoreAliases) const = 0;
     virtual qsizetype numberOfFileRepresentations() const = 0;
     virtual QString commonPrefix() = 0;

@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "cli/CliTestSupport.h"
 #include "engine/LazinessIndicator.h"
-#include "files/ZKFileRepresentation.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
 #include "tokens/TokenList.h"
@@ -25,6 +22,18 @@ protected:
         EXPECT_EQ(run.status, 0) << run.err;
         QStringList names;
         for (const QJsonObject &line : run.jsonLines()) names << line["newName"].toString();
+        return names;
+    }
+
+    // New names by the item's path relative to the test folder.
+    QHash<QString, QString> previewByPath(const QVariantMap &step, const QString &path) {
+        const CliRun run = runCliInProcess(
+            {"preview", "--json", "--steps", writeStepsFile(dir.path(), {step}), path});
+        EXPECT_EQ(run.status, 0) << run.err;
+        QHash<QString, QString> names;
+        for (const QJsonObject &line : run.jsonLines())
+            names.insert(line["path"].toString().mid(dir.path().size() + 1),
+                         line["newName"].toString());
         return names;
     }
 
@@ -86,30 +95,38 @@ TEST_F(SequencePreviewTest, LazyGroupOfOneFileKeepsOnlyThePrefix) {
 }
 
 TEST_F(SequencePreviewTest, GroupsPerParentFolder) {
-    const QString probe = dir.makeFile("probe/x.txt");
-    ZKFileRepresentation probeRecord(QFile::encodeName(probe));
-    const QVariantList token{TokenList::dictionaryByWrappingProxyValue(kParentFolderToken)};
-    if (TokenList::resolvedStringValue(token, &probeRecord) != "probe") {
-        GTEST_SKIP() << "the parent folder token does not resolve yet";
-    }
     dir.makeFile("shoot/a/1.jpg");
     dir.makeFile("shoot/a/2.jpg");
     for (int index = 1; index <= 10; ++index)
         dir.makeFile(QStringLiteral("shoot/b/%1.jpg").arg(index));
     dir.makeFile("shoot/c/only.jpg");
-    QVariantList lazyParent = token;
+    const QVariantList parent{TokenList::dictionaryByWrappingProxyValue(kParentFolderToken)};
+    QVariantList lazyParent = parent;
     lazyParent.append(LazinessIndicator::kIndicator);
-    const QStringList names =
-        preview(sequenceStep({{"Rename: Insert: String", QVariantList{"Photo "}},
-                              {"Rename: Sequence: Identifier", lazyParent}}),
-                dir.filePath("shoot"));
+    const QHash<QString, QString> names =
+        previewByPath(sequenceStep({{"Rename: Insert: String", QVariantList{"Photo "}},
+                                    {"Rename: Sequence: Identifier", lazyParent}}),
+                      dir.filePath("shoot"));
     ASSERT_EQ(names.size(), 13);
     // Each folder counts from the first number with its own digits; the lonely file gets
     // only the prefix.
-    EXPECT_EQ(names.mid(0, 2), QStringList({"Photo 1.jpg", "Photo 2.jpg"}));
-    EXPECT_TRUE(names.contains("Photo 01.jpg"));
-    EXPECT_TRUE(names.contains("Photo 10.jpg"));
-    EXPECT_EQ(names.last(), "Photo.jpg");
+    EXPECT_EQ(names["shoot/a/1.jpg"], "Photo 1.jpg");
+    EXPECT_EQ(names["shoot/a/2.jpg"], "Photo 2.jpg");
+    EXPECT_EQ(names["shoot/b/1.jpg"], "Photo 01.jpg");
+    EXPECT_EQ(names["shoot/b/10.jpg"], "Photo 10.jpg");
+    EXPECT_EQ(names["shoot/c/only.jpg"], "Photo.jpg");
+
+    // Letters per folder, with the folder's name in front; without laziness the lonely file
+    // is lettered too.
+    const QHash<QString, QString> letters = previewByPath(
+        sequenceStep({{"Rename: Sequence: Type", 101},
+                      {"Rename: Insert: String", QVariantList{parent.first(), "-"}},
+                      {"Rename: Sequence: Identifier", parent}}),
+        dir.filePath("shoot"));
+    EXPECT_EQ(letters["shoot/a/1.jpg"], "a-a.jpg");
+    EXPECT_EQ(letters["shoot/a/2.jpg"], "a-b.jpg");
+    EXPECT_EQ(letters["shoot/b/10.jpg"], "b-j.jpg");
+    EXPECT_EQ(letters["shoot/c/only.jpg"], "c-a.jpg");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QFile>
 #include <QTimeZone>
 #include <QStringList>
 
@@ -16,6 +17,7 @@ public:
         : folder_(folder), name_(Unicode::nfc(name)) {}
 
     QString path() const override { return folder_ + QLatin1Char('/') + name_; }
+    QByteArray nativePath() const override { return QFile::encodeName(path()); }
     QString name() const override { return name_; }
     bool isFolder() const override { return isFolder_; }
     QString intermediateName() const override {
