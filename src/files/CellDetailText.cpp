@@ -7,6 +7,7 @@
 #include "files/ZKFileRepresentation.h"
 #include "files/ZKSortPriorities.h"
 #include "platform/FileAttributes.h"
+#include "tokens/NumberFormatting.h"
 
 namespace CellDetailText {
 
@@ -24,21 +25,7 @@ const QString NoneText = QStringLiteral("(None)");
 const QString PackageText = QStringLiteral("(Package)");
 const QString FolderText = QStringLiteral("(Folder)");
 
-const char *const SizeUnits[] = {" Bytes", " KB", " MB", " GB", " TB", " PB", " EB"};
-constexpr int SizeUnitCount = int(std::size(SizeUnits));
-
 QString orNone(const QString &text) { return text.isEmpty() ? NoneText : text; }
-
-// A number with at most `digits` fraction digits, trailing zero digits dropped.
-QString trimmedNumber(double value, int digits) {
-    const QLocale locale;
-    QString text = locale.toString(value, 'f', digits);
-    const QString point = locale.decimalPoint();
-    if (digits == 0 || !text.contains(point)) return text;
-    while (text.endsWith(locale.zeroDigit())) text.chop(locale.zeroDigit().size());
-    if (text.endsWith(point)) text.chop(point.size());
-    return text;
-}
 
 QString typeLine(const ZKFileRepresentation &record) {
     const QString extension = orNone(PathExtension::alphaNumericPathExtension(record.name()));
@@ -50,7 +37,8 @@ QString typeLine(const ZKFileRepresentation &record) {
 
 QString sizeLine(const ZKFileRepresentation &record) {
     const qint64 bytes = qMax<qint64>(0, record.size());
-    return SizeFormat.arg(SizeWithBytesFormat.arg(readableSize(bytes), QString::number(bytes)));
+    const QString readable = NumberFormatting::fileSizeDescriptionWithBytesCount(quint64(bytes));
+    return SizeFormat.arg(SizeWithBytesFormat.arg(readable, QString::number(bytes)));
 }
 
 }  // namespace
@@ -104,18 +92,6 @@ QString calendarDate(const QDateTime &date) {
              QString::number(local.date().day()), QString::number(local.date().year()),
              QString::number(hour % 12 == 0 ? 12 : hour % 12), minutes,
              hour < 12 ? locale.amText() : locale.pmText());
-}
-
-QString readableSize(qint64 bytes) {
-    if (bytes <= 0) return QStringLiteral("-");
-    int unit = 0;
-    quint64 divisor = 1;
-    while (unit + 1 < SizeUnitCount && quint64(bytes) / divisor >= 1000) {
-        divisor *= 1000;
-        ++unit;
-    }
-    const int digits = unit <= 2 ? 1 : unit - 1;
-    return trimmedNumber(double(bytes) / double(divisor), digits) + QLatin1String(SizeUnits[unit]);
 }
 
 }  // namespace CellDetailText

