@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6dbus6
   libicu-dev libplist-dev libplist++-dev
-  libexiv2-dev libtag1-dev libavformat-dev libpoppler-cpp-dev libglib2.0-dev
+  libexiv2-dev libtag1-dev libavformat-dev libavcodec-dev libavutil-dev libpoppler-cpp-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth attr e2fsprogs time
   dbus shared-mime-info desktop-file-utils hicolor-icon-theme adwaita-icon-theme

@@ -128,12 +128,4 @@ QStringList firstTexts(Exiv2::Image &image, std::initializer_list<const char *> 
     return {};
 }
 
-QVariant oneOrMany(const QStringList &texts) {
-    if (texts.isEmpty()) return QVariant();
-    if (texts.size() == 1) return texts.first();
-    QVariantList list;
-    for (const QString &text : texts) list.append(text);
-    return list;
-}
-
 }  // namespace ExivReading

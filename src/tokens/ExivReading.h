@@ -35,7 +35,4 @@ QStringList texts(Exiv2::Image &image, const char *key);
 // The texts of the first key that has any.
 QStringList firstTexts(Exiv2::Image &image, std::initializer_list<const char *> keys);
 
-// One text as itself, several as an array; nothing for none.
-QVariant oneOrMany(const QStringList &texts);
-
 }  // namespace ExivReading

@@ -40,7 +40,7 @@ void readTexts(Exiv2::Image &image, MetaDataSource::Values *values) {
     for (const TextAttribute &attribute : textAttributes) {
         QStringList found = firstTexts(image, attribute.sources);
         if (!attribute.multiple && found.size() > 1) found = found.mid(0, 1);
-        const QVariant value = ExivReading::oneOrMany(found);
+        const QVariant value = textValues(found);
         if (value.isValid()) values->insert(QString::fromLatin1(attribute.key), value);
     }
 }

@@ -5,3 +5,11 @@ QVariant MetaDataSource::value(const QString &key) {
     if (!values_) values_ = read(path_);
     return values_->value(key);
 }
+
+QVariant textValues(const QStringList &texts) {
+    if (texts.isEmpty()) return QVariant();
+    if (texts.size() == 1) return texts.first();
+    QVariantList list;
+    for (const QString &text : texts) list.append(text);
+    return list;
+}

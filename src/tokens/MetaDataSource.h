@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <optional>
 
@@ -31,3 +32,7 @@ private:
     QByteArray path_;
     std::optional<Values> values_;
 };
+
+// One text as itself, several as an array (an attribute with several authors, keywords, ...);
+// nothing for none.
+QVariant textValues(const QStringList &texts);

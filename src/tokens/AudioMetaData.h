@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDateTime>
+
+#include "tokens/MetaDataSource.h"
+
+// Attributes of a sound file read with TagLib: its tags (title, album, artists, composer,
+// genre, track, date, tempo, key, copyright, comment, encoder) and its stream (duration, bit
+// rate in bits per second, sample rate, channels). TagLib tells the format by the file's
+// extension; a file it cannot read has none of them.
+class AudioMetaData : public MetaDataSource {
+public:
+    using MetaDataSource::MetaDataSource;
+
+    // The leading number of a tag such as "7/12" or "2019-05-01"; nothing when there is none.
+    static std::optional<qint64> leadingNumber(const QString &text);
+    // A full date ("2019-05-01", "2019-05-01T13:45" or with seconds) in local time; invalid for
+    // a year or month alone.
+    static QDateTime recordingDate(const QString &text);
+
+protected:
+    bool supplies(const QString &key) const override;
+    Values read(const QByteArray &nativePath) const override;
+};
