@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "cli/JsonLine.h"
+#include "files/ItemMover.h"
 #include "files/JournalStore.h"
 #include "files/UnfinishedRunOffer.h"
 
@@ -167,13 +168,19 @@ bool RevertCommand::confirm(const QString &journalPath) {
         err_ << error << '\n';
         return false;
     }
-    const qsizetype moves = journal.done.size() + (journal.inFlight ? 1 : 0);
+    // An item that went through a temporary name (a change of letter case) made two moves;
+    // only its first starts from a name of its own.
+    QList<JournalMove> moves = journal.done;
+    if (journal.inFlight) moves.append(*journal.inFlight);
+    const qsizetype items = std::count_if(moves.cbegin(), moves.cend(), [](const JournalMove &move) {
+        return !ItemMover::isTemporaryPath(move.from);
+    });
     err_ << QStringLiteral(
                 "Revert the rename run started %1, which %2, moving back up to %3 "
                 "items? [y/N] ")
                 .arg(localTime(journal.summary.started),
                      journal.summary.closed ? "ended" : "was interrupted")
-                .arg(moves);
+                .arg(items);
     err_.flush();
     const QString answer = in_.readLine().trimmed().toLower();
     return answer == QLatin1String("y") || answer == QLatin1String("yes");

@@ -238,6 +238,9 @@ TEST_F(RevertCommandTest, AChangeOfLetterCaseIsOneLineBack) {
     ASSERT_EQ(content("34-A.txt"), "34-a.txt");
 
     // On disk the item went through a temporary name both ways; people see one move back.
+    QString errors;
+    EXPECT_EQ(revertAnswering("n\n", &errors), 2);
+    EXPECT_TRUE(errors.contains("moving back up to 1 items? [y/N]")) << errors;
     const CliRun revert = runCliInProcess({"revert", "--yes"});
     EXPECT_EQ(revert.status, 0) << revert.err;
     EXPECT_EQ(revert.lines(), QStringList{"restored " + dir.filePath("34-A.txt") + " -> " +
