@@ -3,10 +3,10 @@
 #include <unicode/datefmt.h>
 #include <unicode/dtptngen.h>
 #include <unicode/smpdtfmt.h>
-#include <unicode/timezone.h>
 
-#include <QTimeZone>
 #include <cstring>
+#include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -30,58 +30,81 @@ struct FixedPattern {
 
 std::optional<FixedPattern> fixedPattern(qint64 dateFormat, qint64 timeFormat) {
     switch (dateFormat) {
-        case 102: return FixedPattern{u"yyyy", timeFormat != 0, false};
-        case 101: return FixedPattern{u"yyyy-MM", timeFormat != 0, false};
-        case 100: return FixedPattern{u"yyyy-MM-dd", timeFormat != 0, false};
-        default: break;
+        case 102:
+            return FixedPattern{u"yyyy", timeFormat != 0, false};
+        case 101:
+            return FixedPattern{u"yyyy-MM", timeFormat != 0, false};
+        case 100:
+            return FixedPattern{u"yyyy-MM-dd", timeFormat != 0, false};
+        default:
+            break;
     }
     switch (timeFormat) {
-        case 101: return FixedPattern{u"HH-mm", false, dateFormat != 0};
-        case 100: return FixedPattern{u"HH-mm-ss", false, dateFormat != 0};
-        default: return std::nullopt;
+        case 101:
+            return FixedPattern{u"HH-mm", false, dateFormat != 0};
+        case 100:
+            return FixedPattern{u"HH-mm-ss", false, dateFormat != 0};
+        default:
+            return std::nullopt;
     }
 }
 
-// The zone QDateTime calls local, so that ICU shows the same wall clock as Qt; ICU's own
-// default when it does not know that zone's name.
-icu::TimeZone *localTimeZone() {
-    const QByteArray id = QTimeZone::systemTimeZoneId();
-    std::unique_ptr<icu::TimeZone> zone(
-        icu::TimeZone::createTimeZone(icu::UnicodeString::fromUTF8(id.constData())));
-    if (zone && *zone != icu::TimeZone::getUnknown()) return zone.release();
-    return icu::TimeZone::createDefault();
-}
+using FormatterMaker = std::function<std::unique_ptr<icu::DateFormat>()>;
 
-QString formatted(icu::DateFormat *formatter, UDate date) {
-    if (!formatter) return QString();
-    formatter->adoptTimeZone(localTimeZone());
+// Making a formatter costs a hundred times more than using one, and every file of a list asks
+// again. Each thread keeps its own: a formatter is not safe to share. Formatters show ICU's
+// default time zone, which ICU takes from the system as Qt does for local time.
+QString formattedWithCachedFormatter(const QString &key, UDate date, const FormatterMaker &make) {
+    thread_local std::map<QString, std::unique_ptr<icu::DateFormat>> formatters;
+    auto found = formatters.find(key);
+    if (found == formatters.end()) found = formatters.emplace(key, make()).first;
+    if (!found->second) return QString();
     icu::UnicodeString text;
-    formatter->format(date, text);
+    found->second->format(date, text);
     return Unicode::fromIcu(text);
 }
 
 QString patternText(const char16_t *pattern, UDate date) {
-    UErrorCode status = U_ZERO_ERROR;
-    icu::SimpleDateFormat formatter(icu::UnicodeString(pattern), icu::Locale(kFixedPatternLocale),
-                                    status);
-    return U_SUCCESS(status) ? formatted(&formatter, date) : QString();
+    return formattedWithCachedFormatter(QString::fromUtf16(pattern), date, [pattern] {
+        UErrorCode status = U_ZERO_ERROR;
+        auto formatter = std::make_unique<icu::SimpleDateFormat>(
+            icu::UnicodeString(pattern), icu::Locale(kFixedPatternLocale), status);
+        return U_SUCCESS(status) ? std::unique_ptr<icu::DateFormat>(std::move(formatter)) : nullptr;
+    });
 }
 
 // 1 short, 2 medium, 3 long, 4 full; anything else leaves the part out.
 icu::DateFormat::EStyle icuStyle(qint64 style) {
     switch (style) {
-        case 1: return icu::DateFormat::kShort;
-        case 2: return icu::DateFormat::kMedium;
-        case 3: return icu::DateFormat::kLong;
-        case 4: return icu::DateFormat::kFull;
-        default: return icu::DateFormat::kNone;
+        case 1:
+            return icu::DateFormat::kShort;
+        case 2:
+            return icu::DateFormat::kMedium;
+        case 3:
+            return icu::DateFormat::kLong;
+        case 4:
+            return icu::DateFormat::kFull;
+        default:
+            return icu::DateFormat::kNone;
     }
 }
 
+struct StyleLocaleChoice {
+    QString preferredLanguage;
+    QString currentLocale;
+    QString identifier;
+};
+
+// The choice loads clock patterns of two locales; it is kept while the environment's names stay.
 icu::Locale styleLocale() {
-    return EnvironmentLocale::icuLocale(
-        styleLocaleIdentifier(EnvironmentLocale::firstPreferredLanguage(),
-                              EnvironmentLocale::localeNameForCategory("LC_TIME")));
+    static std::mutex mutex;
+    static std::optional<StyleLocaleChoice> choice;
+    const QString preferred = EnvironmentLocale::firstPreferredLanguage();
+    const QString current = EnvironmentLocale::localeNameForCategory("LC_TIME");
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (!choice || choice->preferredLanguage != preferred || choice->currentLocale != current)
+        choice = StyleLocaleChoice{preferred, current, styleLocaleIdentifier(preferred, current)};
+    return EnvironmentLocale::icuLocale(choice->identifier);
 }
 
 QString styleText(qint64 dateFormat, qint64 timeFormat, UDate date) {
@@ -89,9 +112,15 @@ QString styleText(qint64 dateFormat, qint64 timeFormat, UDate date) {
     const icu::DateFormat::EStyle timeStyle = icuStyle(timeFormat);
     if (dateStyle == icu::DateFormat::kNone && timeStyle == icu::DateFormat::kNone)
         return QString();
-    std::unique_ptr<icu::DateFormat> formatter(
-        icu::DateFormat::createDateTimeInstance(dateStyle, timeStyle, styleLocale()));
-    return formatted(formatter.get(), date);
+    const icu::Locale locale = styleLocale();
+    const QString key = QStringLiteral("%1 %2 %3")
+                            .arg(dateStyle)
+                            .arg(timeStyle)
+                            .arg(QString::fromLatin1(locale.getName()));
+    return formattedWithCachedFormatter(key, date, [=] {
+        return std::unique_ptr<icu::DateFormat>(
+            icu::DateFormat::createDateTimeInstance(dateStyle, timeStyle, locale));
+    });
 }
 
 // A joined part that came out empty adds no blank.
@@ -135,9 +164,9 @@ QDateTime resetCanonicalCurrentDate(bool reset) {
 }
 
 QString descriptionWithSettings(const QDateTime &date, const QVariantMap &settings) {
-    return descriptionWithDateStyle(date, settings.value(kDateFormatKey, kDefaultDateFormat).toLongLong(),
-                                    settings.value(kTimeFormatKey, kDefaultTimeFormat).toLongLong(),
-                                    0);
+    return descriptionWithDateStyle(
+        date, settings.value(kDateFormatKey, kDefaultDateFormat).toLongLong(),
+        settings.value(kTimeFormatKey, kDefaultTimeFormat).toLongLong(), 0);
 }
 
 QString descriptionWithDateStyle(const QDateTime &date, qint64 dateFormat, qint64 timeFormat,

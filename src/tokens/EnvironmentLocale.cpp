@@ -8,9 +8,7 @@ namespace EnvironmentLocale {
 
 namespace {
 
-QString environmentValue(const char *variable) {
-    return QString::fromLocal8Bit(qgetenv(variable));
-}
+QString environmentValue(const char *variable) { return QString::fromLocal8Bit(qgetenv(variable)); }
 
 // "de_DE.UTF-8@euro" gives "de_DE"; the C locale names no language.
 QString withoutEncodingAndModifier(const QString &value) {
@@ -53,7 +51,8 @@ bool isAvailableInIcu(const icu::Locale &locale) {
     const icu::Locale *available = icu::Locale::getAvailableLocales(count);
     for (int32_t index = 0; index < count; ++index) {
         const char *name = available[index].getName();
-        if (std::strcmp(name, locale.getName()) == 0 || std::strcmp(name, locale.getLanguage()) == 0)
+        if (std::strcmp(name, locale.getName()) == 0 ||
+            std::strcmp(name, locale.getLanguage()) == 0)
             return true;
     }
     return false;

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <unicode/locid.h>
+
+#include <QString>
 
 // The user's locales as the POSIX environment names them, for ICU formatters. ICU's own
 // default locale follows only one category; dates and numbers each follow their own.

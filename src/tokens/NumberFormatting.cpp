@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "common/Log.h"
-#include "common/UserDefaults.h"
 #include "common/Unicode.h"
+#include "common/UserDefaults.h"
 #include "tokens/EnvironmentLocale.h"
 
 namespace NumberFormatting {
@@ -18,8 +18,7 @@ namespace NumberFormatting {
 namespace {
 
 constexpr quint64 kUnitBase = 1000;
-const char *const kUnitTexts[] = {" Bytes", " KB", " MB", " GB", " TB",
-                                  " PB",    " EB", " ZB", " YB"};
+const char *const kUnitTexts[] = {" Bytes", " KB", " MB", " GB", " TB", " PB", " EB", " ZB", " YB"};
 constexpr int kUnitCount = int(std::size(kUnitTexts));
 // Far beyond any sensible request, and well within what ICU accepts.
 constexpr int kMaximumFractionDigits = 100;
@@ -67,7 +66,8 @@ icu::DecimalFormat *sharedFormatter() {
 
 // An unsigned value beyond the signed range goes to ICU as decimal text, losing nothing.
 std::optional<icu::Formattable> formattableUnsigned(quint64 value) {
-    if (value <= quint64(std::numeric_limits<int64_t>::max())) return icu::Formattable(int64_t(value));
+    if (value <= quint64(std::numeric_limits<int64_t>::max()))
+        return icu::Formattable(int64_t(value));
     UErrorCode status = U_ZERO_ERROR;
     const QByteArray digits = QByteArray::number(value);
     icu::Formattable formattable(icu::StringPiece(digits.constData(), int32_t(digits.size())),

@@ -57,7 +57,8 @@ TEST_F(NumberFormattingTest, FileSizesInPowersOfThousand) {
     EXPECT_EQ(fileSizeDescriptionWithBytesCount(1234567890123), "1.235 TB");
     EXPECT_EQ(fileSizeDescriptionWithBytesCount(1000000000000000000), "1 EB");
     // Above 10^18 the next power no longer fits in 64 bits: still exabytes, not bytes.
-    EXPECT_EQ(fileSizeDescriptionWithBytesCount(std::numeric_limits<quint64>::max()), "18.44674 EB");
+    EXPECT_EQ(fileSizeDescriptionWithBytesCount(std::numeric_limits<quint64>::max()),
+              "18.44674 EB");
     EXPECT_EQ(fileSizeDescriptionWithBytesCount(std::numeric_limits<qint64>::max()), "9.22337 EB");
 }
 

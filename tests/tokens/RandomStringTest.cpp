@@ -21,8 +21,8 @@ TEST(RandomStringTest, PicksOnlyFromTheIncludedPools) {
     const QString upper = randomStringOfLength(200, true, false, false);
     EXPECT_EQ(upper.size(), 200);
     EXPECT_TRUE(consistsOf(upper, "ABCDEFGHIJKLMNOPQRSTUVWXYZ")) << upper;
-    EXPECT_TRUE(consistsOf(randomStringOfLength(200, false, true, false),
-                           "abcdefghijklmnopqrstuvwxyz"));
+    EXPECT_TRUE(
+        consistsOf(randomStringOfLength(200, false, true, false), "abcdefghijklmnopqrstuvwxyz"));
     EXPECT_TRUE(consistsOf(randomStringOfLength(200, false, false, true), "0123456789"));
     EXPECT_TRUE(consistsOf(randomStringOfLength(200, true, false, true),
                            "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"));
