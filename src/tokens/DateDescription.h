@@ -20,7 +20,9 @@ QString descriptionWithSettings(const QDateTime &date, const QVariantMap &settin
 
 // Date format 0 none, 1-4 the locale's short..full style, 100 "yyyy-MM-dd", 101 "yyyy-MM",
 // 102 "yyyy"; time format 0 none, 1-4 the styles, 100 "HH-mm-ss", 101 "HH-mm". The date is
-// moved by offset seconds first. Every ":" becomes "'"; "" when nothing can be produced.
+// moved by offset seconds first and shown in the local time zone. Styles 1-4 are those of the
+// LC_TIME locale, or of the preferred language (styleLocaleIdentifier). Every ":" becomes "'";
+// "" when nothing can be produced.
 QString descriptionWithDateStyle(const QDateTime &date, qint64 dateFormat, qint64 timeFormat,
                                  qint64 offset);
 

@@ -18,8 +18,9 @@ QString fileSizeDescriptionWithBytesCount(quint64 bytes);
 // The same; the number alone when overall > 0 has the same unit (progress texts).
 QString partialFileSizeDescriptionWithBytesCount(quint64 bytes, quint64 overallBytes);
 
-// The shared decimal formatter (half up, grouping unless disabled, "." and "," when left
-// unlocalised; the two user defaults are read once per process). An invalid number gives "".
+// The shared decimal formatter of the LC_NUMERIC locale (half up, grouping unless disabled,
+// "." and "," when left unlocalised; the two user defaults are read once per process). Only
+// numbers and booleans (0 or 1) are formatted: an invalid QVariant or a string gives "".
 // Fraction digits: at most digits, at least 0 with trim, else digits.
 QString stringWithNumber(const QVariant &number, int numberOfFractionDigits, bool trim);
 QString stringWithDouble(double value, int numberOfFractionDigits, bool trim);
