@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
 # Times `torvane-cli preview` on a generated tree of FILES files spread over FOLDERS folders,
-# with a three-step configuration (a regular-expression replacement, a change of case and a
-# suffix). Reports the scan time, the name computation time and the peak memory.
+# with two configurations: three steps (a regular-expression replacement, a change of case and
+# a suffix), and tokens (a sequence counted per parent folder, named after the folder and the
+# file's modification date, which needs a second pass). Reports the scan time, the name
+# computation time and the peak memory of each.
 #
-#   bench/preview_tree.sh [FILES] [FOLDERS]      (defaults: 100000 1000)
+#   [TORVANE_CLI=path] bench/preview_tree.sh [FILES] [FOLDERS]      (defaults: 100000 1000)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 files=${1:-100000}
 folders=${2:-1000}
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target torvane-cli >/dev/null
-cli=build/src/cli/torvane-cli
+# TORVANE_CLI names an already built torvane-cli to time instead.
+cli=${TORVANE_CLI:-}
+if [[ -z "$cli" ]]; then
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build --target torvane-cli >/dev/null
+  cli=build/src/cli/torvane-cli
+fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/torvane-bench-XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -50,8 +56,29 @@ cat > "$work/steps.tva" <<'PLIST'
 </plist>
 PLIST
 
-echo "Running preview ..."
-/usr/bin/time -f "peak memory: %M KiB, wall: %e s" \
-  "$cli" preview --stats --steps "$work/steps.tva" "$tree" >"$work/out.txt" 2>"$work/err.txt" || true
-grep -E 'scanned|computed|peak memory' "$work/err.txt"
-echo "listed: $(wc -l <"$work/out.txt") items"
+cat > "$work/tokens.tva" <<'PLIST'
+<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0">
+<array>
+  <dict>
+    <key>Task</key><integer>110</integer>
+    <key>Rename: Insert: String</key>
+    <array>
+      <dict><key>Proxy</key><string>parent folder: name</string></dict>
+      <string> </string>
+      <dict><key>Proxy</key><string>kMDItemFSContentChangeDate</string></dict>
+      <string> </string>
+    </array>
+    <key>Rename: Sequence: Identifier</key>
+    <array><dict><key>Proxy</key><string>parent folder: name</string></dict></array>
+  </dict>
+</array>
+PLIST
+
+for config in steps tokens; do
+  echo "Running preview with the $config configuration ..."
+  /usr/bin/time -f "peak memory: %M KiB, wall: %e s" \
+    "$cli" preview --stats --steps "$work/$config.tva" "$tree" >"$work/out.txt" 2>"$work/err.txt" || true
+  grep -E 'scanned|computed|peak memory' "$work/err.txt"
+  echo "listed: $(wc -l <"$work/out.txt") items; first: $(head -n 1 "$work/out.txt")"
+done
