@@ -1,6 +1,7 @@
 #include "tokens/ContentSources.h"
 
 #include "tokens/AudioMetaData.h"
+#include "tokens/DocumentMetaData.h"
 #include "tokens/ImageMetaData.h"
 #include "tokens/MediaStreamMetaData.h"
 
@@ -8,7 +9,7 @@ namespace ContentSources {
 
 namespace {
 
-enum class Kind { None, Image, Sound, Media };
+enum class Kind { None, Image, Sound, Media, Document };
 
 // Containers that hold sound or video without saying which in their type's name.
 bool isMediaContainer(const QMimeType &type) {
@@ -23,6 +24,7 @@ Kind kindOf(const QMimeType &type) {
     if (name.startsWith(u"image/")) return Kind::Image;
     if (name.startsWith(u"audio/")) return Kind::Sound;
     if (name.startsWith(u"video/") || isMediaContainer(type)) return Kind::Media;
+    if (type.inherits(QStringLiteral("application/pdf"))) return Kind::Document;
     return Kind::None;
 }
 
@@ -40,6 +42,9 @@ std::vector<std::unique_ptr<MetaDataSource>> forMimeType(const QMimeType &type,
             break;
         case Kind::Media:
             sources.push_back(std::make_unique<MediaStreamMetaData>(nativePath));
+            break;
+        case Kind::Document:
+            sources.push_back(std::make_unique<DocumentMetaData>(nativePath));
             break;
         case Kind::None: break;
     }
