@@ -1,5 +1,6 @@
 #include "tokens/ImageMetaData.h"
 
+#include <QFile>
 #include <QSet>
 
 #include "tokens/ExifAttributes.h"
@@ -7,6 +8,7 @@
 #include "tokens/GpsAttributes.h"
 #include "tokens/IccProfileName.h"
 #include "tokens/ImageDescriptionAttributes.h"
+#include "tokens/PictureHeader.h"
 
 namespace {
 
@@ -64,6 +66,20 @@ void readProfile(Exiv2::Image &image, MetaDataSource::Values *values) {
     if (!name.isEmpty()) values->insert("kMDItemProfileName", name);
 }
 
+// What the metadata leaves out, the picture's own header may tell.
+void readHeader(const QByteArray &nativePath, MetaDataSource::Values *values) {
+    QFile file(QFile::decodeName(nativePath));
+    if (!file.open(QIODevice::ReadOnly)) return;
+    const PictureHeader header = PictureHeader::read(&file);
+    if (!header.valid) return;
+    if (!values->contains("kMDItemBitsPerSample"))
+        values->insert("kMDItemBitsPerSample", qint64(header.bitsPerSample));
+    if (!values->contains("kMDItemColorSpace"))
+        values->insert("kMDItemColorSpace", header.colorSpace);
+    if (!values->contains("kMDItemHasAlphaChannel"))
+        values->insert("kMDItemHasAlphaChannel", header.hasAlphaChannel);
+}
+
 }  // namespace
 
 bool ImageMetaData::supplies(const QString &key) const { return imageKeys().contains(key); }
@@ -86,5 +102,6 @@ MetaDataSource::Values ImageMetaData::read(const QByteArray &nativePath) const {
     } catch (...) {
         // A malformed file keeps whatever was read before the fault.
     }
+    if (!values.isEmpty()) readHeader(nativePath, &values);
     return values;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QtEndian>
 
@@ -8,6 +9,7 @@
 #include "tokens/ExifAttributes.h"
 #include "tokens/FileMetaDataStore.h"
 #include "tokens/IccProfileName.h"
+#include "tokens/PictureHeader.h"
 
 namespace {
 
@@ -17,6 +19,18 @@ const QByteArray plainJpeg = QByteArray::fromHex(
     "16183123251d283a333d3c3933383740485c4e404457453738506d51575f626768673e4d71797064785c6567"
     "63ffc0000b080003000401011100ffc40014000100000000000000000000000000000001ffc4001410010000"
     "0000000000000000000000000000ffda0008010100003f001fffd9");
+
+// A 2 by 2 PNG with 8-bit RGBA samples.
+const QByteArray rgbaPng = QByteArray::fromHex(
+    "89504e470d0a1a0a0000000d494844520000000200000002080600000072b60d24000000144944415408d763fc"
+    "cfc050cfc0c0c0c0c4000500181701829a5e82a40000000049454e44ae426082");
+
+PictureHeader headerOf(const QByteArray &content) {
+    QBuffer buffer;
+    buffer.setData(content);
+    buffer.open(QIODevice::ReadOnly);
+    return PictureHeader::read(&buffer);
+}
 
 class ImageMetaDataTest : public testing::Test {
 protected:
@@ -144,6 +158,33 @@ TEST_F(ImageMetaDataTest, MalformedPicturesHaveNoValues) {
         EXPECT_EQ(value(item, "kMDItemContentCreationDate"),
                   value(item, "kMDItemFSCreationDate"));
     }
+}
+
+TEST_F(ImageMetaDataTest, PictureHeaderTellsWhatTheMetadataLeavesOut) {
+    const MetaDataItemPtr png = store.createItem(dir.makeFile("clear.png", rgbaPng));
+    ASSERT_NE(png, nullptr);
+    EXPECT_EQ(value(png, "kMDItemPixelWidth"), QVariant(qint64(2)));
+    EXPECT_EQ(value(png, "kMDItemBitsPerSample"), QVariant(qint64(8)));
+    EXPECT_EQ(value(png, "kMDItemColorSpace").toString(), "RGB");
+    EXPECT_EQ(value(png, "kMDItemHasAlphaChannel"), QVariant(true));
+    const MetaDataItemPtr jpeg = store.createItem(makeJpeg("grey.jpg"));
+    ASSERT_NE(jpeg, nullptr);
+    EXPECT_EQ(value(jpeg, "kMDItemBitsPerSample"), QVariant(qint64(8)));
+    EXPECT_EQ(value(jpeg, "kMDItemColorSpace").toString(), "Gray");
+    EXPECT_EQ(value(jpeg, "kMDItemHasAlphaChannel"), QVariant(false));
+}
+
+TEST(PictureHeaderTest, DamagedHeadersAreInvalid) {
+    EXPECT_TRUE(headerOf(plainJpeg).valid);
+    // The frame header cut off, a segment longer than the file, a PNG without its IHDR.
+    EXPECT_FALSE(headerOf(plainJpeg.left(plainJpeg.indexOf("\xff\xc0") + 6)).valid);
+    EXPECT_FALSE(headerOf(QByteArray::fromHex("ffd8ffe1fff0")).valid);
+    EXPECT_FALSE(headerOf(rgbaPng.left(20)).valid);
+    EXPECT_FALSE(headerOf(QByteArray()).valid);
+    // Fill bytes between segments are allowed.
+    QByteArray filled = plainJpeg;
+    filled.insert(2, QByteArray("\xff\xff", 2));
+    EXPECT_EQ(headerOf(filled).colorSpace, "Gray");
 }
 
 TEST(ExifAttributesTest, ExposureTimesAndVersionsReadAsPeopleWriteThem) {
