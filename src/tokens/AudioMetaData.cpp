@@ -10,6 +10,7 @@
 namespace {
 
 const QSet<QString> &audioKeys() {
+    // clang-format off
     static const QSet<QString> keys{
         "kMDItemTitle", "kMDItemAlbum", "kMDItemAuthors", "kMDItemComposer", "kMDItemLyricist",
         "kMDItemMusicalGenre", "kMDItemAudioTrackNumber", "kMDItemRecordingYear",
@@ -17,6 +18,7 @@ const QSet<QString> &audioKeys() {
         "kMDItemAudioSampleRate", "kMDItemAudioChannelCount", "kMDItemTotalBitRate",
         "kMDItemAudioEncodingApplication", "kMDItemTempo", "kMDItemKeySignature",
         "kMDItemCopyright", "kMDItemComment"};
+    // clang-format on
     return keys;
 }
 
@@ -128,8 +130,7 @@ MetaDataSource::Values AudioMetaData::read(const QByteArray &nativePath) const {
     silenceTagLib();
     Values values;
     try {
-        const TagLib::FileRef file(nativePath.constData(), true,
-                                   TagLib::AudioProperties::Average);
+        const TagLib::FileRef file(nativePath.constData(), true, TagLib::AudioProperties::Average);
         if (file.isNull() || !file.file() || !file.file()->isValid()) return values;
         const TagLib::PropertyMap tags = file.file()->properties();
         readTexts(tags, &values);

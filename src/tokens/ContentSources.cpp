@@ -34,7 +34,9 @@ std::vector<std::unique_ptr<MetaDataSource>> forMimeType(const QMimeType &type,
                                                          const QByteArray &nativePath) {
     std::vector<std::unique_ptr<MetaDataSource>> sources;
     switch (kindOf(type)) {
-        case Kind::Image: sources.push_back(std::make_unique<ImageMetaData>(nativePath)); break;
+        case Kind::Image:
+            sources.push_back(std::make_unique<ImageMetaData>(nativePath));
+            break;
         // TagLib knows the tags of sound files best; libav adds codecs and media types.
         case Kind::Sound:
             sources.push_back(std::make_unique<AudioMetaData>(nativePath));
@@ -46,7 +48,8 @@ std::vector<std::unique_ptr<MetaDataSource>> forMimeType(const QMimeType &type,
         case Kind::Document:
             sources.push_back(std::make_unique<DocumentMetaData>(nativePath));
             break;
-        case Kind::None: break;
+        case Kind::None:
+            break;
     }
     return sources;
 }

@@ -13,10 +13,12 @@
 namespace {
 
 const QSet<QString> &documentKeys() {
+    // clang-format off
     static const QSet<QString> keys{
         "kMDItemNumberOfPages", "kMDItemTitle", "kMDItemAuthors", "kMDItemCreator",
         "kMDItemSubject", "kMDItemKeywords", "kMDItemPageWidth", "kMDItemPageHeight",
         "kMDItemContentCreationDate", "kMDItemEncodingApplications", "kMDItemSecurityMethod"};
+    // clang-format on
     return keys;
 }
 

@@ -69,11 +69,15 @@ QString colorSpaceName(const Exiv2::ExifData &data) {
     if (const auto photometric = integer(data, "Exif.Image.PhotometricInterpretation")) {
         switch (*photometric) {
             case 0:
-            case 1: return QStringLiteral("Gray");
+            case 1:
+                return QStringLiteral("Gray");
             case 2:
-            case 6: return QStringLiteral("RGB");
-            case 5: return QStringLiteral("CMYK");
-            case 8: return QStringLiteral("Lab");
+            case 6:
+                return QStringLiteral("RGB");
+            case 5:
+                return QStringLiteral("CMYK");
+            case 8:
+                return QStringLiteral("Lab");
         }
     }
     if (const auto space = integer(data, "Exif.Photo.ColorSpace")) {

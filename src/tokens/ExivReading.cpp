@@ -41,9 +41,8 @@ QStringList xmpTexts(Exiv2::Image &image, const char *key) {
     if (const auto *alternatives = dynamic_cast<const Exiv2::LangAltValue *>(&found->value())) {
         if (alternatives->value_.empty()) return {};
         const auto fallback = alternatives->value_.find("x-default");
-        const auto chosen = fallback != alternatives->value_.end()
-                                ? fallback
-                                : alternatives->value_.begin();
+        const auto chosen =
+            fallback != alternatives->value_.end() ? fallback : alternatives->value_.begin();
         result.append(fromStd(chosen->second));
     } else if (dynamic_cast<const Exiv2::XmpArrayValue *>(&found->value())) {
         for (long i = 0; i < found->count(); ++i) result.append(fromStd(found->toString(i)));

@@ -32,10 +32,10 @@ QVariant FileMetaDataItem::contentValue(const QString &key) const {
 
 const FileMetaDataItem::Sources &FileMetaDataItem::contentSources() const {
     if (!contentSources_) {
-        contentSources_ = fileSystem_.isRegularFile()
-                              ? ContentSources::forMimeType(fileSystem_.mimeType(),
-                                                            fileSystem_.nativePath())
-                              : Sources();
+        contentSources_ =
+            fileSystem_.isRegularFile()
+                ? ContentSources::forMimeType(fileSystem_.mimeType(), fileSystem_.nativePath())
+                : Sources();
     }
     return *contentSources_;
 }

@@ -31,8 +31,7 @@ public:
     QDateTime birthTime() const;
 
 private:
-    FileSystemMetaData(const QString &path, const QByteArray &nativePath,
-                       const struct statx &info);
+    FileSystemMetaData(const QString &path, const QByteArray &nativePath, const struct statx &info);
 
     QVariant displayName() const;
     QVariant path() const { return path_; }

@@ -16,8 +16,8 @@ std::optional<double> coordinate(const Exiv2::ExifData &data, const char *key,
                                  const char *referenceKey, QChar negative) {
     const auto degrees = number(data, key, 0);
     if (!degrees) return std::nullopt;
-    const double value = *degrees + number(data, key, 1).value_or(0) / 60 +
-                         number(data, key, 2).value_or(0) / 3600;
+    const double value =
+        *degrees + number(data, key, 1).value_or(0) / 60 + number(data, key, 2).value_or(0) / 3600;
     const QString reference = ExivReading::text(data, referenceKey).toUpper();
     return reference.startsWith(negative) ? -value : value;
 }

@@ -13,6 +13,7 @@
 namespace {
 
 const QSet<QString> &imageKeys() {
+    // clang-format off
     static const QSet<QString> keys{
         "kMDItemPixelWidth", "kMDItemPixelHeight", "kMDItemPixelCount", "kMDItemColorSpace",
         "kMDItemProfileName", "kMDItemBitsPerSample", "kMDItemHasAlphaChannel",
@@ -27,6 +28,7 @@ const QSet<QString> &imageKeys() {
         "kMDItemContentCreationDate", "kMDItemKeywords", "kMDItemDescription",
         "kMDItemCopyright", "kMDItemAuthors", "kMDItemTitle", "kMDItemStarRating",
         "kMDItemCity", "kMDItemStateOrProvince", "kMDItemCountry", "kMDItemNamedLocation"};
+    // clang-format on
     return keys;
 }
 

@@ -14,12 +14,14 @@ extern "C" {
 namespace {
 
 const QSet<QString> &mediaKeys() {
+    // clang-format off
     static const QSet<QString> keys{
         "kMDItemDurationSeconds", "kMDItemPixelWidth", "kMDItemPixelHeight",
         "kMDItemPixelCount", "kMDItemCodecs", "kMDItemMediaTypes", "kMDItemVideoBitRate",
         "kMDItemAudioBitRate", "kMDItemTotalBitRate", "kMDItemAudioSampleRate",
         "kMDItemAudioChannelCount", "kMDItemTitle", "kMDItemAuthors", "kMDItemAlbum",
         "kMDItemGenre", "kMDItemCopyright", "kMDItemComment", "kMDItemContentCreationDate"};
+    // clang-format on
     return keys;
 }
 
@@ -75,10 +77,14 @@ void readTags(const AVDictionary *tags, MetaDataSource::Values *values) {
 
 QString mediaTypeName(AVMediaType type) {
     switch (type) {
-        case AVMEDIA_TYPE_VIDEO: return QStringLiteral("Video");
-        case AVMEDIA_TYPE_AUDIO: return QStringLiteral("Sound");
-        case AVMEDIA_TYPE_SUBTITLE: return QStringLiteral("Text");
-        default: return QString();
+        case AVMEDIA_TYPE_VIDEO:
+            return QStringLiteral("Video");
+        case AVMEDIA_TYPE_AUDIO:
+            return QStringLiteral("Sound");
+        case AVMEDIA_TYPE_SUBTITLE:
+            return QStringLiteral("Text");
+        default:
+            return QString();
     }
 }
 
@@ -108,8 +114,10 @@ void readStreams(const AVFormatContext &context, MetaDataSource::Values *values)
         values->insert("kMDItemPixelHeight", qint64(video->height));
         values->insert("kMDItemPixelCount", qint64(video->width) * video->height);
     }
-    if (video && video->bit_rate > 0) values->insert("kMDItemVideoBitRate", qint64(video->bit_rate));
-    if (audio && audio->bit_rate > 0) values->insert("kMDItemAudioBitRate", qint64(audio->bit_rate));
+    if (video && video->bit_rate > 0)
+        values->insert("kMDItemVideoBitRate", qint64(video->bit_rate));
+    if (audio && audio->bit_rate > 0)
+        values->insert("kMDItemAudioBitRate", qint64(audio->bit_rate));
     if (audio && audio->sample_rate > 0)
         values->insert("kMDItemAudioSampleRate", qint64(audio->sample_rate));
     if (audio && audio->ch_layout.nb_channels > 0)

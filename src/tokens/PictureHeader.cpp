@@ -18,15 +18,14 @@ PictureHeader pngHeader(QIODevice *device) {
     const int colorType = quint8(head[25]);
     header.valid = depth > 0;
     header.bitsPerSample = depth;
-    header.colorSpace = colorType == 0 || colorType == 4 ? QStringLiteral("Gray")
-                                                         : QStringLiteral("RGB");
+    header.colorSpace =
+        colorType == 0 || colorType == 4 ? QStringLiteral("Gray") : QStringLiteral("RGB");
     header.hasAlphaChannel = colorType == 4 || colorType == 6;
     return header;
 }
 
 bool isFrameMarker(quint8 marker) {
-    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
-           marker != 0xCC;
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
 PictureHeader frameHeader(const QByteArray &frame) {

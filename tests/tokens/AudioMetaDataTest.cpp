@@ -98,7 +98,8 @@ TEST_F(AudioMetaDataTest, MalformedSoundFilesHaveNoValues) {
     // far more bytes than there are.
     for (int i = 0; i < 64; ++i) badFrames.append(QByteArray::fromHex("fffbfc00") + "xxxx");
     const QByteArray badTag = QByteArray::fromHex("4944330300007f7f7f7f") + "TIT2";
-    for (const QByteArray &content : {badFrames, badTag, QByteArray(), silentWave(8000, 1).left(30)}) {
+    for (const QByteArray &content :
+         {badFrames, badTag, QByteArray(), silentWave(8000, 1).left(30)}) {
         const QString path = dir.makeFile("broken.mp3", content);
         const MetaDataItemPtr item = store.createItem(path);
         ASSERT_NE(item, nullptr);

@@ -22,9 +22,9 @@ QByteArray pdfOf(const QList<QByteArray> &objects) {
     pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
     for (const qsizetype offset : offsets)
         pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) +
-           " /Root 1 0 R /Info " + QByteArray::number(objects.size()) + " 0 R >>\nstartxref\n" +
-           QByteArray::number(table) + "\n%%EOF\n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R /Info " +
+           QByteArray::number(objects.size()) + " 0 R >>\nstartxref\n" + QByteArray::number(table) +
+           "\n%%EOF\n";
     return pdf;
 }
 
@@ -68,9 +68,8 @@ TEST(DocumentMetaDataTest, DamagedPdfsHaveNoValues) {
     badTable.replace("xref", "xre?");
     const QByteArray endless = pdfOf({"<< /Type /Catalog /Pages 2 0 R >>",
                                       "<< /Type /Pages /Kids [2 0 R] /Count 1 >>", "<< >>"});
-    for (const QByteArray &content :
-         {twoPages.left(200), QByteArray("%PDF-1.4\n"), badTable.left(badTable.size() - 40),
-          endless}) {
+    for (const QByteArray &content : {twoPages.left(200), QByteArray("%PDF-1.4\n"),
+                                      badTable.left(badTable.size() - 40), endless}) {
         const QString path = dir.makeFile("damaged.pdf", content);
         const MetaDataItemPtr item = FileMetaDataStore().createItem(path);
         ASSERT_NE(item, nullptr);

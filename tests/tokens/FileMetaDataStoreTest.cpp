@@ -25,7 +25,7 @@ protected:
 };
 
 void setModificationTime(const QString &path, qint64 seconds) {
-    const struct utimbuf times{seconds, seconds};
+    const struct utimbuf times { seconds, seconds };
     ASSERT_EQ(::utime(QFile::encodeName(path).constData(), &times), 0);
 }
 

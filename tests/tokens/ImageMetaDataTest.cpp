@@ -155,8 +155,7 @@ TEST_F(ImageMetaDataTest, MalformedPicturesHaveNoValues) {
         ASSERT_NE(item, nullptr);
         EXPECT_FALSE(value(item, "kMDItemPixelWidth").isValid());
         EXPECT_FALSE(value(item, "kMDItemAcquisitionMake").isValid());
-        EXPECT_EQ(value(item, "kMDItemContentCreationDate"),
-                  value(item, "kMDItemFSCreationDate"));
+        EXPECT_EQ(value(item, "kMDItemContentCreationDate"), value(item, "kMDItemFSCreationDate"));
     }
 }
 

@@ -120,9 +120,13 @@ TEST_F(MediaStreamMetaDataTest, MalformedMoviesAndPlaylistsHaveNoValues) {
     const QByteArray cut = movieFile.read(40);
     // Lists that name other files or addresses describe nothing themselves.
     const QByteArray concatList = "ffconcat version 1.0\nfile '" + QFile::encodeName(movie) + "'\n";
-    const QByteArray streamList = "#EXTM3U\n#EXT-X-TARGETDURATION:2\n#EXTINF:2,\n"
-                                  "http://127.0.0.1:9/x.ts\n#EXT-X-ENDLIST\n";
-    const QByteArray badBox("\0\0\0\x18" "ftypmp42\xff\xff\xff\xffmoov", 20);
+    const QByteArray streamList =
+        "#EXTM3U\n#EXT-X-TARGETDURATION:2\n#EXTINF:2,\n"
+        "http://127.0.0.1:9/x.ts\n#EXT-X-ENDLIST\n";
+    const QByteArray badBox(
+        "\0\0\0\x18"
+        "ftypmp42\xff\xff\xff\xffmoov",
+        20);
     for (const QByteArray &content : {cut, concatList, streamList, badBox, QByteArray()}) {
         const QString path = dir.makeFile("broken.avi", content);
         MediaStreamMetaData source(QFile::encodeName(path));
