@@ -1,8 +1,22 @@
 #include "tokens/AudioMetaData.h"
 
+#include <taglib/aifffile.h>
+#include <taglib/apefile.h>
+#include <taglib/asffile.h>
 #include <taglib/fileref.h>
+#include <taglib/flacfile.h>
+#include <taglib/mp4file.h>
+#include <taglib/mpcfile.h>
+#include <taglib/mpegfile.h>
+#include <taglib/oggflacfile.h>
+#include <taglib/opusfile.h>
+#include <taglib/speexfile.h>
 #include <taglib/tdebuglistener.h>
 #include <taglib/tpropertymap.h>
+#include <taglib/trueaudiofile.h>
+#include <taglib/vorbisfile.h>
+#include <taglib/wavfile.h>
+#include <taglib/wavpackfile.h>
 
 #include <QRegularExpression>
 #include <QSet>
@@ -68,6 +82,45 @@ const TagAttribute tagAttributes[] = {
     {"kMDItemAudioEncodingApplication", false, {"ENCODING", "ENCODEDBY", "ENCODER"}},
 };
 
+template <typename Format>
+TagLib::File *openAs(const char *path) {
+    return new Format(path, true, TagLib::AudioProperties::Average);
+}
+
+struct Format {
+    const char *mimeType;
+    TagLib::File *(*open)(const char *path);
+};
+
+const Format formats[] = {
+    {"audio/mpeg", &openAs<TagLib::MPEG::File>},
+    {"audio/flac", &openAs<TagLib::FLAC::File>},
+    {"audio/x-flac+ogg", &openAs<TagLib::Ogg::FLAC::File>},
+    {"audio/x-vorbis+ogg", &openAs<TagLib::Ogg::Vorbis::File>},
+    {"audio/x-opus+ogg", &openAs<TagLib::Ogg::Opus::File>},
+    {"audio/x-speex+ogg", &openAs<TagLib::Ogg::Speex::File>},
+    {"audio/x-wav", &openAs<TagLib::RIFF::WAV::File>},
+    {"audio/vnd.wave", &openAs<TagLib::RIFF::WAV::File>},
+    {"audio/x-aiff", &openAs<TagLib::RIFF::AIFF::File>},
+    {"audio/mp4", &openAs<TagLib::MP4::File>},
+    {"audio/x-m4a", &openAs<TagLib::MP4::File>},
+    {"audio/x-ms-wma", &openAs<TagLib::ASF::File>},
+    {"audio/x-ape", &openAs<TagLib::APE::File>},
+    {"audio/x-musepack", &openAs<TagLib::MPC::File>},
+    {"audio/x-wavpack", &openAs<TagLib::WavPack::File>},
+    {"audio/x-tta", &openAs<TagLib::TrueAudio::File>},
+};
+
+// By the MIME type where TagLib knows it, else by the file's extension.
+TagLib::FileRef openFile(const QMimeType &type, const char *path) {
+    for (const Format &format : formats) {
+        const QString name = QString::fromLatin1(format.mimeType);
+        if (type.name() == name || type.aliases().contains(name))
+            return TagLib::FileRef(format.open(path));
+    }
+    return TagLib::FileRef(path, true, TagLib::AudioProperties::Average);
+}
+
 void readTexts(const TagLib::PropertyMap &tags, MetaDataSource::Values *values) {
     for (const TagAttribute &attribute : tagAttributes) {
         for (const char *name : attribute.names) {
@@ -130,7 +183,7 @@ MetaDataSource::Values AudioMetaData::read(const QByteArray &nativePath) const {
     silenceTagLib();
     Values values;
     try {
-        const TagLib::FileRef file(nativePath.constData(), true, TagLib::AudioProperties::Average);
+        const TagLib::FileRef file = openFile(type_, nativePath.constData());
         if (file.isNull() || !file.file() || !file.file()->isValid()) return values;
         const TagLib::PropertyMap tags = file.file()->properties();
         readTexts(tags, &values);

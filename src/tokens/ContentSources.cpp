@@ -39,7 +39,7 @@ std::vector<std::unique_ptr<MetaDataSource>> forMimeType(const QMimeType &type,
             break;
         // TagLib knows the tags of sound files best; libav adds codecs and media types.
         case Kind::Sound:
-            sources.push_back(std::make_unique<AudioMetaData>(nativePath));
+            sources.push_back(std::make_unique<AudioMetaData>(nativePath, type));
             sources.push_back(std::make_unique<MediaStreamMetaData>(nativePath));
             break;
         case Kind::Media:

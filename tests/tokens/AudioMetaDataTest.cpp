@@ -90,6 +90,11 @@ TEST_F(AudioMetaDataTest, TagsAndStreamOfASoundFile) {
     EXPECT_EQ(value(item, "kMDItemCodecs"), QVariant(QVariantList{"pcm_s16le"}));
     EXPECT_FALSE(value(item, "kMDItemComposer").isValid());
     EXPECT_FALSE(value(item, "kMDItemPixelWidth").isValid());
+
+    // Without its extension the file is known by its content.
+    const QString bare = dir.filePath("song");
+    ASSERT_TRUE(QFile::copy(path, bare));
+    EXPECT_EQ(value(store.createItem(bare), "kMDItemTitle").toString(), "Zwölf");
 }
 
 TEST_F(AudioMetaDataTest, MalformedSoundFilesHaveNoValues) {
