@@ -61,10 +61,16 @@ void readDimensions(Exiv2::Image &image, MetaDataSource::Values *values) {
 
 void readProfile(Exiv2::Image &image, MetaDataSource::Values *values) {
     if (!image.iccProfileDefined()) return;
+#if EXIV2_TEST_VERSION(0, 28, 0)
+    const Exiv2::DataBuf &profile = image.iccProfile();
+    const QByteArray bytes(reinterpret_cast<const char *>(profile.c_data()),
+                           qsizetype(profile.size()));
+#else
     const Exiv2::DataBuf *profile = image.iccProfile();
     if (!profile || !profile->pData_ || profile->size_ <= 0) return;
-    const QString name = IccProfileName::description(
-        QByteArray(reinterpret_cast<const char *>(profile->pData_), profile->size_));
+    const QByteArray bytes(reinterpret_cast<const char *>(profile->pData_), profile->size_);
+#endif
+    const QString name = IccProfileName::description(bytes);
     if (!name.isEmpty()) values->insert("kMDItemProfileName", name);
 }
 

@@ -25,6 +25,27 @@ const QByteArray rgbaPng = QByteArray::fromHex(
     "89504e470d0a1a0a0000000d494844520000000200000002080600000072b60d24000000144944415408d763fc"
     "cfc050cfc0c0c0c0c4000500181701829a5e82a40000000049454e44ae426082");
 
+// An ICC profile of one tag: the header (its first field the profile's size), a table of one
+// entry, then the tag itself at offset 144.
+QByteArray iccProfileWith(const QByteArray &tag) {
+    QByteArray profile(128, '\0');
+    const auto append32 = [&](quint32 number) {
+        char bytes[4];
+        qToBigEndian(number, bytes);
+        profile.append(bytes, 4);
+    };
+    append32(1);
+    profile.append("desc");
+    append32(144);
+    append32(quint32(tag.size()));
+    profile += tag;
+    qToBigEndian(quint32(profile.size()), profile.data());
+    return profile;
+}
+
+const QByteArray sRgbDescription = QByteArray("desc") + QByteArray(4, '\0') +
+                                   QByteArray::fromHex("00000005") + QByteArray("sRGB\0", 5);
+
 PictureHeader headerOf(const QByteArray &content) {
     QBuffer buffer;
     buffer.setData(content);
@@ -77,6 +98,10 @@ TEST_F(ImageMetaDataTest, CameraExposureAndPositionComeFromExif) {
         exif["Exif.GPSInfo.GPSLongitude"] = "151/1 12/1 0/1";
         exif["Exif.GPSInfo.GPSAltitudeRef"] = "1";
         exif["Exif.GPSInfo.GPSAltitude"] = "25/2";
+        const QByteArray profile = iccProfileWith(sRgbDescription);
+        Exiv2::DataBuf buffer(reinterpret_cast<const Exiv2::byte *>(profile.constData()),
+                              profile.size());
+        image.setIccProfile(buffer);
     });
     const MetaDataItemPtr item = store.createItem(path);
     ASSERT_NE(item, nullptr);
@@ -87,6 +112,7 @@ TEST_F(ImageMetaDataTest, CameraExposureAndPositionComeFromExif) {
     EXPECT_EQ(value(item, "kMDItemPixelCount"), QVariant(qint64(12)));
     // Turned by a quarter, the wide picture stands upright.
     EXPECT_EQ(value(item, "kMDItemOrientation"), QVariant(qint64(1)));
+    EXPECT_EQ(value(item, "kMDItemProfileName").toString(), "sRGB");
     EXPECT_EQ(value(item, "kMDItemAcquisitionMake").toString(), "Canon");
     EXPECT_EQ(value(item, "kMDItemAcquisitionModel").toString(), "EOS 5D");
     EXPECT_DOUBLE_EQ(value(item, "kMDItemFNumber").toDouble(), 2.8);
@@ -117,7 +143,7 @@ TEST_F(ImageMetaDataTest, DescriptionsComeFromIptcAndXmp) {
         iptc["Iptc.Application2.City"] = "Sydney";
         Exiv2::XmpData &xmp = image.xmpData();
         xmp["Xmp.dc.title"] = "lang=\"x-default\" Evening";
-        Exiv2::Value::AutoPtr creators = Exiv2::Value::create(Exiv2::xmpSeq);
+        auto creators = Exiv2::Value::create(Exiv2::xmpSeq);
         creators->read("Ann");
         creators->read("Bob");
         xmp.add(Exiv2::XmpKey("Xmp.dc.creator"), creators.get());
@@ -198,28 +224,12 @@ TEST(ExifAttributesTest, ExposureTimesAndVersionsReadAsPeopleWriteThem) {
 }
 
 TEST(IccProfileNameTest, DescriptionTagInBothForms) {
-    // A header, a table of one tag, then the tag itself at offset 144.
-    const auto profileWith = [](const QByteArray &tag) {
-        QByteArray profile(128, '\0');
-        const auto append32 = [&](quint32 number) {
-            char bytes[4];
-            qToBigEndian(number, bytes);
-            profile.append(bytes, 4);
-        };
-        append32(1);
-        profile.append("desc");
-        append32(144);
-        append32(quint32(tag.size()));
-        return profile + tag;
-    };
-    const QByteArray ascii = QByteArray("desc") + QByteArray(4, '\0') +
-                             QByteArray::fromHex("00000005") + QByteArray("sRGB\0", 5);
-    EXPECT_EQ(IccProfileName::description(profileWith(ascii)), "sRGB");
+    EXPECT_EQ(IccProfileName::description(iccProfileWith(sRgbDescription)), "sRGB");
     const QByteArray utf16 = QByteArray::fromHex("0044006900730070");
     const QByteArray multi = QByteArray("mluc") + QByteArray(4, '\0') +
                              QByteArray::fromHex("000000010000000c656e5553000000080000001c") +
                              utf16;
-    EXPECT_EQ(IccProfileName::description(profileWith(multi)), "Disp");
-    EXPECT_EQ(IccProfileName::description(profileWith(ascii).left(150)), "");
+    EXPECT_EQ(IccProfileName::description(iccProfileWith(multi)), "Disp");
+    EXPECT_EQ(IccProfileName::description(iccProfileWith(sRgbDescription).left(150)), "");
     EXPECT_EQ(IccProfileName::description(QByteArray()), "");
 }
