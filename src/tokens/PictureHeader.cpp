@@ -56,7 +56,8 @@ PictureHeader jpegHeader(QIODevice *device) {
         const qint64 length = qFromBigEndian<quint16>(bytes);
         if (length < 2) break;
         if (isFrameMarker(marker)) return frameHeader(device->read(length - 2));
-        if (!device->seek(device->pos() + length - 2)) break;
+        const qint64 next = device->pos() + length - 2;
+        if (next > device->size() || !device->seek(next)) break;
     }
     return PictureHeader();
 }
