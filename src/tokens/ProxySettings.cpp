@@ -17,23 +17,34 @@ struct IntegerSetting {
 
 IntegerSetting integerSetting(Section section) {
     switch (section) {
-        case Section::FileSizeFormat: return {kFileSizeFormatKey, 0};
-        case Section::DurationFormat: return {kDurationFormatKey, 0};
-        case Section::DateFormat: return {kDateFormatKey, 100};
-        case Section::TimeFormat: return {kTimeFormatKey, 0};
-        case Section::AncestorLevel: return {kAncestorLevelKey, 1};
-        case Section::NumberOfCharacters: return {kNumberOfCharactersKey, 1};
-        case Section::CharacterSet: break;
+        case Section::FileSizeFormat:
+            return {kFileSizeFormatKey, 0};
+        case Section::DurationFormat:
+            return {kDurationFormatKey, 0};
+        case Section::DateFormat:
+            return {kDateFormatKey, 100};
+        case Section::TimeFormat:
+            return {kTimeFormatKey, 0};
+        case Section::AncestorLevel:
+            return {kAncestorLevelKey, 1};
+        case Section::NumberOfCharacters:
+            return {kNumberOfCharactersKey, 1};
+        case Section::CharacterSet:
+            break;
     }
     return {};
 }
 
 QString exclusionKey(qint64 tag) {
     switch (tag) {
-        case 0: return kExcludeUppercaseKey;
-        case 1: return kExcludeLowercaseKey;
-        case 10: return kExcludeDigitsKey;
-        default: return {};
+        case 0:
+            return kExcludeUppercaseKey;
+        case 1:
+            return kExcludeLowercaseKey;
+        case 10:
+            return kExcludeDigitsKey;
+        default:
+            return {};
     }
 }
 
@@ -63,9 +74,10 @@ QList<Item> numberedItems(qint64 first, qint64 last) {
 }
 
 MenuSection fileSizeSection(const QVariantMap &token, bool bitRate) {
-    return choiceSection(token, Section::FileSizeFormat, QStringLiteral("Format:"),
-                         {choice(0, bitRate ? QStringLiteral("Bits per Second") : QStringLiteral("Bytes")),
-                          choice(1, QStringLiteral("Adaptive"))});
+    return choiceSection(
+        token, Section::FileSizeFormat, QStringLiteral("Format:"),
+        {choice(0, bitRate ? QStringLiteral("Bits per Second") : QStringLiteral("Bytes")),
+         choice(1, QStringLiteral("Adaptive"))});
 }
 
 MenuSection durationSection(const QVariantMap &token) {
@@ -87,7 +99,8 @@ MenuSection timeSection(const QVariantMap &token, const QDateTime &now) {
     QList<Item> items{choice(0, QStringLiteral("Omit Time"))};
     for (qint64 tag : {101, 100, 1, 2, 3, 4}) {
         const QString suffix = tag >= 100 ? QStringLiteral(" (24-Hour Clock)") : QString();
-        items.append(choice(tag, DateDescription::descriptionWithDateStyle(now, 0, tag, 0), suffix));
+        items.append(
+            choice(tag, DateDescription::descriptionWithDateStyle(now, 0, tag, 0), suffix));
     }
     return choiceSection(token, Section::TimeFormat, QStringLiteral("Time Format:"), items);
 }

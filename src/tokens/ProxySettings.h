@@ -17,11 +17,11 @@ inline const QString kNumberOfCharactersKey = QStringLiteral("Number Of Characte
 inline const QString kExcludeUppercaseKey = QStringLiteral("Exclude A-Z");
 inline const QString kExcludeLowercaseKey = QStringLiteral("Exclude a-z");
 inline const QString kExcludeDigitsKey = QStringLiteral("Exclude 0-9");
-inline const QString kDateFormatKey = QStringLiteral("Date Format");            // 100
-inline const QString kTimeFormatKey = QStringLiteral("Time Format");            // 0
-inline const QString kFileSizeFormatKey = QStringLiteral("File Size Format");   // 0
-inline const QString kDurationFormatKey = QStringLiteral("Duration Format");    // 0
-inline const QString kAncestorLevelKey = QStringLiteral("Ancestor Level");      // 1
+inline const QString kDateFormatKey = QStringLiteral("Date Format");           // 100
+inline const QString kTimeFormatKey = QStringLiteral("Time Format");           // 0
+inline const QString kFileSizeFormatKey = QStringLiteral("File Size Format");  // 0
+inline const QString kDurationFormatKey = QStringLiteral("Duration Format");   // 0
+inline const QString kAncestorLevelKey = QStringLiteral("Ancestor Level");     // 1
 
 // The sections in menu order.
 enum class Section {

@@ -8,8 +8,8 @@
 
 namespace {
 
-const QVariantMap date{{"Proxy", "current date"}, {"Date Format", qint64(1)},
-                       {"Time Format", qint64(101)}};
+const QVariantMap date{
+    {"Proxy", "current date"}, {"Date Format", qint64(1)}, {"Time Format", qint64(101)}};
 
 }  // namespace
 

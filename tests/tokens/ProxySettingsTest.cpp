@@ -46,8 +46,9 @@ TEST(ProxySettingsTest, EachTypeGetsItsSectionsInMenuOrder) {
     EXPECT_TRUE(sectionsOf({{"Proxy", "name: intermediate: name"}}).isEmpty());
     EXPECT_TRUE(sectionsOf({{"Proxy", "no such type"}}).isEmpty());
 
-    EXPECT_EQ(section({{"Proxy", "kMDItemAudioBitRate"}}, Section::FileSizeFormat).items.first().title,
-              "Bits per Second");
+    EXPECT_EQ(
+        section({{"Proxy", "kMDItemAudioBitRate"}}, Section::FileSizeFormat).items.first().title,
+        "Bits per Second");
     EXPECT_EQ(section({{"Proxy", "kMDItemFSSize"}}, Section::FileSizeFormat).items.first().title,
               "Bytes");
     EXPECT_EQ(section({{"Proxy", "kMDItemPixelWidth"}}, Section::NumberOfCharacters).heading,
@@ -79,7 +80,8 @@ TEST(ProxySettingsTest, DateItemsPreviewTheMomentAndMissingKeysCheckTheirDefault
     EXPECT_TRUE(times.items.at(3).suffix.isEmpty());
     EXPECT_EQ(checkedTags(times), QList<qint64>({0}));
 
-    const auto stored = section({{"Proxy", "current date"}, {"Time Format", 101}}, Section::TimeFormat);
+    const auto stored =
+        section({{"Proxy", "current date"}, {"Time Format", 101}}, Section::TimeFormat);
     EXPECT_EQ(checkedTags(stored), QList<qint64>({101}));
 }
 

@@ -27,7 +27,8 @@ TEST(TokenInsertionTest, InsertingInTheMiddleOfATextSplitsIt) {
     EXPECT_EQ(edit.caret, 3);
 
     // At the start of an element the whole element stays after the token.
-    const auto atToken = TokenInsertion::insertProxy({"ab", date, "c"}, Range{2, 0}, "kMDItemFSSize");
+    const auto atToken =
+        TokenInsertion::insertProxy({"ab", date, "c"}, Range{2, 0}, "kMDItemFSSize");
     EXPECT_EQ(atToken.list, QVariantList({"ab", inserted, date, "c"})) << describe(atToken.list);
     const auto atStart = TokenInsertion::insertProxy({"ab"}, Range{0, 0}, "kMDItemFSSize");
     EXPECT_EQ(atStart.list, QVariantList({inserted, "ab"}));
@@ -43,14 +44,15 @@ TEST(TokenInsertionTest, ASelectionIsReplacedTextAndTokensAlike) {
 
     // A selection ending exactly where an element starts keeps that element whole.
     const auto whole = TokenInsertion::insertProxy(list, Range{2, 1}, "kMDItemFSSize");
-    EXPECT_EQ(whole.list, QVariantList({"ab", inserted, "cd", parent, "ef"})) << describe(whole.list);
+    EXPECT_EQ(whole.list, QVariantList({"ab", inserted, "cd", parent, "ef"}))
+        << describe(whole.list);
 }
 
 TEST(TokenInsertionTest, AtTheEndOrWithoutInsertionPointTheTokenIsAppended) {
     const QVariantList list{"ab", date};
-    for (const std::optional<Range> &where : {std::optional<Range>(Range{3, 0}),
-                                              std::optional<Range>(Range{9, 0}),
-                                              std::optional<Range>()}) {
+    for (const std::optional<Range> &where :
+         {std::optional<Range>(Range{3, 0}), std::optional<Range>(Range{9, 0}),
+          std::optional<Range>()}) {
         const auto edit = TokenInsertion::insertProxy(list, where, "kMDItemFSSize");
         EXPECT_EQ(edit.list, QVariantList({"ab", date, inserted})) << describe(edit.list);
         EXPECT_EQ(edit.caret, 4);
@@ -64,8 +66,7 @@ TEST(TokenInsertionTest, AtTheEndOrWithoutInsertionPointTheTokenIsAppended) {
 }
 
 TEST(TokenInsertionTest, PastedElementsJoinTheTextAroundThem) {
-    const auto edit =
-        TokenInsertion::replaceRange({"abc", date}, Range{1, 1}, {"X", parent, "Y"});
+    const auto edit = TokenInsertion::replaceRange({"abc", date}, Range{1, 1}, {"X", parent, "Y"});
     EXPECT_EQ(edit.list, QVariantList({"aX", parent, "Yc", date})) << describe(edit.list);
     EXPECT_EQ(edit.caret, 4);
 

@@ -1,6 +1,6 @@
 #include "app/steps/ZKAddPrefixEditor.h"
 
-#include <QLineEdit>
+#include "app/tokens/ZKProxyField.h"
 
 ZKAddPrefixEditor::ZKAddPrefixEditor(ZKRenamer &renamer, QWidget *parent)
     : ZKOperationEditor(renamer, parent) {

@@ -1,7 +1,8 @@
 #include "app/steps/ZKAddSuffixEditor.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
+
+#include "app/tokens/ZKProxyField.h"
 
 ZKAddSuffixEditor::ZKAddSuffixEditor(ZKRenamer &renamer, QWidget *parent)
     : ZKOperationEditor(renamer, parent) {

@@ -2,10 +2,10 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 
+#include "app/tokens/ZKProxyField.h"
 #include "common/Unicode.h"
 #include "engine/RegexSyntaxError.h"
 #include "tokens/TokenList.h"
@@ -29,7 +29,7 @@ QIcon dot(const QColor &color) {
 ZKFindAndReplaceEditor::ZKFindAndReplaceEditor(ZKRenamer &renamer, QWidget *parent)
     : ZKOperationEditor(renamer, parent) {
     target_ = makeTextField(RenamerSetting::Target, tr("Text to find"));
-    statusIndicator_ = target_->addAction(QIcon(), QLineEdit::TrailingPosition);
+    statusIndicator_ = target_->addTrailingAction(QIcon());
     addRow(tr("Find:"), {target_});
     addRow(tr("Replace with:"), {makeTextField(RenamerSetting::Replacement, tr("Replacement"))});
     addRow(QString(), {makeSwitch(tr("Ignore case"), RenamerSetting::IgnoreCase),
@@ -61,7 +61,9 @@ void ZKFindAndReplaceEditor::updateTargetStatus() {
     const bool shown = step.isTargetStatusShown();
     statusIndicator_->setVisible(shown);
     const bool invalid = shown && targetStatus_ < 0;
-    target_->setStyleSheet(invalid ? QStringLiteral("QLineEdit { color: #c62828; }") : QString());
+    QPalette palette;
+    if (invalid) palette.setColor(QPalette::Text, QColor(0xc6, 0x28, 0x28));
+    target_->setPalette(palette);
     target_->setToolTip(invalid ? error : QString());
     switch (targetStatus_) {
         case -1:

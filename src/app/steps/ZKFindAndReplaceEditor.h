@@ -3,7 +3,7 @@
 #include "app/steps/ZKOperationEditor.h"
 
 class QAction;
-class QLineEdit;
+class ZKProxyField;
 
 // Find and Replace: target, replacement, and the three switches. The target shows whether
 // it works as a regular expression while "Query is RegEx" is on.
@@ -23,7 +23,7 @@ protected:
 private:
     void updateTargetStatus();
 
-    QLineEdit *target_;
+    ZKProxyField *target_;
     QAction *statusIndicator_;
     int targetStatus_ = 0;
 };

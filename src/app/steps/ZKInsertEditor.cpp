@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "app/steps/StepMenus.h"
+#include "app/tokens/ZKProxyField.h"
 
 ZKInsertEditor::ZKInsertEditor(ZKRenamer &renamer, QWidget *parent)
     : ZKOperationEditor(renamer, parent) {

@@ -9,7 +9,8 @@
 #include <QPlainTextEdit>
 
 #include "app/steps/ZKSettingBinding.h"
-#include "tokens/TokenTextEditing.h"
+#include "app/tokens/ZKProxyField.h"
+#include "tokens/TokenList.h"
 
 ZKOperationEditor::ZKOperationEditor(ZKRenamer &renamer, QWidget *parent)
     : QWidget(parent), renamer_(renamer), form_(new QFormLayout(this)) {
@@ -34,7 +35,7 @@ void ZKOperationEditor::refreshSetting(RenamerSetting setting, const ZKSettingBi
 
 QWidget *ZKOperationEditor::firstTextField() const {
     for (ZKSettingBinding *binding : bindings_) {
-        if (qobject_cast<QLineEdit *>(binding->control())) return binding->control();
+        if (qobject_cast<ZKProxyField *>(binding->control())) return binding->control();
     }
     return nullptr;
 }
@@ -75,10 +76,10 @@ QComboBox *ZKOperationEditor::makeChoice(RenamerSetting setting, const MenuItems
     return combo;
 }
 
-QLineEdit *ZKOperationEditor::makeTextField(RenamerSetting setting, const QString &placeholder) {
-    auto *field = new QLineEdit;
+ZKProxyField *ZKOperationEditor::makeTextField(RenamerSetting setting, const QString &placeholder,
+                                               ZKProxyField *field) {
+    if (!field) field = new ZKProxyField;
     field->setPlaceholderText(placeholder);
-    field->setClearButtonEnabled(false);
     bind(field, setting);
     return field;
 }
@@ -101,7 +102,8 @@ QWidget *ZKOperationEditor::addRow(const QString &label, const QList<QWidget *> 
     bool stretches = false;
     for (QWidget *control : controls) {
         const bool grows =
-            (qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control)) &&
+            (qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control) ||
+             qobject_cast<ZKProxyField *>(control)) &&
             control->sizePolicy().horizontalPolicy() != QSizePolicy::Fixed &&
             control->minimumWidth() != control->maximumWidth();
         layout->addWidget(control, grows ? 1 : 0);
@@ -117,6 +119,11 @@ QWidget *ZKOperationEditor::addRow(const QString &label, const QList<QWidget *> 
 }
 
 QString ZKOperationEditor::quoted(RenamerSetting setting) const {
-    return QStringLiteral("“%1”").arg(
-        TokenTextEditing::editingText(renamer_.tokenListValue(setting)));
+    QString text;
+    for (const QVariant &element : renamer_.tokenListValue(setting)) {
+        text += TokenList::isWrappedProxy(element)
+                    ? QStringLiteral("<%1>").arg(TokenList::proxyDisplayName(element))
+                    : element.toString();
+    }
+    return QStringLiteral("“%1”").arg(text);
 }

@@ -10,6 +10,7 @@ class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QLineEdit;
+class ZKProxyField;
 class ZKSettingBinding;
 
 // The settings of one operation of a step, as rows of labelled controls. Each control is
@@ -49,12 +50,15 @@ protected:
     // A switch as a check box in a row of its own (label empty) or beside others.
     QCheckBox *makeSwitch(const QString &title, RenamerSetting setting);
     QComboBox *makeChoice(RenamerSetting setting, const MenuItems &items);
-    QLineEdit *makeTextField(RenamerSetting setting, const QString &placeholder = QString());
+    // A token field for a token text setting; field is a token field of a special kind, or
+    // null for a plain one.
+    ZKProxyField *makeTextField(RenamerSetting setting, const QString &placeholder = QString(),
+                                ZKProxyField *field = nullptr);
     QLineEdit *makeNumberField(RenamerSetting setting);
     // A labelled row of controls laid out side by side; answers the row's widget.
     QWidget *addRow(const QString &label, const QList<QWidget *> &controls);
 
-    // "“text”" for a summary; the text shown with tokens as their characters.
+    // "“text”" for a summary, each token as its display name in angle brackets.
     QString quoted(RenamerSetting setting) const;
 
 private:

@@ -7,15 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSignalBlocker>
 #include <QToolButton>
 
 #include "app/steps/SequenceFirstNumberField.h"
 #include "app/steps/ZKSettingBinding.h"
 #include "app/steps/ZKTextFileReadingTextField.h"
-#include "engine/LazinessIndicator.h"
-#include "tokens/TokenList.h"
-#include "tokens/TokenTextEditing.h"
+#include "app/tokens/ZKLazySequenceProxyField.h"
 
 namespace {
 
@@ -62,8 +59,9 @@ ZKSequenceEditor::ZKSequenceEditor(ZKRenamer &renamer, QWidget *parent)
            {makeTextField(RenamerSetting::InsertString, tr("Text before the value"))});
     addRow(tr("Suffix:"),
            {makeTextField(RenamerSetting::SequenceSuffix, tr("Text after the value"))});
-    identifier_ = makeTextField(RenamerSetting::SequenceIdentifier,
-                                tr("Counts each identifier's files on their own"));
+    identifier_ = new ZKLazySequenceProxyField;
+    makeTextField(RenamerSetting::SequenceIdentifier,
+                  tr("Counts each identifier's files on their own"), identifier_);
     addRow(tr("Identifier:"), {identifier_, makeLazinessButton()});
     addRow(QString(),
            {makeSwitch(tr("Preserve extension"), RenamerSetting::SequencePreserveExtension)});
@@ -103,32 +101,18 @@ QToolButton *ZKSequenceEditor::makeLazinessButton() {
     button->setText(tr("Lazy"));
     button->setToolTip(tr("A lazy identifier leaves groups of one file without a value"));
     button->setPopupMode(QToolButton::InstantPopup);
+    // The field's own command, also on its context menu.
     auto *menu = new QMenu(button);
-    insertLazinessIndicator_ = menu->addAction(tr("Insert Laziness Indicator"), this,
-                                               &ZKSequenceEditor::insertLazinessIndicator);
-    connect(menu, &QMenu::aboutToShow, this,
-            [this] { insertLazinessIndicator_->setEnabled(!identifierHasLazinessIndicator()); });
+    menu->addAction(identifier_->insertLazinessIndicatorAction());
     button->setMenu(menu);
     return button;
 }
 
-bool ZKSequenceEditor::identifierHasLazinessIndicator() const {
-    return LazinessIndicator::containsLazinessIndicator(
-        TokenList::plainText(renamer().tokenListValue(RenamerSetting::SequenceIdentifier)));
+QAction *ZKSequenceEditor::insertLazinessIndicatorAction() const {
+    return identifier_->insertLazinessIndicatorAction();
 }
 
-// The indicator is a deliberate command, not typing: it takes effect without the delay.
-void ZKSequenceEditor::insertLazinessIndicator() {
-    if (identifierHasLazinessIndicator()) return;
-    {
-        const QSignalBlocker quiet(identifier_);
-        identifier_->insert(LazinessIndicator::kIndicator);
-    }
-    const QVariantList list = TokenTextEditing::listAfterEdit(
-        renamer().tokenListValue(RenamerSetting::SequenceIdentifier), identifier_->text());
-    renamer().setTokenListValue(RenamerSetting::SequenceIdentifier, list, true);
-    emit settingEdited(RenamerSetting::SequenceIdentifier);
-}
+void ZKSequenceEditor::insertLazinessIndicator() { identifier_->insertLazinessIndicator(); }
 
 void ZKSequenceEditor::termsLinesChanged() {
     if (terms_->isVisible()) renamer().renamingDelegate()->updateRenamerLayoutAndRenameNames(false);

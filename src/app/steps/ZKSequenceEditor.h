@@ -4,10 +4,10 @@
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QToolButton;
 class SequenceFirstNumberField;
 class ZKSettingBinding;
+class ZKLazySequenceProxyField;
 class ZKTextFileReadingTextField;
 
 // Sequence: a prefix, a value (numbers, roman numerals, letters or terms) and a suffix,
@@ -21,8 +21,9 @@ public:
 
     SequenceFirstNumberField *firstNumberField() const { return firstNumber_; }
     ZKTextFileReadingTextField *termsField() const { return terms_; }
-    QLineEdit *identifierField() const { return identifier_; }
-    QAction *insertLazinessIndicatorAction() const { return insertLazinessIndicator_; }
+    ZKLazySequenceProxyField *identifierField() const { return identifier_; }
+    // The identifier field's command, on the editor's "Lazy" button.
+    QAction *insertLazinessIndicatorAction() const;
 
     // Puts the laziness indicator in place of the identifier's selection and recomputes at
     // once; nothing when the identifier already holds one.
@@ -35,7 +36,6 @@ private:
     QWidget *makeFirstNumberRow();
     QWidget *makeTermsField();
     QToolButton *makeLazinessButton();
-    bool identifierHasLazinessIndicator() const;
     void updateTermsStatus();
     void termsLinesChanged();
     QString valueSummary() const;
@@ -45,8 +45,7 @@ private:
     // The terms field's binding: the editor refreshes it when the terms change from their file.
     ZKSettingBinding *termsBinding_ = nullptr;
     QLabel *termsStatus_ = nullptr;
-    QLineEdit *identifier_ = nullptr;
-    QAction *insertLazinessIndicator_ = nullptr;
+    ZKLazySequenceProxyField *identifier_ = nullptr;
     QWidget *firstNumberRow_ = nullptr;
     QWidget *digitsRow_ = nullptr;
     QWidget *termsRow_ = nullptr;

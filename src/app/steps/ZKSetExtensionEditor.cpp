@@ -1,7 +1,8 @@
 #include "app/steps/ZKSetExtensionEditor.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
+
+#include "app/tokens/ZKProxyField.h"
 
 ZKSetExtensionEditor::ZKSetExtensionEditor(ZKRenamer &renamer, QWidget *parent)
     : ZKOperationEditor(renamer, parent) {

@@ -6,9 +6,8 @@
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 
-#include "tokens/TokenTextEditing.h"
-
-using K = RenamerSettingKind;
+#include "app/tokens/ZKProxyField.h"
+#include "tokens/TokenInsertion.h"
 
 namespace {
 
@@ -33,13 +32,11 @@ void ZKSettingBinding::connectControl() {
         connect(button, &QAbstractButton::toggled, this, &ZKSettingBinding::writeSwitch);
     } else if (auto *combo = qobject_cast<QComboBox *>(control_)) {
         connect(combo, &QComboBox::currentIndexChanged, this, &ZKSettingBinding::writeChoice);
+    } else if (auto *field = qobject_cast<ZKProxyField *>(control_)) {
+        connect(field, &ZKProxyField::textDidChange, this, &ZKSettingBinding::writeTokenList);
     } else if (auto *line = qobject_cast<QLineEdit *>(control_)) {
-        if (RenamerSettings::kind(setting_) == K::Number) {
-            connect(line, &QLineEdit::textEdited, this, &ZKSettingBinding::writeNumber);
-            connect(line, &QLineEdit::editingFinished, this, &ZKSettingBinding::finishNumber);
-        } else {
-            connect(line, &QLineEdit::textEdited, this, &ZKSettingBinding::writeLineEdit);
-        }
+        connect(line, &QLineEdit::textEdited, this, &ZKSettingBinding::writeNumber);
+        connect(line, &QLineEdit::editingFinished, this, &ZKSettingBinding::finishNumber);
     } else if (auto *text = qobject_cast<QPlainTextEdit *>(control_)) {
         connect(text, &QPlainTextEdit::textChanged, this, &ZKSettingBinding::writePlainText);
     }
@@ -53,11 +50,12 @@ void ZKSettingBinding::refresh() {
     } else if (auto *combo = qobject_cast<QComboBox *>(control_)) {
         const int index = combo->findData(int(renamer_.integerValue(setting_)));
         combo->setCurrentIndex(std::max(index, 0));
+    } else if (auto *field = qobject_cast<ZKProxyField *>(control_)) {
+        const QVariantList list = renamer_.tokenListValue(setting_);
+        // Showing an equal list again would move the caret of the field being typed into.
+        if (field->list() != TokenInsertion::normalized(list)) field->setList(list);
     } else if (auto *line = qobject_cast<QLineEdit *>(control_)) {
-        const QString text = RenamerSettings::kind(setting_) == K::Number
-                                 ? QString::number(renamer_.integerValue(setting_))
-                                 : TokenTextEditing::editingText(renamer_.tokenListValue(setting_));
-        // Rewriting equal text would move the cursor of the field being typed into.
+        const QString text = QString::number(renamer_.integerValue(setting_));
         if (line->text() != text) line->setText(text);
     } else if (auto *edit = qobject_cast<QPlainTextEdit *>(control_)) {
         const QString text = renamer_.stringValue(setting_);
@@ -78,11 +76,11 @@ void ZKSettingBinding::writeChoice(int index) {
     emit edited(setting_);
 }
 
-void ZKSettingBinding::writeLineEdit(const QString &text) {
+// Typing waits for the delay; inserting a token or changing its settings does not.
+void ZKSettingBinding::writeTokenList(bool skipDelay) {
     if (refreshing_) return;
-    const QVariantList list =
-        TokenTextEditing::listAfterEdit(renamer_.tokenListValue(setting_), text);
-    renamer_.setTokenListValue(setting_, list);
+    const auto *field = qobject_cast<ZKProxyField *>(control_);
+    renamer_.setTokenListValue(setting_, field->list(), skipDelay);
     emit edited(setting_);
 }
 

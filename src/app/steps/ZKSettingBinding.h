@@ -11,8 +11,8 @@
 // choices recompute at once, typing after the delay).
 //
 // Controls: a checkable button (switch), a combo box whose items carry their tags as item
-// data (choice), a line edit (number or token text) and a plain text edit (plain text and
-// the Advanced prototype).
+// data (choice), a line edit (number), a token field (token text) and a plain text edit
+// (plain text and the Advanced prototype).
 class ZKSettingBinding : public QObject {
     Q_OBJECT
 public:
@@ -33,7 +33,7 @@ private:
     void connectControl();
     void writeSwitch(bool on);
     void writeChoice(int index);
-    void writeLineEdit(const QString &text);
+    void writeTokenList(bool skipDelay);
     void writeNumber(const QString &text);
     void finishNumber();
     void writePlainText();

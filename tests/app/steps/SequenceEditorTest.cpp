@@ -9,6 +9,7 @@
 #include "SequenceEditorFixture.h"
 #include "app/steps/SequenceFirstNumberField.h"
 #include "app/steps/ZKTextFileReadingTextField.h"
+#include "app/tokens/ZKLazySequenceProxyField.h"
 #include "engine/LazinessIndicator.h"
 
 // The Sequence editor: rows per type, the first number in the type's notation, the menus and
@@ -43,7 +44,7 @@ TEST_F(SequenceEditorTest, EachTypeShowsItsRows) {
         EXPECT_EQ(editor->termsField()->isVisible(), rows.terms) << rows.type;
         for (RenamerSetting shared : {RenamerSetting::InsertString, RenamerSetting::SequenceSuffix,
                                       RenamerSetting::SequenceIdentifier})
-            EXPECT_TRUE(field(0, shared)->isVisible()) << rows.type;
+            EXPECT_TRUE(tokenField(0, shared)->isVisible()) << rows.type;
     }
 }
 
@@ -134,13 +135,13 @@ TEST_F(SequenceEditorTest, DigitsStepValueAndSuffixReachTheStep) {
     QLineEdit *stepValue = field(0, RenamerSetting::SequenceStepValue);
     stepValue->selectAll();
     QTest::keyClicks(stepValue, "10");
-    QTest::keyClicks(field(0, RenamerSetting::SequenceSuffix), " x");
+    QTest::keyClicks(tokenField(0, RenamerSetting::SequenceSuffix), " x");
     before = computations();
     EXPECT_EQ(newName("beta.txt"), "002.txt") << "typing waits for the delay";
     QTRY_COMPARE_WITH_TIMEOUT(newName("beta.txt"), QString("011 x.txt"), 3000);
     EXPECT_EQ(computations(), before + 1) << "one computation for both fields";
 
-    QLineEdit *suffix = field(0, RenamerSetting::SequenceSuffix);
+    ZKProxyField *suffix = tokenField(0, RenamerSetting::SequenceSuffix);
     suffix->selectAll();
     QTest::keyClick(suffix, Qt::Key_Backspace);
     control<QCheckBox>(0, RenamerSetting::SequencePreserveExtension)->click();
@@ -149,7 +150,7 @@ TEST_F(SequenceEditorTest, DigitsStepValueAndSuffixReachTheStep) {
 
 TEST_F(SequenceEditorTest, LazinessIndicatorIsInsertedOnceAndRecomputesAtOnce) {
     ZKSequenceEditor *editor = useSequence({{"Rename: Sequence: Identifier", QVariantList{"ab"}}});
-    QLineEdit *identifier = editor->identifierField();
+    ZKLazySequenceProxyField *identifier = editor->identifierField();
     identifier->setCursorPosition(1);
     auto *button = editor->findChild<QToolButton *>("lazinessButton");
     ASSERT_TRUE(button && button->menu());

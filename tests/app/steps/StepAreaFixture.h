@@ -9,6 +9,7 @@
 #include "app/steps/ZKConfigurationCollectionView.h"
 #include "app/steps/ZKOperationEditor.h"
 #include "app/steps/ZKRenamerSettingsView.h"
+#include "app/tokens/ZKProxyField.h"
 #include "common/UserDefaults.h"
 #include "engine/ZKRenamer.h"
 #include "files/ScriptedUserInteraction.h"
@@ -103,8 +104,13 @@ protected:
         ZKOperationEditor *editor = view(index)->editor();
         return editor ? editor->findChild<Control *>(RenamerSettings::key(setting)) : nullptr;
     }
+    // A number field.
     QLineEdit *field(int index, RenamerSetting setting) const {
         return control<QLineEdit>(index, setting);
+    }
+    // The field of a text setting that may hold tokens.
+    ZKProxyField *tokenField(int index, RenamerSetting setting) const {
+        return control<ZKProxyField>(index, setting);
     }
     // Chooses a menu item by its tag, as a click in the pop-up does.
     static void choose(QComboBox *combo, int tag) {

@@ -17,7 +17,7 @@ protected:
 
 TEST_F(StepEditorsTest, TypingRecomputesOnceAfterTheLastKeystroke) {
     useSteps({findAndReplace(QString(), "omega")});
-    QLineEdit *target = field(0, RenamerSetting::Target);
+    ZKProxyField *target = tokenField(0, RenamerSetting::Target);
     ASSERT_TRUE(target);
     const int before = computations();
 
@@ -46,9 +46,9 @@ TEST_F(StepEditorsTest, ChangingTheOperationRecomputesAtOnceAndShowsItsEditor) {
     EXPECT_EQ(onlyStep()->operation(), AddPrefixOperation);
     EXPECT_EQ(newName("alpha.txt"), "pre-alpha.txt") << "without waiting";
     EXPECT_GT(computations(), before);
-    ASSERT_TRUE(field(0, RenamerSetting::InsertString));
-    EXPECT_EQ(field(0, RenamerSetting::InsertString)->text(), "pre-");
-    EXPECT_FALSE(field(0, RenamerSetting::Target)) << "the Find and Replace editor is gone";
+    ASSERT_TRUE(tokenField(0, RenamerSetting::InsertString));
+    EXPECT_EQ(tokenField(0, RenamerSetting::InsertString)->text(), "pre-");
+    EXPECT_FALSE(tokenField(0, RenamerSetting::Target)) << "the Find and Replace editor is gone";
 }
 
 TEST_F(StepEditorsTest, SwitchesRecomputeAtOnce) {
@@ -64,12 +64,12 @@ TEST_F(StepEditorsTest, SwitchesRecomputeAtOnce) {
 
 TEST_F(StepEditorsTest, TheFiveFieldsOfTheInsertTextStayAlike) {
     useSteps({stepWith({{"Task", qint64(InsertOperation)}})});
-    QLineEdit *insert = field(0, RenamerSetting::InsertString);
+    ZKProxyField *insert = tokenField(0, RenamerSetting::InsertString);
     ASSERT_TRUE(insert);
     QTest::keyClicks(insert, "X");
 
     choose(view(0)->operationSelector(), AddPrefixOperation);
-    QLineEdit *prefix = field(0, RenamerSetting::InsertString);
+    ZKProxyField *prefix = tokenField(0, RenamerSetting::InsertString);
     ASSERT_TRUE(prefix);
     EXPECT_NE(prefix, insert);
     EXPECT_EQ(prefix->text(), "X");
@@ -77,7 +77,7 @@ TEST_F(StepEditorsTest, TheFiveFieldsOfTheInsertTextStayAlike) {
     EXPECT_EQ(insert->text(), "XY") << "the hidden Insert field follows";
 
     choose(view(0)->operationSelector(), AddSuffixOperation);
-    QLineEdit *suffix = field(0, RenamerSetting::InsertString);
+    ZKProxyField *suffix = tokenField(0, RenamerSetting::InsertString);
     ASSERT_TRUE(suffix);
     EXPECT_EQ(suffix->text(), "XY");
     suffix->end(false);
@@ -127,7 +127,7 @@ TEST_F(StepEditorsTest, BrokenRegularExpressionIsShownRedWithItsError) {
     EXPECT_TRUE(controller->hadSyntaxError());
     EXPECT_EQ(newName("alpha.txt"), "") << "no half-applied steps";
 
-    QLineEdit *target = field(0, RenamerSetting::Target);
+    ZKProxyField *target = tokenField(0, RenamerSetting::Target);
     target->end(false);
     QTest::keyClicks(target, "a)");
     EXPECT_EQ(editor->targetStatus(), 1) << "judged while typing";
@@ -182,7 +182,7 @@ TEST_F(StepEditorsTest, EditingTextAroundATokenKeepsTheToken) {
     const QVariantMap token{{"Proxy", "date: current"}};
     useSteps({stepWith({{"Task", qint64(AddPrefixOperation)},
                         {"Rename: Insert: String", QVariantList{"a", token}}})});
-    QLineEdit *prefix = field(0, RenamerSetting::InsertString);
+    ZKProxyField *prefix = tokenField(0, RenamerSetting::InsertString);
     ASSERT_TRUE(prefix);
     prefix->end(false);
     QTest::keyClicks(prefix, "b");

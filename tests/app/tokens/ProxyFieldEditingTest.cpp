@@ -1,0 +1,105 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTest>
+
+#include "ProxyFieldFixture.h"
+#include "app/tokens/ProxyChipObject.h"
+#include "tokens/ProxyPasteboard.h"
+
+// Editing a token field by keyboard and clipboard: tokens stay whole, text stays text.
+class ProxyFieldEditingTest : public ProxyFieldFixture {
+protected:
+    const QVariantMap parent{{"Proxy", "parent folder: name"}, {"Ancestor Level", qint64(3)}};
+    const QVariantMap date{{"Proxy", "current date"}, {"Date Format", qint64(2)}};
+};
+
+TEST_F(ProxyFieldEditingTest, ATokenIsDeletedWholeAndTypingNextToItMakesText) {
+    first->setList({"ab", parent, "cd"});
+    EXPECT_TRUE(announced().isEmpty()) << "setting the list is no edit";
+    first->setCursorPosition(3);
+    QTest::keyClicks(first, "x");
+    EXPECT_EQ(first->list(), QVariantList({"ab", parent, "xcd"})) << describe(first->list());
+
+    first->setCursorPosition(3);
+    QTest::keyClick(first, Qt::Key_Backspace);
+    EXPECT_EQ(first->list(), QVariantList({"abxcd"})) << "the whole token, nothing else";
+    EXPECT_EQ(announced(), QList<bool>({false, false})) << "typing waits for the delay";
+
+    QTest::keyClick(first, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(first->list(), QVariantList({"ab", parent, "xcd"}))
+        << "undo brings the token back with its settings: " << describe(first->list());
+
+    first->setCursorPosition(2);
+    QTest::keyClick(first, Qt::Key_Delete);
+    EXPECT_EQ(first->list(), QVariantList({"abxcd"}));
+
+    // Return belongs to the window; the field stays one line.
+    first->setList({"a", date});
+    first->end(false);
+    QTest::keyClick(first, Qt::Key_Return);
+    EXPECT_EQ(first->list(), QVariantList({"a", date}));
+    EXPECT_EQ(first->document()->blockCount(), 1);
+}
+
+TEST_F(ProxyFieldEditingTest, ChipsAreAsWideAsTheirNamesAndUnknownTypesSayUnknown) {
+    const QVariantMap unknown{{"Proxy", "no such type"}};
+    EXPECT_EQ(ProxyChipObject::title(unknown), "(Unknown)");
+    EXPECT_EQ(ProxyChipObject::title(parent), "Name of Ancestor Folder");
+    EXPECT_TRUE(ProxyChipObject::hasMenu(parent));
+    EXPECT_FALSE(ProxyChipObject::hasMenu(unknown));
+
+    first->setList({parent, unknown});
+    QTextCursor cursor(first->document());
+    const int start = first->cursorRect(cursor).left();
+    cursor.setPosition(1);
+    const int afterParent = first->cursorRect(cursor).left();
+    cursor.setPosition(2);
+    const int afterUnknown = first->cursorRect(cursor).left();
+    EXPECT_GT(afterParent - start, first->fontMetrics().horizontalAdvance("Name of Ancestor"));
+    EXPECT_GT(afterUnknown - afterParent,
+              first->fontMetrics().horizontalAdvance("(Unknown)") * 0.8);
+    EXPECT_EQ(first->list(), QVariantList({parent, unknown})) << "an unknown token is kept";
+}
+
+TEST_F(ProxyFieldEditingTest, CopiedTextAndTokensPasteIntoAnotherFieldWithTheirSettings) {
+    first->setList({"ab", date, "cd", parent});
+    first->setSelection(1, 3);  // "b", the date, "c"
+    first->copy();
+    const QMimeData *clipboard = QApplication::clipboard()->mimeData();
+    ASSERT_TRUE(clipboard && clipboard->hasFormat(ProxyPasteboard::kPasteboardType));
+
+    second->paste();
+    EXPECT_EQ(second->list(), QVariantList({"b", date, "c"})) << describe(second->list());
+    second->setCursorPosition(1);
+    second->paste();
+    EXPECT_EQ(second->list(), QVariantList({"bb", date, "c", date, "c"}))
+        << describe(second->list());
+    EXPECT_EQ(second->cursorPosition(), 4) << "after what was pasted";
+
+    first->setSelection(2, 2);  // the date and "c"
+    first->cut();
+    EXPECT_EQ(first->list(), QVariantList({"abd", parent}));
+    EXPECT_EQ(ProxyPasteboard::readFromPasteboard(QApplication::clipboard()->mimeData()),
+              QVariantList({date, "c"}));
+    EXPECT_EQ(announced(), QList<bool>({false}));
+}
+
+TEST_F(ProxyFieldEditingTest, PlainTextPastesAsTextAndAnEmptyClipboardChangesNothing) {
+    first->setList({"ab", date});
+    QApplication::clipboard()->setText("photo\n1");
+    first->setCursorPosition(1);
+    first->paste();
+    EXPECT_EQ(first->list(), QVariantList({"aphoto 1b", date})) << "one line, one text";
+
+    QApplication::clipboard()->clear();
+    first->setSelection(0, 3);
+    first->paste();
+    EXPECT_EQ(first->list(), QVariantList({"aphoto 1b", date})) << "the selection stays";
+    EXPECT_EQ(announced(), QList<bool>({false}));
+
+    // Text that looks like a token's character is text, not a token.
+    QApplication::clipboard()->setText(QString(QChar::ObjectReplacementCharacter));
+    second->paste();
+    EXPECT_EQ(second->list(), QVariantList({QString(QChar::ObjectReplacementCharacter)}));
+}
