@@ -7,6 +7,7 @@
 
 #include "common/TextCase.h"
 #include "tokens/MetaDataCatalogue.h"
+#include "tokens/ProxySettings.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ const QList<MetaDataCatalogueEntry> &ZKMetaDataType::availableMetaDataTypesByCat
 QString ZKMetaDataType::displayNameForType(const QString &type, const QVariantMap &settings)
 {
     if (type.isNull()) return {};
-    if (settings.value(kAncestorLevelKey).toLongLong() > 1) {
+    if (settings.value(ProxySettings::kAncestorLevelKey).toLongLong() > 1) {
         if (type == Id::kParentFolderName) {
             return localized(QStringLiteral("Name of Ancestor Folder"));
         }

@@ -28,8 +28,6 @@ public:
     // platform and everything is offered.
     static constexpr double kFileTagsFrameworkVersion = 1187;
     static constexpr double kRunningFrameworkVersion = 2000;
-    // The token setting that picks an ancestor folder instead of the parent (1 = the parent).
-    static inline const QString kAncestorLevelKey = QStringLiteral("Ancestor Level");
 
     // A null display name stands for the identifier itself.
     ZKMetaDataType(QString type, QString displayName, double threshold);

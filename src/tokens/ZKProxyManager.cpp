@@ -12,6 +12,7 @@
 #include "tokens/DateDescription.h"
 #include "tokens/FileMetaDataStore.h"
 #include "tokens/MetaDataAdditionFormat.h"
+#include "tokens/ProxySettings.h"
 #include "tokens/RandomString.h"
 #include "tokens/TokenList.h"
 #include "tokens/ZKFileItem.h"
@@ -22,11 +23,6 @@ namespace ID = MetaDataTypeIdentifier;
 
 namespace {
 
-const QString kNumberOfCharactersKey = QStringLiteral("Number Of Characters");
-const QString kExcludeUppercaseKey = QStringLiteral("Exclude A-Z");
-const QString kExcludeLowercaseKey = QStringLiteral("Exclude a-z");
-const QString kExcludeDigitsKey = QStringLiteral("Exclude 0-9");
-const QString kAncestorLevelKey = QStringLiteral("Ancestor Level");
 const QString kNodeCountKey = QStringLiteral("kMDItemFSNodeCount");
 const QString kSizeKey = QStringLiteral("kMDItemFSSize");
 const QString kCreationDateKey = QStringLiteral("kMDItemFSCreationDate");
@@ -51,7 +47,7 @@ QByteArray ancestorPath(QByteArray path, qint64 levels) {
 }
 
 qint64 ancestorLevel(const QVariantMap &settings) {
-    return qMax<qint64>(1, settings.value(kAncestorLevelKey).toLongLong());
+    return qMax<qint64>(1, settings.value(ProxySettings::kAncestorLevelKey).toLongLong());
 }
 
 // The folder a parent-folder token looks at; empty when the file has no path.
@@ -149,10 +145,10 @@ std::optional<QString> ZKProxyManager::resolveFileIndependentProxy(const QString
     }
     if (type == ID::kRandomCharacters) {
         return RandomString::randomStringOfLength(
-            qMax<qint64>(1, settings.value(kNumberOfCharactersKey).toLongLong()),
-            !settings.value(kExcludeUppercaseKey).toBool(),
-            !settings.value(kExcludeLowercaseKey).toBool(),
-            !settings.value(kExcludeDigitsKey).toBool());
+            qMax<qint64>(1, settings.value(ProxySettings::kNumberOfCharactersKey).toLongLong()),
+            !settings.value(ProxySettings::kExcludeUppercaseKey).toBool(),
+            !settings.value(ProxySettings::kExcludeLowercaseKey).toBool(),
+            !settings.value(ProxySettings::kExcludeDigitsKey).toBool());
     }
     if (type == ID::kCommonPrefix) return helper_ ? helper_->commonPrefix() : QString();
     *handled = false;

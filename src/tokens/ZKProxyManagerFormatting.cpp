@@ -6,15 +6,13 @@
 #include "tokens/DateDescription.h"
 #include "tokens/MetaDataAdditionFormat.h"
 #include "tokens/NumberFormatting.h"
+#include "tokens/ProxySettings.h"
 #include "tokens/ZKFileItem.h"
 #include "tokens/ZKMetaDataType.h"
 #include "tokens/ZKProxyManager.h"
 
 namespace {
 
-const QString kFileSizeFormatKey = QStringLiteral("File Size Format");
-const QString kDurationFormatKey = QStringLiteral("Duration Format");
-const QString kNumberOfCharactersKey = QStringLiteral("Number Of Characters");
 const QString kDurationKey = QStringLiteral("kMDItemDurationSeconds");
 const QString kTotalBitRateKey = QStringLiteral("kMDItemTotalBitRate");
 const QString kBitRateSuffix = QStringLiteral("it/s");
@@ -91,7 +89,7 @@ QString paddedNumber(quint64 number, qint64 digits) {
 
 QString formattedNumber(quint64 n, const QString &type, const QVariantMap &settings,
                         ZKFileItem *file, const MetaDataItem *item) {
-    const qint64 fileSizeFormat = settings.value(kFileSizeFormatKey).toLongLong();
+    const qint64 fileSizeFormat = settings.value(ProxySettings::kFileSizeFormatKey).toLongLong();
     if (ZKMetaDataType::canCustomizeBitRateFormatForType(type)) {
         ZKMediaTiming timing;
         if (item) timing = mediaTiming(*item);
@@ -103,11 +101,11 @@ QString formattedNumber(quint64 n, const QString &type, const QVariantMap &setti
         return QString::number(multiplier * n);
     }
     if (fileSizeFormat == 1) return NumberFormatting::fileSizeDescriptionWithBytesCount(n);
-    const qint64 durationFormat = settings.value(kDurationFormatKey).toLongLong();
+    const qint64 durationFormat = settings.value(ProxySettings::kDurationFormatKey).toLongLong();
     if (durationFormat == 2) return NumberFormatting::durationStringWithSeconds(n, true);
     if (durationFormat == 1) return NumberFormatting::durationStringWithSeconds(n, false);
-    if (settings.contains(kNumberOfCharactersKey))
-        return paddedNumber(n, settings.value(kNumberOfCharactersKey).toLongLong());
+    if (settings.contains(ProxySettings::kNumberOfCharactersKey))
+        return paddedNumber(n, settings.value(ProxySettings::kNumberOfCharactersKey).toLongLong());
     return QString::number(n);
 }
 
