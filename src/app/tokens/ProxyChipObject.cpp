@@ -11,7 +11,7 @@
 namespace {
 
 constexpr qreal kPadding = 6;
-constexpr qreal kArrowWidth = 9;
+constexpr qreal kArrowWidth = 11;
 // Room between neighbouring chips and between a chip and the text around it.
 constexpr qreal kGap = 1.5;
 

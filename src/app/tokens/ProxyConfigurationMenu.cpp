@@ -1,5 +1,6 @@
 #include "app/tokens/ProxyConfigurationMenu.h"
 
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
 #include <QWidgetAction>
@@ -38,6 +39,12 @@ QMenu *create(const QVariantMap &token, const QDateTime &now, QWidget *parent, C
     for (const ProxySettings::MenuSection &section : sections) {
         if (!menu->isEmpty()) menu->addSeparator();
         addHeading(menu, section.heading);
+        // One choice per section, except for the character pools, which add up.
+        QActionGroup *choices = nullptr;
+        if (section.section != ProxySettings::Section::CharacterSet) {
+            choices = new QActionGroup(menu);
+            choices->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+        }
         for (const ProxySettings::Item &item : section.items) {
             QString title = ZKMetaDataType::localized(item.title);
             if (!item.suffix.isEmpty()) title += ZKMetaDataType::localized(item.suffix);
@@ -45,6 +52,7 @@ QMenu *create(const QVariantMap &token, const QDateTime &now, QWidget *parent, C
             action->setCheckable(true);
             action->setChecked(item.checked);
             action->setData(item.tag);
+            if (choices) choices->addAction(action);
             const ProxySettings::Section which = section.section;
             const qint64 tag = item.tag;
             QObject::connect(action, &QAction::triggered, menu,

@@ -173,11 +173,12 @@ QWidget *ZKProxyField::menuWidget() const { return menuWidget_; }
 
 bool ZKProxyField::popUpMenu() {
     if (!isEnabled() || isReadOnly() || !isVisible()) return false;
-    QMenu *menu = ZKProxyMenu::sharedMenu()->menuForProxyField(this);
-    if (!menu) return false;
+    ZKProxyMenu *menu = ZKProxyMenu::sharedMenu();
+    if (!menu->menuForProxyField(this)) return false;
     menuInsertionPoint_ = hasFocus() ? std::optional(selectionRange()) : std::nullopt;
     setShowsProxyMenu(true);
-    menu->popup(menuWidget_->mapToGlobal(QPoint(0, menuWidget_->height())));
+    menu->popUpLeftOf(
+        menuWidget_->mapToGlobal(QPoint(menuWidget_->width(), menuWidget_->height())));
     return true;
 }
 

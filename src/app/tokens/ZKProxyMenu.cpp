@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWidgetAction>
 
@@ -67,6 +68,25 @@ QMenu *ZKProxyMenu::menuForProxyField(ZKProxyField *field) {
     return this;
 }
 
+void ZKProxyMenu::popUpLeftOf(const QPoint &globalPosition) {
+    anchor_ = globalPosition;
+    updateSuggestions();
+    popup(QPoint(anchor_.x() - sizeHint().width(), anchor_.y()));
+}
+
+void ZKProxyMenu::keepAnchored() {
+    if (!isVisible()) return;
+    QRect area(QPoint(anchor_.x() - sizeHint().width(), anchor_.y()), sizeHint());
+    if (const QScreen *screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        area.moveLeft(std::clamp(area.left(), available.left(),
+                                 std::max(available.left(), available.right() - area.width())));
+        if (area.bottom() > available.bottom())
+            area.moveTop(std::max(available.top(), available.bottom() - area.height()));
+    }
+    setGeometry(area);
+}
+
 void ZKProxyMenu::showEvent(QShowEvent *event) {
     QMenu::showEvent(event);
     setActiveAction(filterItem_);
@@ -110,6 +130,7 @@ void ZKProxyMenu::updateSuggestions() {
     removeSuggestions();
     // The filter field always has a text, if an empty one: never the menu without filter.
     addItems(this, ProxySuggestions::suggestions(filter_->text(), searchLengthThreshold()));
+    keepAnchored();
 }
 
 void ZKProxyMenu::addItems(QMenu *menu, const QList<ProxySuggestionItem> &items) {

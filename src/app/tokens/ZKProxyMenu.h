@@ -21,6 +21,9 @@ public:
 
     // The menu, ready to open for the field.
     QMenu *menuForProxyField(ZKProxyField *field);
+    // Opens the menu below the point with its right edge there; as the filter changes the
+    // menu's size, that edge stays where it is (or the menu stays on the screen).
+    void popUpLeftOf(const QPoint &globalPosition);
 
     ZKProxyField *client() const { return client_; }
     QLineEdit *filterField() const { return filter_; }
@@ -37,10 +40,12 @@ private:
     void removeSuggestions();
     void choose(QAction *action);
     void closed();
+    void keepAnchored();
     // The first or last item that can be chosen, looking into no submenu.
     QAction *edgeItem(bool first) const;
 
     QLineEdit *filter_;
     QWidgetAction *filterItem_;
     QPointer<ZKProxyField> client_;
+    QPoint anchor_;
 };
