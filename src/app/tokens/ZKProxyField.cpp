@@ -90,6 +90,7 @@ void ZKProxyField::setList(const QVariantList &list) {
     const QVariantList shown = oneLine(TokenInsertion::normalized(list));
     applyList(shown, TokenInsertion::length(shown));
     document()->clearUndoRedoStacks();
+    announcedList_ = this->list();
 }
 
 QString ZKProxyField::text() const { return TokenTextEditing::editingText(list()); }
@@ -121,10 +122,15 @@ void ZKProxyField::replaceSelection(const QVariantList &elements) {
 }
 
 void ZKProxyField::documentDidChange() {
-    if (!quiet_) emit textDidChange(false);
+    if (!quiet_ && list() != announcedList_) announce(false);
 }
 
-void ZKProxyField::postDelaySkippingTextDidChangeNotification() { emit textDidChange(true); }
+void ZKProxyField::postDelaySkippingTextDidChangeNotification() { announce(true); }
+
+void ZKProxyField::announce(bool skipDelay) {
+    announcedList_ = list();
+    emit textDidChange(skipDelay);
+}
 
 // --- Caret and selection ------------------------------------------------------------------
 
@@ -212,5 +218,5 @@ void ZKProxyField::insertFromMimeData(const QMimeData *source) {
     const QVariantList elements = ProxyPasteboard::readFromPasteboard(source);
     if (elements.isEmpty() || isReadOnly()) return;
     replaceSelection(elements);
-    emit textDidChange(false);
+    announce(false);
 }

@@ -104,6 +104,7 @@ private:
 
     void setShowsProxyMenu(bool shows);
     void documentDidChange();
+    void announce(bool skipDelay);
     void applyList(const QVariantList &list, qsizetype caret);
     void paintPanel();
     void layoutButtons();
@@ -120,6 +121,9 @@ private:
     bool showsProxyMenu_ = false;
     // Set while the field itself edits its document, so that the edit is not taken as typing.
     bool quiet_ = false;
+    // The list as last announced or set: changes of the document that leave it alike (fonts,
+    // formats) are no edits.
+    QVariantList announcedList_;
     // Where a token chosen from the open token menu goes: none when the field was not edited
     // as the menu opened.
     std::optional<std::optional<TokenInsertion::Range>> menuInsertionPoint_;
