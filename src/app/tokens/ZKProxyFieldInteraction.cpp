@@ -206,8 +206,15 @@ void ZKProxyField::mousePressEvent(QMouseEvent *event) {
 }
 
 void ZKProxyField::contextMenuEvent(QContextMenuEvent *event) {
-    const int chip = event->reason() == QContextMenuEvent::Mouse ? chipAt(event->pos()) : -1;
-    if (chip >= 0 && openConfigurationMenu(chip, event->globalPos())) return;
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const int chip = chipAt(event->pos());
+        if (chip >= 0 && openConfigurationMenu(chip, event->globalPos())) return;
+    } else if (!textCursor().hasSelection() && cursorPosition() > 0) {
+        // From the keyboard: the settings of the token just before the caret.
+        const int chip = cursorPosition() - 1;
+        const QPoint below = chipRect(chip).bottomLeft() + QPoint(0, 3);
+        if (openConfigurationMenu(chip, viewport()->mapToGlobal(below))) return;
+    }
     QMenu *menu = createStandardContextMenu(event->pos());
     addContextMenuActions(menu);
     menu->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -152,13 +154,27 @@ TEST_F(ProxyFieldMenusTest, ClickingAChipOpensItsMenuAndAncestorsRenameTheChip) 
     ASSERT_TRUE(menu) << "a click on a chip with settings";
     EXPECT_EQ(headings(menu), QStringList({"Ancestor Level:"}));
     EXPECT_EQ(itemTagged(menu, 1)->text(), "1 (Parent)");
-    const QTextCursor before(first->document());
     const int widthBefore = first->document()->idealWidth();
     itemTagged(menu, 2)->trigger();
     menu->hide();
     EXPECT_EQ(first->list(),
               QVariantList({QVariantMap{{"Proxy", "parent folder: name"}, {"Ancestor Level", 2}}}));
     EXPECT_GT(first->document()->idealWidth(), widthBefore) << "\"Name of Ancestor Folder\"";
+
+    // From the keyboard: the token before the caret; text before it has no settings.
+    first->setList({parent, "a"});
+    first->setCursorPosition(1);
+    QContextMenuEvent keyboard(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                               first->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(first->viewport(), &keyboard);
+    ASSERT_TRUE(first->shownConfigurationMenu());
+    EXPECT_EQ(headings(first->shownConfigurationMenu()), QStringList({"Ancestor Level:"}));
+    first->shownConfigurationMenu()->close();
+    QApplication::processEvents();
+    first->setCursorPosition(2);
+    QApplication::sendEvent(first->viewport(), &keyboard);
+    EXPECT_FALSE(first->shownConfigurationMenu()) << "the standard menu instead";
+    if (QWidget *popup = QApplication::activePopupWidget()) popup->close();
 }
 
 TEST_F(ProxyFieldMenusTest, AFieldWithALazinessIndicatorGetsNoSecond) {
