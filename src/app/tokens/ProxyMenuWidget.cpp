@@ -33,9 +33,10 @@ void ProxyMenuWidget::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const bool pressed = open_ || isDown();
-    QColor ink =
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text);
-    ink.setAlphaF(pressed || hovered_ ? 0.85f : 0.55f);
+    // Grey like a placeholder, whatever colour the field's text takes; darker when used.
+    QColor ink = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::PlaceholderText);
+    if (pressed || hovered_) ink = ink.darker(160);
     const QRectF pill = QRectF(rect()).adjusted(2.5, 3.5, -2.5, -3.5);
     if (pressed) {
         QColor fill = palette().color(QPalette::Highlight);

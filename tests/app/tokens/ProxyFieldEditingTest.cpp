@@ -106,3 +106,20 @@ TEST_F(ProxyFieldEditingTest, PlainTextPastesAsTextAndAnEmptyClipboardChangesNot
     second->paste();
     EXPECT_EQ(second->list(), QVariantList({QString(QChar::ObjectReplacementCharacter)}));
 }
+
+TEST_F(ProxyFieldEditingTest, TabbingInSelectsAllWhileOtherFocusKeepsTheCaret) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    first->setList({"ab", date, "c"});
+    first->setFocus(Qt::MouseFocusReason);
+    first->setCursorPosition(2);
+    second->setFocus(Qt::MouseFocusReason);
+    first->setFocus(Qt::PopupFocusReason);
+    EXPECT_EQ(first->cursorPosition(), 2) << "back from a menu: where it was";
+    EXPECT_EQ(first->selectionRange().length, 0);
+
+    second->setFocus(Qt::MouseFocusReason);
+    first->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(first->selectionRange().start, 0);
+    EXPECT_EQ(first->selectionRange().length, 4) << "as a line edit does";
+}
