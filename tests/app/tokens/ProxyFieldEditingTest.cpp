@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
@@ -122,4 +123,24 @@ TEST_F(ProxyFieldEditingTest, TabbingInSelectsAllWhileOtherFocusKeepsTheCaret) {
     first->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(first->selectionRange().start, 0);
     EXPECT_EQ(first->selectionRange().length, 4) << "as a line edit does";
+}
+
+TEST_F(ProxyFieldEditingTest, TheFieldBeingEditedTakesItsKeysBeforeTheWindowsShortcuts) {
+    // The window pastes files with Ctrl+V; in a field the text goes first.
+    auto *windowPaste = new QAction(window.get());
+    windowPaste->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
+    window->addAction(windowPaste);
+    QSignalSpy windowPastes(windowPaste, &QAction::triggered);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    first->setFocus();
+
+    QApplication::clipboard()->setText("x");
+    QTest::keyClick(first, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(first->list(), QVariantList({"x"}));
+    EXPECT_EQ(windowPastes.size(), 0);
+
+    QTest::keyClick(first, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(first->showsProxyMenu()) << "Ctrl+\"+\" as typed on a US keyboard";
+    if (QWidget *popup = QApplication::activePopupWidget()) popup->close();
 }
