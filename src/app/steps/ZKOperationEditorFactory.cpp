@@ -6,6 +6,7 @@
 #include "app/steps/ZKAddPrefixEditor.h"
 #include "app/steps/ZKAddSuffixEditor.h"
 #include "app/steps/ZKChangeCaseEditor.h"
+#include "app/steps/ZKComposeEditor.h"
 #include "app/steps/ZKFindAndReplaceEditor.h"
 #include "app/steps/ZKInsertEditor.h"
 #include "app/steps/ZKRemoveEditor.h"
@@ -30,6 +31,7 @@ const QHash<int, Creator> &creators() {
         {InsertOperation, creator<ZKInsertEditor>()},
         {AddPrefixOperation, creator<ZKAddPrefixEditor>()},
         {AddSuffixOperation, creator<ZKAddSuffixEditor>()},
+        {ComposeOperation, creator<ZKComposeEditor>()},
         {ChangeCaseOperation, creator<ZKChangeCaseEditor>()},
         {SetExtensionOperation, creator<ZKSetExtensionEditor>()},
         {SequenceOperation, creator<ZKSequenceEditor>()},

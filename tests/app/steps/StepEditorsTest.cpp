@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
@@ -188,4 +189,20 @@ TEST_F(StepEditorsTest, EditingTextAroundATokenKeepsTheToken) {
     QTest::keyClicks(prefix, "b");
     EXPECT_EQ(onlyStep()->tokenListValue(RenamerSetting::InsertString),
               QVariantList({"a", token, "b"}));
+}
+
+TEST_F(StepEditorsTest, ComposeTakesTheSharedTextAndTokensAsItsTemplate) {
+    const QVariantMap parent{{"Proxy", "parent folder: name"}};
+    useSteps({stepWith({{"Task", qint64(InsertOperation)},
+                        {"Rename: Insert: String", QVariantList{"Holiday ", parent}}})});
+    choose(view(0)->operationSelector(), ComposeOperation);
+    ZKProxyField *name = tokenField(0, RenamerSetting::InsertString);
+    ASSERT_TRUE(name) << "Compose has its editor";
+    EXPECT_EQ(name->list(), QVariantList({"Holiday ", parent}));
+    const QString folder = QDir(dir.path()).dirName();
+    EXPECT_EQ(newName("alpha.txt"), "Holiday " + folder + ".txt");
+
+    control<QCheckBox>(0, RenamerSetting::ComposePreserveExtension)->click();
+    EXPECT_EQ(newName("alpha.txt"), "Holiday " + folder);
+    EXPECT_EQ(view(0)->editor()->summary(), "“Holiday <Name of Parent Folder>”");
 }
