@@ -15,19 +15,24 @@ constexpr qreal kArrowWidth = 11;
 // Room between neighbouring chips and between a chip and the text around it.
 constexpr qreal kGap = 1.5;
 
-// The chip's colours: a light tint of the highlight colour, its full strength when selected.
+// The chip's colours: a light tint of the highlight colour. Within a selection the text
+// layout draws the chip again over the selection colour (with the selection's colours in
+// the format) and then lays the selection colour over it, half transparent: an opaque
+// light chip with dark text stays readable under that veil.
 struct ChipColors {
     QColor fill, border, text;
 };
 
-ChipColors colorsFor(const QPalette &palette, bool selected, bool enabled) {
+ChipColors colorsFor(const QPalette &palette, const QTextFormat &format, bool enabled) {
     const QColor accent = palette.color(QPalette::Highlight);
-    if (selected) return {accent, accent.darker(120), palette.color(QPalette::HighlightedText)};
+    const QColor text =
+        palette.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::Text);
+    if (format.hasProperty(QTextFormat::ForegroundBrush))
+        return {palette.color(QPalette::Base), accent.darker(140), text};
     QColor fill = accent;
     fill.setAlphaF(0.16f);
     QColor border = accent;
     border.setAlphaF(0.55f);
-    QColor text = palette.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::Text);
     return {fill, border, text};
 }
 
@@ -66,13 +71,6 @@ QFont ProxyChipObject::chipFont() const {
     return font;
 }
 
-bool ProxyChipObject::isSelected(int position) const {
-    if (!field_) return false;
-    const QTextCursor cursor = field_->textCursor();
-    return cursor.hasSelection() && position >= cursor.selectionStart() &&
-           position < cursor.selectionEnd();
-}
-
 QSizeF ProxyChipObject::intrinsicSize(QTextDocument *, int, const QTextFormat &format) {
     const QVariantMap chip = token(format);
     const QFontMetricsF metrics(chipFont());
@@ -82,8 +80,8 @@ QSizeF ProxyChipObject::intrinsicSize(QTextDocument *, int, const QTextFormat &f
     return QSizeF(std::ceil(width), text.ascent());
 }
 
-void ProxyChipObject::drawObject(QPainter *painter, const QRectF &rect, QTextDocument *,
-                                 int position, const QTextFormat &format) {
+void ProxyChipObject::drawObject(QPainter *painter, const QRectF &rect, QTextDocument *, int,
+                                 const QTextFormat &format) {
     const QVariantMap chip = token(format);
     const QFontMetricsF text(field_ ? field_->font() : QFont());
     // The object stands on the baseline; the chip reaches down over the descent.
@@ -91,8 +89,7 @@ void ProxyChipObject::drawObject(QPainter *painter, const QRectF &rect, QTextDoc
                                rect.height() + text.descent())
                             .adjusted(0.5, 0.5, -0.5, -0.5);
     const QPalette palette = field_ ? field_->palette() : QPalette();
-    const ChipColors colors =
-        colorsFor(palette, isSelected(position), !field_ || field_->isEnabled());
+    const ChipColors colors = colorsFor(palette, format, !field_ || field_->isEnabled());
 
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);

@@ -36,7 +36,6 @@ public:
 
 private:
     QFont chipFont() const;
-    bool isSelected(int position) const;
 
     QPointer<QTextEdit> field_;
 };

@@ -60,8 +60,6 @@ ZKProxyField::ZKProxyField(QWidget *parent)
     menuWidget_->setObjectName(QStringLiteral("proxyMenuWidget"));
     connect(menuWidget_, &QAbstractButton::pressed, this, &ZKProxyField::showProxies);
     connect(document(), &QTextDocument::contentsChanged, this, &ZKProxyField::documentDidChange);
-    // Chips draw their selected look themselves.
-    connect(this, &QTextEdit::selectionChanged, viewport(), qOverload<>(&QWidget::update));
     layoutButtons();
 }
 
