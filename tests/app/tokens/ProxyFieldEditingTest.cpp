@@ -144,3 +144,18 @@ TEST_F(ProxyFieldEditingTest, TheFieldBeingEditedTakesItsKeysBeforeTheWindowsSho
     EXPECT_TRUE(first->showsProxyMenu()) << "Ctrl+\"+\" as typed on a US keyboard";
     if (QWidget *popup = QApplication::activePopupWidget()) popup->close();
 }
+
+TEST_F(ProxyFieldEditingTest, ALongListScrollsToKeepTheCaretInSightAndStaysOneLineHigh) {
+    const int height = first->height();
+    QVariantList list;
+    for (int i = 0; i < 12; ++i) list << QString("part %1 ").arg(i) << parent;
+    first->setList(list);
+    first->end(false);
+    EXPECT_EQ(first->height(), height);
+    EXPECT_EQ(first->document()->blockCount(), 1);
+    EXPECT_TRUE(first->viewport()->rect().contains(first->cursorRect().center()))
+        << "scrolled to the end";
+    first->setCursorPosition(0);
+    EXPECT_TRUE(first->viewport()->rect().contains(first->cursorRect().center()))
+        << "and back to the start";
+}
