@@ -61,6 +61,7 @@ TEST_F(ProxyFieldMenusTest, TheTokenMenuFiltersAsTheUserTypes) {
     EXPECT_EQ(menu->title(), "Proxies");
     QLineEdit *filter = menu->filterField();
     EXPECT_EQ(filter->placeholderText(), "Start typing...");
+    QTRY_VERIFY(filter->hasFocus());
     EXPECT_TRUE(titles(menu).contains("Name")) << "the full menu: " << titles(menu).join("|");
     EXPECT_FALSE(titles(menu).contains("Keep typing..."));
 
@@ -161,7 +162,14 @@ TEST_F(ProxyFieldMenusTest, ClickingAChipOpensItsMenuAndAncestorsRenameTheChip) 
               QVariantList({QVariantMap{{"Proxy", "parent folder: name"}, {"Ancestor Level", 2}}}));
     EXPECT_GT(first->document()->idealWidth(), widthBefore) << "\"Name of Ancestor Folder\"";
 
-    // From the keyboard: the token before the caret; text before it has no settings.
+    // A right click on the chip, and from the keyboard the token before the caret; text
+    // before the caret has no settings.
+    first->shownConfigurationMenu()->close();
+    QApplication::processEvents();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, chip.center() + QPoint(20, 0),
+                                 first->viewport()->mapToGlobal(chip.center()));
+    QApplication::sendEvent(first->viewport(), &rightClick);
+    ASSERT_TRUE(first->shownConfigurationMenu());
     first->setList({parent, "a"});
     first->setCursorPosition(1);
     QContextMenuEvent keyboard(QContextMenuEvent::Keyboard, QPoint(1, 1),
