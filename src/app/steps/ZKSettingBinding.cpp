@@ -7,7 +7,6 @@
 #include <QScopedValueRollback>
 
 #include "app/tokens/ZKProxyField.h"
-#include "tokens/TokenInsertion.h"
 
 namespace {
 
@@ -53,7 +52,7 @@ void ZKSettingBinding::refresh() {
     } else if (auto *field = qobject_cast<ZKProxyField *>(control_)) {
         const QVariantList list = renamer_.tokenListValue(setting_);
         // Showing an equal list again would move the caret of the field being typed into.
-        if (field->list() != TokenInsertion::normalized(list)) field->setList(list);
+        if (!field->shows(list)) field->setList(list);
     } else if (auto *line = qobject_cast<QLineEdit *>(control_)) {
         const QString text = QString::number(renamer_.integerValue(setting_));
         if (line->text() != text) line->setText(text);

@@ -91,6 +91,10 @@ void ZKProxyField::setList(const QVariantList &list) {
     announcedList_ = this->list();
 }
 
+bool ZKProxyField::shows(const QVariantList &list) const {
+    return this->list() == oneLine(TokenInsertion::normalized(list));
+}
+
 QString ZKProxyField::text() const { return TokenTextEditing::editingText(list()); }
 
 // One undoable edit: the document holds the list afterwards, the caret at the position.

@@ -31,8 +31,11 @@ public:
 
     // The token list shown: adjacent texts joined, empty text left out.
     QVariantList list() const;
-    // Shows the list; the caret goes to the end and the undo history is dropped.
+    // Shows the list; the caret goes to the end and the undo history is dropped. Line ends in
+    // its text show as spaces (as pasted ones become spaces): the field is one line.
     void setList(const QVariantList &list);
+    // Whether the field shows the list as setList would show it.
+    bool shows(const QVariantList &list) const;
     // The shown list as text, each token as one object-replacement character.
     QString text() const;
 
@@ -56,7 +59,8 @@ public:
     void showProxies();
 
     // The settings menu of the token at the position ("Proxy Configuration"), made anew;
-    // null when there is no token there or its type has no settings. The caller owns it.
+    // null when there is no token there or its type has no settings. A child of the field
+    // that the caller may delete.
     QMenu *configurationMenuForRepresentedObject(int position);
     // Applies a settings-menu choice to the token at the position, when the token there is
     // still the given one.

@@ -206,3 +206,19 @@ TEST_F(StepEditorsTest, ComposeTakesTheSharedTextAndTokensAsItsTemplate) {
     EXPECT_EQ(newName("alpha.txt"), "Holiday " + folder);
     EXPECT_EQ(view(0)->editor()->summary(), "“Holiday <Name of Parent Folder>”");
 }
+
+TEST_F(StepEditorsTest, ShowingTheStepAgainLeavesTheCaretOfATokenFieldAlone) {
+    const QVariantMap parent{{"Proxy", "parent folder: name"}};
+    // Two texts side by side and a line end, as an older archive may hold them.
+    useSteps({stepWith({{"Task", qint64(AddPrefixOperation)},
+                        {"Rename: Insert: String", QVariantList{"a", "b\nc", parent}}})});
+    ZKProxyField *prefix = tokenField(0, RenamerSetting::InsertString);
+    ASSERT_TRUE(prefix);
+    EXPECT_EQ(prefix->list(), QVariantList({"ab c", parent})) << "one line";
+    prefix->setCursorPosition(2);
+    view(0)->editor()->refresh();
+    EXPECT_EQ(prefix->cursorPosition(), 2);
+    EXPECT_EQ(onlyStep()->tokenListValue(RenamerSetting::InsertString),
+              QVariantList({"a", "b\nc", parent}))
+        << "nothing is written back until the user edits";
+}
