@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "SequenceEditorFixture.h"
+#include "app/steps/Eventually.h"
 #include "app/steps/TermsImportDialog.h"
 #include "app/steps/ZKTextFileReadingTextField.h"
 
@@ -46,11 +47,11 @@ TEST_F(SequenceEditorTermsTest, ReflectedFileIsFollowedUntilTheUserTypes) {
     EXPECT_EQ(step().sequenceTermsReflectedPath(), path);
     EXPECT_TRUE(terms->statusText().contains(path));
     EXPECT_TRUE(reflection().observesReflectedFile()) << "the field is shown";
-    QTRY_COMPARE_WITH_TIMEOUT(newName("beta.txt"), QString("green.txt"), 3000);
+    EXPECT_EVENTUALLY_EQ(newName("beta.txt"), QString("green.txt"), 3000);
 
     write(path, "blue\nwhite\n");
-    QTRY_COMPARE_WITH_TIMEOUT(terms->toPlainText(), QString("blue\nwhite\n"), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(newName("alpha.txt"), QString("blue.txt"), 3000);
+    EXPECT_EVENTUALLY_EQ(terms->toPlainText(), QString("blue\nwhite\n"), 5000);
+    EXPECT_EVENTUALLY_EQ(newName("alpha.txt"), QString("blue.txt"), 3000);
 
     terms->moveCursor(QTextCursor::Start);
     QTest::keyClicks(terms, "pale ");
@@ -60,7 +61,7 @@ TEST_F(SequenceEditorTermsTest, ReflectedFileIsFollowedUntilTheUserTypes) {
     EXPECT_EQ(terms->toPlainText(), "pale blue\nwhite\n");
     write(path, "black\n");
     EXPECT_EQ(reflection().updatedText(), "pale blue\nwhite\n") << "the file is not read again";
-    QTRY_COMPARE_WITH_TIMEOUT(newName("alpha.txt"), QString("pale blue.txt"), 3000);
+    EXPECT_EVENTUALLY_EQ(newName("alpha.txt"), QString("pale blue.txt"), 3000);
     EXPECT_FALSE(step()
                      .archiveWithIrrelevantSettings(false, true, true)
                      .contains("Rename: Sequence: Terms (Reflected Path)"));
@@ -73,7 +74,7 @@ TEST_F(SequenceEditorTermsTest, ImportWithoutReflectionLoadsTheFileOnce) {
     EXPECT_EQ(terms->toPlainText(), "one, two");
     EXPECT_EQ(step().sequenceTermsReflectedPath(), "");
     EXPECT_FALSE(terms->importButton()->isChecked());
-    QTRY_COMPARE_WITH_TIMEOUT(newName("beta.txt"), QString("two.txt"), 3000);
+    EXPECT_EVENTUALLY_EQ(newName("beta.txt"), QString("two.txt"), 3000);
 
     write(path, "three");
     EXPECT_EQ(reflection().updatedText(), "one, two");

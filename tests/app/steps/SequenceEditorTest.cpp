@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "SequenceEditorFixture.h"
+#include "app/steps/Eventually.h"
 #include "app/steps/SequenceFirstNumberField.h"
 #include "app/steps/ZKTextFileReadingTextField.h"
 #include "app/tokens/ZKLazySequenceProxyField.h"
@@ -60,7 +61,7 @@ TEST_F(SequenceEditorTest, FirstNumberIsTypedAndSteppedInTheTypesNotation) {
     QTest::keyClicks(text, "c");
     EXPECT_EQ(step().integerValue(RenamerSetting::SequenceFirstNumber), 3);
     EXPECT_EQ(text->text(), "C") << "answered in canonical notation";
-    QTRY_COMPARE_WITH_TIMEOUT(newName("alpha.txt"), QString("C.txt"), 3000);
+    EXPECT_EVENTUALLY_EQ(newName("alpha.txt"), QString("C.txt"), 3000);
     EXPECT_TRUE(editor->summary().contains("from C by 1")) << editor->summary();
 
     const int before = computations();
@@ -138,7 +139,7 @@ TEST_F(SequenceEditorTest, DigitsStepValueAndSuffixReachTheStep) {
     QTest::keyClicks(tokenField(0, RenamerSetting::SequenceSuffix), " x");
     before = computations();
     EXPECT_EQ(newName("beta.txt"), "002.txt") << "typing waits for the delay";
-    QTRY_COMPARE_WITH_TIMEOUT(newName("beta.txt"), QString("011 x.txt"), 3000);
+    EXPECT_EVENTUALLY_EQ(newName("beta.txt"), QString("011 x.txt"), 3000);
     EXPECT_EQ(computations(), before + 1) << "one computation for both fields";
 
     ZKProxyField *suffix = tokenField(0, RenamerSetting::SequenceSuffix);

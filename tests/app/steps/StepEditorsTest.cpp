@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "StepAreaFixture.h"
+#include "app/steps/Eventually.h"
 #include "app/steps/ZKChangeCaseEditor.h"
 #include "app/steps/ZKFindAndReplaceEditor.h"
 
@@ -30,7 +31,7 @@ TEST_F(StepEditorsTest, TypingRecomputesOnceAfterTheLastKeystroke) {
     QTest::qWait(250);
     EXPECT_EQ(computations(), before) << "each keystroke restarts the delay";
 
-    QTRY_COMPARE_WITH_TIMEOUT(computations(), before + 1, 3000);
+    EXPECT_EVENTUALLY_EQ(computations(), before + 1, 3000);
     EXPECT_EQ(newName("alpha.txt"), "omega.txt");
     QTest::qWait(700);
     EXPECT_EQ(computations(), before + 1) << "one computation for the whole burst";
@@ -158,7 +159,7 @@ TEST_F(StepEditorsTest, NumberFieldTakesItsDefaultForTextThatIsNoNumber) {
     QTest::keyClicks(start, "3");
     length->selectAll();
     QTest::keyClicks(length, "2");
-    QTRY_COMPARE_WITH_TIMEOUT(newName("alpha.txt"), QString("alha.txt"), 3000);
+    EXPECT_EVENTUALLY_EQ(newName("alpha.txt"), QString("ala.txt"), 3000);
 }
 
 TEST_F(StepEditorsTest, CollapsedStepShowsASummaryInsteadOfItsEditor) {
@@ -172,7 +173,7 @@ TEST_F(StepEditorsTest, CollapsedStepShowsASummaryInsteadOfItsEditor) {
     EXPECT_TRUE(view(0)->summaryLabel()->isVisibleTo(view(0)));
     EXPECT_TRUE(view(0)->summaryLabel()->text().contains("alpha"));
     EXPECT_TRUE(view(0)->summaryLabel()->text().contains("omega"));
-    QTRY_VERIFY(view(0)->height() < heightExpanded);
+    EXPECT_EVENTUALLY_TRUE(view(0)->height() < heightExpanded, 5000);
     EXPECT_EQ(view(0)->firstTextField(), nullptr);
 
     view(0)->expansionSwitch()->click();

@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "StepAreaFixture.h"
+#include "app/steps/Eventually.h"
 #include "common/Log.h"
 
 // Editing the step list through the step area: adding, deleting, duplicating, resetting,
@@ -171,13 +172,13 @@ TEST_F(StepListEditingTest, ReplacingWithAnimationSlidesInTheChosenDirection) {
     auto *incoming = overlay->findChild<QLabel *>("incoming");
     ASSERT_TRUE(incoming);
     EXPECT_LT(incoming->x(), 0) << "-1: the new steps come in from the left";
-    QTRY_VERIFY_WITH_TIMEOUT(!area->viewport()->findChild<QWidget *>("slideOverlay"), 3000);
+    EXPECT_EVENTUALLY_TRUE(!area->viewport()->findChild<QWidget *>("slideOverlay"), 3000);
 
     area->setRenamers({findAndReplace("y")}, 1);
     overlay = area->viewport()->findChild<QWidget *>("slideOverlay");
     ASSERT_TRUE(overlay);
     EXPECT_GT(overlay->findChild<QLabel *>("incoming")->x(), 0) << "from the right";
-    QTRY_VERIFY_WITH_TIMEOUT(!area->viewport()->findChild<QWidget *>("slideOverlay"), 3000);
+    EXPECT_EVENTUALLY_TRUE(!area->viewport()->findChild<QWidget *>("slideOverlay"), 3000);
     EXPECT_EQ(targets(), QStringList({"y"}));
 }
 

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QTest>
 
+#include "app/steps/Eventually.h"
 #include "app/steps/SequenceEditorFixture.h"
 #include "app/tokens/ZKLazySequenceProxyField.h"
 #include "app/tokens/ZKProxyMenu.h"
@@ -55,7 +56,7 @@ TEST_F(ProxyFieldInStepEditorsTest, ATokenFromTheMenuReachesTheStepAndTheNamesAt
     prefix->end(false);
     QTest::keyClicks(prefix, "x");
     EXPECT_TRUE(controller->isRenamePathsUpdatePending());
-    QTRY_COMPARE_WITH_TIMEOUT(newName("alpha.txt"), folderName() + "-x1.txt", 3000);
+    EXPECT_EVENTUALLY_EQ(newName("alpha.txt"), folderName() + "-x1.txt", 3000);
 }
 
 TEST_F(ProxyFieldInStepEditorsTest, ChangingATokensSettingRecomputesAtOnce) {

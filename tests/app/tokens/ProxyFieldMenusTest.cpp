@@ -8,6 +8,7 @@
 #include <QWidgetAction>
 
 #include "ProxyFieldFixture.h"
+#include "app/steps/Eventually.h"
 #include "app/tokens/ZKLazySequenceProxyField.h"
 #include "app/tokens/ZKProxyMenu.h"
 #include "engine/LazinessIndicator.h"
@@ -61,7 +62,7 @@ TEST_F(ProxyFieldMenusTest, TheTokenMenuFiltersAsTheUserTypes) {
     EXPECT_EQ(menu->title(), "Proxies");
     QLineEdit *filter = menu->filterField();
     EXPECT_EQ(filter->placeholderText(), "Start typing...");
-    QTRY_VERIFY(filter->hasFocus());
+    EXPECT_EVENTUALLY_TRUE(filter->hasFocus(), 5000);
     EXPECT_TRUE(titles(menu).contains("Name")) << "the full menu: " << titles(menu).join("|");
     EXPECT_FALSE(titles(menu).contains("Keep typing..."));
 
