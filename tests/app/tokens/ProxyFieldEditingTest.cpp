@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QTest>
 
@@ -158,4 +159,22 @@ TEST_F(ProxyFieldEditingTest, ALongListScrollsToKeepTheCaretInSightAndStaysOneLi
     first->setCursorPosition(0);
     EXPECT_TRUE(first->viewport()->rect().contains(first->cursorRect().center()))
         << "and back to the start";
+}
+
+TEST_F(ProxyFieldEditingTest, DroppedTokensLandWhereTheyAreDropped) {
+    second->setList({"abcd"});
+    QMimeData data;
+    ASSERT_TRUE(ProxyPasteboard::writeRepresentedObjects({date, "-"}, &data));
+    QTextCursor at(second->document());
+    at.setPosition(2);
+    const QPoint where = second->cursorRect(at).center();
+    // A drag comes in, moves over the field and drops.
+    QDragEnterEvent enter(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(second->viewport(), &enter);
+    QDragMoveEvent move(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(second->viewport(), &move);
+    QDropEvent drop(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(second->viewport(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(second->list(), QVariantList({"ab", date, "-cd"})) << describe(second->list());
 }
