@@ -154,8 +154,11 @@ bool ZKRenamerSettingsView::adjustTextFieldHeights() {
     bool changed = false;
     for (QPlainTextEdit *field : findChildren<QPlainTextEdit *>()) {
         const int lines = std::clamp(field->document()->lineCount(), 1, kMaximumTextFieldLines);
+        // The plain-text layout keeps one pixel below the last line free; without it the
+        // last line counts as cut off and a scroll bar shows.
         const int height = lines * field->fontMetrics().lineSpacing() +
-                           2 * int(field->document()->documentMargin()) + 2 * field->frameWidth();
+                           2 * int(field->document()->documentMargin()) + 2 * field->frameWidth() +
+                           1;
         if (field->height() == height && field->minimumHeight() == height) continue;
         field->setFixedHeight(height);
         changed = true;

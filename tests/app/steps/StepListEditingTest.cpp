@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -260,4 +261,13 @@ TEST_F(StepListEditingTest, RelayoutFitsMultiLineFieldsToTheirTextAndSaysSoInThe
     EXPECT_GE(terms->height(), 4 * terms->fontMetrics().lineSpacing());
     EXPECT_TRUE(lines.contains("[Debug] adjusted text field sizes at recursion level: 1"))
         << lines.join("\n");
+
+    // Every line shows without scrolling, a last empty line too.
+    for (const QString &text : {QStringLiteral("red\ngreen\nblue\ncyan"),
+                                QStringLiteral("red\ngreen\nblue\n")}) {
+        terms->setPlainText(text);
+        view(0)->adjustTextFieldHeights();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(terms->verticalScrollBar()->maximum(), 0) << text.toStdString();
+    }
 }
