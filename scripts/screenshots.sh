@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes screenshots of the window under a virtual display: an empty window, 50 files with
-# green, yellow, red and grey lights, the interim names of two steps, and a rename under way.
+# green, yellow, red and grey lights, the interim names of two steps, a rename under way, and
+# a sequence counted per folder through tokens.
 # Usage: scripts/screenshots.sh [OUTPUT-FOLDER]   (needs a built build/src/app/torvane)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,6 +24,10 @@ for name in notes.txt readme.md budget.ods todo.txt cover.png list.csv; do
   : > "$work/Photos/$name"                                         # grey: unchanged
 done
 for i in $(seq 1 30000); do : > "$work/Many/IMG_$i.JPG"; done
+mkdir -p "$work/Trip/Beach" "$work/Trip/City" "$work/Trip/Harbour"
+for i in $(seq 1 12); do : > "$work/Trip/Beach/DSC_$i.JPG"; done
+for i in 1 2 3; do : > "$work/Trip/City/DSC_$i.JPG"; done
+: > "$work/Trip/Harbour/DSC_1.JPG"                                 # alone: a lazy group
 
 step() {  # find, replace
   printf '  <dict><key>Task</key><integer>0</integer>'
@@ -37,6 +42,17 @@ step() {  # find, replace
   echo '</array></plist>'
 } > "$work/steps.tva"
 
+# Numbers per folder after the folder's name; a folder with one file gets the name alone.
+folder='<dict><key>Proxy</key><string>parent folder: name</string></dict>'
+cat > "$work/per-folder.tva" <<PLIST
+<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0"><array><dict>
+  <key>Task</key><integer>110</integer>
+  <key>Rename: Insert: String</key><array>$folder<string> </string></array>
+  <key>Rename: Sequence: Identifier</key><array>$folder<string>&#x1F6CC;</string></array>
+</dict></array></plist>
+PLIST
+
 # The scene runs inside the virtual display (xvfb-run's shell keeps no shell functions).
 cat > "$work/scene.sh" <<'SCENE'
 shoot() { sleep "$2"; import -window root "$out/$1.png"; echo "$out/$1.png"; }
@@ -50,6 +66,10 @@ shoot fifty-files 2
 key ctrl+i
 shoot interim-names 1
 key Escape
+"$app" "$work/per-folder.tva"; sleep 1
+"$app" "$work/Trip"
+shoot sequence-per-folder 2
+"$app" "$work/steps.tva"; sleep 1
 "$app" "$work/Many"; sleep 6
 key ctrl+Return; sleep 1; key Return
 shoot rename-running 0.7
