@@ -12,15 +12,6 @@ qsizetype elementLength(const QVariant &element) {
     return TokenList::isWrappedProxy(element) ? 1 : element.toString().size();
 }
 
-// Appends text, joining it to a text element before it.
-void appendText(QVariantList &list, const QString &text) {
-    if (text.isEmpty()) return;
-    if (!list.isEmpty() && !TokenList::isWrappedProxy(list.last()))
-        list.last() = QString(list.last().toString() + text);
-    else
-        list.append(text);
-}
-
 void appendElement(QVariantList &list, const QVariant &element) {
     if (TokenList::isWrappedProxy(element))
         list.append(element);
@@ -29,6 +20,14 @@ void appendElement(QVariantList &list, const QVariant &element) {
 }
 
 }  // namespace
+
+void appendText(QVariantList &list, const QString &text) {
+    if (text.isEmpty()) return;
+    if (!list.isEmpty() && !TokenList::isWrappedProxy(list.last()))
+        list.last() = QString(list.last().toString() + text);
+    else
+        list.append(text);
+}
 
 qsizetype length(const QVariantList &list) {
     qsizetype total = 0;

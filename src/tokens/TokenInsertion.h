@@ -20,6 +20,9 @@ struct Edit {
     qsizetype caret = 0;
 };
 
+// Appends text, joining it to a text element before it; empty text adds nothing.
+void appendText(QVariantList &list, const QString &text);
+
 // How many positions the list covers.
 qsizetype length(const QVariantList &list);
 

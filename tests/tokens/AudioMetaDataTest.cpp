@@ -8,6 +8,7 @@
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
 #include "tokens/AudioMetaData.h"
+#include "MetaDataStoreFixture.h"
 #include "tokens/FileMetaDataStore.h"
 
 namespace {
@@ -41,15 +42,7 @@ QByteArray silentWave(int sampleRate, int seconds) {
     return wave + QByteArray(qsizetype(dataSize), '\0');
 }
 
-class AudioMetaDataTest : public testing::Test {
-protected:
-    QVariant value(const MetaDataItemPtr &item, const char *key) {
-        return item->copyAttribute(QString::fromLatin1(key));
-    }
-
-    TestDir dir;
-    FileMetaDataStore store;
-};
+class AudioMetaDataTest : public MetaDataStoreFixture {};
 
 }  // namespace
 

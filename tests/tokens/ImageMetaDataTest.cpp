@@ -7,6 +7,7 @@
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
 #include "tokens/ExifAttributes.h"
+#include "MetaDataStoreFixture.h"
 #include "tokens/FileMetaDataStore.h"
 #include "tokens/IccProfileName.h"
 #include "tokens/PictureHeader.h"
@@ -53,7 +54,7 @@ PictureHeader headerOf(const QByteArray &content) {
     return PictureHeader::read(&buffer);
 }
 
-class ImageMetaDataTest : public testing::Test {
+class ImageMetaDataTest : public MetaDataStoreFixture {
 protected:
     QString makeJpeg(const QString &name) { return dir.makeFile(name, plainJpeg); }
 
@@ -69,12 +70,6 @@ protected:
         image->writeMetadata();
     }
 
-    QVariant value(const MetaDataItemPtr &item, const char *key) {
-        return item->copyAttribute(QString::fromLatin1(key));
-    }
-
-    TestDir dir;
-    FileMetaDataStore store;
 };
 
 }  // namespace

@@ -8,6 +8,7 @@ extern "C" {
 
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
+#include "MetaDataStoreFixture.h"
 #include "tokens/FileMetaDataStore.h"
 #include "tokens/MediaStreamMetaData.h"
 
@@ -80,15 +81,7 @@ bool writeMovie(const QString &path) {
     return written;
 }
 
-class MediaStreamMetaDataTest : public testing::Test {
-protected:
-    QVariant value(const MetaDataItemPtr &item, const char *key) {
-        return item->copyAttribute(QString::fromLatin1(key));
-    }
-
-    TestDir dir;
-    FileMetaDataStore store;
-};
+class MediaStreamMetaDataTest : public MetaDataStoreFixture {};
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include "app/tokens/ProxyMenuWidget.h"
 #include "app/tokens/ZKProxyMenu.h"
 #include "tokens/ProxyPasteboard.h"
+#include "tokens/TokenInsertion.h"
 #include "tokens/TokenList.h"
 #include "tokens/TokenTextEditing.h"
 
@@ -33,14 +34,6 @@ QVariantList oneLine(const QVariantList &elements) {
         result.append(TokenList::isWrappedProxy(element) ? element
                                                          : QVariant(oneLine(element.toString())));
     return result;
-}
-
-void appendText(QVariantList &list, const QString &text) {
-    if (text.isEmpty()) return;
-    if (!list.isEmpty() && !TokenList::isWrappedProxy(list.last()))
-        list.last() = QString(list.last().toString() + text);
-    else
-        list.append(text);
 }
 
 }  // namespace
@@ -68,11 +61,11 @@ ZKProxyField::ZKProxyField(QWidget *parent)
 QVariantList ZKProxyField::list() const {
     QVariantList result;
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block != document()->begin()) appendText(result, QStringLiteral(" "));
+        if (block != document()->begin()) TokenInsertion::appendText(result, QStringLiteral(" "));
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!ProxyChipObject::isChip(fragment.charFormat())) {
-                appendText(result, fragment.text());
+                TokenInsertion::appendText(result, fragment.text());
                 continue;
             }
             // Equal tokens side by side share one fragment.
