@@ -69,8 +69,9 @@ bool ZKRenamingController::ignoreAliases() const {
 }
 
 bool ZKRenamingController::ignoreFileAtPath(const QByteArray &nativePath,
-                                            bool ignoreInvisibleFiles, bool ignoreAliases) const {
-    return ::ignoreFileAtPath(nativePath, ignoreInvisibleFiles, ignoreAliases);
+                                            bool ignoreInvisibleFiles, bool ignoreAliases,
+                                            HiddenItems *hiddenItems) const {
+    return ::ignoreFileAtPath(nativePath, ignoreInvisibleFiles, ignoreAliases, hiddenItems);
 }
 
 void ZKRenamingController::setIgnoreTrailingGibberish(bool on) {

@@ -80,7 +80,7 @@ public:
     // The user default "Ignore Aliases".
     bool ignoreAliases() const override;
     bool ignoreFileAtPath(const QByteArray &nativePath, bool ignoreInvisibleFiles,
-                          bool ignoreAliases) const override;
+                          bool ignoreAliases, HiddenItems *hiddenItems) const override;
     qsizetype numberOfFileRepresentations() const override { return fileRepresentations_.size(); }
     // Overrides the user default "Ignore Aliases" for this controller (the command line).
     void setIgnoreAliases(bool on) { ignoreAliasesOverride_ = on; }

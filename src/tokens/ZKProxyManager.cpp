@@ -9,6 +9,7 @@
 #include "common/Unicode.h"
 #include "platform/ExtendedAttributes.h"
 #include "platform/FileAttributes.h"
+#include "platform/HiddenItems.h"
 #include "tokens/DateDescription.h"
 #include "tokens/FileMetaDataStore.h"
 #include "tokens/MetaDataAdditionFormat.h"
@@ -274,11 +275,13 @@ quint64 ZKProxyManager::numberOfChildrenAtPath(const QString &path) {
     if (DIR *directory = ::opendir(folder.constData())) {
         const bool ignoreInvisible = helper_->ignoreInvisibleFiles();
         const bool ignoreAliases = helper_->ignoreAliases();
+        HiddenItems hiddenItems;
         while (const dirent *entry = ::readdir(directory)) {
             const QByteArray name(entry->d_name);
             if (name.isEmpty() || name == "." || name == "..") continue;
             const QByteArray child = folder.endsWith('/') ? folder + name : folder + '/' + name;
-            if (!helper_->ignoreFileAtPath(child, ignoreInvisible, ignoreAliases)) ++count;
+            if (!helper_->ignoreFileAtPath(child, ignoreInvisible, ignoreAliases, &hiddenItems))
+                ++count;
         }
         ::closedir(directory);
     }

@@ -46,7 +46,7 @@ class FakeHelper : public ZKProxyResolutionHelper {
 public:
     bool ignoreInvisibleFiles() const override { return true; }
     bool ignoreAliases() const override { return false; }
-    bool ignoreFileAtPath(const QByteArray &nativePath, bool, bool) const override {
+    bool ignoreFileAtPath(const QByteArray &nativePath, bool, bool, HiddenItems *) const override {
         return nativePath.mid(nativePath.lastIndexOf('/') + 1).startsWith('.');
     }
     qsizetype numberOfFileRepresentations() const override { return 42; }
