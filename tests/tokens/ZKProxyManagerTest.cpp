@@ -138,6 +138,9 @@ TEST_F(ZKProxyManagerTest, AncestorFolders) {
     // A decomposed folder name on disk is shown composed, as every name steps see.
     FakeFileItem decomposed(QStringLiteral("/x/Cafe\u0301"), QStringLiteral("menu.txt"));
     EXPECT_EQ(resolve(token(parent), &decomposed), QStringLiteral("Caf\u00E9"));
+    // Metadata is read at the path as it is on disk.
+    useItems({{QStringLiteral("/x/Cafe\u0301/menu.txt"), {{"kMDItemTitle", "Menu"}}}});
+    EXPECT_EQ(resolve(token("kMDItemTitle"), &decomposed), "Menu");
 }
 
 TEST_F(ZKProxyManagerTest, CountsOfFolderEntries) {
