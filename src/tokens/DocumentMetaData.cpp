@@ -36,10 +36,6 @@ QString infoText(const poppler::document &document, const char *key) {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).trimmed();
 }
 
-void putText(MetaDataSource::Values *values, const char *key, const QString &text) {
-    if (!text.isEmpty()) values->insert(QString::fromLatin1(key), text);
-}
-
 void readInformation(const poppler::document &document, MetaDataSource::Values *values) {
     putText(values, "kMDItemTitle", infoText(document, "Title"));
     putText(values, "kMDItemAuthors", infoText(document, "Author"));

@@ -11,10 +11,6 @@ using ExivReading::number;
 
 constexpr double centimetresPerInch = 2.54;
 
-void putText(MetaDataSource::Values *values, const char *key, const QString &text) {
-    if (!text.isEmpty()) values->insert(QString::fromLatin1(key), text);
-}
-
 template <typename Number>
 void putNumber(MetaDataSource::Values *values, const char *key, std::optional<Number> number) {
     if (number) values->insert(QString::fromLatin1(key), *number);

@@ -59,10 +59,6 @@ QString tag(const AVDictionary *tags, const char *name) {
     return entry && entry->value ? QString::fromUtf8(entry->value).trimmed() : QString();
 }
 
-void putText(MetaDataSource::Values *values, const char *key, const QString &text) {
-    if (!text.isEmpty()) values->insert(QString::fromLatin1(key), text);
-}
-
 void readTags(const AVDictionary *tags, MetaDataSource::Values *values) {
     putText(values, "kMDItemTitle", tag(tags, "title"));
     const QString artist = tag(tags, "artist");

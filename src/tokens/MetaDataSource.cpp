@@ -13,3 +13,7 @@ QVariant textValues(const QStringList &texts) {
     for (const QString &text : texts) list.append(text);
     return list;
 }
+
+void putText(MetaDataSource::Values *values, const char *key, const QString &text) {
+    if (!text.isEmpty()) values->insert(QString::fromLatin1(key), text);
+}

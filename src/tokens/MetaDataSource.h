@@ -36,3 +36,6 @@ private:
 // One text as itself, several as an array (an attribute with several authors, keywords, ...);
 // nothing for none.
 QVariant textValues(const QStringList &texts);
+
+// Stores a text under the key unless it is empty: an empty tag is no value.
+void putText(MetaDataSource::Values *values, const char *key, const QString &text);

@@ -218,6 +218,9 @@ TEST_F(ZKProxyManagerTest, FileSystemValuesComeFromTheRecord) {
               "IMG_2024-05-01 13-45-10_");
     EXPECT_EQ(resolve(token("kMDItemFSSize"), &file), "1234567");
     EXPECT_EQ(resolve(token("kMDItemFSSize", {{"File Size Format", 1}}), &file), "1.2 MB");
+    // Display names stand for their types, whatever their letter case.
+    EXPECT_EQ(manager().resolveProxyDisplayName("SIZE", &file), "1234567");
+    EXPECT_EQ(manager().resolveProxyDisplayName("Sizes", &file), std::nullopt);
     EXPECT_EQ(requests, 0);
 
     // An unknown creation date is asked of the metadata store.
