@@ -3,11 +3,8 @@
 # else (no display) `torvane-cli preview` on a small sample folder with a sample configuration.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh
-launcher=()
-# A compiler cache, where one is installed, makes rebuilds after a pull quick.
-if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+scripts/configure.sh
+export CCACHE_BASEDIR="$PWD"
 cmake --build build -j "$(nproc)" --target torvane-cli torvane
 
 demo=$(mktemp -d "${TMPDIR:-/tmp}/torvane-demo-XXXXXX")

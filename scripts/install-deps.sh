@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6dbus6
   libicu-dev libplist-dev libplist++-dev
   libexiv2-dev libtag1-dev libavformat-dev libavcodec-dev libavutil-dev libpoppler-cpp-dev libglib2.0-dev

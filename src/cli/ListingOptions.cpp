@@ -133,5 +133,8 @@ const char *ListingOptions::usage()
            "  --auto-uniqueify                        number colliding names instead of "
            "refusing them\n"
            "  --no-ignore-trailing-gibberish          keep trailing digits and separators in "
-           "the common prefix\n";
+           "the common prefix\n"
+           "symbolic links inside a listed folder are items of their own (renaming one renames\n"
+           "the link) and are never entered; a PATH that is itself a link to a folder is\n"
+           "followed once, as find -H does\n";
 }

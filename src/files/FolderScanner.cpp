@@ -12,21 +12,19 @@
 #include <optional>
 
 #include "common/Log.h"
+#include "common/NativePath.h"
 #include "common/Unicode.h"
 #include "files/ProtectedPaths.h"
 #include "platform/KernelFileSystems.h"
 #include "platform/FileAttributes.h"
+#include "platform/ListedFolder.h"
 
 namespace {
 
-template <typename Path>
-Path joined(const Path &folder, const Path &name) {
-    return folder.endsWith('/') ? folder + name : folder + '/' + name;
-}
+using NativePath::joined;
 
-QByteArray withoutTrailingSlashes(QByteArray path) {
-    while (path.size() > 1 && path.endsWith('/')) path.chop(1);
-    return path;
+QString joined(const QString &folder, const QString &name) {
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
 QString nameAsText(const QByteArray &name) { return Unicode::nfc(QFile::decodeName(name)); }
@@ -126,13 +124,16 @@ void FolderScanner::reset() {
 bool FolderScanner::scanRoot(const QByteArray &nativePath, const QString &path) {
     QString text = path;
     while (text.size() > 1 && text.endsWith(u'/')) text.chop(1);
-    if (scanEntry(withoutTrailingSlashes(nativePath), text, QByteArray())) return true;
+    const QByteArray exactPath = NativePath::withoutTrailingSlashes(nativePath);
+    const auto folder = ListedFolder::identityOfFolder(NativePath::folderOf(exactPath));
+    if (scanEntry(exactPath, text, QByteArray(), folder, /*isRoot=*/true)) return true;
     result_.stopped = true;
     return false;
 }
 
 bool FolderScanner::scanEntry(const QByteArray &nativePath, const QString &path,
-                              const QByteArray &parentResolvedPath) {
+                              const QByteArray &parentResolvedPath,
+                              const FileAttributes::FileIdentity &folder, bool isRoot) {
     if (shouldStop(path)) return false;
     struct stat info;
     if (::lstat(nativePath.constData(), &info) != 0) return true;
@@ -145,21 +146,21 @@ bool FolderScanner::scanEntry(const QByteArray &nativePath, const QString &path,
         if (!libraryName.isEmpty()) result_.libraryName = libraryName;
         return true;
     }
-    // The folder test follows links; a dangling link is an item of its own.
-    if (isLink) {
-        struct stat target;
-        if (::stat(nativePath.constData(), &target) == 0) info = target;
-    }
-    const bool isFolder =
-        S_ISDIR(info.st_mode) && !FileAttributes::isPackage(nativePath, /*followLinks=*/true);
+    // Only a root the user named is followed; any other link stays an item of its own.
+    struct stat target;
+    const bool followed = isLink && isRoot && ::stat(nativePath.constData(), &target) == 0;
+    if (followed) info = target;
+    const bool isFolder = S_ISDIR(info.st_mode) &&
+                          !FileAttributes::isPackage(nativePath, /*followLinks=*/followed);
     if (!isFolder && !rules_.listFiles) return true;
-    if (!isFolder || rules_.listFolders) add(nativePath, path, isFolder);
+    if (!isFolder || rules_.listFolders) add(nativePath, path, isFolder, folder);
     if (!isFolder || !rules_.scanFolderContents) return true;
-    // Below a folder whose real path is known, only links change where an entry really is.
+    // Below a folder whose real path is known, only the followed root changes where an entry
+    // really is.
     const QByteArray resolved =
-        isLink || parentResolvedPath.isEmpty()
+        followed || parentResolvedPath.isEmpty()
             ? resolvedPath(nativePath)
-            : joined(parentResolvedPath, nativePath.mid(nativePath.lastIndexOf('/') + 1));
+            : joined(parentResolvedPath, NativePath::lastComponentOf(nativePath));
     return scanFolder(nativePath, path, FolderKey{quint64(info.st_dev), quint64(info.st_ino)},
                       resolved);
 }
@@ -171,9 +172,11 @@ bool FolderScanner::scanFolder(const QByteArray &nativePath, const QString &path
     const auto names = entryNames(nativePath);
     if (!names) return true;
     descent_.insert(key);
+    const FileAttributes::FileIdentity identity{key.device, key.inode, true};
     bool goOn = true;
     for (const QByteArray &name : *names) {
-        goOn = scanEntry(joined(nativePath, name), joined(path, nameAsText(name)), resolvedPath);
+        goOn = scanEntry(joined(nativePath, name), joined(path, nameAsText(name)), resolvedPath,
+                         identity, /*isRoot=*/false);
         if (!goOn) break;
     }
     descent_.remove(key);
@@ -188,10 +191,11 @@ bool FolderScanner::shouldStop(const QString &path) {
     return stopCheck_(path);
 }
 
-void FolderScanner::add(const QByteArray &nativePath, const QString &path, bool isFolder) {
+void FolderScanner::add(const QByteArray &nativePath, const QString &path, bool isFolder,
+                        const FileAttributes::FileIdentity &folder) {
     if (rules_.exceptionPaths.contains(path) || added_.contains(nativePath)) return;
     added_.insert(nativePath);
-    result_.items.append(ScannedItem{nativePath, path, isFolder});
+    result_.items.append(ScannedItem{nativePath, path, isFolder, folder});
 }
 
 bool ignoreFileAtPath(const QByteArray &nativePath, bool ignoreInvisibleFiles, bool ignoreAliases,

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "platform/FileAttributes.h"
 #include "platform/HiddenItems.h"
 
 // What a scan lists and what it leaves out.
@@ -27,8 +28,10 @@ struct ScannedItem {
     QByteArray nativePath;
     // The path as text in NFC (a name that is no UTF-8 shows replacement characters).
     QString path;
-    // A plain folder; packages count as files.
+    // A plain folder; packages and symbolic links count as files.
     bool isFolder = false;
+    // The folder it was listed in, so a rename run can tell when that folder was replaced.
+    FileAttributes::FileIdentity folder;
 };
 
 struct ScanResult {
@@ -43,13 +46,19 @@ struct ScanResult {
 
 // The recursive scan that turns root paths into the items of the file list.
 //
-// A plain folder is a directory (symbolic links followed) that is not a package. Files and
-// packages are listed when files are listed, plain folders when folders are listed, and plain
-// folders are entered, at any depth, when contents are scanned; packages never are. Ignored
-// items (see ignoreFileAtPath), protected system locations, excepted paths and items already
-// listed are left out. A folder already being scanned higher up (a symbolic link back to an
-// ancestor) is not entered again, nor is a kernel pseudo file system such as /proc, even
-// through a link. Unreadable folders and vanished items are skipped quietly.
+// A plain folder is a directory that is not a package. Files and packages are listed when
+// files are listed, plain folders when folders are listed, and plain folders are entered, at
+// any depth, when contents are scanned; packages never are.
+//
+// A symbolic link inside a listed folder is never entered, whatever it points to: it is an
+// item of its own, listed as a file, so nothing outside the listed folders is ever reached.
+// Only a root that is itself a link to a folder is resolved, once (the user named it), as
+// `find -H` does. Mount points inside a listed folder are entered, except kernel pseudo file
+// systems such as /proc; a folder already being scanned higher up (a bind mount that contains
+// itself) is not entered again.
+//
+// Ignored items (see ignoreFileAtPath), protected system locations, excepted paths and items
+// already listed are left out. Unreadable folders and vanished items are skipped quietly.
 class FolderScanner {
 public:
     // Asked with the path of the entry at hand whether to stop the whole scan.
@@ -87,11 +96,13 @@ private:
     bool scanRoot(const QByteArray &nativePath, const QString &path);
     // Each answers false when the scan is to stop.
     bool scanEntry(const QByteArray &nativePath, const QString &path,
-                   const QByteArray &parentResolvedPath);
+                   const QByteArray &parentResolvedPath, const FileAttributes::FileIdentity &folder,
+                   bool isRoot);
     bool scanFolder(const QByteArray &nativePath, const QString &path, const FolderKey &key,
                     const QByteArray &resolvedPath);
     bool shouldStop(const QString &path);
-    void add(const QByteArray &nativePath, const QString &path, bool isFolder);
+    void add(const QByteArray &nativePath, const QString &path, bool isFolder,
+             const FileAttributes::FileIdentity &folder);
 
     ListingRules rules_;
     StopCheck stopCheck_;

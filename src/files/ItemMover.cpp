@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "common/Log.h"
+#include "common/NativePath.h"
 #include "common/Unicode.h"
 #include "common/UserDefaults.h"
 #include "files/MoveDefaults.h"
@@ -13,6 +14,7 @@
 #include "files/RunJournal.h"
 #include "files/ZKUserInteraction.h"
 #include "platform/FileAttributes.h"
+#include "platform/ListedFolder.h"
 #include "platform/NoClobberMove.h"
 #include "platform/Trash.h"
 
@@ -36,9 +38,8 @@ const QString kJournalWriteError =
 QString displayPath(const QByteArray &path) { return QFile::decodeName(path); }
 
 QString displayName(const QByteArray &path) {
-    QByteArray exact = path;
-    while (exact.size() > 1 && exact.endsWith('/')) exact.chop(1);
-    return Unicode::nfc(QFile::decodeName(exact.mid(exact.lastIndexOf('/') + 1)));
+    return Unicode::nfc(
+        QFile::decodeName(NativePath::lastComponentOf(NativePath::withoutTrailingSlashes(path))));
 }
 
 bool setCancel(bool *cancel) {
@@ -57,8 +58,7 @@ bool isSourceApartFromCase(const QByteArray &target, const QByteArray &source) {
 // Whether the item lies inside the folder (by identity, whatever the spelling of the path).
 bool isInside(const QByteArray &item, const QByteArray &folder) {
     const FileAttributes::FileIdentity folderIdentity = FileAttributes::identity(folder);
-    QByteArray ancestor = item;
-    while (ancestor.size() > 1 && ancestor.endsWith('/')) ancestor.chop(1);
+    QByteArray ancestor = NativePath::withoutTrailingSlashes(item);
     for (qsizetype slash; (slash = ancestor.lastIndexOf('/')) > 0;) {
         ancestor.truncate(slash);
         if (FileAttributes::identity(ancestor) == folderIdentity) return true;
@@ -238,6 +238,14 @@ bool ItemMover::userAgreesToReplace(const QByteArray &target, bool *cancel) {
         default:
             return setCancel(cancel);
     }
+}
+
+bool ItemMover::isInListedFolder(const QByteArray &source,
+                                 const FileAttributes::FileIdentity &listedFolder, bool *cancel) {
+    if (ListedFolder::isListedFolder(listedFolder, NativePath::folderOf(source))) return true;
+    Log::line(QStringLiteral("not renaming \"%1\": its folder is no longer the one it was listed in")
+                  .arg(QFile::decodeName(source)));
+    return showVanishedAlert(source, cancel);
 }
 
 bool ItemMover::moveToPath(const QByteArray &source, const QByteArray &target,

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+#include "platform/FileAttributes.h"
+
 class RunJournal;
 struct JournalMove;
 class ZKUserInteraction;
@@ -46,6 +48,12 @@ public:
     enum class StepPhase { Announced, Made, Recorded };
     using StepHook = std::function<void(const JournalMove &step, StepPhase phase)>;
     static void setStepHookForTesting(StepHook hook);
+
+    // Whether the source's folder is still the folder it was listed in. When it is not (it was
+    // moved away, or replaced, perhaps by a symbolic link to somewhere else), the item is
+    // reported as vanished, which stops the run: nothing is moved where the user never listed.
+    bool isInListedFolder(const QByteArray &source, const FileAttributes::FileIdentity &listedFolder,
+                          bool *cancel);
 
     // Whether the source may now be moved to the target. True when nothing is at the target,
     // or when the target is the source itself under a name that differs only in letter case

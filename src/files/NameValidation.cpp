@@ -14,6 +14,13 @@ QString errorForName(const QString &name) {
     return QString();
 }
 
+QString errorForNameLength(const QByteArray &nativeName, long maximumBytes) {
+    if (nativeName.size() <= maximumBytes) return QString();
+    return QStringLiteral("Resulting filename is too long (%1 of %2 bytes)")
+        .arg(nativeName.size())
+        .arg(maximumBytes);
+}
+
 QString errorForNativeName(const QByteArray &nativeName) {
     return Unicode::isValidUtf8(nativeName) ? QString() : kInvalidUtf8Error;
 }

@@ -2,50 +2,42 @@
 
 #include <QFile>
 
+#include "common/NativePath.h"
 #include "common/PathExtension.h"
 #include "common/TextCase.h"
 #include "common/Unicode.h"
 #include "files/NameCleaning.h"
 #include "files/NameValidation.h"
 #include "platform/FileAttributes.h"
+#include "platform/ListedFolder.h"
 
 namespace {
 
 const QString kReadablePathSeparator = QStringLiteral(" \u25B8 ");
 constexpr quint64 kCellDisplayModeCount = 6;
 
-// A trailing slash names the same item; dropping it keeps names and pool keys unambiguous.
-QByteArray withoutTrailingSlashes(QByteArray nativePath) {
-    while (nativePath.size() > 1 && nativePath.endsWith('/')) nativePath.chop(1);
-    return nativePath;
-}
-
-QByteArray nativeLastComponent(const QByteArray &nativePath) {
-    return nativePath.mid(nativePath.lastIndexOf('/') + 1);
-}
-
-QByteArray nativeFolder(const QByteArray &nativePath) {
-    const qsizetype slash = nativePath.lastIndexOf('/');
-    if (slash < 0) return QByteArray();
-    return slash == 0 ? QByteArray("/") : nativePath.left(slash);
-}
+using NativePath::withoutTrailingSlashes;
 
 }  // namespace
 
 ZKFileRepresentationPtr ZKFileRepresentation::fileRepresentationWithNativePath(
-    const QByteArray &nativePath, ZKFileRepresentationPool *pool) {
+    const QByteArray &nativePath, ZKFileRepresentationPool *pool,
+    const std::optional<FileAttributes::FileIdentity> &folder) {
     if (nativePath.isEmpty()) return nullptr;
     const QByteArray exactPath = withoutTrailingSlashes(nativePath);
+    ZKFileRepresentationPtr record;
     if (pool) {
         const auto pooled = pool->constFind(poolKey(exactPath));
         // Names that are not UTF-8 can share a decoded key: only the same bytes match.
         if (pooled != pool->constEnd() && (*pooled)->nativePath() == exactPath) {
-            ZKFileRepresentationPtr record = *pooled;
+            record = *pooled;
             pool->erase(pooled);
-            return record;
         }
     }
-    return std::make_shared<ZKFileRepresentation>(exactPath);
+    if (!record) record = std::make_shared<ZKFileRepresentation>(exactPath);
+    record->setListedFolder(folder ? *folder : ListedFolder::identityOfFolder(
+                                                   NativePath::folderOf(exactPath)));
+    return record;
 }
 
 ZKFileRepresentationPtr ZKFileRepresentation::fileRepresentationWithPath(
@@ -68,7 +60,7 @@ void ZKFileRepresentation::setNativePath(const QByteArray &nativePath) {
     nativePath_ = withoutTrailingSlashes(nativePath);
     path_ = Unicode::nfc(QFile::decodeName(nativePath_));
     name_ = PathExtension::lastPathComponent(path_);
-    nameError_ = NameValidation::errorForNativeName(nativeLastComponent(nativePath_));
+    nameError_ = NameValidation::errorForNativeName(NativePath::lastComponentOf(nativePath_));
     lowercasePath_.reset();
     readablePath_.reset();
     dropRenameNameCaches();
@@ -145,7 +137,7 @@ QString ZKFileRepresentation::lowercaseRenamePath() const {
 
 QByteArray ZKFileRepresentation::nativeRenamePath() const {
     if (!hasRenameName()) return QByteArray();
-    QByteArray folder = nativeFolder(nativePath_);
+    QByteArray folder = NativePath::folderOf(nativePath_);
     if (!folder.isEmpty() && !folder.endsWith('/')) folder += '/';
     return folder + QFile::encodeName(renameName_);
 }

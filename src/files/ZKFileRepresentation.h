@@ -10,6 +10,7 @@
 
 #include "files/ZKRenameNameRelevance.h"
 #include "files/ZKStatusLight.h"
+#include "platform/FileAttributes.h"
 #include "tokens/ZKFileItem.h"
 
 class ItemMover;
@@ -29,9 +30,11 @@ using ZKFileRepresentationPool = QHash<QString, ZKFileRepresentationPtr>;
 class ZKFileRepresentation : public ZKFileItem {
 public:
     // A record for the exact path: the pooled record for it (taken out of the pool), else a
-    // new one. Null for an empty path. The pool may be null.
-    static ZKFileRepresentationPtr fileRepresentationWithNativePath(const QByteArray &nativePath,
-                                                                    ZKFileRepresentationPool *pool);
+    // new one. Null for an empty path. The pool may be null. The folder is the identity of
+    // the folder the item is listed in, as the scan saw it; without one it is read now.
+    static ZKFileRepresentationPtr fileRepresentationWithNativePath(
+        const QByteArray &nativePath, ZKFileRepresentationPool *pool,
+        const std::optional<FileAttributes::FileIdentity> &folder = std::nullopt);
     // The same for a path given as text (encoded as UTF-8).
     static ZKFileRepresentationPtr fileRepresentationWithPath(const QString &path,
                                                               ZKFileRepresentationPool *pool);
@@ -65,6 +68,10 @@ public:
     QString preRenamePath() const;
     bool isFolder() const override { return isFolder_; }
     bool isPackage() const { return isPackage_; }
+    // The folder the item was listed in. A run moves the item only while its folder is still
+    // this one, so a folder replaced after the listing never leads a move elsewhere.
+    FileAttributes::FileIdentity listedFolder() const { return listedFolder_; }
+    void setListedFolder(const FileAttributes::FileIdentity &folder) { listedFolder_ = folder; }
 
     // Renaming on disk.
     // Moves the item to the path (as text; for the record's renamePath its exact target is
@@ -179,6 +186,7 @@ private:
     mutable std::optional<QString> kind_;
     bool isFolder_ = false;
     bool isPackage_ = false;
+    FileAttributes::FileIdentity listedFolder_;
     mutable std::optional<qint64> size_;
     mutable quint64 bitRateMultiplier_ = 0;
     mutable std::optional<QString> comment_;

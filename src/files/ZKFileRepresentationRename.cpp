@@ -28,6 +28,7 @@ bool ZKFileRepresentation::renameWithPath(const QString &path, bool makePathAvai
         return false;
     }
     if (path == path_) return true;
+    if (!mover.isInListedFolder(nativePath_, listedFolder_, cancel)) return false;
     const QByteArray target = nativeTarget(*this, path);
     if (makePathAvailable &&
         !mover.makePathAvailableForMovingSourcePath(target, nativePath_, cancel))

@@ -1,6 +1,8 @@
 #include "files/ZKRenameNameRelevance.h"
 
+#include "common/NativePath.h"
 #include "files/NameValidation.h"
+#include "platform/NameLimits.h"
 #include "files/ZKFileRepresentation.h"
 
 ZKRenameNameRelevance::ZKRenameNameRelevance(const ZKFileRepresentation &fileRepresentation) {
@@ -12,6 +14,11 @@ ZKRenameNameRelevance::ZKRenameNameRelevance(const ZKFileRepresentation &fileRep
     }
     if (!fileRepresentation.hasRenameName()) return;
     error_ = NameValidation::errorForName(fileRepresentation.renameName());
+    if (!error_.isEmpty()) return;
+    const QByteArray target = fileRepresentation.nativeRenamePath();
+    error_ = NameValidation::errorForNameLength(
+        NativePath::lastComponentOf(target),
+        NameLimits::maximumNameBytes(NativePath::folderOf(target)));
     if (!error_.isEmpty()) return;
     relevant_ = fileRepresentation.renameName() != fileRepresentation.name();
 }

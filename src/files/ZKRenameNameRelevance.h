@@ -10,7 +10,8 @@ public:
     // Decides for the record's current new name:
     // - a name on disk that is not valid UTF-8: never relevant, with that error;
     // - no new name: not relevant, no error;
-    // - a new name that fails the name validity check: not relevant, with the check's error;
+    // - a new name that fails the name validity check, or is longer than its folder's file
+    //   system takes: not relevant, with the check's error;
     // - a new name equal to the current (NFC) name: not relevant, no error (unchanged);
     // - otherwise relevant.
     explicit ZKRenameNameRelevance(const ZKFileRepresentation &fileRepresentation);

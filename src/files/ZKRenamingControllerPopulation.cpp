@@ -11,6 +11,7 @@
 #include "files/ControllerDefaults.h"
 #include "files/FilterMessage.h"
 #include "files/FolderScanner.h"
+#include "platform/NameLimits.h"
 #include "files/ListingMode.h"
 #include "files/RenameAlerts.h"
 #include "files/ZKRenamingController.h"
@@ -134,6 +135,8 @@ bool ZKRenamingController::updateFileRepresentations() {
 QList<ZKFileRepresentationPtr> ZKRenamingController::scanRecords(bool *stopped) {
     ui_->setRenameButtonState(progressState(QString(), true, true));
     std::optional<ZKFileRepresentationPool> pool = recordPool();
+    // A new listing may meet volumes mounted since the last one.
+    NameLimits::forgetFolders();
 
     ListingRules rules;
     rules.listFiles = renameFiles_;
@@ -167,7 +170,7 @@ QList<ZKFileRepresentationPtr> ZKRenamingController::scanRecords(bool *stopped) 
     records.reserve(result.items.size());
     for (const ScannedItem &item : result.items) {
         ZKFileRepresentationPtr record = ZKFileRepresentation::fileRepresentationWithNativePath(
-            item.nativePath, pool ? &*pool : nullptr);
+            item.nativePath, pool ? &*pool : nullptr, item.folder);
         if (record) records.append(record);
     }
     return records;

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include "common/PathExtension.h"
@@ -252,7 +253,7 @@ std::optional<QString> ZKProxyManager::fileSystemValue(const QString &type,
     if (type == kNodeCountKey) {
         if (!toParentFolder && file && !file->isFolder()) return kNoValue;
         if (helper_ && (helper_->ignoreInvisibleFiles() || helper_->ignoreAliases())) {
-            return nilOrFormatAttributes({numberOfChildrenAtPath(path)}, type, settings, file,
+            return nilOrFormatAttributes({numberOfChildrenAtPath(path, toParentFolder)}, type, settings, file,
                                          nullptr);
         }
     }
@@ -266,13 +267,17 @@ std::optional<QString> ZKProxyManager::fileSystemValue(const QString &type,
     return std::nullopt;
 }
 
-quint64 ZKProxyManager::numberOfChildrenAtPath(const QString &path) {
+quint64 ZKProxyManager::numberOfChildrenAtPath(const QString &path, bool followLink) {
     const auto cached = numbersOfChildrenByPath_.constFind(path);
     if (cached != numbersOfChildrenByPath_.constEnd()) return *cached;
 
     quint64 count = 0;
     const QByteArray folder = QFile::encodeName(path);
-    if (DIR *directory = ::opendir(folder.constData())) {
+    const int descriptor = ::open(folder.constData(),
+                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
+    DIR *directory = descriptor < 0 ? nullptr : ::fdopendir(descriptor);
+    if (!directory && descriptor >= 0) ::close(descriptor);
+    if (directory) {
         const bool ignoreInvisible = helper_->ignoreInvisibleFiles();
         const bool ignoreAliases = helper_->ignoreAliases();
         HiddenItems hiddenItems;

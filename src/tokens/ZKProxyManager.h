@@ -70,7 +70,9 @@ private:
     std::optional<QString> fileSystemValue(const QString &type, const QVariantMap &settings,
                                            const QString &path, bool toParentFolder,
                                            ZKFileItem *file, bool *found);
-    quint64 numberOfChildrenAtPath(const QString &path);
+    // A listed item that is a symbolic link is never counted through; the folder an item was
+    // listed in may be reached through the link the user named.
+    quint64 numberOfChildrenAtPath(const QString &path, bool followLink);
     MetaDataItemPtr metaDataItemForPath(const QString &path);
 
     ZKProxyResolutionHelper *helper_ = nullptr;

@@ -139,7 +139,7 @@ TEST_F(FolderScannerTest, LinkBackToAnAncestorEndsTheDescent) {
     const QStringList root{dir.filePath("a")};
     EXPECT_EQ(
         relativeSet(scan(rules(true, true, true), root)),
-        (QSet<QString>{"a/", "a/x.txt", "a/sub/", "a/sub/y.txt", "a/sub/up/", "a/sub/parent/"}));
+        (QSet<QString>{"a/", "a/x.txt", "a/sub/", "a/sub/y.txt", "a/sub/up", "a/sub/parent"}));
 
     ListingRules noAliases = rules(true, true, true);
     noAliases.ignoreAliases = true;
@@ -147,20 +147,40 @@ TEST_F(FolderScannerTest, LinkBackToAnAncestorEndsTheDescent) {
               (QSet<QString>{"a/", "a/x.txt", "a/sub/", "a/sub/y.txt"}));
 }
 
-TEST_F(FolderScannerTest, LinkToAnotherFolderIsEnteredUnlessAliasesAreIgnored) {
+TEST_F(FolderScannerTest, LinksInsideAListedFolderAreItemsNeverEntered) {
     dir.makeFile("elsewhere/far.txt");
     dir.makeFile("a/near.txt");
     link(dir.filePath("elsewhere"), "a/link");
+    link("/", "a/root");
+    link(dir.filePath("elsewhere/far.txt"), "a/file link");
     link(dir.filePath("nowhere"), "a/dangling");
+    link("loop", "a/loop");
     const QStringList root{dir.filePath("a")};
-    EXPECT_EQ(relativeSet(scan(ListingRules(), root)),
-              (QSet<QString>{"a/near.txt", "a/link/far.txt", "a/dangling"}));
+    const QSet<QString> links{"a/link", "a/root", "a/file link", "a/dangling", "a/loop"};
+    EXPECT_EQ(relativeSet(scan(ListingRules(), root)), links + QSet<QString>{"a/near.txt"});
+    // Listed as files: with folders only, a link to a folder is not a folder to list.
+    EXPECT_EQ(relativeSet(scan(rules(false, true, true), root)), QSet<QString>{"a/"});
+    for (const ScannedItem &item : scan(rules(true, true, true), root).items)
+        EXPECT_TRUE(item.path.startsWith(dir.filePath("a"))) << item.path.toStdString();
 
     ListingRules noAliases;
     noAliases.ignoreAliases = true;
     EXPECT_EQ(relative(scan(noAliases, root)), QStringList({"a/near.txt"}));
     EXPECT_TRUE(ignoreFileAtPath(QFile::encodeName(dir.filePath("a/link")), false, true));
     EXPECT_FALSE(ignoreFileAtPath(QFile::encodeName(dir.filePath("a/link")), true, false));
+}
+
+TEST_F(FolderScannerTest, ARootThatIsALinkIsResolvedOnceAndItsLinksStayItems) {
+    dir.makeFile("real/photo.jpg");
+    dir.makeFile("outside/secret.txt");
+    link(dir.filePath("outside"), "real/out");
+    link(dir.filePath("real"), "named");
+    EXPECT_EQ(relativeSet(scan(rules(true, true, true), {dir.filePath("named")})),
+              (QSet<QString>{"named/", "named/photo.jpg", "named/out"}));
+    // Every item carries the folder it was listed in.
+    const ScanResult result = scan(ListingRules(), {dir.filePath("named")});
+    const FileAttributes::FileIdentity real = FileAttributes::identity(dir.filePath("real"));
+    for (const ScannedItem &item : result.items) EXPECT_EQ(item.folder, real);
 }
 
 TEST_F(FolderScannerTest, NeitherIgnoreFlagIgnoresNothing) {

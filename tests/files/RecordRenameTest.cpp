@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QFile>
 
 #include "common/LogCapture.h"
@@ -118,4 +120,39 @@ TEST_F(RecordRenameTest, CommentTravelsWithTheRecord) {
     bool cancel = false;
     EXPECT_TRUE(record->renameWithPath(record->renamePath(), true, &cancel, mover));
     EXPECT_EQ(ExtendedAttributes::comment(dir.filePath("COMMENTED.txt")), "a note");
+}
+
+TEST_F(RecordRenameTest, AFolderReplacedAfterTheListingStopsTheMoveThere) {
+    const QString path = dir.makeFile("listed/photo.jpg", "mine");
+    const QString outside = dir.makeFile("outside/photo.jpg", "theirs");
+    ZKFileRepresentationPtr record = recordFor(path, "renamed.jpg");
+    // The listed folder is moved away and a link to another folder takes its place.
+    ASSERT_EQ(::rename(QFile::encodeName(dir.filePath("listed")).constData(),
+                       QFile::encodeName(dir.filePath("moved")).constData()),
+              0);
+    ASSERT_EQ(::symlink(QFile::encodeName(dir.filePath("outside")).constData(),
+                        QFile::encodeName(dir.filePath("listed")).constData()),
+              0);
+
+    bool cancel = false;
+    EXPECT_FALSE(record->renameWithPath(record->renamePath(), true, &cancel, mover));
+    EXPECT_TRUE(cancel);
+    ASSERT_EQ(user.alerts.size(), 1);
+    EXPECT_TRUE(user.alerts[0].informativeText.contains("has vanished"));
+    EXPECT_EQ(contentOf(outside), "theirs");
+    EXPECT_FALSE(FileAttributes::exists(dir.filePath("outside/renamed.jpg")));
+    EXPECT_EQ(contentOf(dir.filePath("moved/photo.jpg")), "mine");
+}
+
+TEST_F(RecordRenameTest, ALinkIsRenamedItselfNeverItsTarget) {
+    const QString target = dir.makeFile("target.txt", "content");
+    const QString linkPath = dir.filePath("link.txt");
+    ASSERT_EQ(::symlink("target.txt", QFile::encodeName(linkPath).constData()), 0);
+    ZKFileRepresentationPtr record = recordFor(linkPath, "renamed link.txt");
+
+    bool cancel = false;
+    EXPECT_TRUE(record->renameWithPath(record->renamePath(), true, &cancel, mover));
+    EXPECT_TRUE(FileAttributes::isSymbolicLink(dir.filePath("renamed link.txt")));
+    EXPECT_EQ(contentOf(target), "content");
+    EXPECT_FALSE(FileAttributes::exists(linkPath));
 }

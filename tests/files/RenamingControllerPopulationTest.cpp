@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -232,4 +234,14 @@ TEST_F(RenamingControllerPopulationTest, ClearEmptiesRootsExceptionsAndRecords) 
     EXPECT_TRUE(controller->fileRepresentations().isEmpty());
     EXPECT_FALSE(controller->isClearButtonEnabled());
     EXPECT_EQ(ui.lastButtonState().title, "There is nothing to rename.");
+}
+
+TEST_F(RenamingControllerPopulationTest, LinksAreListedAsItemsAndNeverEntered) {
+    ASSERT_EQ(::symlink("/", QFile::encodeName(dir.filePath("sub/root")).constData()), 0);
+    controller->setRenameFolders(true);
+    ASSERT_TRUE(listRoot());
+    for (const ZKFileRepresentationPtr &record : controller->fileRepresentations())
+        EXPECT_TRUE(record->path().startsWith(dir.path())) << record->path().toStdString();
+    EXPECT_TRUE(listedNames().contains("root"));
+    EXPECT_EQ(controller->fileRepresentations().size(), 7);
 }

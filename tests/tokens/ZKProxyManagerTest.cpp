@@ -160,6 +160,11 @@ TEST_F(ZKProxyManagerTest, CountsOfFolderEntries) {
     EXPECT_EQ(resolve(token("kMDItemFSNodeCount"), &track), "-");
     EXPECT_EQ(resolve(token("file list: number of files"), &track), "42");
     EXPECT_EQ(resolve(token("common prefix: pre-rename"), nullptr), "IMG_");
+    // A link is never counted through, even when taken for a folder.
+    ASSERT_EQ(::symlink("/", QFile::encodeName(dir.filePath("album/root")).constData()), 0);
+    FakeFileItem link(dir.filePath("album"), QStringLiteral("root"));
+    link.setIsFolder(true);
+    EXPECT_EQ(resolve(token("kMDItemFSNodeCount"), &link), "0");
 
     if (::geteuid() != 0) {
         FakeFileItem locked(dir.makeFolder("locked"), QStringLiteral("x"));

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+
+// Paths as the exact bytes on disk. A name on Linux need not be valid UTF-8, so every file
+// operation works on these; text forms serve display and comparison only.
+namespace NativePath {
+
+// A trailing slash names the same item; dropping it keeps names and keys unambiguous. "/"
+// stays "/".
+QByteArray withoutTrailingSlashes(QByteArray path);
+// The folder part ("/a/b" -> "/a", "/b" -> "/"), "" for a path without a slash.
+QByteArray folderOf(const QByteArray &path);
+// The text after the last slash.
+QByteArray lastComponentOf(const QByteArray &path);
+// The folder and the name with exactly one slash between them.
+QByteArray joined(const QByteArray &folder, const QByteArray &name);
+
+}  // namespace NativePath
