@@ -22,8 +22,8 @@
 #include "app/filelist/ZKFileList.h"
 #include "common/UserDefaults.h"
 #include "engine/ZKRenamer.h"
-#include "files/ZKRenamingController.h"
-#include "files/ZKSilentUserInteraction.h"
+#include "controller/ZKRenamingController.h"
+#include "interaction/ZKSilentUserInteraction.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QTextStream>
 #include <optional>
 
-#include "files/ZKSilentUserInteraction.h"
+#include "interaction/ZKSilentUserInteraction.h"
 
 // The controller's user on the command line. Alerts go to standard error; questions are asked
 // on the terminal when one is there and otherwise cancelled where they can be. Ctrl-C

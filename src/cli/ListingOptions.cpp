@@ -2,9 +2,9 @@
 
 #include <QHash>
 
-#include "files/DisplayFilter.h"
-#include "files/ZKRenamingController.h"
-#include "files/ZKSortPriorities.h"
+#include "listing/DisplayFilter.h"
+#include "controller/ZKRenamingController.h"
+#include "listing/ZKSortPriorities.h"
 
 namespace {
 

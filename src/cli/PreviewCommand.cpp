@@ -11,8 +11,8 @@
 #include "cli/StepsFile.h"
 #include "engine/RenamerCollections.h"
 #include "engine/ZKRenamer.h"
-#include "files/DisplayFilter.h"
-#include "files/ZKRenamingController.h"
+#include "listing/DisplayFilter.h"
+#include "controller/ZKRenamingController.h"
 
 int PreviewCommand::execute(const QStringList &arguments)
 {

@@ -3,7 +3,7 @@
 #include <QTextStream>
 #include <optional>
 
-#include "files/ZKFileRepresentation.h"
+#include "records/ZKFileRepresentation.h"
 
 // Prints records as the CLI's output lines: plain text for people, or one JSON object per
 // line for scripts. The format is relied on by scripts: keep it stable.

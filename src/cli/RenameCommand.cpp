@@ -10,9 +10,9 @@
 #include "collections/ConfigurationKeys.h"
 #include "collections/ZKDictionaryConfigurationArchive.h"
 #include "engine/RenamerCollections.h"
-#include "files/DisplayFilter.h"
-#include "files/MoveDefaults.h"
-#include "files/ZKRenamingController.h"
+#include "listing/DisplayFilter.h"
+#include "run/MoveDefaults.h"
+#include "controller/ZKRenamingController.h"
 
 namespace {
 

@@ -1,12 +1,13 @@
 #include "cli/RevertCommand.h"
+#include "journal/TemporaryNames.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include "cli/JsonLine.h"
-#include "files/ItemMover.h"
-#include "files/JournalStore.h"
-#include "files/UnfinishedRunOffer.h"
+#include "run/ItemMover.h"
+#include "journal/JournalStore.h"
+#include "run/UnfinishedRunOffer.h"
 
 namespace {
 
@@ -173,7 +174,7 @@ bool RevertCommand::confirm(const QString &journalPath) {
     QList<JournalMove> moves = journal.done;
     if (journal.inFlight) moves.append(*journal.inFlight);
     const qsizetype items = std::count_if(moves.cbegin(), moves.cend(), [](const JournalMove &move) {
-        return !ItemMover::isTemporaryPath(move.from);
+        return !TemporaryNames::isTemporaryPath(move.from);
     });
     err_ << QStringLiteral(
                 "Revert the rename run started %1, which %2, moving back up to %3 "

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <QTextStream>
 
-#include "files/JournalRecovery.h"
+#include "journal/JournalRecovery.h"
 
 // `torvane-cli revert [--yes] [--json]`: undoes the last rename run from its journal, whether
 // it completed or died half-way: the newest interrupted run first, else the last completed

@@ -1,8 +1,8 @@
 #include "cli/UnfinishedJournalReport.h"
 
 #include "cli/CliUserInteraction.h"
-#include "files/JournalRecovery.h"
-#include "files/UnfinishedRunOffer.h"
+#include "journal/JournalRecovery.h"
+#include "run/UnfinishedRunOffer.h"
 
 namespace {
 

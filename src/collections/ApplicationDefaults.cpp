@@ -2,7 +2,7 @@
 
 #include "common/UserDefaults.h"
 #include "engine/EngineDefaults.h"
-#include "files/ZKRenamingController.h"
+#include "controller/ZKRenamingController.h"
 
 namespace ApplicationDefaults {
 

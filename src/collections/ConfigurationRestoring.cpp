@@ -5,7 +5,7 @@
 #include "collections/ZKUserDefaultsConfigurationArchive.h"
 #include "engine/EngineDefaults.h"
 #include "engine/RenamerCollections.h"
-#include "files/ZKRenamingController.h"
+#include "controller/ZKRenamingController.h"
 
 namespace ConfigurationArchiving {
 

@@ -3,7 +3,7 @@
 #include "collections/ZKUserDefaultsConfigurationArchive.h"
 #include "engine/EngineDefaults.h"
 #include "engine/ZKRenamer.h"
-#include "files/ZKRenamingController.h"
+#include "controller/ZKRenamingController.h"
 
 namespace ConfigurationArchiving {
 

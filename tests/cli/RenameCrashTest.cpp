@@ -13,8 +13,8 @@
 #include <random>
 
 #include "cli/CliTestSupport.h"
-#include "files/JournalRecovery.h"
-#include "files/JournalStore.h"
+#include "journal/JournalRecovery.h"
+#include "journal/JournalStore.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
 #include "support/TreeContents.h"

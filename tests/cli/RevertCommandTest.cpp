@@ -6,9 +6,9 @@
 
 #include "cli/CliTestSupport.h"
 #include "cli/RevertCommand.h"
-#include "files/JournalRecovery.h"
-#include "files/JournalStore.h"
-#include "files/RunJournal.h"
+#include "journal/JournalRecovery.h"
+#include "journal/JournalStore.h"
+#include "journal/RunJournal.h"
 #include "platform/NoClobberMove.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"

@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "cli/UnfinishedJournalReport.h"
-#include "files/JournalRecovery.h"
-#include "files/JournalStore.h"
-#include "files/RunJournal.h"
+#include "journal/JournalRecovery.h"
+#include "journal/JournalStore.h"
+#include "journal/RunJournal.h"
 #include "platform/NoClobberMove.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"

@@ -8,7 +8,7 @@
 #include "collections/ZKDictionaryConfigurationArchive.h"
 #include "collections/ZKUserDefaultsConfigurationArchive.h"
 #include "common/PropertyList.h"
-#include "files/ZKGeneralSettings.h"
+#include "controller/ZKGeneralSettings.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
 

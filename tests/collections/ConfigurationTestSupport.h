@@ -6,7 +6,7 @@
 #include <QVariantMap>
 #include <memory>
 
-#include "files/ZKRenamingController.h"
+#include "controller/ZKRenamingController.h"
 #include "support/QtPrinters.h"
 
 // A running application's controller (launch finished) over the isolated user defaults,

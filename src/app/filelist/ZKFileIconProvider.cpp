@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QStyle>
 
-#include "files/ZKFileRepresentation.h"
+#include "records/ZKFileRepresentation.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "app/filelist/ZKFileListSettings.h"
 #include "collections/ApplicationDefaults.h"
 #include "common/UserDefaults.h"
-#include "files/ZKRenamingController.h"
+#include "controller/ZKRenamingController.h"
 
 namespace {
 

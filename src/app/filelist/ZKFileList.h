@@ -3,7 +3,7 @@
 #include <QListView>
 #include <memory>
 
-#include "files/ZKUserInteraction.h"
+#include "interaction/ZKUserInteraction.h"
 
 class QMenu;
 class ZKFileIconProvider;

@@ -8,8 +8,8 @@
 #include "app/filelist/ZKFileIconProvider.h"
 #include "app/filelist/ZKFileListModel.h"
 #include "app/filelist/ZKLightImages.h"
-#include "files/CellDetailText.h"
-#include "files/ZKFileRepresentation.h"
+#include "listing/CellDetailText.h"
+#include "records/ZKFileRepresentation.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "app/filelist/ZKFileList.h"
 #include "app/filelist/ZKFileListDelegate.h"
 #include "app/filelist/ZKFileListModel.h"
-#include "files/ZKRenamingController.h"
+#include "controller/ZKRenamingController.h"
 
 // --- Context menu ----------------------------------------------------------------------------
 

@@ -6,7 +6,7 @@
 #include <QMimeData>
 #include <algorithm>
 
-#include "files/ZKRenamingController.h"
+#include "controller/ZKRenamingController.h"
 
 ZKFileListModel::ZKFileListModel(ZKRenamingController &controller, QObject *parent)
     : QAbstractListModel(parent), controller_(controller) {

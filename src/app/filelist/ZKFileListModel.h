@@ -3,7 +3,7 @@
 #include <QAbstractListModel>
 #include <optional>
 
-#include "files/ZKFileRepresentation.h"
+#include "records/ZKFileRepresentation.h"
 
 class ZKRenamingController;
 

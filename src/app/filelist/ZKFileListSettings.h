@@ -5,7 +5,7 @@
 
 #include "collections/ApplicationDefaults.h"
 #include "collections/ConfigurationKeys.h"
-#include "files/CellDetailText.h"
+#include "listing/CellDetailText.h"
 
 class UserDefaults;
 

@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QString>
 
-#include "files/ZKStatusLight.h"
+#include "records/ZKStatusLight.h"
 
 // The pictures of the status lights: round lamps, or arrows pointing from the current name
 // to the new one. Both are drawn once per colour and size and then kept in the pixmap cache.

@@ -15,7 +15,7 @@
 
 #include "app/steps/ZKRenamerSettingsView.h"
 #include "common/Log.h"
-#include "files/ZKRenamingController.h"
+#include "controller/ZKRenamingController.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include "app/window/ZKControllingDragView.h"
 #include "common/UserDefaults.h"
-#include "files/DisplayFilter.h"
-#include "files/ListingMode.h"
-#include "files/SortMenu.h"
+#include "listing/DisplayFilter.h"
+#include "listing/ListingMode.h"
+#include "listing/SortMenu.h"
 
 namespace ListOptionsMenus {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "files/ZKUserInteraction.h"
+#include "interaction/ZKUserInteraction.h"
 
 class QMimeData;
 

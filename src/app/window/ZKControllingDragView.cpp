@@ -24,8 +24,8 @@
 #include "app/window/ZKWidgetDialogPresenter.h"
 #include "collections/ApplicationDefaults.h"
 #include "common/UserDefaults.h"
-#include "files/DisplayFilter.h"
-#include "files/SortMenu.h"
+#include "listing/DisplayFilter.h"
+#include "listing/SortMenu.h"
 
 namespace {
 

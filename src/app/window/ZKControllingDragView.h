@@ -6,8 +6,8 @@
 #include <memory>
 #include <optional>
 
-#include "files/ZKRenamingController.h"
-#include "files/ZKUserInteraction.h"
+#include "controller/ZKRenamingController.h"
+#include "interaction/ZKUserInteraction.h"
 
 class DesktopNotifier;
 class DroppedItemsReception;

@@ -11,8 +11,8 @@
 #include "app/window/MimePasteboard.h"
 #include "app/window/ZKControllingDragView.h"
 #include "app/window/ZKRenameButton.h"
-#include "files/PasteboardPaths.h"
-#include "files/ZKSortPriorities.h"
+#include "listing/PasteboardPaths.h"
+#include "listing/ZKSortPriorities.h"
 
 namespace {
 

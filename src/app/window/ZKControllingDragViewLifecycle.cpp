@@ -18,9 +18,9 @@
 #include "common/Log.h"
 #include "common/PathExtension.h"
 #include "common/UserDefaults.h"
-#include "files/ControllerDefaults.h"
-#include "files/SelectionScript.h"
-#include "files/UnfinishedRunOffer.h"
+#include "controller/ControllerDefaults.h"
+#include "listing/SelectionScript.h"
+#include "run/UnfinishedRunOffer.h"
 
 namespace {
 

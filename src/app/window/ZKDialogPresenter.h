@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "files/ZKUserInteraction.h"
+#include "interaction/ZKUserInteraction.h"
 
 class QWidget;
 

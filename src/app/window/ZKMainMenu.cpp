@@ -13,7 +13,7 @@
 #include "app/window/ZKRenameButton.h"
 #include "collections/ApplicationDefaults.h"
 #include "common/UserDefaults.h"
-#include "files/CellDetailText.h"
+#include "listing/CellDetailText.h"
 
 namespace {
 

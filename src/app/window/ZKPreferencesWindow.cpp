@@ -14,9 +14,9 @@
 #include "collections/ConfigurationKeys.h"
 #include "common/UserDefaults.h"
 #include "engine/EngineDefaults.h"
-#include "files/CellDetailText.h"
-#include "files/ControllerDefaults.h"
-#include "files/ListingMode.h"
+#include "listing/CellDetailText.h"
+#include "controller/ControllerDefaults.h"
+#include "listing/ListingMode.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "files/ZKUserInteraction.h"
+#include "interaction/ZKUserInteraction.h"
 
 // The rename button: its title, enabled state and pressed look follow the controller's
 // ZKRenameButtonState, and while a scan, a run or a reception goes on it draws the progress

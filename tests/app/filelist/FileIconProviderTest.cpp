@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "app/filelist/ZKFileIconProvider.h"
-#include "files/ZKFileRepresentation.h"
+#include "records/ZKFileRepresentation.h"
 #include "support/TestEnvironment.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "FileListFixture.h"
 #include "app/filelist/ZKFileListDelegate.h"
-#include "files/CellDetailText.h"
+#include "listing/CellDetailText.h"
 
 using FileListCommandsTest = FileListFixture;
 

@@ -9,9 +9,9 @@
 #include "app/filelist/ZKFileListModel.h"
 #include "common/UserDefaults.h"
 #include "engine/ZKRenamer.h"
-#include "files/RecordNames.h"
-#include "files/ScriptedUserInteraction.h"
-#include "files/ZKRenamingController.h"
+#include "support/RecordNames.h"
+#include "support/ScriptedUserInteraction.h"
+#include "controller/ZKRenamingController.h"
 #include "support/TestEnvironment.h"
 
 // A user whose list notifications and selection go to a real file list, the way the window

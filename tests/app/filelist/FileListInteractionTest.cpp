@@ -4,7 +4,7 @@
 
 #include "FileListFixture.h"
 #include "app/filelist/ZKFileListDelegate.h"
-#include "files/ZKSortPriorities.h"
+#include "listing/ZKSortPriorities.h"
 
 using FileListInteractionTest = FileListFixture;
 

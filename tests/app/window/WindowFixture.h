@@ -13,8 +13,8 @@
 #include "app/window/ZKMainWindow.h"
 #include "common/UserDefaults.h"
 #include "engine/ZKRenamer.h"
-#include "files/RecordNames.h"
-#include "files/ZKRenamingController.h"
+#include "support/RecordNames.h"
+#include "controller/ZKRenamingController.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
 

@@ -1,0 +1,211 @@
+// The computation of every new name: each record through every step, then the uniqueness
+// check, the sequence re-run and the refresh of the display.
+
+#include <QScopedValueRollback>
+
+#include "common/PathExtension.h"
+#include "common/TextCase.h"
+#include "engine/RenamerCollections.h"
+#include "engine/ZKERETemplate.h"
+#include "engine/ZKRenamer.h"
+#include "records/NameUniqueness.h"
+#include "controller/ZKRenamingController.h"
+#include "tokens/DateDescription.h"
+
+namespace {
+
+const QString kWouldNotBeUnique = QStringLiteral("Resulting filename wouldn't be unique");
+const QString kIsNotUnique = QStringLiteral("Resulting filename isn't unique");
+
+// The first request in the life of the process becomes a layout pass first.
+bool firstLayoutDone = false;
+
+
+}  // namespace
+
+void ZKRenamingController::resetFirstLayoutFlag() { firstLayoutDone = false; }
+
+void ZKRenamingController::updateRenameNames() {
+    updateRenameNamesAndReloadFileList(nullptr, true);
+}
+
+void ZKRenamingController::updateRenameNamesAndReloadFileList() {
+    bool didReload = false;
+    updateRenameNamesAndReloadFileList(&didReload, true);
+    if (!didReload) reloadFileListAfterInvalidatingFileRepresentationsToDisplay(false);
+}
+
+void ZKRenamingController::updateRenameNamesAndReloadFileList(bool *didReload, bool topLevel) {
+    if (!firstLayoutDone) {
+        firstLayoutDone = true;
+        updateRenamerLayoutAndRenameNames(true);
+        return;
+    }
+    if (isComputing_) {
+        // A modal prompt inside a step runs an event loop, where the debounce timer may
+        // fire: computing from inside the computation would interleave two of them.
+        updateRenameNamesAfterEnforcedDelay(true);
+        return;
+    }
+    QScopedValueRollback computing(isComputing_, true);
+    runComputation(didReload, topLevel);
+}
+
+void ZKRenamingController::runComputation(bool *didReload, bool topLevel) {
+    adoptRenamers();
+    if (topLevel) {
+        cancelUpdateRenameNamesAfterDelay();
+        reflectHistoryChange();
+    }
+    hadSyntaxError_ = false;
+    if (fileRepresentations_.isEmpty()) {
+        runRenamersWithoutRecords();
+    } else if (!computeNewNames()) {
+        hadSyntaxError_ = true;
+        withdrawNewNames();
+    }
+
+    // Every step cleans up, even after one asked for another pass; the pass after that
+    // analyses nothing, so it never asks again.
+    if (analyzeSequenceIdentifiers(topLevel) && topLevel) runComputation(nullptr, false);
+    if (!topLevel) return;
+
+    endOfTopLevelComputation();
+    ui_->fileListNeedsDisplay();
+    refreshDisplayedSubsetAfterComputation(didReload);
+    updateRenameButton();
+}
+
+void ZKRenamingController::runRenamersWithoutRecords() {
+    const QList<ZKRenamerPtr> renamers = renamers_;
+    for (const ZKRenamerPtr &renamer : renamers)
+        renamer->processFileRepresentation(nullptr, 0, 0, nullptr);
+}
+
+bool ZKRenamingController::computeNewNames() {
+    // Copies: a step that prompts runs an event loop in which the lists may change.
+    const QList<ZKRenamerPtr> renamers = renamers_;
+    const QList<ZKFileRepresentationPtr> records = fileRepresentations_;
+    const qint64 count = records.size();
+    QHash<QString, ZKFileRepresentationPtr> holders;
+    QHash<QString, quint64> lastNumbers;
+    holders.reserve(records.size());
+    bool syntaxError = false;
+    for (qint64 index = 0; index < count; ++index) {
+        const ZKFileRepresentationPtr &record = records.at(index);
+        record->clearIntermediateNames();
+        for (const ZKRenamerPtr &renamer : renamers) {
+            renamer->processFileRepresentation(record.get(), index, count, &syntaxError);
+            if (syntaxError) return false;
+        }
+        record->setRenameName(record->intermediateName());
+        checkUniqueness(record, holders, lastNumbers);
+    }
+    return true;
+}
+
+void ZKRenamingController::withdrawNewNames() {
+    for (const ZKFileRepresentationPtr &record : std::as_const(fileRepresentations_)) {
+        record->clearIntermediateNames();
+        record->setRenameName(QString());
+    }
+}
+
+// Paths are compared whole and case-insensitively; a record without a new name takes part
+// with its current path, so a new name that lands on a listed, unchanged file is caught.
+void ZKRenamingController::checkUniqueness(const ZKFileRepresentationPtr &record,
+                                           QHash<QString, ZKFileRepresentationPtr> &holders,
+                                           QHash<QString, quint64> &lastNumbers) {
+    const bool renamed = record->hasRenameName();
+    const QString keyPath = renamed ? record->renamePath() : record->path();
+    const QString key = renamed ? record->lowercaseRenamePath() : record->lowercasePath();
+    const auto holder = holders.constFind(key);
+    if (holder == holders.constEnd()) {
+        holders.insert(key, record);
+    } else if (autoUniqueify_) {
+        uniqueifyNewName(record, keyPath, key, *holder, holders, lastNumbers);
+    } else {
+        (*holder)->setRenameNameError(kIsNotUnique);
+        record->setRenameNameError(kIsNotUnique);
+        // The later record takes the place, so a third collider pairs with the second.
+        holders.insert(key, record);
+    }
+}
+
+void ZKRenamingController::uniqueifyNewName(const ZKFileRepresentationPtr &record,
+                                            const QString &keyPath, const QString &key,
+                                            const ZKFileRepresentationPtr &holder,
+                                            QHash<QString, ZKFileRepresentationPtr> &holders,
+                                            QHash<QString, quint64> &lastNumbers) {
+    // Numbers below the last one given for this key are all taken (the map only grows), so
+    // starting after it finds the same first free number without trying them again.
+    quint64 number = lastNumbers.value(key, 0);
+    QString candidate;
+    QString lowercaseCandidate;
+    do {
+        candidate = NameUniqueness::stringByInsertingNumberInPath(keyPath, ++number);
+        lowercaseCandidate = TextCase::lower(candidate);
+    } while (holders.contains(lowercaseCandidate));
+    lastNumbers.insert(key, number);
+
+    record->setRenameName(PathExtension::lastPathComponent(candidate));
+    holder->addWarning(kWouldNotBeUnique);
+    record->addWarning(kWouldNotBeUnique);
+    holders.insert(lowercaseCandidate, record);
+}
+
+bool ZKRenamingController::analyzeSequenceIdentifiers(bool topLevel) {
+    bool runAgain = false;
+    for (const ZKRenamerPtr &renamer : std::as_const(renamers_)) {
+        if (renamer->cleanUpAfterUpdatingAndAnalyzeSequenceIdentifiers(topLevel)) runAgain = true;
+    }
+    return runAgain;
+}
+
+void ZKRenamingController::refreshDisplayedSubsetAfterComputation(bool *didReload) {
+    // Without a filter the list shows every record: nothing to compare.
+    if (fileRepresentationsToDisplay_ && !fileRepresentationsToDisplay_->filtered) return;
+    SelectionKeeper keeper(*this);
+    const std::optional<DisplayedSubset> previous = fileRepresentationsToDisplay_;
+    invalidateFileRepresentationsToDisplay();
+    const QList<ZKFileRepresentationPtr> current = fileRepresentationsToDisplay();
+    if (previous && previous->records == current) return;
+    ui_->fileListChanged();
+    if (didReload) *didReload = true;
+}
+
+void ZKRenamingController::endOfTopLevelComputation() {
+    // Parsed replacement templates live for one computation.
+    ZKERETemplate::templateWithString(std::nullopt);
+    // Every file of the next computation sees a new "current date", all of them the same.
+    DateDescription::resetCanonicalCurrentDate(true);
+}
+
+void ZKRenamingController::reflectHistoryChange() {
+    // Hook for the history, which reflects every configuration change.
+}
+
+void ZKRenamingController::updateRenameNamesAfterEnforcedDelay(bool enforced) {
+    if (!enforced && fileRepresentations_.isEmpty()) {
+        updateRenameNames();
+        return;
+    }
+    isRenamePathsUpdatePending_ = true;
+    renameNamesTimer_.start();  // restarts a running timer: only the last request counts
+    updateRenameButton();
+}
+
+void ZKRenamingController::cancelUpdateRenameNamesAfterDelay() {
+    isRenamePathsUpdatePending_ = false;
+    renameNamesTimer_.stop();
+}
+
+void ZKRenamingController::updateRenamerLayoutAndRenameNames(bool renameNames) {
+    if (renamers_.isEmpty()) RenamerCollections::addDefaultRenamers(renamers_);
+    adoptRenamers();
+    ui_->renamerLayoutChanged();
+    if (renameNames)
+        updateRenameNames();
+    else
+        reflectHistoryChange();
+}

@@ -1,0 +1,168 @@
+#include "journal/JournalFile.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/NoClobberMove.h"
+
+namespace JournalFile {
+
+namespace {
+
+// Enough attempts to step over every name taken by journals started in the same instant.
+constexpr int nameAttempts = 1000;
+
+QString systemError(const QString &what, const QString &path, int errorNumber) {
+    return QStringLiteral("%1 %2: %3")
+        .arg(what, path, QString::fromLocal8Bit(std::strerror(errorNumber)));
+}
+
+bool writeAll(int descriptor, const QByteArray &data, int *errorNumber) {
+    qsizetype written = 0;
+    while (written < data.size()) {
+        const ssize_t result =
+            ::write(descriptor, data.constData() + written, size_t(data.size() - written));
+        if (result < 0 && errno == EINTR) continue;
+        if (result <= 0) {
+            *errorNumber = result < 0 ? errno : EIO;
+            return false;
+        }
+        written += result;
+    }
+    return true;
+}
+
+// A new name in a folder lasts only once the folder itself is on disk.
+bool syncFolder(const QString &folder, QString *error) {
+    const int descriptor =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool synced = descriptor >= 0 && ::fsync(descriptor) == 0;
+    const int errorNumber = errno;
+    if (descriptor >= 0) ::close(descriptor);
+    if (!synced)
+        *error = systemError(QStringLiteral("cannot flush the folder"), folder, errorNumber);
+    return synced;
+}
+
+bool lock(int descriptor) {
+    while (::flock(descriptor, LOCK_EX | LOCK_NB) != 0)
+        if (errno != EINTR) return false;
+    return true;
+}
+
+// Gives the written temporary file its journal name; the path taken, or "" with *error.
+QString publish(const QString &folder, const QByteArray &temporary,
+                const std::function<QString(int)> &nameForAttempt, QString *error) {
+    for (int attempt = 0; attempt < nameAttempts; ++attempt) {
+        const QString path = folder + QLatin1Char('/') + nameForAttempt(attempt);
+        int errorNumber = 0;
+        if (NoClobberMove::move(temporary, QFile::encodeName(path), error, &errorNumber))
+            return path;
+        if (errorNumber != EEXIST) return QString();
+    }
+    *error = QStringLiteral("cannot find a free journal name in %1").arg(folder);
+    return QString();
+}
+
+}  // namespace
+
+int create(const QString &folder, const QByteArray &content,
+           const std::function<QString(int)> &nameForAttempt, QString *path, QString *error) {
+    QByteArray temporary = QFile::encodeName(folder) + "/.journal-" +
+                           QByteArray::number(QCoreApplication::applicationPid()) + "-XXXXXX";
+    const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (descriptor < 0) {
+        *error = systemError(QStringLiteral("cannot create a run journal in"), folder, errno);
+        return -1;
+    }
+    int errorNumber = 0;
+    if (writeAll(descriptor, content, &errorNumber) &&
+        (::fsync(descriptor) != 0 || !lock(descriptor)))
+        errorNumber = errno;
+    const bool written = errorNumber == 0;
+    if (!written)
+        *error =
+            systemError(QStringLiteral("cannot write"), QFile::decodeName(temporary), errorNumber);
+    *path = written ? publish(folder, temporary, nameForAttempt, error) : QString();
+    if (path->isEmpty() || !syncFolder(folder, error)) {
+        // Not published, or published without certainty: either way no run may start.
+        ::unlink(path->isEmpty() ? temporary.constData() : QFile::encodeName(*path).constData());
+        ::close(descriptor);
+        return -1;
+    }
+    return descriptor;
+}
+
+int openLocked(const QString &path, QString *error) {
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        *error = systemError(QStringLiteral("cannot open the run journal"), path, errno);
+        return -1;
+    }
+    if (lock(descriptor)) return descriptor;
+    *error =
+        errno == EWOULDBLOCK
+            ? QStringLiteral("the run journal %1 is in use by a run that is still going").arg(path)
+            : systemError(QStringLiteral("cannot lock the run journal"), path, errno);
+    ::close(descriptor);
+    return -1;
+}
+
+int lockRecovery(const QString &folder, QString *error) {
+    const QString path = folder + QStringLiteral("/.recovery.lock");
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (descriptor < 0) {
+        *error = systemError(QStringLiteral("cannot open"), path, errno);
+        return -1;
+    }
+    if (lock(descriptor)) return descriptor;
+    *error = errno == EWOULDBLOCK
+                 ? QStringLiteral("another undo or recovery of rename runs is going on")
+                 : systemError(QStringLiteral("cannot lock"), path, errno);
+    ::close(descriptor);
+    return -1;
+}
+
+bool isLocked(const QString &path) {
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return false;
+    const bool locked = ::flock(descriptor, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(descriptor);
+    return locked;
+}
+
+bool append(int descriptor, const QString &path, qint64 *length, const QByteArray &data, bool sync,
+            bool *broken, QString *error) {
+    int errorNumber = 0;
+    if (::lseek(descriptor, *length, SEEK_SET) < 0 || !writeAll(descriptor, data, &errorNumber)) {
+        if (errorNumber == 0) errorNumber = errno;
+        // Half a record in the middle of the journal would make it unreadable.
+        if (::ftruncate(descriptor, *length) != 0) *broken = true;
+        *error = systemError(QStringLiteral("cannot write the run journal"), path, errorNumber);
+        return false;
+    }
+    *length += data.size();
+    if (sync && ::fdatasync(descriptor) != 0) {
+        // After a failed flush nobody knows what reached the disk.
+        *broken = true;
+        *error = systemError(QStringLiteral("cannot flush the run journal"), path, errno);
+        return false;
+    }
+    return true;
+}
+
+bool truncate(int descriptor, const QString &path, qint64 length, QString *error) {
+    if (::ftruncate(descriptor, length) == 0 && ::fdatasync(descriptor) == 0) return true;
+    *error =
+        systemError(QStringLiteral("cannot cut the torn record off the run journal"), path, errno);
+    return false;
+}
+
+}  // namespace JournalFile

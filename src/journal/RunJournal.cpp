@@ -1,0 +1,220 @@
+#include "journal/RunJournal.h"
+
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <atomic>
+
+#include "common/Log.h"
+#include "journal/JournalFile.h"
+#include "journal/JournalFormat.h"
+#include "journal/JournalStore.h"
+
+struct RunJournal::Private {
+    int descriptor = -1;
+    QString path;
+    // The end of the whole records, where the next one goes.
+    qint64 length = 0;
+    qint64 intentCount = 0;
+    // The move announced last and not yet confirmed.
+    std::optional<JournalMove> pending;
+    bool closed = false;
+    // A write could not be taken back or a flush failed: nothing more may be claimed.
+    bool broken = false;
+    QString error;
+};
+
+namespace {
+
+// Numbers journals started by this process, so that two started in the same millisecond
+// get different names without a retry.
+std::atomic<int> journalsStarted{0};
+
+QByteArray headerLine(const QString &undonePath, qint64 plannedCount) {
+    QByteArrayList fields{
+        JournalFormat::headerKind,
+        JournalFormat::version,
+        undonePath.isEmpty() ? JournalFormat::runJournal : JournalFormat::undoJournal,
+        QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1(),
+        QByteArray::number(QCoreApplication::applicationPid()),
+        QByteArray::number(plannedCount)};
+    if (!undonePath.isEmpty())
+        fields << JournalFormat::encodeBytes(QFile::encodeName(QFileInfo(undonePath).fileName()));
+    return JournalFormat::line(fields);
+}
+
+QByteArray moveLine(const char *kind, const QByteArrayList &before, const JournalMove &move) {
+    return JournalFormat::line(
+        QByteArrayList{kind} + before +
+        QByteArrayList{JournalFormat::encodeBytes(move.from), JournalFormat::encodeBytes(move.to)});
+}
+
+bool hasEmptyPath(const QList<JournalMove> &moves) {
+    return std::any_of(moves.begin(), moves.end(), [](const JournalMove &move) {
+        return move.from.isEmpty() || move.to.isEmpty();
+    });
+}
+
+}  // namespace
+
+std::unique_ptr<RunJournal> RunJournal::begin(const QList<JournalMove> &planned, QString *error) {
+    return beginUndo(QString(), planned, error);
+}
+
+std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
+                                                  const QList<JournalMove> &planned,
+                                                  QString *error) {
+    QString problem;
+    if (hasEmptyPath(planned)) problem = QStringLiteral("a planned move has an empty path");
+    QByteArray content = headerLine(undonePath, planned.size());
+    for (const JournalMove &move : planned) content += moveLine(JournalFormat::planKind, {}, move);
+    const int first = journalsStarted.fetch_add(1);
+    const bool isUndo = !undonePath.isEmpty();
+    std::unique_ptr<RunJournal> journal(new RunJournal);
+    journal->d = std::make_unique<Private>();
+    Private &d = *journal->d;
+    if (problem.isEmpty())
+        d.descriptor = JournalFile::create(
+            JournalStore::folder(), content,
+            [&](int attempt) { return JournalStore::journalFileName(isUndo, first + attempt); },
+            &d.path, &problem);
+    if (d.descriptor < 0) {
+        Log::line(QStringLiteral("[Journal] %1").arg(problem));
+        if (error) *error = problem;
+        return nullptr;
+    }
+    d.length = content.size();
+    JournalStore::prune();
+    return journal;
+}
+
+std::unique_ptr<RunJournal> RunJournal::resume(const QString &path, QString *error) {
+    QString problem;
+    const int descriptor = JournalFile::openLocked(path, &problem);
+    Journal content;
+    // Read under the lock: what is read is what the journal holds.
+    const bool usable = descriptor >= 0 && JournalStore::read(path, &content, &problem) &&
+                        JournalFile::truncate(descriptor, path, content.validLength, &problem);
+    if (usable && content.summary.closed)
+        problem = QStringLiteral("the run journal %1 is closed already").arg(path);
+    if (!problem.isEmpty()) {
+        if (descriptor >= 0) ::close(descriptor);
+        if (error) *error = problem;
+        return nullptr;
+    }
+    std::unique_ptr<RunJournal> journal(new RunJournal);
+    journal->d = std::make_unique<Private>();
+    journal->d->descriptor = descriptor;
+    journal->d->path = path;
+    journal->d->length = content.validLength;
+    journal->d->intentCount = content.intentCount;
+    journal->d->pending = content.inFlight;
+    return journal;
+}
+
+bool RunJournal::markUndone(const QString &path, const QString &undoJournalPath, QString *error) {
+    QString problem;
+    const int descriptor = JournalFile::openLocked(path, &problem);
+    Journal content;
+    const bool readable = descriptor >= 0 && JournalStore::read(path, &content, &problem);
+    if (readable && (!content.summary.closed || content.summary.undone))
+        problem = QStringLiteral("the run journal %1 is %2")
+                      .arg(path, content.summary.undone ? "undone already" : "not closed");
+    bool broken = false;
+    qint64 length = content.validLength;
+    const QByteArray line = JournalFormat::line(
+        {JournalFormat::undoneKind,
+         JournalFormat::encodeBytes(QFile::encodeName(QFileInfo(undoJournalPath).fileName()))});
+    const bool marked =
+        problem.isEmpty() && JournalFile::truncate(descriptor, path, length, &problem) &&
+        JournalFile::append(descriptor, path, &length, line, true, &broken, &problem);
+    if (descriptor >= 0) ::close(descriptor);
+    if (!marked && error) *error = problem;
+    return marked;
+}
+
+RunJournal::~RunJournal() {
+    // Without end() the journal stays unfinished, as after a crash: recovery will look at it.
+    if (d && d->descriptor >= 0) ::close(d->descriptor);
+}
+
+bool RunJournal::willMove(const JournalMove &move) {
+    const bool isTrash = move.kind == JournalMove::Kind::Trash;
+    if (move.from.isEmpty() || (!isTrash && move.to.isEmpty())) {
+        d->error = QStringLiteral("a move has an empty path");
+        return false;
+    }
+    const QByteArray sequence = QByteArray::number(d->intentCount + 1);
+    QByteArray line;
+    switch (move.kind) {
+        case JournalMove::Kind::Move: {
+            QByteArrayList fields{JournalFormat::intentKind, sequence,
+                                  JournalFormat::encodeBytes(move.from),
+                                  JournalFormat::encodeBytes(move.to)};
+            if (!move.finalTarget.isEmpty()) fields << JournalFormat::encodeBytes(move.finalTarget);
+            line = JournalFormat::line(fields);
+            break;
+        }
+        case JournalMove::Kind::Restore:
+            line = moveLine(JournalFormat::restoreKind, {sequence}, move);
+            break;
+        case JournalMove::Kind::Trash:
+            line = JournalFormat::line(
+                {JournalFormat::trashKind, sequence, JournalFormat::encodeBytes(move.from),
+                 QByteArray::number(move.device), QByteArray::number(move.inode)});
+            break;
+    }
+    if (!append(line, true)) return false;
+    ++d->intentCount;
+    d->pending = move;
+    if (isTrash) d->pending->to.clear();
+    return true;
+}
+
+bool RunJournal::didMove(const JournalMove &move) {
+    const bool isTrash = move.kind == JournalMove::Kind::Trash;
+    JournalMove announced = move;
+    if (isTrash) announced.to.clear();
+    if (d->pending != announced) {
+        d->error = QStringLiteral("a move was confirmed that was not announced last");
+        Log::line(QStringLiteral("[Journal] %1: %2").arg(d->path, d->error));
+        return false;
+    }
+    // Not flushed here: the next intent or the closing record takes it to the disk, and a
+    // completion lost in a crash only leaves the move for recovery to decide from the disk.
+    QByteArrayList fields{JournalFormat::doneKind, QByteArray::number(d->intentCount)};
+    // Where the item went in the Trash.
+    if (isTrash && !move.to.isEmpty()) fields << JournalFormat::encodeBytes(move.to);
+    if (!append(JournalFormat::line(fields), false)) return false;
+    d->pending.reset();
+    return true;
+}
+
+bool RunJournal::end() {
+    if (!append(JournalFormat::line({JournalFormat::closedKind}), true)) return false;
+    d->closed = true;
+    d->pending.reset();
+    ::close(d->descriptor);
+    d->descriptor = -1;
+    return true;
+}
+
+QString RunJournal::path() const { return d->path; }
+
+std::optional<JournalMove> RunJournal::inFlight() const { return d->pending; }
+
+QString RunJournal::errorString() const { return d->error; }
+
+bool RunJournal::append(const QByteArray &line, bool sync) {
+    if (d->closed || d->broken) {
+        d->error = QStringLiteral("the run journal %1 is %2")
+                       .arg(d->path, d->closed ? "closed" : "no longer writable");
+        return false;
+    }
+    if (JournalFile::append(d->descriptor, d->path, &d->length, line, sync, &d->broken, &d->error))
+        return true;
+    Log::line(QStringLiteral("[Journal] %1").arg(d->error));
+    return false;
+}

@@ -1,0 +1,210 @@
+#include "listing/FolderScanner.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+#include "common/Log.h"
+#include "common/NativePath.h"
+#include "common/Unicode.h"
+#include "listing/ProtectedPaths.h"
+#include "platform/KernelFileSystems.h"
+#include "platform/FileAttributes.h"
+#include "platform/ListedFolder.h"
+
+namespace {
+
+using NativePath::joined;
+
+QString joined(const QString &folder, const QString &name) {
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+QString nameAsText(const QByteArray &name) { return Unicode::nfc(QFile::decodeName(name)); }
+
+QByteArray resolvedPath(const QByteArray &path) {
+    std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.constData(), nullptr),
+                                                         &std::free);
+    return resolved ? QByteArray(resolved.get()) : QByteArray();
+}
+
+// The names in a folder in the order the file system gives them, or none when it cannot be
+// read or lies on a kernel file system. Read whole before descending, so a deep tree never
+// holds more than one folder open.
+std::optional<QList<QByteArray>> entryNames(const QByteArray &folder) {
+    DIR *listing = ::opendir(folder.constData());
+    if (!listing) {
+        Log::debug(QStringLiteral("cannot read folder %1: %2")
+                       .arg(QFile::decodeName(folder), QString::fromLocal8Bit(strerror(errno))));
+        return std::nullopt;
+    }
+    if (KernelFileSystems::isOnKernelFileSystem(dirfd(listing))) {
+        ::closedir(listing);
+        return std::nullopt;
+    }
+    QList<QByteArray> names;
+    while (const dirent *entry = ::readdir(listing)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..") names.append(name);
+    }
+    ::closedir(listing);
+    return names;
+}
+
+// The entry of the folder whose name reads as the given name once both are in NFC.
+std::optional<QByteArray> entryNamedInNfc(const QByteArray &folder, const QString &name) {
+    const QString wanted = Unicode::nfc(name);
+    const auto names = entryNames(folder);
+    if (!names) return std::nullopt;
+    for (const QByteArray &entry : *names)
+        if (nameAsText(entry) == wanted) return entry;
+    return std::nullopt;
+}
+
+}  // namespace
+
+FolderScanner::FolderScanner(ListingRules rules, StopCheck stopCheck, Clock clock)
+    : rules_(std::move(rules)), stopCheck_(std::move(stopCheck)), clock_(std::move(clock)) {
+    if (!clock_) {
+        auto timer = std::make_shared<QElapsedTimer>();
+        timer->start();
+        clock_ = [timer] { return timer->elapsed(); };
+    }
+}
+
+ScanResult FolderScanner::scan(const QStringList &rootPaths) {
+    reset();
+    for (const QString &root : rootPaths) {
+        if (root.isEmpty()) continue;
+        if (!scanRoot(nativePathForPath(root), Unicode::nfc(root))) break;
+    }
+    return std::move(result_);
+}
+
+ScanResult FolderScanner::scan(const QList<QByteArray> &nativeRootPaths) {
+    reset();
+    for (const QByteArray &root : nativeRootPaths) {
+        if (root.isEmpty()) continue;
+        if (!scanRoot(root, Unicode::nfc(QFile::decodeName(root)))) break;
+    }
+    return std::move(result_);
+}
+
+QByteArray FolderScanner::nativePathForPath(const QString &path) {
+    const QByteArray direct = QFile::encodeName(path);
+    if (FileAttributes::exists(direct) || !path.startsWith(u'/')) return direct;
+    QByteArray found = "/";
+    for (const QString &component : path.split(u'/', Qt::SkipEmptyParts)) {
+        QByteArray candidate = joined(found, QFile::encodeName(component));
+        if (!FileAttributes::exists(candidate)) {
+            const auto entry = entryNamedInNfc(found, component);
+            if (!entry) return direct;
+            candidate = joined(found, *entry);
+        }
+        found = candidate;
+    }
+    return found;
+}
+
+void FolderScanner::reset() {
+    lastCheck_ = clock_();
+    hiddenItems_ = HiddenItems();
+    descent_.clear();
+    added_.clear();
+    result_ = ScanResult();
+}
+
+bool FolderScanner::scanRoot(const QByteArray &nativePath, const QString &path) {
+    QString text = path;
+    while (text.size() > 1 && text.endsWith(u'/')) text.chop(1);
+    const QByteArray exactPath = NativePath::withoutTrailingSlashes(nativePath);
+    const auto folder = ListedFolder::identityOfFolder(NativePath::folderOf(exactPath));
+    if (scanEntry(exactPath, text, QByteArray(), folder, /*isRoot=*/true)) return true;
+    result_.stopped = true;
+    return false;
+}
+
+bool FolderScanner::scanEntry(const QByteArray &nativePath, const QString &path,
+                              const QByteArray &parentResolvedPath,
+                              const FileAttributes::FileIdentity &folder, bool isRoot) {
+    if (shouldStop(path)) return false;
+    struct stat info;
+    if (::lstat(nativePath.constData(), &info) != 0) return true;
+    const bool isLink = S_ISLNK(info.st_mode);
+    if (ignoreFileAtPath(nativePath, rules_.ignoreInvisibleFiles, rules_.ignoreAliases,
+                         &hiddenItems_))
+        return true;
+    QString libraryName;
+    if (ProtectedPaths::isUneligiblePathInLibrary(path, &libraryName)) {
+        if (!libraryName.isEmpty()) result_.libraryName = libraryName;
+        return true;
+    }
+    // Only a root the user named is followed; any other link stays an item of its own.
+    struct stat target;
+    const bool followed = isLink && isRoot && ::stat(nativePath.constData(), &target) == 0;
+    if (followed) info = target;
+    const bool isFolder = S_ISDIR(info.st_mode) &&
+                          !FileAttributes::isPackage(nativePath, /*followLinks=*/followed);
+    if (!isFolder && !rules_.listFiles) return true;
+    if (!isFolder || rules_.listFolders) add(nativePath, path, isFolder, folder);
+    if (!isFolder || !rules_.scanFolderContents) return true;
+    // Below a folder whose real path is known, only the followed root changes where an entry
+    // really is.
+    const QByteArray resolved =
+        followed || parentResolvedPath.isEmpty()
+            ? resolvedPath(nativePath)
+            : joined(parentResolvedPath, NativePath::lastComponentOf(nativePath));
+    return scanFolder(nativePath, path, FolderKey{quint64(info.st_dev), quint64(info.st_ino)},
+                      resolved);
+}
+
+bool FolderScanner::scanFolder(const QByteArray &nativePath, const QString &path,
+                               const FolderKey &key, const QByteArray &resolvedPath) {
+    // Entering a folder that is being scanned higher up would never end.
+    if (descent_.contains(key) || KernelFileSystems::isKernelFolderPath(resolvedPath)) return true;
+    const auto names = entryNames(nativePath);
+    if (!names) return true;
+    descent_.insert(key);
+    const FileAttributes::FileIdentity identity{key.device, key.inode, true};
+    bool goOn = true;
+    for (const QByteArray &name : *names) {
+        goOn = scanEntry(joined(nativePath, name), joined(path, nameAsText(name)), resolvedPath,
+                         identity, /*isRoot=*/false);
+        if (!goOn) break;
+    }
+    descent_.remove(key);
+    return goOn;
+}
+
+bool FolderScanner::shouldStop(const QString &path) {
+    if (!stopCheck_) return false;
+    const qint64 now = clock_();
+    if (now - lastCheck_ < stopCheckInterval) return false;
+    lastCheck_ = now;
+    return stopCheck_(path);
+}
+
+void FolderScanner::add(const QByteArray &nativePath, const QString &path, bool isFolder,
+                        const FileAttributes::FileIdentity &folder) {
+    if (rules_.exceptionPaths.contains(path) || added_.contains(nativePath)) return;
+    added_.insert(nativePath);
+    result_.items.append(ScannedItem{nativePath, path, isFolder, folder});
+}
+
+bool ignoreFileAtPath(const QByteArray &nativePath, bool ignoreInvisibleFiles, bool ignoreAliases,
+                      HiddenItems *hiddenItems) {
+    if (!ignoreInvisibleFiles && !ignoreAliases) return false;
+    if (nativePath.isEmpty()) return true;
+    if (ignoreAliases && FileAttributes::isSymbolicLink(nativePath)) return true;
+    if (!ignoreInvisibleFiles) return false;
+    if (hiddenItems) return hiddenItems->isHidden(nativePath);
+    HiddenItems once;
+    return once.isHidden(nativePath);
+}

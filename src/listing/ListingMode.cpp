@@ -1,0 +1,67 @@
+#include "listing/ListingMode.h"
+
+namespace ListingMode {
+
+namespace {
+
+enum class Answer { Proceed, Declined };
+
+// Turning file listing off leaves only folders to rename, which is rarely meant.
+Answer confirmFileUnchecking(bool skipWarning,
+                             const std::function<ZKAlertAnswer(const ZKAlert &)> &ask,
+                             bool *suppress) {
+    if (skipWarning || !ask) return Answer::Proceed;
+    const ZKAlertAnswer answer = ask(fileUncheckingAlert());
+    if (answer.button != 0) return Answer::Declined;
+    *suppress = answer.suppressed;
+    return Answer::Proceed;
+}
+
+}  // namespace
+
+ZKAlert fileUncheckingAlert() {
+    ZKAlert alert;
+    alert.messageText = QStringLiteral("Do You Want to Disable File Renaming?");
+    alert.informativeText = QStringLiteral("Are you sure you want to rename folders only?");
+    alert.buttons = {QStringLiteral("Disable File Renaming"),
+                     QStringLiteral("Continue to List Files")};
+    alert.suppressionButtonTitle = QStringLiteral("Do not show this message again");
+    return alert;
+}
+
+Change choose(const Flags &current, int tag, ZKModifierKeys modifiers, bool ignoreModifierKeys,
+              bool skipFileUncheckingWarning,
+              const std::function<ZKAlertAnswer(const ZKAlert &)> &ask) {
+    if (ignoreModifierKeys) modifiers = ZKModifierKeys();
+    Change change{current, false, false};
+    Flags &flags = change.flags;
+    if (modifiers.shift) {
+        flags.listFiles = flags.listFolders = true;
+    } else if (tag == Files && modifiers.option) {
+        flags.listFiles = true;
+        flags.listFolders = false;
+    } else if (tag == Files) {
+        if (flags.listFiles &&
+            confirmFileUnchecking(skipFileUncheckingWarning, ask,
+                                  &change.skipFileUncheckingWarning) == Answer::Declined)
+            return change;
+        flags.listFiles = !flags.listFiles;
+    } else if (tag == Folders && modifiers.option) {
+        flags.listFiles = false;
+        flags.listFolders = true;
+    } else if (tag == Folders) {
+        flags.listFolders = !flags.listFolders;
+    } else if (tag == ScanFolderContents || tag == IgnoreFolderContents) {
+        flags.scanFolderContents = tag == ScanFolderContents;
+    }
+    if (!flags.listFiles && !flags.listFolders) {
+        if (tag == Files)
+            flags.listFolders = true;
+        else
+            flags.listFiles = true;
+    }
+    change.changed = !(flags == current);
+    return change;
+}
+
+}  // namespace ListingMode

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <optional>
+#include <vector>
+
+#include "records/ZKFileRepresentation.h"
+#include "listing/ZKSortPriorities.h"
+
+// The order of records over the sort priorities. Each priority with a strategy from 0 to 6
+// compares one value of the records (name, path, comment and kind by the localized standard
+// comparison, dates by time, size by number); the first priority that tells two records
+// apart decides, reversed when it is descending. Other strategies are skipped.
+//
+// A missing value (an invalid date; an empty name, path, comment or kind) sorts after a
+// present one, so missing values come last in ascending order and first in descending order;
+// two missing values leave the decision to the next priority. A null record has no values.
+class RecordComparison {
+public:
+    // Compares the records of one list by their index. A value is read from its record, and
+    // its collation key made, only when a comparison first needs it, and then kept: sorting
+    // reads each value at most once and compares text keys byte by byte.
+    RecordComparison(const ZKSortPriorities &priorities,
+                     const QList<ZKFileRepresentationPtr> &records);
+
+    // <0 when record a sorts before record b, >0 when after, 0 when no priority tells them
+    // apart. Indexes must be valid for the list given.
+    int compare(qsizetype a, qsizetype b) const;
+
+    // Two records on their own.
+    static int compare(const ZKFileRepresentation &a, const ZKFileRepresentation &b,
+                       const ZKSortPriorities &priorities);
+
+private:
+    struct Value {
+        bool missing = true;
+        QByteArray text;  // collation key of a text value
+        qint64 number = 0;
+    };
+
+    RecordComparison(const ZKSortPriorities &priorities,
+                     std::vector<const ZKFileRepresentation *> records);
+    static Value valueOf(const ZKFileRepresentation *record, int strategy);
+    static int compareValues(const Value &a, const Value &b);
+    const Value &value(qsizetype priority, qsizetype record) const;
+
+    // The comparing priorities only, each strategy once.
+    QList<ZKSortPriorities::Entry> entries_;
+    std::vector<const ZKFileRepresentation *> records_;
+    // One column of values per priority, made when the priority is first consulted.
+    mutable std::vector<std::vector<std::optional<Value>>> columns_;
+};

@@ -1,0 +1,187 @@
+#include "records/ZKFileRepresentation.h"
+
+#include <QFile>
+
+#include "common/NativePath.h"
+#include "common/PathExtension.h"
+#include "common/TextCase.h"
+#include "common/Unicode.h"
+#include "records/NameCleaning.h"
+#include "records/NameValidation.h"
+#include "platform/FileAttributes.h"
+#include "platform/ListedFolder.h"
+
+namespace {
+
+const QString kReadablePathSeparator = QStringLiteral(" \u25B8 ");
+constexpr quint64 kCellDisplayModeCount = 6;
+
+using NativePath::withoutTrailingSlashes;
+
+}  // namespace
+
+ZKFileRepresentationPtr ZKFileRepresentation::fileRepresentationWithNativePath(
+    const QByteArray &nativePath, ZKFileRepresentationPool *pool,
+    const std::optional<FileAttributes::FileIdentity> &folder) {
+    if (nativePath.isEmpty()) return nullptr;
+    const QByteArray exactPath = withoutTrailingSlashes(nativePath);
+    ZKFileRepresentationPtr record;
+    if (pool) {
+        const auto pooled = pool->constFind(poolKey(exactPath));
+        // Names that are not UTF-8 can share a decoded key: only the same bytes match.
+        if (pooled != pool->constEnd() && (*pooled)->nativePath() == exactPath) {
+            record = *pooled;
+            pool->erase(pooled);
+        }
+    }
+    if (!record) record = std::make_shared<ZKFileRepresentation>(exactPath);
+    record->setListedFolder(folder ? *folder : ListedFolder::identityOfFolder(
+                                                   NativePath::folderOf(exactPath)));
+    return record;
+}
+
+ZKFileRepresentationPtr ZKFileRepresentation::fileRepresentationWithPath(
+    const QString &path, ZKFileRepresentationPool *pool) {
+    return fileRepresentationWithNativePath(QFile::encodeName(path), pool);
+}
+
+QString ZKFileRepresentation::poolKey(const QByteArray &nativePath) {
+    return QFile::decodeName(withoutTrailingSlashes(nativePath));
+}
+
+ZKFileRepresentation::ZKFileRepresentation(const QByteArray &nativePath) {
+    setNativePath(nativePath);
+}
+
+void ZKFileRepresentation::setPath(const QString &path) { setNativePath(QFile::encodeName(path)); }
+
+void ZKFileRepresentation::setNativePath(const QByteArray &nativePath) {
+    const bool isFirstPath = nativePath_.isEmpty();
+    nativePath_ = withoutTrailingSlashes(nativePath);
+    path_ = Unicode::nfc(QFile::decodeName(nativePath_));
+    name_ = PathExtension::lastPathComponent(path_);
+    nameError_ = NameValidation::errorForNativeName(NativePath::lastComponentOf(nativePath_));
+    lowercasePath_.reset();
+    readablePath_.reset();
+    dropRenameNameCaches();
+    if (!isFirstPath) return;
+
+    nativeOriginalPath_ = nativePath_;
+    originalPath_ = path_;
+    isFolder_ = FileAttributes::isFolder(nativePath_);
+    isPackage_ = isFolder_ && FileAttributes::isPackage(nativePath_);
+}
+
+QString ZKFileRepresentation::lowercasePath() const {
+    if (!lowercasePath_) lowercasePath_ = TextCase::lower(path_);
+    return *lowercasePath_;
+}
+
+QString ZKFileRepresentation::readablePath() const {
+    if (!readablePath_) {
+        const QStringList components = path_.split(u'/', Qt::SkipEmptyParts);
+        readablePath_ = components.isEmpty() ? path_ : components.join(kReadablePathSeparator);
+    }
+    return *readablePath_;
+}
+
+QString ZKFileRepresentation::originalName() const {
+    return PathExtension::lastPathComponent(originalPath_);
+}
+
+void ZKFileRepresentation::setPreRenamePath(const QString &path) { preRenamePath_ = path; }
+
+QString ZKFileRepresentation::preRenamePath() const {
+    return preRenamePath_.value_or(originalPath_);
+}
+
+void ZKFileRepresentation::setIntermediateName(const QString &name) {
+    if (!intermediateNames_) intermediateNames_.emplace();
+    intermediateNames_->append(Unicode::nfc(name));
+}
+
+void ZKFileRepresentation::clearIntermediateNames() {
+    intermediateNames_.reset();
+    warnings_.clear();
+}
+
+QString ZKFileRepresentation::intermediateName() const {
+    if (!intermediateNames_ || intermediateNames_->isEmpty()) return name_;
+    return intermediateNames_->constLast();
+}
+
+void ZKFileRepresentation::setRenameName(const QString &name) {
+    renameName_.clear();
+    dropRenameNameCaches();
+    if (name.isEmpty()) return;
+
+    const NameCleaning::Result cleaned = NameCleaning::clean(name);
+    for (const QString &warning : cleaned.warnings) addWarning(warning);
+    // Names are compared in NFC; a new name in another form would look changed when it is not.
+    renameName_ = Unicode::nfc(cleaned.name);
+}
+
+QString ZKFileRepresentation::renamePath() const {
+    if (!hasRenameName()) return QString();
+    if (!renamePath_) {
+        renamePath_ = PathExtension::appendingPathComponent(
+            PathExtension::deletingLastPathComponent(path_), renameName_);
+    }
+    return *renamePath_;
+}
+
+QString ZKFileRepresentation::lowercaseRenamePath() const {
+    if (!lowercaseRenamePath_) lowercaseRenamePath_ = TextCase::lower(renamePath());
+    return *lowercaseRenamePath_;
+}
+
+QByteArray ZKFileRepresentation::nativeRenamePath() const {
+    if (!hasRenameName()) return QByteArray();
+    QByteArray folder = NativePath::folderOf(nativePath_);
+    if (!folder.isEmpty() && !folder.endsWith('/')) folder += '/';
+    return folder + QFile::encodeName(renameName_);
+}
+
+void ZKFileRepresentation::addWarning(const QString &warning) {
+    if (warning.isEmpty() || warnings_.contains(warning)) return;
+    warnings_.append(warning);
+}
+
+void ZKFileRepresentation::setRenameNameError(const QString &error) {
+    if (error.isEmpty()) return;
+    relevance().setError(error);
+}
+
+bool ZKFileRepresentation::hasRelevantRenameNameWithError(QString *error) const {
+    const ZKRenameNameRelevance &current = relevance();
+    if (error) *error = current.error();
+    return current.relevant();
+}
+
+bool ZKFileRepresentation::renameNameRemovesNonFolderExtension() const {
+    if (!hasRenameName() || (isFolder_ && !isPackage_)) return false;
+    return PathExtension::pathExtension(renameName_).isEmpty() &&
+           !PathExtension::pathExtension(name_).isEmpty();
+}
+
+void ZKFileRepresentation::setCellDisplayMode(quint64 mode) {
+    cellDisplayMode_ = mode >= kCellDisplayModeCount ? 0 : mode;
+}
+
+void ZKFileRepresentation::cycleCellDisplayMode() { setCellDisplayMode(cellDisplayMode_ + 1); }
+
+quint64 ZKFileRepresentation::cellDisplayMode(bool listAllowsSelection,
+                                              quint64 controllerMode) const {
+    return listAllowsSelection ? controllerMode : cellDisplayMode_;
+}
+
+ZKRenameNameRelevance &ZKFileRepresentation::relevance() const {
+    if (!renameNameRelevanceCache_) renameNameRelevanceCache_.emplace(*this);
+    return *renameNameRelevanceCache_;
+}
+
+void ZKFileRepresentation::dropRenameNameCaches() {
+    renamePath_.reset();
+    lowercaseRenamePath_.reset();
+    renameNameRelevanceCache_.reset();
+}

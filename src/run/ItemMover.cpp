@@ -1,0 +1,345 @@
+#include "run/ItemMover.h"
+#include "journal/TemporaryNames.h"
+
+#include <unistd.h>
+
+#include <QFile>
+#include <cerrno>
+
+#include "common/Log.h"
+#include "common/NativePath.h"
+#include "common/Unicode.h"
+#include "common/UserDefaults.h"
+#include "run/MoveDefaults.h"
+#include "run/RenameAlerts.h"
+#include "journal/RunJournal.h"
+#include "interaction/ZKUserInteraction.h"
+#include "platform/FileAttributes.h"
+#include "platform/ListedFolder.h"
+#include "platform/NoClobberMove.h"
+#include "platform/Trash.h"
+
+namespace {
+
+// A name taken by another process between our choice and the move is simply skipped.
+constexpr int temporaryNameAttempts = 100;
+
+ItemMover::StepHook &stepHook() {
+    static ItemMover::StepHook hook;
+    return hook;
+}
+
+void reachStep(const JournalMove &step, ItemMover::StepPhase phase) {
+    if (stepHook()) stepHook()(step, phase);
+}
+
+const QString kJournalWriteError =
+    QStringLiteral("The journal of this run cannot be written, so nothing more is moved.");
+
+QString displayPath(const QByteArray &path) { return QFile::decodeName(path); }
+
+QString displayName(const QByteArray &path) {
+    return Unicode::nfc(
+        QFile::decodeName(NativePath::lastComponentOf(NativePath::withoutTrailingSlashes(path))));
+}
+
+bool setCancel(bool *cancel) {
+    if (cancel) *cancel = true;
+    return false;
+}
+
+// The target is the source itself when the names differ in letter case only and the volume
+// ignores case. Only the identity tells: on a case-sensitive volume "a.txt" and "A.txt" may
+// be two files, and a hard link under another name is another entry that a move would remove.
+bool isSourceApartFromCase(const QByteArray &target, const QByteArray &source) {
+    return FileAttributes::identity(target) == FileAttributes::identity(source) &&
+           ItemMover::isEqualToPath(displayPath(target), displayPath(source), true);
+}
+
+// Whether the item lies inside the folder (by identity, whatever the spelling of the path).
+bool isInside(const QByteArray &item, const QByteArray &folder) {
+    const FileAttributes::FileIdentity folderIdentity = FileAttributes::identity(folder);
+    QByteArray ancestor = NativePath::withoutTrailingSlashes(item);
+    for (qsizetype slash; (slash = ancestor.lastIndexOf('/')) > 0;) {
+        ancestor.truncate(slash);
+        if (FileAttributes::identity(ancestor) == folderIdentity) return true;
+    }
+    return false;
+}
+
+// Without a sandbox, the permission to rename is the permission to write to the folder.
+bool mayWriteToFolderOf(const QByteArray &source) {
+    const qsizetype slash = source.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? "/" : source.left(slash);
+    return access(folder.constData(), W_OK | X_OK) == 0 || errno != EACCES;
+}
+
+// A change of letter case: on a case-insensitive volume the target is the source itself and
+// cannot be moved to directly. Every step is no-clobber, so the route is safe everywhere.
+bool takesRouteThroughTemporaryName(const QByteArray &source, const QByteArray &target) {
+    return ItemMover::isEqualToPath(displayPath(source), displayPath(target), true) ||
+           FileAttributes::identity(source) == FileAttributes::identity(target);
+}
+
+// A move keeps extended attributes, so the comment normally arrives with the item. It is
+// written only when missing: a comment found there may be newer than the one listed.
+void keepComment(const QByteArray &target, const QString &comment) {
+    if (comment.isEmpty() || !ItemMover::spotlightComment(target).isEmpty()) return;
+    if (!ItemMover::setSpotlightComment(target, comment))
+        Log::line(QStringLiteral("could not set spotlight comment \"%1\" for file \"%2\"")
+                      .arg(comment, displayPath(target)));
+}
+
+void lockAgain(const QByteArray &path) {
+    QString error;
+    if (FileAttributes::exists(path) && !FileAttributes::setImmutable(path, true, &error))
+        Log::line(error);
+}
+
+}  // namespace
+
+ItemMover::ItemMover(ZKUserInteraction *user) : user_(user) {}
+
+void ItemMover::setStepHookForTesting(StepHook hook) { stepHook() = std::move(hook); }
+
+bool ItemMover::journalledStep(const JournalMove &step, QString *error, int *errorNumber) {
+    if (errorNumber) *errorNumber = 0;
+    if (journal_ && (journalFailed_ || !journal_->willMove(step))) {
+        journalFailed_ = true;
+        if (error) *error = journal_->errorString();
+        return false;
+    }
+    reachStep(step, StepPhase::Announced);
+    if (!NoClobberMove::move(step.from, step.to, error, errorNumber)) return false;
+    reachStep(step, StepPhase::Made);
+    // The step happened; the run ends after it.
+    if (journal_ && !journal_->didMove(step)) journalFailed_ = true;
+    reachStep(step, StepPhase::Recorded);
+    return true;
+}
+
+ItemMover::MoveOutcome ItemMover::moveThroughTemporaryName(const QByteArray &source,
+                                                           const QByteArray &target) {
+    QByteArray temporary;
+    QString error;
+    int failure = EEXIST;
+    bool moved = false;
+    for (int attempt = 0;
+         !moved && failure == EEXIST && !journalFailed_ && attempt < temporaryNameAttempts;
+         ++attempt) {
+        temporary = TemporaryNames::nextTemporaryPath(target);
+        JournalMove step{source, temporary};
+        step.finalTarget = target;
+        moved = journalledStep(step, &error, &failure);
+    }
+    // Not moved (also when the journal refused the step): the item is where it was.
+    if (!moved) return {false, error};
+    Log::debug(QStringLiteral("\"%1\" => \"%2\" via \"%3\"")
+                   .arg(displayPath(source), displayPath(target), displayPath(temporary)));
+    const QString stranded =
+        QStringLiteral("\n\nIt could not be given back its name and is now at \"%1\".")
+            .arg(displayPath(temporary));
+    // With a journal that failed, the item stays where the journal knows it is: recovery
+    // takes it on from there.
+    if (journalFailed_) return {false, error + stranded, true, stranded};
+    if (journalledStep({temporary, target}, &error)) return {true, QString()};
+    // Never leave the item under a name the user does not know.
+    if (!journalFailed_ && journalledStep({temporary, source})) return {false, error};
+    return {false, error + stranded, true, stranded};
+}
+
+ItemMover::MoveOutcome ItemMover::moveItem(const QByteArray &source, const QByteArray &target) {
+    if (takesRouteThroughTemporaryName(source, target))
+        return moveThroughTemporaryName(source, target);
+    MoveOutcome outcome;
+    outcome.moved = journalledStep({source, target}, &outcome.error);
+    return outcome;
+}
+
+bool ItemMover::trashOccupant(const QByteArray &target, QString *error) {
+    if (!journal_) return Trash::moveToTrash(target, error);
+    const FileAttributes::FileIdentity identity = FileAttributes::identity(target);
+    JournalMove step = JournalMove::trash(target, identity.device, identity.inode);
+    if (journalFailed_ || !journal_->willMove(step)) {
+        journalFailed_ = true;
+        *error = journal_->errorString();
+        return false;
+    }
+    reachStep(step, StepPhase::Announced);
+    if (!Trash::moveToTrash(target, error, &step.to)) return false;
+    reachStep(step, StepPhase::Made);
+    if (step.to.isEmpty())
+        Log::line(QStringLiteral("cannot find \"%1\" in the Trash").arg(displayPath(target)));
+    if (!journal_->didMove(step)) {
+        // In the Trash, and the journal says it may be: recovery looks for it there.
+        journalFailed_ = true;
+        *error = journal_->errorString();
+        return false;
+    }
+    reachStep(step, StepPhase::Recorded);
+    return true;
+}
+
+bool ItemMover::journalFailure(bool *cancel, const QString &detail) {
+    if (!journalFailureShown_) {
+        journalFailureShown_ = true;
+        const QString reason = journal_ ? journal_->errorString() : QString();
+        user_->runAlert(RenameAlerts::journalFailureAlert(
+            (reason.isEmpty() ? kJournalWriteError : kJournalWriteError + "\n\n" + reason) +
+            detail));
+    }
+    return setCancel(cancel);
+}
+
+bool ItemMover::makePathAvailableForMovingSourcePath(const QByteArray &target,
+                                                     const QByteArray &source, bool *cancel) {
+    if (!FileAttributes::exists(target) || isSourceApartFromCase(target, source)) return true;
+    UserDefaults &defaults = UserDefaults::standardUserDefaults();
+    if (defaults.boolForKey(MoveDefaults::kSkipAllFileReplacements)) return false;
+    if (!defaults.boolForKey(MoveDefaults::kReplaceAllExistingFiles) &&
+        !userAgreesToReplace(target, cancel))
+        return false;
+
+    QString error;
+    // Trashing a folder that holds the source would take the source along.
+    if (isInside(source, target))
+        error = QStringLiteral("\"%1\" holds \"%2\"").arg(displayPath(target), displayPath(source));
+    else if (trashOccupant(target, &error))
+        return true;
+    if (journalFailed_) return journalFailure(cancel);
+    // Deleting instead would destroy what the user may want back: the item stays.
+    user_->beep();
+    Log::line(QStringLiteral("could not remove file/folder: %1").arg(displayPath(target)));
+    Log::line(error);
+    return false;
+}
+
+bool ItemMover::userAgreesToReplace(const QByteArray &target, bool *cancel) {
+    ZKAlert alert;
+    alert.messageText = QStringLiteral("\"%1\" Already Exists").arg(displayName(target));
+    alert.informativeText = QStringLiteral(
+        "A file or folder with the same name already exists. Replacing it will overwrite its "
+        "current contents.");
+    alert.buttons = {QStringLiteral("Replace"), QStringLiteral("Replace All"),
+                     QStringLiteral("Skip"), QStringLiteral("Skip All")};
+    if (cancel) alert.buttons += QStringLiteral("Cancel");
+
+    UserDefaults &defaults = UserDefaults::standardUserDefaults();
+    switch (user_->runAlert(alert).button) {
+        case 0:
+            return true;
+        case 1:
+            defaults.setBool(true, MoveDefaults::kReplaceAllExistingFiles);
+            return true;
+        case 2:
+            return false;
+        case 3:
+            defaults.setBool(true, MoveDefaults::kSkipAllFileReplacements);
+            return false;
+        default:
+            return setCancel(cancel);
+    }
+}
+
+bool ItemMover::isInListedFolder(const QByteArray &source,
+                                 const FileAttributes::FileIdentity &listedFolder, bool *cancel) {
+    if (ListedFolder::isListedFolder(listedFolder, NativePath::folderOf(source))) return true;
+    Log::line(QStringLiteral("not renaming \"%1\": its folder is no longer the one it was listed in")
+                  .arg(QFile::decodeName(source)));
+    return showVanishedAlert(source, cancel);
+}
+
+bool ItemMover::moveToPath(const QByteArray &source, const QByteArray &target,
+                           const QString &comment, bool *cancel) {
+    return moveToPath(source, target, comment, true, cancel);
+}
+
+bool ItemMover::moveToPath(const QByteArray &source, const QByteArray &target,
+                           const QString &comment, bool checkLock, bool *cancel) {
+    if (journalFailed_) return journalFailure(cancel);
+    if (!mayWriteToFolderOf(source)) return showErrorAlert(source, QString(), cancel);
+    const MoveOutcome outcome = moveItem(source, target);
+    if (outcome.moved) {
+        keepComment(target, comment);
+        if (journalFailed_) journalFailure(cancel);
+        return true;
+    }
+    if (journalFailed_) return journalFailure(cancel, outcome.strandedText);
+    if (outcome.stranded) return showErrorAlert(source, outcome.error, cancel);
+    if (!FileAttributes::exists(source)) return showVanishedAlert(source, cancel);
+    if (checkLock && FileAttributes::isImmutable(source))
+        return moveLockedItem(source, target, comment, cancel);
+    return showErrorAlert(source, outcome.error, cancel);
+}
+
+bool ItemMover::moveLockedItem(const QByteArray &source, const QByteArray &target,
+                               const QString &comment, bool *cancel) {
+    if (!userAgreesToUnlock(source, cancel)) return false;
+    QString error;
+    if (!FileAttributes::setImmutable(source, false, &error))
+        return showErrorAlert(source, error, cancel);
+    if (!moveToPath(source, target, comment, false, cancel)) {
+        // Not renamed: the item stays locked, as the user had it.
+        lockAgain(source);
+        return false;
+    }
+    lockAgain(target);
+    return true;
+}
+
+bool ItemMover::userAgreesToUnlock(const QByteArray &source, bool *cancel) {
+    UserDefaults &defaults = UserDefaults::standardUserDefaults();
+    if (defaults.boolForKey(MoveDefaults::kUnlockAllLockedFiles)) return true;
+    const QString name = displayName(source);
+    ZKAlert alert;
+    alert.messageText = QStringLiteral("%1 is locked").arg(name);
+    alert.informativeText =
+        QStringLiteral(
+            "%1 is marked as locked. Do you want to rename it anyway?\n\nTo rename %1, Torvane "
+            "will attempt to unlock it, rename it, then lock it again.")
+            .arg(name);
+    alert.buttons = {QStringLiteral("Rename"), QStringLiteral("Rename All Locked Files"),
+                     QStringLiteral("Stop")};
+    switch (user_->runAlert(alert).button) {
+        case 0:
+            return true;
+        case 1:
+            defaults.setBool(true, MoveDefaults::kUnlockAllLockedFiles);
+            return true;
+        default:
+            return setCancel(cancel);
+    }
+}
+
+bool ItemMover::showErrorAlert(const QByteArray &source, const QString &error, bool *cancel) {
+    const QString name = displayName(source);
+    ZKAlert alert;
+    alert.style = ZKAlert::Style::Critical;
+    alert.messageText = QStringLiteral("Cannot rename %1").arg(name);
+    alert.informativeText =
+        error.isEmpty()
+            ? QStringLiteral(
+                  "This is most likely due to a file permissions issue. However, if you can "
+                  "rename %1 in your file manager while not being able to do so in Torvane, "
+                  "please let us know about it.")
+                  .arg(name)
+            : QStringLiteral("Torvane encountered the following error:\n\n") + error;
+    alert.buttons = {QStringLiteral("Stop")};
+    user_->runAlert(alert);
+    return setCancel(cancel);
+}
+
+bool ItemMover::showVanishedAlert(const QByteArray &source, bool *cancel) {
+    const QString name = displayName(source);
+    ZKAlert alert;
+    alert.style = ZKAlert::Style::Critical;
+    alert.messageText = QStringLiteral("Cannot rename %1").arg(name);
+    alert.informativeText =
+        QStringLiteral(
+            "%1 has vanished.\n\nPlease note that Torvane cannot rename files if you move them "
+            "to a different folder after dragging them into Torvane.")
+            .arg(name);
+    alert.buttons = {QStringLiteral("Stop")};
+    user_->runAlert(alert);
+    return setCancel(cancel);
+}

@@ -1,0 +1,41 @@
+#include <QFile>
+
+#include "common/PathExtension.h"
+#include "common/TextCase.h"
+#include "common/Unicode.h"
+#include "run/ItemMover.h"
+#include "platform/FileAttributes.h"
+
+namespace {
+
+constexpr unsigned long lastFreePathNumber = 999999;
+
+}  // namespace
+
+bool ItemMover::isEqualToPath(const QString &path, const QString &other, bool ignoreCase) {
+    const QString first = Unicode::nfc(path);
+    const QString second = Unicode::nfc(other);
+    return ignoreCase ? TextCase::lower(first) == TextCase::lower(second) : first == second;
+}
+
+QString ItemMover::availablePathWithCurrentPath(const QString &path, const QString &currentPath,
+                                                bool *isMatch) {
+    if (isMatch) *isMatch = false;
+    if (!FileAttributes::exists(path)) return path;
+    const QString extension = PathExtension::pathExtension(path);
+    const QString base = PathExtension::deletingPathExtension(path);
+    for (unsigned long number = 1; number <= lastFreePathNumber; ++number) {
+        const QString candidate = PathExtension::stringByGracefullyAppendingPathExtension(
+            QStringLiteral("%1 %2").arg(base).arg(number), extension);
+        if (!currentPath.isEmpty() && isEqualToPath(candidate, currentPath, true)) {
+            if (isMatch) *isMatch = true;
+            return candidate;
+        }
+        if (!FileAttributes::exists(candidate)) return candidate;
+    }
+    return QString();
+}
+
+QString ItemMover::availablePath(const QString &path) {
+    return availablePathWithCurrentPath(path, QString(), nullptr);
+}

@@ -1,0 +1,68 @@
+#include "run/ListedFolderContents.h"
+
+namespace {
+
+// The folder part of a path ("/" for items at the root, "" without a slash).
+QByteArray parentOf(const QByteArray &path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0) return QByteArray();
+    return slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+QByteArray lastComponentOf(const QByteArray &path) { return path.mid(path.lastIndexOf('/') + 1); }
+
+QByteArray joined(const QByteArray &folder, const QByteArray &name) {
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+}  // namespace
+
+ListedFolderContents::ListedFolderContents(const QList<ZKFileRepresentationPtr> &records) {
+    recordsIn_.reserve(records.size());
+    for (const ZKFileRepresentationPtr &record : records) add(record);
+}
+
+void ListedFolderContents::add(const ZKFileRepresentationPtr &record) {
+    QByteArray folder = parentOf(record->nativePath());
+    if (folder.isEmpty()) return;
+    recordsIn_[folder].append(record);
+    // Link the folder to its parents until a link already known: every folder once.
+    while (folder != "/") {
+        const QByteArray parent = parentOf(folder);
+        if (parent.isEmpty()) return;
+        QSet<QByteArray> &subfolders = subfoldersIn_[parent];
+        const QByteArray name = lastComponentOf(folder);
+        if (subfolders.contains(name)) return;
+        subfolders.insert(name);
+        folder = parent;
+    }
+}
+
+void ListedFolderContents::folderDidMove(const QByteArray &oldPath, const QByteArray &newPath) {
+    if (oldPath == newPath || oldPath.isEmpty() || newPath.isEmpty()) return;
+    // The moved folder leaves its old parent's subfolders and joins its new parent's.
+    const QByteArray oldParent = parentOf(oldPath);
+    const auto siblings = subfoldersIn_.find(oldParent);
+    if (siblings == subfoldersIn_.end() || !siblings->remove(lastComponentOf(oldPath))) return;
+    subfoldersIn_[parentOf(newPath)].insert(lastComponentOf(newPath));
+
+    QList<std::pair<QByteArray, QByteArray>> pending{{oldPath, newPath}};
+    while (!pending.isEmpty()) {
+        const auto [oldFolder, newFolder] = pending.takeLast();
+        moveEntries(oldFolder, newFolder, &pending);
+    }
+}
+
+void ListedFolderContents::moveEntries(const QByteArray &oldFolder, const QByteArray &newFolder,
+                                       QList<std::pair<QByteArray, QByteArray>> *pending) {
+    const QList<ZKFileRepresentationPtr> records = recordsIn_.take(oldFolder);
+    for (const ZKFileRepresentationPtr &record : records)
+        record->setNativePath(joined(newFolder, lastComponentOf(record->nativePath())));
+    if (!records.isEmpty()) recordsIn_[newFolder].append(records);
+
+    const QSet<QByteArray> subfolders = subfoldersIn_.take(oldFolder);
+    if (subfolders.isEmpty()) return;
+    subfoldersIn_[newFolder].unite(subfolders);
+    for (const QByteArray &name : subfolders)
+        pending->append({joined(oldFolder, name), joined(newFolder, name)});
+}

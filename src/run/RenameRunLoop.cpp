@@ -1,0 +1,194 @@
+#include "run/RenameRunLoop.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+
+#include "common/Log.h"
+#include "common/PathExtension.h"
+#include "common/TextCase.h"
+#include "run/ItemMover.h"
+#include "run/RenameAlerts.h"
+#include "journal/RunJournal.h"
+#include "interaction/ZKUserInteraction.h"
+#include "platform/FileAttributes.h"
+
+namespace {
+
+// Free names for an item moved out of the way: "<path>_0" to "<path>_9999".
+constexpr int asideNameCount = 10000;
+
+RenameRunLoop::Clock monotonicClock() {
+    auto timer = std::make_shared<QElapsedTimer>();
+    timer->start();
+    return [timer] { return timer->elapsed(); };
+}
+
+}  // namespace
+
+RenameRunLoop::RenameRunLoop(const QList<ZKFileRepresentationPtr> &records, ZKUserInteraction &user,
+                             ItemMover &mover, RunJournal &journal, Clock clock)
+    : records_(records),
+      user_(user),
+      mover_(mover),
+      journal_(journal),
+      clock_(clock ? std::move(clock) : monotonicClock()),
+      folderContents_(records) {
+    // Every step on disk is journalled where it is made.
+    mover_.setJournal(&journal_);
+}
+
+RenameRunLoop::~RenameRunLoop() { mover_.setJournal(nullptr); }
+
+bool RenameRunLoop::run(qsizetype relevantCount) {
+    relevantCount_ = relevantCount;
+    indexRelevantRecords();
+    user_.setRenameButtonState(
+        ZKRenameButtonState::stopButton(1.0 / double(relevantCount_ + 1), QStringLiteral("Renaming...")));
+
+    bool successful = true;
+    qsizetype done = 0;
+    const qsizetype last = records_.size() - 1;
+    for (qsizetype index = 0; index <= last; ++index) {
+        // The last record is checked even when it is not renamed, so the end shows.
+        const bool planned = isPending(records_.at(index).get());
+        if (!planned && index != last) continue;
+        if (checkForStop(index, done, index == last)) return false;
+        if (!planned) continue;
+
+        bool renamed = false;
+        const bool goOn = renameRecord(index, &renamed);
+        ++done;
+        successful = successful && renamed;
+        if (!goOn) return false;
+    }
+    return successful;
+}
+
+void RenameRunLoop::indexRelevantRecords() {
+    for (qsizetype index = 0; index < records_.size(); ++index) {
+        const ZKFileRepresentationPtr &record = records_.at(index);
+        if (!record->hasRelevantRenameNameWithError(nullptr)) continue;
+        outcomes_.insert(record.get(), RenameOutcome::NotReached);
+        const FileAttributes::FileIdentity identity =
+            FileAttributes::identity(record->nativePath());
+        if (identity.valid) relevantByIdentity_[{identity.device, identity.inode}].append(index);
+    }
+}
+
+bool RenameRunLoop::isPending(const ZKFileRepresentation *record) const {
+    const RenameOutcome current = outcome(record);
+    return current == RenameOutcome::NotReached || current == RenameOutcome::MovedAside;
+}
+
+bool RenameRunLoop::checkForStop(qsizetype index, qsizetype done, bool force) {
+    const qint64 now = clock_();
+    if (!force && lastStopCheck_ && now - *lastStopCheck_ <= stopCheckInterval) return false;
+    lastStopCheck_ = now;
+    const ZKFileRepresentation &record = *records_.at(index);
+    if (user_.stopRequested()) {
+        ZKRenameButtonState pressed = ZKRenameButtonState::stopButton(0, QString());
+        pressed.highlighted = true;
+        pressed.progress = std::min(done + 1, relevantCount_ + 1) / double(relevantCount_ + 1);
+        user_.setRenameButtonState(pressed);
+        if (user_.runAlert(RenameAlerts::stopAlert()).button == 1) return true;
+    }
+    showProgress(record, done);
+    return false;
+}
+
+void RenameRunLoop::showProgress(const ZKFileRepresentation &record, qsizetype done) {
+    // A last record that is not renamed comes after all others: the counts stay in range.
+    const qsizetype step = std::min(done + 2, relevantCount_ + 1);
+    const QString description = QStringLiteral("Renaming %1 (%2 of %3)")
+                                    .arg(record.name())
+                                    .arg(std::min(done + 1, relevantCount_))
+                                    .arg(relevantCount_);
+    user_.setRenameButtonState(ZKRenameButtonState::stopButton(step / double(relevantCount_ + 1), description));
+}
+
+bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
+    const ZKFileRepresentationPtr record = records_.at(index);
+    const QByteArray target = record->nativeRenamePath();
+    bool cancel = false;
+    // The record moved out of this one's way, and where it was.
+    ZKFileRepresentationPtr madeWay;
+    QByteArray madeWayFrom;
+    if (FileAttributes::exists(target)) {
+        if (const ZKFileRepresentationPtr other = laterRecordAtTarget(index, target)) {
+            madeWayFrom = other->nativePath();
+            if (moveAside(other, target, &cancel)) madeWay = other;
+            if (cancel) {
+                outcomes_.insert(record.get(), RenameOutcome::Failed);
+                return false;
+            }
+        }
+    }
+
+    const QByteArray oldPath = record->nativePath();
+    const bool occupied = FileAttributes::exists(target);
+    const bool moved = !mover_.journalFailed() &&
+                       record->renameWithPath(record->renamePath(), occupied, &cancel, mover_);
+    if (mover_.journalFailed()) cancel = true;
+    if (moved) {
+        *renamed = true;
+        outcomes_.insert(record.get(), RenameOutcome::Renamed);
+        fixFolderSideEffectsForFileRepresentation(*record, oldPath, record->nativePath());
+        return !cancel;
+    }
+    outcomes_.insert(record.get(), cancel ? RenameOutcome::Failed : RenameOutcome::Skipped);
+    // The way was made for nothing: the item goes back under its own name, which is free.
+    if (madeWay && !FileAttributes::exists(madeWayFrom) && relocate(madeWay, madeWayFrom, &cancel))
+        outcomes_.insert(madeWay.get(), RenameOutcome::NotReached);
+    return !cancel;
+}
+
+ZKFileRepresentationPtr RenameRunLoop::laterRecordAtTarget(qsizetype index,
+                                                           const QByteArray &target) const {
+    const FileAttributes::FileIdentity identity = FileAttributes::identity(target);
+    if (!identity.valid) return nullptr;
+    const auto found = relevantByIdentity_.constFind({identity.device, identity.inode});
+    if (found == relevantByIdentity_.constEnd()) return nullptr;
+    const QString lowercaseTarget = TextCase::lower(records_.at(index)->renamePath());
+    for (const qsizetype later : *found) {
+        const ZKFileRepresentationPtr &candidate = records_.at(later);
+        if (later > index && isPending(candidate.get()) &&
+            candidate->lowercasePath() == lowercaseTarget)
+            return candidate;
+    }
+    return nullptr;
+}
+
+bool RenameRunLoop::moveAside(const ZKFileRepresentationPtr &record, const QByteArray &target,
+                              bool *cancel) {
+    const QByteArray from = record->nativePath();
+    for (int number = 0; number < asideNameCount; ++number) {
+        const QByteArray aside = from + '_' + QByteArray::number(number);
+        if (FileAttributes::exists(aside)) continue;
+        if (!relocate(record, aside, cancel)) return false;
+        Log::line(QStringLiteral("avoiding collision: %1")
+                      .arg(PathExtension::lastPathComponent(QFile::decodeName(target))));
+        outcomes_.insert(record.get(), RenameOutcome::MovedAside);
+        return true;
+    }
+    return false;
+}
+
+bool RenameRunLoop::relocate(const ZKFileRepresentationPtr &record, const QByteArray &to,
+                             bool *cancel) {
+    const QByteArray from = record->nativePath();
+    const QString comment = record->spotlightComment();
+    const bool moved = mover_.moveToPath(from, to, comment, cancel);
+    if (mover_.journalFailed()) *cancel = true;
+    if (!moved) return false;
+    record->setNativePath(to);
+    fixFolderSideEffectsForFileRepresentation(*record, from, to);
+    return true;
+}
+
+void RenameRunLoop::fixFolderSideEffectsForFileRepresentation(const ZKFileRepresentation &record,
+                                                              const QByteArray &oldPath,
+                                                              const QByteArray &newPath) {
+    // Packages are folders too: listed items inside one must follow it just the same, or
+    // their turn would find them vanished.
+    if (record.isFolder()) folderContents_.folderDidMove(oldPath, newPath);
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <functional>
+#include <optional>
+
+#include "run/ListedFolderContents.h"
+#include "records/ZKFileRepresentation.h"
+
+class ItemMover;
+class RunJournal;
+class ZKUserInteraction;
+
+// What a rename run did with one record.
+enum class RenameOutcome {
+    NotPlanned,  // not relevant when the run started (or no run yet)
+    Renamed,
+    Skipped,     // not renamed, and the run went on ("Skip", an occupant that had to stay)
+    Failed,      // the attempt ended the run (an error, a vanished item, "Cancel")
+    NotReached,  // the run ended before its turn
+    MovedAside,  // moved out of another's way, and the run ended before its own turn
+};
+
+// The moves of one rename run: every relevant record, in list order, to its new path.
+//
+// A listed item that stands in the way of an earlier record and will itself be renamed
+// later (a swap, a cycle) is first moved aside to "<its path>_<m>". Only an item that really
+// is that listed record (same device and inode) is moved aside: on a case-sensitive volume a
+// different file may differ from it only in letter case, and that one is a foreign occupant
+// for the mover to ask about. When the record it made way for is then not renamed, the item
+// moved aside goes back under its own name. Records inside a moved folder follow it. Every
+// step on disk is journalled before and after it happens (the loop hands its journal to the
+// mover, which journals at the move primitive), and nothing moves once the journal fails.
+class RenameRunLoop {
+public:
+    // Milliseconds on a monotonic clock (FolderScanner::Clock); empty for the real one.
+    using Clock = std::function<qint64()>;
+    // The user is asked to stop at most this often (and always at the first and last record).
+    static constexpr qint64 stopCheckInterval = 50;
+
+    // The records are those of the list, in order; none may change during the run.
+    RenameRunLoop(const QList<ZKFileRepresentationPtr> &records, ZKUserInteraction &user,
+                  ItemMover &mover, RunJournal &journal, Clock clock);
+    ~RenameRunLoop();
+    RenameRunLoop(const RenameRunLoop &) = delete;
+    RenameRunLoop &operator=(const RenameRunLoop &) = delete;
+
+    // Moves every relevant record (relevantCount of them). True when each was renamed and
+    // the run was neither stopped nor cancelled; files renamed before an end stay renamed.
+    bool run(qsizetype relevantCount);
+
+    RenameOutcome outcome(const ZKFileRepresentation *record) const {
+        return outcomes_.value(record, RenameOutcome::NotPlanned);
+    }
+    const QHash<const ZKFileRepresentation *, RenameOutcome> &outcomes() const { return outcomes_; }
+
+private:
+    using IdentityKey = std::pair<quint64, quint64>;
+
+    void indexRelevantRecords();
+    // Relevant, and its turn has not come yet.
+    bool isPending(const ZKFileRepresentation *record) const;
+    // The stop check and progress; true when the user chose to stop.
+    bool checkForStop(qsizetype index, qsizetype done, bool force);
+    void showProgress(const ZKFileRepresentation &record, qsizetype done);
+    // Renames one record, clearing the way first; false when the run must end.
+    bool renameRecord(qsizetype index, bool *renamed);
+    // The later relevant record whose item is the one at the target; null when none.
+    ZKFileRepresentationPtr laterRecordAtTarget(qsizetype index, const QByteArray &target) const;
+    // Moves it to the first free "<path>_<m>" (target names the one it makes way for);
+    // whether it moved. Sets *cancel when the run must end. When every name is taken it stays.
+    bool moveAside(const ZKFileRepresentationPtr &record, const QByteArray &target, bool *cancel);
+    // Moves a record that is not renamed itself (aside, or back); whether it moved.
+    bool relocate(const ZKFileRepresentationPtr &record, const QByteArray &to, bool *cancel);
+    // Records inside a folder that moved (a package too) follow it.
+    void fixFolderSideEffectsForFileRepresentation(const ZKFileRepresentation &record,
+                                                   const QByteArray &oldPath,
+                                                   const QByteArray &newPath);
+
+    QList<ZKFileRepresentationPtr> records_;
+    ZKUserInteraction &user_;
+    ItemMover &mover_;
+    RunJournal &journal_;
+    Clock clock_;
+    qsizetype relevantCount_ = 0;
+    std::optional<qint64> lastStopCheck_;
+    ListedFolderContents folderContents_;
+    // Device and inode of each relevant record's item -> its indexes in the list.
+    QHash<IdentityKey, QList<qsizetype>> relevantByIdentity_;
+    QHash<const ZKFileRepresentation *, RenameOutcome> outcomes_;
+};

@@ -1,0 +1,45 @@
+#include <QFile>
+
+#include "common/Log.h"
+#include "common/PathExtension.h"
+#include "run/ItemMover.h"
+#include "records/ZKFileRepresentation.h"
+
+namespace {
+
+// The exact bytes to move to. The folder keeps its bytes on disk, which its decoded text
+// form may not give back (names that are not UTF-8, or not NFC).
+QByteArray nativeTarget(const ZKFileRepresentation &record, const QString &path) {
+    if (path == record.renamePath()) return record.nativeRenamePath();
+    if (PathExtension::deletingLastPathComponent(path) !=
+        PathExtension::deletingLastPathComponent(record.path()))
+        return QFile::encodeName(path);
+    const QByteArray current = record.nativePath();
+    return current.left(current.lastIndexOf('/') + 1) +
+           QFile::encodeName(PathExtension::lastPathComponent(path));
+}
+
+}  // namespace
+
+bool ZKFileRepresentation::renameWithPath(const QString &path, bool makePathAvailable, bool *cancel,
+                                          ItemMover &mover) {
+    if (path.isEmpty()) {
+        Log::line(QStringLiteral("no target for \"%1\"").arg(path_));
+        return false;
+    }
+    if (path == path_) return true;
+    if (!mover.isInListedFolder(nativePath_, listedFolder_, cancel)) return false;
+    const QByteArray target = nativeTarget(*this, path);
+    if (makePathAvailable &&
+        !mover.makePathAvailableForMovingSourcePath(target, nativePath_, cancel))
+        return false;
+    if (!mover.moveToPath(nativePath_, target, spotlightComment(), cancel)) {
+        Log::line(QStringLiteral("could not move \"%1\" to \"%2\"").arg(path_, path));
+        return false;
+    }
+    setNativePath(target);
+    setFileTypeInstanceVariableOnly(std::nullopt);
+    setFileCreatorInstanceVariableOnly(std::nullopt);
+    setKindInstanceVariableOnly(std::nullopt);
+    return true;
+}

@@ -1,0 +1,277 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "support/JournalTestSupport.h"
+#include "journal/JournalFile.h"
+#include "journal/JournalFormat.h"
+#include "journal/JournalStore.h"
+#include "journal/RunJournal.h"
+#include "support/QtPrinters.h"
+
+using namespace JournalTestSupport;
+
+namespace {
+
+// Names a file system may hold that text would mangle: bytes that are no UTF-8, a line feed,
+// spaces, a name that looks like a record.
+const QList<JournalMove> awkwardMoves{
+    {QByteArray("/t/caf\xe9.txt"), QByteArray("/t/caf\xc3\xa9.txt")},
+    {QByteArray("/t/two\nlines"), QByteArray("/t/one line")},
+    {QByteArray("/t/\xff\xfe"), QByteArray("/t/done 1 00000000")},
+};
+
+class RunJournalTest : public testing::Test {
+protected:
+    void SetUp() override { removeAllJournals(); }
+
+    // A journal with the awkward moves planned, the first two made, the third announced.
+    QString unfinishedJournal() {
+        QString error;
+        auto journal = RunJournal::begin(awkwardMoves, &error);
+        EXPECT_TRUE(journal) << error;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_TRUE(journal->willMove(awkwardMoves[i]));
+            if (i < 2) {
+                EXPECT_TRUE(journal->didMove(awkwardMoves[i]));
+            }
+        }
+        return journal->path();
+    }
+
+    Journal read(const QString &path) {
+        Journal journal;
+        QString error;
+        EXPECT_TRUE(JournalStore::read(path, &journal, &error)) << error;
+        return journal;
+    }
+
+    QString readError(const QString &path) {
+        Journal journal;
+        QString error;
+        EXPECT_FALSE(JournalStore::read(path, &journal, &error));
+        return error;
+    }
+};
+
+TEST_F(RunJournalTest, RoundTripKeepsEveryByteOfEveryPath) {
+    const QString path = unfinishedJournal();
+    const Journal journal = read(path);
+    EXPECT_EQ(journal.planned, awkwardMoves);
+    EXPECT_EQ(journal.done, awkwardMoves.mid(0, 2));
+    ASSERT_TRUE(journal.inFlight);
+    EXPECT_EQ(*journal.inFlight, awkwardMoves[2]);
+    EXPECT_FALSE(journal.summary.closed);
+    EXPECT_FALSE(journal.summary.isUndo);
+    EXPECT_EQ(journal.validLength, QFileInfo(path).size());
+
+    auto resumed = RunJournal::resume(path, nullptr);
+    ASSERT_TRUE(resumed);
+    EXPECT_TRUE(resumed->didMove(awkwardMoves[2]));
+    EXPECT_TRUE(resumed->end());
+    const Journal closed = read(path);
+    EXPECT_EQ(closed.done, awkwardMoves);
+    EXPECT_FALSE(closed.inFlight);
+    EXPECT_TRUE(closed.summary.closed);
+}
+
+TEST_F(RunJournalTest, JournalIsPrivateAndLockedWhileItsRunGoes) {
+    QString error;
+    auto journal = RunJournal::begin(awkwardMoves, &error);
+    ASSERT_TRUE(journal) << error;
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(journal->path()).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(QFileInfo(journal->path()).path(), JournalStore::folder());
+
+    EXPECT_TRUE(JournalFile::isLocked(journal->path()));
+    EXPECT_FALSE(RunJournal::resume(journal->path(), &error));
+    EXPECT_TRUE(error.contains("still going")) << error;
+    EXPECT_TRUE(journal->end());
+    EXPECT_FALSE(JournalFile::isLocked(journal->path()));
+    EXPECT_FALSE(journal->willMove(awkwardMoves[0])) << "nothing is written after the end";
+}
+
+TEST_F(RunJournalTest, FailedMovesAreNeitherDoneNorInFlight) {
+    QString error;
+    auto journal = RunJournal::begin(awkwardMoves, &error);
+    ASSERT_TRUE(journal) << error;
+    EXPECT_TRUE(journal->willMove(awkwardMoves[0]));  // failed: the next one follows
+    EXPECT_TRUE(journal->willMove(awkwardMoves[1]));
+    EXPECT_FALSE(journal->didMove(awkwardMoves[0])) << "only the move announced last";
+    EXPECT_TRUE(journal->didMove(awkwardMoves[1]));
+    EXPECT_TRUE(journal->willMove(awkwardMoves[2]));  // failed, then the run ended
+    const QString path = journal->path();
+    EXPECT_TRUE(journal->end());
+
+    const Journal read = this->read(path);
+    EXPECT_EQ(read.done, QList<JournalMove>{awkwardMoves[1]});
+    EXPECT_FALSE(read.inFlight);
+    EXPECT_TRUE(read.summary.closed);
+}
+
+TEST_F(RunJournalTest, TornLastRecordIsIgnoredAndCutOffWhenResumed) {
+    const QString path = unfinishedJournal();
+    const QByteArray whole = readAll(path);
+    const QByteArray next = JournalFormat::line({"closed"});
+    // A crash in the middle of an append, and a flush that left a whole line of garbage.
+    for (const QByteArray &torn :
+         {next.left(next.size() - 3), QByteArray("closed 0000ffff\n"), QByteArray(7, '\0')}) {
+        writeAll(path, whole + torn);
+        const Journal journal = read(path);
+        EXPECT_EQ(journal.done.size(), 2);
+        ASSERT_TRUE(journal.inFlight);
+        EXPECT_FALSE(journal.summary.closed);
+        EXPECT_EQ(journal.validLength, whole.size());
+        JournalSummary summary;
+        EXPECT_TRUE(JournalStore::readSummary(path, &summary, nullptr));
+        EXPECT_FALSE(summary.closed);
+    }
+
+    auto resumed = RunJournal::resume(path, nullptr);
+    ASSERT_TRUE(resumed);
+    EXPECT_TRUE(resumed->end());
+    EXPECT_EQ(readAll(path), whole + next);
+}
+
+TEST_F(RunJournalTest, DamageBeforeTheLastRecordMakesTheJournalUnreadable) {
+    const QString path = unfinishedJournal();
+    const QByteArray whole = readAll(path);
+    const QList<QByteArray> lines = whole.split('\n');
+
+    QByteArray flipped = whole;
+    const qsizetype secondPlan = lines[0].size() + 1 + lines[1].size() + 3;
+    flipped[secondPlan] = flipped[secondPlan] ^ 0x01;
+    writeAll(path, flipped);
+    EXPECT_EQ(readError(path),
+              QString("cannot read the run journal %1: line 3 is damaged").arg(path));
+    JournalSummary summary;
+    QString error;
+    EXPECT_FALSE(JournalStore::readSummary(path, &summary, &error));
+    EXPECT_FALSE(RunJournal::resume(path, &error));
+    EXPECT_EQ(readAll(path), flipped) << "an unreadable journal is left as it is";
+
+    // Records with good checksums in an order no run writes.
+    const QByteArray headerAndPlan = whole.left(whole.indexOf("intent"));
+    writeAll(path,
+             headerAndPlan + JournalFormat::line({"done", "1"}) + JournalFormat::line({"closed"}));
+    EXPECT_TRUE(readError(path).endsWith("line 5 is not what can follow the lines before it"));
+    writeAll(path, headerAndPlan + JournalFormat::line({"closed"}) +
+                       JournalFormat::line({"intent", "1", "YQ==", "Yg=="}) +
+                       JournalFormat::line({"closed"}));
+    EXPECT_TRUE(readError(path).contains("line 6"));
+    writeAll(path, headerAndPlan.left(headerAndPlan.lastIndexOf("plan")));
+    EXPECT_TRUE(readError(path).endsWith("its plan is incomplete"));
+    writeAll(path, QByteArray(whole).replace("torvane-journal 2", "torvane-journal 3"));
+    EXPECT_TRUE(readError(path).contains("damaged")) << "the checksum covers the version";
+    writeAll(path, JournalFormat::line({"torvane-journal", "3", "run"}));
+    EXPECT_TRUE(readError(path).endsWith("it has version 3, which this Torvane cannot read"));
+}
+
+// Journals of the first format (moves only) are still read; the records it did not have are
+// refused in it rather than guessed at.
+TEST_F(RunJournalTest, FirstFormatIsReadAndKeepsToItsRecords) {
+    const QString path = unfinishedJournal();
+    const QByteArray whole = readAll(path);
+    const QList<QByteArray> lines = whole.split('\n');
+    QByteArrayList header;
+    ASSERT_TRUE(JournalFormat::parseLine(lines[0], &header));
+    header[1] = "1";
+    const QByteArray plan = whole.mid(lines[0].size() + 1);
+    const QByteArray a = JournalFormat::encodeBytes("/t/a");
+    const QByteArray b = JournalFormat::encodeBytes("/t/b");
+    const QByteArray firstFormat = JournalFormat::line(header) + plan.left(plan.indexOf("intent")) +
+                                   JournalFormat::line({"intent", "1", a, b}) +
+                                   JournalFormat::line({"done", "1"});
+    writeAll(path, firstFormat + JournalFormat::line({"closed"}));
+    const Journal journal = read(path);
+    EXPECT_EQ(journal.summary.version, 1);
+    EXPECT_EQ(journal.planned, awkwardMoves);
+    EXPECT_EQ(journal.done, (QList<JournalMove>{{"/t/a", "/t/b"}}));
+    EXPECT_TRUE(journal.summary.closed);
+
+    for (const QByteArrayList &later :
+         {QByteArrayList{"trash", "2", a, "1", "2"}, QByteArrayList{"restore", "2", a, b},
+          QByteArrayList{"intent", "2", a, b, b}}) {
+        writeAll(path, firstFormat + JournalFormat::line(later));
+        EXPECT_TRUE(readError(path).endsWith("line 7 is not what can follow the lines before it"))
+            << later.join(' ').toStdString();
+    }
+}
+
+TEST_F(RunJournalTest, TrashStepsKeepTheItemsIdentityAndPlaceInTheTrash) {
+    QString error;
+    auto journal = RunJournal::begin(awkwardMoves, &error);
+    ASSERT_TRUE(journal) << error;
+    const JournalMove trash = JournalMove::trash("/t/occupant", 2049, 18446744073709551557ull);
+    ASSERT_TRUE(journal->willMove(trash));
+    EXPECT_EQ(journal->inFlight(), trash);
+    JournalMove placed = trash;
+    placed.to = "/home/u/.local/share/Trash/files/occupant.2";
+    ASSERT_TRUE(journal->didMove(placed));
+    JournalMove temporary{"/t/a", "/t/com.quorlix.tvt 1"};
+    temporary.finalTarget = "/t/A";
+    ASSERT_TRUE(journal->willMove(temporary));
+    ASSERT_TRUE(journal->didMove(temporary));
+    ASSERT_TRUE(journal->willMove(JournalMove::restore(placed.to, "/t/occupant")));
+    const Journal read = this->read(journal->path());
+    EXPECT_EQ(read.summary.version, 2);
+    EXPECT_EQ(read.done, (QList<JournalMove>{placed, temporary}));
+    EXPECT_EQ(read.inFlight, JournalMove::restore(placed.to, "/t/occupant"));
+    EXPECT_TRUE(journal->end());
+}
+
+TEST_F(RunJournalTest, UndoJournalNamesTheRunAndMarksItUndone) {
+    const QString run = unfinishedJournal();
+    QString error;
+    EXPECT_FALSE(RunJournal::markUndone(run, "x", &error)) << "only a closed run";
+    auto resumed = RunJournal::resume(run, &error);
+    ASSERT_TRUE(resumed) << error;
+    ASSERT_TRUE(resumed->end());
+
+    auto undo = RunJournal::beginUndo(run, awkwardMoves.mid(0, 1), &error);
+    ASSERT_TRUE(undo) << error;
+    EXPECT_TRUE(undo->end());
+    EXPECT_TRUE(RunJournal::markUndone(run, undo->path(), &error)) << error;
+    EXPECT_FALSE(RunJournal::markUndone(run, undo->path(), &error)) << "only once";
+
+    EXPECT_TRUE(read(run).summary.undone);
+    EXPECT_TRUE(read(run).summary.closed);
+    const Journal undoJournal = read(undo->path());
+    EXPECT_TRUE(undoJournal.summary.isUndo);
+    EXPECT_EQ(undoJournal.summary.undoneJournal, QFileInfo(run).fileName());
+    EXPECT_TRUE(QFileInfo(undo->path()).fileName().startsWith("undo-"));
+    EXPECT_EQ(JournalStore::journalPaths(), QStringList({run, undo->path()}));
+}
+
+TEST_F(RunJournalTest, PruningKeepsTheNewestAndEveryUnfinishedJournal) {
+    const QString unfinished = unfinishedJournal();
+    QStringList closed;
+    for (int i = 0; i < JournalStore::keptJournals + 4; ++i) {
+        auto journal = RunJournal::begin(awkwardMoves, nullptr);
+        ASSERT_TRUE(journal);
+        closed << journal->path();
+        journal->end();
+    }
+    // A journal being started by a process that died before naming it.
+    const QString abandoned = JournalStore::folder() + "/.journal-999999999-abcdef";
+    writeAll(abandoned, "torvane-journal");
+
+    JournalStore::prune();
+    EXPECT_EQ(JournalStore::journalPaths(),
+              QStringList{unfinished} + closed.mid(closed.size() - JournalStore::keptJournals));
+    EXPECT_FALSE(QFile::exists(abandoned));
+}
+
+TEST_F(RunJournalTest, EmptyPathsAreRefused) {
+    QString error;
+    EXPECT_FALSE(RunJournal::begin({{QByteArray(), "/b"}}, &error));
+    EXPECT_FALSE(error.isEmpty());
+    auto journal = RunJournal::begin({}, &error);
+    ASSERT_TRUE(journal) << error;
+    EXPECT_FALSE(journal->willMove({"/a", QByteArray()}));
+}
+
+}  // namespace

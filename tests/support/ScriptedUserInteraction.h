@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+#include "records/ZKFileRepresentation.h"
+#include "interaction/ZKUserInteraction.h"
+
+// A user who answers from a script: alerts are recorded and answered from a queue (the
+// default button once the queue is empty), a stop is requested at a chosen poll, and every
+// other call is recorded for the test to inspect.
+class ScriptedUserInteraction : public ZKUserInteraction {
+public:
+    struct PasteboardWrite {
+        QStringList paths;
+        QStringList urls;
+        QString text;
+    };
+
+    // Script.
+    QList<ZKAlertAnswer> answers;
+    // The poll (1 = the first) at which stopRequested() answers true, once; 0 never.
+    int stopAtPoll = 0;
+    ZKModifierKeys modifiers;
+    QList<ZKPasteboardItem> pasteboard;
+    QStringList openPanelPaths;
+    QList<ZKFileRepresentationPtr> selection;
+    std::optional<QString> promptAnswer;
+
+    // Record.
+    QList<ZKAlert> alerts;
+    QList<ZKAlert> laterAlerts;
+    int stopPolls = 0;
+    QList<ZKRenameButtonState> buttonStates;
+    int fileListChanges = 0;
+    int fileListDisplays = 0;
+    int beeps = 0;
+    int layoutChanges = 0;
+    int stepSelectionChanges = 0;
+    int stepAreaFocusRequests = 0;
+    QList<PasteboardWrite> pasteboardWrites;
+    QStringList prompts;
+    QList<QPair<QString, QString>> notifications;
+
+    ZKAlertAnswer runAlert(const ZKAlert &alert) override {
+        alerts.append(alert);
+        return answers.isEmpty() ? ZKAlertAnswer() : answers.takeFirst();
+    }
+    void showAlertLater(const ZKAlert &alert) override { laterAlerts.append(alert); }
+    bool stopRequested() override { return ++stopPolls == stopAtPoll; }
+    void setRenameButtonState(const ZKRenameButtonState &state) override {
+        buttonStates.append(state);
+    }
+    void fileListChanged() override { ++fileListChanges; }
+    void fileListNeedsDisplay() override { ++fileListDisplays; }
+    void beep() override { ++beeps; }
+    ZKModifierKeys modifierKeys() override { return modifiers; }
+    QList<ZKPasteboardItem> pasteboardItems() override { return pasteboard; }
+    void writeToPasteboard(const QStringList &paths, const QStringList &urls,
+                           const QString &text) override {
+        pasteboardWrites.append({paths, urls, text});
+    }
+    QStringList runOpenPanel(bool) override { return openPanelPaths; }
+    void postNotification(const QString &title, const QString &text) override {
+        notifications.append({title, text});
+    }
+    QList<ZKFileRepresentationPtr> selectedFileRepresentations() override { return selection; }
+    void selectFileRepresentations(const QList<ZKFileRepresentationPtr> &records) override {
+        selection = records;
+    }
+    void renamerLayoutChanged() override { ++layoutChanges; }
+    void renamerSelectionChanged(bool focusStepArea) override {
+        ++stepSelectionChanges;
+        if (focusStepArea) ++stepAreaFocusRequests;
+    }
+    std::optional<QString> promptForParameter(const QString &question) override {
+        prompts.append(question);
+        return promptAnswer;
+    }
+
+    ZKRenameButtonState lastButtonState() const {
+        return buttonStates.isEmpty() ? ZKRenameButtonState() : buttonStates.last();
+    }
+};
