@@ -216,6 +216,7 @@ bool ItemMover::makePathAvailableForMovingSourcePath(const QByteArray &target,
 
 bool ItemMover::userAgreesToReplace(const QByteArray &target, bool *cancel) {
     ZKAlert alert;
+    alert.kind = ZKAlertKind::ExistingItem;
     alert.messageText = QStringLiteral("\"%1\" Already Exists").arg(displayName(target));
     alert.informativeText = QStringLiteral(
         "A file or folder with the same name already exists. Replacing it will overwrite its "
@@ -226,14 +227,14 @@ bool ItemMover::userAgreesToReplace(const QByteArray &target, bool *cancel) {
 
     UserDefaults &defaults = UserDefaults::standardUserDefaults();
     switch (user_->runAlert(alert).button) {
-        case 0:
+        case ExistingItemButton::Replace:
             return true;
-        case 1:
+        case ExistingItemButton::ReplaceAll:
             defaults.setBool(true, MoveDefaults::kReplaceAllExistingFiles);
             return true;
-        case 2:
+        case ExistingItemButton::Skip:
             return false;
-        case 3:
+        case ExistingItemButton::SkipAll:
             defaults.setBool(true, MoveDefaults::kSkipAllFileReplacements);
             return false;
         default:
@@ -292,6 +293,7 @@ bool ItemMover::userAgreesToUnlock(const QByteArray &source, bool *cancel) {
     if (defaults.boolForKey(MoveDefaults::kUnlockAllLockedFiles)) return true;
     const QString name = displayName(source);
     ZKAlert alert;
+    alert.kind = ZKAlertKind::UnlockItem;
     alert.messageText = QStringLiteral("%1 is locked").arg(name);
     alert.informativeText =
         QStringLiteral(
@@ -314,6 +316,7 @@ bool ItemMover::userAgreesToUnlock(const QByteArray &source, bool *cancel) {
 bool ItemMover::showErrorAlert(const QByteArray &source, const QString &error, bool *cancel) {
     const QString name = displayName(source);
     ZKAlert alert;
+    alert.kind = ZKAlertKind::RunCannotGoOn;
     alert.style = ZKAlert::Style::Critical;
     alert.messageText = QStringLiteral("Cannot rename %1").arg(name);
     alert.informativeText =
@@ -332,6 +335,7 @@ bool ItemMover::showErrorAlert(const QByteArray &source, const QString &error, b
 bool ItemMover::showVanishedAlert(const QByteArray &source, bool *cancel) {
     const QString name = displayName(source);
     ZKAlert alert;
+    alert.kind = ZKAlertKind::RunCannotGoOn;
     alert.style = ZKAlert::Style::Critical;
     alert.messageText = QStringLiteral("Cannot rename %1").arg(name);
     alert.informativeText =
