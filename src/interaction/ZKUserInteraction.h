@@ -103,9 +103,6 @@ struct ZKPasteboardItem {
     QVariant data;  // QStringList for file names and URLs, QString for plain text
 };
 
-// Every moment where the controller core needs the user: alerts, questions, progress, the stop
-// check, beeps, notifications, the modifier keys and the pasteboard. The window implements it
-// with real dialogs, the command line with terminal choices, the tests with scripted answers.
 // The button that stops the work at hand, for a stop the user already asked for; none when the
 // alert has no such button.
 inline std::optional<int> stopButtonOf(const ZKAlert &alert) {
@@ -117,6 +114,10 @@ inline std::optional<int> stopButtonOf(const ZKAlert &alert) {
     }
 }
 
+// Every moment where the controller core needs the user: alerts, questions, progress, the stop
+// check, beeps, notifications, the modifier keys and the pasteboard. The window implements it
+// with real dialogs, the command line with terminal choices, the tests with scripted answers.
+// What the views show is not asked here: the controller announces its changes as signals.
 class ZKUserInteraction {
 public:
     virtual ~ZKUserInteraction() = default;
@@ -131,8 +132,6 @@ public:
     virtual bool stopRequested() = 0;
 
     virtual void setRenameButtonState(const ZKRenameButtonState &state) = 0;
-    // The list's rows, filter message or options changed and should be redrawn.
-    virtual void fileListChanged() = 0;
 
     virtual void beep() = 0;
     virtual ZKModifierKeys modifierKeys() = 0;
@@ -155,15 +154,6 @@ public:
     virtual QList<ZKFileRepresentationPtr> selectedFileRepresentations() { return {}; }
     // Selects the displayed rows of these records (by identity); none found: no selection.
     virtual void selectFileRepresentations(const QList<ZKFileRepresentationPtr> &records) {}
-    // The rows' contents changed (new names, lights) but not which rows there are.
-    virtual void fileListNeedsDisplay() { fileListChanged(); }
-
-    // The step list changed in a way that needs the step views laid out again.
-    virtual void renamerLayoutChanged() {}
-    // The selection of steps changed (it decides the interim display); with focusStepArea the
-    // step area should also take the keyboard focus.
-    virtual void renamerSelectionChanged(bool focusStepArea) {}
-
     // Asks for the text an Advanced "prompt" needs, showing the question; none when no
     // dialog can be shown.
     virtual std::optional<QString> promptForParameter(const QString &question)
