@@ -317,6 +317,9 @@ signals:
     // The selection of steps changed (it decides the interim display); with focusStepArea the
     // step area should also take the keyboard focus.
     void renamerSelectionChanged(bool focusStepArea);
+    // Icons and previews shown for the list are out of date (a new list, or a run moved its
+    // items): views drop what they keep.
+    void iconsCacheCleared();
     // The application should quit: a run for a droplet or the service ended, or a successful
     // run with "Quit After Renaming". What quitting means is up to the application.
     void quitRequested();

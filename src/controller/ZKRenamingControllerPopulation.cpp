@@ -95,8 +95,9 @@ bool ZKRenamingController::setFileRepresentationsFromPaths(const QStringList &pa
     if (!add) {
         paths_.clear();
         exceptionPaths_.reset();
-        // A new list reads every file's metadata anew.
+        // A new list reads every file's metadata and shows every icon anew.
         ZKProxyManager::proxyManager().clearMetaDataItemsCache();
+        emit iconsCacheCleared();
     }
     QSet<QString> known(paths_.cbegin(), paths_.cend());
     QSet<QString> taken;
@@ -220,8 +221,9 @@ void ZKRenamingController::updateFilterAndFileList(int tag) {
                             [this](const ZKAlert &alert) { return ui_->runAlert(alert); });
     if (change.skipFileUncheckingWarning)
         defaults().setBool(true, ListingMode::skipFileUncheckingWarningKey);
-    // "Continue to List Files", or a choice that was already in effect: nothing to rescan.
-    if (!change.changed) return;
+    // "Continue to List Files" leaves everything as it was; any other choice rebuilds the
+    // list, even one already in effect.
+    if (change.declined) return;
     renameFiles_ = change.flags.listFiles;
     renameFolders_ = change.flags.listFolders;
     scanFolderContents_ = change.flags.scanFolderContents;

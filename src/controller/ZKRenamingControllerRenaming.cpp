@@ -212,6 +212,7 @@ void ZKRenamingController::forgetFileCachesAfterRun() {
     // The metadata caches hold items by their old paths. Outside a sandbox no file access
     // needs to be given back.
     ZKProxyManager::proxyManager().clearMetaDataItemsCache();
+    emit iconsCacheCleared();
 }
 
 RenameOutcome ZKRenamingController::lastRunOutcome(const ZKFileRepresentationPtr &record) const {

@@ -92,25 +92,24 @@ bool addRenamersWithDeprecatedSequenceArchive(QList<ZKRenamerPtr> &renamers,
         archive, SequenceOperation,
         {{kSequenceAppendExtension, RenamerKeys::kSequencePreserveExtension}});
     sequence.insert(RenamerKeys::kSequenceType, qint64(type));
-    // The suffix goes to the Add Suffix step below; left here it would be appended twice. The
-    // prefix is set from the conversion alone: an insert text the old step did not use must
-    // not become the sequence's prefix.
+    // The suffix goes to the Add Suffix step below; left here it would be appended twice.
+    // Every other key of the old step stays.
     sequence.remove(RenamerKeys::kSequenceSuffix);
-    sequence.remove(RenamerKeys::kInsertString);
 
     const bool originalNameAsPrefix = isOn(archive, kSequenceUseOriginalNameAsPrefix);
     if (hasPrefix || originalNameAsPrefix) {
         QVariantList sequencePrefix;
-        if (originalNameAsPrefix) sequencePrefix.append(token(kPreRenameNameToken));
         if (cap != 0 && hasPrefix) {
-            // The capped prefix is built as a name of its own and then read back.
+            // The capped prefix is built as a name of its own and then read back after the
+            // name the item had before the run.
             appendNew(renamers, {{RenamerKeys::kInsertString, prefixItems}}, ComposeOperation);
             appendNew(renamers,
                       {{RenamerKeys::kRemoveDirection, qint64(cap < 0 ? 1 : 0)},
                        {RenamerKeys::kRemoveLength, qAbs(cap)}},
                       RemoveOperation);
-            sequencePrefix.append(token(kIntermediateNameToken));
+            sequencePrefix = {token(kPreRenameNameToken), token(kIntermediateNameToken)};
         } else {
+            if (originalNameAsPrefix) sequencePrefix.append(token(kPreRenameNameToken));
             sequencePrefix.append(prefixItems);
         }
         sequence.insert(RenamerKeys::kInsertString, sequencePrefix);

@@ -72,12 +72,10 @@ std::optional<QString> ZKRenamer::findAndReplace(ZKFileItem *file, const QString
     const QString replacement = Unicode::nfc(resolved(S::Replacement, file));
     QString extension;
     QString text = preserveExtensions_ ? splitName(file, name, &extension) : name;
-    // Names are matched as the user sees them, where a stored colon shows as a slash.
-    text.replace(QLatin1Char(':'), QLatin1Char('/'));
+    // Names are matched as they are on disk: Linux file managers show a colon as a colon.
     text = pattern ? ZKExtendedRegularExpression::stringByReplacingMatchesInString(
                          *pattern, text, replacement)
                    : FindAndReplace::replaceOccurrences(text, target, replacement, ignoreCase_);
-    text.replace(QLatin1Char('/'), QLatin1Char(':'));
     return joinName(text, extension);
 }
 

@@ -16,6 +16,7 @@
 #include "journal/JournalFile.h"
 #include "journal/JournalledStep.h"
 #include "platform/FileAttributes.h"
+#include "platform/LetterCase.h"
 #include "platform/NoClobberMove.h"
 #include "platform/Trash.h"
 
@@ -42,12 +43,7 @@ QString cannotLookAt(const QByteArray &path, int errorNumber) {
 // On a volume that ignores letter case, a move that changes only the case finds its own
 // item at the target. (Two hard links are one item too, but their names are not told
 // apart by case alone on a volume that heeds it.)
-bool isSameItem(const JournalMove &move) {
-    const QString from = shown(move.from);
-    const QString to = shown(move.to);
-    return from != to && from.compare(to, Qt::CaseInsensitive) == 0 &&
-           FileAttributes::identity(move.from) == FileAttributes::identity(move.to);
-}
+bool isSameItem(const JournalMove &move) { return LetterCase::isSourceApartFromCase(move.from, move.to); }
 
 // Why the move cannot be made without replacing or inventing anything; "" when it can.
 QString obstacle(const JournalMove &move) {

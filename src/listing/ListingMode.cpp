@@ -12,9 +12,8 @@ Answer confirmFileUnchecking(bool skipWarning,
                              bool *suppress) {
     if (skipWarning || !ask) return Answer::Proceed;
     const ZKAlertAnswer answer = ask(fileUncheckingAlert());
-    if (answer.button != 0) return Answer::Declined;
     *suppress = answer.suppressed;
-    return Answer::Proceed;
+    return answer.button == 0 ? Answer::Proceed : Answer::Declined;
 }
 
 }  // namespace
@@ -44,8 +43,10 @@ Change choose(const Flags &current, int tag, ZKModifierKeys modifiers, bool igno
     } else if (tag == Files) {
         if (flags.listFiles &&
             confirmFileUnchecking(skipFileUncheckingWarning, ask,
-                                  &change.skipFileUncheckingWarning) == Answer::Declined)
+                                  &change.skipFileUncheckingWarning) == Answer::Declined) {
+            change.declined = true;
             return change;
+        }
         flags.listFiles = !flags.listFiles;
     } else if (tag == Folders && modifiers.option) {
         flags.listFiles = false;

@@ -24,10 +24,12 @@ struct Flags {
 
 struct Change {
     Flags flags;
-    // Whether the flags differ from the ones before; the list needs a rescan only then.
+    // Whether the flags differ from the ones before.
     bool changed = false;
-    // The user ticked the question's suppression box and went on: "Skip File Unchecking
-    // Warning" is to be set.
+    // The user answered "Continue to List Files": everything stays as it was, no rescan.
+    bool declined = false;
+    // The user ticked the question's suppression box (whichever button followed): "Skip File
+    // Unchecking Warning" is to be set.
     bool skipFileUncheckingWarning = false;
 };
 

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <cerrno>
+#include <optional>
 
 #ifndef RENAME_NOREPLACE
 #define RENAME_NOREPLACE (1 << 0)
@@ -46,6 +47,47 @@ bool failWithErrno(const QByteArray &source, const QByteArray &target, int failu
     return fail(source, target, failure, qt_error_string(failure), error, errorNumber);
 }
 
+// The errors by which a file system says it has no hard links.
+bool refusesLinks(int error) {
+    return error == EPERM || error == ENOTSUP || error == EOPNOTSUPP || error == EMLINK ||
+           error == ENOSYS;
+}
+
+struct FileKey {
+    dev_t device;
+    ino_t inode;
+};
+
+// An empty item at the target that only this call created; none with errno set when the
+// name is taken.
+std::optional<FileKey> makePlaceholder(const QByteArray &target, bool folder) {
+    struct stat info;
+    if (folder) {
+        if (::mkdir(target.constData(), 0700) != 0 || ::lstat(target.constData(), &info) != 0)
+            return std::nullopt;
+        return FileKey{info.st_dev, info.st_ino};
+    }
+    const int file =
+        ::open(target.constData(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (file < 0) return std::nullopt;
+    const bool known = ::fstat(file, &info) == 0;
+    ::close(file);
+    if (!known) return FileKey{0, 0};
+    return FileKey{info.st_dev, info.st_ino};
+}
+
+// Takes the placeholder away again, but only while it is still the empty item made here.
+void removePlaceholder(const QByteArray &target, const FileKey &placeholder, bool folder) {
+    struct stat info;
+    if (::lstat(target.constData(), &info) != 0 || info.st_dev != placeholder.device ||
+        info.st_ino != placeholder.inode)
+        return;
+    if (folder)
+        ::rmdir(target.constData());
+    else if (S_ISREG(info.st_mode) && info.st_size == 0)
+        ::unlink(target.constData());
+}
+
 bool sameItem(const QByteArray &first, const QByteArray &second) {
     struct stat a, b;
     return lstat(first.constData(), &a) == 0 && lstat(second.constData(), &b) == 0 &&
@@ -59,8 +101,31 @@ bool move(const QByteArray &source, const QByteArray &target, QString *error, in
         return failWithErrno(source, target, ENOENT, error, errorNumber);
     if (renameWithoutReplacing(source, target) == 0) return true;
     const int failure = errno;
-    if (refusesFlag(failure) && !isInside(target, source))
-        return moveByLinking(source, target, error, errorNumber);
+    if (!refusesFlag(failure) || isInside(target, source))
+        return failWithErrno(source, target, failure, error, errorNumber);
+    struct stat info;
+    if (lstat(source.constData(), &info) == 0 && S_ISDIR(info.st_mode))
+        return moveOverPlaceholder(source, target, error, errorNumber);
+    int linkFailure = 0;
+    if (moveByLinking(source, target, error, &linkFailure)) return true;
+    if (!refusesLinks(linkFailure)) {
+        if (errorNumber) *errorNumber = linkFailure;
+        return false;
+    }
+    return moveOverPlaceholder(source, target, error, errorNumber);
+}
+
+bool moveOverPlaceholder(const QByteArray &source, const QByteArray &target, QString *error,
+                         int *errorNumber) {
+    struct stat info;
+    if (source.isEmpty() || lstat(source.constData(), &info) != 0)
+        return failWithErrno(source, target, source.isEmpty() ? ENOENT : errno, error, errorNumber);
+    const bool folder = S_ISDIR(info.st_mode);
+    const std::optional<FileKey> placeholder = makePlaceholder(target, folder);
+    if (!placeholder) return failWithErrno(source, target, errno, error, errorNumber);
+    if (::rename(source.constData(), target.constData()) == 0) return true;
+    const int failure = errno;
+    removePlaceholder(target, *placeholder, folder);
     return failWithErrno(source, target, failure, error, errorNumber);
 }
 

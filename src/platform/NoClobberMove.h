@@ -20,4 +20,13 @@ bool move(const QByteArray &source, const QByteArray &target, QString *error = n
 bool moveByLinking(const QByteArray &source, const QByteArray &target, QString *error = nullptr,
                    int *errorNumber = nullptr);
 
+// The way where a file system knows neither the flag nor hard links (exFAT and vfat through
+// FUSE, some network shares): the target's name is first taken by an empty placeholder that
+// only this call can create (O_EXCL, or a new empty folder for a folder), and the rename then
+// replaces that placeholder. A name already taken, by any spelling the file system folds to
+// it, fails with EEXIST. Only a process that removed the placeholder and put an item of its
+// own there in between could lose that item.
+bool moveOverPlaceholder(const QByteArray &source, const QByteArray &target,
+                         QString *error = nullptr, int *errorNumber = nullptr);
+
 }  // namespace NoClobberMove

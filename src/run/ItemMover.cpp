@@ -16,7 +16,9 @@
 #include "journal/RunJournal.h"
 #include "interaction/ZKUserInteraction.h"
 #include "platform/FileAttributes.h"
+#include "platform/LetterCase.h"
 #include "platform/ListedFolder.h"
+#include "platform/Sandbox.h"
 #include "platform/Trash.h"
 
 namespace {
@@ -39,14 +41,6 @@ bool setCancel(bool *cancel) {
     return false;
 }
 
-// The target is the source itself when the names differ in letter case only and the volume
-// ignores case. Only the identity tells: on a case-sensitive volume "a.txt" and "A.txt" may
-// be two files, and a hard link under another name is another entry that a move would remove.
-bool isSourceApartFromCase(DiskInterface &disk, const QByteArray &target,
-                           const QByteArray &source) {
-    return disk.identity(target) == disk.identity(source) &&
-           ItemMover::isEqualToPath(displayPath(target), displayPath(source), true);
-}
 
 // Whether the item lies inside the folder (by identity, whatever the spelling of the path).
 bool isInside(DiskInterface &disk, const QByteArray &item, const QByteArray &folder) {
@@ -183,7 +177,7 @@ bool ItemMover::journalFailure(bool *cancel, const QString &detail) {
 
 bool ItemMover::makePathAvailableForMovingSourcePath(const QByteArray &target,
                                                      const QByteArray &source, bool *cancel) {
-    if (!disk_.exists(target) || isSourceApartFromCase(disk_, target, source)) return true;
+    if (!disk_.exists(target) || LetterCase::isSourceApartFromCase(source, target)) return true;
     UserDefaults &defaults = UserDefaults::standardUserDefaults();
     if (defaults.boolForKey(MoveDefaults::kSkipAllFileReplacements)) return false;
     if (!defaults.boolForKey(MoveDefaults::kReplaceAllExistingFiles) &&
@@ -310,13 +304,19 @@ bool ItemMover::showErrorAlert(const QByteArray &source, const QString &error, b
     alert.style = ZKAlert::Style::Critical;
     alert.messageText = QStringLiteral("Cannot rename %1").arg(name);
     alert.informativeText =
-        error.isEmpty()
+        !error.isEmpty() ? QStringLiteral("Torvane encountered the following error:\n\n") + error
+        : Sandbox::isSandboxed()
             ? QStringLiteral(
+                  "This is most likely due to a failed attempt to ask the sandbox for renaming "
+                  "rights. Alternatively, there may be some other file permissions issue.\n\n"
+                  "If you can rename %1 in your file manager while not being able to do so in "
+                  "Torvane, please let us know about it.")
+                  .arg(name)
+            : QStringLiteral(
                   "This is most likely due to a file permissions issue. However, if you can "
                   "rename %1 in your file manager while not being able to do so in Torvane, "
                   "please let us know about it.")
-                  .arg(name)
-            : QStringLiteral("Torvane encountered the following error:\n\n") + error;
+                  .arg(name);
     alert.buttons = {QStringLiteral("Stop")};
     user_->runAlert(alert);
     return setCancel(cancel);

@@ -202,3 +202,12 @@ TEST_F(PreviewCommandTest, InterruptedScanPrintsNothingAndExits130)
 }
 
 }  // namespace
+
+TEST_F(PreviewCommandTest, ColonsAreShownAndMatchedAsTheyAreOnDisk)
+{
+    const QString notes = dir.makeFile("12:30 notes.txt");
+    const CliRun run = runCliInProcess(
+        {"preview", "--steps", writeStepsFile(dir.path(), {findAndReplace(":", "h")}), notes});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.lines(), QStringList({"[green]  12:30 notes.txt -> 12h30 notes.txt"}));
+}

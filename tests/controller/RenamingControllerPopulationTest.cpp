@@ -20,6 +20,7 @@ protected:
 
 TEST_F(RenamingControllerPopulationTest, DefaultsListVisibleFilesAtEveryDepthButNoFolders) {
     ASSERT_TRUE(listRoot());
+    EXPECT_EQ(ui.iconCacheClears, 1) << "a new list shows its icons anew";
     EXPECT_EQ(listedNames(), QStringList({"bottom.txt", "middle.txt", "top.txt"}));
     EXPECT_EQ(controller->paths(), QStringList{dir.path()});
     EXPECT_EQ(controller->filterMessage(), "3 Files");

@@ -27,11 +27,11 @@ TEST_F(FindAndReplaceTest, PreserveExtensionsKeepsTheExtensionOutOfTheSearch) {
     EXPECT_EQ(renamed(*plain(".", "_", {{kPreserveExtensions, false}}), "a.b.c.txt"), "a_b_c_txt");
 }
 
-TEST_F(FindAndReplaceTest, StoredColonsAreMatchedAsSlashes) {
-    EXPECT_EQ(renamed(*plain("/", "-"), "Q1:Q2.txt"), "Q1-Q2.txt");
-    EXPECT_EQ(renamed(*plain(":", "-"), "Q1:Q2.txt"), "Q1:Q2.txt");
-    // A slash put in by the replacement is stored as a colon, never as a path separator.
-    EXPECT_EQ(renamed(*plain("-", "/"), "a-b.txt"), "a:b.txt");
+TEST_F(FindAndReplaceTest, ColonsAreMatchedAsTheyAreOnDisk) {
+    EXPECT_EQ(renamed(*plain(":", "h"), "12:30 notes.txt"), "12h30 notes.txt");
+    EXPECT_EQ(renamed(*plain("/", "-"), "Q1:Q2.txt"), "Q1:Q2.txt");
+    // A slash put in by the replacement reaches the record, whose cleaning makes it a colon.
+    EXPECT_EQ(renamed(*plain("-", "/"), "a-b.txt"), "a/b.txt");
 }
 
 TEST_F(FindAndReplaceTest, IgnoreCaseDecidesPlainMatching) {
@@ -120,7 +120,7 @@ TEST_F(FindAndReplaceTest, RegularExpressionTemplatesConvertCaseAndDates) {
     EXPECT_EQ(renamed(*regex("(\\d\\d)\\.(\\d\\d)\\.(\\d{4})", "\\D(ddMMyyyy)>(yyyy-MM-dd)$1$2$3"),
                       "scan 05.01.2024.pdf"),
               "scan 2024-01-05.pdf");
-    // The extension stays out of the conversion, and a stored colon is matched as a slash.
+    // The extension stays out of the conversion.
     EXPECT_EQ(renamed(*regex("(.+)", "\\U$1"), "a:b.txt"), "A:B.txt");
     if (ZKEREConversion::dateFormatterLocaleIdentifier().startsWith(QStringLiteral("en"))) {
         EXPECT_EQ(renamed(*regex("(\\d{4})(\\d{2})(\\d{2})_(\\w+)",

@@ -93,12 +93,11 @@ TEST_F(LegacyConversionTest, TermSequenceWithOriginalNamesAndNoPrefix) {
     EXPECT_EQ(steps[0]->tokenListValue(S::InsertString), QVariantList{token(kPreRenameNameToken)});
     EXPECT_EQ(steps[1]->tokenListValue(S::InsertString), QVariantList{token(kPreRenameNameToken)});
 
-    // Neither prefix nor original name: the sequence has no prefix, whatever the old
-    // archive carried under the insert key.
+    // Neither prefix nor original name: the sequence keeps what the old archive carried.
     const QList<ZKRenamerPtr> bare =
-        converted({{kTask, qint64(6)}, {kInsertString, QStringLiteral("stale")}});
+        converted({{kTask, qint64(6)}, {kInsertString, QStringLiteral("kept")}});
     ASSERT_EQ(operations(bare), QList<int>{SequenceOperation});
-    EXPECT_TRUE(bare[0]->tokenListValue(S::InsertString).isEmpty());
+    EXPECT_EQ(bare[0]->tokenListValue(S::InsertString), QVariantList{"kept"});
 }
 
 TEST_F(LegacyConversionTest, PositiveCapComposesAndCutsThePrefixFromTheStart) {
@@ -111,10 +110,9 @@ TEST_F(LegacyConversionTest, PositiveCapComposesAndCutsThePrefixFromTheStart) {
     EXPECT_EQ(steps[0]->tokenListValue(S::InsertString), QVariantList{token(kCommonPrefixToken)});
     EXPECT_EQ(steps[1]->integerValue(S::RemoveLength), 5);
     EXPECT_EQ(steps[1]->integerValue(S::RemoveDirection), 0);
-    // The capped prefix is read back from the working name; the original name joins it only
-    // when the old step asked for it.
+    // The capped prefix is read back from the working name, after the name before the run.
     EXPECT_EQ(steps[2]->tokenListValue(S::InsertString),
-              QVariantList{token(kIntermediateNameToken)});
+              (QVariantList{token(kPreRenameNameToken), token(kIntermediateNameToken)}));
 }
 
 TEST_F(LegacyConversionTest, NegativeCapCutsFromTheEndAndKeepsOriginalNamePrefix) {

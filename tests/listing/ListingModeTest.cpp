@@ -51,7 +51,7 @@ TEST(ListingModeTest, TurningFilesOffAsksAndThenListsFolders) {
     EXPECT_FALSE(change.skipFileUncheckingWarning);
 }
 
-TEST(ListingModeTest, DecliningTheQuestionLeavesEverythingAsItWas) {
+TEST(ListingModeTest, DecliningTheQuestionLeavesEverythingAsItWasButKeepsTheBox) {
     Asker asker;
     asker.answer = ZKAlertAnswer{1, true};
     const Flags both{true, true, false};
@@ -59,7 +59,8 @@ TEST(ListingModeTest, DecliningTheQuestionLeavesEverythingAsItWas) {
     EXPECT_EQ(asker.asked.size(), 1);
     EXPECT_EQ(change.flags, both);
     EXPECT_FALSE(change.changed);
-    EXPECT_FALSE(change.skipFileUncheckingWarning);
+    EXPECT_TRUE(change.declined);
+    EXPECT_TRUE(change.skipFileUncheckingWarning);
 }
 
 TEST(ListingModeTest, SuppressionBoxOrSkippedWarningControlsTheQuestion) {

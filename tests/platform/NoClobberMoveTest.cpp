@@ -95,7 +95,8 @@ TEST_P(NoClobberMoveTest, MovesASymbolicLinkItselfAndANameThatIsNotUtf8) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AtomicRenameAndLinkingFallback, NoClobberMoveTest,
-                         testing::Values(&NoClobberMove::move, &NoClobberMove::moveByLinking));
+                         testing::Values(&NoClobberMove::move, &NoClobberMove::moveByLinking,
+                                         &NoClobberMove::moveOverPlaceholder));
 
 class NoClobberMoveFolderTest : public testing::Test {
 protected:
@@ -134,6 +135,25 @@ TEST_F(NoClobberMoveFolderTest, LinkingFallbackRefusesFoldersAndLeavesThemInPlac
     EXPECT_TRUE(error.contains(u"folder")) << error;
     EXPECT_FALSE(FileAttributes::exists(dir.filePath("free")));
     EXPECT_EQ(contentOf(dir.filePath("source/inside.txt")), "inside");
+}
+
+TEST_F(NoClobberMoveFolderTest, PlaceholderFallbackMovesFoldersButNeverOverAnything) {
+    const QString source = dir.makeFolder("source");
+    dir.makeFile("source/inside.txt", "inside");
+    const QString emptyFolder = dir.makeFolder("empty");
+    int errorNumber = 0;
+    EXPECT_FALSE(NoClobberMove::moveOverPlaceholder(native(source), native(emptyFolder), nullptr,
+                                                    &errorNumber));
+    EXPECT_EQ(errorNumber, EEXIST);
+    EXPECT_TRUE(QDir(emptyFolder).isEmpty());
+    // A failed rename takes its placeholder back.
+    EXPECT_FALSE(NoClobberMove::moveOverPlaceholder(native(source),
+                                                    native(dir.filePath("source/inner"))));
+    EXPECT_FALSE(FileAttributes::exists(dir.filePath("source/inner")));
+
+    EXPECT_TRUE(NoClobberMove::moveOverPlaceholder(native(source), native(dir.filePath("moved"))));
+    EXPECT_EQ(contentOf(dir.filePath("moved/inside.txt")), "inside");
+    EXPECT_FALSE(FileAttributes::exists(source));
 }
 
 TEST_F(NoClobberMoveFolderTest, AFolderIntoItselfIsAnInvalidMoveNotAFileSystemLimit) {

@@ -37,6 +37,7 @@ public:
     int fileListDisplays = 0;
     int beeps = 0;
     int layoutChanges = 0;
+    int iconCacheClears = 0;
     int stepSelectionChanges = 0;
     int stepAreaFocusRequests = 0;
     QList<PasteboardWrite> pasteboardWrites;
@@ -80,6 +81,7 @@ public:
                          [this] { ++fileListDisplays; });
         QObject::connect(&controller, &Controller::renamerLayoutChanged,
                          [this] { ++layoutChanges; });
+        QObject::connect(&controller, &Controller::iconsCacheCleared, [this] { ++iconCacheClears; });
         QObject::connect(&controller, &Controller::renamerSelectionChanged,
                          [this](bool focusStepArea) {
                              ++stepSelectionChanges;

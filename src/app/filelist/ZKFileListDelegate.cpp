@@ -120,9 +120,7 @@ void ZKFileListDelegate::paintNames(QPainter &painter, const FileListRowLayout &
             : QApplication::palette().color(QPalette::PlaceholderText)};
     const int gap = margin / 2;
     auto inset = [gap](const QRect &column) { return column.adjusted(gap, 0, -gap, 0); };
-    // A stored ":" is what the user sees and types as "/" (the steps match names that way).
-    NameDrawing::drawName(painter, inset(layout.currentName),
-                          QString(record.name()).replace(u':', u'/'), marking);
+    NameDrawing::drawName(painter, inset(layout.currentName), record.name(), marking);
     if (!record.hasRenameName()) return;
 
     const std::optional<qsizetype> interim = model_.interimIndex();

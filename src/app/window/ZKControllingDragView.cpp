@@ -81,6 +81,8 @@ ZKControllingDragView::ZKControllingDragView(ZKDialogPresenter *presenter, QWidg
             &ZKControllingDragView::renamerLayoutChanged);
     connect(controller_.get(), &ZKRenamingController::renamerSelectionChanged, this,
             &ZKControllingDragView::renamerSelectionChanged);
+    connect(controller_.get(), &ZKRenamingController::iconsCacheCleared, fileList_,
+            &ZKFileList::clearIconsCache);
     connect(&defaults(), &UserDefaults::valueChanged, this, [this](const QString &key) {
         if (key == ApplicationDefaults::kShowClearListButton) updateBarControls();
     });

@@ -1,5 +1,7 @@
 #include "app/window/ZKPreferencesWindow.h"
 
+#include "app/filelist/ZKFileListSettings.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -107,6 +109,7 @@ QWidget *ZKPreferencesWindow::listPage() {
     addListSwitch(form, QStringLiteral("Show Whitespace"), ApplicationDefaults::kShowWhitespace,
                   [list] { list->toggleWhitespaceDisplay(); });
     arrowMode_ = addArrowModePopUp(form);
+    theme_ = addThemePopUp(form);
     addUserDefaultSwitch(form, QStringLiteral("Show Clear List Button"),
                          ApplicationDefaults::kShowClearListButton);
     addSwitch(form, QStringLiteral("Ignore Invisible Files"),
@@ -189,6 +192,18 @@ QCheckBox *ZKPreferencesWindow::switchTitled(const QString &title) const {
     return nullptr;
 }
 
+QComboBox *ZKPreferencesWindow::addThemePopUp(QFormLayout *form) {
+    auto *popUp = new QComboBox(form->parentWidget());
+    popUp->addItem(QStringLiteral("Plain"), int(ZKFileListSettings::PlainTheme));
+    popUp->addItem(QStringLiteral("Striped Rows"), int(ZKFileListSettings::StripedTheme));
+    connect(popUp, &QComboBox::activated, this, [this, popUp](int index) {
+        view_.controller().generalSettings().fileListTheme = popUp->itemData(index).toInt();
+        view_.changePreference(ConfigurationKeys::kFileListTheme);
+    });
+    form->addRow(QStringLiteral("List theme:"), popUp);
+    return popUp;
+}
+
 void ZKPreferencesWindow::refresh() {
     for (const Switch &entry : switches_) {
         const QSignalBlocker blocker(entry.box);
@@ -203,6 +218,9 @@ void ZKPreferencesWindow::refresh() {
         index = startup_->count() - 1;
     }
     startup_->setCurrentIndex(index);
+    const QSignalBlocker themeBlocker(theme_);
+    theme_->setCurrentIndex(
+        std::max(0, theme_->findData(int(view_.controller().generalSettings().fileListTheme))));
     const QSignalBlocker arrowBlocker(arrowMode_);
     arrowMode_->setCurrentIndex(std::max(
         0, arrowMode_->findData(int(defaults().integerForKey(ApplicationDefaults::kArrowMode)))));

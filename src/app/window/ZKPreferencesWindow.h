@@ -22,6 +22,7 @@ public:
     // The check box titled so, for tests; null when there is none.
     QCheckBox *switchTitled(const QString &title) const;
     QComboBox *startupPopUp() const { return startup_; }
+    QComboBox *themePopUp() const { return theme_; }
 
     // Re-reads every control.
     void refresh();
@@ -41,9 +42,11 @@ private:
     void addListSwitch(QFormLayout *form, const QString &title, const QString &key,
                        std::function<void()> toggle);
     QComboBox *addArrowModePopUp(QFormLayout *form);
+    QComboBox *addThemePopUp(QFormLayout *form);
 
     ZKControllingDragView &view_;
     QList<Switch> switches_;
     QComboBox *startup_ = nullptr;
     QComboBox *arrowMode_ = nullptr;
+    QComboBox *theme_ = nullptr;
 };

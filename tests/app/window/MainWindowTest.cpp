@@ -171,6 +171,11 @@ TEST_F(MainWindowTest, PreferencesReachControllerAndDefaults) {
     QComboBox *startup = preferences->startupPopUp();
     startup->activated(startup->findData(3));
     EXPECT_EQ(controller().generalSettings().startupAction, 3);
+
+    QComboBox *theme = preferences->themePopUp();
+    theme->activated(theme->findData(1));
+    EXPECT_EQ(controller().generalSettings().fileListTheme, 1);
+    EXPECT_EQ(UserDefaults::standardUserDefaults().integerForKey("File List Theme"), 1);
 }
 
 TEST_F(MainWindowTest, StartupActionOpensPanelUnlessFilesWait) {
