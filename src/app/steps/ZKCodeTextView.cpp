@@ -1,0 +1,212 @@
+#include "app/steps/ZKCodeTextView.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScopedValueRollback>
+#include <QStringListModel>
+#include <QTextBlock>
+#include <algorithm>
+
+#include "common/UserDefaults.h"
+#include "engine/AdvancedCompletion.h"
+#include "engine/LazinessIndicator.h"
+
+namespace {
+
+const QString kCodeFontSizeKey = QStringLiteral("Code Font Size");
+
+QColor roleColour(AdvancedCodeColouring::Role role) {
+    switch (role) {
+        case AdvancedCodeColouring::Role::StringConstant:
+            return QColor::fromRgbF(0.6f, 0.0f, 0.0f);
+        case AdvancedCodeColouring::Role::Variable:
+            return QColor::fromRgbF(0.0f, 0.4f, 0.0f);
+        case AdvancedCodeColouring::Role::Function:
+            return QColor::fromRgbF(0.0f, 0.0f, 0.5f);
+    }
+    return {};
+}
+
+QString leadingWhitespace(const QString &line) {
+    qsizetype end = 0;
+    while (end < line.size() && line.at(end).isSpace()) ++end;
+    return line.left(end);
+}
+
+}  // namespace
+
+ZKCodeTextView::ZKCodeTextView(QWidget *parent)
+    : QPlainTextEdit(parent),
+      completer_(new QCompleter(this)),
+      completions_(new QStringListModel(this)) {
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setTabChangesFocus(false);
+    setViewportMargins(0, 5, 0, 5);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Text, palette().color(QPalette::PlaceholderText));
+    setPalette(grey);
+    resetFont();
+    completer_->setModel(completions_);
+    completer_->setWidget(this);
+    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer_->setCaseSensitivity(Qt::CaseInsensitive);
+    connect(completer_, qOverload<const QString &>(&QCompleter::activated), this,
+            &ZKCodeTextView::insertCompletion);
+}
+
+int ZKCodeTextView::codeFontSize() {
+    static const int size = [] {
+        const qint64 stored = UserDefaults::standardUserDefaults().integerForKey(kCodeFontSizeKey);
+        if (stored < 1) return 12;
+        return int(std::clamp<qint64>(stored, 8, 50));
+    }();
+    return size;
+}
+
+void ZKCodeTextView::resetFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(codeFontSize());
+    setFont(font);
+}
+
+void ZKCodeTextView::setColouring(const AdvancedCodeColouring &colouring) {
+    QList<QTextEdit::ExtraSelection> selections;
+    selections.reserve(colouring.spans.size());
+    const qsizetype length = toPlainText().size();
+    for (const AdvancedCodeColouring::Span &span : colouring.spans) {
+        if (span.start + span.length > length) continue;
+        QTextEdit::ExtraSelection selection;
+        selection.cursor = QTextCursor(document());
+        selection.cursor.setPosition(int(span.start));
+        selection.cursor.setPosition(int(span.start + span.length), QTextCursor::KeepAnchor);
+        selection.format.setForeground(roleColour(span.role));
+        selections << selection;
+    }
+    setExtraSelections(selections);
+}
+
+QStringList ZKCodeTextView::shownCompletions() const {
+    if (!completer_->popup()->isVisible()) return {};
+    return completions_->stringList();
+}
+
+int ZKCodeTextView::suggestedHeight() const {
+    const int needed =
+        int(document()->size().height() * fontMetrics().lineSpacing()) + 2 * frameWidth() + 10 + 1;
+    return qBound(70, needed, 500);
+}
+
+void ZKCodeTextView::keyPressEvent(QKeyEvent *event) {
+    if (completer_->popup()->isVisible()) {
+        switch (event->key()) {
+            case Qt::Key_Enter:
+            case Qt::Key_Return:
+            case Qt::Key_Escape:
+            case Qt::Key_Tab:
+                event->ignore();
+                return;
+            default:
+                break;
+        }
+    }
+    if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::NoModifier &&
+        moveIntoEmptyQuotes())
+        return;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & ~Qt::KeypadModifier)) {
+        insertNewlineWithIndentation();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+    if (!event->text().isEmpty()) complete();
+}
+
+bool ZKCodeTextView::moveIntoEmptyQuotes() {
+    const std::optional<qsizetype> target =
+        AdvancedCompletion::tabTarget(toPlainText(), textCursor().position());
+    if (!target) return false;
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(int(*target));
+    setTextCursor(cursor);
+    return true;
+}
+
+void ZKCodeTextView::insertNewlineWithIndentation() {
+    QTextCursor cursor = textCursor();
+    const QString line = cursor.block().text().left(cursor.positionInBlock());
+    cursor.insertText(QLatin1Char('\n') + leadingWhitespace(line));
+    setTextCursor(cursor);
+}
+
+void ZKCodeTextView::complete() {
+    if (isCompleting_) return;
+    QScopedValueRollback guard(isCompleting_, true);
+    const QString text = toPlainText();
+    const std::optional<AdvancedScanning::Range> range =
+        AdvancedCompletion::rangeForUserCompletion(text, textCursor().position());
+    const QStringList candidates =
+        range ? AdvancedCompletion::completions(text.mid(range->start, range->end - range->start))
+              : QStringList();
+    if (candidates.isEmpty()) {
+        completer_->popup()->hide();
+        return;
+    }
+    completionStart_ = int(range->start);
+    completions_->setStringList(candidates);
+    QRect rectangle = cursorRect();
+    rectangle.setWidth(completer_->popup()->sizeHintForColumn(0) + 24);
+    completer_->complete(rectangle);
+}
+
+void ZKCodeTextView::insertCompletion(const QString &completion) {
+    QScopedValueRollback guard(isCompleting_, true);
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(completionStart_, QTextCursor::KeepAnchor);
+    cursor.insertText(completion);
+    if (const std::optional<qsizetype> inside =
+            AdvancedCompletion::caretInsideFirstEmptyQuotes(completion))
+        cursor.setPosition(completionStart_ + int(*inside));
+    setTextCursor(cursor);
+}
+
+void ZKCodeTextView::shiftSelection(int direction) {
+    QTextCursor cursor = textCursor();
+    const bool caretOnly = !cursor.hasSelection();
+    QTextBlock first = document()->findBlock(cursor.selectionStart());
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    cursor.beginEditBlock();
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        QTextCursor line(block);
+        const QString text = block.text();
+        if (text.trimmed().isEmpty()) {
+            line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            line.removeSelectedText();
+        } else if (direction > 0) {
+            line.insertText(QStringLiteral("\t"));
+        } else if (text.at(0).isSpace()) {
+            line.deleteChar();
+        }
+        if (block == last) break;
+    }
+    cursor.endEditBlock();
+    if (caretOnly) return;
+    QTextCursor selection(document());
+    selection.setPosition(first.position());
+    selection.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+    setTextCursor(selection);
+}
+
+void ZKCodeTextView::insertLazinessIndicator() {
+    textCursor().insertText(LazinessIndicator::kIndicator);
+}
+
+bool ZKCodeTextView::canInsertFromMimeData(const QMimeData *source) const {
+    return source->hasText();
+}
+
+void ZKCodeTextView::insertFromMimeData(const QMimeData *source) {
+    if (source->hasText()) textCursor().insertText(source->text());
+}
