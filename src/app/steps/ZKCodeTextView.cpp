@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <algorithm>
 
+#include "app/steps/ZKCodeHighlighter.h"
 #include "common/UserDefaults.h"
 #include "engine/AdvancedCompletion.h"
 #include "engine/LazinessIndicator.h"
@@ -17,18 +18,6 @@
 namespace {
 
 const QString kCodeFontSizeKey = QStringLiteral("Code Font Size");
-
-QColor roleColour(AdvancedCodeColouring::Role role) {
-    switch (role) {
-        case AdvancedCodeColouring::Role::StringConstant:
-            return QColor::fromRgbF(0.6f, 0.0f, 0.0f);
-        case AdvancedCodeColouring::Role::Variable:
-            return QColor::fromRgbF(0.0f, 0.4f, 0.0f);
-        case AdvancedCodeColouring::Role::Function:
-            return QColor::fromRgbF(0.0f, 0.0f, 0.5f);
-    }
-    return {};
-}
 
 QString leadingWhitespace(const QString &line) {
     qsizetype end = 0;
@@ -41,7 +30,8 @@ QString leadingWhitespace(const QString &line) {
 ZKCodeTextView::ZKCodeTextView(QWidget *parent)
     : QPlainTextEdit(parent),
       completer_(new QCompleter(this)),
-      completions_(new QStringListModel(this)) {
+      completions_(new QStringListModel(this)),
+      highlighter_(new ZKCodeHighlighter(document())) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabChangesFocus(false);
     setViewportMargins(0, 5, 0, 5);
@@ -73,19 +63,7 @@ void ZKCodeTextView::resetFont() {
 }
 
 void ZKCodeTextView::setColouring(const AdvancedCodeColouring &colouring) {
-    QList<QTextEdit::ExtraSelection> selections;
-    selections.reserve(colouring.spans.size());
-    const qsizetype length = toPlainText().size();
-    for (const AdvancedCodeColouring::Span &span : colouring.spans) {
-        if (span.start + span.length > length) continue;
-        QTextEdit::ExtraSelection selection;
-        selection.cursor = QTextCursor(document());
-        selection.cursor.setPosition(int(span.start));
-        selection.cursor.setPosition(int(span.start + span.length), QTextCursor::KeepAnchor);
-        selection.format.setForeground(roleColour(span.role));
-        selections << selection;
-    }
-    setExtraSelections(selections);
+    highlighter_->setColouring(colouring);
 }
 
 QStringList ZKCodeTextView::shownCompletions() const {

@@ -6,6 +6,7 @@
 
 class QCompleter;
 class QStringListModel;
+class ZKCodeHighlighter;
 
 // The code editor of an Advanced step: a plain-text editor in a fixed-pitch font that
 // completes variables and function templates as the user types, moves into empty quotation
@@ -45,6 +46,7 @@ private:
 
     QCompleter *completer_;
     QStringListModel *completions_;
+    ZKCodeHighlighter *highlighter_;
     int completionStart_ = 0;
     bool isCompleting_ = false;
 };
