@@ -18,12 +18,6 @@ protected:
                                 dir.filePath("photos")});
     }
 
-    QStringList newNames(const CliRun &run) {
-        QStringList names;
-        for (const QJsonObject &line : run.jsonLines()) names << line["newName"].toString();
-        return names;
-    }
-
     TestDir dir;
 };
 
@@ -32,14 +26,14 @@ TEST_F(AdvancedPreviewTest, PrototypeNamesEveryFile) {
     dir.makeFile("photos/Beach.png");
     const CliRun run = preview("[concatenate [uppercase <name>], \"_\", [sequence], <.extension>]");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(newNames(run), QStringList({"BEACH_1.png", "HOLIDAY PHOTO_2.jpg"}));
+    EXPECT_EQ(run.newNames(), QStringList({"BEACH_1.png", "HOLIDAY PHOTO_2.jpg"}));
 }
 
 TEST_F(AdvancedPreviewTest, PromptWithoutTerminalTakesTheEmptyAnswerWithAWarning) {
     dir.makeFile("photos/a.jpg");
     const CliRun run = preview("[concatenate <name> [prompt \"Which season?\"] \"!\"]");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(newNames(run), QStringList({"a!"}));
+    EXPECT_EQ(run.newNames(), QStringList({"a!"}));
     EXPECT_TRUE(run.err.contains("warning: no terminal to ask \"Which season?\"")) << run.err;
 }
 
