@@ -1,14 +1,18 @@
 #include "app/steps/ZKCodeTextView.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCompleter>
+#include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QScopedValueRollback>
 #include <QStringListModel>
 #include <QTextBlock>
 #include <algorithm>
+#include <memory>
 
 #include "app/steps/ZKCodeHighlighter.h"
 #include "common/UserDefaults.h"
@@ -45,6 +49,29 @@ ZKCodeTextView::ZKCodeTextView(QWidget *parent)
     completer_->setCaseSensitivity(Qt::CaseInsensitive);
     connect(completer_, qOverload<const QString &>(&QCompleter::activated), this,
             &ZKCodeTextView::insertCompletion);
+    addCommands();
+}
+
+void ZKCodeTextView::addCommands() {
+    const auto add = [this](const QString &title, const QKeySequence &shortcut, auto slot) {
+        auto *action = new QAction(title, this);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, slot);
+        commands_ << action;
+    };
+    add(tr("Shift Right"), QKeySequence(Qt::CTRL | Qt::Key_BracketRight),
+        [this] { shiftSelection(1); });
+    add(tr("Shift Left"), QKeySequence(Qt::CTRL | Qt::Key_BracketLeft),
+        [this] { shiftSelection(-1); });
+    add(tr("Insert Laziness Indicator"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
+        [this] { insertLazinessIndicator(); });
+}
+
+void ZKCodeTextView::contextMenuEvent(QContextMenuEvent *event) {
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    menu->addSeparator();
+    menu->addActions(commands_);
+    menu->exec(event->globalPos());
 }
 
 int ZKCodeTextView::codeFontSize() {
@@ -78,6 +105,14 @@ int ZKCodeTextView::suggestedHeight() const {
 }
 
 void ZKCodeTextView::keyPressEvent(QKeyEvent *event) {
+    // The commands' keys act while the editor has the focus, ahead of the window's menus.
+    const QKeySequence pressed(event->keyCombination());
+    for (QAction *command : std::as_const(commands_)) {
+        if (command->shortcut() == pressed) {
+            command->trigger();
+            return;
+        }
+    }
     if (completer_->popup()->isVisible()) {
         switch (event->key()) {
             case Qt::Key_Enter:

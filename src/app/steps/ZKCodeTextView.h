@@ -35,15 +35,18 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    void addCommands();
     void complete();
     void insertCompletion(const QString &completion);
     void insertNewlineWithIndentation();
     bool moveIntoEmptyQuotes();
 
+    QList<QAction *> commands_;
     QCompleter *completer_;
     QStringListModel *completions_;
     ZKCodeHighlighter *highlighter_;

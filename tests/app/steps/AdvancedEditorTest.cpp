@@ -74,6 +74,9 @@ TEST_F(AdvancedEditorTest, CompletionTabAndIndentation) {
     code()->shiftSelection(-1);
     code()->shiftSelection(-1);
     EXPECT_EQ(code()->toPlainText(), "a\nb\n\nc");
+    placeCaret(2);
+    QTest::keyClick(code(), Qt::Key_BracketRight, Qt::ControlModifier);
+    EXPECT_EQ(code()->toPlainText(), "a\n\tb\n\nc") << "only the caret's line";
 }
 
 TEST_F(AdvancedEditorTest, PromptIsAskedOnceForTheWholeList) {
