@@ -9,8 +9,10 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QStringListModel>
 #include <QTextBlock>
+#include <QWheelEvent>
 #include <algorithm>
 #include <memory>
 
@@ -214,6 +216,15 @@ void ZKCodeTextView::shiftSelection(int direction) {
 
 void ZKCodeTextView::insertLazinessIndicator() {
     textCursor().insertText(LazinessIndicator::kIndicator);
+}
+
+void ZKCodeTextView::wheelEvent(QWheelEvent *event) {
+    // Text that fits leaves the wheel to the step list around the editor.
+    if (verticalScrollBar()->maximum() == 0) {
+        event->ignore();
+        return;
+    }
+    QPlainTextEdit::wheelEvent(event);
 }
 
 bool ZKCodeTextView::canInsertFromMimeData(const QMimeData *source) const {
