@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStringListModel>
 #include <QTextBlock>
@@ -52,6 +53,21 @@ ZKCodeTextView::ZKCodeTextView(QWidget *parent)
     connect(completer_, qOverload<const QString &>(&QCompleter::activated), this,
             &ZKCodeTextView::insertCompletion);
     addCommands();
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this,
+            &ZKCodeTextView::revealCaretInStepList);
+}
+
+// In a list of steps taller than the window, the step list scrolls to keep the caret in
+// sight, with a margin of twice the text inset.
+void ZKCodeTextView::revealCaretInStepList() {
+    for (QWidget *ancestor = parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
+        auto *area = qobject_cast<QScrollArea *>(ancestor);
+        if (!area || !area->widget() || !area->widget()->isAncestorOf(this)) continue;
+        const QRect caret = cursorRect();
+        const QPoint centre = viewport()->mapTo(area->widget(), caret.center());
+        area->ensureVisible(centre.x(), centre.y(), 0, caret.height() / 2 + 10);
+        return;
+    }
 }
 
 void ZKCodeTextView::addCommands() {

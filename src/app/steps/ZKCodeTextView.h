@@ -42,6 +42,7 @@ protected:
 
 private:
     void addCommands();
+    void revealCaretInStepList();
     void complete();
     void insertCompletion(const QString &completion);
     void insertNewlineWithIndentation();
