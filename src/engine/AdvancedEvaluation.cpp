@@ -2,6 +2,7 @@
 
 #include "common/PathExtension.h"
 #include "common/Unicode.h"
+#include "engine/AdvancedFunctionHandlers.h"
 #include "engine/AdvancedFunctions.h"
 #include "engine/ZKRenamer.h"
 #include "tokens/DateDescription.h"
@@ -32,7 +33,7 @@ QString AdvancedEvaluation::nameForName(const QString &name, bool *didFail) {
         QString value = valueOfCall(call);
         switch (call.use) {
             case AdvancedCall::Use::Argument:
-                arguments_ << value;
+                addArgument(value);
                 break;
             case AdvancedCall::Use::CurrentName:
                 currentName_ = value;
@@ -48,6 +49,14 @@ QString AdvancedEvaluation::nameForName(const QString &name, bool *didFail) {
         return name;
     }
     return result.isEmpty() ? name : result;
+}
+
+void AdvancedEvaluation::addArgument(const QString &value) {
+    argumentsLength_ += value.size();
+    // Values copied again and again by hand-written placeholders stay bounded in sum.
+    if (argumentsLength_ > AdvancedFunctionHandlers::kMaximumArgumentsLength)
+        fail(AdvancedFunctionHandlers::valueTooLong());
+    arguments_ << value;
 }
 
 QDateTime AdvancedEvaluation::creationDate() const {

@@ -47,6 +47,7 @@ public:
 
 private:
     QString valueOfCall(const AdvancedCall &call);
+    void addArgument(const QString &value);
     QString value(const AdvancedValueSource &source) const;
 
     AdvancedPreparation &preparation_;
@@ -56,6 +57,7 @@ private:
     qint64 count_;
     QDateTime currentDate_;
     QStringList arguments_;
+    qsizetype argumentsLength_ = 0;
     QString currentName_;
     QString extension_;
     bool failed_ = false;

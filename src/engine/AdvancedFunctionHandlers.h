@@ -48,9 +48,10 @@ QString modified(const AdvancedFunctionCall &call);
 // The integer of a value: leading blanks skipped, an optional sign, the digits up to the
 // first other character; 0 without digits.
 qint64 integer(const QString &value);
-// The longest value any function makes (in code units): beyond it a prototype fails rather
-// than exhaust memory.
+// The longest value any function makes (in code units), and the most all arguments of one
+// evaluation may hold together: beyond them a prototype fails rather than exhaust memory.
 inline constexpr qsizetype kMaximumValueLength = qsizetype(1) << 20;
+inline constexpr qsizetype kMaximumArgumentsLength = qsizetype(1) << 25;
 QString valueTooLong();
 
 }  // namespace AdvancedFunctionHandlers

@@ -6,6 +6,7 @@
 #include "engine/AdvancedFunctionHandlers.h"
 #include "engine/AdvancedMessages.h"
 #include "engine/LazinessIndicator.h"
+#include "engine/SequenceNotation.h"
 
 namespace H = AdvancedFunctionHandlers;
 
@@ -120,6 +121,16 @@ qsizetype totalLength(const QStringList &values) {
 }
 
 }  // namespace
+
+namespace AdvancedFunctionHandlers {
+
+qint64 integer(const QString &value) { return SequenceNotation::leadingInteger(value); }
+
+QString valueTooLong() {
+    return QStringLiteral("value too long: more than %1 characters").arg(kMaximumValueLength);
+}
+
+}  // namespace AdvancedFunctionHandlers
 
 bool AdvancedFunctionCall::isLazy() const {
     return LazinessIndicator::containsLazinessIndicatorOrWord(functionText);

@@ -3,7 +3,6 @@
 
 #include "engine/AdvancedEvaluation.h"
 #include "engine/AdvancedFunctionHandlers.h"
-#include "engine/SequenceNotation.h"
 
 namespace AdvancedFunctionHandlers {
 
@@ -20,12 +19,6 @@ qint64 secondIntegerOrOne(const QStringList &values) {
 }
 
 }  // namespace
-
-qint64 integer(const QString &value) { return SequenceNotation::leadingInteger(value); }
-
-QString valueTooLong() {
-    return QStringLiteral("value too long: more than %1 characters").arg(kMaximumValueLength);
-}
 
 QString addIntegers(const AdvancedFunctionCall &call) {
     qint64 sum = 0;

@@ -111,6 +111,10 @@ TEST_F(AdvancedEvaluationTest, HostilePrototypesEndInAnErrorOrAName) {
         doubling += " [concatenate <argument " + QString::number(i + 1) + "> <argument " +
                     QString::number(i + 1) + ">]";
     EXPECT_TRUE(errorsOf("[concatenate " + doubling + "]").contains("value too long"));
+    // So do copies of one long value, which together would.
+    const QString copies = "\"" + QString("x").repeated(900000) + "\"" +
+                           QString(" [trim <argument 0>]").repeated(50) + "\"\"";
+    EXPECT_TRUE(errorsOf(copies).contains("value too long"));
 }
 
 TEST_F(AdvancedEvaluationTest, CatastrophicRegularExpressionFailsThatFileInBoundedTime) {
