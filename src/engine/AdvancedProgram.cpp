@@ -138,7 +138,8 @@ void Compiler::compileCalls(const QString &text) {
             end = trimmedEnd(text, position + 1, end);
         }
     }
-    program_.calls << call(left + text.sliced(end), AdvancedCall::Use::Result);
+    // What remains at the top level is a call as well.
+    program_.calls << call(left, AdvancedCall::Use::Result);
 }
 
 bool Compiler::takeCall(QString &left, qsizetype closing, const QString &text, qsizetype *end) {
