@@ -158,6 +158,12 @@ TEST_F(AdvancedFunctionsTest, SequencesOfNumbersLettersAndNumerals) {
                   {"a.txt", "b.txt"})
                   .names,
               QStringList({"a1", "b2"}));
+    // Found by fuzzing: the largest sleeping period once overflowed.
+    EXPECT_EQ(run("[sequence from \"1\", increment by \"1\", sleep \"9223372036854775807\", "
+                  "maximum index \"0\"]",
+                  {"a", "b"})
+                  .names,
+              QStringList({"1", "1"}));
     EXPECT_EQ(
         errorsOf("[sequence from \"5\", increment by \"1\", sleep \"0\", maximum index \"3\"]"),
         "- [sequence] 5 cannot be beyond 3\n");
