@@ -2,7 +2,9 @@
 # Times `torvane-cli preview` on a generated tree of FILES files spread over FOLDERS folders,
 # with two configurations: three steps (a regular-expression replacement, a change of case and
 # a suffix), and tokens (a sequence counted per parent folder, named after the folder and the
-# file's modification date, which needs a second pass). Reports the scan time, the name
+# file's modification date, which needs a second pass), and an Advanced step of five nested
+# calls (a regular-expression replacement, a change of case, the file's date, a sequence and
+# a concatenation). Reports the scan time, the name
 # computation time and the peak memory of each.
 #
 #   [TORVANE_CLI=path] bench/preview_tree.sh [FILES] [FOLDERS]      (defaults: 100000 1000)
@@ -75,7 +77,20 @@ cat > "$work/tokens.tva" <<'PLIST'
 </array>
 PLIST
 
-for config in steps tokens; do
+cat > "$work/advanced.tva" <<'PLIST'
+<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0">
+<array>
+  <dict>
+    <key>Task</key><integer>9</integer>
+    <key>Rename: Advanced: Prototpye</key>
+    <string>[concatenate [uppercase [findRegex "^img_(\d+)$" in &lt;name&gt; and replace with "photo $1" ignore case]] " " [modified "%Y-%m-%d"] " " [sequence] &lt;.extension&gt;]</string>
+  </dict>
+</array>
+</plist>
+PLIST
+
+for config in steps tokens advanced; do
   echo "Running preview with the $config configuration ..."
   /usr/bin/time -f "peak memory: %M KiB, wall: %e s" \
     "$cli" preview --stats --steps "$work/$config.tva" "$tree" >"$work/out.txt" 2>"$work/err.txt" || true

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes screenshots of the window under a virtual display: an empty window, 50 files with
 # green, yellow, red and grey lights, the interim names of two steps, a rename under way, and
-# a sequence counted per folder through tokens.
+# a sequence counted per folder through tokens, and an Advanced step (working and broken).
 # Usage: scripts/screenshots.sh [OUTPUT-FOLDER]   (needs a built build/src/app/torvane)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -53,6 +53,16 @@ cat > "$work/per-folder.tva" <<PLIST
 </dict></array></plist>
 PLIST
 
+# An Advanced step, and one whose prototype has an unknown function and a stray bracket.
+advanced() {
+  printf '<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0"><array><dict>'
+  printf '<key>Task</key><integer>9</integer><key>Rename: Advanced: Prototpye</key>'
+  printf '<string>%s</string></dict></array></plist>\n' "$1"
+}
+advanced '[concatenate [uppercase [find "IMG_" in &lt;name&gt; and replace with "photo "]]
+  "_" [sequence from "1"] &lt;.extension&gt;]' > "$work/advanced.tva"
+advanced '[concatenat &lt;name&gt; "_"]]' > "$work/advanced-broken.tva"
+
 # The scene runs inside the virtual display (xvfb-run's shell keeps no shell functions).
 cat > "$work/scene.sh" <<'SCENE'
 shoot() { sleep "$2"; import -window root "$out/$1.png"; echo "$out/$1.png"; }
@@ -69,6 +79,11 @@ key Escape
 "$app" "$work/per-folder.tva"; sleep 1
 "$app" "$work/Trip"
 shoot sequence-per-folder 2
+"$app" "$work/advanced.tva"; sleep 1
+"$app" "$work/Photos"
+shoot advanced 2
+"$app" "$work/advanced-broken.tva"
+shoot advanced-errors 2
 "$app" "$work/steps.tva"; sleep 1
 "$app" "$work/Many"; sleep 6
 key ctrl+Return; sleep 1; key Return

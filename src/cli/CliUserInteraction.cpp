@@ -57,6 +57,21 @@ void CliUserInteraction::postNotification(const QString &title, const QString &t
     err_.flush();
 }
 
+std::optional<QString> CliUserInteraction::promptForParameter(const QString &question)
+{
+    if (!asksPrompts_) {
+        err_ << "warning: no terminal to ask \"" << question << "\"; the answer is empty\n";
+        err_.flush();
+        return QString();
+    }
+    err_ << question << "\nAnswer: ";
+    err_.flush();
+    QTextStream in(stdin);
+    const QString line = in.readLine();
+    if (line.isNull()) return std::nullopt;
+    return line;
+}
+
 void CliUserInteraction::printAlert(const ZKAlert &alert)
 {
     err_ << alert.messageText << '\n';

@@ -23,11 +23,16 @@ public:
     void setExistingItemPolicy(ExistingItemPolicy policy) { existingItemPolicy_ = policy; }
     // Answers the confirmations before a rename run with their first button (go ahead).
     void setConfirmRuns(bool on) { confirmRuns_ = on; }
+    // Whether an Advanced "prompt" is asked on the terminal; otherwise it gets the empty
+    // answer, with a warning on standard error.
+    void setAsksPrompts(bool on) { asksPrompts_ = on; }
 
     ZKAlertAnswer runAlert(const ZKAlert &alert) override;
     void showAlertLater(const ZKAlert &alert) override;
     bool stopRequested() override;
     void postNotification(const QString &title, const QString &text) override;
+    // The answer is one line of standard input; none at the end of the input.
+    std::optional<QString> promptForParameter(const QString &question) override;
 
 private:
     // The answer a policy gives to the alert, none when it is to be asked as usual.
@@ -40,4 +45,5 @@ private:
     bool stopAsked_ = false;
     ExistingItemPolicy existingItemPolicy_ = ExistingItemPolicy::Ask;
     bool confirmRuns_ = false;
+    bool asksPrompts_ = false;
 };

@@ -1,5 +1,7 @@
 #include "cli/PreviewCommand.h"
 
+#include <unistd.h>
+
 #include <QElapsedTimer>
 
 #include "cli/CliUserInteraction.h"
@@ -25,6 +27,7 @@ int PreviewCommand::execute(const QStringList &arguments)
 
     ZKRenamingController::registerControllerDefaults();
     CliUserInteraction interaction(err_, /*interactive=*/false);
+    interaction.setAsksPrompts(isatty(STDIN_FILENO));
     ZKRenamingController controller(&interaction);
     controller.setRenamers(RenamerCollections::renamersFromArchives(archives));
     options.listing.applyTo(controller);

@@ -67,6 +67,7 @@ int RenameCommand::execute(const QStringList &arguments) {
     CliUserInteraction interaction(err_, interactive_);
     interaction.setExistingItemPolicy(options.onExists);
     interaction.setConfirmRuns(options.yes);
+    interaction.setAsksPrompts(interactive_);
     ZKRenamingController controller(&interaction);
     // A run from the command line is the user's own: it asks as the window would.
     controller.setHasFinishedLaunching(true);

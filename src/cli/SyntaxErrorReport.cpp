@@ -11,6 +11,10 @@ void reportStepSyntaxErrors(ZKRenamingController &controller, QTextStream &err) 
             err << QStringLiteral("step %1 (%2): the target is not a valid regular expression\n")
                        .arg(i + 1)
                        .arg(renamer.operationName());
+        if (renamer.operation() == AdvancedOperation && renamer.isAdvancedShowErrorsButtonShown())
+            err << QStringLiteral("step %1 (%2): the prototype has errors:\n%3")
+                       .arg(i + 1)
+                       .arg(renamer.operationName(), renamer.advancedErrorMessage().value_or(""));
     }
     err << "no item gets a new name\n";
     err.flush();

@@ -22,12 +22,17 @@ Expansion expansion(icu::RegexMatcher &matcher, const icu::UnicodeString &replac
 }  // namespace
 
 QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
-                       const QString &replacementTemplate, const ExpansionHandler &handler) {
+                       const QString &replacementTemplate, const ExpansionHandler &handler,
+                       bool *failed) {
     const icu::UnicodeString input = Unicode::toIcu(subject);
     const icu::UnicodeString replacement = Unicode::toIcu(replacementTemplate);
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<icu::RegexMatcher> matcher(pattern.matcher(input, status));
-    if (U_FAILURE(status)) return subject;
+    if (U_SUCCESS(status)) matcher->setTimeLimit(kMatchTimeLimit, status);
+    if (U_FAILURE(status)) {
+        if (failed) *failed = true;
+        return subject;
+    }
     icu::UnicodeString result;
     int32_t previousEnd = 0;
     while (matcher->find(status) && U_SUCCESS(status)) {
@@ -38,6 +43,12 @@ QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
         result.append(input, previousEnd, gap);
         result.append(Unicode::toIcu(handler(expansion(*matcher, replacement, gap))));
         previousEnd = end;
+        if (result.length() > kMaximumResultLength) status = U_BUFFER_OVERFLOW_ERROR;
+    }
+    // A time-out or a runaway result: no partial replacement.
+    if (U_FAILURE(status)) {
+        if (failed) *failed = true;
+        return subject;
     }
     result.append(input, previousEnd, input.length() - previousEnd);
     return Unicode::fromIcu(result);

@@ -21,10 +21,18 @@ struct Expansion {
 // Answers the text that replaces a match, given the template expanded for it.
 using ExpansionHandler = std::function<QString(const Expansion &expansion)>;
 
+// Matching is bounded: a match that takes longer than about a second (ICU's time limit, in
+// steps of its match engine) or a result longer than this many code units fails the whole
+// replacement.
+inline constexpr int32_t kMatchTimeLimit = 1000;
+inline constexpr qsizetype kMaximumResultLength = qsizetype(1) << 24;
+
 // The subject with every match, left to right, replaced by what handler answers for the
-// template expanded for that match.
+// template expanded for that match. When matching fails (see above), *failed is set and the
+// subject comes back unchanged.
 QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
-                       const QString &replacementTemplate, const ExpansionHandler &handler);
+                       const QString &replacementTemplate, const ExpansionHandler &handler,
+                       bool *failed = nullptr);
 
 // The same with each expansion taken as it is; a failed one is replaced by nothing.
 QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,

@@ -25,8 +25,10 @@ bool SequenceRecurrence::startIsBeyondLimit() const {
 }
 
 qint64 SequenceRecurrence::stepsAtIndex(qint64 index) const {
-    const qint64 period = sleep > 0 ? sleep + 1 : 1;
-    return index > 0 ? index / period : 0;
+    if (index <= 0) return 0;
+    if (sleep <= 0) return index;
+    // The largest sleep makes a period one beyond 64 bits.
+    return qint64(__int128(index) / (__int128(sleep) + 1));
 }
 
 std::optional<qint64> SequenceRecurrence::cycleLength() const {

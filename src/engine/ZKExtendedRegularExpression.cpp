@@ -30,7 +30,8 @@ void logFailedExpansion(UErrorCode status, const QString &extendedTemplate) {
 }  // namespace
 
 QString stringByReplacingMatchesInString(const icu::RegexPattern &expression,
-                                         const QString &subject, const QString &extendedTemplate) {
+                                         const QString &subject, const QString &extendedTemplate,
+                                         bool *failed) {
     const std::shared_ptr<const ZKERETemplate> parsed =
         ZKERETemplate::templateWithString(extendedTemplate);
     return RegexReplacement::replaceMatches(
@@ -38,7 +39,8 @@ QString stringByReplacingMatchesInString(const icu::RegexPattern &expression,
         [&](const RegexReplacement::Expansion &expansion) {
             if (!expansion.text) logFailedExpansion(expansion.status, extendedTemplate);
             return parsed->applyConversionsToString(expansion.text);
-        });
+        },
+        failed);
 }
 
 }  // namespace ZKExtendedRegularExpression

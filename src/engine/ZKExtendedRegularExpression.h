@@ -13,8 +13,10 @@ namespace ZKExtendedRegularExpression {
 // expanded for that match and converted. A match whose expansion fails (a group number
 // beyond the last group, a "$" naming no group) is replaced by nothing and logged
 // ("[ZKExtendedRegularExpression] ignoring regular expression replacement exception: ...").
-// An empty template replaces every match by nothing.
+// An empty template replaces every match by nothing. Matching that times out or runs away
+// sets *failed and gives the subject unchanged (see RegexReplacement).
 QString stringByReplacingMatchesInString(const icu::RegexPattern &expression,
-                                         const QString &subject, const QString &extendedTemplate);
+                                         const QString &subject, const QString &extendedTemplate,
+                                         bool *failed = nullptr);
 
 }  // namespace ZKExtendedRegularExpression

@@ -6,15 +6,18 @@
 #include <QVariantList>
 #include <QStringList>
 #include <QVariantMap>
+#include <functional>
 #include <memory>
 #include <optional>
 
+#include "engine/AdvancedCodeCheck.h"
 #include "engine/RenamerSettings.h"
 #include "engine/SequenceGroups.h"
 #include "engine/ZKRenamingDelegate.h"
 #include "engine/ZKTextFileReflection.h"
 
 class ZKFileItem;
+struct AdvancedPreparation;
 
 // One renaming step: an operation tag and the settings of every operation, of which only
 // those relevant to the selected operation take part. Settings are addressed by
@@ -166,8 +169,30 @@ public:
                                  const QStringList &arguments, qint64 numberOfFiles,
                                  bool skipSingleFileSequence, bool *didFail);
 
+    // --- Advanced (ZKRenamerAdvanced.cpp) -----------------------------------------------
+
+    // The next name of a file (or of no file) whose working name is `name`, from the
+    // prototype prepared for this computation pass: the prototype's value, or `name` when
+    // that is empty or the evaluation failed (*didFail is then set, never cleared).
+    QString advancedNameForFileRepresentation(ZKFileItem *file, const QString &name,
+                                              qint64 index, qint64 count, bool *didFail);
+    // Checks and colours the prototype as the editor holds it (see AdvancedCodeCheck), logging
+    // what it finds; answers whether the prototype is acceptable.
+    bool colorizeFailedAdvancedRenamingPrototype(bool failed);
+    // What the first evaluation of the last pass found: the colours of the prototype and
+    // whether the show-errors button is shown.
+    const AdvancedCodeColouring &advancedCodeColouring() const { return advancedCodeColouring_; }
+    bool isAdvancedShowErrorsButtonShown() const { return advancedShowErrorsButtonShown_; }
+    // Called whenever a pass has analysed the prototype anew (for the step's editor).
+    void setAdvancedAnalysisObserver(std::function<void()> observer) {
+        advancedAnalysisObserver_ = std::move(observer);
+    }
+    // The call templates the code editor completes, in order.
+    static const QStringList &functionTemplates();
+
     // The errors of the current Advanced evaluation: none until an evaluation begins one
-    // (beginAdvancedErrorMessage); each message is appended once as "- message\n".
+    // (beginAdvancedErrorMessage); each message is appended once as "- message\n", and not
+    // at all when the list already holds its text.
     std::optional<QString> advancedErrorMessage() const { return advancedErrorMessage_; }
     void beginAdvancedErrorMessage() { advancedErrorMessage_ = QString(); }
     void logAdvancedRenamingError(const QString &message);
@@ -209,6 +234,11 @@ private:
     QString caseChanged(ZKFileItem *file, const QString &name) const;
     QString withExtensionSet(ZKFileItem *file, const QString &name) const;
     QString resolved(RenamerSetting setting, ZKFileItem *file) const;
+
+    // Advanced (ZKRenamerAdvanced.cpp).
+    void processAdvanced(ZKFileItem *file, qint64 index, qint64 count, bool *syntaxError);
+    AdvancedPreparation &advancedPreparation();
+    void showAdvancedAnalysis(bool showErrorsButton);
 
     // Sequence (ZKRenamerSequence.cpp).
     QString sequenced(ZKFileItem *file, qint64 index, qint64 count);
@@ -259,4 +289,10 @@ private:
     SequenceGroups sequenceGroups_;
     std::optional<QStringList> sequenceAlternatingTerms_;
     std::optional<QString> advancedErrorMessage_;
+    // The prototype prepared for the pass, and whether the pass has analysed it.
+    std::shared_ptr<AdvancedPreparation> advancedPreparation_;
+    bool isAdvancedCodeAnalyzed_ = false;
+    AdvancedCodeColouring advancedCodeColouring_;
+    bool advancedShowErrorsButtonShown_ = false;
+    std::function<void()> advancedAnalysisObserver_;
 };

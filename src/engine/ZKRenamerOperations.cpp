@@ -33,6 +33,10 @@ void ZKRenamer::processFileRepresentation(ZKFileItem *file, qint64 index, qint64
         processFindAndReplace(file, syntaxError);
         return;
     }
+    if (operation() == AdvancedOperation) {
+        processAdvanced(file, index, count, syntaxError);
+        return;
+    }
     if (!file) return;
     if (operation() == SequenceOperation) {
         file->setIntermediateName(sequenced(file, index, count));
@@ -95,8 +99,6 @@ QString ZKRenamer::renamedName(ZKFileItem *file, const QString &name) const {
             return caseChanged(file, name);
         case SetExtensionOperation:
             return withExtensionSet(file, name);
-        // Advanced produces its values with the expression engine; until a step can
-        // compute one, the working name passes through.
         default:
             return name;
     }

@@ -193,10 +193,8 @@ QString ZKRenamer::sequenceValueAtIndex(qint64 index, ZKFileItem *file, int type
 bool ZKRenamer::cleanUpAfterUpdatingAndAnalyzeSequenceIdentifiers(bool analyze) {
     if (sequenceGroups_.cleanUpAfterUpdatingAndAnalyze(analyze)) return true;
     sequenceAlternatingTerms_.reset();
+    // A second pass keeps the Advanced prototype as the first one prepared and analysed it.
+    advancedPreparation_.reset();
+    isAdvancedCodeAnalyzed_ = false;
     return false;
-}
-
-void ZKRenamer::logAdvancedRenamingError(const QString &message) {
-    if (!advancedErrorMessage_ || advancedErrorMessage_->contains(message)) return;
-    *advancedErrorMessage_ += QStringLiteral("- ") + message + QLatin1Char('\n');
 }

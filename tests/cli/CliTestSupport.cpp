@@ -20,6 +20,13 @@ QList<QJsonObject> CliRun::jsonLines() const
     return objects;
 }
 
+QStringList CliRun::newNames() const
+{
+    QStringList names;
+    for (const QJsonObject &line : jsonLines()) names << line["newName"].toString();
+    return names;
+}
+
 CliRun runCliInProcess(const QStringList &arguments)
 {
     CliRun run;

@@ -17,6 +17,8 @@ struct CliRun {
     QStringList lines() const;
     // Every output line parsed as a JSON object.
     QList<QJsonObject> jsonLines() const;
+    // The "newName" of every JSON line, in order.
+    QStringList newNames() const;
 };
 
 // Runs a command in-process, as the program would.

@@ -20,9 +20,7 @@ protected:
     QStringList newNames(const QStringList &arguments) {
         const CliRun run = runCliInProcess(arguments);
         EXPECT_EQ(run.status, 0) << run.err;
-        QStringList names;
-        for (const QJsonObject &line : run.jsonLines()) names << line["newName"].toString();
-        return names;
+        return run.newNames();
     }
 
     // New names by the item's path relative to the test folder.

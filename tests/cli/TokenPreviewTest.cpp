@@ -24,9 +24,7 @@ protected:
                                                        writeStepsFile(dir.path(), {step})} +
                                            options + QStringList{dir.filePath("box")});
         EXPECT_EQ(run.status, 0) << run.err;
-        QStringList names;
-        for (const QJsonObject &line : run.jsonLines()) names << line["newName"].toString();
-        return names;
+        return run.newNames();
     }
 
     TestDir dir;

@@ -17,13 +17,19 @@ public:
     }
     void updateRenameNames() override { ++immediateUpdates; }
     void updateRenameNamesAfterEnforcedDelay(bool enforced) override { ++delayedUpdates; }
-    QString promptedParameter(const QString &, const QString &) override { return QString(); }
+    // Records the question and its prototype; answers promptAnswer (null: no dialog).
+    QString promptedParameter(const QString &question, const QString &prototype) override {
+        prompts.append({question, prototype});
+        return promptAnswer;
+    }
     bool useFreeSpacingMode() override { return freeSpacing; }
 
     void resetCounts() { relayouts = relayoutsWithNames = immediateUpdates = delayedUpdates = 0; }
 
     QList<ZKRenamerPtr> renamers_;
     bool freeSpacing = false;
+    QString promptAnswer;
+    QList<QStringList> prompts;
     int relayouts = 0;
     int relayoutsWithNames = 0;
     int immediateUpdates = 0;

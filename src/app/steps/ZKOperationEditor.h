@@ -60,10 +60,10 @@ protected:
 
     // "“text”" for a summary, each token as its display name in angle brackets.
     QString quoted(RenamerSetting setting) const;
-
-private:
+    // Binds a control made by a subclass to the setting.
     ZKSettingBinding *bind(QWidget *control, RenamerSetting setting);
 
+private:
     ZKRenamer &renamer_;
     QFormLayout *form_;
     QList<ZKSettingBinding *> bindings_;

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/steps/ZKAddPrefixEditor.h"
+#include "app/steps/ZKAdvancedEditor.h"
 #include "app/steps/ZKAddSuffixEditor.h"
 #include "app/steps/ZKChangeCaseEditor.h"
 #include "app/steps/ZKComposeEditor.h"
@@ -35,6 +36,7 @@ const QHash<int, Creator> &creators() {
         {ChangeCaseOperation, creator<ZKChangeCaseEditor>()},
         {SetExtensionOperation, creator<ZKSetExtensionEditor>()},
         {SequenceOperation, creator<ZKSequenceEditor>()},
+        {AdvancedOperation, creator<ZKAdvancedEditor>()},
     };
     return table;
 }

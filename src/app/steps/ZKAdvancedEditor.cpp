@@ -1,0 +1,49 @@
+#include "app/steps/ZKAdvancedEditor.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+
+#include "app/steps/ZKCodeTextView.h"
+
+ZKAdvancedEditor::ZKAdvancedEditor(ZKRenamer &renamer, QWidget *parent)
+    : ZKOperationEditor(renamer, parent),
+      codeTextView_(new ZKCodeTextView(this)),
+      showErrorsButton_(new QPushButton(tr("Show Errors"), this)) {
+    bind(codeTextView_, RenamerSetting::AdvancedPrototype);
+    codeTextView_->setPlaceholderText(tr("[concatenate <name> \"_\" [sequence] <.extension>]"));
+    showErrorsButton_->setObjectName(QStringLiteral("advancedShowErrorsButton"));
+    showErrorsButton_->setAutoDefault(false);
+    addRow(tr("Prototype:"), {codeTextView_});
+    addRow(QString(), {showErrorsButton_});
+    connect(showErrorsButton_, &QPushButton::clicked, this, &ZKAdvancedEditor::showErrors);
+    connect(codeTextView_, &QPlainTextEdit::textChanged, this,
+            [this] { codeTextView_->setFixedHeight(codeTextView_->suggestedHeight()); });
+    codeTextView_->setFixedHeight(codeTextView_->suggestedHeight());
+    // The step may outlive this editor, and a newer editor may take its place.
+    renamer.setAdvancedAnalysisObserver([editor = QPointer(this)] {
+        if (editor) editor->showAnalysis();
+    });
+    showAnalysis();
+}
+
+QString ZKAdvancedEditor::summary() const {
+    const QString prototype = renamer().stringValue(RenamerSetting::AdvancedPrototype).trimmed();
+    return QStringLiteral("\u201C%1\u201D").arg(prototype.section(QLatin1Char('\n'), 0, 0));
+}
+
+void ZKAdvancedEditor::showAnalysis() {
+    codeTextView_->setColouring(renamer().advancedCodeColouring());
+    showErrorsButton_->setVisible(renamer().isAdvancedShowErrorsButtonShown());
+}
+
+void ZKAdvancedEditor::showErrors() {
+    const std::optional<QString> errors = renamer().advancedErrorMessage();
+    if (!errors) return;
+    QMessageBox alert(QMessageBox::Warning, tr("Syntax Errors"), *errors, QMessageBox::Ok,
+                      window());
+    alert.setTextFormat(Qt::PlainText);
+    alert.exec();
+    window()->raise();
+    window()->activateWindow();
+}
