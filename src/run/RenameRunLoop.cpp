@@ -11,6 +11,7 @@
 #include "journal/RunJournal.h"
 #include "interaction/ZKUserInteraction.h"
 #include "platform/FileAttributes.h"
+#include "platform/LetterCase.h"
 
 namespace {
 
@@ -72,6 +73,7 @@ void RenameRunLoop::indexRelevantRecords() {
         const FileAttributes::FileIdentity identity =
             FileAttributes::identity(record->nativePath());
         if (identity.valid) relevantByIdentity_[{identity.device, identity.inode}].append(index);
+        relevantByLowercasePath_[record->lowercasePath()].append(index);
     }
 }
 
@@ -146,13 +148,20 @@ ZKFileRepresentationPtr RenameRunLoop::laterRecordAtTarget(qsizetype index,
                                                            const QByteArray &target) const {
     const FileAttributes::FileIdentity identity = FileAttributes::identity(target);
     if (!identity.valid) return nullptr;
-    const auto found = relevantByIdentity_.constFind({identity.device, identity.inode});
-    if (found == relevantByIdentity_.constEnd()) return nullptr;
     const QString lowercaseTarget = TextCase::lower(records_.at(index)->renamePath());
-    for (const qsizetype later : *found) {
+    const auto found = relevantByIdentity_.constFind({identity.device, identity.inode});
+    if (found != relevantByIdentity_.constEnd()) {
+        for (const qsizetype later : *found) {
+            const ZKFileRepresentationPtr &candidate = records_.at(later);
+            if (later > index && isPending(candidate.get()) &&
+                candidate->lowercasePath() == lowercaseTarget)
+                return candidate;
+        }
+    }
+    for (const qsizetype later : relevantByLowercasePath_.value(lowercaseTarget)) {
         const ZKFileRepresentationPtr &candidate = records_.at(later);
         if (later > index && isPending(candidate.get()) &&
-            candidate->lowercasePath() == lowercaseTarget)
+            LetterCase::isSourceApartFromCase(candidate->nativePath(), target))
             return candidate;
     }
     return nullptr;

@@ -89,5 +89,8 @@ private:
     ListedFolderContents folderContents_;
     // Device and inode of each relevant record's item -> its indexes in the list.
     QHash<IdentityKey, QList<qsizetype>> relevantByIdentity_;
+    // The same records by their lower-cased paths: a volume that ignores case may give one
+    // item another inode number for each spelling of its name.
+    QHash<QString, QList<qsizetype>> relevantByLowercasePath_;
     QHash<const ZKFileRepresentation *, RenameOutcome> outcomes_;
 };
