@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "engine/FindAndReplace.h"
 #include "engine/RenamerSettings.h"
 #include "engine/SequenceGroups.h"
 #include "engine/ZKRenamingDelegate.h"
@@ -256,6 +257,7 @@ private:
     QString advancedPrototype_;
 
     // Working state of one name computation (one or two passes).
+    FindAndReplace::PatternCache patterns_;
     SequenceGroups sequenceGroups_;
     std::optional<QStringList> sequenceAlternatingTerms_;
     std::optional<QString> advancedErrorMessage_;

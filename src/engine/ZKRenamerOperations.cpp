@@ -56,10 +56,9 @@ QString ZKRenamer::resolved(RenamerSetting setting, ZKFileItem *file) const {
 std::optional<QString> ZKRenamer::findAndReplace(ZKFileItem *file, const QString &name,
                                                  bool *syntaxError) {
     const QString target = Unicode::nfc(resolved(S::Target, file));
-    std::unique_ptr<icu::RegexPattern> pattern;
+    const icu::RegexPattern *pattern = nullptr;
     if (queryIsRegEx_ && !target.isEmpty()) {
-        pattern = FindAndReplace::compilePattern(target, ignoreCase_,
-                                                 renamingDelegate()->useFreeSpacingMode());
+        pattern = patterns_.pattern(target, ignoreCase_, renamingDelegate()->useFreeSpacingMode());
         if (!pattern) {
             targetStatus_ = -1;
             if (syntaxError) *syntaxError = true;
@@ -76,7 +75,8 @@ std::optional<QString> ZKRenamer::findAndReplace(ZKFileItem *file, const QString
     text.replace(QLatin1Char(':'), QLatin1Char('/'));
     text = pattern ? ZKExtendedRegularExpression::stringByReplacingMatchesInString(
                          *pattern, text, replacement)
-                   : FindAndReplace::replaceOccurrences(text, target, replacement, ignoreCase_);
+                   : FindAndReplace::replaceOccurrences(text, target, replacement, ignoreCase_,
+                                                        &patterns_);
     text.replace(QLatin1Char('/'), QLatin1Char(':'));
     return joinName(text, extension);
 }
