@@ -43,7 +43,14 @@ const icu::RegexPattern *PatternCache::caseInsensitiveLiteral(const QString &tex
 
 const icu::RegexPattern *PatternCache::compiled(const QString &pattern, uint32_t flags) {
     if (!filled_ || flags != flags_ || pattern != text_) {
+        matcher_.reset();
         compiled_ = compile(pattern, flags);
+        UErrorCode status = U_ZERO_ERROR;
+        if (compiled_) matcher_.reset(compiled_->matcher(status));
+        if (U_FAILURE(status) || !matcher_) {
+            matcher_.reset();
+            compiled_.reset();
+        }
         text_ = pattern;
         flags_ = flags;
         filled_ = true;
@@ -58,9 +65,10 @@ QString replaceOccurrences(const QString &text, const QString &target, const QSt
     // ICU matches a literal pattern case-insensitively by full case folding, which Qt's
     // simple folding does not; the match ranges keep differing lengths right.
     PatternCache once;
-    const icu::RegexPattern *literal = (cache ? *cache : once).caseInsensitiveLiteral(target);
-    if (!literal) return QString(text).replace(target, replacement, Qt::CaseInsensitive);
-    return RegexReplacement::replaceMatches(*literal, text,
+    PatternCache &patterns = cache ? *cache : once;
+    if (!patterns.caseInsensitiveLiteral(target))
+        return QString(text).replace(target, replacement, Qt::CaseInsensitive);
+    return RegexReplacement::replaceMatches(patterns.matcher(), text,
                                             RegexReplacement::literalTemplate(replacement));
 }
 

@@ -22,6 +22,8 @@ public:
     const icu::RegexPattern *pattern(const QString &pattern, bool ignoreCase, bool freeSpacing);
     // The text as a literal pattern matched by full case folding; null when ICU refuses it.
     const icu::RegexPattern *caseInsensitiveLiteral(const QString &text);
+    // A matcher of the pattern answered last (non-null then), reset for each subject.
+    icu::RegexMatcher &matcher() { return *matcher_; }
 
 private:
     const icu::RegexPattern *compiled(const QString &pattern, uint32_t flags);
@@ -30,6 +32,8 @@ private:
     QString text_;
     uint32_t flags_ = 0;
     std::unique_ptr<icu::RegexPattern> compiled_;
+    // Refers to compiled_; declared after it, so it is destroyed first.
+    std::unique_ptr<icu::RegexMatcher> matcher_;
 };
 
 // Every occurrence of target in text replaced by replacement, left to right. With

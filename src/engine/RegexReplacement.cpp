@@ -23,20 +23,27 @@ Expansion expansion(icu::RegexMatcher &matcher, const icu::UnicodeString &replac
 
 QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
                        const QString &replacementTemplate, const ExpansionHandler &handler) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::RegexMatcher> matcher(pattern.matcher(status));
+    if (U_FAILURE(status)) return subject;
+    return replaceMatches(*matcher, subject, replacementTemplate, handler);
+}
+
+QString replaceMatches(icu::RegexMatcher &matcher, const QString &subject,
+                       const QString &replacementTemplate, const ExpansionHandler &handler) {
     const icu::UnicodeString input = Unicode::toIcu(subject);
     const icu::UnicodeString replacement = Unicode::toIcu(replacementTemplate);
     UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::RegexMatcher> matcher(pattern.matcher(input, status));
-    if (U_FAILURE(status)) return subject;
+    matcher.reset(input);
     icu::UnicodeString result;
     int32_t previousEnd = 0;
-    while (matcher->find(status) && U_SUCCESS(status)) {
-        const int32_t start = matcher->start(status);
-        const int32_t end = matcher->end(status);
+    while (matcher.find(status) && U_SUCCESS(status)) {
+        const int32_t start = matcher.start(status);
+        const int32_t end = matcher.end(status);
         if (U_FAILURE(status)) break;
         const int32_t gap = start - previousEnd;
         result.append(input, previousEnd, gap);
-        result.append(Unicode::toIcu(handler(expansion(*matcher, replacement, gap))));
+        result.append(Unicode::toIcu(handler(expansion(matcher, replacement, gap))));
         previousEnd = end;
     }
     result.append(input, previousEnd, input.length() - previousEnd);
@@ -45,7 +52,15 @@ QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
 
 QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
                        const QString &replacementTemplate) {
-    return replaceMatches(pattern, subject, replacementTemplate, [](const Expansion &expansion) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::RegexMatcher> matcher(pattern.matcher(status));
+    if (U_FAILURE(status)) return subject;
+    return replaceMatches(*matcher, subject, replacementTemplate);
+}
+
+QString replaceMatches(icu::RegexMatcher &matcher, const QString &subject,
+                       const QString &replacementTemplate) {
+    return replaceMatches(matcher, subject, replacementTemplate, [](const Expansion &expansion) {
         return expansion.text.value_or(QString());
     });
 }

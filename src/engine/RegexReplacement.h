@@ -26,8 +26,15 @@ using ExpansionHandler = std::function<QString(const Expansion &expansion)>;
 QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
                        const QString &replacementTemplate, const ExpansionHandler &handler);
 
+// The same with a matcher of the pattern, reset to the subject: a matcher used for many
+// subjects spares building one (and growing its backtracking stack) for each.
+QString replaceMatches(icu::RegexMatcher &matcher, const QString &subject,
+                       const QString &replacementTemplate, const ExpansionHandler &handler);
+
 // The same with each expansion taken as it is; a failed one is replaced by nothing.
 QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
+                       const QString &replacementTemplate);
+QString replaceMatches(icu::RegexMatcher &matcher, const QString &subject,
                        const QString &replacementTemplate);
 
 // A template that expands to the text itself.

@@ -16,5 +16,8 @@ namespace ZKExtendedRegularExpression {
 // An empty template replaces every match by nothing.
 QString stringByReplacingMatchesInString(const icu::RegexPattern &expression,
                                          const QString &subject, const QString &extendedTemplate);
+// The same with a matcher of the expression, reset to the subject (kept across subjects).
+QString stringByReplacingMatchesInString(icu::RegexMatcher &matcher, const QString &subject,
+                                         const QString &extendedTemplate);
 
 }  // namespace ZKExtendedRegularExpression

@@ -74,7 +74,7 @@ std::optional<QString> ZKRenamer::findAndReplace(ZKFileItem *file, const QString
     // Names are matched as the user sees them, where a stored colon shows as a slash.
     text.replace(QLatin1Char(':'), QLatin1Char('/'));
     text = pattern ? ZKExtendedRegularExpression::stringByReplacingMatchesInString(
-                         *pattern, text, replacement)
+                         patterns_.matcher(), text, replacement)
                    : FindAndReplace::replaceOccurrences(text, target, replacement, ignoreCase_,
                                                         &patterns_);
     text.replace(QLatin1Char('/'), QLatin1Char(':'));
