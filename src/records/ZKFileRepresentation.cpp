@@ -127,19 +127,15 @@ void ZKFileRepresentation::setRenameName(const QString &name) {
     renameName_ = Unicode::nfc(cleaned.name);
 }
 
+// Made on demand, not kept: a list needs them once per computation, and keeping them would
+// double what a record holds.
 QString ZKFileRepresentation::renamePath() const {
     if (!hasRenameName()) return QString();
-    if (!renamePath_) {
-        renamePath_ = PathExtension::appendingPathComponent(
-            PathExtension::deletingLastPathComponent(path_), renameName_);
-    }
-    return *renamePath_;
+    return PathExtension::appendingPathComponent(PathExtension::deletingLastPathComponent(path_),
+                                                 renameName_);
 }
 
-QString ZKFileRepresentation::lowercaseRenamePath() const {
-    if (!lowercaseRenamePath_) lowercaseRenamePath_ = TextCase::lower(renamePath());
-    return *lowercaseRenamePath_;
-}
+QString ZKFileRepresentation::lowercaseRenamePath() const { return TextCase::lower(renamePath()); }
 
 QByteArray ZKFileRepresentation::nativeRenamePath() const {
     if (!hasRenameName()) return QByteArray();
@@ -186,8 +182,4 @@ ZKRenameNameRelevance &ZKFileRepresentation::relevance() const {
     return *renameNameRelevanceCache_;
 }
 
-void ZKFileRepresentation::dropRenameNameCaches() {
-    renamePath_.reset();
-    lowercaseRenamePath_.reset();
-    renameNameRelevanceCache_.reset();
-}
+void ZKFileRepresentation::dropRenameNameCaches() { renameNameRelevanceCache_.reset(); }

@@ -160,6 +160,20 @@ public:
     QString description(std::optional<qsizetype> interimIndex = std::nullopt) const;
 
 private:
+    // Attributes read on first use; most lists never ask for them, so they cost a record
+    // nothing until then.
+    struct Attributes {
+        std::optional<QDateTime> creationDate;
+        std::optional<QDateTime> modificationDate;
+        std::optional<QString> fileType;
+        std::optional<QString> fileCreator;
+        std::optional<QString> kind;
+        std::optional<qint64> size;
+        quint64 bitRateMultiplier = 0;
+        std::optional<QString> comment;
+    };
+    Attributes &attributes() const;
+
     // The cached relevance, created when first needed.
     ZKRenameNameRelevance &relevance() const;
     void dropRenameNameCaches();
@@ -178,20 +192,11 @@ private:
     std::optional<QString> preRenamePath_;
     std::optional<QStringList> intermediateNames_;
     QString renameName_;
-    mutable std::optional<QString> renamePath_;
-    mutable std::optional<QString> lowercaseRenamePath_;
     mutable std::optional<ZKRenameNameRelevance> renameNameRelevanceCache_;
     QStringList warnings_;
-    mutable std::optional<QDateTime> creationDate_;
-    mutable std::optional<QDateTime> modificationDate_;
-    mutable std::optional<QString> fileType_;
-    mutable std::optional<QString> fileCreator_;
-    mutable std::optional<QString> kind_;
     bool isFolder_ = false;
     bool isPackage_ = false;
     FileAttributes::FileIdentity listedFolder_;
-    mutable std::optional<qint64> size_;
-    mutable quint64 bitRateMultiplier_ = 0;
-    mutable std::optional<QString> comment_;
+    mutable std::unique_ptr<Attributes> attributes_;
     quint64 cellDisplayMode_ = 0;
 };
