@@ -9,6 +9,7 @@ packages=(
   libicu-dev libplist-dev libplist++-dev
   libexiv2-dev libtag1-dev libavformat-dev libavcodec-dev libavutil-dev libpoppler-cpp-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang-format-14
   xvfb xauth attr e2fsprogs time rename
   dbus shared-mime-info desktop-file-utils hicolor-icon-theme adwaita-icon-theme
   imagemagick xdotool

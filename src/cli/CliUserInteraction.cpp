@@ -6,10 +6,10 @@
 
 ZKAlertAnswer CliUserInteraction::runAlert(const ZKAlert &alert)
 {
-    const int stop = alert.buttons.indexOf(QStringLiteral("Stop"));
-    if (stopAsked_ && stop >= 0) {
+    const std::optional<int> stop = stopButtonOf(alert);
+    if (stopAsked_ && stop) {
         stopAsked_ = false;
-        return {stop, false};
+        return {*stop, false};
     }
     printAlert(alert);
     if (const std::optional<int> answer = answerByPolicy(alert)) {
@@ -23,29 +23,19 @@ ZKAlertAnswer CliUserInteraction::runAlert(const ZKAlert &alert)
 
 std::optional<int> CliUserInteraction::answerByPolicy(const ZKAlert &alert) const
 {
-    const QStringList &buttons = alert.buttons;
-    // The question about an occupied target offers "Replace" ... "Skip All".
-    if (buttons.contains(QStringLiteral("Replace")) && buttons.contains(QStringLiteral("Skip All"))) {
-        QString answer;
+    if (alert.kind == ZKAlertKind::ExistingItem) {
         switch (existingItemPolicy_) {
         case ExistingItemPolicy::Ask: return std::nullopt;
-        case ExistingItemPolicy::Skip: answer = QStringLiteral("Skip"); break;
-        case ExistingItemPolicy::Replace: answer = QStringLiteral("Replace"); break;
+        case ExistingItemPolicy::Skip: return ExistingItemButton::Skip;
+        case ExistingItemPolicy::Replace: return ExistingItemButton::Replace;
         case ExistingItemPolicy::Stop:
             // Without "Cancel" the item can only be left where it is.
-            answer = buttons.contains(QStringLiteral("Cancel")) ? QStringLiteral("Cancel")
-                                                                 : QStringLiteral("Skip");
-            break;
+            return alert.buttons.size() > ExistingItemButton::Cancel ? ExistingItemButton::Cancel
+                                                                     : ExistingItemButton::Skip;
         }
-        return int(buttons.indexOf(answer));
     }
     // The confirmations before a run go ahead with their first button.
-    static const QStringList goAhead{QStringLiteral("Rename Again"),
-                                     QStringLiteral("Rename and Remove Extension"),
-                                     QStringLiteral("Rename Anyway"), QStringLiteral("Rename")};
-    if (confirmRuns_ && buttons.size() == 2 && buttons.at(1) == QLatin1String("Cancel") &&
-        goAhead.contains(buttons.at(0)))
-        return 0;
+    if (confirmRuns_ && alert.kind == ZKAlertKind::RunConfirmation) return 0;
     return std::nullopt;
 }
 

@@ -192,6 +192,15 @@ void UserDefaults::setBool(bool value, const QString &key) { setObject(QVariant(
 
 void UserDefaults::setInteger(qint64 value, const QString &key) { setObject(QVariant(value), key); }
 
+void UserDefaults::removeAllPersistentValues() {
+    {
+        QMutexLocker locker(&mutex_);
+        if (persistent_.isEmpty()) return;
+        persistent_.clear();
+    }
+    scheduleWrite();
+}
+
 void UserDefaults::removeObjectForKey(const QString &key) {
     {
         QMutexLocker locker(&mutex_);

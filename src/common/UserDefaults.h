@@ -60,6 +60,9 @@ public:
     void setBool(bool value, const QString &key);
     void setInteger(qint64 value, const QString &key);
     void removeObjectForKey(const QString &key);
+    // Forgets every persistent value at once, without announcing each: a fresh start, as
+    // between two tests. The registered layer stays.
+    void removeAllPersistentValues();
 
     // Writes pending changes now. False (and a log line) when the file cannot be written.
     bool synchronize();

@@ -25,9 +25,6 @@ ZKRenamingController::ZKRenamingController(ZKUserInteraction *userInteraction, Q
         ui_ = &silent;
     }
     useFreeSpacingMode_ = defaults().boolForKey(EngineDefaults::kRegularExpressionFreeSpacing);
-    renameNamesTimer_.setSingleShot(true);
-    renameNamesTimer_.setInterval(renameNamesDelay);
-    connect(&renameNamesTimer_, &QTimer::timeout, this, [this] { updateRenameNames(); });
     ZKProxyManager::proxyManager().setHelper(this);
 }
 
@@ -99,7 +96,7 @@ void ZKRenamingController::setSelectedRenamers(const QList<ZKRenamerPtr> &rename
         if (renamers_.contains(renamer) && !selectedRenamers_.contains(renamer))
             selectedRenamers_.append(renamer);
     }
-    ui_->fileListNeedsDisplay();
+    emit fileListNeedsDisplay();
 }
 
 std::optional<qsizetype> ZKRenamingController::indexOfIntermediateNameToDisplay() const {
@@ -118,8 +115,8 @@ void ZKRenamingController::toggleIntermediateNameDisplay() {
     const bool wasShown = indexOfIntermediateNameToDisplay().has_value();
     selectedRenamers_.clear();
     if (!wasShown && !renamers_.isEmpty()) selectedRenamers_.append(renamers_.first());
-    ui_->renamerSelectionChanged(!wasShown);
-    ui_->fileListNeedsDisplay();
+    emit renamerSelectionChanged(!wasShown);
+    emit fileListNeedsDisplay();
 }
 
 QString ZKRenamingController::intermediateNameDisplayTitle() {
@@ -170,7 +167,7 @@ void ZKRenamingController::reloadFileListAfterInvalidatingFileRepresentationsToD
     bool invalidate) {
     SelectionKeeper keeper(*this);
     if (invalidate) invalidateFileRepresentationsToDisplay();
-    ui_->fileListChanged();
+    emit fileListChanged();
 }
 
 bool ZKRenamingController::isClearButtonEnabled() const {

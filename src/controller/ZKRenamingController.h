@@ -11,6 +11,8 @@
 #include <atomic>
 #include <optional>
 
+#include "common/Debounce.h"
+#include "platform/DiskInterface.h"
 #include "engine/ZKRenamingDelegate.h"
 #include "listing/FolderScanner.h"
 #include "run/RenameRunLoop.h"
@@ -119,6 +121,8 @@ public:
     void updateRenameNamesAfterEnforcedDelay(bool enforced) override;
     void cancelUpdateRenameNamesAfterDelay();
     bool isRenamePathsUpdatePending() const { return isRenamePathsUpdatePending_; }
+    // The wait before a delayed computation; tests move its clock by hand.
+    Debounce &renameNamesDebounce() { return renameNamesDebounce_; }
     // Whether a step could not work at all in the latest computation over a non-empty list
     // (every new name was withdrawn).
     bool hadSyntaxError() const { return hadSyntaxError_; }
@@ -277,6 +281,9 @@ public:
     // The clock that paces the stop checks of the scan and the rename run
     // (FolderScanner::Clock); tests replace it.
     void setScanClock(FolderScanner::Clock clock) { scanClock_ = std::move(clock); }
+    // The disk rename runs work on: the real one unless a test gives a fake that fails on
+    // demand. It must outlive the controller's runs.
+    void setDiskInterface(DiskInterface &disk) { disk_ = &disk; }
 
     // --- Sorting and filtering -----------------------------------------------------------
 
@@ -301,6 +308,15 @@ public:
     void switchToMatchingCellDisplayModeForSortOrder();
 
 signals:
+    // The list's rows, filter message or options changed and should be redrawn.
+    void fileListChanged();
+    // The rows' contents changed (new names, lights) but not which rows there are.
+    void fileListNeedsDisplay();
+    // The step list changed in a way that needs the step views laid out again.
+    void renamerLayoutChanged();
+    // The selection of steps changed (it decides the interim display); with focusStepArea the
+    // step area should also take the keyboard focus.
+    void renamerSelectionChanged(bool focusStepArea);
     // The application should quit: a run for a droplet or the service ended, or a successful
     // run with "Quit After Renaming". What quitting means is up to the application.
     void quitRequested();
@@ -362,6 +378,7 @@ private:
 
     ZKUserInteraction *ui_;
     FolderScanner::Clock scanClock_;
+    DiskInterface *disk_ = &DiskInterface::real();
     QList<ZKFileRepresentationPtr> fileRepresentations_;
     QList<ZKRenamerPtr> renamers_;
     QList<ZKRenamerPtr> selectedRenamers_;
@@ -382,7 +399,7 @@ private:
     std::optional<DisplayedSubset> fileRepresentationsToDisplay_;
     bool isRenamePathsUpdatePending_ = false;
     bool isComputing_ = false;
-    QTimer renameNamesTimer_;
+    Debounce renameNamesDebounce_{renameNamesDelay, [this] { updateRenameNames(); }};
     std::optional<QString> commonPrefix_;
     int selectionStackCounter_ = 0;
     std::optional<QList<ZKFileRepresentationPtr>> selectionCache_;

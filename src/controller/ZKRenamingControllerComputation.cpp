@@ -71,7 +71,7 @@ void ZKRenamingController::runComputation(bool *didReload, bool topLevel) {
     if (!topLevel) return;
 
     endOfTopLevelComputation();
-    ui_->fileListNeedsDisplay();
+    emit fileListNeedsDisplay();
     refreshDisplayedSubsetAfterComputation(didReload);
     updateRenameButton();
 }
@@ -170,7 +170,7 @@ void ZKRenamingController::refreshDisplayedSubsetAfterComputation(bool *didReloa
     invalidateFileRepresentationsToDisplay();
     const QList<ZKFileRepresentationPtr> current = fileRepresentationsToDisplay();
     if (previous && previous->records == current) return;
-    ui_->fileListChanged();
+    emit fileListChanged();
     if (didReload) *didReload = true;
 }
 
@@ -191,19 +191,19 @@ void ZKRenamingController::updateRenameNamesAfterEnforcedDelay(bool enforced) {
         return;
     }
     isRenamePathsUpdatePending_ = true;
-    renameNamesTimer_.start();  // restarts a running timer: only the last request counts
+    renameNamesDebounce_.request();  // restarts a running wait: only the last request counts
     updateRenameButton();
 }
 
 void ZKRenamingController::cancelUpdateRenameNamesAfterDelay() {
     isRenamePathsUpdatePending_ = false;
-    renameNamesTimer_.stop();
+    renameNamesDebounce_.cancel();
 }
 
 void ZKRenamingController::updateRenamerLayoutAndRenameNames(bool renameNames) {
     if (renamers_.isEmpty()) RenamerCollections::addDefaultRenamers(renamers_);
     adoptRenamers();
-    ui_->renamerLayoutChanged();
+    emit renamerLayoutChanged();
     if (renameNames)
         updateRenameNames();
     else

@@ -122,7 +122,7 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
     ui_->bringMainWindowForward();
     isRenaming_ = true;
     MoveDefaults::removeTransientDefaults();
-    ItemMover mover(ui_);
+    ItemMover mover(ui_, *disk_);
     RenameRunLoop loop(fileRepresentations_, *ui_, mover, *journal, scanClock_);
     const bool successful = loop.run(relevant.size());
     lastRunOutcomes_ = loop.outcomes();

@@ -40,7 +40,7 @@ void ZKRenamingController::revert() {
     // names with the steps' names, and the run would then "revert" to those.
     cancelUpdateRenameNamesAfterDelay();
     const QList<ZKFileRepresentationPtr> revertible = applyRevertNames(fileRepresentations_);
-    ui_->fileListNeedsDisplay();
+    emit fileListNeedsDisplay();
 
     ui_->bringMainWindowForward();
     const ZKAlert alert =

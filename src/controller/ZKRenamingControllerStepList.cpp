@@ -39,7 +39,7 @@ ZKRenamerPtr ZKRenamingController::addRenamer() {
         UserDefaults::standardUserDefaults().boolForKey(alwaysSelectAddedStepsKey);
     if (hadSelection || alwaysSelect) {
         setSelectedRenamers({renamer});
-        ui_->renamerSelectionChanged(false);
+        emit renamerSelectionChanged(false);
     }
     return renamer;
 }
@@ -59,7 +59,7 @@ bool ZKRenamingController::deleteSelectedRenamers() {
         [&leaving](const ZKRenamerPtr &renamer) { return leaving.contains(renamer.get()); });
     selectedRenamers_.clear();
     updateRenamerLayoutAndRenameNames(true);
-    ui_->renamerSelectionChanged(false);
+    emit renamerSelectionChanged(false);
     return true;
 }
 

@@ -18,7 +18,6 @@ public:
     void showAlertLater(const ZKAlert &) override {}
     bool stopRequested() override { return false; }
     void setRenameButtonState(const ZKRenameButtonState &) override {}
-    void fileListChanged() override {}
     void beep() override {}
     ZKModifierKeys modifierKeys() override { return {}; }
     QList<ZKPasteboardItem> pasteboardItems() override { return {}; }

@@ -9,9 +9,41 @@
 class ZKFileRepresentation;
 using ZKFileRepresentationPtr = std::shared_ptr<ZKFileRepresentation>;
 
+// What an alert asks. A shell that answers on the user's behalf (the command line's
+// policies, a stop request) decides by kind and by the kind's button order, never by titles.
+enum class ZKAlertKind {
+    // Information; any button ends it.
+    Message,
+    // An item already exists at a target: ExistingItemButton order.
+    ExistingItem,
+    // A confirmation before a run: button 0 goes ahead, button 1 ("Cancel") ends the run.
+    RunConfirmation,
+    // "Stop?" during a run or a scan: button 0 goes on, button 1 stops.
+    StopRun,
+    // A locked item: button 0 renames it, 1 renames every locked item, 2 stops.
+    UnlockItem,
+    // The run cannot go on (an error, a vanished item, a journal that cannot be written):
+    // its only button stops.
+    RunCannotGoOn,
+    // The revert question: button 0 reverts, button 1 cancels.
+    Revert,
+    // Turning file listing off: button 0 disables it, button 1 keeps listing files.
+    DisableFileRenaming,
+    // An interrupted run (button 0 finishes it, 1 undoes it, 2 leaves it for later) or an
+    // interrupted undo (button 0 finishes it, 1 leaves it for later).
+    UnfinishedRun,
+    UnfinishedUndo,
+};
+
+// The buttons of an ExistingItem alert, in order; Cancel only where the run can be cancelled.
+namespace ExistingItemButton {
+enum : int { Replace = 0, ReplaceAll = 1, Skip = 2, SkipAll = 3, Cancel = 4 };
+}
+
 // An alert or question shown to the user. The first button is the default one.
 struct ZKAlert {
     enum class Style { Warning, Informational, Critical };
+    ZKAlertKind kind = ZKAlertKind::Message;
 
     QString messageText;
     QString informativeText;
@@ -71,9 +103,21 @@ struct ZKPasteboardItem {
     QVariant data;  // QStringList for file names and URLs, QString for plain text
 };
 
+// The button that stops the work at hand, for a stop the user already asked for; none when the
+// alert has no such button.
+inline std::optional<int> stopButtonOf(const ZKAlert &alert) {
+    switch (alert.kind) {
+        case ZKAlertKind::StopRun: return 1;
+        case ZKAlertKind::UnlockItem: return 2;
+        case ZKAlertKind::RunCannotGoOn: return 0;
+        default: return std::nullopt;
+    }
+}
+
 // Every moment where the controller core needs the user: alerts, questions, progress, the stop
 // check, beeps, notifications, the modifier keys and the pasteboard. The window implements it
 // with real dialogs, the command line with terminal choices, the tests with scripted answers.
+// What the views show is not asked here: the controller announces its changes as signals.
 class ZKUserInteraction {
 public:
     virtual ~ZKUserInteraction() = default;
@@ -88,8 +132,6 @@ public:
     virtual bool stopRequested() = 0;
 
     virtual void setRenameButtonState(const ZKRenameButtonState &state) = 0;
-    // The list's rows, filter message or options changed and should be redrawn.
-    virtual void fileListChanged() = 0;
 
     virtual void beep() = 0;
     virtual ZKModifierKeys modifierKeys() = 0;
@@ -112,15 +154,6 @@ public:
     virtual QList<ZKFileRepresentationPtr> selectedFileRepresentations() { return {}; }
     // Selects the displayed rows of these records (by identity); none found: no selection.
     virtual void selectFileRepresentations(const QList<ZKFileRepresentationPtr> &records) {}
-    // The rows' contents changed (new names, lights) but not which rows there are.
-    virtual void fileListNeedsDisplay() { fileListChanged(); }
-
-    // The step list changed in a way that needs the step views laid out again.
-    virtual void renamerLayoutChanged() {}
-    // The selection of steps changed (it decides the interim display); with focusStepArea the
-    // step area should also take the keyboard focus.
-    virtual void renamerSelectionChanged(bool focusStepArea) {}
-
     // Asks for the text an Advanced "prompt" needs, showing the question; none when no
     // dialog can be shown.
     virtual std::optional<QString> promptForParameter(const QString &question)

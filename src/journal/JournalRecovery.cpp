@@ -14,6 +14,7 @@
 
 #include "common/Log.h"
 #include "journal/JournalFile.h"
+#include "journal/JournalledStep.h"
 #include "platform/FileAttributes.h"
 #include "platform/NoClobberMove.h"
 #include "platform/Trash.h"
@@ -90,21 +91,18 @@ void afterStep(const JournalMove &step) {
 
 // Makes one step of a resumed or new journal between its records; false with *problem when
 // it was not made. *journalFailed tells that the step was made but not recorded.
-bool journalledStep(RunJournal &journal, const JournalMove &step, QString *problem,
+bool journalledStep(RunJournal &journal, JournalMove step, QString *problem,
                     bool *journalFailed) {
-    *journalFailed = false;
-    if (!journal.willMove(step)) {
-        *journalFailed = true;
-        *problem = journal.errorString();
-        return false;
-    }
-    if (!NoClobberMove::move(step.from, step.to, problem)) return false;
-    afterStep(step);
-    if (!journal.didMove(step)) {
-        *journalFailed = true;
-        *problem = journal.errorString();
-    }
-    return true;
+    const JournalledStep::Outcome outcome = JournalledStep::make(
+        &journal, step, DiskInterface::real(),
+        [](JournalMove &move, QString *error) {
+            if (!NoClobberMove::move(move.from, move.to, error)) return false;
+            afterStep(move);
+            return true;
+        },
+        problem);
+    *journalFailed = outcome.journalFailed;
+    return outcome.made;
 }
 
 // Makes a move that resumed journal announced and did not confirm, when nothing stands in

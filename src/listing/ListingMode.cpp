@@ -21,6 +21,7 @@ Answer confirmFileUnchecking(bool skipWarning,
 
 ZKAlert fileUncheckingAlert() {
     ZKAlert alert;
+    alert.kind = ZKAlertKind::DisableFileRenaming;
     alert.messageText = QStringLiteral("Do You Want to Disable File Renaming?");
     alert.informativeText = QStringLiteral("Are you sure you want to rename folders only?");
     alert.buttons = {QStringLiteral("Disable File Renaming"),

@@ -11,6 +11,7 @@
 #include <QTimeZone>
 #include <cerrno>
 
+#include "common/NativePath.h"
 #include "common/PathExtension.h"
 #include "platform/FolderSize.h"
 
@@ -32,8 +33,7 @@ QDateTime dateFrom(qint64 seconds, qint64 nanoseconds) {
 // The path with the working folder in front when it is relative, so that the walk can
 // recognise /proc and its kin by name.
 QByteArray absoluteNativePath(const QByteArray &nativePath) {
-    QByteArray path = nativePath;
-    while (path.size() > 1 && path.endsWith('/')) path.chop(1);
+    const QByteArray path = NativePath::withoutTrailingSlashes(nativePath);
     if (path.startsWith('/')) return path;
     return QFile::encodeName(QDir::currentPath()) + '/' + path;
 }

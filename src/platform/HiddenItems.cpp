@@ -1,4 +1,5 @@
 #include "platform/HiddenItems.h"
+#include "common/NativePath.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,10 +12,7 @@ namespace {
 // A ".hidden" lists a few names; anything far larger is no such list and is not read whole.
 constexpr qint64 maximumListSize = 4 * 1024 * 1024;
 
-QByteArray withoutTrailingSlashes(QByteArray path) {
-    while (path.size() > 1 && path.endsWith('/')) path.chop(1);
-    return path;
-}
+using NativePath::withoutTrailingSlashes;
 
 // The file is opened by its exact bytes (a folder name need not be valid UTF-8), without
 // waiting, and read only when it is a regular file: a pipe named ".hidden" must not block a scan.

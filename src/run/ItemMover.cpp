@@ -12,26 +12,17 @@
 #include "common/UserDefaults.h"
 #include "run/MoveDefaults.h"
 #include "run/RenameAlerts.h"
+#include "journal/JournalledStep.h"
 #include "journal/RunJournal.h"
 #include "interaction/ZKUserInteraction.h"
 #include "platform/FileAttributes.h"
 #include "platform/ListedFolder.h"
-#include "platform/NoClobberMove.h"
 #include "platform/Trash.h"
 
 namespace {
 
 // A name taken by another process between our choice and the move is simply skipped.
 constexpr int temporaryNameAttempts = 100;
-
-ItemMover::StepHook &stepHook() {
-    static ItemMover::StepHook hook;
-    return hook;
-}
-
-void reachStep(const JournalMove &step, ItemMover::StepPhase phase) {
-    if (stepHook()) stepHook()(step, phase);
-}
 
 const QString kJournalWriteError =
     QStringLiteral("The journal of this run cannot be written, so nothing more is moved.");
@@ -51,18 +42,19 @@ bool setCancel(bool *cancel) {
 // The target is the source itself when the names differ in letter case only and the volume
 // ignores case. Only the identity tells: on a case-sensitive volume "a.txt" and "A.txt" may
 // be two files, and a hard link under another name is another entry that a move would remove.
-bool isSourceApartFromCase(const QByteArray &target, const QByteArray &source) {
-    return FileAttributes::identity(target) == FileAttributes::identity(source) &&
+bool isSourceApartFromCase(DiskInterface &disk, const QByteArray &target,
+                           const QByteArray &source) {
+    return disk.identity(target) == disk.identity(source) &&
            ItemMover::isEqualToPath(displayPath(target), displayPath(source), true);
 }
 
 // Whether the item lies inside the folder (by identity, whatever the spelling of the path).
-bool isInside(const QByteArray &item, const QByteArray &folder) {
-    const FileAttributes::FileIdentity folderIdentity = FileAttributes::identity(folder);
+bool isInside(DiskInterface &disk, const QByteArray &item, const QByteArray &folder) {
+    const FileAttributes::FileIdentity folderIdentity = disk.identity(folder);
     QByteArray ancestor = NativePath::withoutTrailingSlashes(item);
     for (qsizetype slash; (slash = ancestor.lastIndexOf('/')) > 0;) {
         ancestor.truncate(slash);
-        if (FileAttributes::identity(ancestor) == folderIdentity) return true;
+        if (disk.identity(ancestor) == folderIdentity) return true;
     }
     return false;
 }
@@ -76,9 +68,10 @@ bool mayWriteToFolderOf(const QByteArray &source) {
 
 // A change of letter case: on a case-insensitive volume the target is the source itself and
 // cannot be moved to directly. Every step is no-clobber, so the route is safe everywhere.
-bool takesRouteThroughTemporaryName(const QByteArray &source, const QByteArray &target) {
+bool takesRouteThroughTemporaryName(DiskInterface &disk, const QByteArray &source,
+                                    const QByteArray &target) {
     return ItemMover::isEqualToPath(displayPath(source), displayPath(target), true) ||
-           FileAttributes::identity(source) == FileAttributes::identity(target);
+           disk.identity(source) == disk.identity(target);
 }
 
 // A move keeps extended attributes, so the comment normally arrives with the item. It is
@@ -90,32 +83,30 @@ void keepComment(const QByteArray &target, const QString &comment) {
                       .arg(comment, displayPath(target)));
 }
 
-void lockAgain(const QByteArray &path) {
+void lockAgain(DiskInterface &disk, const QByteArray &path) {
     QString error;
-    if (FileAttributes::exists(path) && !FileAttributes::setImmutable(path, true, &error))
+    if (disk.exists(path) && !disk.setImmutable(path, true, &error))
         Log::line(error);
 }
 
 }  // namespace
 
-ItemMover::ItemMover(ZKUserInteraction *user) : user_(user) {}
+ItemMover::ItemMover(ZKUserInteraction *user, DiskInterface &disk) : user_(user), disk_(disk) {}
 
-void ItemMover::setStepHookForTesting(StepHook hook) { stepHook() = std::move(hook); }
-
-bool ItemMover::journalledStep(const JournalMove &step, QString *error, int *errorNumber) {
+bool ItemMover::journalledStep(JournalMove step, QString *error, int *errorNumber) {
     if (errorNumber) *errorNumber = 0;
-    if (journal_ && (journalFailed_ || !journal_->willMove(step))) {
-        journalFailed_ = true;
+    if (journal_ && journalFailed_) {
         if (error) *error = journal_->errorString();
         return false;
     }
-    reachStep(step, StepPhase::Announced);
-    if (!NoClobberMove::move(step.from, step.to, error, errorNumber)) return false;
-    reachStep(step, StepPhase::Made);
-    // The step happened; the run ends after it.
-    if (journal_ && !journal_->didMove(step)) journalFailed_ = true;
-    reachStep(step, StepPhase::Recorded);
-    return true;
+    const JournalledStep::Outcome outcome = JournalledStep::make(
+        journal_, step, disk_, [&](JournalMove &move, QString *moveError) {
+            return disk_.moveWithoutReplacing(move.from, move.to, moveError, errorNumber);
+        },
+        error);
+    // A step made but not recorded still happened; the run ends after it.
+    if (outcome.journalFailed) journalFailed_ = true;
+    return outcome.made;
 }
 
 ItemMover::MoveOutcome ItemMover::moveThroughTemporaryName(const QByteArray &source,
@@ -149,7 +140,7 @@ ItemMover::MoveOutcome ItemMover::moveThroughTemporaryName(const QByteArray &sou
 }
 
 ItemMover::MoveOutcome ItemMover::moveItem(const QByteArray &source, const QByteArray &target) {
-    if (takesRouteThroughTemporaryName(source, target))
+    if (takesRouteThroughTemporaryName(disk_, source, target))
         return moveThroughTemporaryName(source, target);
     MoveOutcome outcome;
     outcome.moved = journalledStep({source, target}, &outcome.error);
@@ -157,27 +148,26 @@ ItemMover::MoveOutcome ItemMover::moveItem(const QByteArray &source, const QByte
 }
 
 bool ItemMover::trashOccupant(const QByteArray &target, QString *error) {
-    if (!journal_) return Trash::moveToTrash(target, error);
-    const FileAttributes::FileIdentity identity = FileAttributes::identity(target);
+    if (!journal_) return disk_.moveToTrash(target, error, nullptr);
+    if (journalFailed_) {
+        *error = journal_->errorString();
+        return false;
+    }
+    const FileAttributes::FileIdentity identity = disk_.identity(target);
     JournalMove step = JournalMove::trash(target, identity.device, identity.inode);
-    if (journalFailed_ || !journal_->willMove(step)) {
-        journalFailed_ = true;
-        *error = journal_->errorString();
-        return false;
-    }
-    reachStep(step, StepPhase::Announced);
-    if (!Trash::moveToTrash(target, error, &step.to)) return false;
-    reachStep(step, StepPhase::Made);
-    if (step.to.isEmpty())
-        Log::line(QStringLiteral("cannot find \"%1\" in the Trash").arg(displayPath(target)));
-    if (!journal_->didMove(step)) {
-        // In the Trash, and the journal says it may be: recovery looks for it there.
-        journalFailed_ = true;
-        *error = journal_->errorString();
-        return false;
-    }
-    reachStep(step, StepPhase::Recorded);
-    return true;
+    const JournalledStep::Outcome outcome = JournalledStep::make(
+        journal_, step, disk_, [&](JournalMove &move, QString *trashError) {
+            if (!disk_.moveToTrash(move.from, trashError, &move.to)) return false;
+            if (move.to.isEmpty())
+                Log::line(
+                    QStringLiteral("cannot find \"%1\" in the Trash").arg(displayPath(target)));
+            return true;
+        },
+        error);
+    // Even when in the Trash: with the journal failed the run ends, and recovery looks for
+    // the occupant there.
+    if (outcome.journalFailed) journalFailed_ = true;
+    return outcome.made && !outcome.journalFailed;
 }
 
 bool ItemMover::journalFailure(bool *cancel, const QString &detail) {
@@ -193,7 +183,7 @@ bool ItemMover::journalFailure(bool *cancel, const QString &detail) {
 
 bool ItemMover::makePathAvailableForMovingSourcePath(const QByteArray &target,
                                                      const QByteArray &source, bool *cancel) {
-    if (!FileAttributes::exists(target) || isSourceApartFromCase(target, source)) return true;
+    if (!disk_.exists(target) || isSourceApartFromCase(disk_, target, source)) return true;
     UserDefaults &defaults = UserDefaults::standardUserDefaults();
     if (defaults.boolForKey(MoveDefaults::kSkipAllFileReplacements)) return false;
     if (!defaults.boolForKey(MoveDefaults::kReplaceAllExistingFiles) &&
@@ -202,7 +192,7 @@ bool ItemMover::makePathAvailableForMovingSourcePath(const QByteArray &target,
 
     QString error;
     // Trashing a folder that holds the source would take the source along.
-    if (isInside(source, target))
+    if (isInside(disk_, source, target))
         error = QStringLiteral("\"%1\" holds \"%2\"").arg(displayPath(target), displayPath(source));
     else if (trashOccupant(target, &error))
         return true;
@@ -216,6 +206,7 @@ bool ItemMover::makePathAvailableForMovingSourcePath(const QByteArray &target,
 
 bool ItemMover::userAgreesToReplace(const QByteArray &target, bool *cancel) {
     ZKAlert alert;
+    alert.kind = ZKAlertKind::ExistingItem;
     alert.messageText = QStringLiteral("\"%1\" Already Exists").arg(displayName(target));
     alert.informativeText = QStringLiteral(
         "A file or folder with the same name already exists. Replacing it will overwrite its "
@@ -226,14 +217,14 @@ bool ItemMover::userAgreesToReplace(const QByteArray &target, bool *cancel) {
 
     UserDefaults &defaults = UserDefaults::standardUserDefaults();
     switch (user_->runAlert(alert).button) {
-        case 0:
+        case ExistingItemButton::Replace:
             return true;
-        case 1:
+        case ExistingItemButton::ReplaceAll:
             defaults.setBool(true, MoveDefaults::kReplaceAllExistingFiles);
             return true;
-        case 2:
+        case ExistingItemButton::Skip:
             return false;
-        case 3:
+        case ExistingItemButton::SkipAll:
             defaults.setBool(true, MoveDefaults::kSkipAllFileReplacements);
             return false;
         default:
@@ -266,8 +257,8 @@ bool ItemMover::moveToPath(const QByteArray &source, const QByteArray &target,
     }
     if (journalFailed_) return journalFailure(cancel, outcome.strandedText);
     if (outcome.stranded) return showErrorAlert(source, outcome.error, cancel);
-    if (!FileAttributes::exists(source)) return showVanishedAlert(source, cancel);
-    if (checkLock && FileAttributes::isImmutable(source))
+    if (!disk_.exists(source)) return showVanishedAlert(source, cancel);
+    if (checkLock && disk_.isImmutable(source))
         return moveLockedItem(source, target, comment, cancel);
     return showErrorAlert(source, outcome.error, cancel);
 }
@@ -276,14 +267,14 @@ bool ItemMover::moveLockedItem(const QByteArray &source, const QByteArray &targe
                                const QString &comment, bool *cancel) {
     if (!userAgreesToUnlock(source, cancel)) return false;
     QString error;
-    if (!FileAttributes::setImmutable(source, false, &error))
+    if (!disk_.setImmutable(source, false, &error))
         return showErrorAlert(source, error, cancel);
     if (!moveToPath(source, target, comment, false, cancel)) {
         // Not renamed: the item stays locked, as the user had it.
-        lockAgain(source);
+        lockAgain(disk_, source);
         return false;
     }
-    lockAgain(target);
+    lockAgain(disk_, target);
     return true;
 }
 
@@ -292,6 +283,7 @@ bool ItemMover::userAgreesToUnlock(const QByteArray &source, bool *cancel) {
     if (defaults.boolForKey(MoveDefaults::kUnlockAllLockedFiles)) return true;
     const QString name = displayName(source);
     ZKAlert alert;
+    alert.kind = ZKAlertKind::UnlockItem;
     alert.messageText = QStringLiteral("%1 is locked").arg(name);
     alert.informativeText =
         QStringLiteral(
@@ -314,6 +306,7 @@ bool ItemMover::userAgreesToUnlock(const QByteArray &source, bool *cancel) {
 bool ItemMover::showErrorAlert(const QByteArray &source, const QString &error, bool *cancel) {
     const QString name = displayName(source);
     ZKAlert alert;
+    alert.kind = ZKAlertKind::RunCannotGoOn;
     alert.style = ZKAlert::Style::Critical;
     alert.messageText = QStringLiteral("Cannot rename %1").arg(name);
     alert.informativeText =
@@ -332,6 +325,7 @@ bool ItemMover::showErrorAlert(const QByteArray &source, const QString &error, b
 bool ItemMover::showVanishedAlert(const QByteArray &source, bool *cancel) {
     const QString name = displayName(source);
     ZKAlert alert;
+    alert.kind = ZKAlertKind::RunCannotGoOn;
     alert.style = ZKAlert::Style::Critical;
     alert.messageText = QStringLiteral("Cannot rename %1").arg(name);
     alert.informativeText =

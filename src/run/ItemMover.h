@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "platform/DiskInterface.h"
 #include "platform/FileAttributes.h"
 
 class RunJournal;
@@ -33,21 +34,15 @@ public:
     // The extended attribute holding a droplet's instance identifier.
     static constexpr char applicationInstanceAttribute[] = "user.torvane.application-instance";
 
-    // The user answers the questions and sees the alerts; it must outlive the mover.
-    explicit ItemMover(ZKUserInteraction *user);
+    // The user answers the questions and sees the alerts; it and the disk must outlive the
+    // mover.
+    explicit ItemMover(ZKUserInteraction *user, DiskInterface &disk = DiskInterface::real());
 
     // The journal of the run the moves belong to (none: moves are not journalled). It must
     // outlive its use.
     void setJournal(RunJournal *journal) { journal_ = journal; }
     // The journal could not be written: the run must end.
     bool journalFailed() const { return journalFailed_; }
-
-    // Tests only: called at every journalled step (each half of a change of letter case, a
-    // move back, an occupant sent to the Trash) once its intent is recorded, once it is made
-    // and once its completion is recorded. A test stands in for a crash there by throwing.
-    enum class StepPhase { Announced, Made, Recorded };
-    using StepHook = std::function<void(const JournalMove &step, StepPhase phase)>;
-    static void setStepHookForTesting(StepHook hook);
 
     // Whether the source's folder is still the folder it was listed in. When it is not (it was
     // moved away, or replaced, perhaps by a symbolic link to somewhere else), the item is
@@ -120,8 +115,7 @@ private:
 
     // One step on disk between its journal records (with a journal); false when it was not
     // made (also when the journal refused it, which sets journalFailed_).
-    bool journalledStep(const JournalMove &step, QString *error = nullptr,
-                        int *errorNumber = nullptr);
+    bool journalledStep(JournalMove step, QString *error = nullptr, int *errorNumber = nullptr);
     MoveOutcome moveItem(const QByteArray &source, const QByteArray &target);
     MoveOutcome moveThroughTemporaryName(const QByteArray &source, const QByteArray &target);
     // Sends the occupant of the target to the Trash, journalled; false with *error when it
@@ -141,6 +135,7 @@ private:
     bool showVanishedAlert(const QByteArray &source, bool *cancel);
 
     ZKUserInteraction *user_;
+    DiskInterface &disk_;
     RunJournal *journal_ = nullptr;
     bool journalFailed_ = false;
     bool journalFailureShown_ = false;

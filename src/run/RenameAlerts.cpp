@@ -4,8 +4,10 @@ namespace {
 
 const QString kCancel = QStringLiteral("Cancel");
 
-ZKAlert alertWith(const QString &message, const QString &text, const QStringList &buttons) {
+ZKAlert alertWith(ZKAlertKind kind, const QString &message, const QString &text,
+                  const QStringList &buttons) {
     ZKAlert alert;
+    alert.kind = kind;
     alert.messageText = message;
     alert.informativeText = text;
     alert.buttons = buttons;
@@ -21,7 +23,8 @@ QString counted(qsizetype count, bool folders) {
 namespace RenameAlerts {
 
 ZKAlert renameAgainAlert() {
-    return alertWith(QStringLiteral("Are you sure you want to do this again?"),
+    return alertWith(ZKAlertKind::RunConfirmation,
+                     QStringLiteral("Are you sure you want to do this again?"),
                      QStringLiteral("You just used the exact same configuration."),
                      {QStringLiteral("Rename Again"), kCancel});
 }
@@ -34,13 +37,14 @@ ZKAlert removeExtensionAlert(qsizetype count, const QString &firstName) {
             : QStringLiteral(
                   "Are you sure you want to remove the filename extensions from %1 files?")
                   .arg(count);
-    return alertWith(message,
+    return alertWith(ZKAlertKind::RunConfirmation, message,
                      QStringLiteral("Files without filename extensions may not open properly."),
                      {QStringLiteral("Rename and Remove Extension"), kCancel});
 }
 
 ZKAlert warningsAlert() {
     return alertWith(
+        ZKAlertKind::RunConfirmation,
         QStringLiteral("Some resulting filenames may not be what you expect them to be..."),
         QStringLiteral("If you want to check before renaming, look for files with yellow "
                        "indicator lights. Hover your mouse over them to see details."),
@@ -48,7 +52,7 @@ ZKAlert warningsAlert() {
 }
 
 ZKAlert chickenAlert(const QString &renameButtonTitle) {
-    ZKAlert alert = alertWith(trimmingPunctuation(renameButtonTitle),
+    ZKAlert alert = alertWith(ZKAlertKind::RunConfirmation, trimmingPunctuation(renameButtonTitle),
                               QStringLiteral("Are you sure?"), {QStringLiteral("Rename"), kCancel});
     alert.suppressionButtonTitle = QStringLiteral("Do not show this message again");
     return alert;
@@ -64,7 +68,7 @@ QString trimmingPunctuation(const QString &text) {
 
 ZKAlert stopAlert() {
     return alertWith(
-        QStringLiteral("Stop?"),
+        ZKAlertKind::StopRun, QStringLiteral("Stop?"),
         QStringLiteral(
             "Stopping now will not undo processing steps that have already taken place."),
         {QStringLiteral("Continue"), QStringLiteral("Stop")});
@@ -91,13 +95,14 @@ ZKAlert revertAlert(qsizetype revertible, qsizetype count, bool folders,
                       .arg(revertible)
                       .arg(count);
     }
-    return alertWith(message, QStringLiteral("You can always try again, right?"),
+    return alertWith(ZKAlertKind::Revert, message,
+                     QStringLiteral("You can always try again, right?"),
                      {QStringLiteral("Revert"), kCancel});
 }
 
 ZKAlert journalFailureAlert(const QString &error) {
     ZKAlert alert =
-        alertWith(QStringLiteral("Cannot rename"),
+        alertWith(ZKAlertKind::RunCannotGoOn, QStringLiteral("Cannot rename"),
                   QStringLiteral("Torvane encountered the following error:\n\n") + error,
                   {QStringLiteral("Stop")});
     alert.style = ZKAlert::Style::Critical;

@@ -129,6 +129,7 @@ ZKAlert offerAlert(const Journal &journal) {
     const qsizetype made = plannedMovesMade(journal);
     ZKAlert alert;
     if (summary.isUndo) {
+        alert.kind = ZKAlertKind::UnfinishedUndo;
         alert.messageText = QStringLiteral("An undo of a rename run was interrupted");
         alert.informativeText =
             QStringLiteral(
@@ -141,6 +142,7 @@ ZKAlert offerAlert(const Journal &journal) {
         alert.buttons = {QStringLiteral("Finish Undoing"), QStringLiteral("Later")};
         return alert;
     }
+    alert.kind = ZKAlertKind::UnfinishedRun;
     alert.messageText = QStringLiteral("A rename run was interrupted");
     alert.informativeText =
         QStringLiteral(

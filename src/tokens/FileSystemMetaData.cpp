@@ -10,6 +10,7 @@
 #include <QTimeZone>
 #include <QUrl>
 
+#include "common/NativePath.h"
 #include "platform/ExtendedAttributes.h"
 #include "platform/HiddenItems.h"
 
@@ -20,10 +21,7 @@ QDateTime dateOf(const struct statx_timestamp &time) {
                                           QTimeZone::utc());
 }
 
-QByteArray withoutTrailingSlashes(QByteArray path) {
-    while (path.size() > 1 && path.endsWith('/')) path.chop(1);
-    return path;
-}
+using NativePath::withoutTrailingSlashes;
 
 // Items that are not regular files are typed by what they are: their content is never read
 // (a FIFO would block, a link would be followed).

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "common/NativePath.h"
 #include "common/PathExtension.h"
 #include "common/Unicode.h"
 #include "platform/ExtendedAttributes.h"
@@ -40,7 +41,7 @@ QString diskPath(const ZKFileItem &file) { return QFile::decodeName(file.nativeP
 // The path without its last `levels` components; "/" stays "/".
 QByteArray ancestorPath(QByteArray path, qint64 levels) {
     for (qint64 i = 0; i < levels; ++i) {
-        while (path.size() > 1 && path.endsWith('/')) path.chop(1);
+        path = NativePath::withoutTrailingSlashes(path);
         const qsizetype slash = path.lastIndexOf('/');
         if (slash < 0) return {};
         path.truncate(slash == 0 ? 1 : slash);

@@ -10,5 +10,6 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
+    resetUserDefaultsBeforeEveryTest();
     return RUN_ALL_TESTS();
 }

@@ -20,15 +20,6 @@ protected:
                          [this] { ++quitRequests; });
     }
 
-    void TearDown() override {
-        UserDefaults &defaults = UserDefaults::standardUserDefaults();
-        for (const char *key :
-             {"Quit After Renaming", "ZKDebugLog", "Renaming Operation",
-              "Skip All File Replacements (Transient)", "Replace All Existing Files (Transient)"})
-            defaults.removeObjectForKey(QString::fromLatin1(key));
-        RenamingControllerFixture::TearDown();
-    }
-
     // The text appended to every name (before the extension).
     static ZKRenamerPtr suffix(const QString &text) { return findAndReplace("$", text, true); }
     // Removes the extension of the names that end with it.

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QUuid>
 
+#include "support/FaultyDisk.h"
 #include "support/JournalTestSupport.h"
 #include "RenameRunFixture.h"
 #include "run/ItemMover.h"
@@ -23,13 +24,13 @@ namespace {
 // Stands in for the process dying at a step.
 struct Crash {};
 
-const char *phaseName(ItemMover::StepPhase phase) {
+const char *phaseName(DiskInterface::StepPhase phase) {
     switch (phase) {
-        case ItemMover::StepPhase::Announced:
+        case DiskInterface::StepPhase::Announced:
             return "announced";
-        case ItemMover::StepPhase::Made:
+        case DiskInterface::StepPhase::Made:
             return "made";
-        case ItemMover::StepPhase::Recorded:
+        case DiskInterface::StepPhase::Recorded:
             break;
     }
     return "recorded";
@@ -39,22 +40,21 @@ bool isTemporaryName(const QString &name) { return name.startsWith("com.quorlix.
 
 class RenameRunRecoveryTest : public RenameRunFixture {
 protected:
+    FaultyDisk disk;
+
     void SetUp() override {
         RenameRunFixture::SetUp();
         JournalTestSupport::removeAllJournals();
     }
 
-    void TearDown() override {
-        ItemMover::setStepHookForTesting({});
-        RenameRunFixture::TearDown();
-    }
 
     // Lists the files (each holding "content of <name>") in a new folder and renames them
     // with the steps; with crashAt = (n, phase) the process "dies" at the n-th step (1 = the
     // first) in that phase. Answers the folder.
     QString run(const QString &folder, const QStringList &names, const QList<ZKRenamerPtr> &steps,
-                int crashAtStep = 0, ItemMover::StepPhase phase = ItemMover::StepPhase::Announced) {
+                int crashAtStep = 0, DiskInterface::StepPhase phase = DiskInterface::StepPhase::Announced) {
         controller = std::make_unique<ZKRenamingController>(&ui);
+        ui.watch(*controller);
         controller->setHasFinishedLaunching(true);
         controller->generalSettings().confirmBeforeRenaming = false;
         controller->setScanClock([this] { return clock += 100; });
@@ -65,17 +65,18 @@ protected:
         EXPECT_TRUE(controller->populateWithPaths(paths, false, false));
         useSteps(steps);
         int reached = 0;
-        ItemMover::setStepHookForTesting([&](const JournalMove &, ItemMover::StepPhase now) {
-            if (now == ItemMover::StepPhase::Announced) ++reached;
+        controller->setDiskInterface(disk);
+        disk.onStep = [&](const QByteArray &, const QByteArray &, DiskInterface::StepPhase now) {
+            if (now == DiskInterface::StepPhase::Announced) ++reached;
             if (reached == crashAtStep && now == phase) throw Crash();
-        });
+        };
         bool crashed = false;
         try {
             controller->rename(false);
         } catch (const Crash &) {
             crashed = true;
         }
-        ItemMover::setStepHookForTesting({});
+        disk.onStep = {};
         // The "dead" process's controller is gone with it.
         if (crashed) controller = std::make_unique<ZKRenamingController>(&ui);
         EXPECT_EQ(crashed, crashAtStep > 0);
@@ -146,9 +147,9 @@ TEST_F(RenameRunRecoveryTest, ChangeOfLetterCaseIsJournalledStepByStep) {
 TEST_F(RenameRunRecoveryTest, CrashAtAnyStepOfAChangeOfCaseIsFinishedAndUndone) {
     int scenario = 0;
     for (int step = 1; step <= 6; ++step) {
-        for (const ItemMover::StepPhase phase :
-             {ItemMover::StepPhase::Announced, ItemMover::StepPhase::Made,
-              ItemMover::StepPhase::Recorded}) {
+        for (const DiskInterface::StepPhase phase :
+             {DiskInterface::StepPhase::Announced, DiskInterface::StepPhase::Made,
+              DiskInterface::StepPhase::Recorded}) {
             for (const bool finishFirst : {true, false}) {
                 const std::string where = "step " + std::to_string(step) + " " + phaseName(phase) +
                                           (finishFirst ? ", finished" : ", undone");
@@ -177,7 +178,7 @@ TEST_F(RenameRunRecoveryTest, CrashAtAnyStepOfAChangeOfCaseIsFinishedAndUndone) 
 
 TEST_F(RenameRunRecoveryTest, CrashBetweenTheTwoHalvesLeavesTheItemForRecoveryNotLost) {
     // Dies right after the first half: the item is under its temporary name.
-    const QString folder = run("between", {"x1.txt"}, upperX, 1, ItemMover::StepPhase::Recorded);
+    const QString folder = run("between", {"x1.txt"}, upperX, 1, DiskInterface::StepPhase::Recorded);
     const QStringList left = QDir(folder).entryList(QDir::Files);
     ASSERT_EQ(left.size(), 1);
     EXPECT_TRUE(isTemporaryName(left.first()));
@@ -227,7 +228,7 @@ protected:
     // "src-<id>.txt" is listed and renamed to "dst-<id>.txt", which an unlisted file holds; the
     // user answers "Replace". Unique names keep the shared test Trash apart between tests.
     QString replaceRun(int crashAtStep = 0,
-                       ItemMover::StepPhase phase = ItemMover::StepPhase::Announced) {
+                       DiskInterface::StepPhase phase = DiskInterface::StepPhase::Announced) {
         id = QUuid::createUuid().toString(QUuid::WithoutBraces);
         source = "src-" + id + ".txt";
         occupant = "dst-" + id + ".txt";
@@ -306,10 +307,10 @@ TEST_F(ReplaceTest, OccupantWhoseWayBackIsTakenStaysInTheTrash) {
 // took its place: undo (after finishing, or straight away) restores both.
 TEST_F(ReplaceTest, CrashAroundTheTrashIsUndone) {
     for (const auto &[step, phase] :
-         QList<std::pair<int, ItemMover::StepPhase>>{{1, ItemMover::StepPhase::Announced},
-                                                     {1, ItemMover::StepPhase::Made},
-                                                     {1, ItemMover::StepPhase::Recorded},
-                                                     {2, ItemMover::StepPhase::Made}}) {
+         QList<std::pair<int, DiskInterface::StepPhase>>{{1, DiskInterface::StepPhase::Announced},
+                                                     {1, DiskInterface::StepPhase::Made},
+                                                     {1, DiskInterface::StepPhase::Recorded},
+                                                     {2, DiskInterface::StepPhase::Made}}) {
         for (const bool finishFirst : {true, false}) {
             const std::string where = "step " + std::to_string(step) + " " + phaseName(phase) +
                                       (finishFirst ? ", finished" : ", undone");
@@ -339,7 +340,7 @@ class UnfinishedRunOfferTest : public RenameRunRecoveryTest {
 protected:
     // Three changes of case, the second cut between its halves.
     QString crashedRun() {
-        return run("offer", caseNames, upperX, 3, ItemMover::StepPhase::Announced);
+        return run("offer", caseNames, upperX, 3, DiskInterface::StepPhase::Announced);
     }
 };
 

@@ -6,6 +6,7 @@ class RenamingControllerDelayTest : public RenamingControllerFixture {
 protected:
     void SetUp() override {
         RenamingControllerFixture::SetUp();
+        controller->renameNamesDebounce().useManualClock();
         listFiles({"a.txt"});
         useSteps({step});
         computations = ui.fileListDisplays;
@@ -14,19 +15,21 @@ protected:
     // Each top-level computation redraws the list once.
     int computationsSinceSetUp() const { return ui.fileListDisplays - computations; }
 
+    void advance(int milliseconds) { controller->renameNamesDebounce().advance(milliseconds); }
+
     ZKRenamerPtr step = findAndReplace("a", "b");
     int computations = 0;
 };
 
 TEST_F(RenamingControllerDelayTest, RequestsWithinTheDelayGiveOneComputation) {
     controller->updateRenameNamesAfterEnforcedDelay(false);
-    runEventLoop(300);
+    advance(300);
     controller->updateRenameNamesAfterEnforcedDelay(false);
-    runEventLoop(300);
+    advance(300);
     EXPECT_EQ(computationsSinceSetUp(), 0) << "the second request restarts the delay";
     EXPECT_TRUE(controller->isRenamePathsUpdatePending());
 
-    runEventLoop(600);
+    advance(600);
     EXPECT_EQ(computationsSinceSetUp(), 1);
     EXPECT_FALSE(controller->isRenamePathsUpdatePending());
     // The confirmation before every run ("Chicken", on by default) promises a question.
@@ -42,7 +45,7 @@ TEST_F(RenamingControllerDelayTest, PendingComputationShowsUpdatingListUntilItRu
     // A computation in between takes the place of the scheduled one.
     controller->updateRenameNames();
     EXPECT_FALSE(controller->isRenamePathsUpdatePending());
-    runEventLoop(700);
+    advance(700);
     EXPECT_EQ(computationsSinceSetUp(), 1);
 }
 
@@ -50,7 +53,7 @@ TEST_F(RenamingControllerDelayTest, CancelledComputationNeverRuns) {
     controller->updateRenameNamesAfterEnforcedDelay(true);
     controller->cancelUpdateRenameNamesAfterDelay();
     EXPECT_FALSE(controller->isRenamePathsUpdatePending());
-    runEventLoop(700);
+    advance(700);
     EXPECT_EQ(computationsSinceSetUp(), 0);
 }
 
@@ -63,7 +66,7 @@ TEST_F(RenamingControllerDelayTest, EmptyListComputesAtOnceUnlessEnforced) {
 
     controller->updateRenameNamesAfterEnforcedDelay(true);
     EXPECT_TRUE(controller->isRenamePathsUpdatePending());
-    runEventLoop(700);
+    advance(700);
     EXPECT_EQ(computationsSinceSetUp(), 2);
 }
 
@@ -71,6 +74,6 @@ TEST_F(RenamingControllerDelayTest, TypedTextOfAStepAsksForTheDelayedComputation
     step->setTokenListValue(RenamerSetting::Target, {"x"});
     EXPECT_TRUE(controller->isRenamePathsUpdatePending());
     EXPECT_EQ(record("a.txt")->renameName(), "b.txt") << "names stay until the delay is over";
-    runEventLoop(700);
+    advance(700);
     EXPECT_EQ(record("a.txt")->renameName(), "a.txt");
 }

@@ -23,15 +23,10 @@ protected:
         ZKRenamingController::resetFirstLayoutFlag();
         ZKRenamer::removedRenamersStack().clear();
         controller = std::make_unique<ZKRenamingController>(&ui);
+        ui.watch(*controller);
     }
 
-    void TearDown() override {
-        controller.reset();
-        UserDefaults &defaults = UserDefaults::standardUserDefaults();
-        for (const char *key : {"List Filter", "Allow File Selection", "List Layout",
-                                "List Layout: Detail Mode", "Copy CSV Names", "Ignore Aliases"})
-            defaults.removeObjectForKey(QString::fromLatin1(key));
-    }
+    void TearDown() override { controller.reset(); }
 
     static ZKRenamerPtr findAndReplace(const QString &target, const QString &replacement,
                                        bool regex = false) {

@@ -13,6 +13,7 @@
 #include "common/UserDefaults.h"
 #include "run/ItemMover.h"
 #include "run/MoveDefaults.h"
+#include "support/FaultyDisk.h"
 #include "support/NativeTestFiles.h"
 #include "support/ScriptedUserInteraction.h"
 #include "platform/ExtendedAttributes.h"
@@ -408,4 +409,32 @@ TEST_F(ItemMoverTest, ExtendedAttributeValuesRoundTripAsPropertyLists) {
     EXPECT_FALSE(ItemMover::setApplicationInstanceIdentifier(link, "other"));
     EXPECT_FALSE(ItemMover::setData(native(dir.filePath("missing")), "x", "user.torvane.probe"));
     EXPECT_EQ(ItemMover::applicationInstanceIdentifier(file), "4A5B-UUID");
+}
+
+// A disk that fails where a healthy one would not: the run stops with the system's reason,
+// the item keeps its name, and an occupant that cannot go to the Trash stays.
+TEST_F(ItemMoverTest, DiskFailuresStopTheRunAndLoseNothing) {
+    FaultyDisk disk;
+    ItemMover failing(&user, disk);
+    const QString source = dir.makeFile("photo.jpg", "mine");
+    disk.failMovesWith = EIO;
+    bool cancel = false;
+    EXPECT_FALSE(failing.moveToPath(native(source), native(dir.filePath("new.jpg")), QString(),
+                                    &cancel));
+    EXPECT_TRUE(cancel);
+    ASSERT_EQ(user.alerts.size(), 1);
+    EXPECT_EQ(user.alerts[0].kind, ZKAlertKind::RunCannotGoOn);
+    EXPECT_TRUE(user.alerts[0].informativeText.contains(QString::fromLocal8Bit(strerror(EIO))));
+    EXPECT_EQ(contentOf(source), "mine");
+
+    disk.failMovesWith = 0;
+    disk.failTrashWith = EACCES;
+    const QString occupant = dir.makeFile("new.jpg", "theirs");
+    user.answers = {{Replace, false}};
+    cancel = false;
+    EXPECT_FALSE(failing.makePathAvailableForMovingSourcePath(native(occupant), native(source),
+                                                              &cancel));
+    EXPECT_FALSE(cancel);
+    EXPECT_EQ(contentOf(occupant), "theirs");
+    EXPECT_EQ(contentOf(source), "mine");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QStringList>
 
 #include "records/ZKFileRepresentation.h"
@@ -51,8 +52,6 @@ public:
     void setRenameButtonState(const ZKRenameButtonState &state) override {
         buttonStates.append(state);
     }
-    void fileListChanged() override { ++fileListChanges; }
-    void fileListNeedsDisplay() override { ++fileListDisplays; }
     void beep() override { ++beeps; }
     ZKModifierKeys modifierKeys() override { return modifiers; }
     QList<ZKPasteboardItem> pasteboardItems() override { return pasteboard; }
@@ -68,14 +67,24 @@ public:
     void selectFileRepresentations(const QList<ZKFileRepresentationPtr> &records) override {
         selection = records;
     }
-    void renamerLayoutChanged() override { ++layoutChanges; }
-    void renamerSelectionChanged(bool focusStepArea) override {
-        ++stepSelectionChanges;
-        if (focusStepArea) ++stepAreaFocusRequests;
-    }
     std::optional<QString> promptForParameter(const QString &question) override {
         prompts.append(question);
         return promptAnswer;
+    }
+
+    // Counts what a controller announces to its views.
+    template <typename Controller>
+    void watch(Controller &controller) {
+        QObject::connect(&controller, &Controller::fileListChanged, [this] { ++fileListChanges; });
+        QObject::connect(&controller, &Controller::fileListNeedsDisplay,
+                         [this] { ++fileListDisplays; });
+        QObject::connect(&controller, &Controller::renamerLayoutChanged,
+                         [this] { ++layoutChanges; });
+        QObject::connect(&controller, &Controller::renamerSelectionChanged,
+                         [this](bool focusStepArea) {
+                             ++stepSelectionChanges;
+                             if (focusStepArea) ++stepAreaFocusRequests;
+                         });
     }
 
     ZKRenameButtonState lastButtonState() const {

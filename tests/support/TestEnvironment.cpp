@@ -1,4 +1,7 @@
+#include <gtest/gtest.h>
 #include "support/TestEnvironment.h"
+
+#include "common/UserDefaults.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,4 +67,18 @@ QString TestDir::makeFolder(const QString &relative)
     const QString path = filePath(relative);
     QDir().mkpath(path);
     return path;
+}
+
+namespace {
+
+class UserDefaultsReset : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo &) override {
+        UserDefaults::standardUserDefaults().removeAllPersistentValues();
+    }
+};
+
+}  // namespace
+
+void resetUserDefaultsBeforeEveryTest() {
+    testing::UnitTest::GetInstance()->listeners().Append(new UserDefaultsReset);
 }

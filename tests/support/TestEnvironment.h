@@ -7,6 +7,10 @@
 // ever reads or writes the real user's files or settings.
 void isolateUserFolders();
 
+// Every test starts with no user default set (registered defaults stay), whatever the tests
+// before it changed; call once from main, after the application object exists.
+void resetUserDefaultsBeforeEveryTest();
+
 // The temporary home created by isolateUserFolders().
 QString testHome();
 

@@ -9,5 +9,6 @@ int main(int argc, char **argv)
     isolateUserFolders();
     QCoreApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
+    resetUserDefaultsBeforeEveryTest();
     return RUN_ALL_TESTS();
 }

@@ -73,6 +73,14 @@ ZKControllingDragView::ZKControllingDragView(ZKDialogPresenter *presenter, QWidg
             &ZKControllingDragView::terminateRequested);
     connect(controller_.get(), &ZKRenamingController::generalSettingsChanged, this,
             &ZKControllingDragView::stateChanged);
+    connect(controller_.get(), &ZKRenamingController::fileListChanged, this,
+            &ZKControllingDragView::fileListChanged);
+    connect(controller_.get(), &ZKRenamingController::fileListNeedsDisplay, this,
+            &ZKControllingDragView::fileListNeedsDisplay);
+    connect(controller_.get(), &ZKRenamingController::renamerLayoutChanged, this,
+            &ZKControllingDragView::renamerLayoutChanged);
+    connect(controller_.get(), &ZKRenamingController::renamerSelectionChanged, this,
+            &ZKControllingDragView::renamerSelectionChanged);
     connect(&defaults(), &UserDefaults::valueChanged, this, [this](const QString &key) {
         if (key == ApplicationDefaults::kShowClearListButton) updateBarControls();
     });

@@ -116,8 +116,8 @@ public:
     void showAlertLater(const ZKAlert &alert) override;
     bool stopRequested() override;
     void setRenameButtonState(const ZKRenameButtonState &state) override;
-    void fileListChanged() override;
-    void fileListNeedsDisplay() override;
+    void fileListChanged();
+    void fileListNeedsDisplay();
     void beep() override;
     ZKModifierKeys modifierKeys() override;
     QList<ZKPasteboardItem> pasteboardItems() override;
@@ -128,8 +128,8 @@ public:
     void bringMainWindowForward() override;
     QList<ZKFileRepresentationPtr> selectedFileRepresentations() override;
     void selectFileRepresentations(const QList<ZKFileRepresentationPtr> &records) override;
-    void renamerLayoutChanged() override;
-    void renamerSelectionChanged(bool focusStepArea) override;
+    void renamerLayoutChanged();
+    void renamerSelectionChanged(bool focusStepArea);
     std::optional<QString> promptForParameter(const QString &question) override;
 
     // --- Drop reception (ZKControllingDragViewDrop.cpp) ----------------------------------

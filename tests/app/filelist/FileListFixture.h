@@ -20,13 +20,14 @@ class ListUserInteraction : public ScriptedUserInteraction {
 public:
     ZKFileList *list = nullptr;
 
-    void fileListChanged() override {
-        ++fileListChanges;
-        if (list) list->reloadData();
-    }
-    void fileListNeedsDisplay() override {
-        ++fileListDisplays;
-        if (list) list->redisplay();
+    void wire(ZKRenamingController &controller) {
+        watch(controller);
+        QObject::connect(&controller, &ZKRenamingController::fileListChanged, [this] {
+            if (list) list->reloadData();
+        });
+        QObject::connect(&controller, &ZKRenamingController::fileListNeedsDisplay, [this] {
+            if (list) list->redisplay();
+        });
     }
     QList<ZKFileRepresentationPtr> selectedFileRepresentations() override {
         return list ? list->selectedFileRepresentations() : QList<ZKFileRepresentationPtr>();
@@ -43,6 +44,7 @@ protected:
         ZKRenamingController::registerControllerDefaults();
         ZKRenamingController::resetFirstLayoutFlag();
         controller = std::make_unique<ZKRenamingController>(&ui);
+        ui.wire(*controller);
         list = std::make_unique<ZKFileList>(*controller);
         ui.list = list.get();
         list->resize(800, 400);
@@ -54,11 +56,6 @@ protected:
         ui.list = nullptr;
         list.reset();
         controller.reset();
-        UserDefaults &defaults = UserDefaults::standardUserDefaults();
-        for (const char *key : {"List Filter", "Allow File Selection", "List Layout",
-                                "List Layout: Detail Mode", "List Layout: Arrow Mode",
-                                "Always Show Large Icons", "Show Icon Previews", "Show Whitespace"})
-            defaults.removeObjectForKey(QString::fromLatin1(key));
     }
 
     // Creates the (empty) files and lists the folder, sorted by name.

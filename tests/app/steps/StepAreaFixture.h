@@ -24,13 +24,15 @@ class StepAreaInteraction : public ScriptedUserInteraction {
 public:
     ZKConfigurationCollectionView *area = nullptr;
 
-    void renamerLayoutChanged() override {
-        ScriptedUserInteraction::renamerLayoutChanged();
-        if (area) area->relayout();
-    }
-    void renamerSelectionChanged(bool focusStepArea) override {
-        ScriptedUserInteraction::renamerSelectionChanged(focusStepArea);
-        if (area) area->reflectSelection(focusStepArea);
+    void wire(ZKRenamingController &controller) {
+        watch(controller);
+        QObject::connect(&controller, &ZKRenamingController::renamerLayoutChanged, [this] {
+            if (area) area->relayout();
+        });
+        QObject::connect(&controller, &ZKRenamingController::renamerSelectionChanged,
+                         [this](bool focusStepArea) {
+                             if (area) area->reflectSelection(focusStepArea);
+                         });
     }
 };
 
@@ -42,6 +44,7 @@ protected:
         ZKRenamingController::resetFirstLayoutFlag();
         ZKRenamer::removedRenamersStack().clear();
         controller = std::make_unique<ZKRenamingController>(&ui);
+        ui.wire(*controller);
         dir.makeFile(QStringLiteral("alpha.txt"));
         dir.makeFile(QStringLiteral("beta.txt"));
         ASSERT_TRUE(controller->populateWithPaths({dir.path()}, false, false));

@@ -1,0 +1,32 @@
+#include "platform/DiskInterface.h"
+
+#include "platform/NoClobberMove.h"
+#include "platform/Trash.h"
+
+namespace {
+
+class RealDiskInterface : public DiskInterface {
+public:
+    bool moveWithoutReplacing(const QByteArray &source, const QByteArray &target, QString *error,
+                              int *errorNumber) override {
+        return NoClobberMove::move(source, target, error, errorNumber);
+    }
+    bool moveToTrash(const QByteArray &path, QString *error, QByteArray *placedAt) override {
+        return Trash::moveToTrash(path, error, placedAt);
+    }
+    FileAttributes::FileIdentity identity(const QByteArray &path) override {
+        return FileAttributes::identity(path);
+    }
+    bool exists(const QByteArray &path) override { return FileAttributes::exists(path); }
+    bool isImmutable(const QByteArray &path) override { return FileAttributes::isImmutable(path); }
+    bool setImmutable(const QByteArray &path, bool immutable, QString *error) override {
+        return FileAttributes::setImmutable(path, immutable, error);
+    }
+};
+
+}  // namespace
+
+DiskInterface &DiskInterface::real() {
+    static RealDiskInterface disk;
+    return disk;
+}

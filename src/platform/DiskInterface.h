@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "platform/FileAttributes.h"
+
+// What a rename run does to the disk, behind one small interface: the real one for the
+// program, and fakes in tests that fail on demand or stand in for a crash at any point of a
+// journalled step.
+class DiskInterface {
+public:
+    // Where a journalled step stands: its intent recorded, the step made, its completion
+    // recorded.
+    enum class StepPhase { Announced, Made, Recorded };
+
+    virtual ~DiskInterface() = default;
+
+    // The process-wide real disk.
+    static DiskInterface &real();
+
+    // An atomic move that never replaces anything at the target (NoClobberMove::move).
+    virtual bool moveWithoutReplacing(const QByteArray &source, const QByteArray &target,
+                                      QString *error, int *errorNumber) = 0;
+    // Sends the item to the Trash; *placedAt (nullable) tells where it landed ("" unknown).
+    virtual bool moveToTrash(const QByteArray &path, QString *error, QByteArray *placedAt) = 0;
+    // The identity of the item itself, symbolic links not followed; invalid when missing.
+    virtual FileAttributes::FileIdentity identity(const QByteArray &path) = 0;
+    virtual bool exists(const QByteArray &path) = 0;
+    // The immutable flag (chattr +i).
+    virtual bool isImmutable(const QByteArray &path) = 0;
+    virtual bool setImmutable(const QByteArray &path, bool immutable, QString *error) = 0;
+
+    // Told at every phase of a journalled step; the real disk has nothing to do there.
+    virtual void stepReached(const QByteArray &source, const QByteArray &target, StepPhase phase) {}
+};
