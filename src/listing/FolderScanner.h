@@ -35,6 +35,8 @@ struct ScannedItem {
     // The item's own type (a symbolic link is a link, even a followed root).
     FileAttributes::ItemType type;
 };
+// Every member moves by its bytes, so a growing list of a scan moves items without copies.
+Q_DECLARE_TYPEINFO(ScannedItem, Q_RELOCATABLE_TYPE);
 
 struct ScanResult {
     // In scan order: roots in the order given, each folder's entries in the order the file
