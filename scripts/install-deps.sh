@@ -10,7 +10,7 @@ packages=(
   libexiv2-dev libtag1-dev libavformat-dev libavcodec-dev libavutil-dev libpoppler-cpp-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format-14
-  xvfb xauth attr e2fsprogs time exfat-fuse exfatprogs
+  xvfb xauth attr e2fsprogs time exfat-fuse exfatprogs rename
   dbus shared-mime-info desktop-file-utils hicolor-icon-theme adwaita-icon-theme
   imagemagick xdotool
 )

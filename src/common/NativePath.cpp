@@ -1,5 +1,7 @@
 #include "common/NativePath.h"
 
+#include <algorithm>
+
 namespace NativePath {
 
 QByteArray withoutTrailingSlashes(QByteArray path) {
@@ -15,8 +17,15 @@ QByteArray folderOf(const QByteArray &path) {
 
 QByteArray lastComponentOf(const QByteArray &path) { return path.mid(path.lastIndexOf('/') + 1); }
 
+// Made at its exact size: a listed path lives as long as its record, and appending piece by
+// piece would leave it with room to grow by half again.
 QByteArray joined(const QByteArray &folder, const QByteArray &name) {
-    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+    const bool slash = !folder.endsWith('/');
+    QByteArray path(folder.size() + qsizetype(slash) + name.size(), Qt::Uninitialized);
+    char *end = std::copy(folder.cbegin(), folder.cend(), path.data());
+    if (slash) *end++ = '/';
+    std::copy(name.cbegin(), name.cend(), end);
+    return path;
 }
 
 }  // namespace NativePath

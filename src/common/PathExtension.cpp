@@ -109,7 +109,11 @@ QString stringByDeletingAlphaNumericPathExtension(const QString &workingName,
 }
 
 QString stringByGracefullyAppendingPathExtension(const QString &string, const QString &extension) {
-    return extension.isEmpty() ? string : string + u'.' + extension;
+    if (extension.isEmpty()) return string;
+    // Reserved whole: a new name lives as long as its record.
+    QString name;
+    name.reserve(string.size() + 1 + extension.size());
+    return name.append(string).append(u'.').append(extension);
 }
 
 }  // namespace PathExtension

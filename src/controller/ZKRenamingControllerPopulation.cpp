@@ -171,7 +171,7 @@ QList<ZKFileRepresentationPtr> ZKRenamingController::scanRecords(bool *stopped) 
     records.reserve(result.items.size());
     for (const ScannedItem &item : result.items) {
         ZKFileRepresentationPtr record = ZKFileRepresentation::fileRepresentationWithNativePath(
-            item.nativePath, pool ? &*pool : nullptr, item.folder);
+            item.nativePath, pool ? &*pool : nullptr, item.folder, item.type);
         if (record) records.append(record);
     }
     return records;

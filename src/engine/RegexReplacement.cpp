@@ -24,24 +24,36 @@ Expansion expansion(icu::RegexMatcher &matcher, const icu::UnicodeString &replac
 QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
                        const QString &replacementTemplate, const ExpansionHandler &handler,
                        bool *failed) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::RegexMatcher> matcher(pattern.matcher(status));
+    if (U_FAILURE(status)) {
+        if (failed) *failed = true;
+        return subject;
+    }
+    return replaceMatches(*matcher, subject, replacementTemplate, handler, failed);
+}
+
+QString replaceMatches(icu::RegexMatcher &matcher, const QString &subject,
+                       const QString &replacementTemplate, const ExpansionHandler &handler,
+                       bool *failed) {
     const icu::UnicodeString input = Unicode::toIcu(subject);
     const icu::UnicodeString replacement = Unicode::toIcu(replacementTemplate);
     UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::RegexMatcher> matcher(pattern.matcher(input, status));
-    if (U_SUCCESS(status)) matcher->setTimeLimit(kMatchTimeLimit, status);
+    matcher.reset(input);
+    matcher.setTimeLimit(kMatchTimeLimit, status);
     if (U_FAILURE(status)) {
         if (failed) *failed = true;
         return subject;
     }
     icu::UnicodeString result;
     int32_t previousEnd = 0;
-    while (matcher->find(status) && U_SUCCESS(status)) {
-        const int32_t start = matcher->start(status);
-        const int32_t end = matcher->end(status);
+    while (matcher.find(status) && U_SUCCESS(status)) {
+        const int32_t start = matcher.start(status);
+        const int32_t end = matcher.end(status);
         if (U_FAILURE(status)) break;
         const int32_t gap = start - previousEnd;
         result.append(input, previousEnd, gap);
-        result.append(Unicode::toIcu(handler(expansion(*matcher, replacement, gap))));
+        result.append(Unicode::toIcu(handler(expansion(matcher, replacement, gap))));
         previousEnd = end;
         if (result.length() > kMaximumResultLength) status = U_BUFFER_OVERFLOW_ERROR;
     }
@@ -56,7 +68,15 @@ QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
 
 QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
                        const QString &replacementTemplate) {
-    return replaceMatches(pattern, subject, replacementTemplate, [](const Expansion &expansion) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::RegexMatcher> matcher(pattern.matcher(status));
+    if (U_FAILURE(status)) return subject;
+    return replaceMatches(*matcher, subject, replacementTemplate);
+}
+
+QString replaceMatches(icu::RegexMatcher &matcher, const QString &subject,
+                       const QString &replacementTemplate) {
+    return replaceMatches(matcher, subject, replacementTemplate, [](const Expansion &expansion) {
         return expansion.text.value_or(QString());
     });
 }

@@ -34,8 +34,16 @@ QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
                        const QString &replacementTemplate, const ExpansionHandler &handler,
                        bool *failed = nullptr);
 
+// The same with a matcher of the pattern, reset to the subject: a matcher used for many
+// subjects spares building one (and growing its backtracking stack) for each.
+QString replaceMatches(icu::RegexMatcher &matcher, const QString &subject,
+                       const QString &replacementTemplate, const ExpansionHandler &handler,
+                       bool *failed = nullptr);
+
 // The same with each expansion taken as it is; a failed one is replaced by nothing.
 QString replaceMatches(const icu::RegexPattern &pattern, const QString &subject,
+                       const QString &replacementTemplate);
+QString replaceMatches(icu::RegexMatcher &matcher, const QString &subject,
                        const QString &replacementTemplate);
 
 // A template that expands to the text itself.

@@ -1,5 +1,7 @@
 #include "engine/ZKExtendedRegularExpression.h"
 
+#include <memory>
+
 #include "common/Log.h"
 #include "engine/RegexReplacement.h"
 #include "engine/ZKERETemplate.h"
@@ -32,10 +34,21 @@ void logFailedExpansion(UErrorCode status, const QString &extendedTemplate) {
 QString stringByReplacingMatchesInString(const icu::RegexPattern &expression,
                                          const QString &subject, const QString &extendedTemplate,
                                          bool *failed) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::RegexMatcher> matcher(expression.matcher(status));
+    if (U_FAILURE(status)) {
+        if (failed) *failed = true;
+        return subject;
+    }
+    return stringByReplacingMatchesInString(*matcher, subject, extendedTemplate, failed);
+}
+
+QString stringByReplacingMatchesInString(icu::RegexMatcher &matcher, const QString &subject,
+                                         const QString &extendedTemplate, bool *failed) {
     const std::shared_ptr<const ZKERETemplate> parsed =
         ZKERETemplate::templateWithString(extendedTemplate);
     return RegexReplacement::replaceMatches(
-        expression, subject, parsed->stringWithPlaceholders(),
+        matcher, subject, parsed->stringWithPlaceholders(),
         [&](const RegexReplacement::Expansion &expansion) {
             if (!expansion.text) logFailedExpansion(expansion.status, extendedTemplate);
             return parsed->applyConversionsToString(expansion.text);

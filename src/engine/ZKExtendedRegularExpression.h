@@ -18,5 +18,8 @@ namespace ZKExtendedRegularExpression {
 QString stringByReplacingMatchesInString(const icu::RegexPattern &expression,
                                          const QString &subject, const QString &extendedTemplate,
                                          bool *failed = nullptr);
+// The same with a matcher of the expression, reset to the subject (kept across subjects).
+QString stringByReplacingMatchesInString(icu::RegexMatcher &matcher, const QString &subject,
+                                         const QString &extendedTemplate, bool *failed = nullptr);
 
 }  // namespace ZKExtendedRegularExpression

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "engine/AdvancedCodeCheck.h"
+#include "engine/FindAndReplace.h"
 #include "engine/RenamerSettings.h"
 #include "engine/SequenceGroups.h"
 #include "engine/ZKRenamingDelegate.h"
@@ -286,6 +287,7 @@ private:
     QString advancedPrototype_;
 
     // Working state of one name computation (one or two passes).
+    FindAndReplace::PatternCache patterns_;
     SequenceGroups sequenceGroups_;
     std::optional<QStringList> sequenceAlternatingTerms_;
     std::optional<QString> advancedErrorMessage_;

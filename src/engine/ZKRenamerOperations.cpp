@@ -60,10 +60,9 @@ QString ZKRenamer::resolved(RenamerSetting setting, ZKFileItem *file) const {
 std::optional<QString> ZKRenamer::findAndReplace(ZKFileItem *file, const QString &name,
                                                  bool *syntaxError) {
     const QString target = Unicode::nfc(resolved(S::Target, file));
-    std::unique_ptr<icu::RegexPattern> pattern;
+    const icu::RegexPattern *pattern = nullptr;
     if (queryIsRegEx_ && !target.isEmpty()) {
-        pattern = FindAndReplace::compilePattern(target, ignoreCase_,
-                                                 renamingDelegate()->useFreeSpacingMode());
+        pattern = patterns_.pattern(target, ignoreCase_, renamingDelegate()->useFreeSpacingMode());
         if (!pattern) {
             targetStatus_ = -1;
             if (syntaxError) *syntaxError = true;
@@ -78,8 +77,9 @@ std::optional<QString> ZKRenamer::findAndReplace(ZKFileItem *file, const QString
     QString text = preserveExtensions_ ? splitName(file, name, &extension) : name;
     // Names are matched as they are on disk: Linux file managers show a colon as a colon.
     text = pattern ? ZKExtendedRegularExpression::stringByReplacingMatchesInString(
-                         *pattern, text, replacement)
-                   : FindAndReplace::replaceOccurrences(text, target, replacement, ignoreCase_);
+                         patterns_.matcher(), text, replacement)
+                   : FindAndReplace::replaceOccurrences(text, target, replacement, ignoreCase_,
+                                                        &patterns_);
     return joinName(text, extension);
 }
 

@@ -35,10 +35,17 @@ QByteArray resolvedPath(const QByteArray &path) {
     return resolved ? QByteArray(resolved.get()) : QByteArray();
 }
 
-// The names in a folder in the order the file system gives them, or none when it cannot be
+// An entry of a folder listing, with the type the listing tells (DT_UNKNOWN when it tells
+// none).
+struct FolderEntry {
+    QByteArray name;
+    unsigned char type = DT_UNKNOWN;
+};
+
+// The entries of a folder in the order the file system gives them, or none when it cannot be
 // read or lies on a kernel file system. Read whole before descending, so a deep tree never
 // holds more than one folder open.
-std::optional<QList<QByteArray>> entryNames(const QByteArray &folder) {
+std::optional<QList<FolderEntry>> folderEntries(const QByteArray &folder) {
     DIR *listing = ::opendir(folder.constData());
     if (!listing) {
         Log::debug(QStringLiteral("cannot read folder %1: %2")
@@ -49,22 +56,32 @@ std::optional<QList<QByteArray>> entryNames(const QByteArray &folder) {
         ::closedir(listing);
         return std::nullopt;
     }
-    QList<QByteArray> names;
+    QList<FolderEntry> entries;
     while (const dirent *entry = ::readdir(listing)) {
         const QByteArray name(entry->d_name);
-        if (name != "." && name != "..") names.append(name);
+        if (name != "." && name != "..") entries.append(FolderEntry{name, entry->d_type});
     }
     ::closedir(listing);
-    return names;
+    return entries;
+}
+
+// The item's own type from the listing, or from the disk when the listing does not tell it
+// or the item is a folder (whose device and inode the scan needs). False when it is gone.
+bool readType(const QByteArray &nativePath, unsigned char listedType, struct stat *info) {
+    if (listedType == DT_UNKNOWN || listedType == DT_DIR)
+        return ::lstat(nativePath.constData(), info) == 0;
+    *info = {};
+    info->st_mode = DTTOIF(listedType);
+    return true;
 }
 
 // The entry of the folder whose name reads as the given name once both are in NFC.
 std::optional<QByteArray> entryNamedInNfc(const QByteArray &folder, const QString &name) {
     const QString wanted = Unicode::nfc(name);
-    const auto names = entryNames(folder);
-    if (!names) return std::nullopt;
-    for (const QByteArray &entry : *names)
-        if (nameAsText(entry) == wanted) return entry;
+    const auto entries = folderEntries(folder);
+    if (!entries) return std::nullopt;
+    for (const FolderEntry &entry : *entries)
+        if (nameAsText(entry.name) == wanted) return entry.name;
     return std::nullopt;
 }
 
@@ -81,6 +98,7 @@ FolderScanner::FolderScanner(ListingRules rules, StopCheck stopCheck, Clock cloc
 
 ScanResult FolderScanner::scan(const QStringList &rootPaths) {
     reset();
+    rootsMayOverlap_ = rootPaths.size() > 1;
     for (const QString &root : rootPaths) {
         if (root.isEmpty()) continue;
         if (!scanRoot(nativePathForPath(root), Unicode::nfc(root))) break;
@@ -90,6 +108,7 @@ ScanResult FolderScanner::scan(const QStringList &rootPaths) {
 
 ScanResult FolderScanner::scan(const QList<QByteArray> &nativeRootPaths) {
     reset();
+    rootsMayOverlap_ = nativeRootPaths.size() > 1;
     for (const QByteArray &root : nativeRootPaths) {
         if (root.isEmpty()) continue;
         if (!scanRoot(root, Unicode::nfc(QFile::decodeName(root)))) break;
@@ -126,18 +145,22 @@ bool FolderScanner::scanRoot(const QByteArray &nativePath, const QString &path) 
     while (text.size() > 1 && text.endsWith(u'/')) text.chop(1);
     const QByteArray exactPath = NativePath::withoutTrailingSlashes(nativePath);
     const auto folder = ListedFolder::identityOfFolder(NativePath::folderOf(exactPath));
-    if (scanEntry(exactPath, text, QByteArray(), folder, /*isRoot=*/true)) return true;
+    if (scanEntry(exactPath, text, QByteArray(), folder, /*isRoot=*/true, DT_UNKNOWN)) return true;
     result_.stopped = true;
     return false;
 }
 
 bool FolderScanner::scanEntry(const QByteArray &nativePath, const QString &path,
                               const QByteArray &parentResolvedPath,
-                              const FileAttributes::FileIdentity &folder, bool isRoot) {
+                              const FileAttributes::FileIdentity &folder, bool isRoot,
+                              unsigned char listedType) {
     if (shouldStop(path)) return false;
     struct stat info;
-    if (::lstat(nativePath.constData(), &info) != 0) return true;
+    if (!readType(nativePath, listedType, &info)) return true;
     const bool isLink = S_ISLNK(info.st_mode);
+    const bool isDirectory = S_ISDIR(info.st_mode);
+    const FileAttributes::ItemType ownType{
+        isDirectory, isDirectory && FileAttributes::hasPackageExtension(nativePath)};
     if (ignoreFileAtPath(nativePath, rules_.ignoreInvisibleFiles, rules_.ignoreAliases,
                          &hiddenItems_))
         return true;
@@ -150,10 +173,10 @@ bool FolderScanner::scanEntry(const QByteArray &nativePath, const QString &path,
     struct stat target;
     const bool followed = isLink && isRoot && ::stat(nativePath.constData(), &target) == 0;
     if (followed) info = target;
-    const bool isFolder = S_ISDIR(info.st_mode) &&
-                          !FileAttributes::isPackage(nativePath, /*followLinks=*/followed);
+    const bool isFolder =
+        S_ISDIR(info.st_mode) && !FileAttributes::hasPackageExtension(nativePath);
     if (!isFolder && !rules_.listFiles) return true;
-    if (!isFolder || rules_.listFolders) add(nativePath, path, isFolder, folder);
+    if (!isFolder || rules_.listFolders) add(nativePath, path, isFolder, folder, ownType);
     if (!isFolder || !rules_.scanFolderContents) return true;
     // Below a folder whose real path is known, only the followed root changes where an entry
     // really is.
@@ -169,14 +192,14 @@ bool FolderScanner::scanFolder(const QByteArray &nativePath, const QString &path
                                const FolderKey &key, const QByteArray &resolvedPath) {
     // Entering a folder that is being scanned higher up would never end.
     if (descent_.contains(key) || KernelFileSystems::isKernelFolderPath(resolvedPath)) return true;
-    const auto names = entryNames(nativePath);
-    if (!names) return true;
+    const auto entries = folderEntries(nativePath);
+    if (!entries) return true;
     descent_.insert(key);
     const FileAttributes::FileIdentity identity{key.device, key.inode, true};
     bool goOn = true;
-    for (const QByteArray &name : *names) {
-        goOn = scanEntry(joined(nativePath, name), joined(path, nameAsText(name)), resolvedPath,
-                         identity, /*isRoot=*/false);
+    for (const FolderEntry &entry : *entries) {
+        goOn = scanEntry(joined(nativePath, entry.name), joined(path, nameAsText(entry.name)),
+                         resolvedPath, identity, /*isRoot=*/false, entry.type);
         if (!goOn) break;
     }
     descent_.remove(key);
@@ -192,10 +215,14 @@ bool FolderScanner::shouldStop(const QString &path) {
 }
 
 void FolderScanner::add(const QByteArray &nativePath, const QString &path, bool isFolder,
-                        const FileAttributes::FileIdentity &folder) {
-    if (rules_.exceptionPaths.contains(path) || added_.contains(nativePath)) return;
-    added_.insert(nativePath);
-    result_.items.append(ScannedItem{nativePath, path, isFolder, folder});
+                        const FileAttributes::FileIdentity &folder,
+                        const FileAttributes::ItemType &type) {
+    if (rules_.exceptionPaths.contains(path)) return;
+    if (rootsMayOverlap_) {
+        if (added_.contains(nativePath)) return;
+        added_.insert(nativePath);
+    }
+    result_.items.append(ScannedItem{nativePath, path, isFolder, folder, type});
 }
 
 bool ignoreFileAtPath(const QByteArray &nativePath, bool ignoreInvisibleFiles, bool ignoreAliases,

@@ -32,7 +32,11 @@ struct ScannedItem {
     bool isFolder = false;
     // The folder it was listed in, so a rename run can tell when that folder was replaced.
     FileAttributes::FileIdentity folder;
+    // The item's own type (a symbolic link is a link, even a followed root).
+    FileAttributes::ItemType type;
 };
+// Every member moves by its bytes, so a growing list of a scan moves items without copies.
+Q_DECLARE_TYPEINFO(ScannedItem, Q_RELOCATABLE_TYPE);
 
 struct ScanResult {
     // In scan order: roots in the order given, each folder's entries in the order the file
@@ -97,12 +101,12 @@ private:
     // Each answers false when the scan is to stop.
     bool scanEntry(const QByteArray &nativePath, const QString &path,
                    const QByteArray &parentResolvedPath, const FileAttributes::FileIdentity &folder,
-                   bool isRoot);
+                   bool isRoot, unsigned char listedType);
     bool scanFolder(const QByteArray &nativePath, const QString &path, const FolderKey &key,
                     const QByteArray &resolvedPath);
     bool shouldStop(const QString &path);
     void add(const QByteArray &nativePath, const QString &path, bool isFolder,
-             const FileAttributes::FileIdentity &folder);
+             const FileAttributes::FileIdentity &folder, const FileAttributes::ItemType &type);
 
     ListingRules rules_;
     StopCheck stopCheck_;
@@ -110,6 +114,8 @@ private:
     qint64 lastCheck_ = 0;
     HiddenItems hiddenItems_;
     QSet<FolderKey> descent_;
+    // Only roots that overlap can reach one path twice: below one root every path is new.
+    bool rootsMayOverlap_ = false;
     QSet<QByteArray> added_;
     ScanResult result_;
 };

@@ -98,7 +98,7 @@ const RecordComparison::Value &RecordComparison::value(qsizetype priority, qsize
 
 int RecordComparison::compareValues(const Value &a, const Value &b) {
     if (a.missing || b.missing) return int(a.missing) - int(b.missing);
-    if (a.text != b.text) return a.text < b.text ? -1 : 1;
+    if (const int order = a.text.compare(b.text)) return order < 0 ? -1 : 1;
     if (a.number != b.number) return a.number < b.number ? -1 : 1;
     return 0;
 }

@@ -125,7 +125,10 @@ bool isSymbolicLink(const QByteArray &nativePath) {
 }
 
 bool isPackage(const QByteArray &nativePath, bool followLinks) {
-    if (!isFolder(nativePath, followLinks)) return false;
+    return isFolder(nativePath, followLinks) && hasPackageExtension(nativePath);
+}
+
+bool hasPackageExtension(const QByteArray &nativePath) {
     const QString name = PathExtension::lastPathComponent(QFile::decodeName(nativePath));
     const QString extension = PathExtension::pathExtension(name);
     for (const char *package : packageExtensions)

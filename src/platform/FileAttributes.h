@@ -55,6 +55,16 @@ bool isSymbolicLink(const QByteArray &nativePath);
 // letter case.
 bool isPackage(const QString &path, bool followLinks = false);
 bool isPackage(const QByteArray &nativePath, bool followLinks = false);
+// Whether a folder at the path would be a package: its extension alone, without a look at
+// the disk.
+bool hasPackageExtension(const QByteArray &nativePath);
+
+// The type of an item itself (a symbolic link is not followed), as isFolder and isPackage
+// tell it; a scan that already knows it hands it on instead of asking the disk again.
+struct ItemType {
+    bool isFolder = false;
+    bool isPackage = false;
+};
 
 // Whether the immutable attribute (chattr +i) is set on a file or folder; false when it
 // cannot be read or the item is something else (a symbolic link, a device).

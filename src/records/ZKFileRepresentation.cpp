@@ -22,11 +22,12 @@ using NativePath::withoutTrailingSlashes;
 
 ZKFileRepresentationPtr ZKFileRepresentation::fileRepresentationWithNativePath(
     const QByteArray &nativePath, ZKFileRepresentationPool *pool,
-    const std::optional<FileAttributes::FileIdentity> &folder) {
+    const std::optional<FileAttributes::FileIdentity> &folder,
+    const std::optional<FileAttributes::ItemType> &type) {
     if (nativePath.isEmpty()) return nullptr;
     const QByteArray exactPath = withoutTrailingSlashes(nativePath);
     ZKFileRepresentationPtr record;
-    if (pool) {
+    if (pool && !pool->isEmpty()) {
         const auto pooled = pool->constFind(poolKey(exactPath));
         // Names that are not UTF-8 can share a decoded key: only the same bytes match.
         if (pooled != pool->constEnd() && (*pooled)->nativePath() == exactPath) {
@@ -34,7 +35,7 @@ ZKFileRepresentationPtr ZKFileRepresentation::fileRepresentationWithNativePath(
             pool->erase(pooled);
         }
     }
-    if (!record) record = std::make_shared<ZKFileRepresentation>(exactPath);
+    if (!record) record = std::make_shared<ZKFileRepresentation>(exactPath, type);
     record->setListedFolder(folder ? *folder : ListedFolder::identityOfFolder(
                                                    NativePath::folderOf(exactPath)));
     return record;
@@ -49,8 +50,15 @@ QString ZKFileRepresentation::poolKey(const QByteArray &nativePath) {
     return QFile::decodeName(withoutTrailingSlashes(nativePath));
 }
 
-ZKFileRepresentation::ZKFileRepresentation(const QByteArray &nativePath) {
+ZKFileRepresentation::ZKFileRepresentation(const QByteArray &nativePath,
+                                           const std::optional<FileAttributes::ItemType> &type) {
     setNativePath(nativePath);
+    const FileAttributes::ItemType itemType =
+        type ? *type
+             : FileAttributes::ItemType{FileAttributes::isFolder(nativePath_),
+                                        FileAttributes::isPackage(nativePath_)};
+    isFolder_ = itemType.isFolder;
+    isPackage_ = itemType.isPackage;
 }
 
 void ZKFileRepresentation::setPath(const QString &path) { setNativePath(QFile::encodeName(path)); }
@@ -68,8 +76,6 @@ void ZKFileRepresentation::setNativePath(const QByteArray &nativePath) {
 
     nativeOriginalPath_ = nativePath_;
     originalPath_ = path_;
-    isFolder_ = FileAttributes::isFolder(nativePath_);
-    isPackage_ = isFolder_ && FileAttributes::isPackage(nativePath_);
 }
 
 QString ZKFileRepresentation::lowercasePath() const {
@@ -121,19 +127,15 @@ void ZKFileRepresentation::setRenameName(const QString &name) {
     renameName_ = Unicode::nfc(cleaned.name);
 }
 
+// Made on demand, not kept: a list needs them once per computation, and keeping them would
+// double what a record holds.
 QString ZKFileRepresentation::renamePath() const {
     if (!hasRenameName()) return QString();
-    if (!renamePath_) {
-        renamePath_ = PathExtension::appendingPathComponent(
-            PathExtension::deletingLastPathComponent(path_), renameName_);
-    }
-    return *renamePath_;
+    return PathExtension::appendingPathComponent(PathExtension::deletingLastPathComponent(path_),
+                                                 renameName_);
 }
 
-QString ZKFileRepresentation::lowercaseRenamePath() const {
-    if (!lowercaseRenamePath_) lowercaseRenamePath_ = TextCase::lower(renamePath());
-    return *lowercaseRenamePath_;
-}
+QString ZKFileRepresentation::lowercaseRenamePath() const { return TextCase::lower(renamePath()); }
 
 QByteArray ZKFileRepresentation::nativeRenamePath() const {
     if (!hasRenameName()) return QByteArray();
@@ -180,8 +182,4 @@ ZKRenameNameRelevance &ZKFileRepresentation::relevance() const {
     return *renameNameRelevanceCache_;
 }
 
-void ZKFileRepresentation::dropRenameNameCaches() {
-    renamePath_.reset();
-    lowercaseRenamePath_.reset();
-    renameNameRelevanceCache_.reset();
-}
+void ZKFileRepresentation::dropRenameNameCaches() { renameNameRelevanceCache_.reset(); }

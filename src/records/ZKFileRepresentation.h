@@ -31,23 +31,26 @@ class ZKFileRepresentation : public ZKFileItem {
 public:
     // A record for the exact path: the pooled record for it (taken out of the pool), else a
     // new one. Null for an empty path. The pool may be null. The folder is the identity of
-    // the folder the item is listed in, as the scan saw it; without one it is read now.
+    // the folder the item is listed in, as the scan saw it, and the type the item's own type;
+    // each is read now when not given.
     static ZKFileRepresentationPtr fileRepresentationWithNativePath(
         const QByteArray &nativePath, ZKFileRepresentationPool *pool,
-        const std::optional<FileAttributes::FileIdentity> &folder = std::nullopt);
+        const std::optional<FileAttributes::FileIdentity> &folder = std::nullopt,
+        const std::optional<FileAttributes::ItemType> &type = std::nullopt);
     // The same for a path given as text (encoded as UTF-8).
     static ZKFileRepresentationPtr fileRepresentationWithPath(const QString &path,
                                                               ZKFileRepresentationPool *pool);
     // The key of a record for this path in a pool: the path decoded, not normalised.
     static QString poolKey(const QByteArray &nativePath);
 
-    explicit ZKFileRepresentation(const QByteArray &nativePath);
+    explicit ZKFileRepresentation(const QByteArray &nativePath,
+                                  const std::optional<FileAttributes::ItemType> &type = std::nullopt);
     ZKFileRepresentation(const ZKFileRepresentation &) = delete;
     ZKFileRepresentation &operator=(const ZKFileRepresentation &) = delete;
 
     // Paths and names.
-    // Moves the record to a path. The first call also fixes the original path and whether
-    // the item is a folder or package. The text form is for paths whose exact spelling is
+    // Moves the record to a path; the first (the constructor's) also fixes the original path.
+    // Whether the item is a folder or package is fixed when the record is made. The text form is for paths whose exact spelling is
     // known (a path just renamed to); paths read from disk go through setNativePath.
     void setPath(const QString &path);
     void setNativePath(const QByteArray &nativePath);
@@ -157,6 +160,20 @@ public:
     QString description(std::optional<qsizetype> interimIndex = std::nullopt) const;
 
 private:
+    // Attributes read on first use; most lists never ask for them, so they cost a record
+    // nothing until then.
+    struct Attributes {
+        std::optional<QDateTime> creationDate;
+        std::optional<QDateTime> modificationDate;
+        std::optional<QString> fileType;
+        std::optional<QString> fileCreator;
+        std::optional<QString> kind;
+        std::optional<qint64> size;
+        quint64 bitRateMultiplier = 0;
+        std::optional<QString> comment;
+    };
+    Attributes &attributes() const;
+
     // The cached relevance, created when first needed.
     ZKRenameNameRelevance &relevance() const;
     void dropRenameNameCaches();
@@ -175,20 +192,11 @@ private:
     std::optional<QString> preRenamePath_;
     std::optional<QStringList> intermediateNames_;
     QString renameName_;
-    mutable std::optional<QString> renamePath_;
-    mutable std::optional<QString> lowercaseRenamePath_;
     mutable std::optional<ZKRenameNameRelevance> renameNameRelevanceCache_;
     QStringList warnings_;
-    mutable std::optional<QDateTime> creationDate_;
-    mutable std::optional<QDateTime> modificationDate_;
-    mutable std::optional<QString> fileType_;
-    mutable std::optional<QString> fileCreator_;
-    mutable std::optional<QString> kind_;
     bool isFolder_ = false;
     bool isPackage_ = false;
     FileAttributes::FileIdentity listedFolder_;
-    mutable std::optional<qint64> size_;
-    mutable quint64 bitRateMultiplier_ = 0;
-    mutable std::optional<QString> comment_;
+    mutable std::unique_ptr<Attributes> attributes_;
     quint64 cellDisplayMode_ = 0;
 };

@@ -11,69 +11,78 @@ constexpr quint64 kKilobitRatio = 101;
 
 }  // namespace
 
+ZKFileRepresentation::Attributes &ZKFileRepresentation::attributes() const {
+    if (!attributes_) attributes_ = std::make_unique<Attributes>();
+    return *attributes_;
+}
+
 QDateTime ZKFileRepresentation::creationDate() const {
-    if (!creationDate_) {
+    std::optional<QDateTime> &cached = attributes().creationDate;
+    if (!cached) {
         const QDateTime birth = FileAttributes::creationDate(nativePath_);
-        creationDate_ = birth.isValid() ? birth : FileAttributes::distantPast();
+        cached = birth.isValid() ? birth : FileAttributes::distantPast();
     }
-    return *creationDate_;
+    return *cached;
 }
 
 QDateTime ZKFileRepresentation::modificationDate() const {
-    if (!modificationDate_) {
+    std::optional<QDateTime> &cached = attributes().modificationDate;
+    if (!cached) {
         const QDateTime modified = FileAttributes::modificationDate(nativePath_);
-        modificationDate_ = modified.isValid() ? modified : creationDate();
+        cached = modified.isValid() ? modified : creationDate();
     }
-    return *modificationDate_;
+    return *cached;
 }
 
 // Linux items carry no classic codes; an attribute that held one would still be unquoted
 // with FileKind::codeWithoutQuotes.
 QString ZKFileRepresentation::fileType() const {
-    if (!fileType_) fileType_ = QString();
-    return *fileType_;
+    return attributes().fileType.value_or(QString());
 }
 
 QString ZKFileRepresentation::fileCreator() const {
-    if (!fileCreator_) fileCreator_ = QString();
-    return *fileCreator_;
+    return attributes().fileCreator.value_or(QString());
 }
 
 QString ZKFileRepresentation::kind() const {
-    if (!kind_) kind_ = FileKind::sortKey(name_, isFolder_, isPackage_, fileType(), fileCreator());
-    return *kind_;
+    std::optional<QString> &cached = attributes().kind;
+    if (!cached) cached = FileKind::sortKey(name_, isFolder_, isPackage_, fileType(), fileCreator());
+    return *cached;
 }
 
 qint64 ZKFileRepresentation::size() const {
-    if (!size_) size_ = FileAttributes::size(nativePath_);
-    return *size_;
+    std::optional<qint64> &cached = attributes().size;
+    if (!cached) cached = FileAttributes::size(nativePath_);
+    return *cached;
 }
 
 QString ZKFileRepresentation::spotlightComment() const {
-    if (!comment_) comment_ = ExtendedAttributes::comment(nativePath_);
-    return *comment_;
+    std::optional<QString> &cached = attributes().comment;
+    if (!cached) cached = ExtendedAttributes::comment(nativePath_);
+    return *cached;
 }
 
 void ZKFileRepresentation::setFileTypeInstanceVariableOnly(const std::optional<QString> &fileType) {
-    fileType_ = fileType;
+    attributes().fileType = fileType;
 }
 
 void ZKFileRepresentation::setFileCreatorInstanceVariableOnly(
     const std::optional<QString> &fileCreator) {
-    fileCreator_ = fileCreator;
+    attributes().fileCreator = fileCreator;
 }
 
 void ZKFileRepresentation::setKindInstanceVariableOnly(const std::optional<QString> &kind) {
-    kind_ = kind;
+    attributes().kind = kind;
 }
 
 quint64 ZKFileRepresentation::bitRateMultiplierForMetaDataItem(const ZKMediaTiming *item) const {
-    if (bitRateMultiplier_ == 0) {
-        bitRateMultiplier_ = item ? bitRateMultiplier(quint64(qMax<qint64>(size(), 0)),
-                                                      item->durationSeconds, item->totalBitRate)
-                                  : 1;
+    quint64 &cached = attributes().bitRateMultiplier;
+    if (cached == 0) {
+        cached = item ? bitRateMultiplier(quint64(qMax<qint64>(size(), 0)), item->durationSeconds,
+                                          item->totalBitRate)
+                      : 1;
     }
-    return bitRateMultiplier_;
+    return cached;
 }
 
 quint64 ZKFileRepresentation::bitRateMultiplier(quint64 size, quint64 durationSeconds,

@@ -115,6 +115,26 @@ TEST_F(FindAndReplaceTest, ReplaceOccurrencesHandlesEdges) {
         "x-y");
 }
 
+TEST(PatternCacheTest, KeepsOnePatternUntilItsTextOrFlagsChange) {
+    FindAndReplace::PatternCache cache;
+    const icu::RegexPattern *first = cache.pattern("a+", false, false);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(cache.pattern("a+", false, false), first);
+    EXPECT_EQ(cache.pattern("b+", false, false)->pattern(), icu::UnicodeString(u"b+"));
+    EXPECT_EQ(cache.pattern("b+", true, false)->flags(), uint32_t(UREGEX_CASE_INSENSITIVE));
+    EXPECT_EQ(cache.caseInsensitiveLiteral("b+")->flags(),
+              uint32_t(UREGEX_LITERAL | UREGEX_CASE_INSENSITIVE));
+    EXPECT_EQ(cache.pattern("(", false, false), nullptr);
+    EXPECT_NE(cache.pattern("b+", false, false), nullptr);
+}
+
+TEST_F(FindAndReplaceTest, AnEditedTargetIsCompiledAgain) {
+    const ZKRenamerPtr step = regex("x", "-");
+    EXPECT_EQ(renamed(*step, "axb.txt"), "a-b.txt");
+    step->setTokenListValue(S::Target, QVariantList{QStringLiteral("b")}, true);
+    EXPECT_EQ(renamed(*step, "axb.txt"), "ax-.txt");
+}
+
 TEST_F(FindAndReplaceTest, RegularExpressionTemplatesConvertCaseAndDates) {
     EXPECT_EQ(renamed(*regex("^(\\w)(\\w*)", "\\u$1\\L$2"), "mARS rover.jpg"), "Mars rover.jpg");
     EXPECT_EQ(renamed(*regex("(\\d\\d)\\.(\\d\\d)\\.(\\d{4})", "\\D(ddMMyyyy)>(yyyy-MM-dd)$1$2$3"),

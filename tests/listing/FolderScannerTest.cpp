@@ -183,6 +183,26 @@ TEST_F(FolderScannerTest, ARootThatIsALinkIsResolvedOnceAndItsLinksStayItems) {
     for (const ScannedItem &item : result.items) EXPECT_EQ(item.folder, real);
 }
 
+// Records take the type from the scan instead of reading it again, so it must be what the
+// disk tells of the item itself, whether the listing told it or the scan had to ask.
+TEST_F(FolderScannerTest, EveryItemCarriesItsOwnTypeAsTheDiskTellsIt) {
+    dir.makeFile("real/Tool.app/Contents/Info.plist");
+    dir.makeFile("real/notes.txt");
+    dir.makeFile("real/sub/inner.txt");
+    link(dir.filePath("real/sub"), "real/folder link");
+    link(dir.filePath("real"), "named");
+    for (const QString &root : {dir.filePath("real"), dir.filePath("named")}) {
+        const ScanResult result = scan(rules(true, true, true), {root});
+        EXPECT_EQ(result.items.size(), 6);
+        for (const ScannedItem &item : result.items) {
+            EXPECT_EQ(item.type.isFolder, FileAttributes::isFolder(item.nativePath))
+                << item.path.toStdString();
+            EXPECT_EQ(item.type.isPackage, FileAttributes::isPackage(item.nativePath))
+                << item.path.toStdString();
+        }
+    }
+}
+
 TEST_F(FolderScannerTest, NeitherIgnoreFlagIgnoresNothing) {
     const QByteArray dotfile = QFile::encodeName(dir.makeFile(".dotfile"));
     EXPECT_FALSE(ignoreFileAtPath(dotfile, false, false));

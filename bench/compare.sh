@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# Measures Torvane side by side with the tools its users would otherwise pick, in one run on
+# the same trees, and prints each ratio (figures from separate runs do not compare on a
+# shared machine):
+#   - preview of FILES files in FOLDERS folders with three steps (regular-expression
+#     replacement of (\d+) by <$1>, upper case, suffix "_x") against `find | rename -n`;
+#   - listing alone (scan, records, sort) against `find -type f`, and name computation alone;
+#   - renaming RENAMES files in one folder with a suffix against a C loop of renameat2
+#     (the floor) and against perl `rename`.
+#
+#   [BUILD_DIR=build-bench-rel] [TORVANE_CLI=path] bench/compare.sh [FILES] [FOLDERS] [RENAMES]
+#   (defaults: 100000 1000 10000; needs Debian's `rename`, installed by scripts/install-deps.sh)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+files=${1:-100000}
+folders=${2:-1000}
+renames=${3:-10000}
+command -v rename >/dev/null || { echo "needs Debian's rename: scripts/install-deps.sh"; exit 2; }
+
+cli=${TORVANE_CLI:-}
+if [[ -z "$cli" ]]; then
+  build=${BUILD_DIR:-build-bench-rel}
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$build" --target torvane-cli >/dev/null
+  cli=$build/src/cli/torvane-cli
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/torvane-compare-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cc -O2 -o "$work/floor" bench/renameat2_floor.c
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data \
+  XDG_STATE_HOME=$work/home/state XDG_CACHE_HOME=$work/home/cache
+mkdir -p "$HOME"
+
+# Names like "IMG_000123 Holiday photo.jpg", spread evenly over the folders.
+make_tree() {
+  local tree=$1 per=$(( (files + folders - 1) / folders )) made=0 n f
+  for ((f = 0; f < folders && made < files; f++)); do
+    mkdir -p "$tree/Folder $f"
+    n=$(( files - made < per ? files - made : per ))
+    (cd "$tree/Folder $f" &&
+      seq -f "IMG_%06g Holiday photo.jpg" $((made + 1)) $((made + n)) | tr '\n' '\0' | xargs -0 touch)
+    made=$(( made + n ))
+  done
+}
+
+make_folder() {
+  rm -rf "$work/f" && mkdir -p "$work/f"
+  (cd "$work/f" && seq -f "file %05g.txt" 1 "$renames" | tr '\n' '\0' | xargs -0 touch)
+}
+
+write_steps() {
+  cat > "$work/preview.tva" <<'PLIST'
+<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0">
+<array>
+  <dict>
+    <key>Task</key><integer>0</integer>
+    <key>Rename: Find/Replace: Query is RegEx</key><true/>
+    <key>Rename: Find/Replace: Target</key><array><string>(\d+)</string></array>
+    <key>Rename: Find/Replace: Replacement</key><array><string>&lt;$1&gt;</string></array>
+  </dict>
+  <dict>
+    <key>Task</key><integer>2</integer>
+    <key>Rename: Change Case: Name</key><integer>1</integer>
+    <key>Rename: Change Case: Extension</key><integer>1</integer>
+  </dict>
+  <dict>
+    <key>Task</key><integer>103</integer>
+    <key>Rename: Insert: String</key><array><string>_x</string></array>
+  </dict>
+</array>
+</plist>
+PLIST
+  cat > "$work/suffix.tva" <<'PLIST'
+<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0"><array><dict>
+  <key>Task</key><integer>103</integer>
+  <key>Rename: Insert: String</key><array><string>-done</string></array>
+</dict></array></plist>
+PLIST
+}
+
+# Runs a command with its output discarded; prints "SECONDS PEAK_KIB".
+measure() {
+  local start=$EPOCHREALTIME
+  /usr/bin/time -f '%M' -o "$work/time.txt" "$@" >/dev/null 2>"$work/stderr.txt" || {
+    echo "failed: $*" >&2; cat "$work/stderr.txt" >&2; exit 1; }
+  echo "$(awk "BEGIN { print $EPOCHREALTIME - $start }") $(cat "$work/time.txt")"
+}
+# The best of three runs of a command too short to time once.
+best_of_three() {
+  local best=999999 t
+  for _ in 1 2 3; do t=$(measure "$@"); t=${t%% *}; best=$(awk "BEGIN { print ($t < $best) ? $t : $best }"); done
+  echo "$best"
+}
+ratio() { awk "BEGIN { if ($2 > 0) printf \"%.2f\", $1 / $2; else print \"-\" }"; }
+stat_seconds() { sed -nE "s/^$1 [0-9]+ items in ([0-9.]+) s$/\1/p" "$work/stats.txt"; }
+
+echo "Generating $files files in $folders folders and $renames files in one folder ..."
+make_tree "$work/tree"
+write_steps
+perl_program='s/(\d+)/<$1>/; $_ = uc; s/(\.[^.]+)$/_x$1/'
+
+read -r torvane_s torvane_kib < <(measure "$cli" preview --steps "$work/preview.tva" "$work/tree")
+read -r perl_s perl_kib < <(measure sh -c 'find "$1" -type f | rename -n -d "$2"' sh "$work/tree" "$perl_program")
+"$cli" preview --stats --steps "$work/preview.tva" "$work/tree" >/dev/null 2>"$work/stats.txt"
+listing_s=$(stat_seconds 'scanned and sorted')
+computing_s=$(stat_seconds 'computed names of')
+find_s=$(best_of_three find "$work/tree" -type f)
+
+make_folder; read -r rename_s _ < <(measure "$cli" rename --yes --steps "$work/suffix.tva" "$work/f")
+test -e "$work/f/file 00001-done.txt" || { echo "torvane-cli did not rename"; exit 1; }
+make_folder; read -r floor_s _ < <(measure "$work/floor" "$work/f" "-done")
+make_folder; read -r perl_rename_s _ < <(measure sh -c 'cd "$1" && rename "s/\.txt\$/-done.txt/" *' sh "$work/f")
+
+printf 'Torvane against its anchors, %s, %s\n' "$(date -u +%Y-%m-%d)" "$(uname -srm), $(nproc) cores"
+printf '%-58s %9s %10s %9s\n' "work ($files items in $folders folders)" "Torvane" "anchor" "ratio"
+printf '%-58s %8.2fs %9.2fs %8s×\n' "preview vs find | rename -n" "$torvane_s" "$perl_s" "$(ratio "$torvane_s" "$perl_s")"
+printf '%-58s %6.0fMiB %7.0fMiB %8s×\n' "  peak memory" "$((torvane_kib / 1024))" "$((perl_kib / 1024))" "$(ratio "$torvane_kib" "$perl_kib")"
+printf '%-58s %9s\n' "  bytes per item" "$((torvane_kib * 1024 / files))"
+printf '%-58s %8.3fs %9.3fs %8s×\n' "listing (--stats: scanned and sorted) vs find -type f" "$listing_s" "$find_s" "$(ratio "$listing_s" "$find_s")"
+printf '%-58s %8.3fs\n' "name computation (--stats)" "$computing_s"
+printf '%-58s %8.2fs %9.2fs %8s×\n' "rename --yes of $renames files vs renameat2 floor" "$rename_s" "$floor_s" "$(ratio "$rename_s" "$floor_s")"
+printf '%-58s %9s %9.2fs %8s×\n' "  perl rename vs the floor" "" "$perl_rename_s" "$(ratio "$perl_rename_s" "$floor_s")"
