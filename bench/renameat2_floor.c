@@ -8,8 +8,7 @@
 #include <string.h>
 #include <unistd.h>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (argc != 3) {
         fprintf(stderr, "usage: %s FOLDER SUFFIX\n", argv[0]);
         return 2;

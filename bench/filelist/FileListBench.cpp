@@ -21,8 +21,8 @@
 
 #include "app/filelist/ZKFileList.h"
 #include "common/UserDefaults.h"
-#include "engine/ZKRenamer.h"
 #include "controller/ZKRenamingController.h"
+#include "engine/ZKRenamer.h"
 #include "interaction/ZKSilentUserInteraction.h"
 
 namespace {

@@ -35,8 +35,9 @@ int main(int argc, char **argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Torvane"));
     QApplication::setDesktopFileName(QStringLiteral("com.quorlix.Torvane"));
     // The installed icon where the desktop knows it, else the one built into the program.
-    QApplication::setWindowIcon(QIcon::fromTheme(
-        QStringLiteral("com.quorlix.Torvane"), QIcon(QStringLiteral(":/icons/com.quorlix.Torvane.png"))));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("com.quorlix.Torvane"),
+                         QIcon(QStringLiteral(":/icons/com.quorlix.Torvane.png"))));
     // Without "Quit When Closed" the application goes on after its window closes, waiting to
     // be shown again by the next start.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -57,9 +58,9 @@ int main(int argc, char **argv) {
     QObject::connect(&instance, &SingleInstance::activateRequested, &view,
                      &ZKControllingDragView::reopen);
     // Quitting from inside a run or a question waits until it has returned.
-    QObject::connect(&window, &ZKMainWindow::terminateRequested, &app,
-                     [&view] { view.whenIdle([] { QApplication::quit(); }); },
-                     Qt::QueuedConnection);
+    QObject::connect(
+        &window, &ZKMainWindow::terminateRequested, &app,
+        [&view] { view.whenIdle([] { QApplication::quit(); }); }, Qt::QueuedConnection);
     // Reflected terms files are read again whenever the user comes back to the window.
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, &app,
                      [](Qt::ApplicationState state) {

@@ -9,23 +9,22 @@
 
 namespace {
 
-QString usage()
-{
-    return QStringLiteral("torvane-cli: rename many files at once\n\n"
-                          "  preview   list the PATHs, compute and print every new name; "
-                          "nothing on disk changes\n"
-                          "  rename    list the PATHs, compute every new name and rename the "
-                          "items on disk\n"
-                          "  revert    undo the last rename run, or one that was interrupted\n"
-                          "  finish    close a rename run that was interrupted, as it stands\n\n") +
-           PreviewCommand::usage() + '\n' + RenameCommand::usage() + '\n' +
-           RevertCommand::usage() + '\n' + RevertCommand::finishUsage();
+QString usage() {
+    return QStringLiteral(
+               "torvane-cli: rename many files at once\n\n"
+               "  preview   list the PATHs, compute and print every new name; "
+               "nothing on disk changes\n"
+               "  rename    list the PATHs, compute every new name and rename the "
+               "items on disk\n"
+               "  revert    undo the last rename run, or one that was interrupted\n"
+               "  finish    close a rename run that was interrupted, as it stands\n\n") +
+           PreviewCommand::usage() + '\n' + RenameCommand::usage() + '\n' + RevertCommand::usage() +
+           '\n' + RevertCommand::finishUsage();
 }
 
 }  // namespace
 
-int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
-{
+int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err) {
     const QString command = arguments.value(0);
     // preview and rename offer to finish or undo an interrupted run on a terminal.
     setUnfinishedJournalOfferInteractive(isatty(STDIN_FILENO));

@@ -4,8 +4,7 @@
 
 #include "cli/InterruptFlag.h"
 
-ZKAlertAnswer CliUserInteraction::runAlert(const ZKAlert &alert)
-{
+ZKAlertAnswer CliUserInteraction::runAlert(const ZKAlert &alert) {
     const std::optional<int> stop = stopButtonOf(alert);
     if (stopAsked_ && stop) {
         stopAsked_ = false;
@@ -21,17 +20,20 @@ ZKAlertAnswer CliUserInteraction::runAlert(const ZKAlert &alert)
     return ZKSilentUserInteraction::runAlert(alert);
 }
 
-std::optional<int> CliUserInteraction::answerByPolicy(const ZKAlert &alert) const
-{
+std::optional<int> CliUserInteraction::answerByPolicy(const ZKAlert &alert) const {
     if (alert.kind == ZKAlertKind::ExistingItem) {
         switch (existingItemPolicy_) {
-        case ExistingItemPolicy::Ask: return std::nullopt;
-        case ExistingItemPolicy::Skip: return ExistingItemButton::Skip;
-        case ExistingItemPolicy::Replace: return ExistingItemButton::Replace;
-        case ExistingItemPolicy::Stop:
-            // Without "Cancel" the item can only be left where it is.
-            return alert.buttons.size() > ExistingItemButton::Cancel ? ExistingItemButton::Cancel
-                                                                     : ExistingItemButton::Skip;
+            case ExistingItemPolicy::Ask:
+                return std::nullopt;
+            case ExistingItemPolicy::Skip:
+                return ExistingItemButton::Skip;
+            case ExistingItemPolicy::Replace:
+                return ExistingItemButton::Replace;
+            case ExistingItemPolicy::Stop:
+                // Without "Cancel" the item can only be left where it is.
+                return alert.buttons.size() > ExistingItemButton::Cancel
+                           ? ExistingItemButton::Cancel
+                           : ExistingItemButton::Skip;
         }
     }
     // The confirmations before a run go ahead with their first button.
@@ -39,26 +41,20 @@ std::optional<int> CliUserInteraction::answerByPolicy(const ZKAlert &alert) cons
     return std::nullopt;
 }
 
-void CliUserInteraction::showAlertLater(const ZKAlert &alert)
-{
-    printAlert(alert);
-}
+void CliUserInteraction::showAlertLater(const ZKAlert &alert) { printAlert(alert); }
 
-bool CliUserInteraction::stopRequested()
-{
+bool CliUserInteraction::stopRequested() {
     if (!InterruptFlag::isSet()) return false;
     stopAsked_ = true;
     return true;
 }
 
-void CliUserInteraction::postNotification(const QString &title, const QString &text)
-{
+void CliUserInteraction::postNotification(const QString &title, const QString &text) {
     err_ << title << ": " << text << '\n';
     err_.flush();
 }
 
-std::optional<QString> CliUserInteraction::promptForParameter(const QString &question)
-{
+std::optional<QString> CliUserInteraction::promptForParameter(const QString &question) {
     if (!asksPrompts_) {
         err_ << "warning: no terminal to ask \"" << question << "\"; the answer is empty\n";
         err_.flush();
@@ -72,20 +68,19 @@ std::optional<QString> CliUserInteraction::promptForParameter(const QString &que
     return line;
 }
 
-void CliUserInteraction::printAlert(const ZKAlert &alert)
-{
+void CliUserInteraction::printAlert(const ZKAlert &alert) {
     err_ << alert.messageText << '\n';
     if (!alert.informativeText.isEmpty()) err_ << alert.informativeText << '\n';
     err_.flush();
 }
 
-int CliUserInteraction::askForButton(const ZKAlert &alert)
-{
+int CliUserInteraction::askForButton(const ZKAlert &alert) {
     QTextStream in(stdin);
     for (;;) {
         for (qsizetype i = 0; i < alert.buttons.size(); ++i)
-            err_ << QStringLiteral("  %1) %2%3\n").arg(i + 1).arg(alert.buttons[i],
-                                                               i == 0 ? " (default)" : "");
+            err_ << QStringLiteral("  %1) %2%3\n")
+                        .arg(i + 1)
+                        .arg(alert.buttons[i], i == 0 ? " (default)" : "");
         err_ << "Choice: ";
         err_.flush();
         const QString line = in.readLine();

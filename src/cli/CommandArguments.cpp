@@ -1,8 +1,7 @@
 #include "cli/CommandArguments.h"
 
 bool parseCommandArguments(const QStringList &arguments, CommandArguments *common,
-                           const CommandOptionTaker &takeOwnOption, QString *error)
-{
+                           const CommandOptionTaker &takeOwnOption, QString *error) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (common->listing.take(arguments, &i, error) || takeOwnOption(arguments, &i, error)) {

@@ -17,8 +17,8 @@ struct CommandArguments {
 
 // Takes the command's own option at arguments[*index] (moving *index past its value):
 // answers whether it was one, and sets *error when it was one with a bad value.
-using CommandOptionTaker = std::function<bool(const QStringList &arguments, qsizetype *index,
-                                              QString *error)>;
+using CommandOptionTaker =
+    std::function<bool(const QStringList &arguments, qsizetype *index, QString *error)>;
 
 // Walks the arguments into the shared fields and the command's own options. False with
 // *error for the first unknown option or bad value.

@@ -6,17 +6,13 @@ namespace {
 
 volatile std::sig_atomic_t interrupted = 0;
 
-void onInterrupt(int)
-{
-    interrupted = 1;
-}
+void onInterrupt(int) { interrupted = 1; }
 
 }  // namespace
 
 namespace InterruptFlag {
 
-void install()
-{
+void install() {
     struct sigaction action = {};
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
@@ -24,14 +20,8 @@ void install()
     sigaction(SIGINT, &action, nullptr);
 }
 
-bool isSet()
-{
-    return interrupted != 0;
-}
+bool isSet() { return interrupted != 0; }
 
-void reset()
-{
-    interrupted = 0;
-}
+void reset() { interrupted = 0; }
 
 }  // namespace InterruptFlag

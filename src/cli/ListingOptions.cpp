@@ -2,29 +2,26 @@
 
 #include <QHash>
 
-#include "listing/DisplayFilter.h"
 #include "controller/ZKRenamingController.h"
+#include "listing/DisplayFilter.h"
 #include "listing/ZKSortPriorities.h"
 
 namespace {
 
-const QHash<QString, int> &sortStrategies()
-{
-    static const QHash<QString, int> strategies{
-        {"name", ZKSortPriorities::Name},
-        {"path", ZKSortPriorities::Path},
-        {"created", ZKSortPriorities::CreationDate},
-        {"modified", ZKSortPriorities::ModificationDate},
-        {"comment", ZKSortPriorities::Comment},
-        {"size", ZKSortPriorities::Size},
-        {"type", ZKSortPriorities::FileType},
-        {"shuffle", ZKSortPriorities::Shuffle},
-        {"none", ZKSortPriorities::DontSort}};
+const QHash<QString, int> &sortStrategies() {
+    static const QHash<QString, int> strategies{{"name", ZKSortPriorities::Name},
+                                                {"path", ZKSortPriorities::Path},
+                                                {"created", ZKSortPriorities::CreationDate},
+                                                {"modified", ZKSortPriorities::ModificationDate},
+                                                {"comment", ZKSortPriorities::Comment},
+                                                {"size", ZKSortPriorities::Size},
+                                                {"type", ZKSortPriorities::FileType},
+                                                {"shuffle", ZKSortPriorities::Shuffle},
+                                                {"none", ZKSortPriorities::DontSort}};
     return strategies;
 }
 
-const QHash<QString, int> &filters()
-{
+const QHash<QString, int> &filters() {
     static const QHash<QString, int> tags{{"all", DisplayFilter::ShowAll},
                                           {"modified", DisplayFilter::ShowModified},
                                           {"problems", DisplayFilter::ShowWarningsOrErrors}};
@@ -32,8 +29,7 @@ const QHash<QString, int> &filters()
 }
 
 // An on/off pair such as --list-files / --no-list-files.
-bool takeSwitch(const QString &argument, const QString &name, int *value)
-{
+bool takeSwitch(const QString &argument, const QString &name, int *value) {
     if (argument == "--" + name) {
         *value = 1;
         return true;
@@ -47,8 +43,7 @@ bool takeSwitch(const QString &argument, const QString &name, int *value)
 
 // A choice such as --sort name; false with an error for a missing or unknown value.
 bool takeChoice(const QStringList &arguments, qsizetype *index, const QHash<QString, int> &choices,
-                int *value, QString *error)
-{
+                int *value, QString *error) {
     const QString option = arguments[*index];
     if (*index + 1 >= arguments.size()) {
         *error = option + " needs a value";
@@ -68,8 +63,7 @@ bool takeChoice(const QStringList &arguments, qsizetype *index, const QHash<QStr
 
 }  // namespace
 
-bool ListingOptions::take(const QStringList &arguments, qsizetype *index, QString *error)
-{
+bool ListingOptions::take(const QStringList &arguments, qsizetype *index, QString *error) {
     const QString &argument = arguments[*index];
     if (takeSwitch(argument, "list-files", &listFiles)) return true;
     if (takeSwitch(argument, "list-folders", &listFolders)) return true;
@@ -94,16 +88,14 @@ bool ListingOptions::take(const QStringList &arguments, qsizetype *index, QStrin
     return false;
 }
 
-void ListingOptions::applyTo(ZKRenamingController &controller) const
-{
+void ListingOptions::applyTo(ZKRenamingController &controller) const {
     // Only what was given changes: the rest keeps the window's defaults, or the choices of a
     // configuration read before.
     if (listFiles >= 0) controller.setRenameFiles(listFiles);
     if (listFolders >= 0) controller.setRenameFolders(listFolders);
     if (folderContents >= 0) controller.setScanFolderContents(folderContents);
     // As in the window, files and folders are never both left out.
-    if (!controller.renameFiles() && !controller.renameFolders())
-        controller.setRenameFolders(true);
+    if (!controller.renameFiles() && !controller.renameFolders()) controller.setRenameFolders(true);
     if (includeInvisible) controller.setIgnoreInvisibleFiles(false);
     controller.setIgnoreAliases(ignoreAliases);
     if (autoUniqueify) controller.setAutoUniqueify(true);
@@ -117,8 +109,7 @@ void ListingOptions::applyTo(ZKRenamingController &controller) const
     controller.setSortingPriorities(priorities);
 }
 
-const char *ListingOptions::usage()
-{
+const char *ListingOptions::usage() {
     return "listing options:\n"
            "  --list-files | --no-list-files          list files (default: on)\n"
            "  --list-folders | --no-list-folders      list folders themselves (default: off)\n"

@@ -8,16 +8,15 @@
 #include "cli/InterruptFlag.h"
 #include "cli/PathArguments.h"
 #include "cli/RecordPrinter.h"
+#include "cli/StepsFile.h"
 #include "cli/SyntaxErrorReport.h"
 #include "cli/UnfinishedJournalReport.h"
-#include "cli/StepsFile.h"
+#include "controller/ZKRenamingController.h"
 #include "engine/RenamerCollections.h"
 #include "engine/ZKRenamer.h"
 #include "listing/DisplayFilter.h"
-#include "controller/ZKRenamingController.h"
 
-int PreviewCommand::execute(const QStringList &arguments)
-{
+int PreviewCommand::execute(const QStringList &arguments) {
     Options options;
     if (!parse(arguments, &options)) return BadInput;
     reportUnfinishedJournal(err_);
@@ -50,17 +49,16 @@ int PreviewCommand::execute(const QStringList &arguments)
     return SyntaxError;
 }
 
-QString PreviewCommand::usage()
-{
-    return QStringLiteral("usage: torvane-cli preview --steps FILE [listing options] [--json] "
-                          "[--stats] PATH...\n") +
+QString PreviewCommand::usage() {
+    return QStringLiteral(
+               "usage: torvane-cli preview --steps FILE [listing options] [--json] "
+               "[--stats] PATH...\n") +
            ListingOptions::usage() +
            "  --json                                  one JSON object per item and line\n"
            "  --stats                                 report timings on standard error\n";
 }
 
-bool PreviewCommand::parse(const QStringList &arguments, Options *options)
-{
+bool PreviewCommand::parse(const QStringList &arguments, Options *options) {
     const auto takeStats = [options](const QStringList &arguments, qsizetype *index, QString *) {
         if (arguments[*index] != QLatin1String("--stats")) return false;
         options->stats = true;
@@ -72,9 +70,7 @@ bool PreviewCommand::parse(const QStringList &arguments, Options *options)
     return true;
 }
 
-void PreviewCommand::printStatistics(ZKRenamingController &controller,
-                                     qint64 populateNanoseconds)
-{
+void PreviewCommand::printStatistics(ZKRenamingController &controller, qint64 populateNanoseconds) {
     // Listing ends with a computation of every name; running one more alone tells the two
     // apart.
     QElapsedTimer timer;
@@ -91,8 +87,7 @@ void PreviewCommand::printStatistics(ZKRenamingController &controller,
     err_.flush();
 }
 
-int PreviewCommand::fail(const QString &message)
-{
+int PreviewCommand::fail(const QString &message) {
     err_ << "torvane-cli preview: " << message << '\n' << usage();
     err_.flush();
     return BadInput;

@@ -2,8 +2,7 @@
 
 #include "cli/JsonLine.h"
 
-RecordPrinter::Line RecordPrinter::lineOf(const ZKFileRepresentation &record)
-{
+RecordPrinter::Line RecordPrinter::lineOf(const ZKFileRepresentation &record) {
     Line line;
     line.path = record.path();
     line.name = record.name();
@@ -16,30 +15,30 @@ RecordPrinter::Line RecordPrinter::lineOf(const ZKFileRepresentation &record)
 }
 
 void RecordPrinter::print(const ZKFileRepresentation &record,
-                          const QList<std::pair<QString, QString>> &extra)
-{
+                          const QList<std::pair<QString, QString>> &extra) {
     print(lineOf(record), extra);
 }
 
-void RecordPrinter::print(const Line &line, const QList<std::pair<QString, QString>> &extra)
-{
+void RecordPrinter::print(const Line &line, const QList<std::pair<QString, QString>> &extra) {
     out_ << (json_ ? jsonLine(line, extra) : plainLine(line, extra)) << '\n';
 }
 
-QString RecordPrinter::lightName(ZKStatusLight light)
-{
+QString RecordPrinter::lightName(ZKStatusLight light) {
     switch (light) {
-    case ZKStatusLight::Green: return QStringLiteral("green");
-    case ZKStatusLight::Yellow: return QStringLiteral("yellow");
-    case ZKStatusLight::Red: return QStringLiteral("red");
-    case ZKStatusLight::Grey: break;
+        case ZKStatusLight::Green:
+            return QStringLiteral("green");
+        case ZKStatusLight::Yellow:
+            return QStringLiteral("yellow");
+        case ZKStatusLight::Red:
+            return QStringLiteral("red");
+        case ZKStatusLight::Grey:
+            break;
     }
     return QStringLiteral("grey");
 }
 
 QString RecordPrinter::plainLine(const Line &line,
-                                 const QList<std::pair<QString, QString>> &extra) const
-{
+                                 const QList<std::pair<QString, QString>> &extra) const {
     QString text = QStringLiteral("[%1]").arg(lightName(line.light)).leftJustified(9);
     text += line.name;
     if (!line.newName.isNull() && line.newName != line.name)
@@ -53,8 +52,7 @@ QString RecordPrinter::plainLine(const Line &line,
 }
 
 QString RecordPrinter::jsonLine(const Line &line,
-                                const QList<std::pair<QString, QString>> &extra) const
-{
+                                const QList<std::pair<QString, QString>> &extra) const {
     JsonLine json;
     json.add("path", line.path)
         .add("name", line.name)

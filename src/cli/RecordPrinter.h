@@ -16,7 +16,7 @@ public:
         QString name;
         QString newName;  // null when there is none
         ZKStatusLight light = ZKStatusLight::Grey;
-        QString error;    // "" when none
+        QString error;  // "" when none
         QStringList warnings;
         QStringList interim;
     };

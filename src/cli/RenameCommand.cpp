@@ -9,10 +9,10 @@
 #include "collections/ConfigurationArchiving.h"
 #include "collections/ConfigurationKeys.h"
 #include "collections/ZKDictionaryConfigurationArchive.h"
+#include "controller/ZKRenamingController.h"
 #include "engine/RenamerCollections.h"
 #include "listing/DisplayFilter.h"
 #include "run/MoveDefaults.h"
-#include "controller/ZKRenamingController.h"
 
 namespace {
 
@@ -136,8 +136,8 @@ bool RenameCommand::parse(const QStringList &arguments, Options *options) {
     return true;
 }
 
-bool RenameCommand::takeOwnOption(const QStringList &arguments, qsizetype *index,
-                                  Options *options, QString *error) {
+bool RenameCommand::takeOwnOption(const QStringList &arguments, qsizetype *index, Options *options,
+                                  QString *error) {
     static const QHash<QString, Policy> policies{{"ask", Policy::Ask},
                                                  {"skip", Policy::Skip},
                                                  {"replace", Policy::Replace},
@@ -156,8 +156,9 @@ bool RenameCommand::takeOwnOption(const QStringList &arguments, qsizetype *index
     } else if (policies.contains(value)) {
         options->onExists = policies.value(value);
     } else {
-        *error = QStringLiteral("--on-exists: unknown value \"%1\" (one of: ask, replace, skip, "
-                                "stop)")
+        *error = QStringLiteral(
+                     "--on-exists: unknown value \"%1\" (one of: ask, replace, skip, "
+                     "stop)")
                      .arg(value);
     }
     return true;

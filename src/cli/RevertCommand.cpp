@@ -1,12 +1,12 @@
 #include "cli/RevertCommand.h"
-#include "journal/TemporaryNames.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include "cli/JsonLine.h"
-#include "run/ItemMover.h"
 #include "journal/JournalStore.h"
+#include "journal/TemporaryNames.h"
+#include "run/ItemMover.h"
 #include "run/UnfinishedRunOffer.h"
 
 namespace {
@@ -44,8 +44,8 @@ int RevertCommand::execute(const QStringList &arguments) {
     out_.flush();
     if (!report.error.isEmpty()) return fail(report.error, NotRestored);
     if (items.isEmpty()) return fail(QStringLiteral("nothing to revert"), NothingDone);
-    const qsizetype restored = std::count_if(items.begin(), items.end(),
-                                             [](const auto &item) { return item.restored; });
+    const qsizetype restored =
+        std::count_if(items.begin(), items.end(), [](const auto &item) { return item.restored; });
     err_ << QStringLiteral("restored %1 of %2 items\n").arg(restored).arg(items.size());
     err_.flush();
     return report.isComplete() ? Success : NotRestored;
@@ -173,9 +173,9 @@ bool RevertCommand::confirm(const QString &journalPath) {
     // only its first starts from a name of its own.
     QList<JournalMove> moves = journal.done;
     if (journal.inFlight) moves.append(*journal.inFlight);
-    const qsizetype items = std::count_if(moves.cbegin(), moves.cend(), [](const JournalMove &move) {
-        return !TemporaryNames::isTemporaryPath(move.from);
-    });
+    const qsizetype items = std::count_if(
+        moves.cbegin(), moves.cend(),
+        [](const JournalMove &move) { return !TemporaryNames::isTemporaryPath(move.from); });
     err_ << QStringLiteral(
                 "Revert the rename run started %1, which %2, moving back up to %3 "
                 "items? [y/N] ")

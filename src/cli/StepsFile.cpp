@@ -4,8 +4,7 @@
 
 #include "common/PropertyList.h"
 
-bool readStepArchives(const QString &path, QVariantList *archives, QString *error)
-{
+bool readStepArchives(const QString &path, QVariantList *archives, QString *error) {
     if (!QFileInfo::exists(path)) {
         *error = QStringLiteral("%1: no such file").arg(path);
         return false;
@@ -13,8 +12,8 @@ bool readStepArchives(const QString &path, QVariantList *archives, QString *erro
     QString readError;
     const QVariant value = PropertyList::readFile(path, &readError);
     if (!value.isValid()) {
-        *error = readError.isEmpty() ? QStringLiteral("%1: not a property list").arg(path)
-                                     : readError;
+        *error =
+            readError.isEmpty() ? QStringLiteral("%1: not a property list").arg(path) : readError;
         return false;
     }
     if (value.typeId() != QMetaType::QVariantList) {

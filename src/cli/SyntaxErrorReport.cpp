@@ -1,7 +1,7 @@
 #include "cli/SyntaxErrorReport.h"
 
-#include "engine/ZKRenamer.h"
 #include "controller/ZKRenamingController.h"
+#include "engine/ZKRenamer.h"
 
 void reportStepSyntaxErrors(ZKRenamingController &controller, QTextStream &err) {
     const QList<ZKRenamerPtr> &renamers = controller.renamers();

@@ -1,12 +1,10 @@
 #include <QCoreApplication>
 #include <QTextStream>
-
 #include <cstdio>
 
 #include "cli/Cli.h"
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Torvane"));
     QTextStream out(stdout);

@@ -3,9 +3,9 @@
 #include "collections/ConfigurationReader.h"
 #include "collections/ZKDictionaryConfigurationArchive.h"
 #include "collections/ZKUserDefaultsConfigurationArchive.h"
+#include "controller/ZKRenamingController.h"
 #include "engine/EngineDefaults.h"
 #include "engine/RenamerCollections.h"
-#include "controller/ZKRenamingController.h"
 
 namespace ConfigurationArchiving {
 

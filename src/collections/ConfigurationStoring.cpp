@@ -1,9 +1,9 @@
 #include "collections/ConfigurationArchiving.h"
 #include "collections/ConfigurationKeys.h"
 #include "collections/ZKUserDefaultsConfigurationArchive.h"
+#include "controller/ZKRenamingController.h"
 #include "engine/EngineDefaults.h"
 #include "engine/ZKRenamer.h"
-#include "controller/ZKRenamingController.h"
 
 namespace ConfigurationArchiving {
 

@@ -20,9 +20,8 @@ bool isConfigurationFilePath(const QString &path) {
     const QString extension = PathExtension::pathExtension(name);
     if (isConfigurationExtension(extension)) return true;
     // "Steps.tva.plist": a configuration that went through a program adding its own suffix.
-    return extension.toLower() == u"plist" &&
-           isConfigurationExtension(
-               PathExtension::pathExtension(PathExtension::deletingPathExtension(name)));
+    return extension.toLower() == u"plist" && isConfigurationExtension(PathExtension::pathExtension(
+                                                  PathExtension::deletingPathExtension(name)));
 }
 
 bool isRelayFilePath(const QString &path) {

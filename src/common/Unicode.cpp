@@ -5,19 +5,16 @@
 
 namespace Unicode {
 
-icu::UnicodeString toIcu(const QString &string)
-{
+icu::UnicodeString toIcu(const QString &string) {
     return icu::UnicodeString(reinterpret_cast<const UChar *>(string.utf16()),
                               static_cast<int32_t>(string.size()));
 }
 
-QString fromIcu(const icu::UnicodeString &string)
-{
+QString fromIcu(const icu::UnicodeString &string) {
     return QString(reinterpret_cast<const QChar *>(string.getBuffer()), string.length());
 }
 
-QString nfc(const QString &string)
-{
+QString nfc(const QString &string) {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2 *normalizer = icu::Normalizer2::getNFCInstance(status);
     if (U_FAILURE(status)) return string;
@@ -28,8 +25,7 @@ QString nfc(const QString &string)
     return U_SUCCESS(status) ? fromIcu(normalized) : string;
 }
 
-bool isValidUtf8(const QByteArray &bytes)
-{
+bool isValidUtf8(const QByteArray &bytes) {
     const auto *data = reinterpret_cast<const uint8_t *>(bytes.constData());
     const int32_t length = static_cast<int32_t>(bytes.size());
     int32_t offset = 0;

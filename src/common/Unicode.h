@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <unicode/unistr.h>
+
+#include <QString>
 
 // Conversions between Qt's UTF-16 strings and ICU's, and Unicode normalisation.
 namespace Unicode {

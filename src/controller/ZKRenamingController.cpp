@@ -2,12 +2,12 @@
 
 #include "common/TextCase.h"
 #include "common/UserDefaults.h"
+#include "controller/ControllerDefaults.h"
 #include "engine/EngineDefaults.h"
 #include "engine/ZKRenamer.h"
+#include "interaction/ZKSilentUserInteraction.h"
 #include "listing/CellDetailText.h"
 #include "records/CommonPrefix.h"
-#include "controller/ControllerDefaults.h"
-#include "interaction/ZKSilentUserInteraction.h"
 #include "tokens/ZKProxyManager.h"
 
 namespace {
@@ -65,9 +65,8 @@ bool ZKRenamingController::ignoreAliases() const {
     return defaults().boolForKey(ControllerDefaults::kIgnoreAliases);
 }
 
-bool ZKRenamingController::ignoreFileAtPath(const QByteArray &nativePath,
-                                            bool ignoreInvisibleFiles, bool ignoreAliases,
-                                            HiddenItems *hiddenItems) const {
+bool ZKRenamingController::ignoreFileAtPath(const QByteArray &nativePath, bool ignoreInvisibleFiles,
+                                            bool ignoreAliases, HiddenItems *hiddenItems) const {
     return ::ignoreFileAtPath(nativePath, ignoreInvisibleFiles, ignoreAliases, hiddenItems);
 }
 

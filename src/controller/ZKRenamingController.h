@@ -12,15 +12,15 @@
 #include <optional>
 
 #include "common/Debounce.h"
-#include "platform/DiskInterface.h"
-#include "engine/ZKRenamingDelegate.h"
-#include "listing/FolderScanner.h"
-#include "run/RenameRunLoop.h"
-#include "listing/SortMenu.h"
-#include "records/ZKFileRepresentation.h"
 #include "controller/ZKGeneralSettings.h"
-#include "listing/ZKSortPriorities.h"
+#include "engine/ZKRenamingDelegate.h"
 #include "interaction/ZKUserInteraction.h"
+#include "listing/FolderScanner.h"
+#include "listing/SortMenu.h"
+#include "listing/ZKSortPriorities.h"
+#include "platform/DiskInterface.h"
+#include "records/ZKFileRepresentation.h"
+#include "run/RenameRunLoop.h"
 #include "tokens/ZKProxyResolutionHelper.h"
 
 // The headless heart of the main window: it owns the file list and the step list, the

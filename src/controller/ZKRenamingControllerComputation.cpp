@@ -5,11 +5,11 @@
 
 #include "common/PathExtension.h"
 #include "common/TextCase.h"
+#include "controller/ZKRenamingController.h"
 #include "engine/RenamerCollections.h"
 #include "engine/ZKERETemplate.h"
 #include "engine/ZKRenamer.h"
 #include "records/NameUniqueness.h"
-#include "controller/ZKRenamingController.h"
 #include "tokens/DateDescription.h"
 
 namespace {
@@ -19,7 +19,6 @@ const QString kIsNotUnique = QStringLiteral("Resulting filename isn't unique");
 
 // The first request in the life of the process becomes a layout pass first.
 bool firstLayoutDone = false;
-
 
 }  // namespace
 

@@ -8,9 +8,9 @@
 #include "common/UserDefaults.h"
 #include "common/ZKCSVParser.h"
 #include "controller/ControllerDefaults.h"
+#include "controller/ZKRenamingController.h"
 #include "listing/PasteboardPaths.h"
 #include "listing/SelectionScript.h"
-#include "controller/ZKRenamingController.h"
 
 namespace {
 

@@ -9,12 +9,12 @@
 #include "common/Unicode.h"
 #include "common/UserDefaults.h"
 #include "controller/ControllerDefaults.h"
+#include "controller/ZKRenamingController.h"
 #include "listing/FilterMessage.h"
 #include "listing/FolderScanner.h"
-#include "platform/NameLimits.h"
 #include "listing/ListingMode.h"
+#include "platform/NameLimits.h"
 #include "run/RenameAlerts.h"
-#include "controller/ZKRenamingController.h"
 #include "tokens/ZKProxyManager.h"
 
 namespace {

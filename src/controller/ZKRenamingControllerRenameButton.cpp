@@ -1,8 +1,8 @@
 // The rename button's title and state, which follow the computed names, and the title of the
 // rename command in the menu.
 
-#include "engine/RenamerCollections.h"
 #include "controller/ZKRenamingController.h"
+#include "engine/RenamerCollections.h"
 
 namespace {
 

@@ -6,15 +6,15 @@
 
 #include "common/Log.h"
 #include "common/UserDefaults.h"
+#include "controller/ZKRenamingController.h"
 #include "engine/RenamerCollections.h"
+#include "journal/RunJournal.h"
+#include "listing/RootFollowing.h"
+#include "platform/Sandbox.h"
 #include "run/ItemMover.h"
 #include "run/MoveDefaults.h"
 #include "run/RenameAlerts.h"
-#include "listing/RootFollowing.h"
-#include "journal/RunJournal.h"
-#include "controller/ZKRenamingController.h"
 #include "tokens/ZKProxyManager.h"
-#include "platform/Sandbox.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Revert: every renamed record gets the name it had when it entered the list back, in the
 // folder where it is now.
 
-#include "run/RenameAlerts.h"
 #include "controller/ZKRenamingController.h"
+#include "run/RenameAlerts.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The order of the file list, the displayed subset and the row detail mode.
 
 #include "common/UserDefaults.h"
+#include "controller/ZKRenamingController.h"
 #include "listing/CellDetailText.h"
 #include "listing/DisplayFilter.h"
 #include "listing/FileListSorting.h"
-#include "controller/ZKRenamingController.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <QSet>
 
 #include "common/UserDefaults.h"
+#include "controller/ZKRenamingController.h"
 #include "engine/RenamerCollections.h"
 #include "engine/ZKRenamer.h"
-#include "controller/ZKRenamingController.h"
 
 namespace {
 

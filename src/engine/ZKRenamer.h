@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
-#include <QVariantList>
 #include <QStringList>
+#include <QVariantList>
 #include <QVariantMap>
 #include <functional>
 #include <memory>
@@ -175,8 +175,8 @@ public:
     // The next name of a file (or of no file) whose working name is `name`, from the
     // prototype prepared for this computation pass: the prototype's value, or `name` when
     // that is empty or the evaluation failed (*didFail is then set, never cleared).
-    QString advancedNameForFileRepresentation(ZKFileItem *file, const QString &name,
-                                              qint64 index, qint64 count, bool *didFail);
+    QString advancedNameForFileRepresentation(ZKFileItem *file, const QString &name, qint64 index,
+                                              qint64 count, bool *didFail);
     // Checks and colours the prototype as the editor holds it (see AdvancedCodeCheck), logging
     // what it finds; answers whether the prototype is acceptable.
     bool colorizeFailedAdvancedRenamingPrototype(bool failed);

@@ -7,8 +7,7 @@
 // existing item) is ever made on the user's behalf; other alerts get their default button.
 class ZKSilentUserInteraction : public ZKUserInteraction {
 public:
-    ZKAlertAnswer runAlert(const ZKAlert &alert) override
-    {
+    ZKAlertAnswer runAlert(const ZKAlert &alert) override {
         for (const QString &safe : {QStringLiteral("Cancel"), QStringLiteral("Stop")}) {
             const int index = alert.buttons.indexOf(safe);
             if (index >= 0) return {index, false};

@@ -82,8 +82,7 @@ struct ZKRenameButtonState {
     QString menuItemTitle;
 
     // The button as "Stop" with a determinate progress, while a run or a reception goes on.
-    static ZKRenameButtonState stopButton(double progress, const QString &description)
-    {
+    static ZKRenameButtonState stopButton(double progress, const QString &description) {
         ZKRenameButtonState state;
         state.title = QStringLiteral("Stop");
         state.menuItemTitle = state.title;
@@ -107,10 +106,14 @@ struct ZKPasteboardItem {
 // alert has no such button.
 inline std::optional<int> stopButtonOf(const ZKAlert &alert) {
     switch (alert.kind) {
-        case ZKAlertKind::StopRun: return 1;
-        case ZKAlertKind::UnlockItem: return 2;
-        case ZKAlertKind::RunCannotGoOn: return 0;
-        default: return std::nullopt;
+        case ZKAlertKind::StopRun:
+            return 1;
+        case ZKAlertKind::UnlockItem:
+            return 2;
+        case ZKAlertKind::RunCannotGoOn:
+            return 0;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -156,8 +159,7 @@ public:
     virtual void selectFileRepresentations(const QList<ZKFileRepresentationPtr> &records) {}
     // Asks for the text an Advanced "prompt" needs, showing the question; none when no
     // dialog can be shown.
-    virtual std::optional<QString> promptForParameter(const QString &question)
-    {
+    virtual std::optional<QString> promptForParameter(const QString &question) {
         return std::nullopt;
     }
 };

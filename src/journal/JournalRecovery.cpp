@@ -1,5 +1,4 @@
 #include "journal/JournalRecovery.h"
-#include "journal/TemporaryNames.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,6 +14,7 @@
 #include "common/Log.h"
 #include "journal/JournalFile.h"
 #include "journal/JournalledStep.h"
+#include "journal/TemporaryNames.h"
 #include "platform/FileAttributes.h"
 #include "platform/LetterCase.h"
 #include "platform/NoClobberMove.h"
@@ -43,7 +43,9 @@ QString cannotLookAt(const QByteArray &path, int errorNumber) {
 // On a volume that ignores letter case, a move that changes only the case finds its own
 // item at the target. (Two hard links are one item too, but their names are not told
 // apart by case alone on a volume that heeds it.)
-bool isSameItem(const JournalMove &move) { return LetterCase::isSourceApartFromCase(move.from, move.to); }
+bool isSameItem(const JournalMove &move) {
+    return LetterCase::isSourceApartFromCase(move.from, move.to);
+}
 
 // Why the move cannot be made without replacing or inventing anything; "" when it can.
 QString obstacle(const JournalMove &move) {
@@ -87,8 +89,7 @@ void afterStep(const JournalMove &step) {
 
 // Makes one step of a resumed or new journal between its records; false with *problem when
 // it was not made. *journalFailed tells that the step was made but not recorded.
-bool journalledStep(RunJournal &journal, JournalMove step, QString *problem,
-                    bool *journalFailed) {
+bool journalledStep(RunJournal &journal, JournalMove step, QString *problem, bool *journalFailed) {
     const JournalledStep::Outcome outcome = JournalledStep::make(
         &journal, step, DiskInterface::real(),
         [](JournalMove &move, QString *error) {
@@ -418,7 +419,8 @@ QList<UndoItem> joinedThroughTemporaryNames(const QList<UndoItem> &items) {
     for (const UndoItem &item : items) {
         UndoItem *previous = joined.isEmpty() ? nullptr : &joined.last();
         if (previous && previous->restored && item.restored &&
-            previous->back.to == item.back.from && TemporaryNames::isTemporaryPath(item.back.from)) {
+            previous->back.to == item.back.from &&
+            TemporaryNames::isTemporaryPath(item.back.from)) {
             previous->back.to = item.back.to;
             continue;
         }

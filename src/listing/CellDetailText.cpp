@@ -4,9 +4,9 @@
 
 #include "common/PathExtension.h"
 #include "common/UserDefaults.h"
-#include "records/ZKFileRepresentation.h"
 #include "listing/ZKSortPriorities.h"
 #include "platform/FileAttributes.h"
+#include "records/ZKFileRepresentation.h"
 #include "tokens/NumberFormatting.h"
 
 namespace CellDetailText {

@@ -3,8 +3,8 @@
 #include <QList>
 #include <QRandomGenerator>
 
-#include "records/ZKFileRepresentation.h"
 #include "listing/ZKSortPriorities.h"
+#include "records/ZKFileRepresentation.h"
 
 // Putting the file list in the order its sort priorities ask for.
 namespace FileListSorting {

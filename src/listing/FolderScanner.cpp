@@ -15,8 +15,8 @@
 #include "common/NativePath.h"
 #include "common/Unicode.h"
 #include "listing/ProtectedPaths.h"
-#include "platform/KernelFileSystems.h"
 #include "platform/FileAttributes.h"
+#include "platform/KernelFileSystems.h"
 #include "platform/ListedFolder.h"
 
 namespace {
@@ -173,8 +173,7 @@ bool FolderScanner::scanEntry(const QByteArray &nativePath, const QString &path,
     struct stat target;
     const bool followed = isLink && isRoot && ::stat(nativePath.constData(), &target) == 0;
     if (followed) info = target;
-    const bool isFolder =
-        S_ISDIR(info.st_mode) && !FileAttributes::hasPackageExtension(nativePath);
+    const bool isFolder = S_ISDIR(info.st_mode) && !FileAttributes::hasPackageExtension(nativePath);
     if (!isFolder && !rules_.listFiles) return true;
     if (!isFolder || rules_.listFolders) add(nativePath, path, isFolder, folder, ownType);
     if (!isFolder || !rules_.scanFolderContents) return true;

@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "records/ZKFileRepresentation.h"
 #include "listing/ZKSortPriorities.h"
+#include "records/ZKFileRepresentation.h"
 
 // The order of records over the sort priorities. Each priority with a strategy from 0 to 6
 // compares one value of the records (name, path, comment and kind by the localized standard

@@ -1,5 +1,4 @@
 #include "platform/FolderSize.h"
-#include "platform/KernelFileSystems.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -9,6 +8,8 @@
 #include <QByteArray>
 #include <QSet>
 #include <QVector>
+
+#include "platform/KernelFileSystems.h"
 
 namespace FolderSize {
 
@@ -95,7 +96,9 @@ qint64 Walker::sumSubfolder(int parent, const char *name, const QByteArray &path
 qint64 sumInside(int folder, const QByteArray &absolutePath) {
     struct stat info;
     if (fstat(folder, &info) != 0 || !S_ISDIR(info.st_mode)) return 0;
-    if (KernelFileSystems::isKernelFolderPath(absolutePath) || KernelFileSystems::isOnKernelFileSystem(folder)) return 0;
+    if (KernelFileSystems::isKernelFolderPath(absolutePath) ||
+        KernelFileSystems::isOnKernelFileSystem(folder))
+        return 0;
     return Walker().sum(folder, absolutePath, info);
 }
 

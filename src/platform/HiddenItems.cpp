@@ -1,11 +1,12 @@
 #include "platform/HiddenItems.h"
-#include "common/NativePath.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
+
+#include "common/NativePath.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "common/PathExtension.h"
 #include "common/TextCase.h"
 #include "common/Unicode.h"
-#include "records/NameCleaning.h"
-#include "records/NameValidation.h"
 #include "platform/FileAttributes.h"
 #include "platform/ListedFolder.h"
+#include "records/NameCleaning.h"
+#include "records/NameValidation.h"
 
 namespace {
 
@@ -36,8 +36,8 @@ ZKFileRepresentationPtr ZKFileRepresentation::fileRepresentationWithNativePath(
         }
     }
     if (!record) record = std::make_shared<ZKFileRepresentation>(exactPath, type);
-    record->setListedFolder(folder ? *folder : ListedFolder::identityOfFolder(
-                                                   NativePath::folderOf(exactPath)));
+    record->setListedFolder(
+        folder ? *folder : ListedFolder::identityOfFolder(NativePath::folderOf(exactPath)));
     return record;
 }
 

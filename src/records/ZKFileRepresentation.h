@@ -8,9 +8,9 @@
 #include <memory>
 #include <optional>
 
+#include "platform/FileAttributes.h"
 #include "records/ZKRenameNameRelevance.h"
 #include "records/ZKStatusLight.h"
-#include "platform/FileAttributes.h"
 #include "tokens/ZKFileItem.h"
 
 class ItemMover;
@@ -43,15 +43,17 @@ public:
     // The key of a record for this path in a pool: the path decoded, not normalised.
     static QString poolKey(const QByteArray &nativePath);
 
-    explicit ZKFileRepresentation(const QByteArray &nativePath,
-                                  const std::optional<FileAttributes::ItemType> &type = std::nullopt);
+    explicit ZKFileRepresentation(
+        const QByteArray &nativePath,
+        const std::optional<FileAttributes::ItemType> &type = std::nullopt);
     ZKFileRepresentation(const ZKFileRepresentation &) = delete;
     ZKFileRepresentation &operator=(const ZKFileRepresentation &) = delete;
 
     // Paths and names.
     // Moves the record to a path; the first (the constructor's) also fixes the original path.
-    // Whether the item is a folder or package is fixed when the record is made. The text form is for paths whose exact spelling is
-    // known (a path just renamed to); paths read from disk go through setNativePath.
+    // Whether the item is a folder or package is fixed when the record is made. The text form is
+    // for paths whose exact spelling is known (a path just renamed to); paths read from disk go
+    // through setNativePath.
     void setPath(const QString &path);
     void setNativePath(const QByteArray &nativePath);
     QString path() const override { return path_; }

@@ -1,7 +1,7 @@
-#include "records/FileKind.h"
-#include "records/ZKFileRepresentation.h"
 #include "platform/ExtendedAttributes.h"
 #include "platform/FileAttributes.h"
+#include "records/FileKind.h"
+#include "records/ZKFileRepresentation.h"
 
 namespace {
 
@@ -36,9 +36,7 @@ QDateTime ZKFileRepresentation::modificationDate() const {
 
 // Linux items carry no classic codes; an attribute that held one would still be unquoted
 // with FileKind::codeWithoutQuotes.
-QString ZKFileRepresentation::fileType() const {
-    return attributes().fileType.value_or(QString());
-}
+QString ZKFileRepresentation::fileType() const { return attributes().fileType.value_or(QString()); }
 
 QString ZKFileRepresentation::fileCreator() const {
     return attributes().fileCreator.value_or(QString());
@@ -46,7 +44,8 @@ QString ZKFileRepresentation::fileCreator() const {
 
 QString ZKFileRepresentation::kind() const {
     std::optional<QString> &cached = attributes().kind;
-    if (!cached) cached = FileKind::sortKey(name_, isFolder_, isPackage_, fileType(), fileCreator());
+    if (!cached)
+        cached = FileKind::sortKey(name_, isFolder_, isPackage_, fileType(), fileCreator());
     return *cached;
 }
 

@@ -1,8 +1,8 @@
 #include "records/ZKRenameNameRelevance.h"
 
 #include "common/NativePath.h"
-#include "records/NameValidation.h"
 #include "platform/NameLimits.h"
+#include "records/NameValidation.h"
 #include "records/ZKFileRepresentation.h"
 
 ZKRenameNameRelevance::ZKRenameNameRelevance(const ZKFileRepresentation &fileRepresentation) {

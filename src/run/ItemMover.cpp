@@ -1,5 +1,4 @@
 #include "run/ItemMover.h"
-#include "journal/TemporaryNames.h"
 
 #include <unistd.h>
 
@@ -10,16 +9,17 @@
 #include "common/NativePath.h"
 #include "common/Unicode.h"
 #include "common/UserDefaults.h"
-#include "run/MoveDefaults.h"
-#include "run/RenameAlerts.h"
+#include "interaction/ZKUserInteraction.h"
 #include "journal/JournalledStep.h"
 #include "journal/RunJournal.h"
-#include "interaction/ZKUserInteraction.h"
+#include "journal/TemporaryNames.h"
 #include "platform/FileAttributes.h"
 #include "platform/LetterCase.h"
 #include "platform/ListedFolder.h"
 #include "platform/Sandbox.h"
 #include "platform/Trash.h"
+#include "run/MoveDefaults.h"
+#include "run/RenameAlerts.h"
 
 namespace {
 
@@ -40,7 +40,6 @@ bool setCancel(bool *cancel) {
     if (cancel) *cancel = true;
     return false;
 }
-
 
 // Whether the item lies inside the folder (by identity, whatever the spelling of the path).
 bool isInside(DiskInterface &disk, const QByteArray &item, const QByteArray &folder) {
@@ -79,8 +78,7 @@ void keepComment(const QByteArray &target, const QString &comment) {
 
 void lockAgain(DiskInterface &disk, const QByteArray &path) {
     QString error;
-    if (disk.exists(path) && !disk.setImmutable(path, true, &error))
-        Log::line(error);
+    if (disk.exists(path) && !disk.setImmutable(path, true, &error)) Log::line(error);
 }
 
 }  // namespace
@@ -94,7 +92,8 @@ bool ItemMover::journalledStep(JournalMove step, QString *error, int *errorNumbe
         return false;
     }
     const JournalledStep::Outcome outcome = JournalledStep::make(
-        journal_, step, disk_, [&](JournalMove &move, QString *moveError) {
+        journal_, step, disk_,
+        [&](JournalMove &move, QString *moveError) {
             return disk_.moveWithoutReplacing(move.from, move.to, moveError, errorNumber);
         },
         error);
@@ -150,7 +149,8 @@ bool ItemMover::trashOccupant(const QByteArray &target, QString *error) {
     const FileAttributes::FileIdentity identity = disk_.identity(target);
     JournalMove step = JournalMove::trash(target, identity.device, identity.inode);
     const JournalledStep::Outcome outcome = JournalledStep::make(
-        journal_, step, disk_, [&](JournalMove &move, QString *trashError) {
+        journal_, step, disk_,
+        [&](JournalMove &move, QString *trashError) {
             if (!disk_.moveToTrash(move.from, trashError, &move.to)) return false;
             if (move.to.isEmpty())
                 Log::line(
@@ -229,8 +229,9 @@ bool ItemMover::userAgreesToReplace(const QByteArray &target, bool *cancel) {
 bool ItemMover::isInListedFolder(const QByteArray &source,
                                  const FileAttributes::FileIdentity &listedFolder, bool *cancel) {
     if (ListedFolder::isListedFolder(listedFolder, NativePath::folderOf(source))) return true;
-    Log::line(QStringLiteral("not renaming \"%1\": its folder is no longer the one it was listed in")
-                  .arg(QFile::decodeName(source)));
+    Log::line(
+        QStringLiteral("not renaming \"%1\": its folder is no longer the one it was listed in")
+            .arg(QFile::decodeName(source)));
     return showVanishedAlert(source, cancel);
 }
 
@@ -261,8 +262,7 @@ bool ItemMover::moveLockedItem(const QByteArray &source, const QByteArray &targe
                                const QString &comment, bool *cancel) {
     if (!userAgreesToUnlock(source, cancel)) return false;
     QString error;
-    if (!disk_.setImmutable(source, false, &error))
-        return showErrorAlert(source, error, cancel);
+    if (!disk_.setImmutable(source, false, &error)) return showErrorAlert(source, error, cancel);
     if (!moveToPath(source, target, comment, false, cancel)) {
         // Not renamed: the item stays locked, as the user had it.
         lockAgain(disk_, source);

@@ -47,8 +47,8 @@ public:
     // Whether the source's folder is still the folder it was listed in. When it is not (it was
     // moved away, or replaced, perhaps by a symbolic link to somewhere else), the item is
     // reported as vanished, which stops the run: nothing is moved where the user never listed.
-    bool isInListedFolder(const QByteArray &source, const FileAttributes::FileIdentity &listedFolder,
-                          bool *cancel);
+    bool isInListedFolder(const QByteArray &source,
+                          const FileAttributes::FileIdentity &listedFolder, bool *cancel);
 
     // Whether the source may now be moved to the target. True when nothing is at the target,
     // or when the target is the source itself under a name that differs only in letter case
@@ -78,7 +78,6 @@ public:
     static QString availablePathWithCurrentPath(const QString &path, const QString &currentPath,
                                                 bool *isMatch);
     static QString availablePath(const QString &path);
-
 
     // The comment file managers show ("user.xdg.comment"), plain UTF-8 text. Setting logs
     // its outcome; an empty comment removes it.

@@ -2,9 +2,9 @@
 
 #include "common/Log.h"
 #include "common/PropertyList.h"
-#include "run/ItemMover.h"
 #include "platform/ExtendedAttributes.h"
 #include "platform/FileAttributes.h"
+#include "run/ItemMover.h"
 
 bool ItemMover::setSpotlightComment(const QByteArray &path, const QString &comment) {
     QString error;

@@ -3,8 +3,8 @@
 #include "common/PathExtension.h"
 #include "common/TextCase.h"
 #include "common/Unicode.h"
-#include "run/ItemMover.h"
 #include "platform/FileAttributes.h"
+#include "run/ItemMover.h"
 
 namespace {
 

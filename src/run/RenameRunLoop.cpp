@@ -6,12 +6,12 @@
 #include "common/Log.h"
 #include "common/PathExtension.h"
 #include "common/TextCase.h"
-#include "run/ItemMover.h"
-#include "run/RenameAlerts.h"
-#include "journal/RunJournal.h"
 #include "interaction/ZKUserInteraction.h"
+#include "journal/RunJournal.h"
 #include "platform/FileAttributes.h"
 #include "platform/LetterCase.h"
+#include "run/ItemMover.h"
+#include "run/RenameAlerts.h"
 
 namespace {
 
@@ -43,8 +43,8 @@ RenameRunLoop::~RenameRunLoop() { mover_.setJournal(nullptr); }
 bool RenameRunLoop::run(qsizetype relevantCount) {
     relevantCount_ = relevantCount;
     indexRelevantRecords();
-    user_.setRenameButtonState(
-        ZKRenameButtonState::stopButton(1.0 / double(relevantCount_ + 1), QStringLiteral("Renaming...")));
+    user_.setRenameButtonState(ZKRenameButtonState::stopButton(1.0 / double(relevantCount_ + 1),
+                                                               QStringLiteral("Renaming...")));
 
     bool successful = true;
     qsizetype done = 0;
@@ -105,7 +105,8 @@ void RenameRunLoop::showProgress(const ZKFileRepresentation &record, qsizetype d
                                     .arg(record.name())
                                     .arg(std::min(done + 1, relevantCount_))
                                     .arg(relevantCount_);
-    user_.setRenameButtonState(ZKRenameButtonState::stopButton(step / double(relevantCount_ + 1), description));
+    user_.setRenameButtonState(
+        ZKRenameButtonState::stopButton(step / double(relevantCount_ + 1), description));
 }
 
 bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {

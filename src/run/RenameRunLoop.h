@@ -6,8 +6,8 @@
 #include <functional>
 #include <optional>
 
-#include "run/ListedFolderContents.h"
 #include "records/ZKFileRepresentation.h"
+#include "run/ListedFolderContents.h"
 
 class ItemMover;
 class RunJournal;

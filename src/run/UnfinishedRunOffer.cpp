@@ -5,8 +5,8 @@
 #include <QHash>
 #include <QSet>
 
-#include "journal/JournalStore.h"
 #include "interaction/ZKUserInteraction.h"
+#include "journal/JournalStore.h"
 
 namespace UnfinishedRunOffer {
 

@@ -3,8 +3,8 @@
 #include <QList>
 #include <QString>
 
-#include "journal/JournalRecovery.h"
 #include "interaction/ZKUserInteraction.h"
+#include "journal/JournalRecovery.h"
 
 // The offer, at the start of the application or of a command, to finish or undo the rename
 // runs that died half-way (their journals were never closed).

@@ -2,8 +2,8 @@
 
 #include "common/Log.h"
 #include "common/PathExtension.h"
-#include "run/ItemMover.h"
 #include "records/ZKFileRepresentation.h"
+#include "run/ItemMover.h"
 
 namespace {
 

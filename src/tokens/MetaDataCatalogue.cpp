@@ -215,14 +215,13 @@ constexpr Row kMiscellanyRows[] = {
 
 }  // namespace
 
-const MetaDataCatalogue &MetaDataCatalogue::shared()
-{
+const MetaDataCatalogue &MetaDataCatalogue::shared() {
     static const MetaDataCatalogue catalogue(ZKMetaDataType::kRunningFrameworkVersion);
     return catalogue;
 }
 
-MetaDataCatalogue::MetaDataCatalogue(double frameworkVersion) : frameworkVersion_(frameworkVersion)
-{
+MetaDataCatalogue::MetaDataCatalogue(double frameworkVersion)
+    : frameworkVersion_(frameworkVersion) {
     addCategory(QStringLiteral("Name"), kNameRows);
     addHeader(QStringLiteral("Metadata"));
     addCategory(QStringLiteral("File"), kFileRows);
@@ -235,8 +234,7 @@ MetaDataCatalogue::MetaDataCatalogue(double frameworkVersion) : frameworkVersion
     for (const Row &row : kMiscellanyRows) addType(row);
 }
 
-void MetaDataCatalogue::addCategory(const QString &title, std::span<const Row> rows)
-{
+void MetaDataCatalogue::addCategory(const QString &title, std::span<const Row> rows) {
     MetaDataCatalogueEntry entry;
     entry.kind = MetaDataCatalogueEntry::Kind::Category;
     entry.title = title;
@@ -244,24 +242,21 @@ void MetaDataCatalogue::addCategory(const QString &title, std::span<const Row> r
     entries_.append(entry);
 }
 
-void MetaDataCatalogue::addHeader(const QString &title)
-{
+void MetaDataCatalogue::addHeader(const QString &title) {
     MetaDataCatalogueEntry entry;
     entry.kind = MetaDataCatalogueEntry::Kind::Header;
     entry.title = title;
     entries_.append(entry);
 }
 
-void MetaDataCatalogue::addType(const Row &row)
-{
+void MetaDataCatalogue::addType(const Row &row) {
     MetaDataCatalogueEntry entry;
     entry.kind = MetaDataCatalogueEntry::Kind::Type;
     entry.type = metaDataType(row);
     entries_.append(entry);
 }
 
-const ZKMetaDataType *MetaDataCatalogue::metaDataType(const Row &row)
-{
+const ZKMetaDataType *MetaDataCatalogue::metaDataType(const Row &row) {
     const ZKMetaDataType &type = types_.emplace_back(QString::fromLatin1(row.identifier),
                                                      displayNameOfRow(row), row.threshold);
     displayNamesByType_.insert(type.type(), type.displayName());
@@ -269,8 +264,7 @@ const ZKMetaDataType *MetaDataCatalogue::metaDataType(const Row &row)
     return &type;
 }
 
-QString MetaDataCatalogue::displayNameOfRow(const Row &row) const
-{
+QString MetaDataCatalogue::displayNameOfRow(const Row &row) const {
     const bool hasFileTags =
         std::floor(frameworkVersion_) > ZKMetaDataType::kFileTagsFrameworkVersion;
     const char *name = row.displayName;

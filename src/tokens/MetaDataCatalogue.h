@@ -32,8 +32,7 @@ public:
     const QList<MetaDataCatalogueEntry> &entries() const { return entries_; }
     // Identifier → display name; lower-cased display name → identifier.
     const OrderedStringIndex &displayNamesByType() const { return displayNamesByType_; }
-    const OrderedStringIndex &typesByLowercaseDisplayName() const
-    {
+    const OrderedStringIndex &typesByLowercaseDisplayName() const {
         return typesByLowercaseDisplayName_;
     }
 

@@ -1,7 +1,6 @@
 #include "tokens/OrderedStringIndex.h"
 
-void OrderedStringIndex::insert(const QString &key, const QString &value)
-{
+void OrderedStringIndex::insert(const QString &key, const QString &value) {
     const auto found = positions_.constFind(key);
     if (found != positions_.constEnd()) {
         entries_[*found].second = value;
@@ -11,8 +10,7 @@ void OrderedStringIndex::insert(const QString &key, const QString &value)
     entries_.append({key, value});
 }
 
-QString OrderedStringIndex::value(const QString &key) const
-{
+QString OrderedStringIndex::value(const QString &key) const {
     const auto found = positions_.constFind(key);
     return found == positions_.constEnd() ? QString() : entries_.at(*found).second;
 }

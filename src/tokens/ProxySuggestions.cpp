@@ -10,28 +10,21 @@ namespace {
 
 using Kind = ProxySuggestionItem::Kind;
 
-ProxySuggestionItem separator()
-{
-    return ProxySuggestionItem{Kind::Separator, {}, {}, {}};
-}
+ProxySuggestionItem separator() { return ProxySuggestionItem{Kind::Separator, {}, {}, {}}; }
 
-ProxySuggestionItem disabledItem(const QString &key)
-{
+ProxySuggestionItem disabledItem(const QString &key) {
     return ProxySuggestionItem{Kind::DisabledItem, ZKMetaDataType::localized(key), {}, {}};
 }
 
-ProxySuggestionItem typeItem(const ZKMetaDataType &type, const QString &title)
-{
+ProxySuggestionItem typeItem(const ZKMetaDataType &type, const QString &title) {
     return ProxySuggestionItem{Kind::Type, title, type.type(), {}};
 }
 
-ProxySuggestionItem typeItem(const ZKMetaDataType &type)
-{
+ProxySuggestionItem typeItem(const ZKMetaDataType &type) {
     return typeItem(type, ZKMetaDataType::localized(type.displayName()));
 }
 
-ProxySuggestionItem categorySubmenu(const MetaDataCatalogueEntry &category)
-{
+ProxySuggestionItem categorySubmenu(const MetaDataCatalogueEntry &category) {
     ProxySuggestionItem submenu{Kind::Submenu, ZKMetaDataType::localized(category.title), {}, {}};
     for (const ZKMetaDataType *type : category.types) {
         if (!type) {
@@ -43,35 +36,32 @@ ProxySuggestionItem categorySubmenu(const MetaDataCatalogueEntry &category)
     return submenu;
 }
 
-QList<ProxySuggestionItem> fullMenu()
-{
+QList<ProxySuggestionItem> fullMenu() {
     QList<ProxySuggestionItem> items;
     for (const MetaDataCatalogueEntry &entry : ZKMetaDataType::availableMetaDataTypesByCategory()) {
         switch (entry.kind) {
-        case MetaDataCatalogueEntry::Kind::Header:
-            items.append(separator());
-            items.append(disabledItem(entry.title));
-            break;
-        case MetaDataCatalogueEntry::Kind::Category:
-            items.append(categorySubmenu(entry));
-            break;
-        case MetaDataCatalogueEntry::Kind::Type:
-            if (entry.type->isOffered()) items.append(typeItem(*entry.type));
-            break;
+            case MetaDataCatalogueEntry::Kind::Header:
+                items.append(separator());
+                items.append(disabledItem(entry.title));
+                break;
+            case MetaDataCatalogueEntry::Kind::Category:
+                items.append(categorySubmenu(entry));
+                break;
+            case MetaDataCatalogueEntry::Kind::Type:
+                if (entry.type->isOffered()) items.append(typeItem(*entry.type));
+                break;
         }
     }
     return items;
 }
 
 // A notice (why nothing is filtered) above the full menu.
-QList<ProxySuggestionItem> noticeAndFullMenu(const QString &notice)
-{
+QList<ProxySuggestionItem> noticeAndFullMenu(const QString &notice) {
     return QList<ProxySuggestionItem>{disabledItem(notice), separator()} + fullMenu();
 }
 
 void appendIfMatching(const ZKMetaDataType *type, const QString &filter, QSet<QString> *added,
-                      QList<ProxySuggestionItem> *items)
-{
+                      QList<ProxySuggestionItem> *items) {
     if (!type || !type->isOffered() || added->contains(type->type())) return;
     const QString title = type->localizedDisplayNameMatchingFilterString(filter);
     if (title.isNull()) return;
@@ -79,8 +69,7 @@ void appendIfMatching(const ZKMetaDataType *type, const QString &filter, QSet<QS
     items->append(typeItem(*type, title));
 }
 
-QList<ProxySuggestionItem> filteredMenu(const QString &filter)
-{
+QList<ProxySuggestionItem> filteredMenu(const QString &filter) {
     QList<ProxySuggestionItem> items;
     QSet<QString> added;
     for (const MetaDataCatalogueEntry &entry : ZKMetaDataType::availableMetaDataTypesByCategory()) {
@@ -95,8 +84,7 @@ QList<ProxySuggestionItem> filteredMenu(const QString &filter)
 }  // namespace
 
 QList<ProxySuggestionItem> suggestions(const std::optional<QString> &filter,
-                                       qint64 searchLengthThreshold)
-{
+                                       qint64 searchLengthThreshold) {
     if (!filter) return noticeAndFullMenu(kNoMatches);
     if (filter->isEmpty()) return fullMenu();
     const QString trimmed = filter->trimmed();

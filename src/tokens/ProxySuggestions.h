@@ -9,9 +9,9 @@
 struct ProxySuggestionItem {
     enum class Kind { Separator, DisabledItem, Submenu, Type };
     Kind kind = Kind::Type;
-    QString title;                         // localised; empty for a separator
-    QString type;                          // Type only: the identifier to insert
-    QList<ProxySuggestionItem> children;   // Submenu only
+    QString title;                        // localised; empty for a separator
+    QString type;                         // Type only: the identifier to insert
+    QList<ProxySuggestionItem> children;  // Submenu only
 };
 
 namespace ProxySuggestions {

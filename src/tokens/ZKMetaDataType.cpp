@@ -13,21 +13,18 @@ namespace {
 
 namespace Id = MetaDataTypeIdentifier;
 
-bool contains(const QSet<QString> &set, const QString &type)
-{
+bool contains(const QSet<QString> &set, const QString &type) {
     return !type.isNull() && set.contains(type);
 }
 
 // Words that a user may type for another: "time" finds every date.
-const QList<std::pair<QString, QString>> &synonyms()
-{
+const QList<std::pair<QString, QString>> &synonyms() {
     static const QList<std::pair<QString, QString>> table{
         {QStringLiteral("Date"), QStringLiteral("Time")}};
     return table;
 }
 
-bool synonymousTextContains(const QString &text, const QString &filter, bool localizeSynonyms)
-{
+bool synonymousTextContains(const QString &text, const QString &filter, bool localizeSynonyms) {
     for (const auto &[key, value] : synonyms()) {
         QString replaced = text;
         if (localizeSynonyms) {
@@ -44,28 +41,23 @@ bool synonymousTextContains(const QString &text, const QString &filter, bool loc
 }  // namespace
 
 ZKMetaDataType::ZKMetaDataType(QString type, QString displayName, double threshold)
-    : type_(std::move(type)), displayName_(std::move(displayName)), threshold_(threshold)
-{
+    : type_(std::move(type)), displayName_(std::move(displayName)), threshold_(threshold) {
     if (displayName_.isNull()) displayName_ = type_;
 }
 
-bool ZKMetaDataType::isOffered() const
-{
+bool ZKMetaDataType::isOffered() const {
     return isOfferedOnFrameworkVersion(kRunningFrameworkVersion);
 }
 
-bool ZKMetaDataType::isOfferedOnFrameworkVersion(double frameworkVersion) const
-{
+bool ZKMetaDataType::isOfferedOnFrameworkVersion(double frameworkVersion) const {
     return std::floor(frameworkVersion) > threshold_;
 }
 
-const QList<MetaDataCatalogueEntry> &ZKMetaDataType::availableMetaDataTypesByCategory()
-{
+const QList<MetaDataCatalogueEntry> &ZKMetaDataType::availableMetaDataTypesByCategory() {
     return MetaDataCatalogue::shared().entries();
 }
 
-QString ZKMetaDataType::displayNameForType(const QString &type, const QVariantMap &settings)
-{
+QString ZKMetaDataType::displayNameForType(const QString &type, const QVariantMap &settings) {
     if (type.isNull()) return {};
     if (settings.value(ProxySettings::kAncestorLevelKey).toLongLong() > 1) {
         if (type == Id::kParentFolderName) {
@@ -78,14 +70,12 @@ QString ZKMetaDataType::displayNameForType(const QString &type, const QVariantMa
     return MetaDataCatalogue::shared().displayNamesByType().value(type);
 }
 
-QString ZKMetaDataType::typeForLowercaseDisplayName(const QString &lowercaseDisplayName)
-{
+QString ZKMetaDataType::typeForLowercaseDisplayName(const QString &lowercaseDisplayName) {
     if (lowercaseDisplayName.isNull()) return {};
     return MetaDataCatalogue::shared().typesByLowercaseDisplayName().value(lowercaseDisplayName);
 }
 
-QStringList ZKMetaDataType::displayNamesWithPrefix(const QString &query, bool lowercase)
-{
+QStringList ZKMetaDataType::displayNamesWithPrefix(const QString &query, bool lowercase) {
     QString prefix = TextCase::lower(query.trimmed());
     const bool bracketed = prefix.startsWith(u'<');
     if (bracketed) {
@@ -112,8 +102,7 @@ QStringList ZKMetaDataType::displayNamesWithPrefix(const QString &query, bool lo
 }
 
 QString ZKMetaDataType::localizedDisplayNameMatchingFilterString(
-    const std::optional<QString> &filter) const
-{
+    const std::optional<QString> &filter) const {
     const QString &name = displayName_;
     const QString localizedName = localized(name);
     const bool same = localizedName == name;
@@ -125,76 +114,68 @@ QString ZKMetaDataType::localizedDisplayNameMatchingFilterString(
     return {};
 }
 
-bool ZKMetaDataType::canCustomizeIntegerDigitsForType(const QString &type)
-{
-    static const QSet<QString> types{
-        Id::kParentFolderNumberOfFiles,      QStringLiteral("kMDItemAudioTrackNumber"),
-        QStringLiteral("kMDItemFSNodeCount"), QStringLiteral("kMDItemPixelWidth"),
-        QStringLiteral("kMDItemPixelHeight"), QStringLiteral("kMDItemPixelCount"),
-        QStringLiteral("kMDItemResolutionWidthDPI"), QStringLiteral("kMDItemResolutionHeightDPI"),
-        Id::kFileListNumberOfFiles};
+bool ZKMetaDataType::canCustomizeIntegerDigitsForType(const QString &type) {
+    static const QSet<QString> types{Id::kParentFolderNumberOfFiles,
+                                     QStringLiteral("kMDItemAudioTrackNumber"),
+                                     QStringLiteral("kMDItemFSNodeCount"),
+                                     QStringLiteral("kMDItemPixelWidth"),
+                                     QStringLiteral("kMDItemPixelHeight"),
+                                     QStringLiteral("kMDItemPixelCount"),
+                                     QStringLiteral("kMDItemResolutionWidthDPI"),
+                                     QStringLiteral("kMDItemResolutionHeightDPI"),
+                                     Id::kFileListNumberOfFiles};
     return contains(types, type);
 }
 
-bool ZKMetaDataType::canCustomizeNumberOfCharactersForType(const QString &type)
-{
+bool ZKMetaDataType::canCustomizeNumberOfCharactersForType(const QString &type) {
     return !type.isNull() && type == Id::kRandomCharacters;
 }
 
-bool ZKMetaDataType::canCustomizeCharacterSetForType(const QString &type)
-{
+bool ZKMetaDataType::canCustomizeCharacterSetForType(const QString &type) {
     return !type.isNull() && type == Id::kRandomCharacters;
 }
 
-bool ZKMetaDataType::canCustomizeDateFormatForType(const QString &type)
-{
-    static const QSet<QString> types{
-        Id::kCurrentDate,
-        QStringLiteral("kMDItemFSCreationDate"),
-        QStringLiteral("kMDItemFSContentChangeDate"),
-        QStringLiteral("kMDItemContentCreationDate"),
-        QStringLiteral("kMDItemContentModificationDate"),
-        QStringLiteral("kMDItemAttributeChangeDate"),
-        QStringLiteral("kMDItemLastUsedDate"),
-        QStringLiteral("kMDItemRecordingDate"),
-        QStringLiteral("kMDItemDueDate")};
+bool ZKMetaDataType::canCustomizeDateFormatForType(const QString &type) {
+    static const QSet<QString> types{Id::kCurrentDate,
+                                     QStringLiteral("kMDItemFSCreationDate"),
+                                     QStringLiteral("kMDItemFSContentChangeDate"),
+                                     QStringLiteral("kMDItemContentCreationDate"),
+                                     QStringLiteral("kMDItemContentModificationDate"),
+                                     QStringLiteral("kMDItemAttributeChangeDate"),
+                                     QStringLiteral("kMDItemLastUsedDate"),
+                                     QStringLiteral("kMDItemRecordingDate"),
+                                     QStringLiteral("kMDItemDueDate")};
     return contains(types, type);
 }
 
-bool ZKMetaDataType::canCustomizeFileSizeFormatForType(const QString &type)
-{
+bool ZKMetaDataType::canCustomizeFileSizeFormatForType(const QString &type) {
     return !type.isNull() && type == QStringLiteral("kMDItemFSSize");
 }
 
-bool ZKMetaDataType::canCustomizeBitRateFormatForType(const QString &type)
-{
+bool ZKMetaDataType::canCustomizeBitRateFormatForType(const QString &type) {
     static const QSet<QString> types{QStringLiteral("kMDItemAudioBitRate"),
                                      QStringLiteral("kMDItemVideoBitRate"),
                                      QStringLiteral("kMDItemTotalBitRate")};
     return contains(types, type);
 }
 
-bool ZKMetaDataType::canCustomizeDurationFormatForType(const QString &type)
-{
+bool ZKMetaDataType::canCustomizeDurationFormatForType(const QString &type) {
     return !type.isNull() && type == QStringLiteral("kMDItemDurationSeconds");
 }
 
-bool ZKMetaDataType::canCustomizeAncestorForType(const QString &type)
-{
+bool ZKMetaDataType::canCustomizeAncestorForType(const QString &type) {
     return !type.isNull() &&
            (type == Id::kParentFolderName || type == Id::kParentFolderNumberOfFiles);
 }
 
-bool ZKMetaDataType::canCustomizeSettingsForType(const QString &type)
-{
+bool ZKMetaDataType::canCustomizeSettingsForType(const QString &type) {
     return canCustomizeIntegerDigitsForType(type) || canCustomizeNumberOfCharactersForType(type) ||
            canCustomizeCharacterSetForType(type) || canCustomizeDateFormatForType(type) ||
            canCustomizeFileSizeFormatForType(type) || canCustomizeBitRateFormatForType(type) ||
            canCustomizeDurationFormatForType(type) || canCustomizeAncestorForType(type);
 }
 
-QString ZKMetaDataType::localized(const QString &key)
-{
+QString ZKMetaDataType::localized(const QString &key) {
     // Qt's translators hold the tables; with none installed the English key is shown.
     return QCoreApplication::translate("ZKMetaDataType", key.toUtf8().constData());
 }

@@ -13,9 +13,9 @@ class ZKMetaDataType;
 struct MetaDataCatalogueEntry {
     enum class Kind { Category, Header, Type };
     Kind kind = Kind::Type;
-    QString title;                           // Category name or header text (English keys)
-    QList<const ZKMetaDataType *> types;     // Category only; nullptr = separator
-    const ZKMetaDataType *type = nullptr;    // Type only
+    QString title;                         // Category name or header text (English keys)
+    QList<const ZKMetaDataType *> types;   // Category only; nullptr = separator
+    const ZKMetaDataType *type = nullptr;  // Type only
 };
 
 // A kind of token: its identifier, its English display name (also the localisation key) and

@@ -1,10 +1,10 @@
 #include "tokens/ZKProxyManager.h"
 
-#include <QFile>
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <QFile>
 
 #include "common/NativePath.h"
 #include "common/PathExtension.h"
@@ -188,8 +188,8 @@ std::optional<QString> ZKProxyManager::resolveParentFolderName(const QVariantMap
     return Unicode::nfc(PathExtension::lastPathComponent(QFile::decodeName(folder)));
 }
 
-std::optional<QString> ZKProxyManager::resolveParentFolderNumberOfFiles(
-    const QVariantMap &settings, ZKFileItem *file) {
+std::optional<QString> ZKProxyManager::resolveParentFolderNumberOfFiles(const QVariantMap &settings,
+                                                                        ZKFileItem *file) {
     const QByteArray folder = ancestorFolder(*file, settings);
     if (folder.isEmpty()) return std::nullopt;
     // Outside a sandbox the permission test is the whole access check.
@@ -248,14 +248,14 @@ std::optional<QString> ZKProxyManager::fileSystemValue(const QString &type,
                                                        ZKFileItem *file, bool *found) {
     *found = true;
     if (type == kSizeKey && file) {
-        return nilOrFormatAttributes({quint64(qMax<qint64>(0, file->size()))}, type, settings,
-                                     file, nullptr);
+        return nilOrFormatAttributes({quint64(qMax<qint64>(0, file->size()))}, type, settings, file,
+                                     nullptr);
     }
     if (type == kNodeCountKey) {
         if (!toParentFolder && file && !file->isFolder()) return kNoValue;
         if (helper_ && (helper_->ignoreInvisibleFiles() || helper_->ignoreAliases())) {
-            return nilOrFormatAttributes({numberOfChildrenAtPath(path, toParentFolder)}, type, settings, file,
-                                         nullptr);
+            return nilOrFormatAttributes({numberOfChildrenAtPath(path, toParentFolder)}, type,
+                                         settings, file, nullptr);
         }
     }
     if ((type == kCreationDateKey || type == kModificationDateKey) && file) {
@@ -274,8 +274,8 @@ quint64 ZKProxyManager::numberOfChildrenAtPath(const QString &path, bool followL
 
     quint64 count = 0;
     const QByteArray folder = QFile::encodeName(path);
-    const int descriptor = ::open(folder.constData(),
-                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
+    const int descriptor = ::open(
+        folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
     DIR *directory = descriptor < 0 ? nullptr : ::fdopendir(descriptor);
     if (!directory && descriptor >= 0) ::close(descriptor);
     if (directory) {

@@ -48,8 +48,7 @@ public:
     static std::optional<QString> nilOrFormatAttributes(const QVariantList &values,
                                                         const QString &type,
                                                         const QVariantMap &settings,
-                                                        ZKFileItem *file,
-                                                        const MetaDataItem *item);
+                                                        ZKFileItem *file, const MetaDataItem *item);
 
     // Drops the metadata items and the counted folders: called when the list is filled anew
     // and after every rename run.

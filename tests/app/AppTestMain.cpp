@@ -4,8 +4,7 @@
 
 #include "support/TestEnvironment.h"
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     isolateUserFolders();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -12,14 +12,14 @@
 
 namespace {
 
-const QVariantMap kLowerCase{{"Task", 2},
-                             {"Rename: Change Case: Name", 2},
-                             {"Rename: Change Case: Extension", 2}};
+const QVariantMap kLowerCase{
+    {"Task", 2}, {"Rename: Change Case: Name", 2}, {"Rename: Change Case: Extension", 2}};
 
 class CaseInsensitiveVolumeTest : public testing::Test {
 protected:
     void SetUp() override {
-        if (!volume.isMounted()) GTEST_SKIP() << "no exFAT volume: " << volume.reason().toStdString();
+        if (!volume.isMounted())
+            GTEST_SKIP() << "no exFAT volume: " << volume.reason().toStdString();
         QDir(volume.path()).mkpath("DCIM");
         for (const char *name : {"DCIM/IMG_1.JPG", "DCIM/IMG_2.JPG", "DCIM/Photo.jpg"}) {
             QFile file(volume.path() + '/' + name);
@@ -40,8 +40,9 @@ protected:
 
 TEST_F(CaseInsensitiveVolumeTest, LowerCasingACardRenamesEveryFileAndRevertsIt) {
     const QList<QByteArray> contents = sortedContentsUnder(volume.path());
-    const CliRun run = runCliProgram({"rename", "--yes", "--steps",
-                                      writeStepsFile(dir.path(), {kLowerCase}), volume.path() + "/DCIM"});
+    const CliRun run =
+        runCliProgram({"rename", "--yes", "--steps", writeStepsFile(dir.path(), {kLowerCase}),
+                       volume.path() + "/DCIM"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(names(), QStringList({"img_1.jpg", "img_2.jpg", "photo.jpg"}));
     EXPECT_EQ(sortedContentsUnder(volume.path()), contents);

@@ -8,27 +8,21 @@
 #include "cli/Cli.h"
 #include "common/PropertyList.h"
 
-QStringList CliRun::lines() const
-{
-    return out.split('\n', Qt::SkipEmptyParts);
-}
+QStringList CliRun::lines() const { return out.split('\n', Qt::SkipEmptyParts); }
 
-QList<QJsonObject> CliRun::jsonLines() const
-{
+QList<QJsonObject> CliRun::jsonLines() const {
     QList<QJsonObject> objects;
     for (const QString &line : lines()) objects << QJsonDocument::fromJson(line.toUtf8()).object();
     return objects;
 }
 
-QStringList CliRun::newNames() const
-{
+QStringList CliRun::newNames() const {
     QStringList names;
     for (const QJsonObject &line : jsonLines()) names << line["newName"].toString();
     return names;
 }
 
-CliRun runCliInProcess(const QStringList &arguments)
-{
+CliRun runCliInProcess(const QStringList &arguments) {
     CliRun run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
@@ -38,12 +32,10 @@ CliRun runCliInProcess(const QStringList &arguments)
     return run;
 }
 
-CliRun runCliProgram(const QStringList &arguments)
-{
+CliRun runCliProgram(const QStringList &arguments) {
     QProcess process;
     // The test program sits in <build>/tests/cli, the tool in <build>/src/cli.
-    const QString program =
-        QCoreApplication::applicationDirPath() + "/../../src/cli/torvane-cli";
+    const QString program = QCoreApplication::applicationDirPath() + "/../../src/cli/torvane-cli";
     process.start(program, arguments);
     process.waitForFinished(60000);
     CliRun run;
@@ -53,16 +45,14 @@ CliRun runCliProgram(const QStringList &arguments)
     return run;
 }
 
-QString writeStepsFile(const QString &folder, const QVariantList &archives, bool binary)
-{
+QString writeStepsFile(const QString &folder, const QVariantList &archives, bool binary) {
     const QString path = folder + (binary ? "/steps-binary.tva" : "/steps.tva");
     PropertyList::writeFile(path, archives,
                             binary ? PropertyList::Format::Binary : PropertyList::Format::Xml);
     return path;
 }
 
-QVariantMap findAndReplace(const QString &target, const QString &replacement, bool regex)
-{
+QVariantMap findAndReplace(const QString &target, const QString &replacement, bool regex) {
     return {{"Task", 0},
             {"Rename: Find/Replace: Target", QVariantList{target}},
             {"Rename: Find/Replace: Replacement", QVariantList{replacement}},

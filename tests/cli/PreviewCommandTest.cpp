@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-
 #include <csignal>
 
 #include "cli/CliTestSupport.h"
@@ -11,29 +10,26 @@
 
 namespace {
 
-const QVariantMap kLowerCaseExtension{{"Task", 2},
-                                      {"Rename: Change Case: Name", 0},
-                                      {"Rename: Change Case: Extension", 2}};
+const QVariantMap kLowerCaseExtension{
+    {"Task", 2}, {"Rename: Change Case: Name", 0}, {"Rename: Change Case: Extension", 2}};
 
 class PreviewCommandTest : public testing::Test {
 protected:
     TestDir dir;
 };
 
-TEST_F(PreviewCommandTest, PlainLinesShowLightNameAndNewName)
-{
+TEST_F(PreviewCommandTest, PlainLinesShowLightNameAndNewName) {
     const QString a = dir.makeFile("IMG_0012.JPG");
     const QString b = dir.makeFile("notes.txt");
-    const QString steps = writeStepsFile(dir.path(), {findAndReplace("IMG_", "Photo "),
-                                                      kLowerCaseExtension});
+    const QString steps =
+        writeStepsFile(dir.path(), {findAndReplace("IMG_", "Photo "), kLowerCaseExtension});
     const CliRun run = runCliInProcess({"preview", "--steps", steps, a, b});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.lines(), QStringList({"[green]  IMG_0012.JPG -> Photo 0012.jpg",
-                                        "[grey]   notes.txt"}));
+    EXPECT_EQ(run.lines(),
+              QStringList({"[green]  IMG_0012.JPG -> Photo 0012.jpg", "[grey]   notes.txt"}));
 }
 
-TEST_F(PreviewCommandTest, JsonLinesCarryEveryFieldInOrderGiven)
-{
+TEST_F(PreviewCommandTest, JsonLinesCarryEveryFieldInOrderGiven) {
     const QString missing = dir.makeFile("later/a:b.TXT");
     const QString dotted = dir.makeFile("draft.txt");
     const QString steps = writeStepsFile(
@@ -54,12 +50,11 @@ TEST_F(PreviewCommandTest, JsonLinesCarryEveryFieldInOrderGiven)
     EXPECT_EQ(lines[1]["error"].toString(), "Resulting filename would make the file invisible");
 }
 
-TEST_F(PreviewCommandTest, CleanedNamesAreYellowWithTheirWarning)
-{
+TEST_F(PreviewCommandTest, CleanedNamesAreYellowWithTheirWarning) {
     const QString a = dir.makeFile("x.txt");
     const QVariantMap suffix{{"Task", 103}, {"Rename: Insert: String", QVariantList{"/v"}}};
-    const CliRun run = runCliInProcess(
-        {"preview", "--json", "--steps", writeStepsFile(dir.path(), {suffix}), a});
+    const CliRun run =
+        runCliInProcess({"preview", "--json", "--steps", writeStepsFile(dir.path(), {suffix}), a});
     ASSERT_EQ(run.status, 0) << run.err;
     const QJsonObject line = run.jsonLines().value(0);
     EXPECT_EQ(line["newName"].toString(), "x:v.txt");
@@ -69,11 +64,10 @@ TEST_F(PreviewCommandTest, CleanedNamesAreYellowWithTheirWarning)
     EXPECT_EQ(line["interim"].toArray().first().toString(), "x/v.txt");
 }
 
-TEST_F(PreviewCommandTest, InvalidRegularExpressionWithdrawsEveryNewName)
-{
+TEST_F(PreviewCommandTest, InvalidRegularExpressionWithdrawsEveryNewName) {
     const QString a = dir.makeFile("a.txt");
-    const QString steps = writeStepsFile(dir.path(), {kLowerCaseExtension,
-                                                      findAndReplace("(", "x", true)});
+    const QString steps =
+        writeStepsFile(dir.path(), {kLowerCaseExtension, findAndReplace("(", "x", true)});
     const CliRun run = runCliInProcess({"preview", "--json", "--steps", steps, a});
     EXPECT_EQ(run.status, 3);
     EXPECT_TRUE(run.err.contains("step 2 (Find and Replace)")) << run.err;
@@ -82,8 +76,7 @@ TEST_F(PreviewCommandTest, InvalidRegularExpressionWithdrawsEveryNewName)
     EXPECT_EQ(run.jsonLines()[0]["light"].toString(), "grey");
 }
 
-TEST_F(PreviewCommandTest, UnusableStepsFileIsBadInput)
-{
+TEST_F(PreviewCommandTest, UnusableStepsFileIsBadInput) {
     const QString a = dir.makeFile("a.txt");
     const QString notArray = dir.makeFile("dict.tva", "<plist version=\"1.0\"><dict/></plist>");
     const QString garbage = dir.makeFile("garbage.tva", "\x01\x02 not a plist");
@@ -100,20 +93,18 @@ TEST_F(PreviewCommandTest, UnusableStepsFileIsBadInput)
     EXPECT_EQ(runCliInProcess({"frobnicate"}).status, 2);
 }
 
-TEST_F(PreviewCommandTest, NamesAreComparedInComposedForm)
-{
+TEST_F(PreviewCommandTest, NamesAreComparedInComposedForm) {
     // "é" spelled as e + combining accent on disk; the steps see and produce the composed form.
     const QString decomposed = dir.makeFile(QString::fromUtf8("cafe\xCC\x81.txt"));
-    const QString steps = writeStepsFile(dir.path(), {findAndReplace(QString::fromUtf8("caf\xC3\xA9"),
-                                                                     "bar")});
+    const QString steps =
+        writeStepsFile(dir.path(), {findAndReplace(QString::fromUtf8("caf\xC3\xA9"), "bar")});
     const CliRun run = runCliInProcess({"preview", "--json", "--steps", steps, decomposed});
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(run.jsonLines()[0]["newName"].toString(), "bar.txt");
     EXPECT_TRUE(QFile::exists(decomposed));
 }
 
-TEST_F(PreviewCommandTest, ProgramExitsWithTheCommandStatus)
-{
+TEST_F(PreviewCommandTest, ProgramExitsWithTheCommandStatus) {
     const QString a = dir.makeFile("a.txt");
     const QString steps = writeStepsFile(dir.path(), {findAndReplace("a", "b")});
     const CliRun run = runCliProgram({"preview", "--steps", steps, a});
@@ -122,8 +113,7 @@ TEST_F(PreviewCommandTest, ProgramExitsWithTheCommandStatus)
     EXPECT_EQ(runCliProgram({"preview", "--steps", dir.filePath("none.tva"), a}).status, 2);
 }
 
-TEST_F(PreviewCommandTest, FoldersAreScannedSortedAndNamedTogether)
-{
+TEST_F(PreviewCommandTest, FoldersAreScannedSortedAndNamedTogether) {
     dir.makeFile("shoot/b/file10.txt");
     dir.makeFile("shoot/a/file2.txt");
     dir.makeFile("shoot/a/.secret.txt");
@@ -140,21 +130,20 @@ TEST_F(PreviewCommandTest, FoldersAreScannedSortedAndNamedTogether)
                            "[green]  file10.txt -> same.txt"}))
         << byName.out;
 
-    const CliRun descending = runCliInProcess(
-        {"preview", "--sort", "path", "--descending", "--include-invisible", "--json", "--steps",
-         steps, shoot});
+    const CliRun descending =
+        runCliInProcess({"preview", "--sort", "path", "--descending", "--include-invisible",
+                         "--json", "--steps", steps, shoot});
     QStringList names;
     for (const QJsonObject &line : descending.jsonLines()) names << line["name"].toString();
     EXPECT_EQ(names, QStringList({"file10.txt", "file2.txt", "file1.txt", ".secret.txt"}));
 
-    const CliRun foldersOnly = runCliInProcess(
-        {"preview", "--no-list-files", "--list-folders", "--steps", steps, shoot});
+    const CliRun foldersOnly =
+        runCliInProcess({"preview", "--no-list-files", "--list-folders", "--steps", steps, shoot});
     EXPECT_EQ(foldersOnly.lines(), QStringList({"[grey]   a", "[grey]   b", "[grey]   shoot"}))
         << foldersOnly.out;
 }
 
-TEST_F(PreviewCommandTest, CollisionsAreRefusedOrNumbered)
-{
+TEST_F(PreviewCommandTest, CollisionsAreRefusedOrNumbered) {
     dir.makeFile("f/x1.txt");
     dir.makeFile("f/x2.txt");
     dir.makeFile("f/x3.txt");
@@ -162,23 +151,23 @@ TEST_F(PreviewCommandTest, CollisionsAreRefusedOrNumbered)
     const QString steps = writeStepsFile(dir.path(), {findAndReplace("x\\d", "A", true)});
     const QString folder = dir.filePath("f");
 
-    const CliRun refused = runCliInProcess(
-        {"preview", "--filter", "problems", "--steps", steps, folder});
+    const CliRun refused =
+        runCliInProcess({"preview", "--filter", "problems", "--steps", steps, folder});
     EXPECT_EQ(refused.lines().size(), 3) << refused.out;
     EXPECT_TRUE(refused.out.contains("[red]    x1.txt -> A.txt  (Resulting filename isn't unique)"))
         << refused.out;
 
     const CliRun numbered = runCliInProcess(
         {"preview", "--auto-uniqueify", "--filter", "modified", "--steps", steps, folder});
-    EXPECT_EQ(numbered.lines(),
-              QStringList({"[yellow] x1.txt -> A.txt  (Resulting filename wouldn't be unique)",
-                           "[yellow] x2.txt -> A (1).txt  (Resulting filename wouldn't be unique)",
-                           "[yellow] x3.txt -> A (2).txt  (Resulting filename wouldn't be unique)"}))
+    EXPECT_EQ(
+        numbered.lines(),
+        QStringList({"[yellow] x1.txt -> A.txt  (Resulting filename wouldn't be unique)",
+                     "[yellow] x2.txt -> A (1).txt  (Resulting filename wouldn't be unique)",
+                     "[yellow] x3.txt -> A (2).txt  (Resulting filename wouldn't be unique)"}))
         << numbered.out;
 }
 
-TEST_F(PreviewCommandTest, BadListingOptionsAreBadInput)
-{
+TEST_F(PreviewCommandTest, BadListingOptionsAreBadInput) {
     const QString steps = writeStepsFile(dir.path(), {findAndReplace("a", "b")});
     for (const QStringList &options :
          {QStringList{"--sort", "colour"}, QStringList{"--filter"}, QStringList{"--frobnicate"}}) {
@@ -189,8 +178,7 @@ TEST_F(PreviewCommandTest, BadListingOptionsAreBadInput)
     }
 }
 
-TEST_F(PreviewCommandTest, InterruptedScanPrintsNothingAndExits130)
-{
+TEST_F(PreviewCommandTest, InterruptedScanPrintsNothingAndExits130) {
     dir.makeFile("tree/a.txt");
     const QString steps = writeStepsFile(dir.path(), {findAndReplace("a", "b")});
     InterruptFlag::install();
@@ -203,8 +191,7 @@ TEST_F(PreviewCommandTest, InterruptedScanPrintsNothingAndExits130)
 
 }  // namespace
 
-TEST_F(PreviewCommandTest, ColonsAreShownAndMatchedAsTheyAreOnDisk)
-{
+TEST_F(PreviewCommandTest, ColonsAreShownAndMatchedAsTheyAreOnDisk) {
     const QString notes = dir.makeFile("12:30 notes.txt");
     const CliRun run = runCliInProcess(
         {"preview", "--steps", writeStepsFile(dir.path(), {findAndReplace(":", "h")}), notes});

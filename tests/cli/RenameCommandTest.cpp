@@ -17,8 +17,7 @@ namespace {
 // Swaps the first two characters of every name: "12-a.txt" <-> "21-a.txt".
 const QVariantMap kSwapFirstTwo = findAndReplace("^(.)(.)", "$2$1", true);
 
-QMap<QString, QString> outcomesByName(const CliRun &run)
-{
+QMap<QString, QString> outcomesByName(const CliRun &run) {
     QMap<QString, QString> outcomes;
     for (const QJsonObject &line : run.jsonLines())
         outcomes.insert(line["name"].toString(), line["outcome"].toString());
@@ -30,8 +29,7 @@ protected:
     QString steps(const QVariantList &archives) { return writeStepsFile(dir.path(), archives); }
 
     // Files with distinct contents in a tree under "tree".
-    void makeTree()
-    {
+    void makeTree() {
         for (const char *name : {"12-a.txt", "21-a.txt", "34-b.txt", "x/56-c.txt", "x/65-c.txt",
                                  "x/y/78-d.txt", "x/y/99-same.txt"})
             dir.makeFile(QStringLiteral("tree/") + name, QByteArray("content of ") + name);
@@ -39,16 +37,14 @@ protected:
 
     QMap<QString, QByteArray> tree() const { return filesUnder(dir.filePath("tree")); }
 
-    QString userDefaultsFile() const
-    {
+    QString userDefaultsFile() const {
         return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Torvane/com.quorlix.Torvane.plist";
     }
 
     TestDir dir;
 };
 
-TEST_F(RenameCommandTest, RenamesATreeWithSwapsAndReportsEveryOutcome)
-{
+TEST_F(RenameCommandTest, RenamesATreeWithSwapsAndReportsEveryOutcome) {
     makeTree();
     const QList<QByteArray> contents = sortedContentsUnder(dir.filePath("tree"));
     const CliRun run = runCliProgram(
@@ -77,20 +73,18 @@ TEST_F(RenameCommandTest, RenamesATreeWithSwapsAndReportsEveryOutcome)
     }
 }
 
-TEST_F(RenameCommandTest, PlainLinesCarryTheOutcome)
-{
+TEST_F(RenameCommandTest, PlainLinesCarryTheOutcome) {
     dir.makeFile("a.txt");
     dir.makeFile("c.txt");
-    const CliRun run = runCliProgram({"rename", "--yes", "--steps",
-                                      steps({findAndReplace("a", "b")}), dir.filePath("a.txt"),
-                                      dir.filePath("c.txt")});
+    const CliRun run =
+        runCliProgram({"rename", "--yes", "--steps", steps({findAndReplace("a", "b")}),
+                       dir.filePath("a.txt"), dir.filePath("c.txt")});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.lines(), QStringList({"[green]  a.txt -> b.txt  (outcome: renamed)",
                                         "[grey]   c.txt  (outcome: unchanged)"}));
 }
 
-TEST_F(RenameCommandTest, WithoutYesNorTerminalTheConfirmationIsCancelled)
-{
+TEST_F(RenameCommandTest, WithoutYesNorTerminalTheConfirmationIsCancelled) {
     dir.makeFile("a.txt", "a");
     const CliRun run = runCliProgram(
         {"rename", "--json", "--steps", steps({findAndReplace("a", "b")}), dir.filePath("a.txt")});
@@ -101,8 +95,7 @@ TEST_F(RenameCommandTest, WithoutYesNorTerminalTheConfirmationIsCancelled)
     EXPECT_FALSE(QFile::exists(dir.filePath("b.txt")));
 }
 
-TEST_F(RenameCommandTest, OnExistsDecidesAboutAnUnlistedOccupant)
-{
+TEST_F(RenameCommandTest, OnExistsDecidesAboutAnUnlistedOccupant) {
     const QString stepsFile = steps({findAndReplace("a", "b")});
     auto renameA = [&](const QStringList &options) {
         dir.makeFile("a.txt", "listed");
@@ -138,8 +131,7 @@ TEST_F(RenameCommandTest, OnExistsDecidesAboutAnUnlistedOccupant)
     EXPECT_TRUE(trash.values().contains("occupant")) << QStringList(trash.keys()).join(", ");
 }
 
-TEST_F(RenameCommandTest, UserSettingsAreLeftAsTheyWere)
-{
+TEST_F(RenameCommandTest, UserSettingsAreLeftAsTheyWere) {
     dir.makeFile("a.txt", "listed");
     dir.makeFile("b.txt", "occupant");
     const QVariant before = PropertyList::readFile(userDefaultsFile());
@@ -152,8 +144,7 @@ TEST_F(RenameCommandTest, UserSettingsAreLeftAsTheyWere)
     EXPECT_FALSE(after.contains("Skip All File Replacements (Transient)"));
 }
 
-TEST_F(RenameCommandTest, ConfigurationArchiveGivesStepsListingAndConfirmation)
-{
+TEST_F(RenameCommandTest, ConfigurationArchiveGivesStepsListingAndConfirmation) {
     dir.makeFile("top/box-one/item.txt", "item");
     const QVariantMap configuration{
         {"Renamers", QVariantList{findAndReplace("-one", "-two")}},
@@ -164,17 +155,16 @@ TEST_F(RenameCommandTest, ConfigurationArchiveGivesStepsListingAndConfirmation)
     const QString archive = dir.filePath("config.tva");
     ASSERT_TRUE(PropertyList::writeFile(archive, configuration, PropertyList::Format::Xml));
     // No --yes: the configuration asks for no confirmation. Its steps replace --steps.
-    const CliRun run = runCliProgram({"rename", "--json", "--config", archive, "--steps",
-                                      steps({findAndReplace("item", "thing")}),
-                                      dir.filePath("top")});
+    const CliRun run =
+        runCliProgram({"rename", "--json", "--config", archive, "--steps",
+                       steps({findAndReplace("item", "thing")}), dir.filePath("top")});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(filesUnder(dir.filePath("top")).keys(), QStringList{"box-two/item.txt"});
     EXPECT_EQ(outcomesByName(run).value("box-one"), "renamed");
     EXPECT_FALSE(outcomesByName(run).contains("item.txt"));
 }
 
-TEST_F(RenameCommandTest, BadInputAndUnusableStepsHaveTheirOwnStatus)
-{
+TEST_F(RenameCommandTest, BadInputAndUnusableStepsHaveTheirOwnStatus) {
     dir.makeFile("a.txt");
     const QString a = dir.filePath("a.txt");
     const QString good = steps({findAndReplace("a", "b")});

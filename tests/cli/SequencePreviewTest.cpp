@@ -116,11 +116,11 @@ TEST_F(SequencePreviewTest, GroupsPerParentFolder) {
 
     // Letters per folder, with the folder's name in front; without laziness the lonely file
     // is lettered too.
-    const QHash<QString, QString> letters = previewByPath(
-        sequenceStep({{"Rename: Sequence: Type", 101},
-                      {"Rename: Insert: String", QVariantList{parent.first(), "-"}},
-                      {"Rename: Sequence: Identifier", parent}}),
-        dir.filePath("shoot"));
+    const QHash<QString, QString> letters =
+        previewByPath(sequenceStep({{"Rename: Sequence: Type", 101},
+                                    {"Rename: Insert: String", QVariantList{parent.first(), "-"}},
+                                    {"Rename: Sequence: Identifier", parent}}),
+                      dir.filePath("shoot"));
     EXPECT_EQ(letters["shoot/a/1.jpg"], "a-a.jpg");
     EXPECT_EQ(letters["shoot/a/2.jpg"], "a-b.jpg");
     EXPECT_EQ(letters["shoot/b/10.jpg"], "b-j.jpg");

@@ -42,7 +42,8 @@ protected:
 }  // namespace
 
 TEST_F(SymbolicLinkSafetyTest, PreviewListsLinksAsItemsAndNothingBeyondThem) {
-    const CliRun run = runCliInProcess({"preview", "--json", "--steps", steps(), dir.filePath("tree")});
+    const CliRun run =
+        runCliInProcess({"preview", "--json", "--steps", steps(), dir.filePath("tree")});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     QStringList names;
     for (const QJsonObject &line : run.jsonLines()) {
@@ -71,20 +72,23 @@ TEST_F(SymbolicLinkSafetyTest, RenameMovesTheLinksThemselvesAndLeavesTargetsAlon
 
 TEST_F(SymbolicLinkSafetyTest, ARootNamedThroughALinkIsListedThroughIt) {
     link(dir.filePath("tree/sub"), "named");
-    const CliRun run = runCliInProcess({"preview", "--json", "--steps", steps(), dir.filePath("named")});
+    const CliRun run =
+        runCliInProcess({"preview", "--json", "--steps", steps(), dir.filePath("named")});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     QStringList paths;
     for (const QJsonObject &line : run.jsonLines()) paths.append(line["path"].toString());
     paths.sort();
-    EXPECT_EQ(paths, QStringList({dir.filePath("named/deep.jpg"), dir.filePath("named/outside link")}));
+    EXPECT_EQ(paths,
+              QStringList({dir.filePath("named/deep.jpg"), dir.filePath("named/outside link")}));
 }
 
 TEST_F(SymbolicLinkSafetyTest, ANameLongerThanTheFolderTakesIsRedInThePreview) {
     const QString name = QString(250, u'n') + ".txt";
     dir.makeFile("long/" + name);
     const QVariantMap lengthen = findAndReplace("^(.)", "abc$1", true);
-    const CliRun run = runCliInProcess(
-        {"preview", "--json", "--steps", writeStepsFile(dir.path(), {lengthen}), dir.filePath("long")});
+    const CliRun run =
+        runCliInProcess({"preview", "--json", "--steps", writeStepsFile(dir.path(), {lengthen}),
+                         dir.filePath("long")});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     ASSERT_EQ(run.jsonLines().size(), 1);
     EXPECT_EQ(run.jsonLines()[0]["light"].toString(), "red");

@@ -20,9 +20,9 @@ QVariantMap suffix(const QVariantList &list) {
 class TokenPreviewTest : public testing::Test {
 protected:
     QStringList preview(const QVariantMap &step, const QStringList &options = {}) {
-        const CliRun run = runCliInProcess(QStringList{"preview", "--json", "--steps",
-                                                       writeStepsFile(dir.path(), {step})} +
-                                           options + QStringList{dir.filePath("box")});
+        const CliRun run = runCliInProcess(
+            QStringList{"preview", "--json", "--steps", writeStepsFile(dir.path(), {step})} +
+            options + QStringList{dir.filePath("box")});
         EXPECT_EQ(run.status, 0) << run.err;
         return run.newNames();
     }
@@ -39,8 +39,8 @@ TEST_F(TokenPreviewTest, CountsOfTheParentFolderFollowTheListingRules) {
     // Hidden items are not listed, so they are not counted either.
     EXPECT_EQ(preview(count), QStringList({"a of 1.txt"}));
     // Listed with the hidden ones, they count; and the list's own size is the second token.
-    const QVariantMap both = suffix({" ", token("parent folder: number of files"), "-",
-                                     token("file list: number of files")});
+    const QVariantMap both = suffix(
+        {" ", token("parent folder: number of files"), "-", token("file list: number of files")});
     EXPECT_TRUE(preview(both, {"--include-invisible"}).contains("a 4-4.txt"));
 }
 

@@ -8,16 +8,16 @@
 #include <QFileInfo>
 #include <QUuid>
 
-#include "support/FaultyDisk.h"
-#include "support/JournalTestSupport.h"
 #include "RenameRunFixture.h"
-#include "run/ItemMover.h"
 #include "journal/JournalRecovery.h"
 #include "journal/JournalStore.h"
 #include "journal/RunJournal.h"
-#include "run/UnfinishedRunOffer.h"
 #include "platform/NoClobberMove.h"
 #include "platform/Trash.h"
+#include "run/ItemMover.h"
+#include "run/UnfinishedRunOffer.h"
+#include "support/FaultyDisk.h"
+#include "support/JournalTestSupport.h"
 
 namespace {
 
@@ -47,12 +47,12 @@ protected:
         JournalTestSupport::removeAllJournals();
     }
 
-
     // Lists the files (each holding "content of <name>") in a new folder and renames them
     // with the steps; with crashAt = (n, phase) the process "dies" at the n-th step (1 = the
     // first) in that phase. Answers the folder.
     QString run(const QString &folder, const QStringList &names, const QList<ZKRenamerPtr> &steps,
-                int crashAtStep = 0, DiskInterface::StepPhase phase = DiskInterface::StepPhase::Announced) {
+                int crashAtStep = 0,
+                DiskInterface::StepPhase phase = DiskInterface::StepPhase::Announced) {
         controller = std::make_unique<ZKRenamingController>(&ui);
         ui.watch(*controller);
         controller->setHasFinishedLaunching(true);
@@ -178,7 +178,8 @@ TEST_F(RenameRunRecoveryTest, CrashAtAnyStepOfAChangeOfCaseIsFinishedAndUndone) 
 
 TEST_F(RenameRunRecoveryTest, CrashBetweenTheTwoHalvesLeavesTheItemForRecoveryNotLost) {
     // Dies right after the first half: the item is under its temporary name.
-    const QString folder = run("between", {"x1.txt"}, upperX, 1, DiskInterface::StepPhase::Recorded);
+    const QString folder =
+        run("between", {"x1.txt"}, upperX, 1, DiskInterface::StepPhase::Recorded);
     const QStringList left = QDir(folder).entryList(QDir::Files);
     ASSERT_EQ(left.size(), 1);
     EXPECT_TRUE(isTemporaryName(left.first()));
@@ -308,9 +309,9 @@ TEST_F(ReplaceTest, OccupantWhoseWayBackIsTakenStaysInTheTrash) {
 TEST_F(ReplaceTest, CrashAroundTheTrashIsUndone) {
     for (const auto &[step, phase] :
          QList<std::pair<int, DiskInterface::StepPhase>>{{1, DiskInterface::StepPhase::Announced},
-                                                     {1, DiskInterface::StepPhase::Made},
-                                                     {1, DiskInterface::StepPhase::Recorded},
-                                                     {2, DiskInterface::StepPhase::Made}}) {
+                                                         {1, DiskInterface::StepPhase::Made},
+                                                         {1, DiskInterface::StepPhase::Recorded},
+                                                         {2, DiskInterface::StepPhase::Made}}) {
         for (const bool finishFirst : {true, false}) {
             const std::string where = "step " + std::to_string(step) + " " + phaseName(phase) +
                                       (finishFirst ? ", finished" : ", undone");

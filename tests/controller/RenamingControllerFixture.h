@@ -6,12 +6,12 @@
 #include <QTimer>
 #include <memory>
 
-#include "support/ScriptedUserInteraction.h"
 #include "common/UserDefaults.h"
-#include "engine/ZKRenamer.h"
-#include "support/RecordNames.h"
 #include "controller/ZKRenamingController.h"
+#include "engine/ZKRenamer.h"
 #include "support/QtPrinters.h"
+#include "support/RecordNames.h"
+#include "support/ScriptedUserInteraction.h"
 #include "support/TestEnvironment.h"
 
 // A controller over a scripted user and a temporary folder, with helpers to make steps from

@@ -2,12 +2,12 @@
 
 #include <QFile>
 
-#include "support/FakeFileItem.h"
 #include "common/ApplicationSupport.h"
 #include "common/Log.h"
 #include "common/PropertyList.h"
 #include "common/UserDefaults.h"
 #include "engine/EngineDefaults.h"
+#include "support/FakeFileItem.h"
 
 namespace {
 

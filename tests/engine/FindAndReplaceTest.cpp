@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "EngineTestSupport.h"
-#include "support/FakeFileItem.h"
 #include "engine/FindAndReplace.h"
 #include "engine/ZKEREConversion.h"
 #include "engine/ZKRenamer.h"
+#include "support/FakeFileItem.h"
 
 using S = RenamerSetting;
 using namespace RenamerKeys;

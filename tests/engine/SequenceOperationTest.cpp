@@ -3,11 +3,11 @@
 #include <limits>
 
 #include "EngineTestSupport.h"
-#include "support/FakeFileItem.h"
 #include "SequenceTestSupport.h"
 #include "engine/LazinessIndicator.h"
 #include "engine/SequenceDefaults.h"
 #include "engine/SequenceNotation.h"
+#include "support/FakeFileItem.h"
 #include "support/QtPrinters.h"
 
 using S = RenamerSetting;

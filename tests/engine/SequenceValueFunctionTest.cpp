@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "EngineTestSupport.h"
-#include "support/FakeFileItem.h"
 #include "SequenceTestSupport.h"
+#include "support/FakeFileItem.h"
 #include "support/QtPrinters.h"
 
 class SequenceValueFunctionTest : public EngineTest {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "EngineTestSupport.h"
-#include "support/FakeFileItem.h"
 #include "engine/ZKRenamer.h"
+#include "support/FakeFileItem.h"
 
 using S = RenamerSetting;
 using namespace RenamerKeys;

@@ -5,11 +5,11 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "support/JournalTestSupport.h"
-#include "support/NativeTestFiles.h"
 #include "journal/JournalRecovery.h"
 #include "journal/JournalStore.h"
 #include "platform/NoClobberMove.h"
+#include "support/JournalTestSupport.h"
+#include "support/NativeTestFiles.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
 

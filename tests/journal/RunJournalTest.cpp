@@ -4,11 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "support/JournalTestSupport.h"
 #include "journal/JournalFile.h"
 #include "journal/JournalFormat.h"
 #include "journal/JournalStore.h"
 #include "journal/RunJournal.h"
+#include "support/JournalTestSupport.h"
 #include "support/QtPrinters.h"
 
 using namespace JournalTestSupport;

@@ -5,9 +5,9 @@
 
 #include "common/UserDefaults.h"
 #include "listing/CellDetailText.h"
-#include "records/ZKFileRepresentation.h"
 #include "platform/ExtendedAttributes.h"
 #include "platform/FileAttributes.h"
+#include "records/ZKFileRepresentation.h"
 #include "support/TestEnvironment.h"
 #include "tokens/NumberFormatting.h"
 

@@ -9,7 +9,6 @@ namespace {
 
 using Records = QList<ZKFileRepresentationPtr>;
 
-
 }  // namespace
 
 class DisplayFilterTest : public testing::Test {

@@ -15,7 +15,6 @@ namespace {
 
 using Records = QList<ZKFileRepresentationPtr>;
 
-
 QStringList relativePaths(const Records &records, const QString &root) {
     QStringList result;
     for (const ZKFileRepresentationPtr &record : records)

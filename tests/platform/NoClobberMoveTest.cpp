@@ -147,8 +147,8 @@ TEST_F(NoClobberMoveFolderTest, PlaceholderFallbackMovesFoldersButNeverOverAnyth
     EXPECT_EQ(errorNumber, EEXIST);
     EXPECT_TRUE(QDir(emptyFolder).isEmpty());
     // A failed rename takes its placeholder back.
-    EXPECT_FALSE(NoClobberMove::moveOverPlaceholder(native(source),
-                                                    native(dir.filePath("source/inner"))));
+    EXPECT_FALSE(
+        NoClobberMove::moveOverPlaceholder(native(source), native(dir.filePath("source/inner"))));
     EXPECT_FALSE(FileAttributes::exists(dir.filePath("source/inner")));
 
     EXPECT_TRUE(NoClobberMove::moveOverPlaceholder(native(source), native(dir.filePath("moved"))));

@@ -2,9 +2,9 @@
 
 #include <QFile>
 
-#include "records/ZKFileRepresentation.h"
 #include "platform/ExtendedAttributes.h"
 #include "platform/FileAttributes.h"
+#include "records/ZKFileRepresentation.h"
 #include "support/TestEnvironment.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <QFile>
 
-#include "support/NativeTestFiles.h"
 #include "records/ZKFileRepresentation.h"
+#include "support/NativeTestFiles.h"
 
 namespace {
 

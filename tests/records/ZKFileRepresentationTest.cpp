@@ -2,9 +2,9 @@
 
 #include <QFile>
 
-#include "support/NativeTestFiles.h"
 #include "common/UserDefaults.h"
 #include "records/ZKFileRepresentation.h"
+#include "support/NativeTestFiles.h"
 #include "support/TestEnvironment.h"
 
 namespace {

@@ -9,16 +9,16 @@
 #include <cstring>
 
 #include "common/LogCapture.h"
-#include "journal/TemporaryNames.h"
 #include "common/UserDefaults.h"
+#include "journal/TemporaryNames.h"
+#include "platform/ExtendedAttributes.h"
+#include "platform/FileAttributes.h"
 #include "run/ItemMover.h"
 #include "run/MoveDefaults.h"
 #include "support/FaultyDisk.h"
 #include "support/NativeTestFiles.h"
-#include "support/ScriptedUserInteraction.h"
-#include "platform/ExtendedAttributes.h"
-#include "platform/FileAttributes.h"
 #include "support/QtPrinters.h"
+#include "support/ScriptedUserInteraction.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -419,8 +419,8 @@ TEST_F(ItemMoverTest, DiskFailuresStopTheRunAndLoseNothing) {
     const QString source = dir.makeFile("photo.jpg", "mine");
     disk.failMovesWith = EIO;
     bool cancel = false;
-    EXPECT_FALSE(failing.moveToPath(native(source), native(dir.filePath("new.jpg")), QString(),
-                                    &cancel));
+    EXPECT_FALSE(
+        failing.moveToPath(native(source), native(dir.filePath("new.jpg")), QString(), &cancel));
     EXPECT_TRUE(cancel);
     ASSERT_EQ(user.alerts.size(), 1);
     EXPECT_EQ(user.alerts[0].kind, ZKAlertKind::RunCannotGoOn);
@@ -432,8 +432,8 @@ TEST_F(ItemMoverTest, DiskFailuresStopTheRunAndLoseNothing) {
     const QString occupant = dir.makeFile("new.jpg", "theirs");
     user.answers = {{Replace, false}};
     cancel = false;
-    EXPECT_FALSE(failing.makePathAvailableForMovingSourcePath(native(occupant), native(source),
-                                                              &cancel));
+    EXPECT_FALSE(
+        failing.makePathAvailableForMovingSourcePath(native(occupant), native(source), &cancel));
     EXPECT_FALSE(cancel);
     EXPECT_EQ(contentOf(occupant), "theirs");
     EXPECT_EQ(contentOf(source), "mine");

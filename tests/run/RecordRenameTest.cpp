@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <QFile>
 
 #include "common/LogCapture.h"
+#include "platform/ExtendedAttributes.h"
+#include "platform/FileAttributes.h"
+#include "records/ZKFileRepresentation.h"
 #include "run/ItemMover.h"
 #include "run/MoveDefaults.h"
 #include "support/NativeTestFiles.h"
-#include "support/ScriptedUserInteraction.h"
-#include "records/ZKFileRepresentation.h"
-#include "platform/ExtendedAttributes.h"
-#include "platform/FileAttributes.h"
 #include "support/QtPrinters.h"
+#include "support/ScriptedUserInteraction.h"
 #include "support/TestEnvironment.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QTimeZone>
 #include <QStringList>
+#include <QTimeZone>
 
 #include "common/Unicode.h"
 #include "tokens/ZKFileItem.h"

@@ -35,8 +35,7 @@ public:
     bool setImmutable(const QByteArray &path, bool immutable, QString *error) override {
         return real().setImmutable(path, immutable, error);
     }
-    void stepReached(const QByteArray &source, const QByteArray &target,
-                     StepPhase phase) override {
+    void stepReached(const QByteArray &source, const QByteArray &target, StepPhase phase) override {
         if (onStep) onStep(source, target, phase);
     }
 

@@ -4,8 +4,8 @@
 #include <QObject>
 #include <QStringList>
 
-#include "records/ZKFileRepresentation.h"
 #include "interaction/ZKUserInteraction.h"
+#include "records/ZKFileRepresentation.h"
 
 // A user who answers from a script: alerts are recorded and answered from a queue (the
 // default button once the queue is empty), a stop is requested at a chosen poll, and every
@@ -81,7 +81,8 @@ public:
                          [this] { ++fileListDisplays; });
         QObject::connect(&controller, &Controller::renamerLayoutChanged,
                          [this] { ++layoutChanges; });
-        QObject::connect(&controller, &Controller::iconsCacheCleared, [this] { ++iconCacheClears; });
+        QObject::connect(&controller, &Controller::iconsCacheCleared,
+                         [this] { ++iconCacheClears; });
         QObject::connect(&controller, &Controller::renamerSelectionChanged,
                          [this](bool focusStepArea) {
                              ++stepSelectionChanges;

@@ -1,25 +1,23 @@
-#include <gtest/gtest.h>
 #include "support/TestEnvironment.h"
 
-#include "common/UserDefaults.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-
 #include <memory>
 
+#include "common/UserDefaults.h"
+
 namespace {
-std::unique_ptr<QTemporaryDir> &homeDir()
-{
+std::unique_ptr<QTemporaryDir> &homeDir() {
     static std::unique_ptr<QTemporaryDir> dir;
     return dir;
 }
 }  // namespace
 
-void isolateUserFolders()
-{
+void isolateUserFolders() {
     homeDir() = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/torvane-test-home-XXXXXX");
     const QString home = homeDir()->path();
     const struct {
@@ -36,25 +34,18 @@ void isolateUserFolders()
         QDir().mkpath(path);
         qputenv(folder.variable, path.toUtf8());
     }
-    QFile::setPermissions(home + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                 QFileDevice::ExeOwner);
+    QFile::setPermissions(home + "/runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QStandardPaths::setTestModeEnabled(false);
 }
 
-QString testHome()
-{
-    return homeDir() ? homeDir()->path() : QString();
-}
+QString testHome() { return homeDir() ? homeDir()->path() : QString(); }
 
 TestDir::TestDir() : dir_(QDir::tempPath() + "/torvane-test-XXXXXX") {}
 
-QString TestDir::filePath(const QString &relative) const
-{
-    return dir_.filePath(relative);
-}
+QString TestDir::filePath(const QString &relative) const { return dir_.filePath(relative); }
 
-QString TestDir::makeFile(const QString &relative, const QByteArray &content)
-{
+QString TestDir::makeFile(const QString &relative, const QByteArray &content) {
     const QString path = filePath(relative);
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
@@ -62,8 +53,7 @@ QString TestDir::makeFile(const QString &relative, const QByteArray &content)
     return path;
 }
 
-QString TestDir::makeFolder(const QString &relative)
-{
+QString TestDir::makeFolder(const QString &relative) {
     const QString path = filePath(relative);
     QDir().mkpath(path);
     return path;

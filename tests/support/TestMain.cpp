@@ -4,8 +4,7 @@
 
 #include "support/TestEnvironment.h"
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     isolateUserFolders();
     QCoreApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);

@@ -5,10 +5,10 @@
 #include <QFile>
 #include <QtEndian>
 
+#include "MetaDataStoreFixture.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
 #include "tokens/AudioMetaData.h"
-#include "MetaDataStoreFixture.h"
 #include "tokens/FileMetaDataStore.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QtEndian>
 
+#include "MetaDataStoreFixture.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
 #include "tokens/ExifAttributes.h"
-#include "MetaDataStoreFixture.h"
 #include "tokens/FileMetaDataStore.h"
 #include "tokens/IccProfileName.h"
 #include "tokens/PictureHeader.h"
@@ -69,7 +69,6 @@ protected:
         edit(*image);
         image->writeMetadata();
     }
-
 };
 
 }  // namespace

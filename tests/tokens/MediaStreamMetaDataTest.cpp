@@ -6,9 +6,9 @@ extern "C" {
 
 #include <QFile>
 
+#include "MetaDataStoreFixture.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
-#include "MetaDataStoreFixture.h"
 #include "tokens/FileMetaDataStore.h"
 #include "tokens/MediaStreamMetaData.h"
 

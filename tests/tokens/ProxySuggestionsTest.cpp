@@ -10,15 +10,13 @@ namespace {
 using Item = ProxySuggestionItem;
 using Kind = ProxySuggestionItem::Kind;
 
-QStringList titles(const QList<Item> &items)
-{
+QStringList titles(const QList<Item> &items) {
     QStringList result;
     for (const Item &item : items) result.append(item.title);
     return result;
 }
 
-QStringList typesOf(const QList<Item> &items)
-{
+QStringList typesOf(const QList<Item> &items) {
     QStringList result;
     for (const Item &item : items) {
         EXPECT_EQ(item.kind, Kind::Type) << item.title;
@@ -27,8 +25,7 @@ QStringList typesOf(const QList<Item> &items)
     return result;
 }
 
-void expectNoticeAboveFullMenu(const QList<Item> &items, const QString &notice)
-{
+void expectNoticeAboveFullMenu(const QList<Item> &items, const QString &notice) {
     const QList<Item> full = ProxySuggestions::suggestions(QString(""), 2);
     ASSERT_EQ(items.size(), full.size() + 2);
     EXPECT_EQ(items[0].kind, Kind::DisabledItem);
@@ -62,8 +59,7 @@ TEST(ProxySuggestionsTest, FullMenuHasCategorySubmenusAndHeaders) {
 TEST(ProxySuggestionsTest, ShortFiltersAskToKeepTyping) {
     expectNoticeAboveFullMenu(ProxySuggestions::suggestions(QString("t"), 2), "Keep typing...");
     // Length counts after trimming.
-    expectNoticeAboveFullMenu(ProxySuggestions::suggestions(QString("  t  "), 2),
-                              "Keep typing...");
+    expectNoticeAboveFullMenu(ProxySuggestions::suggestions(QString("  t  "), 2), "Keep typing...");
     expectNoticeAboveFullMenu(ProxySuggestions::suggestions(QString("ti"), 3), "Keep typing...");
     // At the threshold the menu is filtered.
     const QStringList types = typesOf(ProxySuggestions::suggestions(QString(" ti "), 2));

@@ -12,8 +12,7 @@ namespace {
 using Entry = MetaDataCatalogueEntry;
 namespace Id = MetaDataTypeIdentifier;
 
-QList<const ZKMetaDataType *> allTypes()
-{
+QList<const ZKMetaDataType *> allTypes() {
     QList<const ZKMetaDataType *> types;
     for (const Entry &entry : ZKMetaDataType::availableMetaDataTypesByCategory()) {
         for (const ZKMetaDataType *type : entry.types) {
@@ -24,8 +23,7 @@ QList<const ZKMetaDataType *> allTypes()
     return types;
 }
 
-int countTypes(const std::function<bool(const QString &)> &question)
-{
+int countTypes(const std::function<bool(const QString &)> &question) {
     QSet<QString> answered;
     for (const ZKMetaDataType *type : allTypes()) {
         if (question(type->type())) answered.insert(type->type());
@@ -43,9 +41,9 @@ TEST(ZKMetaDataTypeTest, CatalogueHoldsTheCategoriesInMenuOrder) {
         int separators;
     };
     const QList<Expected> expected{
-        {Entry::Kind::Category, "Name", 11, 2},   {Entry::Kind::Header, "Metadata", 0, 0},
-        {Entry::Kind::Category, "File", 24, 5},   {Entry::Kind::Category, "Image", 32, 4},
-        {Entry::Kind::Category, "Audio", 24, 5},  {Entry::Kind::Category, "Video", 14, 4},
+        {Entry::Kind::Category, "Name", 11, 2},    {Entry::Kind::Header, "Metadata", 0, 0},
+        {Entry::Kind::Category, "File", 24, 5},    {Entry::Kind::Category, "Image", 32, 4},
+        {Entry::Kind::Category, "Audio", 24, 5},   {Entry::Kind::Category, "Video", 14, 4},
         {Entry::Kind::Category, "Location", 7, 1}, {Entry::Kind::Category, "Other", 39, 2},
         {Entry::Kind::Header, "Miscellany", 0, 0}};
     const QList<Entry> &catalogue = ZKMetaDataType::availableMetaDataTypesByCategory();
@@ -139,10 +137,10 @@ TEST(ZKMetaDataTypeTest, FilterReadsDateAsTime) {
             matches.append(type->displayName());
         }
     }
-    for (const char *name : {"Current Date", "Due Date", "File Creation Date",
-                             "File Modification Date", "Content Creation Date",
-                             "Content Modification Date", "Metadata Modification Date",
-                             "Last Used Date", "Recording Date", "Time Signature", "Timestamp"}) {
+    for (const char *name :
+         {"Current Date", "Due Date", "File Creation Date", "File Modification Date",
+          "Content Creation Date", "Content Modification Date", "Metadata Modification Date",
+          "Last Used Date", "Recording Date", "Time Signature", "Timestamp"}) {
         EXPECT_TRUE(matches.contains(name)) << name;
     }
     EXPECT_FALSE(matches.contains("Size"));

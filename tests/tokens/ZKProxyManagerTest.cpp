@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QTimeZone>
-#include <unistd.h>
 
 #include "common/UserDefaults.h"
 #include "support/FakeFileItem.h"
@@ -153,9 +153,9 @@ TEST_F(ZKProxyManagerTest, CountsOfFolderEntries) {
     manager().setHelper(&helper);
     const QVariantMap count = token("parent folder: number of files");
     EXPECT_EQ(resolve(count, &track), "2");
-    EXPECT_EQ(resolve(token("parent folder: number of files", {{"Number Of Characters", 3}}),
-                      &track),
-              "002");
+    EXPECT_EQ(
+        resolve(token("parent folder: number of files", {{"Number Of Characters", 3}}), &track),
+        "002");
     // A file has no entries.
     EXPECT_EQ(resolve(token("kMDItemFSNodeCount"), &track), "-");
     EXPECT_EQ(resolve(token("file list: number of files"), &track), "42");
@@ -192,10 +192,8 @@ TEST_F(ZKProxyManagerTest, NumbersStringsAndSeveralValues) {
               "007");
     EXPECT_EQ(resolve(token("kMDItemAudioTrackNumber"), &song), "7");
     EXPECT_EQ(resolve(token("kMDItemVersion", {{"Number Of Characters", 5}}), &song), "007");
-    EXPECT_EQ(resolve(token("kMDItemRecordingYear", {{"Number Of Characters", 3}}), &song),
-              "012");
-    EXPECT_EQ(resolve(token("kMDItemDurationSeconds", {{"Duration Format", 1}}), &song),
-              "1'02'05");
+    EXPECT_EQ(resolve(token("kMDItemRecordingYear", {{"Number Of Characters", 3}}), &song), "012");
+    EXPECT_EQ(resolve(token("kMDItemDurationSeconds", {{"Duration Format", 1}}), &song), "1'02'05");
     EXPECT_EQ(resolve(token("kMDItemDurationSeconds", {{"Duration Format", 2}}), &song),
               "01'02'05");
     EXPECT_EQ(resolve(token("kMDItemAudioBitRate"), &song), "128000");
@@ -217,10 +215,10 @@ TEST_F(ZKProxyManagerTest, FileSystemValuesComeFromTheRecord) {
     file.setCreationDate(QDateTime(QDate(2024, 5, 1), QTime(13, 45, 10)));
     const QVariantList name{"IMG_", token("kMDItemFSCreationDate"), "_"};
     EXPECT_EQ(resolve(name, &file), "IMG_2024-05-01_");
-    EXPECT_EQ(resolve(QVariantList{"IMG_", token("kMDItemFSCreationDate", {{"Time Format", 100}}),
-                                   "_"},
-                      &file),
-              "IMG_2024-05-01 13-45-10_");
+    EXPECT_EQ(
+        resolve(QVariantList{"IMG_", token("kMDItemFSCreationDate", {{"Time Format", 100}}), "_"},
+                &file),
+        "IMG_2024-05-01 13-45-10_");
     EXPECT_EQ(resolve(token("kMDItemFSSize"), &file), "1234567");
     EXPECT_EQ(resolve(token("kMDItemFSSize", {{"File Size Format", 1}}), &file), "1.2 MB");
     // Display names stand for their types, whatever their letter case.
@@ -245,10 +243,10 @@ TEST_F(ZKProxyManagerTest, OneCurrentDatePerComputation) {
 }
 
 TEST_F(ZKProxyManagerTest, RandomCharactersAndDisplayNames) {
-    const QString random = resolve(
-        token("random characters",
-              {{"Number Of Characters", 6}, {"Exclude A-Z", true}, {"Exclude a-z", true}}),
-        &song);
+    const QString random =
+        resolve(token("random characters",
+                      {{"Number Of Characters", 6}, {"Exclude A-Z", true}, {"Exclude a-z", true}}),
+                &song);
     EXPECT_EQ(random.size(), 6);
     EXPECT_TRUE(QRegularExpression("^[0-9]{6}$").match(random).hasMatch()) << random;
     EXPECT_EQ(resolve(token("random characters", {{"Number Of Characters", 0}}), &song).size(), 1);

@@ -6,17 +6,11 @@
 #include "common/Log.h"
 
 FreedesktopApplicationAdaptor::FreedesktopApplicationAdaptor(SingleInstance *instance)
-    : QDBusAbstractAdaptor(instance), instance_(instance)
-{
-}
+    : QDBusAbstractAdaptor(instance), instance_(instance) {}
 
-void FreedesktopApplicationAdaptor::Activate(const QVariantMap &)
-{
-    instance_->receive({});
-}
+void FreedesktopApplicationAdaptor::Activate(const QVariantMap &) { instance_->receive({}); }
 
-void FreedesktopApplicationAdaptor::Open(const QStringList &uris, const QVariantMap &)
-{
+void FreedesktopApplicationAdaptor::Open(const QStringList &uris, const QVariantMap &) {
     QStringList paths;
     for (const QString &uri : uris) {
         const QUrl url(uri);
@@ -29,9 +23,8 @@ void FreedesktopApplicationAdaptor::Open(const QStringList &uris, const QVariant
     instance_->receive(paths);
 }
 
-void FreedesktopApplicationAdaptor::ActivateAction(const QString &actionName,
-                                                   const QVariantList &, const QVariantMap &)
-{
+void FreedesktopApplicationAdaptor::ActivateAction(const QString &actionName, const QVariantList &,
+                                                   const QVariantMap &) {
     // The desktop entry declares no actions; an unknown one still raises the window.
     instance_->receive({});
 }

@@ -24,8 +24,7 @@ const QString applicationInterface = QStringLiteral("org.freedesktop.Application
 // Runs the event loop until `done` holds or the time is up: the running instance may be this
 // very process (tests), so waiting must keep serving incoming calls.
 template <typename Done>
-bool waitUntil(Done done, int milliseconds)
-{
+bool waitUntil(Done done, int milliseconds) {
     QEventLoop loop;
     QTimer deadline;
     deadline.setSingleShot(true);
@@ -38,8 +37,7 @@ bool waitUntil(Done done, int milliseconds)
     return done();
 }
 
-QStringList fileUris(const QStringList &paths)
-{
+QStringList fileUris(const QStringList &paths) {
     QStringList uris;
     for (const QString &path : paths)
         uris.append(QUrl::fromLocalFile(QDir::cleanPath(QDir::current().absoluteFilePath(path)))
@@ -51,39 +49,29 @@ QStringList fileUris(const QStringList &paths)
 
 SingleInstance::SingleInstance(QObject *parent)
     : SingleInstance(QDBusConnection::sessionBus(), ApplicationSupport::privateTemporaryFolder(),
-                     parent)
-{
-}
+                     parent) {}
 
 SingleInstance::SingleInstance(const QDBusConnection &bus, const QString &socketFolder,
                                QObject *parent)
-    : QObject(parent), bus_(bus), socketFolder_(socketFolder)
-{
+    : QObject(parent), bus_(bus), socketFolder_(socketFolder) {
     new FreedesktopApplicationAdaptor(this);
 }
 
-SingleInstance::~SingleInstance()
-{
+SingleInstance::~SingleInstance() {
     if (claimedBus_) {
         bus_.unregisterService(QString::fromLatin1(busName));
         bus_.unregisterObject(QString::fromLatin1(objectPath));
     }
-    if (server_)
-        server_->close();
+    if (server_) server_->close();
 }
 
-bool SingleInstance::claim()
-{
-    return bus_.isConnected() ? claimBus() : claimSocket();
-}
+bool SingleInstance::claim() { return bus_.isConnected() ? claimBus() : claimSocket(); }
 
-bool SingleInstance::handOver(const QStringList &paths)
-{
+bool SingleInstance::handOver(const QStringList &paths) {
     return bus_.isConnected() ? handOverOnBus(paths) : handOverOnSocket(paths);
 }
 
-void SingleInstance::receive(const QStringList &paths)
-{
+void SingleInstance::receive(const QStringList &paths) {
     if (paths.isEmpty())
         emit activateRequested();
     else
@@ -92,8 +80,7 @@ void SingleInstance::receive(const QStringList &paths)
 
 // The object is exported before the name is taken, so that a second start that sees the
 // name can always call it. Taking the name without queueing is the atomic claim.
-bool SingleInstance::claimBus()
-{
+bool SingleInstance::claimBus() {
     const QString path = QString::fromLatin1(objectPath);
     if (!bus_.registerObject(path, this, QDBusConnection::ExportAdaptors)) {
         Log::line(QStringLiteral("[Instance] cannot export the application object"));
@@ -103,18 +90,15 @@ bool SingleInstance::claimBus()
         QString::fromLatin1(busName), QDBusConnectionInterface::DontQueueService,
         QDBusConnectionInterface::DontAllowReplacement);
     claimedBus_ = reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
-    if (!claimedBus_)
-        bus_.unregisterObject(path);
+    if (!claimedBus_) bus_.unregisterObject(path);
     return claimedBus_;
 }
 
-bool SingleInstance::handOverOnBus(const QStringList &paths)
-{
+bool SingleInstance::handOverOnBus(const QStringList &paths) {
     QDBusMessage message = QDBusMessage::createMethodCall(
         QString::fromLatin1(busName), QString::fromLatin1(objectPath), applicationInterface,
         paths.isEmpty() ? QStringLiteral("Activate") : QStringLiteral("Open"));
-    if (!paths.isEmpty())
-        message << fileUris(paths);
+    if (!paths.isEmpty()) message << fileUris(paths);
     message << QVariantMap();
     QDBusPendingCallWatcher watcher(bus_.asyncCall(message, answerTimeout));
     waitUntil([&] { return watcher.isFinished(); }, answerTimeout + 500);
@@ -126,16 +110,15 @@ bool SingleInstance::handOverOnBus(const QStringList &paths)
     return true;
 }
 
-QString SingleInstance::socketPath() const
-{
+QString SingleInstance::socketPath() const {
     return socketFolder_ + QStringLiteral("/instance.socket");
 }
 
-bool SingleInstance::claimSocket()
-{
+bool SingleInstance::claimSocket() {
     if (socketFolder_.isEmpty()) {
-        Log::line(QStringLiteral("[Instance] no private folder for the instance socket; "
-                                 "running on its own"));
+        Log::line(
+            QStringLiteral("[Instance] no private folder for the instance socket; "
+                           "running on its own"));
         return true;
     }
     lock_ = std::make_unique<QLockFile>(socketFolder_ + QStringLiteral("/instance.lock"));
@@ -158,13 +141,11 @@ bool SingleInstance::claimSocket()
 
 // One message per connection: a JSON array of paths (empty for an activation), answered
 // with "1" once received.
-void SingleInstance::acceptSocketConnection()
-{
+void SingleInstance::acceptSocketConnection() {
     while (QLocalSocket *socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine())
-                return;
+            if (!socket->canReadLine()) return;
             const QJsonDocument document = QJsonDocument::fromJson(socket->readLine());
             if (!document.isArray()) {
                 Log::line(QStringLiteral("[Instance] unreadable hand-over ignored"));
@@ -180,10 +161,8 @@ void SingleInstance::acceptSocketConnection()
     }
 }
 
-bool SingleInstance::handOverOnSocket(const QStringList &paths)
-{
-    if (socketFolder_.isEmpty())
-        return false;
+bool SingleInstance::handOverOnSocket(const QStringList &paths) {
+    if (socketFolder_.isEmpty()) return false;
     QLocalSocket socket;
     socket.connectToServer(socketPath());
     if (!waitUntil([&] { return socket.state() == QLocalSocket::ConnectedState; }, answerTimeout))
@@ -191,7 +170,8 @@ bool SingleInstance::handOverOnSocket(const QStringList &paths)
     QStringList absolute;
     for (const QString &path : paths)
         absolute.append(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
-    socket.write(QJsonDocument(QJsonArray::fromStringList(absolute)).toJson(QJsonDocument::Compact));
+    socket.write(
+        QJsonDocument(QJsonArray::fromStringList(absolute)).toJson(QJsonDocument::Compact));
     socket.write("\n");
     const bool answered = waitUntil([&] { return socket.bytesAvailable() > 0; }, answerTimeout);
     socket.disconnectFromServer();

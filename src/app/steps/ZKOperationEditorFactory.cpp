@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "app/steps/ZKAddPrefixEditor.h"
-#include "app/steps/ZKAdvancedEditor.h"
 #include "app/steps/ZKAddSuffixEditor.h"
+#include "app/steps/ZKAdvancedEditor.h"
 #include "app/steps/ZKChangeCaseEditor.h"
 #include "app/steps/ZKComposeEditor.h"
 #include "app/steps/ZKFindAndReplaceEditor.h"

@@ -57,9 +57,14 @@ void addListingItems(QMenu *menu, ZKControllingDragView &view) {
 void addSortItems(QMenu *menu, ZKControllingDragView &view, bool withShortcuts) {
     for (const SortMenuItem &item : SortMenu::items(view.controller().sortingPriorities())) {
         switch (item.kind) {
-        case SortMenuItem::Kind::Header: addHeader(menu, item.title); continue;
-        case SortMenuItem::Kind::Separator: menu->addSeparator(); continue;
-        default: break;
+            case SortMenuItem::Kind::Header:
+                addHeader(menu, item.title);
+                continue;
+            case SortMenuItem::Kind::Separator:
+                menu->addSeparator();
+                continue;
+            default:
+                break;
         }
         QAction *action = addCheckItem(menu, item.title, item.checked);
         action->setEnabled(item.enabled);

@@ -167,13 +167,11 @@ void ZKControllingDragView::updateBarControls() {
     clearButton_->setVisible(clearEnabled &&
                              defaults().boolForKey(ApplicationDefaults::kShowClearListButton));
     const ZKRenamingController &controller = *controller_;
-    optionsButton_->setText(SortMenu::popUpTitle(controller.sortingPriorities(),
-                                                 controller.renameFiles(),
-                                                 controller.renameFolders()));
-    optionsButton_->setToolTip(SortMenu::popUpHelp(controller.sortingPriorities(),
-                                                   controller.renameFiles(),
-                                                   controller.renameFolders(),
-                                                   controller.scanFolderContents()));
+    optionsButton_->setText(SortMenu::popUpTitle(
+        controller.sortingPriorities(), controller.renameFiles(), controller.renameFolders()));
+    optionsButton_->setToolTip(
+        SortMenu::popUpHelp(controller.sortingPriorities(), controller.renameFiles(),
+                            controller.renameFolders(), controller.scanFolderContents()));
     filterButton_->setText(DisplayFilter::menuTitle(
         defaults().integerForKey(DisplayFilter::ListFilterKey), controller.renameFolders()));
 }

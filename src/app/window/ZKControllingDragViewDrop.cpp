@@ -88,13 +88,11 @@ void ZKControllingDragView::setHighlighted(bool highlighted) {
 }
 
 void ZKControllingDragView::receiveUrls(const QList<QUrl> &urls) {
-    renameButton_->setState(
-        ZKRenameButtonState::stopButton(1.0 / double(urls.size() + 1),
-                                       QStringLiteral("Receiving dragged items...")));
+    renameButton_->setState(ZKRenameButtonState::stopButton(
+        1.0 / double(urls.size() + 1), QStringLiteral("Receiving dragged items...")));
     progressLabel_->setText(renameButton_->state().description);
     // An unsorted list keeps the order of the drop; a sorted one sorts afterwards anyway.
-    const bool keepOrder =
-        controller_->primarySortOrder() == ZKSortPriorities::DontSort;
+    const bool keepOrder = controller_->primarySortOrder() == ZKSortPriorities::DontSort;
     reception_->start(urls, keepOrder);
     receptionProgressTimer_.start();
 }
@@ -107,10 +105,11 @@ void ZKControllingDragView::showReceptionProgress() {
     }
     const qsizetype handled = reception_->handledCount();
     const qsizetype total = reception_->totalCount();
-    const QString description =
-        QStringLiteral("Receiving dragged items (%1 of %2)").arg(std::max<qsizetype>(handled, 1))
-            .arg(total);
-    renameButton_->setState(ZKRenameButtonState::stopButton(double(handled + 1) / double(total + 1), description));
+    const QString description = QStringLiteral("Receiving dragged items (%1 of %2)")
+                                    .arg(std::max<qsizetype>(handled, 1))
+                                    .arg(total);
+    renameButton_->setState(
+        ZKRenameButtonState::stopButton(double(handled + 1) / double(total + 1), description));
     progressLabel_->setText(description);
 }
 

@@ -61,8 +61,7 @@ void ZKControllingDragView::setupForDroplet(bool droplet, const ZKConfigurationA
         prepareMainWindow();
         windowPrepared_ = true;
     }
-    ConfigurationArchiving::initializeControlsWithArchive(*controller_, archive, droplet,
-                                                          !droplet);
+    ConfigurationArchiving::initializeControlsWithArchive(*controller_, archive, droplet, !droplet);
     controller_->clear();
     controller_->updateRenamerLayoutAndRenameNames(true);
     updateBarControls();
@@ -71,8 +70,8 @@ void ZKControllingDragView::setupForDroplet(bool droplet, const ZKConfigurationA
 
 void ZKControllingDragView::prepareMainWindow() {
     QWidget *mainWindow = window();
-    const QByteArray frame = defaults().objectForKey(ApplicationDefaults::kMainWindowFrame)
-                                 .toByteArray();
+    const QByteArray frame =
+        defaults().objectForKey(ApplicationDefaults::kMainWindowFrame).toByteArray();
     if (frame.isEmpty() || !mainWindow->restoreGeometry(frame)) {
         mainWindow->resize(firstWindowSize);
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -111,29 +110,33 @@ void ZKControllingDragView::openFiles(const QStringList &paths) {
     }
     const OpenedFiles::Routing routing = OpenedFiles::route(paths);
     switch (routing.action) {
-    case OpenedFiles::Action::Nothing: return;
-    case OpenedFiles::Action::ServiceDefinition:
-        handOverServiceDefinition(routing.paths.first());
-        return;
-    case OpenedFiles::Action::RelayFile: receiveRelayFile(routing.paths.first()); return;
-    case OpenedFiles::Action::ConfigurationFile: {
-        const QString path = routing.paths.first();
-        if (!QUrl::fromLocalFile(path).isValid() || path.isEmpty()) {
-            Log::line(QStringLiteral("[Open] cannot get URL for archive"));
+        case OpenedFiles::Action::Nothing:
+            return;
+        case OpenedFiles::Action::ServiceDefinition:
+            handOverServiceDefinition(routing.paths.first());
+            return;
+        case OpenedFiles::Action::RelayFile:
+            receiveRelayFile(routing.paths.first());
+            return;
+        case OpenedFiles::Action::ConfigurationFile: {
+            const QString path = routing.paths.first();
+            if (!QUrl::fromLocalFile(path).isValid() || path.isEmpty()) {
+                Log::line(QStringLiteral("[Open] cannot get URL for archive"));
+                return;
+            }
+            QTimer::singleShot(0, this, [this, path] {
+                whenIdle([this, path] { importConfigurationFile(path); });
+            });
             return;
         }
-        QTimer::singleShot(0, this, [this, path] {
-            whenIdle([this, path] { importConfigurationFile(path); });
-        });
-        return;
-    }
-    case OpenedFiles::Action::Populate: break;
+        case OpenedFiles::Action::Populate:
+            break;
     }
     controller_->setOpeningAfterDelay(true);
     controller_->updateRenameButton();
     const QStringList toList = routing.paths;
-    QTimer::singleShot(0, this,
-                       [this, toList] { whenIdle([this, toList] { populateOpenedPaths(toList); }); });
+    QTimer::singleShot(
+        0, this, [this, toList] { whenIdle([this, toList] { populateOpenedPaths(toList); }); });
 }
 
 void ZKControllingDragView::populateOpenedPaths(const QStringList &paths) {
@@ -151,10 +154,9 @@ bool ZKControllingDragView::importConfigurationFile(const QString &path) {
     ConfigurationFile::Contents contents;
     QString error;
     if (!ConfigurationFile::read(path, &contents, &error)) {
-        runAlert(informationalAlert(
-            QStringLiteral("The configuration \"%1\" cannot be opened.")
-                .arg(PathExtension::lastPathComponent(path)),
-            error));
+        runAlert(informationalAlert(QStringLiteral("The configuration \"%1\" cannot be opened.")
+                                        .arg(PathExtension::lastPathComponent(path)),
+                                    error));
         return false;
     }
     if (!contents.archive) {
@@ -197,14 +199,19 @@ void ZKControllingDragView::reopen() {
 void ZKControllingDragView::performStartupAction() {
     if (controller_->isWaitingForDraggedObjects() || controller_->isOpeningAfterDelay()) return;
     switch (controller_->generalSettings().startupAction) {
-    case ZKGeneralSettings::StartupFinderSelection: populateWithSelectionScript(); break;
-    case ZKGeneralSettings::StartupPathFinderSelection:
-        // No Path Finder on this system.
-        Log::line(QStringLiteral("yay sandboxing!"));
-        beep();
-        break;
-    case ZKGeneralSettings::StartupOpenPanel: openFilesFromPanel(); break;
-    default: break;
+        case ZKGeneralSettings::StartupFinderSelection:
+            populateWithSelectionScript();
+            break;
+        case ZKGeneralSettings::StartupPathFinderSelection:
+            // No Path Finder on this system.
+            Log::line(QStringLiteral("yay sandboxing!"));
+            beep();
+            break;
+        case ZKGeneralSettings::StartupOpenPanel:
+            openFilesFromPanel();
+            break;
+        default:
+            break;
     }
 }
 

@@ -28,8 +28,8 @@ struct Choice {
 constexpr Choice listLayouts[] = {{0, "Compact"}, {1, "Regular"}, {2, "Names and Details"}};
 // "List Layout: Detail Mode" tags; -1 lets the sort order choose.
 constexpr Choice detailModes[] = {
-    {-1, "Detail Matching Sort Order"}, {0, "Path"}, {1, "Creation Date"},
-    {2, "Modification Date"},          {3, "Comment"}, {4, "Size"},
+    {-1, "Detail Matching Sort Order"}, {0, "Path"},    {1, "Creation Date"},
+    {2, "Modification Date"},           {3, "Comment"}, {4, "Size"},
     {5, "Extension and Type"},
 };
 
@@ -87,8 +87,8 @@ void ZKMainMenu::buildFileMenu() {
                [this] { view_.openFilesFromPanel(); });
     menu->addSeparator();
     QAction *preferences =
-        addCommand(menu, "preferences", QStringLiteral("Preferences..."),
-                   QStringLiteral("Ctrl+,"), [this] { emit preferencesRequested(); });
+        addCommand(menu, "preferences", QStringLiteral("Preferences..."), QStringLiteral("Ctrl+,"),
+                   [this] { emit preferencesRequested(); });
     preferences->setMenuRole(QAction::PreferencesRole);
     menu->addSeparator();
     addCommand(menu, "close", QStringLiteral("Close Window"), QStringLiteral("Ctrl+W"),
@@ -120,17 +120,16 @@ void ZKMainMenu::buildListMenu() {
     menu->addSeparator();
     addListToggles(menu);
     menu->addSeparator();
-    QAction *interim = addCommand(menu, "showInterimNames", QStringLiteral("Show Interim Names"),
-                                  QStringLiteral("Ctrl+I"),
-                                  [this] { view_.toggleIntermediateNameDisplay(); });
+    QAction *interim =
+        addCommand(menu, "showInterimNames", QStringLiteral("Show Interim Names"),
+                   QStringLiteral("Ctrl+I"), [this] { view_.toggleIntermediateNameDisplay(); });
     interim->setCheckable(true);
     menu->addSeparator();
 
     QMenu *options = menu->addMenu(QStringLiteral("List Options"));
     options->setObjectName(QStringLiteral("listOptionsMenu"));
-    ListOptionsMenus::rebuildOnShow(options, [this](QMenu *shown) {
-        ListOptionsMenus::fillOptionsMenu(shown, view_, true);
-    });
+    ListOptionsMenus::rebuildOnShow(
+        options, [this](QMenu *shown) { ListOptionsMenus::fillOptionsMenu(shown, view_, true); });
     // The sort keys work before the submenu was ever opened.
     ListOptionsMenus::fillOptionsMenu(options, view_, true);
     QMenu *filter = menu->addMenu(QStringLiteral("Filter"));
@@ -143,8 +142,8 @@ void ZKMainMenu::addListLayoutMenu(QMenu *listMenu) {
     QMenu *menu = listMenu->addMenu(QStringLiteral("List Layout"));
     auto *group = new QActionGroup(menu);
     for (const Choice &choice : listLayouts) {
-        QAction *item = addCommand(menu, "listLayout", QString::fromLatin1(choice.title),
-                                   QString(), [this, tag = choice.tag] {
+        QAction *item = addCommand(menu, "listLayout", QString::fromLatin1(choice.title), QString(),
+                                   [this, tag = choice.tag] {
                                        view_.fileList()->changeListLayout(tag);
                                        updateItems();
                                    });
@@ -158,8 +157,8 @@ void ZKMainMenu::addDetailModeMenu(QMenu *listMenu) {
     QMenu *menu = listMenu->addMenu(QStringLiteral("Detail"));
     auto *group = new QActionGroup(menu);
     for (const Choice &choice : detailModes) {
-        QAction *item = addCommand(menu, "detailMode", QString::fromLatin1(choice.title),
-                                   QString(), [this, tag = choice.tag] {
+        QAction *item = addCommand(menu, "detailMode", QString::fromLatin1(choice.title), QString(),
+                                   [this, tag = choice.tag] {
                                        view_.fileList()->changeListDetailMode(tag);
                                        updateItems();
                                    });
@@ -186,8 +185,8 @@ void ZKMainMenu::addListToggles(QMenu *listMenu) {
     toggle("showWhitespace", QStringLiteral("Show Whitespace"),
            [list] { list->toggleWhitespaceDisplay(); });
     toggle("allowFileSelection", QStringLiteral("Allow File Selection"), [list] {
-        list->changeSelectability(
-            defaults().boolForKey(CellDetailText::AllowFileSelectionKey) ? 0 : 1);
+        list->changeSelectability(defaults().boolForKey(CellDetailText::AllowFileSelectionKey) ? 0
+                                                                                               : 1);
     });
 }
 

@@ -1,7 +1,5 @@
 #include "app/window/ZKPreferencesWindow.h"
 
-#include "app/filelist/ZKFileListSettings.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -11,13 +9,14 @@
 #include <QVBoxLayout>
 
 #include "app/filelist/ZKFileList.h"
+#include "app/filelist/ZKFileListSettings.h"
 #include "app/window/ZKControllingDragView.h"
 #include "collections/ApplicationDefaults.h"
 #include "collections/ConfigurationKeys.h"
 #include "common/UserDefaults.h"
+#include "controller/ControllerDefaults.h"
 #include "engine/EngineDefaults.h"
 #include "listing/CellDetailText.h"
-#include "controller/ControllerDefaults.h"
 #include "listing/ListingMode.h"
 
 namespace {
@@ -70,17 +69,18 @@ QWidget *ZKPreferencesWindow::generalPage() {
     });
     form->addRow(QStringLiteral("At launch:"), startup_);
 
-    addSwitch(form, QStringLiteral("Quit When Closed"), [&general] { return general.quitWhenClosed; },
-              [&general](bool on) { general.quitWhenClosed = on; },
-              ConfigurationKeys::kQuitWhenClosed);
-    addSwitch(form, QStringLiteral("Ask Before Renaming"),
-              [&general] { return general.confirmBeforeRenaming; },
-              [&general](bool on) { general.confirmBeforeRenaming = on; },
-              ConfigurationKeys::kChicken);
-    addSwitch(form, QStringLiteral("Clear List After Renaming"),
-              [&general] { return general.clearListAfterRenaming; },
-              [&general](bool on) { general.clearListAfterRenaming = on; },
-              ConfigurationKeys::kClearListAfterRenaming);
+    addSwitch(
+        form, QStringLiteral("Quit When Closed"), [&general] { return general.quitWhenClosed; },
+        [&general](bool on) { general.quitWhenClosed = on; }, ConfigurationKeys::kQuitWhenClosed);
+    addSwitch(
+        form, QStringLiteral("Ask Before Renaming"),
+        [&general] { return general.confirmBeforeRenaming; },
+        [&general](bool on) { general.confirmBeforeRenaming = on; }, ConfigurationKeys::kChicken);
+    addSwitch(
+        form, QStringLiteral("Clear List After Renaming"),
+        [&general] { return general.clearListAfterRenaming; },
+        [&general](bool on) { general.clearListAfterRenaming = on; },
+        ConfigurationKeys::kClearListAfterRenaming);
     addUserDefaultSwitch(form, QStringLiteral("Quit After Renaming"),
                          ApplicationDefaults::kQuitAfterRenaming);
     addUserDefaultSwitch(form, QStringLiteral("Don't Ask Before Listing Only Folders"),
@@ -112,10 +112,11 @@ QWidget *ZKPreferencesWindow::listPage() {
     theme_ = addThemePopUp(form);
     addUserDefaultSwitch(form, QStringLiteral("Show Clear List Button"),
                          ApplicationDefaults::kShowClearListButton);
-    addSwitch(form, QStringLiteral("Ignore Invisible Files"),
-              [&controller] { return controller.ignoreInvisibleFiles(); },
-              [&controller](bool on) { controller.setIgnoreInvisibleFiles(on); },
-              ConfigurationKeys::kIgnoreInvisibleFiles);
+    addSwitch(
+        form, QStringLiteral("Ignore Invisible Files"),
+        [&controller] { return controller.ignoreInvisibleFiles(); },
+        [&controller](bool on) { controller.setIgnoreInvisibleFiles(on); },
+        ConfigurationKeys::kIgnoreInvisibleFiles);
     addUserDefaultSwitch(form, QStringLiteral("Ignore Symbolic Links"),
                          ControllerDefaults::kIgnoreAliases);
     return page;
@@ -125,18 +126,21 @@ QWidget *ZKPreferencesWindow::namesPage() {
     auto *page = new QWidget(this);
     QFormLayout *form = formOn(page);
     ZKRenamingController &controller = view_.controller();
-    addSwitch(form, QStringLiteral("Ignore Trailing Gibberish in the Common Prefix"),
-              [&controller] { return controller.ignoreTrailingGibberish(); },
-              [&controller](bool on) { controller.setIgnoreTrailingGibberish(on); },
-              ConfigurationKeys::kIgnoreTrailingGibberish);
-    addSwitch(form, QStringLiteral("Ignore Whitespace in Regular Expressions (Free-Spacing)"),
-              [&controller] { return controller.useFreeSpacingMode(); },
-              [&controller](bool on) { controller.setUseFreeSpacingMode(on); },
-              ConfigurationKeys::kIgnoreWhitespaceInRegularExpressions);
-    addSwitch(form, QStringLiteral("Number Names That Would Not Be Unique (Auto-Uniqueify)"),
-              [&controller] { return controller.autoUniqueify(); },
-              [&controller](bool on) { controller.setAutoUniqueify(on); },
-              ConfigurationKeys::kAutoUniqueify);
+    addSwitch(
+        form, QStringLiteral("Ignore Trailing Gibberish in the Common Prefix"),
+        [&controller] { return controller.ignoreTrailingGibberish(); },
+        [&controller](bool on) { controller.setIgnoreTrailingGibberish(on); },
+        ConfigurationKeys::kIgnoreTrailingGibberish);
+    addSwitch(
+        form, QStringLiteral("Ignore Whitespace in Regular Expressions (Free-Spacing)"),
+        [&controller] { return controller.useFreeSpacingMode(); },
+        [&controller](bool on) { controller.setUseFreeSpacingMode(on); },
+        ConfigurationKeys::kIgnoreWhitespaceInRegularExpressions);
+    addSwitch(
+        form, QStringLiteral("Number Names That Would Not Be Unique (Auto-Uniqueify)"),
+        [&controller] { return controller.autoUniqueify(); },
+        [&controller](bool on) { controller.setAutoUniqueify(on); },
+        ConfigurationKeys::kAutoUniqueify);
     addUserDefaultSwitch(form, QStringLiteral("Always Select Added Steps"),
                          QStringLiteral("Always Select Added Steps"));
     addUserDefaultSwitch(form, QStringLiteral("Disable Removed Renamers Stack"),
@@ -158,18 +162,20 @@ void ZKPreferencesWindow::addSwitch(QFormLayout *form, const QString &title,
 
 void ZKPreferencesWindow::addUserDefaultSwitch(QFormLayout *form, const QString &title,
                                                const QString &key) {
-    addSwitch(form, title, [key] { return defaults().boolForKey(key); },
-              [key](bool on) { defaults().setBool(on, key); }, key);
+    addSwitch(
+        form, title, [key] { return defaults().boolForKey(key); },
+        [key](bool on) { defaults().setBool(on, key); }, key);
 }
 
-void ZKPreferencesWindow::addListSwitch(QFormLayout *form, const QString &title,
-                                        const QString &key, std::function<void()> toggle) {
+void ZKPreferencesWindow::addListSwitch(QFormLayout *form, const QString &title, const QString &key,
+                                        std::function<void()> toggle) {
     // The list's own commands flip these and redraw; only a real change is passed on.
-    addSwitch(form, title, [key] { return defaults().boolForKey(key); },
-              [key, toggle](bool on) {
-                  if (defaults().boolForKey(key) != on) toggle();
-              },
-              key);
+    addSwitch(
+        form, title, [key] { return defaults().boolForKey(key); },
+        [key, toggle](bool on) {
+            if (defaults().boolForKey(key) != on) toggle();
+        },
+        key);
 }
 
 QComboBox *ZKPreferencesWindow::addArrowModePopUp(QFormLayout *form) {

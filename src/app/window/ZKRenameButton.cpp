@@ -30,8 +30,9 @@ void ZKRenameButton::setState(const ZKRenameButtonState &state) {
 
 QSize ZKRenameButton::sizeHint() const {
     // One width for every title, so the bar does not jump while a scan names its items.
-    const int width = fontMetrics().horizontalAdvance(QStringLiteral("Rename 8888 of 8888 Files...")) +
-                      4 * barInset;
+    const int width =
+        fontMetrics().horizontalAdvance(QStringLiteral("Rename 8888 of 8888 Files...")) +
+        4 * barInset;
     return {width, QPushButton::sizeHint().height() + barHeight};
 }
 
@@ -43,8 +44,8 @@ void ZKRenameButton::paintEvent(QPaintEvent *) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const int room = width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) -
-                     2 * barInset;
+    const int room =
+        width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) - 2 * barInset;
     option.text = fontMetrics().elidedText(text(), Qt::ElideMiddle, std::max(room, 0));
     painter.drawControl(QStyle::CE_PushButton, option);
     if (state_.showsProgress) paintProgress(painter);

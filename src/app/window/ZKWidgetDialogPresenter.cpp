@@ -16,9 +16,12 @@ const QString kCancel = QStringLiteral("Cancel");
 
 QMessageBox::Icon iconFor(ZKAlert::Style style) {
     switch (style) {
-    case ZKAlert::Style::Informational: return QMessageBox::Information;
-    case ZKAlert::Style::Critical: return QMessageBox::Critical;
-    case ZKAlert::Style::Warning: break;
+        case ZKAlert::Style::Informational:
+            return QMessageBox::Information;
+        case ZKAlert::Style::Critical:
+            return QMessageBox::Critical;
+        case ZKAlert::Style::Warning:
+            break;
     }
     return QMessageBox::Warning;
 }
@@ -29,7 +32,7 @@ QList<QAbstractButton *> addButtons(QMessageBox &box, const QStringList &titles)
     const QStringList shown = titles.isEmpty() ? QStringList{QStringLiteral("OK")} : titles;
     for (qsizetype index = 0; index < shown.size(); ++index) {
         const QString &title = shown.at(index);
-        const QMessageBox::ButtonRole role = index == 0        ? QMessageBox::AcceptRole
+        const QMessageBox::ButtonRole role = index == 0         ? QMessageBox::AcceptRole
                                              : title == kCancel ? QMessageBox::RejectRole
                                                                 : QMessageBox::ActionRole;
         QPushButton *button = box.addButton(title, role);
@@ -52,7 +55,8 @@ void allowFolderSelection(QFileDialog &dialog) {
     QObject::disconnect(buttons, &QDialogButtonBox::accepted, &dialog, nullptr);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&dialog] {
         // QFileDialog hides done(); the dialog it overrides answers the selection as it is.
-        if (!dialog.selectedFiles().isEmpty()) static_cast<QDialog &>(dialog).done(QDialog::Accepted);
+        if (!dialog.selectedFiles().isEmpty())
+            static_cast<QDialog &>(dialog).done(QDialog::Accepted);
     });
 }
 

@@ -13,23 +13,20 @@ namespace {
 // A private session bus for one test, so that the real desktop's bus is never touched.
 class PrivateBus {
 public:
-    PrivateBus()
-    {
+    PrivateBus() {
         daemon_.start(QStringLiteral("dbus-daemon"),
                       {QStringLiteral("--session"), QStringLiteral("--nofork"),
                        QStringLiteral("--print-address=1")});
         if (daemon_.waitForStarted(5000) && daemon_.waitForReadyRead(5000))
             address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
     }
-    ~PrivateBus()
-    {
+    ~PrivateBus() {
         daemon_.kill();
         daemon_.waitForFinished();
     }
     bool isValid() const { return !address_.isEmpty(); }
     // Each start of the program has its own connection to the bus.
-    QDBusConnection connect(const QString &name) const
-    {
+    QDBusConnection connect(const QString &name) const {
         return QDBusConnection::connectToBus(address_, name);
     }
 
@@ -38,18 +35,13 @@ private:
     QString address_;
 };
 
-QDBusConnection noBus()
-{
-    return QDBusConnection(QStringLiteral("no bus"));
-}
+QDBusConnection noBus() { return QDBusConnection(QStringLiteral("no bus")); }
 
 }  // namespace
 
-TEST(SingleInstance, SecondStartOnTheBusHandsItsPathsToTheFirst)
-{
+TEST(SingleInstance, SecondStartOnTheBusHandsItsPathsToTheFirst) {
     PrivateBus bus;
-    if (!bus.isValid())
-        GTEST_SKIP() << "no dbus-daemon";
+    if (!bus.isValid()) GTEST_SKIP() << "no dbus-daemon";
     SingleInstance first(bus.connect(QStringLiteral("first")), QString());
     ASSERT_TRUE(first.claim());
     EXPECT_TRUE(first.usesBus());
@@ -69,11 +61,9 @@ TEST(SingleInstance, SecondStartOnTheBusHandsItsPathsToTheFirst)
     EXPECT_EQ(opened.count(), 1);
 }
 
-TEST(SingleInstance, TheNameIsFreeAgainWhenTheFirstInstanceEnds)
-{
+TEST(SingleInstance, TheNameIsFreeAgainWhenTheFirstInstanceEnds) {
     PrivateBus bus;
-    if (!bus.isValid())
-        GTEST_SKIP() << "no dbus-daemon";
+    if (!bus.isValid()) GTEST_SKIP() << "no dbus-daemon";
     {
         SingleInstance first(bus.connect(QStringLiteral("gone")), QString());
         ASSERT_TRUE(first.claim());
@@ -84,8 +74,7 @@ TEST(SingleInstance, TheNameIsFreeAgainWhenTheFirstInstanceEnds)
     EXPECT_FALSE(third.claim());
 }
 
-TEST(SingleInstance, WithoutABusTheLocalSocketCarriesTheHandOver)
-{
+TEST(SingleInstance, WithoutABusTheLocalSocketCarriesTheHandOver) {
     QTemporaryDir folder;
     SingleInstance first(noBus(), folder.path());
     ASSERT_TRUE(first.claim());
@@ -106,8 +95,7 @@ TEST(SingleInstance, WithoutABusTheLocalSocketCarriesTheHandOver)
     EXPECT_FALSE(socket.permissions() & (QFile::ReadOther | QFile::WriteOther));
 }
 
-TEST(SingleInstance, RelativePathsAreMadeAbsoluteBeforeTheHandOver)
-{
+TEST(SingleInstance, RelativePathsAreMadeAbsoluteBeforeTheHandOver) {
     QTemporaryDir folder;
     SingleInstance first(noBus(), folder.path());
     ASSERT_TRUE(first.claim());

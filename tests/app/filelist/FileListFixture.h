@@ -8,10 +8,10 @@
 #include "app/filelist/ZKFileList.h"
 #include "app/filelist/ZKFileListModel.h"
 #include "common/UserDefaults.h"
+#include "controller/ZKRenamingController.h"
 #include "engine/ZKRenamer.h"
 #include "support/RecordNames.h"
 #include "support/ScriptedUserInteraction.h"
-#include "controller/ZKRenamingController.h"
 #include "support/TestEnvironment.h"
 
 // A user whose list notifications and selection go to a real file list, the way the window

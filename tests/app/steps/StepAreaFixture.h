@@ -11,10 +11,10 @@
 #include "app/steps/ZKRenamerSettingsView.h"
 #include "app/tokens/ZKProxyField.h"
 #include "common/UserDefaults.h"
-#include "engine/ZKRenamer.h"
-#include "support/ScriptedUserInteraction.h"
 #include "controller/ZKRenamingController.h"
+#include "engine/ZKRenamer.h"
 #include "support/QtPrinters.h"
+#include "support/ScriptedUserInteraction.h"
 #include "support/TestEnvironment.h"
 #include "tokens/TokenList.h"
 

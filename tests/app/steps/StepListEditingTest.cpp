@@ -263,8 +263,8 @@ TEST_F(StepListEditingTest, RelayoutFitsMultiLineFieldsToTheirTextAndSaysSoInThe
         << lines.join("\n");
 
     // Every line shows without scrolling, a last empty line too.
-    for (const QString &text : {QStringLiteral("red\ngreen\nblue\ncyan"),
-                                QStringLiteral("red\ngreen\nblue\n")}) {
+    for (const QString &text :
+         {QStringLiteral("red\ngreen\nblue\ncyan"), QStringLiteral("red\ngreen\nblue\n")}) {
         terms->setPlainText(text);
         view(0)->adjustTextFieldHeights();
         QCoreApplication::processEvents();

@@ -27,8 +27,8 @@ protected:
 
     // The drag enters the window; the action it is answered with (Ignore when refused).
     Qt::DropAction enter(const QMimeData &mimeData, Qt::KeyboardModifiers modifiers = {}) {
-        QDragEnterEvent event(center(), Qt::CopyAction | Qt::LinkAction | Qt::MoveAction,
-                              &mimeData, Qt::LeftButton, modifiers);
+        QDragEnterEvent event(center(), Qt::CopyAction | Qt::LinkAction | Qt::MoveAction, &mimeData,
+                              Qt::LeftButton, modifiers);
         QCoreApplication::sendEvent(&view(), &event);
         return event.isAccepted() ? event.dropAction() : Qt::IgnoreAction;
     }
@@ -164,7 +164,8 @@ TEST_F(DropReceptionTest, LongReceptionShowsProgress) {
     QCoreApplication::processEvents();
     EXPECT_EQ(listedNames().size(), 4);
     ASSERT_GE(descriptions.size(), 2) << descriptions.join(" | ").toStdString();
-    EXPECT_TRUE(descriptions.last().startsWith("Receiving dragged items (")) << descriptions.last().toStdString();
+    EXPECT_TRUE(descriptions.last().startsWith("Receiving dragged items ("))
+        << descriptions.last().toStdString();
     EXPECT_TRUE(descriptions.last().endsWith(" of 4)"));
 }
 

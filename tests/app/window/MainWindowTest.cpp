@@ -2,7 +2,9 @@
 // life to the next.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -14,9 +16,6 @@
 #include "app/window/ZKRenameButton.h"
 #include "collections/ConfigurationKeys.h"
 #include "engine/RenamerCollections.h"
-
-#include <QCheckBox>
-#include <QComboBox>
 
 namespace {
 
@@ -31,13 +30,14 @@ protected:
     }
 };
 
-const QStringList listCommands{"copy",     "removeFromList", "clearList",   "showInterimNames",
-                               "rename",   "revert",         "deleteSteps"};
+const QStringList listCommands{"copy",   "removeFromList", "clearList",  "showInterimNames",
+                               "rename", "revert",         "deleteSteps"};
 
 TEST_F(MainWindowTest, CommandsAreEnabledWhenTheyCanAct) {
     EXPECT_EQ(window->windowTitle(), "Torvane");
     QApplication::clipboard()->clear();
-    EXPECT_TRUE(enabledActions(listCommands).isEmpty()) << enabledActions(listCommands).join(",").toStdString();
+    EXPECT_TRUE(enabledActions(listCommands).isEmpty())
+        << enabledActions(listCommands).join(",").toStdString();
     EXPECT_TRUE(action("open")->isEnabled());
     EXPECT_TRUE(action("addStep")->isEnabled());
     EXPECT_FALSE(action("paste")->isEnabled());
@@ -73,8 +73,8 @@ TEST_F(MainWindowTest, SortAndFilterMenusChangeTheList) {
     listFiles({"b.txt", "a.txt"});
     EXPECT_EQ(listedNames(), (QStringList{"a.txt", "b.txt"}));
     EXPECT_EQ(view().optionsButton()->text(), "List Files - Sort by Name");
-    view().chooseSortMenuItem({SortMenuItem::Kind::Direction, "Descending", 1, ">", false, true,
-                               "Direction"});
+    view().chooseSortMenuItem(
+        {SortMenuItem::Kind::Direction, "Descending", 1, ">", false, true, "Direction"});
     EXPECT_EQ(listedNames(), (QStringList{"b.txt", "a.txt"}));
     EXPECT_EQ(view().optionsButton()->text(), "List Files - Sort by Name (Descending)");
 
@@ -102,9 +102,9 @@ TEST_F(MainWindowTest, ClosingQuitsOnlyWithQuitWhenClosed) {
 }
 
 TEST_F(MainWindowTest, ConfigurationSurvivesRelaunch) {
-    controller().setRenamers({ZKRenamer::renamerWithArchive(
-                                  QVariantMap{{"Rename: Find/Replace: Target", "old"}}),
-                              ZKRenamer::renamerWithArchive(QVariantMap{{"Task", 3}})});
+    controller().setRenamers(
+        {ZKRenamer::renamerWithArchive(QVariantMap{{"Rename: Find/Replace: Target", "old"}}),
+         ZKRenamer::renamerWithArchive(QVariantMap{{"Task", 3}})});
     controller().updateRenamerLayoutAndRenameNames(true);
     controller().setRenameFolders(true);
     controller().setAutoUniqueify(true);

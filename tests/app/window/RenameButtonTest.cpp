@@ -139,7 +139,8 @@ TEST_F(RenameButtonTest, EscapeWhenIdleIsNotTaken) {
 }
 
 TEST_F(RenameButtonTest, EscapeDuringScanAsksStopAndEmptiesList) {
-    for (int index = 0; index < 20; ++index) dir.makeFile(QStringLiteral("deep/f%1.txt").arg(index));
+    for (int index = 0; index < 20; ++index)
+        dir.makeFile(QStringLiteral("deep/f%1.txt").arg(index));
     // Every entry is worth a stop check.
     qint64 now = 0;
     controller().setScanClock([&now] { return now += 100; });
@@ -151,13 +152,13 @@ TEST_F(RenameButtonTest, EscapeDuringScanAsksStopAndEmptiesList) {
     QObject::connect(&view(), &ZKControllingDragView::stateChanged, window.get(), [&] {
         if (pressed || !view().isBusy()) return;
         pressed = true;
-        QTimer::singleShot(0, window.get(),
-                           [&] { QTest::keyClick(window.get(), Qt::Key_Escape); });
+        QTimer::singleShot(0, window.get(), [&] { QTest::keyClick(window.get(), Qt::Key_Escape); });
     });
     view().openFiles({dir.path()});
     ASSERT_TRUE(waitFor([&] { return !dialogs.alerts.isEmpty() && !view().isBusy(); }));
     EXPECT_EQ(dialogs.messages(), QStringList{"Stop?"});
-    EXPECT_EQ(dialogs.alerts.first().informativeText, "Aren't these the files you are looking for?");
+    EXPECT_EQ(dialogs.alerts.first().informativeText,
+              "Aren't these the files you are looking for?");
     EXPECT_TRUE(busyWhileAsked);
     EXPECT_TRUE(controller().fileRepresentations().isEmpty());
     EXPECT_EQ(view().renameButton()->text(), "There is nothing to rename.");

@@ -12,10 +12,10 @@
 #include "app/window/ZKControllingDragView.h"
 #include "app/window/ZKMainWindow.h"
 #include "common/UserDefaults.h"
-#include "engine/ZKRenamer.h"
-#include "support/RecordNames.h"
 #include "controller/ZKRenamingController.h"
+#include "engine/ZKRenamer.h"
 #include "support/QtPrinters.h"
+#include "support/RecordNames.h"
 #include "support/TestEnvironment.h"
 
 // The real main window on the offscreen platform, launched as the application launches it,
