@@ -299,11 +299,8 @@ bool ItemMover::userAgreesToUnlock(const QByteArray &source, bool *cancel) {
 
 bool ItemMover::showErrorAlert(const QByteArray &source, const QString &error, bool *cancel) {
     const QString name = displayName(source);
-    ZKAlert alert;
-    alert.kind = ZKAlertKind::RunCannotGoOn;
-    alert.style = ZKAlert::Style::Critical;
-    alert.messageText = QStringLiteral("Cannot rename %1").arg(name);
-    alert.informativeText =
+    return stopRun(
+        source,
         !error.isEmpty() ? QStringLiteral("Torvane encountered the following error:\n\n") + error
         : Sandbox::isSandboxed()
             ? QStringLiteral(
@@ -316,23 +313,25 @@ bool ItemMover::showErrorAlert(const QByteArray &source, const QString &error, b
                   "This is most likely due to a file permissions issue. However, if you can "
                   "rename %1 in your file manager while not being able to do so in Torvane, "
                   "please let us know about it.")
-                  .arg(name);
-    alert.buttons = {QStringLiteral("Stop")};
-    user_->runAlert(alert);
-    return setCancel(cancel);
+                  .arg(name),
+        cancel);
 }
 
 bool ItemMover::showVanishedAlert(const QByteArray &source, bool *cancel) {
-    const QString name = displayName(source);
+    return stopRun(source,
+                   QStringLiteral("%1 has vanished.\n\nPlease note that Torvane cannot rename "
+                                  "files if you move them to a different folder after dragging "
+                                  "them into Torvane.")
+                       .arg(displayName(source)),
+                   cancel);
+}
+
+bool ItemMover::stopRun(const QByteArray &source, const QString &informativeText, bool *cancel) {
     ZKAlert alert;
     alert.kind = ZKAlertKind::RunCannotGoOn;
     alert.style = ZKAlert::Style::Critical;
-    alert.messageText = QStringLiteral("Cannot rename %1").arg(name);
-    alert.informativeText =
-        QStringLiteral(
-            "%1 has vanished.\n\nPlease note that Torvane cannot rename files if you move them "
-            "to a different folder after dragging them into Torvane.")
-            .arg(name);
+    alert.messageText = QStringLiteral("Cannot rename %1").arg(displayName(source));
+    alert.informativeText = informativeText;
     alert.buttons = {QStringLiteral("Stop")};
     user_->runAlert(alert);
     return setCancel(cancel);

@@ -132,6 +132,8 @@ private:
     // The alerts end the run: each sets cancel and answers false.
     bool showErrorAlert(const QByteArray &source, const QString &error, bool *cancel);
     bool showVanishedAlert(const QByteArray &source, bool *cancel);
+    // The "Cannot rename" alert with this text and its one button "Stop".
+    bool stopRun(const QByteArray &source, const QString &informativeText, bool *cancel);
 
     ZKUserInteraction *user_;
     DiskInterface &disk_;
