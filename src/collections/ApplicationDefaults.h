@@ -12,6 +12,12 @@ inline const QString kQuitAlwaysKeepsWindows = QStringLiteral("NSQuitAlwaysKeeps
 // The clear button shows only with this on (and while it can be used).
 inline const QString kShowClearListButton = QStringLiteral("Show Clear List Button");
 inline const QString kQuitAfterRenaming = QStringLiteral("Quit After Renaming");
+// The bar's action button (the list's actions for the selected rows) shows only with this on.
+inline const QString kShowActionButton = QStringLiteral("Show Action Button");
+// With this on, drops are read from their names and plain text instead of their file URLs: a
+// way around a file manager whose URLs do not reach the list.
+inline const QString kDisablePasteboardObjectReading =
+    QStringLiteral("Disable Pasteboard Object Reading");
 // How the file list looks (its view reads them).
 inline const QString kShowIconPreviews = QStringLiteral("Show Icon Previews");
 inline const QString kAlwaysShowLargeIcons = QStringLiteral("Always Show Large Icons");

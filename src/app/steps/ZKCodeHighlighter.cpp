@@ -1,5 +1,6 @@
 #include "app/steps/ZKCodeHighlighter.h"
 
+#include <QPalette>
 #include <QTextDocument>
 #include <algorithm>
 
@@ -8,15 +9,18 @@ namespace {
 using Role = AdvancedCodeColouring::Role;
 using Span = AdvancedCodeColouring::Span;
 
-// The platform has no named red, green and blue for code: these are the design's own.
-QColor roleColour(Role role) {
+// Qt names a blue for links but no red or green: those take the design's own colours, made
+// lighter on a dark background where the dark originals could not be read.
+QColor roleColour(Role role, const QPalette &palette) {
+    const bool dark = palette.color(QPalette::Base).lightness() < 128;
+    const auto readable = [dark](QColor colour) { return dark ? colour.lighter(260) : colour; };
     switch (role) {
         case Role::StringConstant:
-            return QColor::fromRgbF(0.6f, 0.0f, 0.0f);
+            return readable(QColor::fromRgbF(0.6f, 0.0f, 0.0f));
         case Role::Variable:
-            return QColor::fromRgbF(0.0f, 0.4f, 0.0f);
+            return readable(QColor::fromRgbF(0.0f, 0.4f, 0.0f));
         case Role::Function:
-            return QColor::fromRgbF(0.0f, 0.0f, 0.5f);
+            return palette.color(QPalette::Link);
     }
     return {};
 }
@@ -24,6 +28,11 @@ QColor roleColour(Role role) {
 }  // namespace
 
 ZKCodeHighlighter::ZKCodeHighlighter(QTextDocument *document) : QSyntaxHighlighter(document) {}
+
+void ZKCodeHighlighter::setPalette(const QPalette &palette) {
+    palette_ = palette;
+    rehighlight();
+}
 
 void ZKCodeHighlighter::setColouring(const AdvancedCodeColouring &colouring) {
     colouring_ = colouring;
@@ -45,6 +54,6 @@ void ZKCodeHighlighter::highlightBlock(const QString &text) {
     for (; span != spans.end() && span->start < blockEnd; ++span) {
         const qsizetype start = qMax(span->start, blockStart);
         const qsizetype end = qMin(span->start + span->length, blockEnd);
-        setFormat(int(start - blockStart), int(end - start), roleColour(span->role));
+        setFormat(int(start - blockStart), int(end - start), roleColour(span->role, palette_));
     }
 }

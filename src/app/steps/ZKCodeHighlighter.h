@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPalette>
 #include <QSyntaxHighlighter>
 
 #include "engine/AdvancedCodeCheck.h"
@@ -12,10 +13,13 @@ public:
     explicit ZKCodeHighlighter(QTextDocument *document);
 
     void setColouring(const AdvancedCodeColouring &colouring);
+    // The editor's palette, whose link colour and background the colours follow.
+    void setPalette(const QPalette &palette);
 
 protected:
     void highlightBlock(const QString &text) override;
 
 private:
     AdvancedCodeColouring colouring_;
+    QPalette palette_;
 };

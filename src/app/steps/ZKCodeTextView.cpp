@@ -45,6 +45,7 @@ ZKCodeTextView::ZKCodeTextView(QWidget *parent)
     QPalette grey = palette();
     grey.setColor(QPalette::Text, palette().color(QPalette::PlaceholderText));
     setPalette(grey);
+    highlighter_->setPalette(grey);
     resetFont();
     completer_->setModel(completions_);
     completer_->setWidget(this);

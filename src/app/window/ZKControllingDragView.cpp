@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -84,7 +85,9 @@ ZKControllingDragView::ZKControllingDragView(ZKDialogPresenter *presenter, QWidg
     connect(controller_.get(), &ZKRenamingController::iconsCacheCleared, fileList_,
             &ZKFileList::clearIconsCache);
     connect(&defaults(), &UserDefaults::valueChanged, this, [this](const QString &key) {
-        if (key == ApplicationDefaults::kShowClearListButton) updateBarControls();
+        if (key == ApplicationDefaults::kShowClearListButton ||
+            key == ApplicationDefaults::kShowActionButton)
+            updateBarControls();
     });
     controller_->updateRenameButton();
     updateBarControls();
@@ -139,6 +142,17 @@ QWidget *ZKControllingDragView::buildBar() {
     filterButton_->setPopupMode(QToolButton::InstantPopup);
     filterButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
 
+    actionButton_ = new QToolButton(bar);
+    actionButton_->setIcon(QIcon::fromTheme(QStringLiteral("open-menu"),
+                                            QIcon::fromTheme(QStringLiteral("emblem-system"))));
+    actionButton_->setText(QStringLiteral("Actions"));
+    actionButton_->setToolTip(QStringLiteral("Actions for the selected items"));
+    connect(actionButton_, &QToolButton::clicked, this, [this] {
+        // The same menu as a right click on the current row, so both always agree.
+        std::unique_ptr<QMenu> menu = fileList_->createContextMenu(fileList_->currentIndex());
+        menu->exec(actionButton_->mapToGlobal(QPoint(0, actionButton_->height())));
+    });
+
     progressLabel_ = new QLabel(bar);
     progressLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     progressLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -153,6 +167,7 @@ QWidget *ZKControllingDragView::buildBar() {
     connect(renameButton_, &QPushButton::clicked, this,
             &ZKControllingDragView::renameButtonClicked);
 
+    layout->addWidget(actionButton_);
     layout->addWidget(optionsButton_);
     layout->addWidget(filterButton_);
     layout->addWidget(progressLabel_, 1);
@@ -166,6 +181,8 @@ void ZKControllingDragView::updateBarControls() {
     clearButton_->setEnabled(clearEnabled);
     clearButton_->setVisible(clearEnabled &&
                              defaults().boolForKey(ApplicationDefaults::kShowClearListButton));
+    actionButton_->setVisible(defaults().boolForKey(ApplicationDefaults::kShowActionButton));
+    actionButton_->setEnabled(!busy_);
     const ZKRenamingController &controller = *controller_;
     optionsButton_->setText(SortMenu::popUpTitle(
         controller.sortingPriorities(), controller.renameFiles(), controller.renameFolders()));

@@ -47,6 +47,8 @@ public:
     QPushButton *clearButton() const { return clearButton_; }
     QToolButton *optionsButton() const { return optionsButton_; }
     QToolButton *filterButton() const { return filterButton_; }
+    // Offers the list's actions for the selected rows; shown with "Show Action Button" only.
+    QToolButton *actionButton() const { return actionButton_; }
     // The text beside the rename button that says what its progress stands for.
     QLabel *progressLabel() const { return progressLabel_; }
 
@@ -197,6 +199,7 @@ private:
     QPushButton *clearButton_ = nullptr;
     QToolButton *optionsButton_ = nullptr;
     QToolButton *filterButton_ = nullptr;
+    QToolButton *actionButton_ = nullptr;
     QMenu *optionsMenu_ = nullptr;
     QMenu *filterMenu_ = nullptr;
 

@@ -11,6 +11,8 @@
 #include "app/window/MimePasteboard.h"
 #include "app/window/ZKControllingDragView.h"
 #include "app/window/ZKRenameButton.h"
+#include "collections/ApplicationDefaults.h"
+#include "common/UserDefaults.h"
 #include "listing/PasteboardPaths.h"
 #include "listing/ZKSortPriorities.h"
 
@@ -74,7 +76,9 @@ void ZKControllingDragView::dropEvent(QDropEvent *event) {
     controller_->setStopWaitingForDraggedObjects(false);
     // The drag's data is gone once this handler returns: take what is needed now.
     const QMimeData *mimeData = event->mimeData();
-    if (mimeData->hasUrls() && mimeData->urls().first().isLocalFile())
+    const bool readUrls = !UserDefaults::standardUserDefaults().boolForKey(
+        ApplicationDefaults::kDisablePasteboardObjectReading);
+    if (readUrls && mimeData->hasUrls() && mimeData->urls().first().isLocalFile())
         receiveUrls(mimeData->urls());
     else
         receiveFallback(MimePasteboard::itemsFromMimeData(mimeData));

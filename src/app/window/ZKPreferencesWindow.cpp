@@ -112,6 +112,10 @@ QWidget *ZKPreferencesWindow::listPage() {
     theme_ = addThemePopUp(form);
     addUserDefaultSwitch(form, QStringLiteral("Show Clear List Button"),
                          ApplicationDefaults::kShowClearListButton);
+    addUserDefaultSwitch(form, QStringLiteral("Show Action Button"),
+                         ApplicationDefaults::kShowActionButton);
+    addUserDefaultSwitch(form, QStringLiteral("Read Drops as Names and Text"),
+                         ApplicationDefaults::kDisablePasteboardObjectReading);
     addSwitch(
         form, QStringLiteral("Ignore Invisible Files"),
         [&controller] { return controller.ignoreInvisibleFiles(); },

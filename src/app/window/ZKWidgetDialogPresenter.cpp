@@ -4,11 +4,12 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeView>
+
+#include "app/window/ZKPromptDialog.h"
 
 namespace {
 
@@ -99,11 +100,6 @@ QStringList ZKWidgetDialogPresenter::runOpenPanel(QWidget *window, bool resolveA
 
 std::optional<QString> ZKWidgetDialogPresenter::promptForParameter(QWidget *window,
                                                                    const QString &question) {
-    QInputDialog dialog(window);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.setWindowTitle(QStringLiteral("Torvane"));
-    dialog.setLabelText(question);
-    dialog.setInputMode(QInputDialog::TextInput);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.textValue();
+    ZKPromptDialog dialog(question, window);
+    return dialog.runModal();
 }

@@ -40,7 +40,7 @@ TEST_F(AdvancedEditorTest, EditingRecomputesAndShowsErrorsOfABrokenPrototype) {
         return range.start <= 1 && range.start + range.length >= 10;
     });
     ASSERT_NE(name, formats.end());
-    EXPECT_EQ(name->format.foreground().color(), QColor::fromRgbF(0.0f, 0.0f, 0.5f));
+    EXPECT_EQ(name->format.foreground().color(), code()->palette().color(QPalette::Link));
 
     code()->setFocus();
     code()->moveCursor(QTextCursor::End);

@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QTest>
 #include <QThread>
+#include <QToolButton>
 #include <QUrl>
 #include <atomic>
 
@@ -167,6 +168,31 @@ TEST_F(DropReceptionTest, LongReceptionShowsProgress) {
     EXPECT_TRUE(descriptions.last().startsWith("Receiving dragged items ("))
         << descriptions.last().toStdString();
     EXPECT_TRUE(descriptions.last().endsWith(" of 4)"));
+}
+
+TEST_F(DropReceptionTest, ObjectReadingCanBeTurnedOff) {
+    const QString a = dir.makeFile("a.txt");
+    std::atomic<int> resolved = 0;
+    view().reception().setResolver([&resolved](const QUrl &url) {
+        ++resolved;
+        return url.toLocalFile();
+    });
+    // Read as names and text, the drop's file URLs never reach the URL reception.
+    UserDefaults::standardUserDefaults().setBool(true, "Disable Pasteboard Object Reading");
+    const std::unique_ptr<QMimeData> mimeData = dragOf({a});
+    drop(*mimeData);
+    EXPECT_TRUE(waitFor([&] { return listedNames() == QStringList{"a.txt"}; }));
+    EXPECT_EQ(resolved, 0);
+
+    UserDefaults::standardUserDefaults().setBool(false, "Disable Pasteboard Object Reading");
+    dropAndWait({dir.makeFile("b.txt")});
+    EXPECT_EQ(listedNames(), QStringList{"b.txt"});
+    EXPECT_EQ(resolved, 1);
+
+    // The action button follows its switch.
+    EXPECT_TRUE(view().actionButton()->isHidden());
+    UserDefaults::standardUserDefaults().setBool(true, "Show Action Button");
+    EXPECT_FALSE(view().actionButton()->isHidden());
 }
 
 }  // namespace
