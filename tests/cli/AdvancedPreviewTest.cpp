@@ -37,6 +37,25 @@ TEST_F(AdvancedPreviewTest, PromptWithoutTerminalTakesTheEmptyAnswerWithAWarning
     EXPECT_TRUE(run.err.contains("warning: no terminal to ask \"Which season?\"")) << run.err;
 }
 
+TEST_F(AdvancedPreviewTest, PromptOnATerminalAsksOnceForTheWholeList) {
+    dir.makeFile("photos/a.jpg");
+    dir.makeFile("photos/b.jpg");
+    const QString steps = writeStepsFile(
+        dir.path(), {advancedStep("[concatenate <name> [prompt \"Which season?\"] \"!\"]")});
+    const CliRun run =
+        runCliOnTerminal({"preview", "--steps", steps, dir.filePath("photos")}, {"Autumn"});
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.count("Which season?"), 1) << run.out;
+    EXPECT_TRUE(run.out.contains("aAutumn!")) << run.out;
+    EXPECT_TRUE(run.out.contains("bAutumn!")) << run.out;
+
+    // The end of input is no answer: the step fails instead of guessing one.
+    const CliRun closed =
+        runCliOnTerminal({"preview", "--steps", steps, dir.filePath("photos")}, {"\x04"});
+    EXPECT_TRUE(closed.out.contains("cannot prompt for string")) << closed.out;
+    EXPECT_FALSE(closed.out.contains("a!")) << closed.out;
+}
+
 TEST_F(AdvancedPreviewTest, BrokenPrototypeIsReportedAndRenamesNothing) {
     dir.makeFile("photos/a.jpg");
     const CliRun run = preview("[uppercase <name>]]");

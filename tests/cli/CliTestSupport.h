@@ -27,6 +27,11 @@ CliRun runCliInProcess(const QStringList &arguments);
 // Runs the built torvane-cli program.
 CliRun runCliProgram(const QStringList &arguments);
 
+// Runs the built torvane-cli on a terminal of its own (standard input, output and error),
+// typing the answers one after another each time it asks ("Answer: "). Output and errors
+// come together in `out`, as a terminal shows them.
+CliRun runCliOnTerminal(const QStringList &arguments, const QStringList &answers);
+
 // The archive of a Find and Replace step.
 QVariantMap findAndReplace(const QString &target, const QString &replacement, bool regex = false);
 

@@ -62,8 +62,8 @@ QString ZKPromptDialog::answer() const {
 QString ZKPromptDialog::runModal() {
     answerField_->clear();
     const QWidget *over = parentWidget() ? parentWidget()->window() : nullptr;
-    const QRect area = over ? over->frameGeometry()
-                            : (screen() ? screen()->availableGeometry() : QRect());
+    const QRect area =
+        over ? over->frameGeometry() : (screen() ? screen()->availableGeometry() : QRect());
     if (area.isValid()) move(area.center() - rect().center());
     show();
     raise();

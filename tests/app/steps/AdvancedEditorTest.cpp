@@ -1,9 +1,11 @@
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 #include <algorithm>
 
 #include "StepAreaFixture.h"
@@ -47,6 +49,18 @@ TEST_F(AdvancedEditorTest, EditingRecomputesAndShowsErrorsOfABrokenPrototype) {
     QTest::keyClicks(code(), "]");
     EXPECT_EVENTUALLY_TRUE(editor()->showErrorsButton()->isVisible(), 3000);
     EXPECT_EQ(newName("alpha.txt"), "") << "a syntax error withdraws every new name";
+
+    // The button shows the list of the last evaluation, taken literally, with one OK.
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        auto *alert = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!alert) return;
+        shown = alert->windowTitle() + "|" + alert->text() + "|" +
+                QString::number(alert->buttons().size());
+        alert->accept();
+    });
+    QTest::mouseClick(editor()->showErrorsButton(), Qt::LeftButton);
+    EXPECT_EQ(shown, "Syntax Errors|- \"[\" and \"]\" function brackets must be balanced\n|1");
 }
 
 TEST_F(AdvancedEditorTest, CompletionTabAndIndentation) {

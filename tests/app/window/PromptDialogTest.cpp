@@ -1,12 +1,13 @@
 // The dialog of an Advanced "prompt": it shows the question and always answers, since the
 // computation that asked waits for it and has no way to go on without an answer.
 
+#include <gtest/gtest.h>
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "app/window/ZKPromptDialog.h"
 
