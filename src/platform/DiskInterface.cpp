@@ -1,5 +1,6 @@
 #include "platform/DiskInterface.h"
 
+#include "platform/LetterCase.h"
 #include "platform/NoClobberMove.h"
 #include "platform/Trash.h"
 
@@ -25,6 +26,10 @@ public:
 };
 
 }  // namespace
+
+bool DiskInterface::isTaken(const QByteArray &path) {
+    return exists(path) && LetterCase::isListedBySomeSpelling(path);
+}
 
 DiskInterface &DiskInterface::real() {
     static RealDiskInterface disk;

@@ -27,6 +27,10 @@ public:
     // The identity of the item itself, symbolic links not followed; invalid when missing.
     virtual FileAttributes::FileIdentity identity(const QByteArray &path) = 0;
     virtual bool exists(const QByteArray &path) = 0;
+    // Whether an item holds the name: it exists and its folder lists it by some spelling. A
+    // FUSE file system answers a name whose item just moved away from the kernel's cache for
+    // a moment (its entry timeout); the listing is the file system's own answer.
+    virtual bool isTaken(const QByteArray &path);
     // The immutable flag (chattr +i).
     virtual bool isImmutable(const QByteArray &path) = 0;
     virtual bool setImmutable(const QByteArray &path, bool immutable, QString *error) = 0;

@@ -1,6 +1,7 @@
 #include "platform/LetterCase.h"
 
 #include <dirent.h>
+#include <string.h>
 
 #include <QFile>
 
@@ -13,9 +14,34 @@ namespace LetterCase {
 
 namespace {
 
+QString folded(const QByteArray &name) {
+    return TextCase::lower(Unicode::nfc(QFile::decodeName(name)));
+}
+
 bool equalIgnoringCase(const QByteArray &first, const QByteArray &second) {
-    return TextCase::lower(Unicode::nfc(QFile::decodeName(first))) ==
-           TextCase::lower(Unicode::nfc(QFile::decodeName(second)));
+    return folded(first) == folded(second);
+}
+
+// The folder a path names its item in ("." for a bare name).
+QByteArray folderOfPath(const QByteArray &path) {
+    const QByteArray folder = NativePath::folderOf(path);
+    return folder.isEmpty() ? QByteArray(".") : folder;
+}
+
+template <typename Matches>
+bool folderHasEntry(const QByteArray &folder, Matches matches) {
+    DIR *listing = ::opendir(folder.constData());
+    // Unreadable: assume the worst, another item is there.
+    if (!listing) return true;
+    bool found = false;
+    while (const dirent *entry = ::readdir(listing)) {
+        if (matches(QByteArray::fromRawData(entry->d_name, qsizetype(strlen(entry->d_name))))) {
+            found = true;
+            break;
+        }
+    }
+    ::closedir(listing);
+    return found;
 }
 
 }  // namespace
@@ -25,24 +51,17 @@ bool isSourceApartFromCase(const QByteArray &source, const QByteArray &target) {
     const FileAttributes::FileIdentity found = FileAttributes::identity(target);
     if (!found.valid) return false;
     if (found == FileAttributes::identity(source)) return true;
-    const QByteArray folder = NativePath::folderOf(target);
-    return !folderHasEntryNamed(folder.isEmpty() ? QByteArray(".") : folder,
-                                NativePath::lastComponentOf(target));
+    return !folderHasEntryNamed(folderOfPath(target), NativePath::lastComponentOf(target));
 }
 
 bool folderHasEntryNamed(const QByteArray &folder, const QByteArray &name) {
-    DIR *listing = ::opendir(folder.constData());
-    // Unreadable: assume the worst, another item is there.
-    if (!listing) return true;
-    bool found = false;
-    while (const dirent *entry = ::readdir(listing)) {
-        if (name == entry->d_name) {
-            found = true;
-            break;
-        }
-    }
-    ::closedir(listing);
-    return found;
+    return folderHasEntry(folder, [&name](const QByteArray &entry) { return entry == name; });
+}
+
+bool isListedBySomeSpelling(const QByteArray &path) {
+    const QString wanted = folded(NativePath::lastComponentOf(path));
+    return folderHasEntry(folderOfPath(path),
+                          [&wanted](const QByteArray &entry) { return folded(entry) == wanted; });
 }
 
 }  // namespace LetterCase

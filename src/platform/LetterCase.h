@@ -17,5 +17,9 @@ bool isSourceApartFromCase(const QByteArray &source, const QByteArray &target);
 
 // Whether the folder lists an entry whose name is exactly these bytes.
 bool folderHasEntryNamed(const QByteArray &folder, const QByteArray &name);
+// Whether the path's folder lists an entry whose name equals the path's last component
+// ignoring case (in NFC): on a volume that ignores case, whether the name is taken by any
+// spelling. An unreadable folder counts as holding one.
+bool isListedBySomeSpelling(const QByteArray &path);
 
 }  // namespace LetterCase

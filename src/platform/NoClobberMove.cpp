@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <optional>
 
+#include "platform/LetterCase.h"
+
 #ifndef RENAME_NOREPLACE
 #define RENAME_NOREPLACE (1 << 0)
 #endif
@@ -76,6 +78,26 @@ std::optional<FileKey> makePlaceholder(const QByteArray &target, bool folder) {
     return FileKey{info.st_dev, info.st_ino};
 }
 
+// A FUSE file system keeps a name it was asked about in the kernel's cache for a moment (its
+// entry timeout), also after the item behind it moved away: the name then looks taken though
+// the folder no longer lists it. Within that moment a placeholder is tried again; the
+// exclusive creation stays the only judge of whether the name is free.
+constexpr int kStaleNameAttempts = 40;
+constexpr useconds_t kStaleNamePause = 50 * 1000;
+
+std::optional<FileKey> makePlaceholderOnceFree(const QByteArray &target, bool folder) {
+    for (int attempt = 1;; ++attempt) {
+        const std::optional<FileKey> placeholder = makePlaceholder(target, folder);
+        const int failure = errno;
+        if (placeholder || failure != EEXIST || attempt == kStaleNameAttempts) return placeholder;
+        if (LetterCase::isListedBySomeSpelling(target)) {
+            errno = failure;
+            return std::nullopt;
+        }
+        ::usleep(kStaleNamePause);
+    }
+}
+
 // Takes the placeholder away again, but only while it is still the empty item made here.
 void removePlaceholder(const QByteArray &target, const FileKey &placeholder, bool folder) {
     struct stat info;
@@ -121,7 +143,7 @@ bool moveOverPlaceholder(const QByteArray &source, const QByteArray &target, QSt
     if (source.isEmpty() || lstat(source.constData(), &info) != 0)
         return failWithErrno(source, target, source.isEmpty() ? ENOENT : errno, error, errorNumber);
     const bool folder = S_ISDIR(info.st_mode);
-    const std::optional<FileKey> placeholder = makePlaceholder(target, folder);
+    const std::optional<FileKey> placeholder = makePlaceholderOnceFree(target, folder);
     if (!placeholder) return failWithErrno(source, target, errno, error, errorNumber);
     if (::rename(source.constData(), target.constData()) == 0) return true;
     const int failure = errno;

@@ -177,7 +177,7 @@ bool ItemMover::journalFailure(bool *cancel, const QString &detail) {
 
 bool ItemMover::makePathAvailableForMovingSourcePath(const QByteArray &target,
                                                      const QByteArray &source, bool *cancel) {
-    if (!disk_.exists(target) || LetterCase::isSourceApartFromCase(source, target)) return true;
+    if (!disk_.isTaken(target) || LetterCase::isSourceApartFromCase(source, target)) return true;
     UserDefaults &defaults = UserDefaults::standardUserDefaults();
     if (defaults.boolForKey(MoveDefaults::kSkipAllFileReplacements)) return false;
     if (!defaults.boolForKey(MoveDefaults::kReplaceAllExistingFiles) &&

@@ -61,3 +61,30 @@ TEST_F(CaseInsensitiveVolumeTest, AFolderChangesItsCaseToo) {
     EXPECT_EQ(QDir(volume.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList{"dcim"});
 }
+
+TEST_F(CaseInsensitiveVolumeTest, NamesTradedAcrossLetterCaseAreSwapped) {
+    // "Photo.jpg" takes "img_2.jpg", which "IMG_2.JPG" frees by becoming "photo.JPG": each
+    // target is the other's name by another spelling.
+    const auto replace = [](const QString &target, const QString &replacement) {
+        return QVariantMap{{"Task", 0},
+                           {"Rename: Find/Replace: Target", QVariantList{target}},
+                           {"Rename: Find/Replace: Replacement", QVariantList{replacement}},
+                           {"Rename: Find/Replace: Query is RegEx", true}};
+    };
+    const QVariantList steps{replace("^Photo", "@img_2"), replace("^IMG_2", "photo"),
+                             replace("^@", "")};
+    const QList<QByteArray> contents = sortedContentsUnder(volume.path());
+    const CliRun run = runCliProgram(
+        {"rename", "--yes", "--steps", writeStepsFile(dir.path(), steps), volume.path() + "/DCIM"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(names(), QStringList({"IMG_1.JPG", "img_2.jpg", "photo.JPG"}));
+    EXPECT_EQ(sortedContentsUnder(volume.path()), contents);
+    QFile photo(volume.path() + "/DCIM/img_2.jpg");
+    ASSERT_TRUE(photo.open(QIODevice::ReadOnly));
+    EXPECT_EQ(photo.readAll(), "content of DCIM/Photo.jpg");
+
+    const CliRun revert = runCliProgram({"revert", "--yes"});
+    ASSERT_EQ(revert.status, 0) << revert.err.toStdString();
+    EXPECT_EQ(names(), QStringList({"IMG_1.JPG", "IMG_2.JPG", "Photo.jpg"}));
+    EXPECT_EQ(sortedContentsUnder(volume.path()), contents);
+}
