@@ -32,11 +32,15 @@ CliRun runCliInProcess(const QStringList &arguments) {
     return run;
 }
 
-CliRun runCliProgram(const QStringList &arguments) {
+CliRun runCliProgram(const QStringList &arguments, const QByteArray &input,
+                     const QStringList &environment) {
     QProcess process;
+    process.setEnvironment(QProcess::systemEnvironment() + environment);
     // The test program sits in <build>/tests/cli, the tool in <build>/src/cli.
     const QString program = QCoreApplication::applicationDirPath() + "/../../src/cli/torvane-cli";
     process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
     process.waitForFinished(60000);
     CliRun run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

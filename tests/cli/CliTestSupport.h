@@ -24,8 +24,9 @@ struct CliRun {
 // Runs a command in-process, as the program would.
 CliRun runCliInProcess(const QStringList &arguments);
 
-// Runs the built torvane-cli program.
-CliRun runCliProgram(const QStringList &arguments);
+// Runs the built torvane-cli program, with the input on its standard input.
+CliRun runCliProgram(const QStringList &arguments, const QByteArray &input = QByteArray(),
+                     const QStringList &environment = {});
 
 // The archive of a Find and Replace step.
 QVariantMap findAndReplace(const QString &target, const QString &replacement, bool regex = false);
