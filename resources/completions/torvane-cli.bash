@@ -2,6 +2,8 @@
 # (torvane-cli __complete ...), so they follow the installed version.
 _torvane_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
+    # bash cuts words at ":" and "="; bash-completion's helper puts them back together.
+    declare -F _get_comp_words_by_ref >/dev/null && _get_comp_words_by_ref -n =: cur prev
     local command=${COMP_WORDS[1]} IFS=$'\n'
     if ((COMP_CWORD == 1)); then
         COMPREPLY=($(compgen -W "$(torvane-cli __complete commands)"$'\n--help\n--version' -- "$cur"))
@@ -27,6 +29,7 @@ _torvane_cli() {
     choices=$(torvane-cli __complete choices "$prev")
     if [[ -n $choices ]]; then
         COMPREPLY=($(compgen -W "$choices" -- "$cur"))
+        declare -F __ltrim_colon_completions >/dev/null && __ltrim_colon_completions "$cur"
         return
     fi
     if [[ $cur == *'<'* ]]; then

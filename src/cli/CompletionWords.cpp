@@ -4,10 +4,10 @@
 
 #include "cli/CommandHelp.h"
 #include "cli/ListingOptions.h"
-#include "cli/StepOptions.h"
 #include "cli/PreviewCommand.h"
 #include "cli/RenameCommand.h"
 #include "cli/RevertCommand.h"
+#include "cli/StepOptions.h"
 #include "cli/TokenText.h"
 
 namespace {
@@ -25,7 +25,8 @@ QString usageOf(const QString &command) {
 namespace CompletionWords {
 
 QStringList optionsOf(const QString &usage) {
-    static const QRegularExpression option(QStringLiteral("(?<![\\w-])(--[a-z0-9][a-z0-9-]*|-[h0])\\b"));
+    static const QRegularExpression option(
+        QStringLiteral("(?<![\\w-])(--[a-z0-9][a-z0-9-]*|-[h0])\\b"));
     QStringList options;
     for (const QRegularExpressionMatch &match : option.globalMatch(usage)) {
         if (!options.contains(match.captured(1))) options << match.captured(1);

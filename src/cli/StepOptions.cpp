@@ -13,11 +13,11 @@ using S = RenamerSetting;
 
 const QHash<QString, int> &operationsByOption() {
     static const QHash<QString, int> operations{
-        {"--find", FindAndReplaceOperation},   {"--remove", RemoveOperation},
-        {"--insert", InsertOperation},         {"--prefix", AddPrefixOperation},
-        {"--suffix", AddSuffixOperation},      {"--compose", ComposeOperation},
-        {"--case", ChangeCaseOperation},       {"--set-extension", SetExtensionOperation},
-        {"--sequence", SequenceOperation},     {"--advanced", AdvancedOperation}};
+        {"--find", FindAndReplaceOperation}, {"--remove", RemoveOperation},
+        {"--insert", InsertOperation},       {"--prefix", AddPrefixOperation},
+        {"--suffix", AddSuffixOperation},    {"--compose", ComposeOperation},
+        {"--case", ChangeCaseOperation},     {"--set-extension", SetExtensionOperation},
+        {"--sequence", SequenceOperation},   {"--advanced", AdvancedOperation}};
     return operations;
 }
 
@@ -29,9 +29,9 @@ const QStringList &valueModifiers() {
 }
 
 const QStringList &flagModifiers() {
-    static const QStringList names{"--regex",        "--case-sensitive", "--whole-name",
-                                   "--include-extension", "--drop-extension", "--add-missing",
-                                   "--lazy"};
+    static const QStringList names{
+        "--regex",          "--case-sensitive", "--whole-name", "--include-extension",
+        "--drop-extension", "--add-missing",    "--lazy"};
     return names;
 }
 
@@ -43,10 +43,12 @@ const QList<std::pair<QString, int>> &caseModes() {
 }
 
 const QList<std::pair<QString, int>> &sequenceTypes() {
-    static const QList<std::pair<QString, int>> types{
-        {"numbers", NumberSequence},         {"roman", UppercaseRomanSequence},
-        {"lower-roman", LowercaseRomanSequence}, {"letters", UppercaseLetterSequence},
-        {"lower-letters", LowercaseLetterSequence}, {"terms", TermSequence}};
+    static const QList<std::pair<QString, int>> types{{"numbers", NumberSequence},
+                                                      {"roman", UppercaseRomanSequence},
+                                                      {"lower-roman", LowercaseRomanSequence},
+                                                      {"letters", UppercaseLetterSequence},
+                                                      {"lower-letters", LowercaseLetterSequence},
+                                                      {"terms", TermSequence}};
     return types;
 }
 
@@ -82,14 +84,14 @@ bool setText(ZKRenamer &step, S setting, const QString &option, const QString &v
 }
 
 // "N" or "N:from-end": a 1-based position and its direction.
-bool setPosition(ZKRenamer &step, S start, S direction, const QString &option,
-                 const QString &text, QString *error) {
+bool setPosition(ZKRenamer &step, S start, S direction, const QString &option, const QString &text,
+                 QString *error) {
     const QStringList parts = text.split(u':');
     const std::optional<qint64> position = integer(parts.first());
     const bool fromEnd = parts.size() == 2 && parts[1] == QLatin1String("from-end");
     if (!position || parts.size() > 2 || (parts.size() == 2 && !fromEnd))
-        return fail(error, QStringLiteral("%1: \"%2\" is no position (N or N:from-end)")
-                               .arg(option, text));
+        return fail(
+            error, QStringLiteral("%1: \"%2\" is no position (N or N:from-end)").arg(option, text));
     step.setNumberValue(start, *position, true);
     step.setChoiceValue(direction, fromEnd ? 1 : 0);
     return true;
@@ -102,8 +104,8 @@ bool setRemove(ZKRenamer &step, const QString &value, QString *error) {
     const qsizetype next = rest.indexOf(u':');
     const std::optional<qint64> length = integer(rest.left(next));
     if (colon < 0 || !start || !length)
-        return fail(error, QStringLiteral("--remove: \"%1\" is not START:LENGTH[:from-end]")
-                               .arg(value));
+        return fail(error,
+                    QStringLiteral("--remove: \"%1\" is not START:LENGTH[:from-end]").arg(value));
     step.setNumberValue(S::RemoveLength, *length, true);
     return setPosition(step, S::RemoveStart, S::RemoveDirection, "--remove",
                        value.left(colon) + (next < 0 ? QString() : rest.mid(next)), error);
@@ -113,8 +115,8 @@ bool setInsert(ZKRenamer &step, const QString &value, QString *error) {
     // The text may hold "@" itself: the position follows the last one.
     const qsizetype at = value.lastIndexOf(u'@');
     if (at < 0)
-        return fail(error, QStringLiteral("--insert: \"%1\" is not TEXT@POSITION[:from-end]")
-                               .arg(value));
+        return fail(error,
+                    QStringLiteral("--insert: \"%1\" is not TEXT@POSITION[:from-end]").arg(value));
     return setText(step, S::InsertString, "--insert", value.left(at), error) &&
            setPosition(step, S::InsertStart, S::InsertDirection, "--insert", value.mid(at + 1),
                        error);
@@ -153,19 +155,18 @@ bool setSequence(ZKRenamer &step, const QString &value, QString *error) {
     if (!type)
         return fail(error, QStringLiteral("--sequence: unknown type \"%1\" (one of: %2)")
                                .arg(parts.first(), choiceNames(sequenceTypes()).join(", ")));
-    if (parts.size() > 4)
-        return fail(error, "--sequence: more than TYPE:first:step:digits");
+    if (parts.size() > 4) return fail(error, "--sequence: more than TYPE:first:step:digits");
     step.setChoiceValue(S::SequenceType, *type);
     if (parts.size() > 1 && !parts[1].isEmpty()) {
         step.setSequenceFirstNumberText(parts[1]);
-        const bool understood =
-            integer(parts[1]) || step.integerValue(S::SequenceFirstNumber) != 0;
+        const bool understood = integer(parts[1]) || step.integerValue(S::SequenceFirstNumber) != 0;
         if (!understood)
             return fail(error, QStringLiteral("--sequence: \"%1\" is no first value of %2")
                                    .arg(parts[1], parts.first()));
     }
     const std::optional<qint64> stepValue = integer(parts.value(2, "1"));
-    if (!stepValue) return fail(error, QStringLiteral("--sequence: \"%1\" is no step").arg(parts[2]));
+    if (!stepValue)
+        return fail(error, QStringLiteral("--sequence: \"%1\" is no step").arg(parts[2]));
     step.setNumberValue(S::SequenceStepValue, *stepValue, true);
     const std::optional<qint64> digits = integer(parts.value(3, "0"));
     if (!digits || !step.setChoiceValue(S::SequenceMinimumNumberOfDigits, *digits))
@@ -331,7 +332,8 @@ const char *StepOptions::usage() {
            "  --find TEXT [--replace TEXT] [--regex] [--case-sensitive] [--whole-name]\n"
            "                                          find and replace (case-insensitive, the\n"
            "                                          extension left out unless --whole-name)\n"
-           "  --remove START:LENGTH[:from-end]        remove LENGTH characters from position START\n"
+           "  --remove START:LENGTH[:from-end]        remove LENGTH characters from position "
+           "START\n"
            "  --insert TEXT@POSITION[:from-end]       insert TEXT at POSITION (1 is the first)\n"
            "  --prefix TEXT                           add TEXT before the name\n"
            "  --suffix TEXT [--include-extension]     add TEXT after the name (before the\n"

@@ -46,7 +46,8 @@ void TerminalProgress::show(const QString &description) {
     if (now - lastShown_ < 100) return;
     lastShown_ = now;
     const int columns = terminalColumns() - 1;
-    if (line.size() > columns) line = line.left(columns / 2 - 1) + u'…' + line.right(columns / 2 - 1);
+    if (line.size() > columns)
+        line = line.left(columns / 2 - 1) + u'…' + line.right(columns / 2 - 1);
     err_ << "\r\033[K" << line;
     err_.flush();
     shown_ = true;

@@ -25,7 +25,6 @@ public:
     void clear();
 
 private:
-
     QTextStream &err_;
     bool active_;
     bool shown_ = false;

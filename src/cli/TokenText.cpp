@@ -53,8 +53,9 @@ std::optional<QVariantList> parse(const QString &text, QString *error) {
         } else if (c == u'<') {
             const qsizetype end = text.indexOf(u'>', i + 1);
             if (end < 0) {
-                *error = QStringLiteral("\"<\" at character %1 opens a token that is never closed "
-                                        "with \">\" (write \\< for a literal \"<\")")
+                *error = QStringLiteral(
+                             "\"<\" at character %1 opens a token that is never closed "
+                             "with \">\" (write \\< for a literal \"<\")")
                              .arg(i + 1);
                 return std::nullopt;
             }
@@ -100,8 +101,7 @@ QStringList closestDisplayNames(const QString &name, int count) {
     QStringList closest;
     for (const auto &[distance, candidate] : ranked) {
         // Far-off names help nobody.
-        if (closest.size() == count || distance > std::max<qsizetype>(3, wanted.size() / 2))
-            break;
+        if (closest.size() == count || distance > std::max<qsizetype>(3, wanted.size() / 2)) break;
         closest << candidate;
     }
     return closest;

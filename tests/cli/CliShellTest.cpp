@@ -19,9 +19,14 @@
 namespace {
 
 TEST(CliShellTest, HelpGoesToStandardOutputAndErrorsNameTheOption) {
-    for (const QStringList &arguments :
-         QList<QStringList>{{"--help"}, {"-h"}, {"help"}, {"help", "rename"}, {"preview", "--help"},
-                            {"rename", "--yes", "-h"}, {"revert", "--help"}, {"finish", "-h"}}) {
+    for (const QStringList &arguments : QList<QStringList>{{"--help"},
+                                                           {"-h"},
+                                                           {"help"},
+                                                           {"help", "rename"},
+                                                           {"preview", "--help"},
+                                                           {"rename", "--yes", "-h"},
+                                                           {"revert", "--help"},
+                                                           {"finish", "-h"}}) {
         const CliRun run = runCliInProcess(arguments);
         EXPECT_EQ(run.status, 0) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.out.startsWith("usage: torvane-cli")) << run.out.toStdString();
@@ -35,9 +40,8 @@ TEST(CliShellTest, HelpGoesToStandardOutputAndErrorsNameTheOption) {
              {"preview", "--bogus", "x"}, {"revert", "--bogus"}, {"rename", "--color=pink", "x"}}) {
         const CliRun run = runCliInProcess(arguments);
         EXPECT_EQ(run.status, 2);
-        EXPECT_TRUE(run.err.contains(arguments[1].section('=', 1).isEmpty()
-                                         ? arguments[1]
-                                         : arguments[1].section('=', 1)))
+        EXPECT_TRUE(run.err.contains(
+            arguments[1].section('=', 1).isEmpty() ? arguments[1] : arguments[1].section('=', 1)))
             << run.err.toStdString();
         EXPECT_TRUE(run.err.contains("usage: torvane-cli " + arguments[0]));
         EXPECT_TRUE(run.out.isEmpty());
@@ -49,11 +53,14 @@ TEST(CliShellTest, HelpGoesToStandardOutputAndErrorsNameTheOption) {
 TEST(CliShellTest, ManualPageNamesEveryOptionOfTheHelp) {
     QFile page(QStringLiteral(TORVANE_SOURCE_DIR "/resources/man/torvane-cli.1"));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-    const QString manual = QString::fromUtf8(page.readAll()).replace("\\-", "-");
+    // Roff writes a hyphen as "\-" and switches fonts with "\fB" and the like.
+    const QString manual = QString::fromUtf8(page.readAll())
+                               .replace("\\-", "-")
+                               .remove(QRegularExpression("\\\\f[BIRP]"));
     for (const QString &usage : {PreviewCommand::usage(), RenameCommand::usage(),
                                  RevertCommand::usage(), RevertCommand::finishUsage()}) {
         const QStringList options = CompletionWords::optionsOf(usage);
-        EXPECT_TRUE(options.contains("--find"));
+        EXPECT_TRUE(options.contains("--json"));
         for (const QString &option : options)
             EXPECT_TRUE(QRegularExpression("(?<![\\w-])" + QRegularExpression::escape(option) +
                                            "(?![\\w-])")
@@ -77,20 +84,23 @@ TEST(CliShellTest, PathsFromAPipeAreTakenAsBytes) {
     const CliRun run = runCliProgram(
         {"rename", "-0", "--from-stdin", "--case", "lower:extension", "--yes", "--json"}, input);
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.newNames(), QStringList({"IMG 1.jpg", "IMG\n2.jpg"}));
+    // The newline came through inside its name (which then loses it, as in the window).
+    const QStringList names = run.newNames();
+    EXPECT_EQ(QSet<QString>(names.cbegin(), names.cend()),
+              QSet<QString>({"IMG 1.jpg", "IMG2.jpg"}));
     EXPECT_TRUE(run.err.contains("not valid UTF-8")) << run.err.toStdString();
     EXPECT_TRUE(QFile::exists(dir.filePath("a/keep.JPG")));
     EXPECT_TRUE(QFile::exists(QFile::decodeName(bad)));
-    EXPECT_EQ(::access(bad.constData(), F_OK), 0);
+    EXPECT_EQ(::unlink(bad.constData()), 0);  // also what the folder's removal cannot name
 
     const CliRun lines = runCliProgram({"preview", "--from-stdin", "--prefix", "x"},
                                        QFile::encodeName(dir.filePath("a/keep.JPG")) + "\n");
     EXPECT_EQ(lines.status, 0);
     EXPECT_TRUE(lines.out.contains("keep.JPG -> xkeep.JPG"));
     EXPECT_FALSE(lines.out.contains("\033["));
-    const CliRun colored = runCliProgram(
-        {"preview", "--color=always", "--prefix", "x", dir.filePath("a/keep.JPG")}, {},
-        {"NO_COLOR=1"});
+    const CliRun colored =
+        runCliProgram({"preview", "--color=always", "--prefix", "x", dir.filePath("a/keep.JPG")},
+                      {}, {"NO_COLOR=1"});
     EXPECT_TRUE(colored.out.startsWith("\033[32m[green]\033[0m")) << colored.out.toStdString();
     EXPECT_EQ(runCliProgram({"preview", "--from-stdin", "--prefix", "x"}, "").status, 2);
 }
@@ -99,8 +109,10 @@ TEST(CliShellTest, CompletionWordsFollowTheProgram) {
     const CliRun options = runCliInProcess({"__complete", "options", "rename"});
     for (const char *option : {"--find", "--on-exists", "--sort", "--from-stdin", "-0"})
         EXPECT_TRUE(options.lines().contains(option)) << option;
-    EXPECT_TRUE(runCliInProcess({"__complete", "choices", "--case"}).lines().contains("lower:extension"));
-    EXPECT_TRUE(runCliInProcess({"__complete", "tokens"}).lines().contains("<Name of Parent Folder>"));
+    EXPECT_TRUE(
+        runCliInProcess({"__complete", "choices", "--case"}).lines().contains("lower:extension"));
+    EXPECT_TRUE(
+        runCliInProcess({"__complete", "tokens"}).lines().contains("<Name of Parent Folder>"));
 }
 
 }  // namespace

@@ -39,8 +39,7 @@ TEST_F(StepOptionsTest, PositionsPrefixSuffixAndExtensions) {
     EXPECT_EQ(preview({"abcdef.txt"}, {"--remove", "2:2:from-end"}), QStringList{"abcf.txt"});
     EXPECT_EQ(preview({"short.txt"}, {"--insert", "a@b@6"}), QStringList{"shorta@b.txt"});
     EXPECT_EQ(preview({"x.txt"}, {"--prefix", "1-", "--suffix", "-2"}), QStringList{"1-x-2.txt"});
-    EXPECT_EQ(preview({"x.txt"}, {"--suffix", "~", "--include-extension"}),
-              QStringList{"x.txt~"});
+    EXPECT_EQ(preview({"x.txt"}, {"--suffix", "~", "--include-extension"}), QStringList{"x.txt~"});
     EXPECT_EQ(preview({"README"}, {"--set-extension", "md"}), QStringList{"README"});
     EXPECT_EQ(preview({"README"}, {"--set-extension", "md", "--add-missing"}),
               QStringList{"README.md"});
@@ -68,6 +67,7 @@ TEST_F(StepOptionsTest, SequencesWithTokensCountPerGroup) {
          "<name OF parent folder>-", "--group-by", "<Name of Parent Folder>", dir.filePath("box")});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.newNames(), QStringList({"a-C.txt", "a-D.txt", "b-C.txt"}));
+    QDir(dir.filePath("box")).removeRecursively();
     EXPECT_EQ(preview({"a.txt", "b.txt", "c.txt"}, {"--sequence", "terms", "--terms", "x, y"}),
               QStringList({"x.txt", "y.txt", "x.txt"}));
     EXPECT_EQ(preview({"n.txt"}, {"--prefix", "\\<x \\\\<Name>-"}), QStringList{"<x \\n-n.txt"});
@@ -97,8 +97,15 @@ TEST_F(StepOptionsTest, MistakesAreNamedAndNothingRuns) {
 }
 
 TEST_F(StepOptionsTest, PrintedStepsWorkAsAStepsFile) {
-    const QStringList options{"--find",   "(\\d+)", "--regex",     "--replace", "#$1",
-                              "--suffix", " <Name of Parent Folder>", "--case",    "upper:name"};
+    const QStringList options{"--find",
+                              "(\\d+)",
+                              "--regex",
+                              "--replace",
+                              "#$1",
+                              "--suffix",
+                              " <Name of Parent Folder>",
+                              "--case",
+                              "upper:name"};
     const CliRun printed = runCliInProcess(QStringList{"preview", "--print-steps"} + options);
     ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
     EXPECT_TRUE(printed.out.contains("<key>Rename: Find/Replace: Query is RegEx</key>"));
