@@ -15,8 +15,11 @@ bool asksForHelp(const QStringList &arguments) {
 QString usageLines(const QString &usage) {
     QString lines;
     for (const QString &line : usage.split(u'\n')) {
-        // A usage line is continued by lines indented deeper than the options below it.
-        const bool continued = !lines.isEmpty() && line.startsWith(QLatin1String("          "));
+        // A usage line is continued by lines indented deeper than the options below it, or
+        // followed by another form of the command.
+        const bool continued =
+            !lines.isEmpty() && (line.startsWith(QLatin1String("          ")) ||
+                                 line.trimmed().startsWith(QLatin1String("torvane-cli ")));
         if (!line.startsWith(QLatin1String("usage:")) && !continued) {
             if (!lines.isEmpty()) break;
             continue;

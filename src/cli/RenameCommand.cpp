@@ -87,6 +87,7 @@ int RenameCommand::execute(const QStringList &arguments) {
     controller.populateWithPaths(absolutePaths(options.paths), false, false);
     if (InterruptFlag::isSet()) return Interrupted;
     if (controller.hadSyntaxError()) {
+        progress.clear();
         reportStepSyntaxErrors(controller, err_);
         return SyntaxError;
     }

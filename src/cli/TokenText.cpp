@@ -91,9 +91,13 @@ QStringList closestDisplayNames(const QString &name, int count) {
     QList<std::pair<qsizetype, QString>> ranked;
     for (const QString &candidate : displayNames()) {
         const QString lower = candidate.toLower();
-        // A name that holds what was typed is as close as a name one letter off.
+        // A name that holds what was typed, or begins much as it, is as close as a name one
+        // letter off: "<Name of Parnt>" means "<Name of Parent Folder>".
         const qsizetype distance =
-            !wanted.isEmpty() && lower.contains(wanted) ? 1 : editDistance(wanted, lower);
+            !wanted.isEmpty() && lower.contains(wanted)
+                ? 1
+                : std::min(editDistance(wanted, lower),
+                           editDistance(wanted, lower.left(wanted.size())) + 1);
         ranked.append({distance, candidate});
     }
     std::stable_sort(ranked.begin(), ranked.end(),
