@@ -13,6 +13,7 @@ packages=(
   xvfb xauth attr e2fsprogs time exfat-fuse exfatprogs rename
   dbus shared-mime-info desktop-file-utils hicolor-icon-theme adwaita-icon-theme
   imagemagick xdotool
+  appstream dpkg-dev
 )
 
 missing=()

@@ -2,6 +2,10 @@
 
 #include <unistd.h>
 
+#include <optional>
+
+#include "cli/CommandHelp.h"
+#include "cli/CompletionWords.h"
 #include "cli/PreviewCommand.h"
 #include "cli/RenameCommand.h"
 #include "cli/RevertCommand.h"
@@ -11,21 +15,65 @@ namespace {
 
 QString usage() {
     return QStringLiteral(
-               "torvane-cli: rename many files at once\n\n"
-               "  preview   list the PATHs, compute and print every new name; "
-               "nothing on disk changes\n"
-               "  rename    list the PATHs, compute every new name and rename the "
-               "items on disk\n"
-               "  revert    undo the last rename run, or one that was interrupted\n"
-               "  finish    close a rename run that was interrupted, as it stands\n\n") +
-           PreviewCommand::usage() + '\n' + RenameCommand::usage() + '\n' + RevertCommand::usage() +
-           '\n' + RevertCommand::finishUsage();
+        "usage: torvane-cli COMMAND [options] [PATH...]\n"
+        "       torvane-cli help COMMAND | --help | --version\n"
+        "rename many files at once\n\n"
+        "commands:\n"
+        "  preview   list the PATHs, compute and print every new name; nothing on disk "
+        "changes\n"
+        "  rename    list the PATHs, compute every new name and rename the items on disk\n"
+        "  revert    undo the last rename run, or one that was interrupted\n"
+        "  finish    close a rename run that was interrupted, as it stands\n"
+        "  help      show the help of a command\n\n"
+        "options:\n"
+        "  -h, --help                              show this help (after a command: its help)\n"
+        "  --version                               show the version\n\n"
+        "Try 'torvane-cli help preview' for the steps and listing options.\n");
+}
+
+std::optional<QString> commandUsage(const QString &command) {
+    if (command == QLatin1String("preview")) return PreviewCommand::usage();
+    if (command == QLatin1String("rename")) return RenameCommand::usage();
+    if (command == QLatin1String("revert")) return RevertCommand::usage();
+    if (command == QLatin1String("finish")) return RevertCommand::finishUsage();
+    if (command == QLatin1String("help"))
+        return QStringLiteral("usage: torvane-cli help [COMMAND]\nshows the help of COMMAND\n");
+    return std::nullopt;
+}
+
+int unknownCommand(const QString &command, QTextStream &err) {
+    if (!command.isEmpty()) err << "torvane-cli: unknown command: " << command << '\n';
+    err << CommandHelp::usageLines(usage()) << "Try 'torvane-cli --help' for more.\n";
+    err.flush();
+    return CommandHelp::kBadInput;
+}
+
+// `help [COMMAND]`.
+int help(const QString &command, QTextStream &out, QTextStream &err) {
+    const std::optional<QString> text = command.isEmpty() ? usage() : commandUsage(command);
+    if (!text) return unknownCommand(command, err);
+    out << *text;
+    out.flush();
+    return 0;
 }
 
 }  // namespace
 
 int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err) {
     const QString command = arguments.value(0);
+    if (command == QLatin1String("--version")) {
+        out << CommandHelp::versionLine() << '\n';
+        out.flush();
+        return 0;
+    }
+    if (command == QLatin1String("--help") || command == QLatin1String("-h"))
+        return help(QString(), out, err);
+    if (command == QLatin1String("help")) return help(arguments.value(1), out, err);
+    if (command == CompletionWords::kCommand)
+        return CompletionWords::print(arguments.mid(1), out, err);
+    if (commandUsage(command) && CommandHelp::asksForHelp(arguments.mid(1)))
+        return help(command, out, err);
+
     // preview and rename offer to finish or undo an interrupted run on a terminal.
     setUnfinishedJournalOfferInteractive(isatty(STDIN_FILENO));
     if (command == QLatin1String("preview")) {
@@ -46,12 +94,5 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err) {
         RevertCommand finish(out, err, false, in);
         return finish.executeFinish(arguments.mid(1));
     }
-    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        out << usage();
-        return 0;
-    }
-    err << (command.isEmpty() ? QString() : QStringLiteral("unknown command: %1\n").arg(command))
-        << usage();
-    err.flush();
-    return 2;
+    return unknownCommand(command, err);
 }

@@ -60,6 +60,7 @@ std::optional<QString> CliUserInteraction::promptForParameter(const QString &que
         err_.flush();
         return QString();
     }
+    if (progress_) progress_->clear();
     err_ << question << "\nAnswer: ";
     err_.flush();
     QTextStream in(stdin);
@@ -68,7 +69,12 @@ std::optional<QString> CliUserInteraction::promptForParameter(const QString &que
     return line;
 }
 
+void CliUserInteraction::setRenameButtonState(const ZKRenameButtonState &state) {
+    if (progress_) progress_->show(state.description.isEmpty() ? state.title : state.description);
+}
+
 void CliUserInteraction::printAlert(const ZKAlert &alert) {
+    if (progress_) progress_->clear();
     err_ << alert.messageText << '\n';
     if (!alert.informativeText.isEmpty()) err_ << alert.informativeText << '\n';
     err_.flush();

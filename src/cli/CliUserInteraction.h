@@ -3,6 +3,7 @@
 #include <QTextStream>
 #include <optional>
 
+#include "cli/TerminalProgress.h"
 #include "interaction/ZKSilentUserInteraction.h"
 
 // The controller's user on the command line. Alerts go to standard error; questions are asked
@@ -27,7 +28,11 @@ public:
     // answer, with a warning on standard error.
     void setAsksPrompts(bool on) { asksPrompts_ = on; }
 
+    // Where scans and runs report how they get on; none by default. Not owned.
+    void setProgress(TerminalProgress *progress) { progress_ = progress; }
+
     ZKAlertAnswer runAlert(const ZKAlert &alert) override;
+    void setRenameButtonState(const ZKRenameButtonState &state) override;
     void showAlertLater(const ZKAlert &alert) override;
     bool stopRequested() override;
     void postNotification(const QString &title, const QString &text) override;
@@ -46,4 +51,5 @@ private:
     ExistingItemPolicy existingItemPolicy_ = ExistingItemPolicy::Ask;
     bool confirmRuns_ = false;
     bool asksPrompts_ = false;
+    TerminalProgress *progress_ = nullptr;
 };

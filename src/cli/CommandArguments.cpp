@@ -1,25 +1,158 @@
 #include "cli/CommandArguments.h"
 
-bool parseCommandArguments(const QStringList &arguments, CommandArguments *common,
-                           const CommandOptionTaker &takeOwnOption, QString *error) {
+#include <QFile>
+#include <QStringDecoder>
+#include <QTextStream>
+#include <cstdio>
+
+#include "cli/StepsFile.h"
+#include "common/PropertyList.h"
+
+namespace {
+
+// Options of the shared arguments that take a value; a value never counts as an option.
+bool takesValue(const QString &option) {
+    static const QStringList shared{"--steps",  "--color",     "--sort",  "--filter",
+                                    "--config", "--on-exists", "--preset"};
+    return shared.contains(option) || StepOptions::valueOptions().contains(option);
+}
+
+// "--name=value" as two arguments, up to "--" and never inside an option's value.
+QStringList withOptionValuesSplit(const QStringList &arguments) {
+    QStringList split;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        if (common->listing.take(arguments, &i, error) || takeOwnOption(arguments, &i, error)) {
+        const qsizetype equals = argument.indexOf(u'=');
+        if (argument == QLatin1String("--")) return split + arguments.mid(i);
+        if (takesValue(argument) && i + 1 < arguments.size()) {
+            split << argument << arguments[++i];
+        } else if (argument.startsWith(QLatin1String("--")) && equals > 2) {
+            split << argument.left(equals) << argument.mid(equals + 1);
+        } else {
+            split << argument;
+        }
+    }
+    return split;
+}
+
+bool takeColor(const QStringList &arguments, qsizetype *index, CommandArguments *common,
+               QString *error) {
+    if (++*index == arguments.size()) return *error = "--color needs a value", false;
+    const QString &when = arguments[*index];
+    if (when == QLatin1String("auto")) {
+        common->color = CommandArguments::Color::Auto;
+    } else if (when == QLatin1String("always")) {
+        common->color = CommandArguments::Color::Always;
+    } else if (when == QLatin1String("never")) {
+        common->color = CommandArguments::Color::Never;
+    } else {
+        *error =
+            QStringLiteral("--color: unknown value \"%1\" (one of: always, auto, never)").arg(when);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool CommandArguments::colored(bool outputIsTerminal) const {
+    if (color != Color::Auto) return color == Color::Always;
+    return outputIsTerminal && qEnvironmentVariableIsEmpty("NO_COLOR");
+}
+
+const char *CommandArguments::usage() {
+    return "  --steps FILE                            the steps: a property list of step "
+           "dictionaries\n"
+           "  --json                                  one JSON object per item and line\n"
+           "  --color WHEN                            colour the lights: auto (on a terminal,\n"
+           "                                          unless NO_COLOR is set), always, never\n"
+           "  --from-stdin                            read the PATHs from standard input, one a "
+           "line\n"
+           "  -0, --null                              ... separated by NUL bytes (find -print0)\n"
+           "  -h, --help                              show this help\n";
+}
+
+bool parseCommandArguments(const QStringList &given, CommandArguments *common,
+                           const CommandOptionTaker &takeOwnOption, QString *error) {
+    const QStringList arguments = withOptionValuesSplit(given);
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (common->listing.take(arguments, &i, error) ||
+            common->steps.take(arguments, &i, error) || takeOwnOption(arguments, &i, error)) {
             if (!error->isEmpty()) return false;
         } else if (argument == QLatin1String("--steps")) {
             if (++i == arguments.size()) return *error = "--steps needs a file", false;
             common->stepsFile = arguments[i];
         } else if (argument == QLatin1String("--json")) {
             common->json = true;
+        } else if (argument == QLatin1String("--color")) {
+            if (!takeColor(arguments, &i, common, error)) return false;
+        } else if (argument == QLatin1String("--from-stdin")) {
+            common->fromStdin = true;
+        } else if (argument == QLatin1String("-0") || argument == QLatin1String("--null")) {
+            common->nullSeparated = true;
         } else if (argument == QLatin1String("--")) {
             common->paths << arguments.mid(i + 1);
             break;
-        } else if (argument.startsWith(QLatin1String("--"))) {
+        } else if (argument.startsWith(QLatin1String("--")) ||
+                   (argument.startsWith(u'-') && argument.size() == 2)) {
             return *error = QStringLiteral("unknown option: %1").arg(argument), false;
         } else {
             common->paths << argument;
         }
     }
-    if (common->paths.isEmpty()) return *error = "no PATH given", false;
+    if (!common->steps.isEmpty() && !common->stepsFile.isEmpty())
+        return *error =
+                   "--steps FILE and step options such as --find cannot be combined: give "
+                   "the steps one way",
+               false;
+    if (common->nullSeparated && !common->fromStdin)
+        return *error = "-0 reads PATHs from standard input: give --from-stdin too", false;
+    if (common->paths.isEmpty() && !common->fromStdin && !common->steps.printSteps())
+        return *error = "no PATH given", false;
+    return true;
+}
+
+bool stepArchives(const CommandArguments &arguments, QVariantList *archives, QString *error) {
+    if (arguments.stepsFile.isEmpty()) {
+        *archives = arguments.steps.archives();
+        return true;
+    }
+    return readStepArchives(arguments.stepsFile, archives, error);
+}
+
+bool readPathsFromInput(CommandArguments *arguments, FILE *input, QTextStream &err,
+                        QString *error) {
+    if (!arguments->fromStdin) return true;
+    QFile file;
+    if (!file.open(input, QIODevice::ReadOnly)) return *error = "cannot read standard input", false;
+    const char separator = arguments->nullSeparated ? '\0' : '\n';
+    for (const QByteArray &path : file.readAll().split(separator)) {
+        if (path.isEmpty()) continue;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(path);
+        // Decoding would replace the bad bytes, and the listing could then meet a different
+        // item whose name reads the same.
+        if (utf8.hasError()) {
+            err << "torvane-cli: left out a PATH that is not valid UTF-8: "
+                << QString::fromLatin1(path.toPercentEncoding("/")) << '\n'
+                << "  (list its folder instead: items whose names are not valid UTF-8 are listed "
+                   "but never renamed)\n";
+            continue;
+        }
+        arguments->paths.append(text);
+    }
+    err.flush();
+    if (arguments->paths.isEmpty()) return *error = "no PATH given on standard input", false;
+    return true;
+}
+
+bool printStepsFile(const CommandArguments &arguments, QTextStream &out, QString *error) {
+    QVariantList archives;
+    if (!stepArchives(arguments, &archives, error)) return false;
+    const QByteArray data = PropertyList::toData(archives, PropertyList::Format::Xml, error);
+    if (data.isEmpty()) return false;
+    out << QString::fromUtf8(data);
+    out.flush();
     return true;
 }

@@ -109,6 +109,14 @@ void ListingOptions::applyTo(ZKRenamingController &controller) const {
     controller.setSortingPriorities(priorities);
 }
 
+QStringList ListingOptions::choicesOf(const QString &option) {
+    QStringList choices = option == QLatin1String("--sort")     ? sortStrategies().keys()
+                          : option == QLatin1String("--filter") ? filters().keys()
+                                                                : QStringList();
+    choices.sort();
+    return choices;
+}
+
 const char *ListingOptions::usage() {
     return "listing options:\n"
            "  --list-files | --no-list-files          list files (default: on)\n"

@@ -27,4 +27,6 @@ struct ListingOptions {
     void applyTo(ZKRenamingController &controller) const;
 
     static const char *usage();
+    // The values of --sort and --filter, sorted; empty for other options.
+    static QStringList choicesOf(const QString &option);
 };

@@ -5,11 +5,12 @@
 #include <QElapsedTimer>
 
 #include "cli/CliUserInteraction.h"
+#include "cli/CommandHelp.h"
 #include "cli/InterruptFlag.h"
 #include "cli/PathArguments.h"
 #include "cli/RecordPrinter.h"
-#include "cli/StepsFile.h"
 #include "cli/SyntaxErrorReport.h"
+#include "cli/TerminalProgress.h"
 #include "cli/UnfinishedJournalReport.h"
 #include "controller/ZKRenamingController.h"
 #include "engine/RenamerCollections.h"
@@ -19,10 +20,13 @@
 int PreviewCommand::execute(const QStringList &arguments) {
     Options options;
     if (!parse(arguments, &options)) return BadInput;
+    QString error;
+    if (options.steps.printSteps())
+        return printStepsFile(options, out_, &error) ? Success : fail(error);
+    if (!readPathsFromInput(&options, stdin, err_, &error)) return fail(error);
     reportUnfinishedJournal(err_);
     QVariantList archives;
-    QString error;
-    if (!readStepArchives(options.stepsFile, &archives, &error)) return fail(error);
+    if (!stepArchives(options, &archives, &error)) return fail(error);
 
     ZKRenamingController::registerControllerDefaults();
     CliUserInteraction interaction(err_, /*interactive=*/false);
@@ -34,12 +38,18 @@ int PreviewCommand::execute(const QStringList &arguments) {
     InterruptFlag::install();
     QElapsedTimer timer;
     timer.start();
-    controller.populateWithPaths(absolutePaths(options.paths), false, false);
+    {
+        TerminalProgress progress(err_, isatty(STDERR_FILENO));
+        interaction.setProgress(&progress);
+        controller.populateWithPaths(absolutePaths(options.paths), false, false);
+        interaction.setProgress(nullptr);
+    }
     if (InterruptFlag::isSet()) return Interrupted;
     if (options.stats) printStatistics(controller, timer.nsecsElapsed());
 
     const QList<ZKFileRepresentationPtr> &records = controller.fileRepresentations();
     RecordPrinter printer(out_, options.json);
+    printer.setColored(options.colored(isatty(STDOUT_FILENO)));
     for (const ZKFileRepresentationPtr &record :
          DisplayFilter::fileRepresentationsToDisplay(records, options.listing.filter))
         printer.print(*record);
@@ -51,11 +61,14 @@ int PreviewCommand::execute(const QStringList &arguments) {
 
 QString PreviewCommand::usage() {
     return QStringLiteral(
-               "usage: torvane-cli preview --steps FILE [listing options] [--json] "
-               "[--stats] PATH...\n") +
-           ListingOptions::usage() +
-           "  --json                                  one JSON object per item and line\n"
-           "  --stats                                 report timings on standard error\n";
+               "usage: torvane-cli preview (--steps FILE | step options) [listing options]\n"
+               "                           [--json] [--color WHEN] [--stats] PATH...\n"
+               "       torvane-cli preview ... [-0] --from-stdin\n"
+               "lists the PATHs, computes every new name and prints it; nothing on disk "
+               "changes\n") +
+           CommandArguments::usage() + StepOptions::usage() + ListingOptions::usage() +
+           "  --stats                                 report timings on standard error\n"
+           "exit status: 0 done, 2 bad input, 3 a step cannot work, 130 interrupted\n";
 }
 
 bool PreviewCommand::parse(const QStringList &arguments, Options *options) {
@@ -66,7 +79,8 @@ bool PreviewCommand::parse(const QStringList &arguments, Options *options) {
     };
     QString error;
     if (!parseCommandArguments(arguments, options, takeStats, &error)) return fail(error), false;
-    if (options->stepsFile.isEmpty()) return fail("--steps FILE is required"), false;
+    if (options->stepsFile.isEmpty() && options->steps.isEmpty())
+        return fail("give the steps: --steps FILE or step options such as --find"), false;
     return true;
 }
 
@@ -88,7 +102,5 @@ void PreviewCommand::printStatistics(ZKRenamingController &controller, qint64 po
 }
 
 int PreviewCommand::fail(const QString &message) {
-    err_ << "torvane-cli preview: " << message << '\n' << usage();
-    err_.flush();
-    return BadInput;
+    return CommandHelp::reportBadInput(err_, "preview", message, usage());
 }

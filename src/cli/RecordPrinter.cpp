@@ -37,9 +37,25 @@ QString RecordPrinter::lightName(ZKStatusLight light) {
     return QStringLiteral("grey");
 }
 
+QString RecordPrinter::colorOf(ZKStatusLight light) {
+    switch (light) {
+        case ZKStatusLight::Green:
+            return QStringLiteral("\033[32m");
+        case ZKStatusLight::Yellow:
+            return QStringLiteral("\033[33m");
+        case ZKStatusLight::Red:
+            return QStringLiteral("\033[31m");
+        case ZKStatusLight::Grey:
+            break;
+    }
+    return QStringLiteral("\033[2m");  // dim
+}
+
 QString RecordPrinter::plainLine(const Line &line,
                                  const QList<std::pair<QString, QString>> &extra) const {
     QString text = QStringLiteral("[%1]").arg(lightName(line.light)).leftJustified(9);
+    if (colored_)
+        text = colorOf(line.light) + text.trimmed() + "\033[0m" + text.mid(text.trimmed().size());
     text += line.name;
     if (!line.newName.isNull() && line.newName != line.name)
         text += QStringLiteral(" -> ") + line.newName;

@@ -23,6 +23,9 @@ public:
 
     RecordPrinter(QTextStream &out, bool json) : out_(out), json_(json) {}
 
+    // Plain lines show their light in its colour (ANSI escapes), for a terminal.
+    void setColored(bool colored) { colored_ = colored; }
+
     static Line lineOf(const ZKFileRepresentation &record);
 
     // One line for the record; extra members (such as a rename outcome) go at the end.
@@ -33,9 +36,11 @@ public:
     static QString lightName(ZKStatusLight light);
 
 private:
+    static QString colorOf(ZKStatusLight light);
     QString plainLine(const Line &line, const QList<std::pair<QString, QString>> &extra) const;
     QString jsonLine(const Line &line, const QList<std::pair<QString, QString>> &extra) const;
 
     QTextStream &out_;
     bool json_;
+    bool colored_ = false;
 };

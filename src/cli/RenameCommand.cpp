@@ -1,10 +1,13 @@
 #include "cli/RenameCommand.h"
 
+#include <unistd.h>
+
+#include "cli/CommandHelp.h"
 #include "cli/InterruptFlag.h"
 #include "cli/PathArguments.h"
 #include "cli/RecordPrinter.h"
-#include "cli/StepsFile.h"
 #include "cli/SyntaxErrorReport.h"
+#include "cli/TerminalProgress.h"
 #include "cli/UnfinishedJournalReport.h"
 #include "collections/ConfigurationArchiving.h"
 #include "collections/ConfigurationKeys.h"
@@ -61,6 +64,10 @@ QString outcomeName(const PlannedItem &item, RenameOutcome outcome) {
 int RenameCommand::execute(const QStringList &arguments) {
     Options options;
     if (!parse(arguments, &options)) return BadInput;
+    QString error;
+    if (options.steps.printSteps())
+        return printStepsFile(options, out_, &error) ? Success : fail(error);
+    if (!readPathsFromInput(&options, stdin, err_, &error)) return fail(error);
     reportUnfinishedJournal(err_);
 
     ZKRenamingController::registerControllerDefaults();
@@ -71,24 +78,29 @@ int RenameCommand::execute(const QStringList &arguments) {
     ZKRenamingController controller(&interaction);
     // A run from the command line is the user's own: it asks as the window would.
     controller.setHasFinishedLaunching(true);
-    QString error;
     if (!configure(controller, options, &error)) return fail(error);
     options.listing.applyTo(controller);
 
     InterruptFlag::install();
+    TerminalProgress progress(err_, isatty(STDERR_FILENO));
+    interaction.setProgress(&progress);
     controller.populateWithPaths(absolutePaths(options.paths), false, false);
     if (InterruptFlag::isSet()) return Interrupted;
     if (controller.hadSyntaxError()) {
+        progress.clear();
         reportStepSyntaxErrors(controller, err_);
         return SyntaxError;
     }
 
     const QList<PlannedItem> items = plan(controller.fileRepresentations(), options.listing.filter);
     controller.rename(false);
+    interaction.setProgress(nullptr);
+    progress.clear();
     // "Replace All" and the like answered on the terminal are not kept for the window.
     MoveDefaults::removeTransientDefaults();
 
     RecordPrinter printer(out_, options.json);
+    printer.setColored(options.colored(isatty(STDOUT_FILENO)));
     bool allRenamed = true;
     for (const PlannedItem &item : items) {
         const RenameOutcome outcome = controller.lastRunOutcome(item.record);
@@ -106,12 +118,12 @@ int RenameCommand::execute(const QStringList &arguments) {
 
 QString RenameCommand::usage() {
     return QStringLiteral(
-               "usage: torvane-cli rename (--steps FILE | --config ARCHIVE) [listing options]\n"
-               "                          [--on-exists ask|skip|replace|stop] [--yes] [--json] "
-               "PATH...\n") +
-           ListingOptions::usage() +
-           "  --steps FILE                            the steps: a property list of step "
-           "dictionaries\n"
+               "usage: torvane-cli rename (--steps FILE | --config ARCHIVE | step options)\n"
+               "                          [listing options] [--on-exists ask|skip|replace|stop]\n"
+               "                          [--yes] [--json] [--color WHEN] PATH...\n"
+               "       torvane-cli rename ... [-0] --from-stdin\n"
+               "lists the PATHs, computes every new name and renames the items on disk\n") +
+           CommandArguments::usage() +
            "  --config ARCHIVE                        a saved configuration; its steps replace "
            "--steps,\n"
            "                                          its listing choices apply unless given "
@@ -120,9 +132,10 @@ QString RenameCommand::usage() {
            "                                          ask on a terminal (else stop), keep both "
            "names,\n"
            "                                          put it in the Trash, or end the run\n"
-           "  --yes                                   go ahead without the confirmations\n"
-           "  --json                                  one JSON object per item and line\n"
-           "exit status: 0 all renamed, 1 some not, 2 bad input, 3 a step cannot work\n";
+           "  --yes                                   go ahead without the confirmations\n" +
+           StepOptions::usage() + ListingOptions::usage() +
+           "exit status: 0 all renamed, 1 some not, 2 bad input, 3 a step cannot work,\n"
+           "130 interrupted\n";
 }
 
 bool RenameCommand::parse(const QStringList &arguments, Options *options) {
@@ -131,8 +144,16 @@ bool RenameCommand::parse(const QStringList &arguments, Options *options) {
     };
     QString error;
     if (!parseCommandArguments(arguments, options, takeOwn, &error)) return fail(error), false;
-    if (options->stepsFile.isEmpty() && options->configFile.isEmpty())
-        return fail("--steps FILE or --config ARCHIVE is required"), false;
+    if (!options->steps.isEmpty() && !options->configFile.isEmpty())
+        return fail(
+                   "--config ARCHIVE and step options such as --find cannot be combined: give "
+                   "the steps one way"),
+               false;
+    if (options->stepsFile.isEmpty() && options->configFile.isEmpty() && options->steps.isEmpty())
+        return fail(
+                   "give the steps: --steps FILE, --config ARCHIVE or step options such as "
+                   "--find"),
+               false;
     return true;
 }
 
@@ -167,8 +188,7 @@ bool RenameCommand::takeOwnOption(const QStringList &arguments, qsizetype *index
 bool RenameCommand::configure(ZKRenamingController &controller, const Options &options,
                               QString *error) {
     QVariantList steps;
-    if (!options.stepsFile.isEmpty() && !readStepArchives(options.stepsFile, &steps, error))
-        return false;
+    if (!stepArchives(options, &steps, error)) return false;
     if (options.configFile.isEmpty()) {
         controller.setRenamers(RenamerCollections::renamersFromArchives(steps));
         return true;
@@ -184,7 +204,5 @@ bool RenameCommand::configure(ZKRenamingController &controller, const Options &o
 }
 
 int RenameCommand::fail(const QString &message) {
-    err_ << "torvane-cli rename: " << message << '\n' << usage();
-    err_.flush();
-    return BadInput;
+    return CommandHelp::reportBadInput(err_, "rename", message, usage());
 }

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "cli/CommandHelp.h"
 #include "cli/JsonLine.h"
 #include "journal/JournalStore.h"
 #include "journal/TemporaryNames.h"
@@ -153,9 +154,8 @@ bool RevertCommand::parse(const QStringList &arguments, Options *options, bool f
         } else if (argument == QLatin1String("--json")) {
             options->json = true;
         } else {
-            fail(QStringLiteral("unknown option: %1\n").arg(argument) +
-                     (finishing ? finishUsage() : usage()),
-                 NothingDone);
+            CommandHelp::reportBadInput(err_, command_, "unknown option: " + argument,
+                                        finishing ? finishUsage() : usage());
             return false;
         }
     }

@@ -48,9 +48,13 @@ QString cliProgram() {
 
 }  // namespace
 
-CliRun runCliProgram(const QStringList &arguments) {
+CliRun runCliProgram(const QStringList &arguments, const QByteArray &input,
+                     const QStringList &environment) {
     QProcess process;
+    process.setEnvironment(QProcess::systemEnvironment() + environment);
     process.start(cliProgram(), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     process.waitForFinished(60000);
     CliRun run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

@@ -24,8 +24,9 @@ struct CliRun {
 // Runs a command in-process, as the program would.
 CliRun runCliInProcess(const QStringList &arguments);
 
-// Runs the built torvane-cli program.
-CliRun runCliProgram(const QStringList &arguments);
+// Runs the built torvane-cli program, with the input on its standard input.
+CliRun runCliProgram(const QStringList &arguments, const QByteArray &input = QByteArray(),
+                     const QStringList &environment = {});
 
 // Runs the built torvane-cli on a terminal of its own (standard input, output and error),
 // typing the answers one after another each time it asks ("Answer: "). Output and errors
