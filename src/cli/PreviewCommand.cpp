@@ -35,7 +35,7 @@ int PreviewCommand::execute(const QStringList &arguments) {
     QElapsedTimer timer;
     timer.start();
     controller.populateWithPaths(absolutePaths(options.paths), false, false);
-    if (InterruptFlag::isSet()) return Interrupted;
+    if (InterruptFlag::isSet()) return InterruptFlag::exitStatus();
     if (options.stats) printStatistics(controller, timer.nsecsElapsed());
 
     const QList<ZKFileRepresentationPtr> &records = controller.fileRepresentations();

@@ -77,7 +77,7 @@ int RenameCommand::execute(const QStringList &arguments) {
 
     InterruptFlag::install();
     controller.populateWithPaths(absolutePaths(options.paths), false, false);
-    if (InterruptFlag::isSet()) return Interrupted;
+    if (InterruptFlag::isSet()) return InterruptFlag::exitStatus();
     if (controller.hadSyntaxError()) {
         reportStepSyntaxErrors(controller, err_);
         return SyntaxError;
@@ -100,7 +100,7 @@ int RenameCommand::execute(const QStringList &arguments) {
         printer.print(item.line, extra);
     }
     out_.flush();
-    if (InterruptFlag::isSet()) return Interrupted;
+    if (InterruptFlag::isSet()) return InterruptFlag::exitStatus();
     return allRenamed ? Success : NotAllRenamed;
 }
 

@@ -24,7 +24,13 @@ public:
     }
 };
 
+DiskInterface *installedDisk = nullptr;
+
 }  // namespace
+
+DiskInterface &DiskInterface::current() { return installedDisk ? *installedDisk : real(); }
+
+void DiskInterface::installForTests(DiskInterface *disk) { installedDisk = disk; }
 
 DiskInterface &DiskInterface::real() {
     static RealDiskInterface disk;
