@@ -129,7 +129,10 @@ protected:
     // took away is put back first; an impostor at its place is dropped).
     void expectRevertBringsEveryFileBack(const FaultTree &tree, const std::string &where) {
         const ProgramRun revert = runProgram(cliProgram(), {"revert", "--yes"});
-        EXPECT_EQ(revert.status, 0) << where << ": " << revert.err.toStdString();
+        // A run stopped before its first move leaves nothing to revert.
+        const bool nothingToRevert = revert.status == 2 && revert.err.contains("nothing to revert");
+        EXPECT_TRUE(revert.status == 0 || nothingToRevert)
+            << where << ": " << revert.err.toStdString();
         QMap<QString, QByteArray> files = contentsIn(tree.folder());
         for (auto it = files.begin(); it != files.end();)
             it = it.value() == "impostor\n" ? files.erase(it) : std::next(it);
@@ -362,12 +365,12 @@ private:
 };
 
 // ENOSPC for real while the journal grows: the state folder on a tiny memory file system
-// that fills after each few pages of journal. The run may not start, or stops when a record
+// that fills after each page of journal. The run may not start, or stops when a record
 // cannot be written; nothing is lost and the revert (after the disk got room) brings every
 // file back.
 TEST_F(FaultMatrixTest, FullDiskUnderTheJournalLosesNothing) {
     int tried = 0;
-    for (int pages = 1; pages <= 40; pages += 3) {
+    for (int pages = 1; pages <= 40; ++pages) {
         const std::string where = std::to_string(pages) + " pages";
         SmallStateVolume volume(pages * 4096);
         if (!volume.isMounted()) GTEST_SKIP() << "cannot mount a memory file system (root?)";
@@ -383,6 +386,13 @@ TEST_F(FaultMatrixTest, FullDiskUnderTheJournalLosesNothing) {
             continue;
         }
         expectEveryFileOnce(tree, journal, where);
+        if (HasFailure()) {
+            QFile file(journal);
+            file.open(QIODevice::ReadOnly);
+            std::cout << where << " run: " << run.status << ' ' << run.err.toStdString()
+                      << "\njournal ends:\n"
+                      << file.readAll().right(600).toStdString() << '\n';
+        }
         ASSERT_TRUE(volume.grow(16 << 20));
         expectRevertBringsEveryFileBack(tree, where);
         if (HasFailure()) return;
