@@ -44,7 +44,7 @@ int PreviewCommand::execute(const QStringList &arguments) {
         controller.populateWithPaths(absolutePaths(options.paths), false, false);
         interaction.setProgress(nullptr);
     }
-    if (InterruptFlag::isSet()) return Interrupted;
+    if (InterruptFlag::isSet()) return InterruptFlag::exitStatus();
     if (options.stats) printStatistics(controller, timer.nsecsElapsed());
 
     const QList<ZKFileRepresentationPtr> &records = controller.fileRepresentations();

@@ -85,7 +85,7 @@ int RenameCommand::execute(const QStringList &arguments) {
     TerminalProgress progress(err_, isatty(STDERR_FILENO));
     interaction.setProgress(&progress);
     controller.populateWithPaths(absolutePaths(options.paths), false, false);
-    if (InterruptFlag::isSet()) return Interrupted;
+    if (InterruptFlag::isSet()) return InterruptFlag::exitStatus();
     if (controller.hadSyntaxError()) {
         progress.clear();
         reportStepSyntaxErrors(controller, err_);
@@ -112,7 +112,7 @@ int RenameCommand::execute(const QStringList &arguments) {
         printer.print(item.line, extra);
     }
     out_.flush();
-    if (InterruptFlag::isSet()) return Interrupted;
+    if (InterruptFlag::isSet()) return InterruptFlag::exitStatus();
     return allRenamed ? Success : NotAllRenamed;
 }
 

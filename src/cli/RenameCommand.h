@@ -25,8 +25,8 @@ public:
         Success = 0,        // every item that had a new name was renamed
         NotAllRenamed = 1,  // some were not (cancelled, skipped, failed, stopped)
         BadInput = 2,
-        SyntaxError = 3,  // a step cannot work at all (an invalid regular expression)
-        Interrupted = 130,
+        SyntaxError = 3,    // a step cannot work at all (an invalid regular expression)
+        Interrupted = 130,  // 143 after SIGTERM (InterruptFlag::exitStatus)
     };
 
     // interactive: questions may be asked on the terminal.

@@ -381,7 +381,7 @@ private:
 
     ZKUserInteraction *ui_;
     FolderScanner::Clock scanClock_;
-    DiskInterface *disk_ = &DiskInterface::real();
+    DiskInterface *disk_ = &DiskInterface::current();
     QList<ZKFileRepresentationPtr> fileRepresentations_;
     QList<ZKRenamerPtr> renamers_;
     QList<ZKRenamerPtr> selectedRenamers_;

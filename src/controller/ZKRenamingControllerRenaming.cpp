@@ -3,13 +3,16 @@
 // asked to quit).
 
 #include <QElapsedTimer>
+#include <QFile>
 
 #include "common/Log.h"
+#include "common/NativePath.h"
 #include "common/UserDefaults.h"
 #include "controller/ZKRenamingController.h"
 #include "engine/RenamerCollections.h"
 #include "journal/RunJournal.h"
 #include "listing/RootFollowing.h"
+#include "platform/FolderLocks.h"
 #include "platform/Sandbox.h"
 #include "run/ItemMover.h"
 #include "run/MoveDefaults.h"
@@ -36,6 +39,16 @@ QList<JournalMove> plannedMoves(const QList<ZKFileRepresentationPtr> &relevant) 
     for (const ZKFileRepresentationPtr &record : relevant)
         moves.append({record->nativePath(), record->nativeRenamePath()});
     return moves;
+}
+
+// The folders the run moves items in: where each item is and where it goes.
+QList<QByteArray> runFolders(const QList<ZKFileRepresentationPtr> &relevant) {
+    QList<QByteArray> folders;
+    folders.reserve(2 * relevant.size());
+    for (const ZKFileRepresentationPtr &record : relevant)
+        folders << NativePath::folderOf(record->nativePath())
+                << NativePath::folderOf(record->nativeRenamePath());
+    return folders;
 }
 
 // The records whose new name drops the extension, each logged.
@@ -111,6 +124,16 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
 
     QElapsedTimer timer;
     timer.start();
+    // One run at a time in a folder, whichever program runs it: interleaved moves of two
+    // runs would each find the other's items at their targets.
+    FolderLocks locks;
+    QByteArray busyFolder;
+    if (!locks.lock(runFolders(relevant), &busyFolder)) {
+        Log::line(QStringLiteral("another rename run is working in %1")
+                      .arg(QFile::decodeName(busyFolder)));
+        ui_->runAlert(RenameAlerts::folderBusyAlert(QFile::decodeName(busyFolder)));
+        return;
+    }
     QString error;
     const std::unique_ptr<RunJournal> journal = RunJournal::begin(plannedMoves(relevant), &error);
     if (!journal) {

@@ -91,7 +91,7 @@ void afterStep(const JournalMove &step) {
 // it was not made. *journalFailed tells that the step was made but not recorded.
 bool journalledStep(RunJournal &journal, JournalMove step, QString *problem, bool *journalFailed) {
     const JournalledStep::Outcome outcome = JournalledStep::make(
-        &journal, step, DiskInterface::real(),
+        &journal, step, DiskInterface::current(),
         [](JournalMove &move, QString *error) {
             if (!NoClobberMove::move(move.from, move.to, error)) return false;
             afterStep(move);

@@ -187,7 +187,14 @@ bool RunJournal::didMove(const JournalMove &move) {
     QByteArrayList fields{JournalFormat::doneKind, QByteArray::number(d->intentCount)};
     // Where the item went in the Trash.
     if (isTrash && !move.to.isEmpty()) fields << JournalFormat::encodeBytes(move.to);
-    if (!append(JournalFormat::line(fields), false)) return false;
+    if (!append(JournalFormat::line(fields), false)) {
+        // The step happened but the journal cannot say so. A closing record written now (it
+        // may still fit where the completion did not) would let readers take the step for
+        // one that never happened: the journal stays unfinished, and recovery decides from
+        // the disk.
+        d->broken = true;
+        return false;
+    }
     d->pending.reset();
     return true;
 }

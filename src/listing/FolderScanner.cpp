@@ -48,8 +48,15 @@ struct FolderEntry {
 std::optional<QList<FolderEntry>> folderEntries(const QByteArray &folder) {
     DIR *listing = ::opendir(folder.constData());
     if (!listing) {
-        Log::debug(QStringLiteral("cannot read folder %1: %2")
-                       .arg(QFile::decodeName(folder), QString::fromLocal8Bit(strerror(errno))));
+        const QString message =
+            QStringLiteral("cannot read folder %1: %2")
+                .arg(QFile::decodeName(folder), QString::fromLocal8Bit(strerror(errno)));
+        // A path beyond what the system takes hides a whole subtree: the user must hear of
+        // it; an unreadable folder is common and only a debug matter.
+        if (errno == ENAMETOOLONG)
+            Log::line(message);
+        else
+            Log::debug(message);
         return std::nullopt;
     }
     if (KernelFileSystems::isOnKernelFileSystem(dirfd(listing))) {
@@ -66,10 +73,18 @@ std::optional<QList<FolderEntry>> folderEntries(const QByteArray &folder) {
 }
 
 // The item's own type from the listing, or from the disk when the listing does not tell it
-// or the item is a folder (whose device and inode the scan needs). False when it is gone.
+// or the item is a folder (whose device and inode the scan needs). False when it is gone or
+// out of reach.
 bool readType(const QByteArray &nativePath, unsigned char listedType, struct stat *info) {
-    if (listedType == DT_UNKNOWN || listedType == DT_DIR)
-        return ::lstat(nativePath.constData(), info) == 0;
+    if (listedType == DT_UNKNOWN || listedType == DT_DIR) {
+        if (::lstat(nativePath.constData(), info) == 0) return true;
+        if (errno == ENAMETOOLONG)
+            Log::line(QStringLiteral("not listed: the path is longer than the system allows "
+                                     "(%1 bytes): %2...")
+                          .arg(nativePath.size())
+                          .arg(QFile::decodeName(nativePath.left(200))));
+        return false;
+    }
     *info = {};
     info->st_mode = DTTOIF(listedType);
     return true;

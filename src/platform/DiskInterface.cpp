@@ -25,11 +25,17 @@ public:
     }
 };
 
+DiskInterface *installedDisk = nullptr;
+
 }  // namespace
 
 bool DiskInterface::isTaken(const QByteArray &path) {
     return exists(path) && LetterCase::isListedBySomeSpelling(path);
 }
+
+DiskInterface &DiskInterface::current() { return installedDisk ? *installedDisk : real(); }
+
+void DiskInterface::installForTests(DiskInterface *disk) { installedDisk = disk; }
 
 DiskInterface &DiskInterface::real() {
     static RealDiskInterface disk;

@@ -18,6 +18,11 @@ public:
 
     // The process-wide real disk.
     static DiskInterface &real();
+    // The disk runs and recoveries use: the real one, unless a test program put another in
+    // its place to inject failures into the whole program (see installForTests).
+    static DiskInterface &current();
+    // Test programs only: every later run and recovery uses `disk` (null: the real disk again).
+    static void installForTests(DiskInterface *disk);
 
     // An atomic move that never replaces anything at the target (NoClobberMove::move).
     virtual bool moveWithoutReplacing(const QByteArray &source, const QByteArray &target,

@@ -36,7 +36,7 @@ public:
 
     // The user answers the questions and sees the alerts; it and the disk must outlive the
     // mover.
-    explicit ItemMover(ZKUserInteraction *user, DiskInterface &disk = DiskInterface::real());
+    explicit ItemMover(ZKUserInteraction *user, DiskInterface &disk = DiskInterface::current());
 
     // The journal of the run the moves belong to (none: moves are not journalled). It must
     // outlive its use.

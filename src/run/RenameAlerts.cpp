@@ -109,6 +109,17 @@ ZKAlert journalFailureAlert(const QString &error) {
     return alert;
 }
 
+ZKAlert folderBusyAlert(const QString &folder) {
+    ZKAlert alert = alertWith(
+        ZKAlertKind::RunCannotGoOn, QStringLiteral("Cannot rename"),
+        QStringLiteral("Nothing was renamed: another rename run is moving items in \"%1\". "
+                       "Please try again when it has ended.")
+            .arg(folder),
+        {QStringLiteral("Stop")});
+    alert.style = ZKAlert::Style::Critical;
+    return alert;
+}
+
 QString notificationTitle(bool isRevert) {
     return isRevert ? QStringLiteral("Reverted") : QStringLiteral("Finished Renaming");
 }

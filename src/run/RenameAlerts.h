@@ -35,6 +35,9 @@ ZKAlert revertAlert(qsizetype revertible, qsizetype count, bool folders,
 // The run cannot keep its journal, so it does not start or does not go on; one button "Stop".
 ZKAlert journalFailureAlert(const QString &error);
 
+// Another run (another window or program) is moving items in `folder`; one button "Stop".
+ZKAlert folderBusyAlert(const QString &folder);
+
 // The notification after a successful run of n relevant records out of count: the title,
 // and the text ("3 of 5 files", the one record's new name, "5 files"; "items" when folders
 // are listed).

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QFile>
 #include <QFileInfo>
+#include <csignal>
 
 #include "journal/JournalFile.h"
 #include "journal/JournalFormat.h"
@@ -275,3 +277,40 @@ TEST_F(RunJournalTest, EmptyPathsAreRefused) {
 }
 
 }  // namespace
+
+// A completion that cannot be written (the disk filled up after the intent) must leave the
+// journal unfinished, even where the shorter closing record would still fit: a closed journal
+// would pass the step off as one that never happened, and an undo would leave the item
+// where it went.
+TEST_F(RunJournalTest, UnrecordedCompletionKeepsTheJournalOpen) {
+    QList<JournalMove> moves;
+    for (int i = 0; i < 10; ++i)
+        moves.append({"/t/" + QByteArray::number(i), "/t/" + QByteArray::number(i) + "x"});
+    QString error;
+    auto journal = RunJournal::begin(moves, &error);
+    ASSERT_TRUE(journal) << error;
+    for (const JournalMove &move : moves.mid(0, 9)) {
+        ASSERT_TRUE(journal->willMove(move));
+        ASSERT_TRUE(journal->didMove(move));
+    }
+    ASSERT_TRUE(journal->willMove(moves[9]));
+    // Room for "closed <crc>\n" (16 bytes) but not for "done 10 <crc>\n" (17).
+    const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    rlimit limit = before;
+    limit.rlim_cur = rlim_t(QFileInfo(journal->path()).size() + 16);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const bool recorded = journal->didMove(moves[9]);
+    const bool closed = journal->end();
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, signalBefore);
+
+    EXPECT_FALSE(recorded);
+    EXPECT_FALSE(closed);
+    Journal content;
+    ASSERT_TRUE(JournalStore::read(journal->path(), &content, &error)) << error;
+    EXPECT_FALSE(content.summary.closed);
+    ASSERT_TRUE(content.inFlight);
+    EXPECT_EQ(*content.inFlight, moves[9]);
+}
