@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include "cli/HistoryCommand.h"
+#include "cli/PresetsCommand.h"
 #include "cli/PreviewCommand.h"
 #include "cli/RenameCommand.h"
 #include "cli/RevertCommand.h"
@@ -17,9 +19,12 @@ QString usage() {
                "  rename    list the PATHs, compute every new name and rename the "
                "items on disk\n"
                "  revert    undo the last rename run, or one that was interrupted\n"
-               "  finish    close a rename run that was interrupted, as it stands\n\n") +
+               "  finish    close a rename run that was interrupted, as it stands\n"
+               "  presets   list the presets that --preset NAME can name\n"
+               "  history   list the configurations used for renaming\n\n") +
            PreviewCommand::usage() + '\n' + RenameCommand::usage() + '\n' + RevertCommand::usage() +
-           '\n' + RevertCommand::finishUsage();
+           '\n' + RevertCommand::finishUsage() + '\n' + PresetsCommand::usage() + '\n' +
+           HistoryCommand::usage();
 }
 
 }  // namespace
@@ -46,6 +51,8 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err) {
         RevertCommand finish(out, err, false, in);
         return finish.executeFinish(arguments.mid(1));
     }
+    if (command == QLatin1String("presets")) return PresetsCommand(out, err).execute(arguments.mid(1));
+    if (command == QLatin1String("history")) return HistoryCommand(out, err).execute(arguments.mid(1));
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         out << usage();
         return 0;

@@ -1,5 +1,7 @@
 #include "cli/CommandArguments.h"
 
+#include "cli/PresetLookup.h"
+
 bool parseCommandArguments(const QStringList &arguments, CommandArguments *common,
                            const CommandOptionTaker &takeOwnOption, QString *error) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -9,6 +11,11 @@ bool parseCommandArguments(const QStringList &arguments, CommandArguments *commo
         } else if (argument == QLatin1String("--steps")) {
             if (++i == arguments.size()) return *error = "--steps needs a file", false;
             common->stepsFile = arguments[i];
+        } else if (argument == QLatin1String("--preset")) {
+            // A preset is a configuration file of steps, found by its menu name.
+            if (++i == arguments.size()) return *error = "--preset needs a name", false;
+            common->stepsFile = presetPathNamed(arguments[i], error);
+            if (common->stepsFile.isEmpty()) return false;
         } else if (argument == QLatin1String("--json")) {
             common->json = true;
         } else if (argument == QLatin1String("--")) {

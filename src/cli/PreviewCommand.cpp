@@ -51,8 +51,8 @@ int PreviewCommand::execute(const QStringList &arguments) {
 
 QString PreviewCommand::usage() {
     return QStringLiteral(
-               "usage: torvane-cli preview --steps FILE [listing options] [--json] "
-               "[--stats] PATH...\n") +
+               "usage: torvane-cli preview (--steps FILE | --preset NAME) [listing options] "
+               "[--json] [--stats] PATH...\n") +
            ListingOptions::usage() +
            "  --json                                  one JSON object per item and line\n"
            "  --stats                                 report timings on standard error\n";
@@ -66,7 +66,7 @@ bool PreviewCommand::parse(const QStringList &arguments, Options *options) {
     };
     QString error;
     if (!parseCommandArguments(arguments, options, takeStats, &error)) return fail(error), false;
-    if (options->stepsFile.isEmpty()) return fail("--steps FILE is required"), false;
+    if (options->stepsFile.isEmpty()) return fail("--steps FILE or --preset NAME is required"), false;
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "cli/SyntaxErrorReport.h"
 #include "cli/UnfinishedJournalReport.h"
 #include "collections/ConfigurationArchiving.h"
+#include "collections/ControllerHistorySubject.h"
 #include "collections/ConfigurationKeys.h"
 #include "collections/ZKDictionaryConfigurationArchive.h"
 #include "controller/ZKRenamingController.h"
@@ -71,6 +72,7 @@ int RenameCommand::execute(const QStringList &arguments) {
     ZKRenamingController controller(&interaction);
     // A run from the command line is the user's own: it asks as the window would.
     controller.setHasFinishedLaunching(true);
+    const ControllerHistorySubject history(controller);  // the run is recorded as the window's
     QString error;
     if (!configure(controller, options, &error)) return fail(error);
     options.listing.applyTo(controller);
@@ -106,12 +108,15 @@ int RenameCommand::execute(const QStringList &arguments) {
 
 QString RenameCommand::usage() {
     return QStringLiteral(
-               "usage: torvane-cli rename (--steps FILE | --config ARCHIVE) [listing options]\n"
+               "usage: torvane-cli rename (--steps FILE | --preset NAME | --config ARCHIVE)\n"
+               "                          [listing options]\n"
                "                          [--on-exists ask|skip|replace|stop] [--yes] [--json] "
                "PATH...\n") +
            ListingOptions::usage() +
            "  --steps FILE                            the steps: a property list of step "
            "dictionaries\n"
+           "  --preset NAME                           the steps of a preset (\"Folder/Name\" in "
+           "subfolders)\n"
            "  --config ARCHIVE                        a saved configuration; its steps replace "
            "--steps,\n"
            "                                          its listing choices apply unless given "
@@ -132,7 +137,7 @@ bool RenameCommand::parse(const QStringList &arguments, Options *options) {
     QString error;
     if (!parseCommandArguments(arguments, options, takeOwn, &error)) return fail(error), false;
     if (options->stepsFile.isEmpty() && options->configFile.isEmpty())
-        return fail("--steps FILE or --config ARCHIVE is required"), false;
+        return fail("--steps FILE, --preset NAME or --config ARCHIVE is required"), false;
     return true;
 }
 
