@@ -51,8 +51,10 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err) {
         RevertCommand finish(out, err, false, in);
         return finish.executeFinish(arguments.mid(1));
     }
-    if (command == QLatin1String("presets")) return PresetsCommand(out, err).execute(arguments.mid(1));
-    if (command == QLatin1String("history")) return HistoryCommand(out, err).execute(arguments.mid(1));
+    if (command == QLatin1String("presets"))
+        return PresetsCommand(out, err).execute(arguments.mid(1));
+    if (command == QLatin1String("history"))
+        return HistoryCommand(out, err).execute(arguments.mid(1));
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         out << usage();
         return 0;

@@ -7,7 +7,8 @@
 #include "cli/ListingOptions.h"
 
 // What the commands that list files share on their command lines: the listing options,
-// --steps FILE (or --preset NAME, the preset's file), --json, the PATHs and "--" before PATHs that start with a dash.
+// --steps FILE (or --preset NAME, the preset's file), --json, the PATHs and "--" before PATHs that
+// start with a dash.
 struct CommandArguments {
     QString stepsFile;
     bool json = false;

@@ -66,7 +66,8 @@ bool PreviewCommand::parse(const QStringList &arguments, Options *options) {
     };
     QString error;
     if (!parseCommandArguments(arguments, options, takeStats, &error)) return fail(error), false;
-    if (options->stepsFile.isEmpty()) return fail("--steps FILE or --preset NAME is required"), false;
+    if (options->stepsFile.isEmpty())
+        return fail("--steps FILE or --preset NAME is required"), false;
     return true;
 }
 
