@@ -18,9 +18,9 @@ namespace {
 
 std::optional<QString> askWithDialog(QWidget *parent, const QString &proposed) {
     bool ok = false;
-    const QString name = QInputDialog::getText(parent, QStringLiteral("Save Snippet"),
-                                               QStringLiteral("Name:"), QLineEdit::Normal,
-                                               proposed, &ok);
+    const QString name =
+        QInputDialog::getText(parent, QStringLiteral("Save Snippet"), QStringLiteral("Name:"),
+                              QLineEdit::Normal, proposed, &ok);
     return ok ? std::optional<QString>(name) : std::nullopt;
 }
 
@@ -61,9 +61,8 @@ void SnippetMenu::rebuild() {
     const QList<ZKCollectionEntry> &entries = ZKHistorian::historian().snippetURLs();
     if (entries.isEmpty()) return;
     menu_->addSeparator();
-    menu_->addAction(QStringLiteral("Manage Snippets..."), this, [] {
-        CollectionMenus::openFolderForCollection(ZKHistorian::kSnippets);
-    });
+    menu_->addAction(QStringLiteral("Manage Snippets..."), this,
+                     [] { CollectionMenus::openFolderForCollection(ZKHistorian::kSnippets); });
     menu_->addSeparator();
     CollectionMenus::Actions actions;
     actions.sampleHeader = ZKHistorian::kSampleSnippets;
@@ -91,7 +90,8 @@ bool SnippetMenu::insertSnippet(const ZKCollectionEntry &entry) {
     }
     const QString snippet = QString::fromUtf8(file.readAll());
     if (snippet.isEmpty()) {
-        Log::line(QStringLiteral("[Code Text View] empty snippet at URL: %1").arg(urlText(entry.path)));
+        Log::line(
+            QStringLiteral("[Code Text View] empty snippet at URL: %1").arg(urlText(entry.path)));
         return false;
     }
     textView_->textCursor().insertText(snippet);

@@ -18,7 +18,7 @@ class AlternateItems : public QObject {
 public:
     explicit AlternateItems(QMenu *menu) : QObject(menu) {}
     void add(QAction *primary, QAction *alternate) {
-        pairs_.append({primary, alternate});
+        pairs_.append(std::make_pair(primary, alternate));
         alternate->setVisible(false);
     }
     void watch(QMenu *menu) {

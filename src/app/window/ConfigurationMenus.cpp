@@ -38,8 +38,8 @@ struct Capacity {
     const char *title;
 };
 
-constexpr Capacity capacities[] = {{-1, "Disabled"},   {1, "While Torvane Runs"}, {10, "10 Items"},
-                                   {50, "50 Items"},   {100, "100 Items"},       {500, "500 Items"},
+constexpr Capacity capacities[] = {{-1, "Disabled"}, {1, "While Torvane Runs"}, {10, "10 Items"},
+                                   {50, "50 Items"}, {100, "100 Items"},        {500, "500 Items"},
                                    {0, "No Limit"}};
 
 QAction *named(QAction *action, const char *name) {
@@ -74,7 +74,8 @@ void ConfigurationMenus::buildConfigurationMenu() {
 void ConfigurationMenus::buildHistoryMenu() {
     historyMenu_ = window_.menuBar()->addMenu(QStringLiteral("Histor&y"));
     historyMenu_->setObjectName(QStringLiteral("historyMenu"));
-    QAction *toggle = named(historyMenu_->addAction(QStringLiteral("Show History")), "toggleHistory");
+    QAction *toggle =
+        named(historyMenu_->addAction(QStringLiteral("Show History")), "toggleHistory");
     toggle->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
     connect(toggle, &QAction::triggered, this,
             [] { historian().showHistory(!historian().isHistoryShown()); });
@@ -163,11 +164,13 @@ void ConfigurationMenus::rebuildPresetsMenu() {
     const QList<ZKCollectionEntry> &entries = historian().presetURLs();
     presetsMenu_->addSeparator();
     if (entries.isEmpty()) {
-        presetsMenu_->addAction(QStringLiteral("You don't have any presets yet."))->setEnabled(false);
+        presetsMenu_->addAction(QStringLiteral("You don't have any presets yet."))
+            ->setEnabled(false);
         return;
     }
-    named(presetsMenu_->addAction(QStringLiteral("Manage Presets..."), this,
-                                  [] { CollectionMenus::openFolderForCollection(ZKHistorian::kPresets); }),
+    named(presetsMenu_->addAction(
+              QStringLiteral("Manage Presets..."), this,
+              [] { CollectionMenus::openFolderForCollection(ZKHistorian::kPresets); }),
           "managePresets");
     presetsMenu_->addSeparator();
     const QVariantList current =
@@ -202,9 +205,9 @@ void ConfigurationMenus::exportRenamers() {
         return;
     }
     view_.bringMainWindowForward();
-    const std::optional<QString> path =
-        view_.dialogs().runSavePanel(window_.window(), QStringLiteral("Export"),
-                                     ZKHistorian::kPresetExtension, historian().suggestedExportName());
+    const std::optional<QString> path = view_.dialogs().runSavePanel(
+        window_.window(), QStringLiteral("Export"), ZKHistorian::kPresetExtension,
+        historian().suggestedExportName());
     if (path) historian().exportRenamersToPath(*path);
 }
 
