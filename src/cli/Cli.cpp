@@ -6,6 +6,8 @@
 
 #include "cli/CommandHelp.h"
 #include "cli/CompletionWords.h"
+#include "cli/HistoryCommand.h"
+#include "cli/PresetsCommand.h"
 #include "cli/PreviewCommand.h"
 #include "cli/RenameCommand.h"
 #include "cli/RevertCommand.h"
@@ -24,6 +26,8 @@ QString usage() {
         "  rename    list the PATHs, compute every new name and rename the items on disk\n"
         "  revert    undo the last rename run, or one that was interrupted\n"
         "  finish    close a rename run that was interrupted, as it stands\n"
+        "  presets   list the presets that --preset NAME can name\n"
+        "  history   list the configurations used for renaming\n"
         "  help      show the help of a command\n\n"
         "options:\n"
         "  -h, --help                              show this help (after a command: its help)\n"
@@ -36,6 +40,8 @@ std::optional<QString> commandUsage(const QString &command) {
     if (command == QLatin1String("rename")) return RenameCommand::usage();
     if (command == QLatin1String("revert")) return RevertCommand::usage();
     if (command == QLatin1String("finish")) return RevertCommand::finishUsage();
+    if (command == QLatin1String("presets")) return PresetsCommand::usage();
+    if (command == QLatin1String("history")) return HistoryCommand::usage();
     if (command == QLatin1String("help"))
         return QStringLiteral("usage: torvane-cli help [COMMAND]\nshows the help of COMMAND\n");
     return std::nullopt;
@@ -94,5 +100,9 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err) {
         RevertCommand finish(out, err, false, in);
         return finish.executeFinish(arguments.mid(1));
     }
+    if (command == QLatin1String("presets"))
+        return PresetsCommand(out, err).execute(arguments.mid(1));
+    if (command == QLatin1String("history"))
+        return HistoryCommand(out, err).execute(arguments.mid(1));
     return unknownCommand(command, err);
 }

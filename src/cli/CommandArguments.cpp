@@ -5,10 +5,14 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "cli/PresetLookup.h"
 #include "cli/StepsFile.h"
 #include "common/PropertyList.h"
 
 namespace {
+
+const char *const kStepsGivenTwice =
+    "--steps FILE and --preset NAME cannot be combined: give the steps one way";
 
 // Options of the shared arguments that take a value; a value never counts as an option.
 bool takesValue(const QString &option) {
@@ -63,6 +67,8 @@ bool CommandArguments::colored(bool outputIsTerminal) const {
 const char *CommandArguments::usage() {
     return "  --steps FILE                            the steps: a property list of step "
            "dictionaries\n"
+           "  --preset NAME                           the steps of a preset (\"Folder/Name\" in "
+           "subfolders)\n"
            "  --json                                  one JSON object per item and line\n"
            "  --color WHEN                            colour the lights: auto (on a terminal,\n"
            "                                          unless NO_COLOR is set), always, never\n"
@@ -82,7 +88,14 @@ bool parseCommandArguments(const QStringList &given, CommandArguments *common,
             if (!error->isEmpty()) return false;
         } else if (argument == QLatin1String("--steps")) {
             if (++i == arguments.size()) return *error = "--steps needs a file", false;
+            if (!common->stepsFile.isEmpty()) return *error = kStepsGivenTwice, false;
             common->stepsFile = arguments[i];
+        } else if (argument == QLatin1String("--preset")) {
+            // A preset is a configuration file of steps, found by its menu name.
+            if (++i == arguments.size()) return *error = "--preset needs a name", false;
+            if (!common->stepsFile.isEmpty()) return *error = kStepsGivenTwice, false;
+            common->stepsFile = presetPathNamed(arguments[i], error);
+            if (common->stepsFile.isEmpty()) return false;
         } else if (argument == QLatin1String("--json")) {
             common->json = true;
         } else if (argument == QLatin1String("--color")) {
@@ -103,7 +116,8 @@ bool parseCommandArguments(const QStringList &given, CommandArguments *common,
     }
     if (!common->steps.isEmpty() && !common->stepsFile.isEmpty())
         return *error =
-                   "--steps FILE and step options such as --find cannot be combined: give "
+                   "--steps FILE or --preset NAME and step options such as --find cannot be "
+                   "combined: give "
                    "the steps one way",
                false;
     if (common->nullSeparated && !common->fromStdin)

@@ -11,8 +11,8 @@
 #include "cli/StepOptions.h"
 
 // What the commands that list files share on their command lines: the listing options, the
-// steps (--steps FILE or step options), --json, --color, the PATHs (also from standard input)
-// and "--" before PATHs that start with a dash.
+// steps (--steps FILE, --preset NAME or step options), --json, --color, the PATHs (also from
+// standard input) and "--" before PATHs that start with a dash.
 struct CommandArguments {
     enum class Color { Auto, Always, Never };
 

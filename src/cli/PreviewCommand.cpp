@@ -61,7 +61,8 @@ int PreviewCommand::execute(const QStringList &arguments) {
 
 QString PreviewCommand::usage() {
     return QStringLiteral(
-               "usage: torvane-cli preview (--steps FILE | step options) [listing options]\n"
+               "usage: torvane-cli preview (--steps FILE | --preset NAME | step options) [listing "
+               "options]\n"
                "                           [--json] [--color WHEN] [--stats] PATH...\n"
                "       torvane-cli preview ... [-0] --from-stdin\n"
                "lists the PATHs, computes every new name and prints it; nothing on disk "
@@ -80,7 +81,8 @@ bool PreviewCommand::parse(const QStringList &arguments, Options *options) {
     QString error;
     if (!parseCommandArguments(arguments, options, takeStats, &error)) return fail(error), false;
     if (options->stepsFile.isEmpty() && options->steps.isEmpty())
-        return fail("give the steps: --steps FILE or step options such as --find"), false;
+        return fail("give the steps: --steps FILE, --preset NAME or step options such as --find"),
+               false;
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "cli/UnfinishedJournalReport.h"
 #include "collections/ConfigurationArchiving.h"
 #include "collections/ConfigurationKeys.h"
+#include "collections/ControllerHistorySubject.h"
 #include "collections/ZKDictionaryConfigurationArchive.h"
 #include "controller/ZKRenamingController.h"
 #include "engine/RenamerCollections.h"
@@ -78,6 +79,7 @@ int RenameCommand::execute(const QStringList &arguments) {
     ZKRenamingController controller(&interaction);
     // A run from the command line is the user's own: it asks as the window would.
     controller.setHasFinishedLaunching(true);
+    const ControllerHistorySubject history(controller);  // the run is recorded as the window's
     if (!configure(controller, options, &error)) return fail(error);
     options.listing.applyTo(controller);
 
@@ -118,7 +120,8 @@ int RenameCommand::execute(const QStringList &arguments) {
 
 QString RenameCommand::usage() {
     return QStringLiteral(
-               "usage: torvane-cli rename (--steps FILE | --config ARCHIVE | step options)\n"
+               "usage: torvane-cli rename (--steps FILE | --preset NAME | --config ARCHIVE |\n"
+               "                          step options)\n"
                "                          [listing options] [--on-exists ask|skip|replace|stop]\n"
                "                          [--yes] [--json] [--color WHEN] PATH...\n"
                "       torvane-cli rename ... [-0] --from-stdin\n"
@@ -151,8 +154,8 @@ bool RenameCommand::parse(const QStringList &arguments, Options *options) {
                false;
     if (options->stepsFile.isEmpty() && options->configFile.isEmpty() && options->steps.isEmpty())
         return fail(
-                   "give the steps: --steps FILE, --config ARCHIVE or step options such as "
-                   "--find"),
+                   "give the steps: --steps FILE, --preset NAME, --config ARCHIVE or step "
+                   "options such as --find"),
                false;
     return true;
 }

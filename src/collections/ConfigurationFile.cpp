@@ -1,5 +1,6 @@
 #include "collections/ConfigurationFile.h"
 
+#include <QFileInfo>
 #include <QUrl>
 
 #include "common/Log.h"
@@ -33,6 +34,37 @@ bool read(const QString &path, Contents *contents, QString *error) {
     if (contents->renamers.isEmpty())
         return broken(path, QStringLiteral("%1 holds no renaming steps.").arg(path), error);
     return true;
+}
+
+bool readArchives(const QString &path, QVariantList *archives, QString *error) {
+    QString readError;
+    if (QFileInfo(path).size() > kMaximumFileSize)
+        return broken(path, QStringLiteral("%1 is too large for a configuration.").arg(path),
+                      error);
+    const QVariant value = PropertyList::readFile(path, &readError);
+    if (!value.isValid()) return broken(path, readError, error);
+    if (value.typeId() != QMetaType::QVariantList)
+        return broken(path, QStringLiteral("%1 holds no renaming steps.").arg(path), error);
+    archives->clear();
+    for (const QVariant &element : value.toList()) {
+        if (element.typeId() == QMetaType::QVariantMap)
+            archives->append(element);
+        else
+            Log::line(
+                QStringLiteral("[Historian] skipped a step that is no dictionary in %1").arg(path));
+    }
+    if (archives->isEmpty())
+        return broken(path, QStringLiteral("%1 holds no renaming steps.").arg(path), error);
+    return true;
+}
+
+bool writeAsBinaryToPath(const QVariantList &archives, const QString &path, QString *error) {
+    PropertyList::Format format = PropertyList::Format::Binary;
+    if (PropertyList::toData(archives, format).isEmpty()) {
+        format = PropertyList::Format::Xml;
+        Log::line(QStringLiteral("fell back to non-serialized archive for <%1>").arg(path));
+    }
+    return PropertyList::writeFile(path, archives, format, error);
 }
 
 }  // namespace ConfigurationFile

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariantList>
 #include <optional>
 
 #include "collections/ZKDictionaryConfigurationArchive.h"
@@ -22,5 +23,20 @@ struct Contents {
 // list, or holds neither steps nor a dictionary (an empty array gives no steps). Failures are
 // logged as "[Historian] broken archive at URL: %@".
 bool read(const QString &path, Contents *contents, QString *error);
+
+// Files larger than this are not read: no configuration comes near it, and a stray huge
+// file must not stall the menus that list presets.
+inline constexpr qint64 kMaximumFileSize = 16 * 1024 * 1024;
+
+// The step archives of a configuration file: a non-empty array whose dictionaries are kept
+// (other elements are dropped with a log line). False with *error when the file is missing,
+// too large, no property list, or holds no step.
+bool readArchives(const QString &path, QVariantList *archives, QString *error);
+
+// Writes the archives atomically as a binary property list; when binary serialisation fails
+// the XML form is written instead and "fell back to non-serialized archive for <%@>" logged.
+// False with *error when nothing could be written (the old file, if any, stays whole).
+bool writeAsBinaryToPath(const QVariantList &archives, const QString &path,
+                         QString *error = nullptr);
 
 }  // namespace ConfigurationFile

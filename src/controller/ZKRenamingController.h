@@ -325,6 +325,10 @@ signals:
     void quitRequested();
     // A general setting changed here (a confirmation's suppression box turned "Chicken" off).
     void generalSettingsChanged();
+    // A rename run (not a revert) ended after launch: the history records the steps.
+    void renamersUsedForRenaming();
+    // The steps or the names changed: an open history bar closes unless it made the change.
+    void historyChangeToReflect();
 
 private:
     // The displayed subset as last computed, and whether a filter made it.

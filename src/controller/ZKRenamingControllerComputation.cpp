@@ -180,9 +180,7 @@ void ZKRenamingController::endOfTopLevelComputation() {
     DateDescription::resetCanonicalCurrentDate(true);
 }
 
-void ZKRenamingController::reflectHistoryChange() {
-    // Hook for the history, which reflects every configuration change.
-}
+void ZKRenamingController::reflectHistoryChange() { emit historyChangeToReflect(); }
 
 void ZKRenamingController::updateRenameNamesAfterEnforcedDelay(bool enforced) {
     if (!enforced && fileRepresentations_.isEmpty()) {

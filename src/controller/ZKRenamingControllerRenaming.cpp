@@ -227,9 +227,7 @@ void ZKRenamingController::rebuildListAfterRun(bool successful, bool isRevert) {
     updateRenameNamesAndReloadFileList();
 }
 
-void ZKRenamingController::recordRenamersInHistory() {
-    // Hook for the history, which records the configuration of every run.
-}
+void ZKRenamingController::recordRenamersInHistory() { emit renamersUsedForRenaming(); }
 
 void ZKRenamingController::forgetFileCachesAfterRun() {
     // The metadata caches hold items by their old paths. Outside a sandbox no file access

@@ -33,7 +33,16 @@ enum class ZKAlertKind {
     // interrupted undo (button 0 finishes it, 1 leaves it for later).
     UnfinishedRun,
     UnfinishedUndo,
+    // "Clear History?": button 0 clears, button 1 cancels.
+    HistoryPurge,
+    // A preset or snippet of that name exists: CollectionItemButton order.
+    ExistingCollectionItem,
 };
+
+// The buttons of an ExistingCollectionItem alert, in order.
+namespace CollectionItemButton {
+enum : int { Replace = 0, KeepBoth = 1, Cancel = 2 };
+}
 
 // The buttons of an ExistingItem alert, in order; Cancel only where the run can be cancelled.
 namespace ExistingItemButton {

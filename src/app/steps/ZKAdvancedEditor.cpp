@@ -3,19 +3,24 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QToolButton>
 
+#include "app/steps/SnippetMenu.h"
 #include "app/steps/ZKCodeTextView.h"
 
 ZKAdvancedEditor::ZKAdvancedEditor(ZKRenamer &renamer, QWidget *parent)
     : ZKOperationEditor(renamer, parent),
       codeTextView_(new ZKCodeTextView(this)),
-      showErrorsButton_(new QPushButton(tr("Show Errors"), this)) {
+      showErrorsButton_(new QPushButton(tr("Show Errors"), this)),
+      snippetButton_(new QToolButton(this)) {
     bind(codeTextView_, RenamerSetting::AdvancedPrototype);
     codeTextView_->setPlaceholderText(tr("[concatenate <name> \"_\" [sequence] <.extension>]"));
     showErrorsButton_->setObjectName(QStringLiteral("advancedShowErrorsButton"));
     showErrorsButton_->setAutoDefault(false);
     addRow(tr("Prototype:"), {codeTextView_});
-    addRow(QString(), {showErrorsButton_});
+    snippetButton_->setObjectName(QStringLiteral("advancedSnippetButton"));
+    new SnippetMenu(snippetButton_, codeTextView_);
+    addRow(QString(), {showErrorsButton_, snippetButton_});
     connect(showErrorsButton_, &QPushButton::clicked, this, &ZKAdvancedEditor::showErrors);
     connect(codeTextView_, &QPlainTextEdit::textChanged, this,
             [this] { codeTextView_->setFixedHeight(codeTextView_->suggestedHeight()); });

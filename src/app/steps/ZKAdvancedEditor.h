@@ -3,6 +3,7 @@
 #include "app/steps/ZKOperationEditor.h"
 
 class QPushButton;
+class QToolButton;
 class ZKCodeTextView;
 
 // Advanced: the prototype in a code editor, coloured after each computation's check, with
@@ -15,6 +16,8 @@ public:
 
     ZKCodeTextView *codeTextView() const { return codeTextView_; }
     QPushButton *showErrorsButton() const { return showErrorsButton_; }
+    // Opens the snippet menu (SnippetMenu).
+    QToolButton *snippetButton() const { return snippetButton_; }
 
 private:
     void showAnalysis();
@@ -22,4 +25,5 @@ private:
 
     ZKCodeTextView *codeTextView_;
     QPushButton *showErrorsButton_;
+    QToolButton *snippetButton_;
 };

@@ -21,9 +21,12 @@
 #include "app/window/DroppedItemsReception.h"
 #include "app/window/ListOptionsMenus.h"
 #include "app/window/MimePasteboard.h"
+#include "app/window/ZKHistoryBar.h"
 #include "app/window/ZKRenameButton.h"
 #include "app/window/ZKWidgetDialogPresenter.h"
 #include "collections/ApplicationDefaults.h"
+#include "collections/ControllerHistorySubject.h"
+#include "collections/ZKHistorian.h"
 #include "common/UserDefaults.h"
 #include "listing/DisplayFilter.h"
 #include "listing/SortMenu.h"
@@ -95,6 +98,7 @@ ZKControllingDragView::ZKControllingDragView(ZKDialogPresenter *presenter, QWidg
 
 ZKControllingDragView::~ZKControllingDragView() {
     qApp->removeEventFilter(this);
+    ZKHistorian::historian().setUserInteraction(nullptr);
     // The reception's workers end before the controller they would report to goes.
     delete reception_;
     reception_ = nullptr;
@@ -106,7 +110,7 @@ void ZKControllingDragView::buildLayout() {
     collectionView_ = new ZKConfigurationCollectionView(*controller_, this);
     fileList_ = new ZKFileList(*controller_, this);
     splitter_ = new QSplitter(Qt::Vertical, this);
-    splitter_->addWidget(collectionView_);
+    splitter_->addWidget(buildStepArea());
     splitter_->addWidget(fileList_);
     splitter_->setChildrenCollapsible(false);
     splitter_->setStretchFactor(0, 0);
@@ -118,6 +122,27 @@ void ZKControllingDragView::buildLayout() {
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(splitter_, 1);
     layout->addWidget(buildBar());
+}
+
+// The history bar slides in above the steps; the history replaces steps through the step
+// area, which animates the move.
+QWidget *ZKControllingDragView::buildStepArea() {
+    historyBar_ = new ZKHistoryBar(this);
+    historySubject_ = std::make_unique<ControllerHistorySubject>(*controller_);
+    historySubject_->setReplacement([this](const QList<ZKRenamerPtr> &renamers, int animate) {
+        collectionView_->setRenamers(renamers, animate);
+    });
+    ZKHistorian::historian().setUserInteraction(this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive) ZKHistorian::historian().invalidateCollections();
+    });
+    auto *area = new QWidget(this);
+    auto *layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(historyBar_);
+    layout->addWidget(collectionView_, 1);
+    return area;
 }
 
 QWidget *ZKControllingDragView::buildBar() {

@@ -22,6 +22,8 @@ class ZKConfigurationArchive;
 class ZKConfigurationCollectionView;
 class ZKDialogPresenter;
 class ZKFileList;
+class ZKHistoryBar;
+class ControllerHistorySubject;
 class ZKRenameButton;
 
 // The main window's content and the application's controller: the step area above the file
@@ -40,6 +42,9 @@ public:
     ~ZKControllingDragView() override;
 
     ZKRenamingController &controller() { return *controller_; }
+    // The dialogs the window shows (real ones, or a test's).
+    ZKDialogPresenter &dialogs() { return *presenter_; }
+    ZKHistoryBar *historyBar() const { return historyBar_; }
     ZKFileList *fileList() const { return fileList_; }
     ZKConfigurationCollectionView *collectionView() const { return collectionView_; }
     QSplitter *splitter() const { return splitter_; }
@@ -161,6 +166,7 @@ private:
 
     void buildLayout();
     QWidget *buildBar();
+    QWidget *buildStepArea();
     void setBusy(bool busy);
     void updateBarControls();
     void runWhenIdle();
@@ -188,6 +194,8 @@ private:
     ZKDialogPresenter *presenter_;
     std::unique_ptr<ZKDialogPresenter> ownPresenter_;
     std::unique_ptr<ZKRenamingController> controller_;
+    std::unique_ptr<ControllerHistorySubject> historySubject_;
+    ZKHistoryBar *historyBar_ = nullptr;
     DesktopNotifier *notifier_ = nullptr;
     DroppedItemsReception *reception_ = nullptr;
 

@@ -14,6 +14,7 @@
 #include "collections/ConfigurationFile.h"
 #include "collections/ConfigurationKeys.h"
 #include "collections/OpenedFiles.h"
+#include "collections/ZKHistorian.h"
 #include "collections/ZKUserDefaultsConfigurationArchive.h"
 #include "common/Log.h"
 #include "common/PathExtension.h"
@@ -159,10 +160,8 @@ bool ZKControllingDragView::importConfigurationFile(const QString &path) {
                                     error));
         return false;
     }
-    if (!contents.archive) {
-        collectionView_->setRenamers(contents.renamers, 1);
-        return true;
-    }
+    // A list of steps goes through the history, which recognises a configuration used before.
+    if (!contents.archive) return ZKHistorian::historian().unarchiveRenamersAtURL(path);
     // A whole configuration brings its steps, listing choices and switches; the user's own
     // application-wide choices (start-up, quitting, confirmation) stay as they are.
     const ZKGeneralSettings general = controller_->generalSettings();

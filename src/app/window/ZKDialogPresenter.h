@@ -21,4 +21,21 @@ public:
     virtual QStringList runOpenPanel(QWidget *window, bool resolveAliases) = 0;
     // The text typed for the question; none when cancelled.
     virtual std::optional<QString> promptForParameter(QWidget *window, const QString &question) = 0;
+
+    // Where to save a file of the one extension ("Export"); none when cancelled.
+    virtual std::optional<QString> runSavePanel(QWidget *window, const QString &button,
+                                                const QString &extension,
+                                                const QString &suggestedName) {
+        return std::nullopt;
+    }
+    // One file of the given extensions ("Import"); none when cancelled.
+    virtual std::optional<QString> runFileOpenPanel(QWidget *window, const QString &button,
+                                                    const QStringList &extensions) {
+        return std::nullopt;
+    }
+    // A name for a preset or snippet, proposed as given; none when cancelled.
+    virtual std::optional<QString> askForName(QWidget *window, const QString &title,
+                                              const QString &proposed) {
+        return std::nullopt;
+    }
 };

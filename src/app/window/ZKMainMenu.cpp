@@ -8,6 +8,7 @@
 #include <QMessageBox>
 
 #include "app/filelist/ZKFileList.h"
+#include "app/window/ConfigurationMenus.h"
 #include "app/window/ListOptionsMenus.h"
 #include "app/window/ZKControllingDragView.h"
 #include "app/window/ZKRenameButton.h"
@@ -41,6 +42,7 @@ ZKMainMenu::ZKMainMenu(QMainWindow &window, ZKControllingDragView &view)
     buildEditMenu();
     buildListMenu();
     buildStepsMenu();
+    new ConfigurationMenus(window, view);
     buildRenameMenu();
     buildHelpMenu();
     connect(&view_, &ZKControllingDragView::stateChanged, this, &ZKMainMenu::updateItems);

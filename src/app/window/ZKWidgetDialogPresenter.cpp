@@ -103,3 +103,50 @@ std::optional<QString> ZKWidgetDialogPresenter::promptForParameter(QWidget *wind
     ZKPromptDialog dialog(question, window);
     return dialog.runModal();
 }
+
+std::optional<QString> ZKWidgetDialogPresenter::runSavePanel(QWidget *window, const QString &button,
+                                                             const QString &extension,
+                                                             const QString &suggestedName) {
+    QFileDialog dialog(window);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setLabelText(QFileDialog::Accept, button);
+    dialog.setWindowTitle(button);
+    dialog.setNameFilter(QStringLiteral("Torvane Configuration (*.%1)").arg(extension));
+    dialog.setDefaultSuffix(extension);
+    dialog.selectFile(suggestedName + QLatin1Char('.') + extension);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> ZKWidgetDialogPresenter::runFileOpenPanel(QWidget *window,
+                                                                 const QString &button,
+                                                                 const QStringList &extensions) {
+    QFileDialog dialog(window);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setLabelText(QFileDialog::Accept, button);
+    dialog.setWindowTitle(button);
+    QStringList patterns;
+    for (const QString &extension : extensions) patterns << QStringLiteral("*.") + extension;
+    dialog.setNameFilter(QStringLiteral("Torvane Configuration (%1)").arg(patterns.join(' ')));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> ZKWidgetDialogPresenter::askForName(QWidget *window, const QString &title,
+                                                           const QString &proposed) {
+    QInputDialog dialog(window);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(QStringLiteral("Name:"));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(proposed);
+    dialog.setOkButtonText(QStringLiteral("Save"));
+    dialog.resize(360, dialog.sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
+}

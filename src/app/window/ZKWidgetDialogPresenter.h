@@ -9,4 +9,11 @@ public:
     ZKAlertAnswer runAlert(QWidget *window, const ZKAlert &alert) override;
     QStringList runOpenPanel(QWidget *window, bool resolveAliases) override;
     std::optional<QString> promptForParameter(QWidget *window, const QString &question) override;
+    std::optional<QString> runSavePanel(QWidget *window, const QString &button,
+                                        const QString &extension,
+                                        const QString &suggestedName) override;
+    std::optional<QString> runFileOpenPanel(QWidget *window, const QString &button,
+                                            const QStringList &extensions) override;
+    std::optional<QString> askForName(QWidget *window, const QString &title,
+                                      const QString &proposed) override;
 };

@@ -15,8 +15,15 @@ public:
     QStringList openPanelPaths;
     std::function<void(const ZKAlert &)> onAlert;
 
+    std::optional<QString> savePanelPath;
+    std::optional<QString> fileOpenPanelPath;
+    std::optional<QString> name;
+
     QList<ZKAlert> alerts;
     int openPanels = 0;
+    // The suggested name of the latest save panel, the extensions of the latest open panel.
+    QString suggestedName;
+    QStringList openPanelExtensions;
 
     ZKAlertAnswer runAlert(QWidget *, const ZKAlert &alert) override {
         alerts.append(alert);
@@ -29,6 +36,19 @@ public:
     }
     std::optional<QString> promptForParameter(QWidget *, const QString &) override {
         return std::nullopt;
+    }
+    std::optional<QString> runSavePanel(QWidget *, const QString &, const QString &,
+                                        const QString &suggested) override {
+        suggestedName = suggested;
+        return savePanelPath;
+    }
+    std::optional<QString> runFileOpenPanel(QWidget *, const QString &,
+                                            const QStringList &extensions) override {
+        openPanelExtensions = extensions;
+        return fileOpenPanelPath;
+    }
+    std::optional<QString> askForName(QWidget *, const QString &, const QString &) override {
+        return name;
     }
 
     QStringList messages() const {
