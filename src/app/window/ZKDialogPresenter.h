@@ -21,4 +21,9 @@ public:
     virtual QStringList runOpenPanel(QWidget *window, bool resolveAliases) = 0;
     // The text typed for the question; none when cancelled.
     virtual std::optional<QString> promptForParameter(QWidget *window, const QString &question) = 0;
+    // The folder chosen in the "Unlock" dialog; none when dismissed (or no dialog is shown).
+    virtual std::optional<QString> runFolderUnlockPanel(QWidget *window,
+                                                        const ZKFolderUnlockRequest &request) {
+        return std::nullopt;
+    }
 };

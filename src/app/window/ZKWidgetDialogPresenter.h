@@ -9,4 +9,6 @@ public:
     ZKAlertAnswer runAlert(QWidget *window, const ZKAlert &alert) override;
     QStringList runOpenPanel(QWidget *window, bool resolveAliases) override;
     std::optional<QString> promptForParameter(QWidget *window, const QString &question) override;
+    std::optional<QString> runFolderUnlockPanel(QWidget *window,
+                                                const ZKFolderUnlockRequest &request) override;
 };
