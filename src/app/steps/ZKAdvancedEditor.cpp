@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "app/help/ZKHelpWindow.h"
 #include "app/steps/ZKCodeTextView.h"
 
 ZKAdvancedEditor::ZKAdvancedEditor(ZKRenamer &renamer, QWidget *parent)
@@ -15,7 +16,12 @@ ZKAdvancedEditor::ZKAdvancedEditor(ZKRenamer &renamer, QWidget *parent)
     showErrorsButton_->setObjectName(QStringLiteral("advancedShowErrorsButton"));
     showErrorsButton_->setAutoDefault(false);
     addRow(tr("Prototype:"), {codeTextView_});
-    addRow(QString(), {showErrorsButton_});
+    auto *helpButton = new QPushButton(tr("Function Reference"), this);
+    helpButton->setObjectName(QStringLiteral("advancedHelpButton"));
+    helpButton->setAutoDefault(false);
+    connect(helpButton, &QPushButton::clicked, this,
+            [] { ZKHelpWindow::showHelp(QStringLiteral("advanced.html#functions")); });
+    addRow(QString(), {showErrorsButton_, helpButton});
     connect(showErrorsButton_, &QPushButton::clicked, this, &ZKAdvancedEditor::showErrors);
     connect(codeTextView_, &QPlainTextEdit::textChanged, this,
             [this] { codeTextView_->setFixedHeight(codeTextView_->suggestedHeight()); });
