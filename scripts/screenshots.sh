@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Takes screenshots of the window under a virtual display: an empty window, 50 files with
 # green, yellow, red and grey lights, the interim names of two steps, a rename under way, and
-# a sequence counted per folder through tokens, and an Advanced step (working and broken).
-# Usage: scripts/screenshots.sh [OUTPUT-FOLDER]   (needs a built build/src/app/torvane)
+# a sequence counted per folder through tokens, an Advanced step (working and broken), the help
+# window (its contents, a page with a picture, a search), the log viewer and the About window.
+# Usage: scripts/screenshots.sh [--guide] [OUTPUT-FOLDER]   (needs a built build/src/app/torvane)
+# --guide also puts the pictures the user guide shows into resources/help/en/images.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+guide=""
+if [ "${1:-}" = --guide ]; then guide=$PWD/resources/help/en/images; shift; fi
 out=$(realpath -m "${1:-screenshots}")
 mkdir -p "$out"
 app=${TORVANE_APP:-$PWD/build/src/app/torvane}
@@ -84,9 +88,24 @@ shoot sequence-per-folder 2
 shoot advanced 2
 "$app" "$work/advanced-broken.tva"
 shoot advanced-errors 2
+# The Help menu opens on "Torvane Help"; Down n times reaches the entry n places below it.
+menu() { key alt+h; for _ in $(seq "$1"); do xdotool key Down; done; xdotool key Return; }
+key F1
+shoot help-contents 2
+menu 1
+shoot help-page 2
+xdotool search --name '^Torvane Help$' windowfocus --sync
+xdotool key ctrl+f; xdotool type --delay 40 "sequence digits"
+shoot help-search 2
+# Without a window manager the help window keeps the keyboard until it is hidden.
+xdotool search --name '^Torvane Help$' windowunmap
+menu 10
+shoot log-viewer 2
+menu 12
+shoot about 2
 "$app" "$work/steps.tva"; sleep 1
-"$app" "$work/Many"; sleep 6
-key ctrl+Return; sleep 1; key Return
+"$app" "$work/Many"; sleep 12
+key ctrl+Return; sleep 2; key Return
 shoot rename-running 0.7
 sleep 8
 shoot rename-done 0
@@ -94,3 +113,12 @@ kill $pid
 SCENE
 export app work out
 xvfb-run -a -s '-screen 0 1280x800x24' bash "$work/scene.sh"
+
+# The guide shows the window alone: the virtual screen around it is cut away.
+if [ -n "$guide" ]; then
+  mkdir -p "$guide"
+  for shot in empty-window fifty-files interim-names sequence-per-folder advanced \
+              advanced-errors; do
+    convert "$out/$shot.png" -trim +repage "$guide/$shot.png"
+  done
+fi

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "common/PathExtension.h"
+#include "platform/ZKSecurityScopedBookmarkManager.h"
 
 namespace OpenedFiles {
 
@@ -40,7 +41,11 @@ bool isServiceDefinitionPath(const QString &path) {
 
 Routing route(const QStringList &paths) {
     Routing routing;
+    ZKSecurityScopedBookmarkManager &bookmarks = ZKSecurityScopedBookmarkManager::bookmarkManager();
     for (const QString &path : paths) {
+        // Folders the user opened Torvane with stay granted to a sandboxed Torvane.
+        if (bookmarks.isSandboxed() && QFileInfo(path).isDir())
+            bookmarks.createBookmarkForURL(path);
         if (isServiceDefinitionPath(path)) return {Action::ServiceDefinition, {path}};
         routing.paths.append(path);
     }

@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "common/ApplicationSupport.h"
+#include "common/LogFile.h"
 #include "common/UserDefaults.h"
 
 namespace Log {
@@ -46,7 +47,7 @@ void rotateIfLarge(const QString &path) {
 
 // Failures to write the file go unreported: there is nowhere left to report them.
 void appendToFile(const QString &line) {
-    const QString path = ApplicationSupport::stateFolder() + QStringLiteral("/torvane.log");
+    const QString path = filePath();
     rotateIfLarge(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return;
@@ -57,6 +58,8 @@ void appendToFile(const QString &line) {
 }
 
 }  // namespace
+
+QString filePath() { return ApplicationSupport::stateFolder() + QStringLiteral("/torvane.log"); }
 
 void line(const QString &message) {
     const QString text = singleLine(message);

@@ -253,6 +253,10 @@ public:
     // Rebuilds the records from the roots, keeping the records of items still listed. The
     // scan can be stopped by the user, which empties the list. Whether the list is non-empty.
     bool updateFileRepresentations();
+    // In a sandbox: whether the root may be renamed in (or, for a plain folder whose contents
+    // alone are listed, inside), after asking to unlock its folder; a refusal the user did not
+    // cancel is shown.
+    bool confirmSandboxedWriteAccess(const QString &root);
     // The list has roots, "Shift-Drag To Add Files" is on and Shift is held.
     bool modifiersSuggestAddition() const;
     // A choice of the listing-mode menu (0 files, 1 folders, 2 scan folder contents,

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSet>
 
 #include "common/Log.h"
@@ -13,7 +14,9 @@
 #include "listing/FilterMessage.h"
 #include "listing/FolderScanner.h"
 #include "listing/ListingMode.h"
+#include "platform/FileAttributes.h"
 #include "platform/NameLimits.h"
+#include "platform/ZKSecurityScopedBookmarkManager.h"
 #include "run/RenameAlerts.h"
 #include "tokens/ZKProxyManager.h"
 
@@ -68,6 +71,11 @@ bool ZKRenamingController::populateWithPaths(const QStringList &paths, bool igno
         return false;
     }
     if (ignoreSelfReference && paths.size() == 1 && isSelfReference(paths.first())) return false;
+    ZKSecurityScopedBookmarkManager &bookmarks = ZKSecurityScopedBookmarkManager::bookmarkManager();
+    if (createBookmarksForFolders && bookmarks.isSandboxed()) {
+        for (const QString &path : paths)
+            if (QFileInfo(path).isDir()) bookmarks.createBookmarkForURL(path);
+    }
 
     QElapsedTimer timer;
     timer.start();
@@ -104,6 +112,7 @@ bool ZKRenamingController::setFileRepresentationsFromPaths(const QStringList &pa
     for (const QString &path : paths) {
         const QString root = rootPath(path);
         if (root.isEmpty()) continue;
+        if (!confirmSandboxedWriteAccess(root)) break;
         taken.insert(root);
         if (!known.contains(root)) {
             known.insert(root);
@@ -117,6 +126,27 @@ bool ZKRenamingController::setFileRepresentationsFromPaths(const QStringList &pa
         exceptionPaths_->removeIf([&taken](const QString &path) { return taken.contains(path); });
     }
     return updateFileRepresentations();
+}
+
+bool ZKRenamingController::confirmSandboxedWriteAccess(const QString &root) {
+    ZKSecurityScopedBookmarkManager &bookmarks = ZKSecurityScopedBookmarkManager::bookmarkManager();
+    if (!bookmarks.isSandboxed()) return true;
+    // Only the contents of a plain folder are renamed when folders are not listed.
+    // A root that is a link to a folder is listed as that folder.
+    const bool plainFolder =
+        FileAttributes::isFolder(root, true) && !FileAttributes::isPackage(root, true);
+    const bool viaParentFolder = renameFolders_ || !plainFolder;
+    bool cancelled = false;
+    if (bookmarks.confirmWriteAccessForPath(
+            root, viaParentFolder, &cancelled, nullptr,
+            ZKSecurityScopedBookmarkManager::standardSandboxExplanation))
+        return true;
+    if (!cancelled) {
+        const QString name = QFileInfo(root).fileName();
+        ui_->runAlert(RenameAlerts::cannotRenameAlert(
+            name, RenameAlerts::cannotRenameText(name, QString(), true)));
+    }
+    return false;
 }
 
 bool ZKRenamingController::updateFileRepresentations() {

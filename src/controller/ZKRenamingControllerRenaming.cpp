@@ -14,6 +14,7 @@
 #include "listing/RootFollowing.h"
 #include "platform/FolderLocks.h"
 #include "platform/Sandbox.h"
+#include "platform/ZKSecurityScopedBookmarkManager.h"
 #include "run/ItemMover.h"
 #include "run/MoveDefaults.h"
 #include "run/RenameAlerts.h"
@@ -230,10 +231,11 @@ void ZKRenamingController::rebuildListAfterRun(bool successful, bool isRevert) {
 void ZKRenamingController::recordRenamersInHistory() { emit renamersUsedForRenaming(); }
 
 void ZKRenamingController::forgetFileCachesAfterRun() {
-    // The metadata caches hold items by their old paths. Outside a sandbox no file access
-    // needs to be given back.
+    // The metadata caches hold items by their old paths; the folders unlocked for the run are
+    // given back.
     ZKProxyManager::proxyManager().clearMetaDataItemsCache();
     emit iconsCacheCleared();
+    ZKSecurityScopedBookmarkManager::bookmarkManager().stopAccessingAnyBookmarks();
 }
 
 RenameOutcome ZKRenamingController::lastRunOutcome(const ZKFileRepresentationPtr &record) const {

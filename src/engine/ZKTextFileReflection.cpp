@@ -10,13 +10,18 @@
 #include "common/PathExtension.h"
 #include "common/TextFileReading.h"
 #include "common/TildePath.h"
+#include "platform/ZKSecurityScopedBookmarkManager.h"
 
 namespace {
 
 // Outside a sandbox the permission test is the access check.
-bool hasReadAccess(const QString &path) {
+// In a sandbox the file's folder must also have been granted; the grant is given back by
+// the caller once the file is read.
+bool hasReadAccess(const QString &path, QString *accessedBookmark) {
     const QFileInfo info(path);
-    return info.exists() && info.isReadable();
+    return info.exists() && info.isReadable() &&
+           ZKSecurityScopedBookmarkManager::bookmarkManager().confirmReadAccessForPath(
+               path, nullptr, accessedBookmark);
 }
 
 }  // namespace
@@ -55,12 +60,16 @@ void ZKTextFileReflection::dropReflection() { setReflectedTextFilePath(QString()
 
 std::optional<QString> ZKTextFileReflection::readReflectedFile() {
     const QString path = expandedPath();
-    if (!hasReadAccess(path)) {
+    QString accessedBookmark;
+    if (!hasReadAccess(path, &accessedBookmark)) {
         Log::line(kCannotReadMessage.arg(path));
         dropReflection();
         return std::nullopt;
     }
     std::optional<QString> text = TextFileReading::readTextFile(path);
+    if (!accessedBookmark.isEmpty())
+        ZKSecurityScopedBookmarkManager::bookmarkManager().stopAccessingBookmarkForPath(
+            accessedBookmark);
     // Logged once: the file is read on every computation, and may be in mid-write.
     if (!text && !lastReadWasNotText_) Log::line(kNotTextMessage.arg(path));
     lastReadWasNotText_ = !text;
@@ -94,6 +103,9 @@ bool ZKTextFileReflection::importTextFile(const QString &path, bool reflect, QSt
         if (error) *error = kNotTextMessage.arg(path);
         return false;
     }
+    // A sandboxed Torvane keeps its grant to read the file again at later launches.
+    ZKSecurityScopedBookmarkManager &bookmarks = ZKSecurityScopedBookmarkManager::bookmarkManager();
+    if (reflect && bookmarks.isSandboxed()) bookmarks.createBookmarkForURL(path);
     setReflectedTextFilePath(reflect ? path : QString());
     updateWithText(text);
     emit textDidChange();

@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 
+#include "platform/ZKSecurityScopedBookmarkManager.h"
+
 class ZKFileRepresentation;
 using ZKFileRepresentationPtr = std::shared_ptr<ZKFileRepresentation>;
 
@@ -169,6 +171,11 @@ public:
     // Asks for the text an Advanced "prompt" needs, showing the question; none when no
     // dialog can be shown.
     virtual std::optional<QString> promptForParameter(const QString &question) {
+        return std::nullopt;
+    }
+    // The "Unlock" dialog of a sandboxed process: the folder the user chose, none when the
+    // dialog was dismissed or cannot be shown.
+    virtual std::optional<QString> runFolderUnlockPanel(const ZKFolderUnlockRequest &request) {
         return std::nullopt;
     }
 };

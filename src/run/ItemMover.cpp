@@ -18,6 +18,7 @@
 #include "platform/ListedFolder.h"
 #include "platform/Sandbox.h"
 #include "platform/Trash.h"
+#include "platform/ZKSecurityScopedBookmarkManager.h"
 #include "run/MoveDefaults.h"
 #include "run/RenameAlerts.h"
 
@@ -57,6 +58,17 @@ bool mayWriteToFolderOf(const QByteArray &source) {
     const qsizetype slash = source.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? "/" : source.left(slash);
     return access(folder.constData(), W_OK | X_OK) == 0 || errno != EACCES;
+}
+
+// In a sandbox a folder the permissions refuse may still be unlocked by the user.
+bool confirmWriteAccessToFolderOf(const QByteArray &source) {
+    if (mayWriteToFolderOf(source)) return true;
+    ZKSecurityScopedBookmarkManager &bookmarks = ZKSecurityScopedBookmarkManager::bookmarkManager();
+    if (!bookmarks.isSandboxed()) return false;
+    bool dismissed = false;
+    return bookmarks.confirmWriteAccessForPath(
+        QFile::decodeName(source), true, &dismissed, nullptr,
+        ZKSecurityScopedBookmarkManager::standardSandboxExplanation);
 }
 
 // A change of letter case: on a case-insensitive volume the target is the source itself and
@@ -243,7 +255,7 @@ bool ItemMover::moveToPath(const QByteArray &source, const QByteArray &target,
 bool ItemMover::moveToPath(const QByteArray &source, const QByteArray &target,
                            const QString &comment, bool checkLock, bool *cancel) {
     if (journalFailed_) return journalFailure(cancel);
-    if (!mayWriteToFolderOf(source)) return showErrorAlert(source, QString(), cancel);
+    if (!confirmWriteAccessToFolderOf(source)) return showErrorAlert(source, QString(), cancel);
     const MoveOutcome outcome = moveItem(source, target);
     if (outcome.moved) {
         keepComment(target, comment);
@@ -298,22 +310,8 @@ bool ItemMover::userAgreesToUnlock(const QByteArray &source, bool *cancel) {
 }
 
 bool ItemMover::showErrorAlert(const QByteArray &source, const QString &error, bool *cancel) {
-    const QString name = displayName(source);
     return stopRun(
-        source,
-        !error.isEmpty() ? QStringLiteral("Torvane encountered the following error:\n\n") + error
-        : Sandbox::isSandboxed()
-            ? QStringLiteral(
-                  "This is most likely due to a failed attempt to ask the sandbox for renaming "
-                  "rights. Alternatively, there may be some other file permissions issue.\n\n"
-                  "If you can rename %1 in your file manager while not being able to do so in "
-                  "Torvane, please let us know about it.")
-                  .arg(name)
-            : QStringLiteral(
-                  "This is most likely due to a file permissions issue. However, if you can "
-                  "rename %1 in your file manager while not being able to do so in Torvane, "
-                  "please let us know about it.")
-                  .arg(name),
+        source, RenameAlerts::cannotRenameText(displayName(source), error, Sandbox::isSandboxed()),
         cancel);
 }
 
@@ -327,12 +325,6 @@ bool ItemMover::showVanishedAlert(const QByteArray &source, bool *cancel) {
 }
 
 bool ItemMover::stopRun(const QByteArray &source, const QString &informativeText, bool *cancel) {
-    ZKAlert alert;
-    alert.kind = ZKAlertKind::RunCannotGoOn;
-    alert.style = ZKAlert::Style::Critical;
-    alert.messageText = QStringLiteral("Cannot rename %1").arg(displayName(source));
-    alert.informativeText = informativeText;
-    alert.buttons = {QStringLiteral("Stop")};
-    user_->runAlert(alert);
+    user_->runAlert(RenameAlerts::cannotRenameAlert(displayName(source), informativeText));
     return setCancel(cancel);
 }

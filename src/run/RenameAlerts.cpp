@@ -134,4 +134,31 @@ QString notificationText(qsizetype relevant, qsizetype count, bool folders,
     return counted(count, folders);
 }
 
+ZKAlert cannotRenameAlert(const QString &name, const QString &informativeText) {
+    ZKAlert alert;
+    alert.kind = ZKAlertKind::RunCannotGoOn;
+    alert.style = ZKAlert::Style::Critical;
+    alert.messageText = QStringLiteral("Cannot rename %1").arg(name);
+    alert.informativeText = informativeText;
+    alert.buttons = {QStringLiteral("Stop")};
+    return alert;
+}
+
+QString cannotRenameText(const QString &name, const QString &error, bool sandboxed) {
+    if (!error.isEmpty())
+        return QStringLiteral("Torvane encountered the following error:\n\n") + error;
+    if (sandboxed)
+        return QStringLiteral(
+                   "This is most likely due to a failed attempt to ask the sandbox for renaming "
+                   "rights. Alternatively, there may be some other file permissions issue.\n\n"
+                   "If you can rename %1 in your file manager while not being able to do so in "
+                   "Torvane, please let us know about it.")
+            .arg(name);
+    return QStringLiteral(
+               "This is most likely due to a file permissions issue. However, if you can rename "
+               "%1 in your file manager while not being able to do so in Torvane, please let us "
+               "know about it.")
+        .arg(name);
+}
+
 }  // namespace RenameAlerts

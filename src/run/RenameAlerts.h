@@ -32,6 +32,12 @@ ZKAlert stopScanningAlert();
 ZKAlert revertAlert(qsizetype revertible, qsizetype count, bool folders,
                     const QString &originalName);
 
+// "Cannot rename %@" for the item's name, with the text; one button "Stop".
+ZKAlert cannotRenameAlert(const QString &name, const QString &informativeText);
+// The text of that alert for an error (its description), or without one, what most likely
+// refused the move (permissions, or in a sandbox the folder that was not unlocked).
+QString cannotRenameText(const QString &name, const QString &error, bool sandboxed);
+
 // The run cannot keep its journal, so it does not start or does not go on; one button "Stop".
 ZKAlert journalFailureAlert(const QString &error);
 

@@ -12,6 +12,7 @@
 #include "platform/ExtendedAttributes.h"
 #include "platform/FileAttributes.h"
 #include "platform/HiddenItems.h"
+#include "platform/ZKSecurityScopedBookmarkManager.h"
 #include "tokens/DateDescription.h"
 #include "tokens/FileMetaDataStore.h"
 #include "tokens/MetaDataAdditionFormat.h"
@@ -192,12 +193,20 @@ std::optional<QString> ZKProxyManager::resolveParentFolderNumberOfFiles(const QV
                                                                         ZKFileItem *file) {
     const QByteArray folder = ancestorFolder(*file, settings);
     if (folder.isEmpty()) return std::nullopt;
-    // Outside a sandbox the permission test is the whole access check.
-    if (::access(folder.constData(), R_OK | X_OK) != 0) {
+    // Listing the folder needs read and search permission, and in a sandbox a grant (never
+    // asked for here: tokens are resolved for every name).
+    ZKSecurityScopedBookmarkManager &bookmarks = ZKSecurityScopedBookmarkManager::bookmarkManager();
+    QString accessedBookmark;
+    if (::access(folder.constData(), R_OK | X_OK) != 0 ||
+        !bookmarks.confirmReadAccessForPath(QFile::decodeName(folder), nullptr,
+                                            &accessedBookmark)) {
         file->addWarning(kOutOfScopeWarning.arg(QFile::decodeName(folder)));
         return kNoValue;
     }
-    return nilOrResolveMDItemProxy(kNodeCountKey, settings, QFile::decodeName(folder), true, file);
+    std::optional<QString> count =
+        nilOrResolveMDItemProxy(kNodeCountKey, settings, QFile::decodeName(folder), true, file);
+    if (!accessedBookmark.isEmpty()) bookmarks.stopAccessingBookmarkForPath(accessedBookmark);
+    return count;
 }
 
 std::optional<QString> ZKProxyManager::resolveTags(ZKFileItem *file) const {

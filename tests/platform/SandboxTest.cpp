@@ -2,7 +2,7 @@
 
 #include "platform/Sandbox.h"
 
-TEST(Sandbox, ContainerVariableOrContainerHomeMeansSandboxed) {
+TEST(Sandbox, ContainerVariableFlatpakOrContainerHomeMeansSandboxed) {
     EXPECT_TRUE(Sandbox::isSandboxedEnvironment("", nullptr));
     EXPECT_TRUE(Sandbox::isSandboxedEnvironment("com.example", "/home/someone"));
     EXPECT_TRUE(Sandbox::isSandboxedEnvironment(
@@ -10,6 +10,7 @@ TEST(Sandbox, ContainerVariableOrContainerHomeMeansSandboxed) {
     EXPECT_FALSE(Sandbox::isSandboxedEnvironment(nullptr, "/home/someone"));
     EXPECT_FALSE(Sandbox::isSandboxedEnvironment(nullptr, "/home/Library/Containers"));
     EXPECT_FALSE(Sandbox::isSandboxedEnvironment(nullptr, nullptr));
+    EXPECT_TRUE(Sandbox::isSandboxedEnvironment(nullptr, "/home/someone", "com.quorlix.Torvane"));
     // The test run itself is not in a sandbox.
     EXPECT_FALSE(Sandbox::isSandboxed());
 }

@@ -1,9 +1,11 @@
 #include "app/filelist/ZKFileList.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 
+#include "app/filelist/QuickPreview.h"
 #include "app/filelist/ZKFileIconProvider.h"
 #include "app/filelist/ZKFileListDelegate.h"
 #include "app/filelist/ZKFileListModel.h"
@@ -200,6 +202,11 @@ void ZKFileList::keyPressEvent(QKeyEvent *event) {
             deleteSelectedRows();
             event->accept();
             return;
+        case Qt::Key_Space:
+            if (event->modifiers() != Qt::NoModifier) break;
+            previewSelectedItem();
+            event->accept();
+            return;
         case Qt::Key_Escape:
             if (event->modifiers() != Qt::NoModifier) break;
             clearSelection();
@@ -209,6 +216,12 @@ void ZKFileList::keyPressEvent(QKeyEvent *event) {
             break;
     }
     QListView::keyPressEvent(event);
+}
+
+void ZKFileList::previewSelectedItem() {
+    const QList<ZKFileRepresentationPtr> selected = selectedFileRepresentations();
+    if (selected.isEmpty() || !QuickPreview::preview(selected.first()->nativePath(), this))
+        QApplication::beep();
 }
 
 // --- Painting --------------------------------------------------------------------------------

@@ -27,6 +27,8 @@ public:
 
     QList<ZKFileRepresentationPtr> selectedFileRepresentations() const;
     void selectFileRepresentations(const QList<ZKFileRepresentationPtr> &records);
+    // Space: a quick look at the first selected item (a beep when there is nothing to show).
+    void previewSelectedItem();
 
     // The drop target's highlight.
     void setHighlighted(bool highlighted);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "app/help/ZKHelpWindow.h"
 #include "app/steps/SnippetMenu.h"
 #include "app/steps/ZKCodeTextView.h"
 
@@ -18,9 +19,14 @@ ZKAdvancedEditor::ZKAdvancedEditor(ZKRenamer &renamer, QWidget *parent)
     showErrorsButton_->setObjectName(QStringLiteral("advancedShowErrorsButton"));
     showErrorsButton_->setAutoDefault(false);
     addRow(tr("Prototype:"), {codeTextView_});
+    auto *helpButton = new QPushButton(tr("Function Reference"), this);
+    helpButton->setObjectName(QStringLiteral("advancedHelpButton"));
+    helpButton->setAutoDefault(false);
+    connect(helpButton, &QPushButton::clicked, this,
+            [] { ZKHelpWindow::showHelp(QStringLiteral("advanced.html#functions")); });
     snippetButton_->setObjectName(QStringLiteral("advancedSnippetButton"));
     new SnippetMenu(snippetButton_, codeTextView_);
-    addRow(QString(), {showErrorsButton_, snippetButton_});
+    addRow(QString(), {showErrorsButton_, snippetButton_, helpButton});
     connect(showErrorsButton_, &QPushButton::clicked, this, &ZKAdvancedEditor::showErrors);
     connect(codeTextView_, &QPlainTextEdit::textChanged, this,
             [this] { codeTextView_->setFixedHeight(codeTextView_->suggestedHeight()); });

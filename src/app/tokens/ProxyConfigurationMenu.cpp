@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QWidgetAction>
 
+#include "app/help/ZKHelpWindow.h"
 #include "tokens/ZKMetaDataType.h"
 
 namespace ProxyConfigurationMenu {
@@ -59,6 +60,11 @@ QMenu *create(const QVariantMap &token, const QDateTime &now, QWidget *parent, C
                              [choose, which, tag] { choose(which, tag); });
         }
     }
+    menu->addSeparator();
+    QAction *help = menu->addAction(QObject::tr("Token Settings Help"));
+    help->setObjectName(QStringLiteral("tokenSettingsHelp"));
+    QObject::connect(help, &QAction::triggered, menu,
+                     [] { ZKHelpWindow::showHelp(QStringLiteral("tokens.html#settings")); });
     return menu;
 }
 

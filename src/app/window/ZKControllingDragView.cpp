@@ -367,6 +367,12 @@ void ZKControllingDragView::removeSelectedRows() {
     controller_->deleteObjectsAtRowIndexes(rows);
 }
 
+std::optional<QString> ZKControllingDragView::helpManagerDidSetOrRemoveUserDefault(
+    ZKHelpManager &manager, const QString &key) {
+    if (key == ApplicationDefaults::kShowClearListButton) updateBarControls();
+    return std::nullopt;
+}
+
 void ZKControllingDragView::toggleDebugLogging() {
     defaults().setBool(!defaults().boolForKey(ApplicationDefaults::kDebugLog),
                        ApplicationDefaults::kDebugLog);
@@ -462,6 +468,13 @@ void ZKControllingDragView::renamerLayoutChanged() {
 void ZKControllingDragView::renamerSelectionChanged(bool focusStepArea) {
     collectionView_->reflectSelection(focusStepArea);
     emit stateChanged();
+}
+
+std::optional<QString> ZKControllingDragView::runFolderUnlockPanel(
+    const ZKFolderUnlockRequest &request) {
+    ModalScope scope(*this);
+    bringMainWindowForward();
+    return presenter_->runFolderUnlockPanel(window(), request);
 }
 
 std::optional<QString> ZKControllingDragView::promptForParameter(const QString &question) {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "controller/ZKRenamingController.h"
+#include "help/ZKHelpManager.h"
 #include "interaction/ZKUserInteraction.h"
 
 class DesktopNotifier;
@@ -33,7 +34,9 @@ class ZKRenameButton;
 // or a run. It is the drop target of the window, and it carries the application's life from
 // launch to quit (ZKControllingDragViewLifecycle.cpp) and the reception of drops
 // (ZKControllingDragViewDrop.cpp).
-class ZKControllingDragView : public QWidget, public ZKUserInteraction {
+class ZKControllingDragView : public QWidget,
+                              public ZKUserInteraction,
+                              public ZKHelpManagerDelegate {
     Q_OBJECT
 public:
     // presenter (not owned, must outlive the view) shows the dialogs; null takes real ones.
@@ -138,6 +141,13 @@ public:
     void renamerLayoutChanged();
     void renamerSelectionChanged(bool focusStepArea);
     std::optional<QString> promptForParameter(const QString &question) override;
+    std::optional<QString> runFolderUnlockPanel(const ZKFolderUnlockRequest &request) override;
+
+    // --- ZKHelpManagerDelegate -----------------------------------------------------------
+
+    // A help link changed a preference: the clear button follows "Show Clear List Button".
+    std::optional<QString> helpManagerDidSetOrRemoveUserDefault(ZKHelpManager &manager,
+                                                                const QString &key) override;
 
     // --- Drop reception (ZKControllingDragViewDrop.cpp) ----------------------------------
 

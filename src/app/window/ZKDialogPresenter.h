@@ -38,4 +38,9 @@ public:
                                               const QString &proposed) {
         return std::nullopt;
     }
+    // The folder chosen in the "Unlock" dialog; none when dismissed (or no dialog is shown).
+    virtual std::optional<QString> runFolderUnlockPanel(QWidget *window,
+                                                        const ZKFolderUnlockRequest &request) {
+        return std::nullopt;
+    }
 };

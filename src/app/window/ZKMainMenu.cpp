@@ -5,9 +5,11 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QMessageBox>
 
 #include "app/filelist/ZKFileList.h"
+#include "app/help/ZKAboutWindow.h"
+#include "app/help/ZKHelpWindow.h"
+#include "app/help/ZKLogViewer.h"
 #include "app/window/ConfigurationMenus.h"
 #include "app/window/ListOptionsMenus.h"
 #include "app/window/ZKControllingDragView.h"
@@ -32,6 +34,25 @@ constexpr Choice detailModes[] = {
     {-1, "Detail Matching Sort Order"}, {0, "Path"},    {1, "Creation Date"},
     {2, "Modification Date"},           {3, "Comment"}, {4, "Size"},
     {5, "Extension and Type"},
+};
+
+struct HelpTopic {
+    const char *name;
+    const char *title;
+    const char *page;
+};
+
+// The Help menu's quick entries into the guide.
+constexpr HelpTopic kHelpTopics[] = {
+    {"helpGettingStarted", "Getting Started", "getting-started.html"},
+    {"helpSteps", "Renaming Steps", "steps.html"},
+    {"helpTokens", "Tokens", "tokens.html"},
+    {"helpSequences", "Sequences", "sequences.html"},
+    {"helpAdvanced", "The Advanced Language", "advanced.html"},
+    {"helpRegex", "Regular Expressions", "regular-expressions.html"},
+    {"helpRenaming", "Renaming and Reverting", "renaming.html"},
+    {"helpCommandLine", "The Command Line", "command-line.html"},
+    {"helpTroubleshooting", "Troubleshooting", "troubleshooting.html"},
 };
 
 }  // namespace
@@ -210,15 +231,21 @@ void ZKMainMenu::buildRenameMenu() {
 
 void ZKMainMenu::buildHelpMenu() {
     QMenu *menu = addMenu(QStringLiteral("&Help"));
+    addCommand(menu, "help", QStringLiteral("Torvane Help"), QStringLiteral("F1"),
+               [] { ZKHelpWindow::showHelp(); });
+    menu->addSeparator();
+    for (const HelpTopic &topic : kHelpTopics)
+        addCommand(menu, topic.name, QString::fromUtf8(topic.title), QString(),
+                   [page = QString::fromUtf8(topic.page)] { ZKHelpWindow::showHelp(page); });
+    menu->addSeparator();
+    addCommand(menu, "showLog", QStringLiteral("Show Log"), QString(),
+               [] { ZKLogViewer::showLog(); });
     QAction *debug = addCommand(menu, "debugLogging", QStringLiteral("Debug Logging"), QString(),
                                 [this] { view_.toggleDebugLogging(); });
     debug->setCheckable(true);
     menu->addSeparator();
-    QAction *about = addCommand(menu, "about", QStringLiteral("About Torvane"), QString(), [this] {
-        QMessageBox::about(&window_, QStringLiteral("About Torvane"),
-                           QStringLiteral("<b>Torvane</b><p>Renames many files and folders at "
-                                          "once.</p>"));
-    });
+    QAction *about = addCommand(menu, "about", QStringLiteral("About Torvane"), QString(),
+                                [] { ZKAboutWindow::showAbout(); });
     about->setMenuRole(QAction::AboutRole);
 }
 

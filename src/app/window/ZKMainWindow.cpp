@@ -6,6 +6,8 @@
 #include "app/window/ZKControllingDragView.h"
 #include "app/window/ZKMainMenu.h"
 #include "app/window/ZKPreferencesWindow.h"
+#include "help/ZKHelpManager.h"
+#include "platform/ZKSecurityScopedBookmarkManager.h"
 
 ZKMainWindow::ZKMainWindow(ZKDialogPresenter *presenter, QWidget *parent)
     : QMainWindow(parent), view_(new ZKControllingDragView(presenter, this)) {
@@ -18,9 +20,23 @@ ZKMainWindow::ZKMainWindow(ZKDialogPresenter *presenter, QWidget *parent)
     connect(menu_, &ZKMainMenu::quitRequested, this, &ZKMainWindow::terminateRequested);
     connect(view_, &ZKControllingDragView::terminateRequested, this,
             &ZKMainWindow::terminateRequested);
+    // Help links ask and report through this window, and its view reacts to them.
+    ZKHelpManager &help = ZKHelpManager::helpManager();
+    help.setUserInteraction(view_);
+    help.setDelegate(view_);
+    // A sandboxed process asks for folders through this window.
+    ZKSecurityScopedBookmarkManager::bookmarkManager().setUnlockPanel(
+        [view = view_](const ZKFolderUnlockRequest &request) {
+            return view->runFolderUnlockPanel(request);
+        });
 }
 
-ZKMainWindow::~ZKMainWindow() = default;
+ZKMainWindow::~ZKMainWindow() {
+    ZKHelpManager &help = ZKHelpManager::helpManager();
+    help.setUserInteraction(nullptr);
+    help.setDelegate(nullptr);
+    ZKSecurityScopedBookmarkManager::bookmarkManager().setUnlockPanel({});
+}
 
 ZKPreferencesWindow *ZKMainWindow::showPreferences() {
     if (!preferences_) {

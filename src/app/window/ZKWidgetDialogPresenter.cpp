@@ -4,6 +4,9 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QLabel>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
@@ -96,6 +99,35 @@ QStringList ZKWidgetDialogPresenter::runOpenPanel(QWidget *window, bool resolveA
     allowFolderSelection(dialog);
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles();
+}
+
+std::optional<QString> ZKWidgetDialogPresenter::runFolderUnlockPanel(
+    QWidget *window, const ZKFolderUnlockRequest &request) {
+    QFileDialog dialog(window);
+    dialog.setWindowModality(Qt::WindowModal);
+    // Our own dialog, so the explanation can sit below the folders.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    dialog.setOption(QFileDialog::ReadOnly, true);  // no new folders
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setWindowTitle(request.title);
+    dialog.setLabelText(QFileDialog::Accept, request.prompt);
+    dialog.setDirectory(request.folderPath);
+    dialog.selectFile(request.folderPath);
+    if (request.explanation) {
+        auto *label = new QLabel(*request.explanation, &dialog);
+        QFont font = label->font();
+        font.setPointSize(12);
+        label->setFont(font);
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+            grid->addWidget(label, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    dialog.resize(720, 480);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
 }
 
 std::optional<QString> ZKWidgetDialogPresenter::promptForParameter(QWidget *window,

@@ -16,4 +16,6 @@ public:
                                             const QStringList &extensions) override;
     std::optional<QString> askForName(QWidget *window, const QString &title,
                                       const QString &proposed) override;
+    std::optional<QString> runFolderUnlockPanel(QWidget *window,
+                                                const ZKFolderUnlockRequest &request) override;
 };
