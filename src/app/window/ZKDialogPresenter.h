@@ -21,4 +21,16 @@ public:
     virtual QStringList runOpenPanel(QWidget *window, bool resolveAliases) = 0;
     // The text typed for the question; none when cancelled.
     virtual std::optional<QString> promptForParameter(QWidget *window, const QString &question) = 0;
+
+    // A save dialog for a droplet or a service: its prompt (title), the proposed name, the
+    // starting folder and the one allowed extension. The chosen path, or none when cancelled.
+    struct CreationPanel {
+        QString prompt;
+        QString proposedName;
+        QString folder;
+        QString extension;
+    };
+    virtual std::optional<QString> runCreationPanel(QWidget *window, const CreationPanel &panel) {
+        return std::nullopt;
+    }
 };

@@ -9,4 +9,5 @@ public:
     ZKAlertAnswer runAlert(QWidget *window, const ZKAlert &alert) override;
     QStringList runOpenPanel(QWidget *window, bool resolveAliases) override;
     std::optional<QString> promptForParameter(QWidget *window, const QString &question) override;
+    std::optional<QString> runCreationPanel(QWidget *window, const CreationPanel &panel) override;
 };

@@ -17,6 +17,9 @@ public:
 
     QList<ZKAlert> alerts;
     int openPanels = 0;
+    // The answer of the droplet and service save dialogs; the panels shown.
+    std::optional<QString> creationPath;
+    QList<CreationPanel> creationPanels;
 
     ZKAlertAnswer runAlert(QWidget *, const ZKAlert &alert) override {
         alerts.append(alert);
@@ -31,6 +34,10 @@ public:
         return std::nullopt;
     }
 
+    std::optional<QString> runCreationPanel(QWidget *, const CreationPanel &panel) override {
+        creationPanels.append(panel);
+        return creationPath;
+    }
     QStringList messages() const {
         QStringList texts;
         for (const ZKAlert &alert : alerts) texts.append(alert.messageText);
