@@ -15,7 +15,7 @@ namespace {
 
 const QVariantMap kRelay{{QStringLiteral("List Folders"), true},
                          {QLatin1String(DropletKeys::kDroppedFiles),
-                          QStringList{QStringLiteral("/a b"), QStringLiteral("/c")}}};
+                          QVariantList{QStringLiteral("/a b"), QStringLiteral("/c")}}};
 
 }  // namespace
 
