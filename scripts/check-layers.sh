@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
 layers=(common platform tokens engine journal records interaction listing run controller
-        collections help "cli app")
+        collections "help droplets" "cli app droplet-program" service-provider)
 declare -A rank
 for i in "${!layers[@]}"; do
   for layer in ${layers[$i]}; do rank[$layer]=$i; done

@@ -12,6 +12,7 @@ packages=(
   clang-format-14
   xvfb xauth attr e2fsprogs time exfat-fuse exfatprogs rename
   dbus shared-mime-info desktop-file-utils hicolor-icon-theme adwaita-icon-theme
+  libglib2.0-bin xdg-user-dirs
   imagemagick xdotool
   appstream dpkg-dev
 )

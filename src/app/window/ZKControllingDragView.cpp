@@ -440,6 +440,15 @@ QStringList ZKControllingDragView::runOpenPanel(bool resolveAliases) {
     return presenter_->runOpenPanel(window(), resolveAliases);
 }
 
+std::optional<QString> ZKControllingDragView::runCreationPanel(const QString &prompt,
+                                                               const QString &proposedName,
+                                                               const QString &folder,
+                                                               const QString &extension) {
+    ModalScope scope(*this);
+    bringMainWindowForward();
+    return presenter_->runCreationPanel(window(), {prompt, proposedName, folder, extension});
+}
+
 void ZKControllingDragView::postNotification(const QString &title, const QString &text) {
     notifier_->notify(title, text);
 }

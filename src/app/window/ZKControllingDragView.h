@@ -20,6 +20,7 @@ class QSplitter;
 class QToolButton;
 class QUrl;
 class ZKConfigurationArchive;
+class ZKDictionaryConfigurationArchive;
 class ZKConfigurationCollectionView;
 class ZKDialogPresenter;
 class ZKFileList;
@@ -120,6 +121,17 @@ public:
     // redraw it, the clear button follows "Show Clear List Button".
     void changePreference(const QString &key);
 
+    // --- Droplets and services (ZKControllingDragViewDroplets.cpp) -------------------------
+
+    // Save dialogs, then a droplet launcher or a service with the current configuration.
+    void createDroplet();
+    void createService();
+    // Removes a service definition chosen in a dialog, with its file-manager actions.
+    void removeService();
+    // The application was started only to rename what a droplet or service relayed; the
+    // ordinary launch does not follow.
+    bool isLaunchRunForDroplet() const { return launchRunForDroplet_; }
+
     // --- ZKUserInteraction ---------------------------------------------------------------
 
     ZKAlertAnswer runAlert(const ZKAlert &alert) override;
@@ -200,6 +212,14 @@ private:
     void populateOpenedPaths(const QStringList &paths);
     void receiveRelayFile(const QString &path);
     void handOverServiceDefinition(const QString &path);
+    void loadRelayedConfiguration(const ZKDictionaryConfigurationArchive &archive,
+                                  const QStringList &droppedFiles);
+    void keepRelayedConfigurationForLaunch(const QVariantMap &configuration);
+    void renameRelayedFilesAtOnce(const ZKDictionaryConfigurationArchive &archive,
+                                  const QStringList &droppedFiles);
+    QVariantMap frozenConfiguration();
+    std::optional<QString> runCreationPanel(const QString &prompt, const QString &proposedName,
+                                            const QString &folder, const QString &extension);
 
     ZKDialogPresenter *presenter_;
     std::unique_ptr<ZKDialogPresenter> ownPresenter_;
@@ -231,4 +251,5 @@ private:
     std::optional<Qt::KeyboardModifiers> dropModifiers_;
     QTimer receptionProgressTimer_;
     bool windowPrepared_ = false;
+    bool launchRunForDroplet_ = false;
 };

@@ -45,6 +45,9 @@ void ZKControllingDragView::applicationWillFinishLaunching() {
 }
 
 void ZKControllingDragView::applicationDidFinishLaunching() {
+    // A droplet's run during launch has already asked to quit; nothing of the launch follows,
+    // so the user's saved configuration stays as it was.
+    if (launchRunForDroplet_) return;
     controller_->setHasFinishedLaunching(true);
     setAcceptDrops(true);
     const ZKUserDefaultsConfigurationArchive userDefaults;
@@ -175,16 +178,6 @@ bool ZKControllingDragView::importConfigurationFile(const QString &path) {
     updateBarControls();
     emit stateChanged();
     return true;
-}
-
-void ZKControllingDragView::receiveRelayFile(const QString &path) {
-    Log::line(QStringLiteral("[Open] droplet relay files are not supported yet: %1").arg(path));
-    beep();
-}
-
-void ZKControllingDragView::handOverServiceDefinition(const QString &path) {
-    Log::line(QStringLiteral("[Open] service definitions are not supported yet: %1").arg(path));
-    beep();
 }
 
 // --- Start-up action and reopening ----------------------------------------------------------

@@ -43,4 +43,15 @@ public:
                                                         const ZKFolderUnlockRequest &request) {
         return std::nullopt;
     }
+    // A save dialog for a droplet or a service: its prompt (title), the proposed name, the
+    // starting folder and the one allowed extension. The chosen path, or none when cancelled.
+    struct CreationPanel {
+        QString prompt;
+        QString proposedName;
+        QString folder;
+        QString extension;
+    };
+    virtual std::optional<QString> runCreationPanel(QWidget *window, const CreationPanel &panel) {
+        return std::nullopt;
+    }
 };

@@ -109,6 +109,13 @@ void ZKMainMenu::buildFileMenu() {
     addCommand(menu, "open", QStringLiteral("Open..."), QStringLiteral("Ctrl+O"),
                [this] { view_.openFilesFromPanel(); });
     menu->addSeparator();
+    addCommand(menu, "createDroplet", QStringLiteral("Create Droplet..."), QString(),
+               [this] { view_.createDroplet(); });
+    addCommand(menu, "createService", QStringLiteral("Create Service..."), QString(),
+               [this] { view_.createService(); });
+    addCommand(menu, "removeService", QStringLiteral("Remove Service..."), QString(),
+               [this] { view_.removeService(); });
+    menu->addSeparator();
     QAction *preferences =
         addCommand(menu, "preferences", QStringLiteral("Preferences..."), QStringLiteral("Ctrl+,"),
                    [this] { emit preferencesRequested(); });

@@ -182,3 +182,21 @@ std::optional<QString> ZKWidgetDialogPresenter::askForName(QWidget *window, cons
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
 }
+
+std::optional<QString> ZKWidgetDialogPresenter::runCreationPanel(QWidget *window,
+                                                                 const CreationPanel &panel) {
+    QFileDialog dialog(window);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setWindowTitle(panel.prompt);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Create"));
+    dialog.setDirectory(panel.folder);
+    dialog.setNameFilter(QStringLiteral("%1 (*.%2)").arg(panel.prompt.mid(7), panel.extension));
+    dialog.setDefaultSuffix(panel.extension);
+    dialog.selectFile(panel.proposedName);
+    dialog.resize(820, 520);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}

@@ -18,4 +18,5 @@ public:
                                       const QString &proposed) override;
     std::optional<QString> runFolderUnlockPanel(QWidget *window,
                                                 const ZKFolderUnlockRequest &request) override;
+    std::optional<QString> runCreationPanel(QWidget *window, const CreationPanel &panel) override;
 };

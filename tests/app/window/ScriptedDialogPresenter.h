@@ -24,6 +24,9 @@ public:
     // The suggested name of the latest save panel, the extensions of the latest open panel.
     QString suggestedName;
     QStringList openPanelExtensions;
+    // The answer of the droplet and service save dialogs; the panels shown.
+    std::optional<QString> creationPath;
+    QList<CreationPanel> creationPanels;
 
     ZKAlertAnswer runAlert(QWidget *, const ZKAlert &alert) override {
         alerts.append(alert);
@@ -51,6 +54,10 @@ public:
         return name;
     }
 
+    std::optional<QString> runCreationPanel(QWidget *, const CreationPanel &panel) override {
+        creationPanels.append(panel);
+        return creationPath;
+    }
     QStringList messages() const {
         QStringList texts;
         for (const ZKAlert &alert : alerts) texts.append(alert.messageText);

@@ -1,0 +1,96 @@
+#include "droplets/DropletLauncher.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "common/Log.h"
+#include "common/PropertyList.h"
+#include "droplets/DesktopEntry.h"
+#include "droplets/DropletKeys.h"
+#include "platform/ExtendedAttributes.h"
+
+namespace DropletLauncher {
+
+namespace {
+
+// A frozen configuration is a few kilobytes; a launcher far beyond that is not read at all.
+constexpr qint64 kLargestLauncher = 16 * 1024 * 1024;
+
+std::optional<DesktopEntry::Group> dropletGroup(const QString &launcherPath, QString *problem) {
+    QFile file(launcherPath);
+    if (QFileInfo(launcherPath).size() > kLargestLauncher) {
+        *problem = QStringLiteral("the launcher is too large");
+        return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *problem = file.errorString();
+        return std::nullopt;
+    }
+    const auto groups = DesktopEntry::parse(file.read(kLargestLauncher));
+    const auto group = groups.constFind(QLatin1String(DropletKeys::kDropletGroup));
+    if (group == groups.cend()) {
+        *problem = QStringLiteral("the launcher has no droplet group");
+        return std::nullopt;
+    }
+    return *group;
+}
+
+}  // namespace
+
+std::optional<QVariantMap> embeddedConfiguration(const QString &launcherPath, QString *problem) {
+    QString reason;
+    const auto group = dropletGroup(launcherPath, &reason);
+    if (group && !group->contains(QLatin1String(DropletKeys::kLprojPayload)))
+        reason = QStringLiteral("no payload");
+    if (!reason.isEmpty()) {
+        if (problem) *problem = reason;
+        return std::nullopt;
+    }
+    const auto decoded = QByteArray::fromBase64Encoding(
+        group->value(QLatin1String(DropletKeys::kLprojPayload)).toLatin1(),
+        QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded) {
+        if (problem) *problem = QStringLiteral("the payload is not base64");
+        return std::nullopt;
+    }
+    const QVariant value = PropertyList::fromData(*decoded, problem);
+    if (!value.isValid()) return std::nullopt;
+    if (value.typeId() != QMetaType::QVariantMap) {
+        if (problem) *problem = QStringLiteral("the payload is no dictionary");
+        return std::nullopt;
+    }
+    if (value.toMap().contains(QLatin1String(DropletKeys::kDropletConfigurationPlaceholder))) {
+        if (problem) *problem = QStringLiteral("the payload is the template's placeholder");
+        return std::nullopt;
+    }
+    return value.toMap();
+}
+
+QString instanceIdentifier(const QString &launcherPath) {
+    QByteArray bytes;
+    if (ExtendedAttributes::read(launcherPath, DropletKeys::kInstanceAttribute, &bytes)) {
+        const QVariant value = PropertyList::fromData(bytes);
+        if (value.typeId() == QMetaType::QString && !value.toString().isEmpty())
+            return value.toString();
+    }
+    QString problem;
+    const auto group = dropletGroup(launcherPath, &problem);
+    if (!group) return QString();
+    return group->value(QLatin1String(DropletKeys::kDropletInstanceIdentifier)).trimmed();
+}
+
+std::optional<QVariantMap> relayConfiguration(const QString &launcherPath) {
+    QString problem;
+    if (auto configuration = embeddedConfiguration(launcherPath, &problem)) return configuration;
+    Log::debug(
+        QStringLiteral("[Droplet] no embedded configuration in %1: %2").arg(launcherPath, problem));
+    const QString identifier = instanceIdentifier(launcherPath);
+    if (identifier.isEmpty()) return std::nullopt;
+    return QVariantMap{{QLatin1String(DropletKeys::kDropletInstanceIdentifier), identifier}};
+}
+
+QByteArray identifierAttributeValue(const QString &identifier) {
+    return PropertyList::toData(identifier, PropertyList::Format::Binary);
+}
+
+}  // namespace DropletLauncher
