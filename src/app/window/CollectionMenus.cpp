@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QStyle>
 #include <QUrl>
 
@@ -14,9 +15,15 @@
 namespace {
 
 // Alternates: while Alt is held the trash item of each entry is shown instead of the entry.
+// A menu that is rebuilt each time it opens drops the items of the last build: their watcher
+// goes with them, and items already gone are passed over.
 class AlternateItems : public QObject {
 public:
-    explicit AlternateItems(QMenu *menu) : QObject(menu) {}
+    explicit AlternateItems(QMenu *menu) : QObject(menu) {
+        for (QObject *earlier : menu->findChildren<QObject *>(kName, Qt::FindDirectChildrenOnly))
+            delete earlier;
+        setObjectName(kName);
+    }
     void add(QAction *primary, QAction *alternate) {
         pairs_.append(std::make_pair(primary, alternate));
         alternate->setVisible(false);
@@ -40,11 +47,12 @@ protected:
 private:
     void show(bool alternates) {
         for (const auto &[primary, alternate] : pairs_) {
-            primary->setVisible(!alternates);
-            alternate->setVisible(alternates);
+            if (primary) primary->setVisible(!alternates);
+            if (alternate) alternate->setVisible(alternates);
         }
     }
-    QList<std::pair<QAction *, QAction *>> pairs_;
+    static inline const QString kName = QStringLiteral("collectionAlternates");
+    QList<std::pair<QPointer<QAction>, QPointer<QAction>>> pairs_;
 };
 
 // The submenu of a relative path, one level per component, made on first need.

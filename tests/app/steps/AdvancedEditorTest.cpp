@@ -1,15 +1,18 @@
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
+#include <QToolButton>
 #include <algorithm>
 
 #include "StepAreaFixture.h"
 #include "app/steps/Eventually.h"
+#include "app/steps/SnippetMenu.h"
 #include "app/steps/ZKAdvancedEditor.h"
 #include "app/steps/ZKCodeTextView.h"
 
@@ -106,4 +109,31 @@ TEST_F(AdvancedEditorTest, PromptIsAskedOnceForTheWholeList) {
     EXPECT_TRUE(editor()->showErrorsButton()->isVisible());
     EXPECT_EQ(controller->renamers().first()->advancedErrorMessage(),
               "- [prompt] cannot prompt for string\n");
+}
+
+TEST_F(AdvancedEditorTest, SnippetSavedFromTheEditorIsInsertedAtTheCaret) {
+    useAdvanced("[uppercase <name>]");
+    auto *button = editor()->findChild<QToolButton *>(QStringLiteral("advancedSnippetButton"));
+    ASSERT_TRUE(button);
+    auto *snippets = button->findChild<SnippetMenu *>();
+    ASSERT_TRUE(snippets);
+    SnippetMenu::setNameAsker([](QWidget *, const QString &) { return QStringLiteral("Shout"); });
+    const auto trigger = [snippets](const QString &title) {
+        emit snippets->menu()->aboutToShow();
+        for (QAction *action : snippets->menu()->actions()) {
+            if (action->text() == title && action->isEnabled()) return action->trigger(), true;
+            if (QMenu *submenu = action->menu())
+                for (QAction *inner : submenu->actions())
+                    if (inner->text() == title) return inner->trigger(), true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(trigger("Create Snippet..."));
+    SnippetMenu::setNameAsker(nullptr);
+
+    code()->setPlainText("[concatenate  \"!\"]");
+    placeCaret(13);
+    ASSERT_TRUE(trigger("Shout"));
+    EXPECT_EQ(code()->toPlainText(), "[concatenate [uppercase <name>] \"!\"]");
+    EXPECT_EVENTUALLY_TRUE(newName("alpha.txt") == "ALPHA!", 3000);
 }
