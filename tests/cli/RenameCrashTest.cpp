@@ -216,7 +216,11 @@ TEST_F(RenameCrashTest, KilledRunsLoseNothingAndRevertBringsEveryFileBack) {
         ASSERT_FALSE(journal.isEmpty()) << "the run left no journal";
         JournalSummary summary;
         ASSERT_TRUE(JournalStore::readSummary(journal, &summary, nullptr));
-        EXPECT_EQ(summary.closed, !killed);
+        // A kill after the last move may land once the journal is closed (the run still records
+        // its history before it ends): closed is then as right as open.
+        if (!killed) {
+            EXPECT_TRUE(summary.closed);
+        }
         expectNothingLostOrDuplicated(journal);
 
         const CliRun revert = runCliProgram({"revert", "--yes"});
