@@ -20,7 +20,7 @@ QMap<QString, Group> parse(const QByteArray &content);
 // escaped, so one value stays one line.
 QString escapeValue(const QString &value);
 
-// One argument of an Exec line, double-quoted with the characters the specification reserves
+// One argument of an Exec line, double-quoted with the characters desktop entries reserve
 // escaped, and "%" doubled so no part of a path can act as a field code. The result still
 // goes through escapeValue() when written.
 QString quoteExecArgument(const QString &argument);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QTimer>
 
+#include "app/window/OkAlert.h"
 #include "app/window/ZKControllingDragView.h"
 #include "app/window/ZKDialogPresenter.h"
 #include "collections/ConfigurationArchiving.h"
@@ -32,15 +33,6 @@ QString helperProgram(const char *name) {
     return found.isEmpty() ? QLatin1String(name) : found;
 }
 
-ZKAlert failureAlert(const QString &message, const QString &text) {
-    ZKAlert alert;
-    alert.messageText = message;
-    alert.informativeText = text;
-    alert.buttons = {QStringLiteral("OK")};
-    alert.style = ZKAlert::Style::Critical;
-    return alert;
-}
-
 }  // namespace
 
 QVariantMap ZKControllingDragView::frozenConfiguration() {
@@ -60,7 +52,8 @@ void ZKControllingDragView::createDroplet() {
         {*path, frozenConfiguration(), defaults().boolForKey(kKeepDropletSealIntact),
          helperProgram(DropletKeys::kDropletProgram)});
     if (!result.error.isEmpty())
-        runAlert(failureAlert(QStringLiteral("The droplet cannot be created."), result.error));
+        runAlert(okAlert(QStringLiteral("The droplet cannot be created."), result.error,
+                         ZKAlert::Style::Critical));
 }
 
 void ZKControllingDragView::createService() {
@@ -77,7 +70,8 @@ void ZKControllingDragView::createService() {
         Log::line(problem);
         beep();
     } else if (!problem.isEmpty()) {
-        runAlert(failureAlert(QStringLiteral("The service cannot be created."), problem));
+        runAlert(okAlert(QStringLiteral("The service cannot be created."), problem,
+                         ZKAlert::Style::Critical));
     }
 }
 
@@ -88,7 +82,8 @@ void ZKControllingDragView::removeService() {
     if (!path) return;
     const QString problem = ServiceInstallation::remove(*path);
     if (!problem.isEmpty())
-        runAlert(failureAlert(QStringLiteral("The service cannot be removed."), problem));
+        runAlert(okAlert(QStringLiteral("The service cannot be removed."), problem,
+                         ZKAlert::Style::Critical));
 }
 
 void ZKControllingDragView::handOverServiceDefinition(const QString &path) {

@@ -8,6 +8,7 @@
 
 #include "app/filelist/ZKFileList.h"
 #include "app/steps/ZKConfigurationCollectionView.h"
+#include "app/window/OkAlert.h"
 #include "app/window/ZKControllingDragView.h"
 #include "collections/ApplicationDefaults.h"
 #include "collections/ConfigurationArchiving.h"
@@ -28,15 +29,6 @@ namespace {
 UserDefaults &defaults() { return UserDefaults::standardUserDefaults(); }
 
 constexpr QSize firstWindowSize(960, 720);
-
-ZKAlert informationalAlert(const QString &message, const QString &text) {
-    ZKAlert alert;
-    alert.messageText = message;
-    alert.informativeText = text;
-    alert.buttons = {QStringLiteral("OK")};
-    alert.style = ZKAlert::Style::Informational;
-    return alert;
-}
 
 }  // namespace
 
@@ -158,9 +150,9 @@ bool ZKControllingDragView::importConfigurationFile(const QString &path) {
     ConfigurationFile::Contents contents;
     QString error;
     if (!ConfigurationFile::read(path, &contents, &error)) {
-        runAlert(informationalAlert(QStringLiteral("The configuration \"%1\" cannot be opened.")
-                                        .arg(PathExtension::lastPathComponent(path)),
-                                    error));
+        runAlert(okAlert(QStringLiteral("The configuration \"%1\" cannot be opened.")
+                             .arg(PathExtension::lastPathComponent(path)),
+                         error, ZKAlert::Style::Informational));
         return false;
     }
     // A list of steps goes through the history, which recognises a configuration used before.
@@ -211,8 +203,8 @@ void ZKControllingDragView::populateWithSelectionScript() {
     const SelectionScript::Result result = SelectionScript::run();
     if (!result.ok) {
         Log::line(QStringLiteral("[Startup] %1").arg(result.error));
-        showAlertLater(informationalAlert(
-            QStringLiteral("Torvane cannot read the file manager's selection."), result.error));
+        showAlertLater(okAlert(QStringLiteral("Torvane cannot read the file manager's selection."),
+                               result.error, ZKAlert::Style::Informational));
         return;
     }
     // Not started by the user: the program's own path alone is no selection to list.
