@@ -17,13 +17,8 @@ folders=${2:-1000}
 renames=${3:-10000}
 command -v rename >/dev/null || { echo "needs Debian's rename: scripts/install-deps.sh"; exit 2; }
 
-cli=${TORVANE_CLI:-}
-if [[ -z "$cli" ]]; then
-  build=${BUILD_DIR:-build-bench-rel}
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$build" --target torvane-cli >/dev/null
-  cli=$build/src/cli/torvane-cli
-fi
+BUILD_DIR=${BUILD_DIR:-build-bench-rel} BUILD_TYPE=Release
+source bench/build_cli.sh
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/torvane-compare-XXXXXX")
 trap 'rm -rf "$work"' EXIT

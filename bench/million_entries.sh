@@ -7,12 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 entries=${1:-1000000}
-cli=${TORVANE_CLI:-}
-if [[ -z "$cli" ]]; then
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build build --target torvane-cli >/dev/null
-  cli=build/src/cli/torvane-cli
-fi
+source bench/build_cli.sh
 work=$(mktemp -d "${TMPDIR:-/tmp}/torvane-bench-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cat > "$work/steps.tva" <<'PLIST'

@@ -14,12 +14,7 @@ files=${1:-100000}
 folders=${2:-1000}
 
 # TORVANE_CLI names an already built torvane-cli to time instead.
-cli=${TORVANE_CLI:-}
-if [[ -z "$cli" ]]; then
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build build --target torvane-cli >/dev/null
-  cli=build/src/cli/torvane-cli
-fi
+source bench/build_cli.sh
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/torvane-bench-XXXXXX")
 trap 'rm -rf "$work"' EXIT
