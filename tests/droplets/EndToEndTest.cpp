@@ -80,6 +80,7 @@ protected:
             return true;
         };
         while (!allDone() && timer.elapsed() < 30000) QThread::msleep(100);
+        EXPECT_TRUE(allDone()) << "Torvane's log:\n" << logText().toStdString();
         for (const QByteArray &name : kHostileNames.mid(0, kHostileNames.size() - 1)) {
             EXPECT_TRUE(exists(folder + "/done-" + name)) << name.toStdString();
             EXPECT_FALSE(exists(folder + "/" + name)) << name.toStdString();
@@ -102,6 +103,11 @@ protected:
         }
     }
 
+    static QString logText() {
+        QFile file(qEnvironmentVariable("XDG_STATE_HOME") + "/Torvane/torvane.log");
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
     static GList *filesOf(const QByteArray &folder) {
         GList *files = nullptr;
         for (const QByteArray &name : kHostileNames)
@@ -113,7 +119,10 @@ protected:
     static void launchDesktopEntry(const QString &entry, const QByteArray &folder) {
         GDesktopAppInfo *info =
             g_desktop_app_info_new_from_filename(QFile::encodeName(entry).constData());
-        ASSERT_NE(info, nullptr) << entry.toStdString();
+        QFile text(entry);
+        ASSERT_NE(info, nullptr)
+            << "GIO cannot read " << entry.toStdString() << ":\n"
+            << (text.open(QIODevice::ReadOnly) ? text.readAll() : "").toStdString();
         GList *files = filesOf(folder);
         GError *error = nullptr;
         const bool launched = g_app_info_launch(G_APP_INFO(info), files, nullptr, &error);
@@ -249,16 +258,11 @@ TEST_F(DropletEndToEndTest, DISABLED_AnOpenedServiceDefinitionGoesToTheProviderA
         ServiceInstallation::create(folder, ServiceDefinition::encodedConfiguration(kConfiguration),
                                     programsFolder() + "/torvane-service-provider"),
         QString());
-    const QString log = qEnvironmentVariable("XDG_STATE_HOME") + "/Torvane/torvane.log";
-    QFile::remove(log);
+    QFile::remove(qEnvironmentVariable("XDG_STATE_HOME") + "/Torvane/torvane.log");
     QProcess application;
     application.start(programsFolder() + "/torvane", {folder});
     QElapsedTimer timer;
     timer.start();
-    const auto logText = [&] {
-        QFile file(log);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    };
     while (!logText().contains("[Torvane Service] pong") && timer.elapsed() < 30000)
         QThread::msleep(100);
     EXPECT_TRUE(logText().contains("[Torvane Service] ping")) << logText().toStdString();

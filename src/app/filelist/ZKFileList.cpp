@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 #include "app/filelist/QuickPreview.h"
 #include "app/filelist/ZKFileIconProvider.h"
@@ -220,8 +222,46 @@ void ZKFileList::keyPressEvent(QKeyEvent *event) {
 
 void ZKFileList::previewSelectedItem() {
     const QList<ZKFileRepresentationPtr> selected = selectedFileRepresentations();
-    if (selected.isEmpty() || !QuickPreview::preview(selected.first()->nativePath(), this))
-        QApplication::beep();
+    previewRecord(selected.isEmpty() ? nullptr : selected.first().get());
+}
+
+void ZKFileList::previewRecord(const ZKFileRepresentation *record) {
+    if (!record || !QuickPreview::preview(record->nativePath(), this)) QApplication::beep();
+}
+
+// --- Clicks that open the quick preview ------------------------------------------------------
+
+void ZKFileList::mousePressEvent(QMouseEvent *event) {
+    // Decided before the press changes the selection: a second click means the row was
+    // already selected.
+    previewCandidate_ = previewCandidateAt(*event);
+    pressPosition_ = event->position().toPoint();
+    QListView::mousePressEvent(event);
+}
+
+void ZKFileList::mouseReleaseEvent(QMouseEvent *event) {
+    const QPersistentModelIndex candidate = std::exchange(previewCandidate_, {});
+    QListView::mouseReleaseEvent(event);
+    const QPoint point = event->position().toPoint();
+    const bool dragged =
+        (point - pressPosition_).manhattanLength() >= QApplication::startDragDistance();
+    if (candidate.isValid() && !dragged && indexAt(point) == candidate)
+        previewRecord(model_->recordAt(candidate.row()));
+}
+
+QModelIndex ZKFileList::previewCandidateAt(const QMouseEvent &event) const {
+    if (event.button() != Qt::LeftButton || event.modifiers() != Qt::NoModifier) return {};
+    const QPoint point = event.position().toPoint();
+    const QModelIndex index = indexAt(point);
+    if (!index.isValid()) return {};
+    if (controller_.generalSettings().previewPopUpCondition == 1) {
+        const QItemSelection selection = selectionModel()->selection();
+        const bool onlySelected = selection.size() == 1 && selection.first().height() == 1 &&
+                                  selection.first().contains(index);
+        return onlySelected ? index : QModelIndex();
+    }
+    const bool onIcon = point.x() < visualRect(index).left() + delegate_->iconWidth();
+    return onIcon ? index : QModelIndex();
 }
 
 // --- Painting --------------------------------------------------------------------------------

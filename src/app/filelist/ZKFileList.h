@@ -6,6 +6,7 @@
 #include "interaction/ZKUserInteraction.h"
 
 class QMenu;
+class QMouseEvent;
 class ZKFileIconProvider;
 class ZKFileListDelegate;
 class ZKFileListModel;
@@ -29,6 +30,9 @@ public:
     void selectFileRepresentations(const QList<ZKFileRepresentationPtr> &records);
     // Space: a quick look at the first selected item (a beep when there is nothing to show).
     void previewSelectedItem();
+    // A click released where it was pressed opens the quick preview of its row, by the
+    // "Preview Pop-Up Condition": 0 a click on the row's icon, 1 a second click on a row that
+    // already was the only one selected.
 
     // The drop target's highlight.
     void setHighlighted(bool highlighted);
@@ -65,6 +69,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -86,6 +92,10 @@ private:
     int dropRowAt(const QPoint &point) const;
     bool acceptsRowDrag(const QDropEvent *event) const;
     void paintOverlays(QPainter &painter);
+    // The row a press at the point would preview when released there; invalid for none.
+    QModelIndex previewCandidateAt(const QMouseEvent &event) const;
+    // A beep when there is nothing to show.
+    void previewRecord(const ZKFileRepresentation *record);
 
     ZKRenamingController &controller_;
     std::unique_ptr<ZKFileIconProvider> icons_;
@@ -93,4 +103,6 @@ private:
     ZKFileListDelegate *delegate_;
     bool highlighted_ = false;
     int dropRow_ = -1;
+    QPersistentModelIndex previewCandidate_;
+    QPoint pressPosition_;
 };

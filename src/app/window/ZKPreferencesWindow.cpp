@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -68,6 +69,7 @@ QWidget *ZKPreferencesWindow::generalPage() {
         view_.changePreference(ConfigurationKeys::kStartupPopulation);
     });
     form->addRow(QStringLiteral("At launch:"), startup_);
+    addPreviewPopUp(form);
 
     addSwitch(
         form, QStringLiteral("Quit When Closed"), [&general] { return general.quitWhenClosed; },
@@ -214,6 +216,33 @@ QComboBox *ZKPreferencesWindow::addThemePopUp(QFormLayout *form) {
     return popUp;
 }
 
+void ZKPreferencesWindow::addPreviewPopUp(QFormLayout *form) {
+    preview_ = new QComboBox(form->parentWidget());
+    preview_->addItem(tr("Click on the Icon"), 0);
+    preview_->addItem(tr("Second Click on a Selected Row"), 1);
+    connect(preview_, &QComboBox::activated, this, [this](int index) {
+        view_.controller().generalSettings().previewPopUpCondition =
+            preview_->itemData(index).toInt();
+        view_.changePreference(ConfigurationKeys::kPreviewPopUpCondition);
+        refreshPreviewExplanation();
+    });
+    form->addRow(tr("Quick preview:"), preview_);
+    previewExplanation_ = new QLabel(form->parentWidget());
+    QFont small = previewExplanation_->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    previewExplanation_->setFont(small);
+    previewExplanation_->setForegroundRole(QPalette::PlaceholderText);
+    form->addRow(QString(), previewExplanation_);
+}
+
+QString ZKPreferencesWindow::previewExplanation() const { return previewExplanation_->text(); }
+
+void ZKPreferencesWindow::refreshPreviewExplanation() {
+    previewExplanation_->setText(view_.controller().generalSettings().previewPopUpCondition == 1
+                                     ? tr("Second click opens the quick preview window.")
+                                     : tr("Click icon to open the quick preview window."));
+}
+
 void ZKPreferencesWindow::refresh() {
     for (const Switch &entry : switches_) {
         const QSignalBlocker blocker(entry.box);
@@ -231,6 +260,10 @@ void ZKPreferencesWindow::refresh() {
     const QSignalBlocker themeBlocker(theme_);
     theme_->setCurrentIndex(
         std::max(0, theme_->findData(int(view_.controller().generalSettings().fileListTheme))));
+    const QSignalBlocker previewBlocker(preview_);
+    preview_->setCurrentIndex(std::max(
+        0, preview_->findData(view_.controller().generalSettings().previewPopUpCondition)));
+    refreshPreviewExplanation();
     const QSignalBlocker arrowBlocker(arrowMode_);
     arrowMode_->setCurrentIndex(std::max(
         0, arrowMode_->findData(int(defaults().integerForKey(ApplicationDefaults::kArrowMode)))));

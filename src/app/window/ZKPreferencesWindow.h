@@ -7,6 +7,7 @@
 class QCheckBox;
 class QComboBox;
 class QFormLayout;
+class QLabel;
 class ZKControllingDragView;
 
 // The preferences: what happens at launch, quitting and confirming, how the list looks and
@@ -23,6 +24,9 @@ public:
     QCheckBox *switchTitled(const QString &title) const;
     QComboBox *startupPopUp() const { return startup_; }
     QComboBox *themePopUp() const { return theme_; }
+    QComboBox *previewPopUp() const { return preview_; }
+    // The line under the preview pop-up that says what the chosen condition does.
+    QString previewExplanation() const;
 
     // Re-reads every control.
     void refresh();
@@ -43,10 +47,14 @@ private:
                        std::function<void()> toggle);
     QComboBox *addArrowModePopUp(QFormLayout *form);
     QComboBox *addThemePopUp(QFormLayout *form);
+    void addPreviewPopUp(QFormLayout *form);
+    void refreshPreviewExplanation();
 
     ZKControllingDragView &view_;
     QList<Switch> switches_;
     QComboBox *startup_ = nullptr;
     QComboBox *arrowMode_ = nullptr;
     QComboBox *theme_ = nullptr;
+    QComboBox *preview_ = nullptr;
+    QLabel *previewExplanation_ = nullptr;
 };

@@ -1,3 +1,4 @@
+#include <QImage>
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
@@ -153,4 +154,49 @@ TEST_F(FileListInteractionTest, DropHighlightIsDrawnAroundTheList) {
     list->setHighlighted(false);
     const QImage plain = list->viewport()->grab().toImage();
     EXPECT_NE(QColor(plain.pixel(plain.width() / 2, plain.height() - 2)).rgb(), accent.rgb());
+}
+
+TEST_F(FileListInteractionTest, ClicksOpenTheQuickPreviewByThePreviewCondition) {
+    // Real images, so that the preview opens in a window of its own rather than elsewhere.
+    for (const QString name : {"a.png", "b.png"}) {
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        ASSERT_TRUE(image.save(dir.filePath(name)));
+    }
+    ASSERT_TRUE(controller->populateWithPaths({dir.path()}, false, false));
+    list->doItemsLayout();
+    const auto previewShown = [] {
+        bool shown = false;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() != QLatin1String("quickPreview") || !widget->isVisible())
+                continue;
+            shown = true;
+            widget->close();
+        }
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return shown;
+    };
+    const QRect row = list->visualRect(rowIndex(0));
+    const QPoint onIcon(row.left() + 4, row.center().y());
+    const QPoint onName(row.center());
+    auto click = [this](const QPoint &point, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, point);
+    };
+
+    click(onName);
+    EXPECT_FALSE(previewShown()) << "a click on the name only selects";
+    click(onIcon, Qt::ControlModifier);
+    EXPECT_FALSE(previewShown()) << "a click with a modifier changes the selection";
+    click(onIcon);
+    EXPECT_TRUE(previewShown());
+
+    controller->generalSettings().previewPopUpCondition = 1;
+    list->clearSelection();
+    click(onName);
+    EXPECT_FALSE(previewShown()) << "the first click selects";
+    selectRows({0, 1});
+    click(onName);
+    EXPECT_FALSE(previewShown()) << "a click on one of several selected rows narrows the selection";
+    click(onName);
+    EXPECT_TRUE(previewShown());
 }

@@ -176,6 +176,12 @@ TEST_F(MainWindowTest, PreferencesReachControllerAndDefaults) {
     theme->activated(theme->findData(1));
     EXPECT_EQ(controller().generalSettings().fileListTheme, 1);
     EXPECT_EQ(UserDefaults::standardUserDefaults().integerForKey("File List Theme"), 1);
+
+    EXPECT_EQ(preferences->previewExplanation(), "Click icon to open the quick preview window.");
+    QComboBox *preview = preferences->previewPopUp();
+    preview->activated(preview->findData(1));
+    EXPECT_EQ(controller().generalSettings().previewPopUpCondition, 1);
+    EXPECT_EQ(preferences->previewExplanation(), "Second click opens the quick preview window.");
 }
 
 TEST_F(MainWindowTest, StartupActionOpensPanelUnlessFilesWait) {
