@@ -7,6 +7,7 @@
 class QCheckBox;
 class QComboBox;
 class QFormLayout;
+class CollectionsFolderSelector;
 class ZKControllingDragView;
 
 // The preferences: what happens at launch, quitting and confirming, how the list looks and
@@ -23,6 +24,7 @@ public:
     QCheckBox *switchTitled(const QString &title) const;
     QComboBox *startupPopUp() const { return startup_; }
     QComboBox *themePopUp() const { return theme_; }
+    CollectionsFolderSelector *collectionsFolderSelector() const { return collectionsFolder_; }
 
     // Re-reads every control.
     void refresh();
@@ -36,6 +38,7 @@ private:
     QWidget *generalPage();
     QWidget *listPage();
     QWidget *namesPage();
+    QWidget *presetsPage();
     void addSwitch(QFormLayout *form, const QString &title, std::function<bool()> get,
                    std::function<void(bool)> set, const QString &key);
     void addUserDefaultSwitch(QFormLayout *form, const QString &title, const QString &key);
@@ -49,4 +52,5 @@ private:
     QComboBox *startup_ = nullptr;
     QComboBox *arrowMode_ = nullptr;
     QComboBox *theme_ = nullptr;
+    CollectionsFolderSelector *collectionsFolder_ = nullptr;
 };

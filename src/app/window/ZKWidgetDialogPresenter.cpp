@@ -130,6 +130,24 @@ std::optional<QString> ZKWidgetDialogPresenter::runFolderUnlockPanel(
     return dialog.selectedFiles().first();
 }
 
+std::optional<QString> ZKWidgetDialogPresenter::runFolderChoicePanel(QWidget *window,
+                                                                     const QString &title,
+                                                                     const QString &button,
+                                                                     const QString &startFolder) {
+    QFileDialog dialog(window);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(QFileDialog::Accept, button);
+    dialog.setDirectory(startFolder);
+    dialog.resize(720, 480);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
 std::optional<QString> ZKWidgetDialogPresenter::promptForParameter(QWidget *window,
                                                                    const QString &question) {
     ZKPromptDialog dialog(question, window);
