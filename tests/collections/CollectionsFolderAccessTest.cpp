@@ -149,7 +149,8 @@ TEST_F(CollectionsFolderAccessTest, ASandboxedChoiceIsGrantedAndFilesOutsideGran
     EXPECT_FALSE(historian().unarchiveRenamersAtURL(hidden));
     EXPECT_TRUE(logLines.contains("[Historian] cannot access URL: " +
                                   QUrl::fromLocalFile(hidden).toString()));
-    EXPECT_FALSE(historian().moveCollectionURLToTrash(ZKCollectionEntry{hidden, {}, std::nullopt, false}));
+    EXPECT_FALSE(
+        historian().moveCollectionURLToTrash(ZKCollectionEntry{hidden, {}, std::nullopt, false}));
     EXPECT_TRUE(QFileInfo::exists(hidden));
     EXPECT_TRUE(requests.isEmpty());
 }

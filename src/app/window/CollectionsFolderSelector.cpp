@@ -58,9 +58,8 @@ void CollectionsFolderSelector::changeCollectionsFolder(int index) {
         historian.setLocalCollectionsFolderPath(QString());
     } else if (tag == ChooseFolder) {
         const QString start = chosenFolder().isEmpty() ? QDir::homePath() : chosenFolder();
-        const std::optional<QString> folder =
-            dialogs_.runFolderChoicePanel(window(), tr("Choose Presets and Snippets Folders Location"),
-                                          tr("Choose"), start);
+        const std::optional<QString> folder = dialogs_.runFolderChoicePanel(
+            window(), tr("Choose Presets and Snippets Folders Location"), tr("Choose"), start);
         if (folder && !historian.setLocalCollectionsFolderPath(*folder)) {
             ZKAlert alert;
             alert.messageText = tr("Torvane cannot keep presets and snippets in this folder.");

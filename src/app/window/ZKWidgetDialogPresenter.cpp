@@ -116,10 +116,8 @@ std::optional<QString> ZKWidgetDialogPresenter::runFolderUnlockPanel(
     dialog.setDirectory(request.folderPath);
     dialog.selectFile(request.folderPath);
     if (request.explanation) {
+        // The dialog's own font: a fixed 12 points stood out above the dialog's texts.
         auto *label = new QLabel(*request.explanation, &dialog);
-        QFont font = label->font();
-        font.setPointSize(12);
-        label->setFont(font);
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))

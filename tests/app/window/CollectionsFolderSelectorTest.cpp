@@ -80,7 +80,8 @@ TEST_F(CollectionsFolderSelectorTest, ConfigurationMenusActOnlyForTheMainWindow)
     // The preferences (as the help and log windows) take the menus' keys away.
     ZKPreferencesWindow *preferences = window->showPreferences();
     preferences->activateWindow();
-    ASSERT_TRUE(waitFor([&] { return QGuiApplication::focusWindow() == preferences->windowHandle(); }));
+    ASSERT_TRUE(
+        waitFor([&] { return QGuiApplication::focusWindow() == preferences->windowHandle(); }));
     for (const char *name : {"importRenamers", "exportRenamers", "saveDefaultRenamers",
                              "createPreset", "toggleHistory", "historyBack"})
         EXPECT_FALSE(action(name)->isEnabled()) << name;
@@ -102,7 +103,8 @@ TEST_F(CollectionsFolderSelectorTest, ALoneStepCentresItsOperationMenuUnlessLeft
     UserDefaults::standardUserDefaults().setBool(
         true, ZKConfigurationCollectionView::kAlwaysLeftAlignOperationsMenu);
     view().helpManagerDidSetOrRemoveUserDefault(
-        ZKHelpManager::helpManager(), ZKConfigurationCollectionView::kAlwaysLeftAlignOperationsMenu);
+        ZKHelpManager::helpManager(),
+        ZKConfigurationCollectionView::kAlwaysLeftAlignOperationsMenu);
     EXPECT_FALSE(steps->configurationViews().first()->isOperationMenuCentered());
 
     UserDefaults::standardUserDefaults().setBool(
