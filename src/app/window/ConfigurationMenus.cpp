@@ -62,7 +62,10 @@ ConfigurationMenus::ConfigurationMenus(QMainWindow &window, ZKControllingDragVie
 bool ConfigurationMenus::isMainWindowActive() const {
     // No active window at all (another application in front, tests): nothing else competes.
     const QWindow *active = QGuiApplication::focusWindow();
-    return !active || active == window_.windowHandle();
+    // An open menu takes the focus: it counts for the window it was opened from.
+    while (active && active->type() == Qt::Popup && active->transientParent())
+        active = active->transientParent();
+    return !active || active->type() == Qt::Popup || active == window_.windowHandle();
 }
 
 void ConfigurationMenus::reflectActiveWindow() {

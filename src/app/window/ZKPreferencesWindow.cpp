@@ -38,6 +38,7 @@ ZKPreferencesWindow::ZKPreferencesWindow(ZKControllingDragView &view, QWidget *p
     : QDialog(parent), view_(view) {
     setWindowTitle(QStringLiteral("Preferences"));
     auto *tabs = new QTabWidget(this);
+    tabs->setUsesScrollButtons(false);  // every tab's title in view
     tabs->addTab(generalPage(), QStringLiteral("General"));
     tabs->addTab(listPage(), QStringLiteral("File List"));
     tabs->addTab(namesPage(), QStringLiteral("Names and Steps"));

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QMenu>
 #include <QTest>
 
 #include "WindowFixture.h"
@@ -76,6 +77,13 @@ TEST_F(CollectionsFolderSelectorTest, ConfigurationMenusActOnlyForTheMainWindow)
     EXPECT_TRUE(action("importRenamers")->isEnabled());
     EXPECT_TRUE(action("createPreset")->isEnabled());
     EXPECT_TRUE(action("toggleHistory")->isEnabled());
+
+    // An open menu takes the focus from the window, not the menus' reason to act.
+    auto *presets = window->findChild<QMenu *>("presetsMenu");
+    presets->popup(window->geometry().center());
+    ASSERT_TRUE(waitFor([&] { return QGuiApplication::focusWindow() == presets->windowHandle(); }));
+    EXPECT_TRUE(action("createPreset")->isEnabled());
+    presets->close();
 
     // The preferences (as the help and log windows) take the menus' keys away.
     ZKPreferencesWindow *preferences = window->showPreferences();
