@@ -139,7 +139,7 @@ xvfb-run -a -s '-screen 0 1280x800x24' bash "$work/scene.sh"
 if [ -n "$guide" ]; then
   mkdir -p "$guide"
   for shot in empty-window fifty-files interim-names sequence-per-folder advanced \
-              advanced-errors; do
+              advanced-errors rename-running history-bar presets-menu; do
     convert "$out/$shot.png" -trim +repage "$guide/$shot.png"
   done
 fi
