@@ -2,7 +2,8 @@
 # Takes screenshots of the window under a virtual display: an empty window, 50 files with
 # green, yellow, red and grey lights, the interim names of two steps, a rename under way, and
 # a sequence counted per folder through tokens, an Advanced step (working and broken), the help
-# window (its contents, a page with a picture, a search), the log viewer and the About window.
+# window (its contents, a page with a picture, a search), the log viewer and the About window,
+# the history bar, the presets menu and the preferences of presets and history.
 # Usage: scripts/screenshots.sh [--guide] [OUTPUT-FOLDER]   (needs a built build/src/app/torvane)
 # --guide also puts the pictures the user guide shows into resources/help/en/images.
 set -euo pipefail
@@ -27,7 +28,7 @@ for i in 3 8 15; do : > "$work/Photos/IMG_${i}_draft.JPG"; done  # yellow: a tab
 for name in notes.txt readme.md budget.ods todo.txt cover.png list.csv; do
   : > "$work/Photos/$name"                                         # grey: unchanged
 done
-for i in $(seq 1 30000); do : > "$work/Many/IMG_$i.JPG"; done
+for i in $(seq 1 10000); do : > "$work/Many/IMG_$i.JPG"; done
 mkdir -p "$work/Trip/Beach" "$work/Trip/City" "$work/Trip/Harbour"
 for i in $(seq 1 12); do : > "$work/Trip/Beach/DSC_$i.JPG"; done
 for i in 1 2 3; do : > "$work/Trip/City/DSC_$i.JPG"; done
@@ -71,7 +72,8 @@ advanced '[concatenat &lt;name&gt; "_"]]' > "$work/advanced-broken.tva"
 cat > "$work/scene.sh" <<'SCENE'
 shoot() { sleep "$2"; import -window root "$out/$1.png"; echo "$out/$1.png"; }
 # Qt ignores keys sent to a window, so the window takes the focus and the keys go to it.
-key() { xdotool search --name '^Torvane$' windowfocus --sync; xdotool key "$@"; }
+# Only a mapped window can take the focus: Qt also keeps an unmapped one of the same name.
+key() { xdotool search --onlyvisible --name '^Torvane$' windowfocus --sync; xdotool key "$@"; }
 "$app" & pid=$!
 shoot empty-window 3
 "$app" "$work/steps.tva"; sleep 1
@@ -94,21 +96,40 @@ key F1
 shoot help-contents 2
 menu 1
 shoot help-page 2
-xdotool search --name '^Torvane Help$' windowfocus --sync
+xdotool search --onlyvisible --name '^Torvane Help$' windowfocus --sync
 xdotool key ctrl+f; xdotool type --delay 40 "sequence digits"
 shoot help-search 2
 # Without a window manager the help window keeps the keyboard until it is hidden.
 xdotool search --name '^Torvane Help$' windowunmap
 menu 10
 shoot log-viewer 2
+xdotool search --onlyvisible --name '^Torvane Log$' windowunmap
 menu 12
 shoot about 2
+xdotool search --onlyvisible --name '^About Torvane$' windowunmap
 "$app" "$work/steps.tva"; sleep 1
 "$app" "$work/Many"; sleep 12
-key ctrl+Return; sleep 2; key Return
-shoot rename-running 0.7
-sleep 8
+# The confirmation comes up as a second window of that name and takes the keyboard itself.
+key ctrl+Return
+for _ in $(seq 60); do
+  [ "$(xdotool search --onlyvisible --name '^Torvane$' | wc -l)" -ge 2 ] && break; sleep 0.5
+done
+xdotool key Return
+shoot rename-running 2
+sleep 50
 shoot rename-done 0
+# The run went into the history: the bar above the steps, then the presets menu.
+key ctrl+y
+shoot history-bar 1
+key Escape
+key alt+p
+shoot presets-menu 1
+xdotool key Escape
+# The preferences on their fourth tab: where presets and snippets are kept.
+key ctrl+comma; sleep 1
+for _ in 1 2 3; do xdotool key ctrl+Tab; done
+shoot preferences-presets 1
+xdotool key Escape
 kill $pid
 SCENE
 export app work out
@@ -118,7 +139,7 @@ xvfb-run -a -s '-screen 0 1280x800x24' bash "$work/scene.sh"
 if [ -n "$guide" ]; then
   mkdir -p "$guide"
   for shot in empty-window fifty-files interim-names sequence-per-folder advanced \
-              advanced-errors; do
+              advanced-errors rename-running history-bar presets-menu; do
     convert "$out/$shot.png" -trim +repage "$guide/$shot.png"
   done
 fi

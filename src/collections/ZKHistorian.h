@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 #include <functional>
 #include <optional>
@@ -10,6 +11,9 @@
 #include "collections/ZKCollectionEntry.h"
 #include "collections/ZKHistorySubject.h"
 #include "interaction/ZKSilentUserInteraction.h"
+
+class QFileSystemWatcher;
+class ZKSecurityScopedBookmarkManager;
 
 // What the history bar shows: both arrows and the two status texts.
 struct ZKHistoryNavigationState {
@@ -56,6 +60,10 @@ public:
     void setSubject(ZKHistorySubject *subject) { subject_ = subject; }
     ZKHistorySubject *subject() const { return subject_; }
     void setUserInteraction(ZKUserInteraction *interaction);
+    // The grants that open a sandbox to the collections folder and to configuration files;
+    // null: the process's shared manager. Not owned.
+    void setBookmarkManager(ZKSecurityScopedBookmarkManager *bookmarks) { bookmarks_ = bookmarks; }
+    ZKSecurityScopedBookmarkManager &bookmarkManager() const;
 
     // --- History (ZKHistorian.cpp) -------------------------------------------------------
 
@@ -119,8 +127,11 @@ public:
 
     // The folder of a collection ("Presets", "Snippets") or of all collections (empty name):
     // inside "Collections Folder" when one is set and usable, else in the application support
-    // folder. "" when create is set and it cannot be made.
-    QString localFolderPathForCollection(const QString &name, bool create);
+    // folder. "" when create is set and it cannot be made. In a sandbox the chosen folder
+    // needs a grant; the user is asked for one only when cancel is given (set when they
+    // dismiss the dialog). The grant used goes to accessedBookmarkPath, to be given back.
+    QString localFolderPathForCollection(const QString &name, bool create, bool *cancel = nullptr,
+                                         QString *accessedBookmarkPath = nullptr);
     // The user-chosen folder in use since the latest lookup, or "".
     QString userDefinedCollectionsFolderPath() const { return userDefinedCollectionsFolderPath_; }
     // The entries of a collection in the file manager's order; a separator entry precedes the
@@ -133,6 +144,9 @@ public:
     // Drops both lists (the application became active, the folder changed, an item went to
     // the Trash).
     void invalidateCollections();
+    // The folders of a chosen collections folder being watched for changes from outside
+    // (they drop the lists); empty with the application support folder.
+    QStringList watchedCollectionFolders() const;
     void storeModificationDateForUserDefinedCollection(const QString &name);
     bool userDefinedCollectionDidChange(const QString &name);
     // A chosen folder ("" resets to the application support folder); false (and the default)
@@ -168,6 +182,7 @@ private:
     QList<ZKRenamerPtr> currentRenamers() const;
     void setSubjectRenamers(const QList<ZKRenamerPtr> &renamers, int animate);
     void updateHistoryNavigationControls();
+    void watchUserDefinedCollections();
     void mutateHistoryLocked(const std::function<void(QVariantList &)> &change);
     QString saveCollectionItem(const QString &collection, const QString &name,
                                const QString &extension, const QByteArray &contents, bool asPreset);
@@ -184,4 +199,6 @@ private:
     std::optional<QList<ZKCollectionEntry>> presetURLs_;
     std::optional<QList<ZKCollectionEntry>> snippetURLs_;
     QString userDefinedCollectionsFolderPath_;
+    ZKSecurityScopedBookmarkManager *bookmarks_ = nullptr;
+    QFileSystemWatcher *collectionsWatcher_ = nullptr;
 };

@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QUrl>
 #include <algorithm>
 
+#include "collections/CollectionAccess.h"
 #include "collections/ConfigurationFile.h"
 #include "collections/ZKHistorian.h"
 #include "common/ApplicationSupport.h"
@@ -18,6 +20,7 @@
 #include "platform/FileAttributes.h"
 #include "platform/HiddenItems.h"
 #include "platform/Trash.h"
+#include "platform/ZKSecurityScopedBookmarkManager.h"
 
 // The sample presets and snippets are compiled into this library; a static library has to
 // register its resources by hand.
@@ -32,6 +35,32 @@ QString modificationKey(const QString &name) {
 }
 
 bool makeFolder(const QString &path) { return QFileInfo(path).isDir() || QDir().mkpath(path); }
+
+QString displayName(const QString &path) {
+    const QString name = QFileInfo(QDir::cleanPath(path)).fileName();
+    return name.isEmpty() ? path : name;
+}
+
+// Why a sandboxed Torvane asks for the chosen collections folder.
+std::optional<QString> collectionsFolderExplanation(const QString &path) {
+    const QString name = displayName(path);
+    return QStringLiteral(
+               "Torvane cannot save files in %1 at the moment. This is most likely due "
+               "to the sandbox blocking access. Click \"Unlock\" to ask the sandbox "
+               "for permanent access to %2.")
+        .arg(name, name);
+}
+
+// The folder and every visible folder inside it (the samples too: the lists show them).
+QStringList folderTree(const QString &folder) {
+    QStringList folders{folder};
+    QDirIterator it(folder, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        if (!it.fileInfo().isSymLink()) folders.append(it.filePath());
+    }
+    return folders;
+}
 
 // Copies a resource folder into place, file by file (a failed copy is ignored).
 void copyResourceFolder(const QString &resource, const QString &target) {
@@ -106,8 +135,18 @@ QList<ZKCollectionEntry> entriesOfFolder(const QString &folder, const ListingRul
 
 }  // namespace
 
-QString ZKHistorian::localFolderPathForCollection(const QString &name, bool create) {
+ZKSecurityScopedBookmarkManager &ZKHistorian::bookmarkManager() const {
+    return bookmarks_ ? *bookmarks_ : ZKSecurityScopedBookmarkManager::bookmarkManager();
+}
+
+QString ZKHistorian::localFolderPathForCollection(const QString &name, bool create, bool *cancel,
+                                                  QString *accessedBookmarkPath) {
     QString user = TildePath::expandingTildeInPath(defaults().stringForKey(kCollectionsFolder));
+    ZKSecurityScopedBookmarkManager &bookmarks = bookmarkManager();
+    if (!user.isEmpty() && bookmarks.isSandboxed() &&
+        !bookmarks.confirmWriteAccessForPath(user, false, cancel, accessedBookmarkPath,
+                                             collectionsFolderExplanation))
+        user.clear();
     if (!user.isEmpty() && create && !makeFolder(user)) user.clear();
     if (!user.isEmpty() && !QFileInfo(user).isDir()) user.clear();
     userDefinedCollectionsFolderPath_ = user;
@@ -121,7 +160,9 @@ QList<ZKCollectionEntry> ZKHistorian::URLsForCollection(const QString &name,
                                                         const QString &extension,
                                                         const QString &sampleFolderName,
                                                         bool associateArchives) {
-    const QString folder = localFolderPathForCollection(name, true);
+    CollectionAccess access(bookmarkManager());
+    const QString folder =
+        localFolderPathForCollection(name, true, nullptr, &access.accessedBookmarkPath);
     if (folder.isEmpty()) return {};
     const QString samplesFolder = folder + QLatin1Char('/') + kSamplesFolderName;
     if (!sampleFolderName.isEmpty() && !QFileInfo(samplesFolder).isDir()) {
@@ -137,7 +178,37 @@ QList<ZKCollectionEntry> ZKHistorian::URLsForCollection(const QString &name,
         entries.append(ZKCollectionEntry());
         entries.append(samples);
     }
+    watchUserDefinedCollections();
     return entries;
+}
+
+void ZKHistorian::watchUserDefinedCollections() {
+    // The application support folder is Torvane's own: it is read again on activation. A
+    // chosen folder may be shared or synchronised, so its changes drop the lists at once.
+    if (userDefinedCollectionsFolderPath_.isEmpty()) {
+        delete collectionsWatcher_;
+        collectionsWatcher_ = nullptr;
+        return;
+    }
+    if (!collectionsWatcher_) {
+        collectionsWatcher_ = new QFileSystemWatcher(this);
+        connect(collectionsWatcher_, &QFileSystemWatcher::directoryChanged, this,
+                &ZKHistorian::invalidateCollections);
+    }
+    const QStringList wanted = folderTree(userDefinedCollectionsFolderPath_);
+    const QStringList watched = collectionsWatcher_->directories();
+    QStringList gone;
+    for (const QString &folder : watched)
+        if (!wanted.contains(folder)) gone.append(folder);
+    if (!gone.isEmpty()) collectionsWatcher_->removePaths(gone);
+    QStringList added;
+    for (const QString &folder : wanted)
+        if (!watched.contains(folder)) added.append(folder);
+    if (!added.isEmpty()) collectionsWatcher_->addPaths(added);
+}
+
+QStringList ZKHistorian::watchedCollectionFolders() const {
+    return collectionsWatcher_ ? collectionsWatcher_->directories() : QStringList();
 }
 
 const QList<ZKCollectionEntry> &ZKHistorian::presetURLs() {
@@ -163,8 +234,11 @@ void ZKHistorian::invalidateCollections() {
 }
 
 void ZKHistorian::storeModificationDateForUserDefinedCollection(const QString &name) {
-    const QFileInfo info(userDefinedCollectionsFolderPath_ + QLatin1Char('/') + name);
-    if (!userDefinedCollectionsFolderPath_.isEmpty() && info.isDir())
+    const QString folder = userDefinedCollectionsFolderPath_ + QLatin1Char('/') + name;
+    CollectionAccess access(bookmarkManager());
+    const QFileInfo info(folder);
+    if (!userDefinedCollectionsFolderPath_.isEmpty() && access.confirmWrite(folder, false) &&
+        info.isDir())
         defaults().setObject(double(info.lastModified().toMSecsSinceEpoch()) / 1000.0,
                              modificationKey(name));
     else
@@ -175,16 +249,24 @@ bool ZKHistorian::userDefinedCollectionDidChange(const QString &name) {
     if (userDefinedCollectionsFolderPath_.isEmpty()) return false;
     const double stored = defaults().doubleForKey(modificationKey(name));
     if (stored <= 0.1) return false;
-    const QFileInfo info(userDefinedCollectionsFolderPath_ + QLatin1Char('/') + name);
-    if (!info.isDir()) return false;
+    const QString folder = userDefinedCollectionsFolderPath_ + QLatin1Char('/') + name;
+    CollectionAccess access(bookmarkManager());
+    const QFileInfo info(folder);
+    if (!access.confirmWrite(folder, false) || !info.isDir()) return false;
     return double(info.lastModified().toMSecsSinceEpoch()) / 1000.0 - stored > 0.1;
 }
 
 bool ZKHistorian::setLocalCollectionsFolderPath(const QString &path) {
     bool usable = true;
-    if (!path.isEmpty() && !(QFileInfo(path).isDir() && QFileInfo(path).isWritable())) {
-        Log::line(QStringLiteral("[Historian] cannot write to collections folder: %1").arg(path));
-        usable = false;
+    if (!path.isEmpty()) {
+        ZKSecurityScopedBookmarkManager &bookmarks = bookmarkManager();
+        CollectionAccess access(bookmarks);
+        usable = QFileInfo(path).isDir() && access.confirmWrite(path, false);
+        if (!usable)
+            Log::line(
+                QStringLiteral("[Historian] cannot write to collections folder: %1").arg(path));
+        else if (bookmarks.isSandboxed())
+            bookmarks.createBookmarkForURL(path);  // lasting: the folder is used at every launch
     }
     if (path.isEmpty() || !usable)
         defaults().removeObjectForKey(kCollectionsFolder);
@@ -221,6 +303,12 @@ bool ZKHistorian::moveCollectionURLToTrash(const ZKCollectionEntry &entry) {
         Log::line(QStringLiteral("[Historian] missing collection item URL"));
         return false;
     }
+    CollectionAccess access(bookmarkManager());
+    if (!access.confirmWrite(entry.path, true)) {
+        Log::line(QStringLiteral("[Historian] cannot access collection item at URL: %1")
+                      .arg(QUrl::fromLocalFile(entry.path).toString()));
+        return false;
+    }
     QString error;
     if (!Trash::moveToTrash(QFile::encodeName(entry.path), &error)) {
         Log::line(QStringLiteral("[Historian] cannot trash collection item at URL: %1")
@@ -233,7 +321,10 @@ bool ZKHistorian::moveCollectionURLToTrash(const ZKCollectionEntry &entry) {
 }
 
 QString ZKHistorian::folderToManageCollection(const QString &name) {
-    const QString folder = localFolderPathForCollection(name, true);
+    // The file manager opens the folder on its own; the grant is not needed past this.
+    CollectionAccess access(bookmarkManager());
+    const QString folder =
+        localFolderPathForCollection(name, true, nullptr, &access.accessedBookmarkPath);
     if (folder.isEmpty()) {
         Log::line(name == kPresets ? QStringLiteral("[Historian] cannot access presets folder")
                                    : QStringLiteral("[Historian] cannot access snippets folder"));

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QUrl>
 
+#include "collections/CollectionAccess.h"
 #include "collections/ConfigurationFile.h"
 #include "collections/ZKHistorian.h"
 #include "common/ApplicationSupport.h"
@@ -23,7 +24,15 @@ bool ZKHistorian::unarchiveRenamersAtURL(const QString &path) {
     }
     QVariantList archives;
     QString error;
-    if (!ConfigurationFile::readArchives(path, &archives, &error)) return false;
+    {
+        // Reading is all a configuration file needs: one received read-only still loads.
+        CollectionAccess access(bookmarkManager());
+        if (!access.confirmRead(path)) {
+            Log::line(QStringLiteral("[Historian] cannot access URL: %1").arg(urlText(path)));
+            return false;
+        }
+        if (!ConfigurationFile::readArchives(path, &archives, &error)) return false;
+    }
 
     const qsizetype index = indexOfHistoryItemMatchingArchives(history(), archives);
     if (index >= 0) {

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QUrl>
 
+#include "collections/CollectionAccess.h"
 #include "collections/ConfigurationFile.h"
 #include "collections/ZKHistorian.h"
 #include "common/Log.h"
@@ -77,11 +78,18 @@ QString ZKHistorian::saveCollectionItem(const QString &collection, const QString
                                         bool asPreset) {
     const CollectionTexts texts = textsFor(asPreset);
     QString cleaned = NameCleaning::cleanedFilename(name);
-    const QString folder = localFolderPathForCollection(collection, true);
+    CollectionAccess access(bookmarkManager());
+    bool cancel = false;
+    const QString folder =
+        localFolderPathForCollection(collection, true, &cancel, &access.accessedBookmarkPath);
     if (cleaned.trimmed().isEmpty()) cleaned = texts.defaultName;
-    if (folder.isEmpty()) {
-        Log::line(QStringLiteral("[Historian] no location specified"));
-        ui_->beep();
+    // Dismissing the unlock dialog cancels the save: it would otherwise land unasked in
+    // Torvane's own folder instead of the chosen one.
+    if (folder.isEmpty() || cancel) {
+        if (!cancel) {
+            Log::line(QStringLiteral("[Historian] no location specified"));
+            ui_->beep();
+        }
         return QString();
     }
     QString path = folder + QLatin1Char('/') + cleaned + QLatin1Char('.') + extension;

@@ -15,6 +15,7 @@
 
 #include "app/steps/ZKRenamerSettingsView.h"
 #include "common/Log.h"
+#include "common/UserDefaults.h"
 #include "controller/ZKRenamingController.h"
 
 namespace {
@@ -84,6 +85,7 @@ void ZKConfigurationCollectionView::relayout() {
         view->refresh();
         view->setSelected(controller_.isRenamerSelected(view->renamer()));
     }
+    alignOperationMenus();
     if (relayoutDepth < kMaximumAdjustingDepth && adjustTextFieldHeights()) {
         Log::debug(
             QStringLiteral("adjusted text field sizes at recursion level: %1").arg(relayoutDepth));
@@ -92,6 +94,13 @@ void ZKConfigurationCollectionView::relayout() {
     updateButtons();
     rebuildFocusOrder();
     --relayoutDepth;
+}
+
+void ZKConfigurationCollectionView::alignOperationMenus() {
+    const bool centered = views_.size() == 1 && !UserDefaults::standardUserDefaults().boolForKey(
+                                                    kAlwaysLeftAlignOperationsMenu);
+    for (ZKRenamerSettingsView *view : std::as_const(views_))
+        view->setOperationMenuCentered(centered);
 }
 
 void ZKConfigurationCollectionView::relayoutIfStale() {

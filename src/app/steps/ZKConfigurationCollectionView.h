@@ -22,6 +22,11 @@ public:
     // The controller's step list changed structurally (renamerLayoutChanged): match the
     // settings views to it and tile them.
     void relayout();
+    // A lone step's operation menu is centred unless "Always Left-Align Operations Menu" is
+    // set; every other step's is on the left.
+    void alignOperationMenus();
+    static inline const QString kAlwaysLeftAlignOperationsMenu =
+        QStringLiteral("Always Left-Align Operations Menu");
     // The controller's step selection changed (renamerSelectionChanged).
     void reflectSelection(bool focusStepArea);
 

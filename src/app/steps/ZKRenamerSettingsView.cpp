@@ -35,7 +35,7 @@ ZKRenamerSettingsView::ZKRenamerSettingsView(const ZKRenamerPtr &renamer, QWidge
 
 QWidget *ZKRenamerSettingsView::makeHeader() {
     auto *header = new QWidget;
-    auto *row = new QHBoxLayout(header);
+    auto *row = headerRow_ = new QHBoxLayout(header);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(4);
 
@@ -72,10 +72,17 @@ QWidget *ZKRenamerSettingsView::makeHeader() {
 
     row->addWidget(grip_);
     row->addWidget(expansionSwitch_);
+    row->addStretch(0);  // grows to centre the operation menu
     row->addWidget(operationSelector_);
     row->addWidget(summary_, 10);
     row->addStretch(1);
     return header;
+}
+
+void ZKRenamerSettingsView::setOperationMenuCentered(bool centered) {
+    if (centered_ == centered) return;
+    centered_ = centered;
+    headerRow_->setStretch(headerRow_->indexOf(operationSelector_) - 1, centered ? 1 : 0);
 }
 
 void ZKRenamerSettingsView::refresh() {

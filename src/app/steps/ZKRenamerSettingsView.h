@@ -7,6 +7,7 @@
 #include "engine/ZKRenamer.h"
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QToolButton;
 class QVBoxLayout;
@@ -32,6 +33,11 @@ public:
     QToolButton *expansionSwitch() const { return expansionSwitch_; }
     QLabel *summaryLabel() const { return summary_; }
     QWidget *dragGrip() const { return grip_; }
+
+    // A lone step shows its operation menu centred, unless the user wants it on the left
+    // ("Always Left-Align Operations Menu").
+    void setOperationMenuCentered(bool centered);
+    bool isOperationMenuCentered() const { return centered_; }
 
     bool isSelected() const { return selected_; }
     void setSelected(bool selected);
@@ -78,5 +84,7 @@ private:
     QHash<int, ZKOperationEditor *> editors_;
     QPointer<ZKOperationEditor> editor_;
     bool selected_ = false;
+    QHBoxLayout *headerRow_ = nullptr;
+    bool centered_ = false;
     int gripOffset_ = -1;
 };

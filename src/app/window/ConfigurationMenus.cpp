@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QWindow>
 
 #include "app/window/CollectionMenus.h"
 #include "app/window/ZKControllingDragView.h"
@@ -54,10 +55,30 @@ ConfigurationMenus::ConfigurationMenus(QMainWindow &window, ZKControllingDragVie
     buildConfigurationMenu();
     buildHistoryMenu();
     buildPresetsMenu();
+    connect(qApp, &QGuiApplication::focusWindowChanged, this,
+            &ConfigurationMenus::reflectActiveWindow);
+}
+
+bool ConfigurationMenus::isMainWindowActive() const {
+    // No active window at all (another application in front, tests): nothing else competes.
+    const QWindow *active = QGuiApplication::focusWindow();
+    // An open menu takes the focus: it counts for the window it was opened from.
+    while (active && active->type() == Qt::Popup && active->transientParent())
+        active = active->transientParent();
+    return !active || active->type() == Qt::Popup || active == window_.windowHandle();
+}
+
+void ConfigurationMenus::reflectActiveWindow() {
+    const bool main = isMainWindowActive();
+    for (QMenu *menu : {configurationMenu_, presetsMenu_}) {
+        for (QAction *item : menu->actions()) item->setEnabled(main);
+    }
+    rebuildHistoryMenu();
 }
 
 void ConfigurationMenus::buildConfigurationMenu() {
-    QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("&Configuration"));
+    QMenu *menu = configurationMenu_ = window_.menuBar()->addMenu(QStringLiteral("&Configuration"));
+    menu->setObjectName(QStringLiteral("configurationMenu"));
     named(menu->addAction(QStringLiteral("Import..."), this, &ConfigurationMenus::importRenamers),
           "importRenamers");
     named(menu->addAction(QStringLiteral("Export..."), this, &ConfigurationMenus::exportRenamers),
@@ -126,12 +147,13 @@ void ConfigurationMenus::rebuildHistoryMenu() {
         historyMenu_->removeAction(items[i]);
         items[i]->deleteLater();
     }
-    const bool enabled = ZKHistorian::historyCapacity() >= 0;
+    const bool enabled = ZKHistorian::historyCapacity() >= 0 && isMainWindowActive();
     const QString status = historian().historyMenuStatus();
     if (status.isEmpty()) {
         named(historyMenu_->addAction(QStringLiteral("Clear History..."), this,
                                       [] { historian().clearHistory(); }),
-              "clearHistory");
+              "clearHistory")
+            ->setEnabled(isMainWindowActive());
     } else {
         historyMenu_->addAction(status)->setEnabled(false);
     }
@@ -142,6 +164,8 @@ void ConfigurationMenus::rebuildHistoryMenu() {
             item->setEnabled(enabled);
         } else if (item->data().isValid()) {
             item->setEnabled(enabled && historian().canNavigate(item->data().toInt()));
+        } else if (item->menu()) {
+            item->setEnabled(isMainWindowActive());  // the capacity
         }
     }
 }

@@ -370,6 +370,9 @@ void ZKControllingDragView::removeSelectedRows() {
 std::optional<QString> ZKControllingDragView::helpManagerDidSetOrRemoveUserDefault(
     ZKHelpManager &manager, const QString &key) {
     if (key == ApplicationDefaults::kShowClearListButton) updateBarControls();
+    if (key == ZKConfigurationCollectionView::kAlwaysLeftAlignOperationsMenu &&
+        controller_->renamers().size() == 1)
+        collectionView_->alignOperationMenus();
     return std::nullopt;
 }
 

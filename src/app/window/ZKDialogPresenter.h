@@ -43,6 +43,13 @@ public:
                                                         const ZKFolderUnlockRequest &request) {
         return std::nullopt;
     }
+    // One folder, which may be made in the dialog (where presets and snippets go); none when
+    // cancelled.
+    virtual std::optional<QString> runFolderChoicePanel(QWidget *window, const QString &title,
+                                                        const QString &button,
+                                                        const QString &startFolder) {
+        return std::nullopt;
+    }
     // A save dialog for a droplet or a service: its prompt (title), the proposed name, the
     // starting folder and the one allowed extension. The chosen path, or none when cancelled.
     struct CreationPanel {

@@ -6,10 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPropertyAnimation>
 #include <QStyle>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "collections/ZKHistorian.h"
 #include "common/UserDefaults.h"
@@ -19,6 +22,9 @@ namespace {
 // The arrows repeat after 0.8 second, then every 0.075 second.
 constexpr int kFirstRepeatDelay = 800;
 constexpr int kRepeatInterval = 75;
+constexpr int kSlideDuration = 100;
+// Longer than the keyboard's delay before it repeats a held key.
+constexpr int kKeyReleaseFallback = 1000;
 
 ZKHistorian &historian() { return ZKHistorian::historian(); }
 
@@ -50,7 +56,9 @@ ZKHistoryBar::ZKHistoryBar(QWidget *parent)
       left_(arrowButton(Qt::LeftArrow, "historyBack", this)),
       right_(arrowButton(Qt::RightArrow, "historyForward", this)),
       smallStatus_(new QLabel(this)),
-      mainStatus_(new QLabel(this)) {
+      mainStatus_(new QLabel(this)),
+      slide_(new QPropertyAnimation(this, "maximumHeight", this)),
+      keyReleaseFallback_(new QTimer(this)) {
     setObjectName(QStringLiteral("historyBar"));
     smallStatus_->setObjectName(QStringLiteral("historySmallStatus"));
     mainStatus_->setObjectName(QStringLiteral("historyMainStatus"));
@@ -84,11 +92,17 @@ ZKHistoryBar::ZKHistoryBar(QWidget *parent)
     connect(right_, &QToolButton::clicked, this,
             [] { navigateHistory(1, QApplication::keyboardModifiers()); });
     connect(&historian(), &ZKHistorian::navigationChanged, this, &ZKHistoryBar::updateControls);
-    connect(&historian(), &ZKHistorian::historyShownChanged, this, [this](bool shown) {
-        setVisible(shown);
-        if (shown) updateControls();
-    });
+    connect(&historian(), &ZKHistorian::historyShownChanged, this, &ZKHistoryBar::slide);
     setVisible(historian().isHistoryShown());
+    slide_->setDuration(kSlideDuration);
+    slide_->setEasingCurve(QEasingCurve::OutCubic);
+    connect(slide_, &QPropertyAnimation::finished, this, [this] {
+        if (slide_->endValue().toInt() == 0) hide();
+        setMaximumHeight(QWIDGETSIZE_MAX);
+    });
+    keyReleaseFallback_->setSingleShot(true);
+    keyReleaseFallback_->setInterval(kKeyReleaseFallback);
+    connect(keyReleaseFallback_, &QTimer::timeout, this, &ZKHistoryBar::releaseArrows);
     qApp->installEventFilter(this);
 }
 
@@ -110,7 +124,41 @@ void ZKHistoryBar::updateControls() {
     mainStatus_->setToolTip(state.mainStatusToolTip);
 }
 
+void ZKHistoryBar::slide(bool shown) {
+    const bool running = slide_->state() == QAbstractAnimation::Running;
+    if (running) slide_->stop();
+    if (shown) updateControls();
+    if (!window()->isVisible()) {  // nothing to watch: no animation
+        setMaximumHeight(QWIDGETSIZE_MAX);
+        setVisible(shown);
+        return;
+    }
+    if (shown) {
+        if (!running && isHidden()) setMaximumHeight(0);
+        show();
+    } else if (isHidden()) {
+        return;
+    }
+    const int full = sizeHint().height();
+    // A slide cut short turns back from where it got to.
+    const int from = running ? maximumHeight() : shown ? 0 : height();
+    slide_->setStartValue(std::min(from, full));
+    slide_->setEndValue(shown ? full : 0);
+    slide_->start();
+}
+
+void ZKHistoryBar::releaseArrows() {
+    keyReleaseFallback_->stop();
+    left_->setDown(false);
+    right_->setDown(false);
+}
+
 bool ZKHistoryBar::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!key->isAutoRepeat() && (left_->isDown() || right_->isDown())) releaseArrows();
+        return false;
+    }
     if (event->type() != QEvent::KeyPress) return false;
     auto *widget = qobject_cast<QWidget *>(watched);
     // Only keys meant for the main window, once (the event passes several objects).
@@ -133,9 +181,10 @@ bool ZKHistoryBar::handleKey(QKeyEvent *event) {
             QStringLiteral("Ignore Command-Arrow Key Combos")) ||
         focusedFieldHoldsText())
         return false;
+    // Pressed until the key is let go; held, the key repeats and so does the step.
     QToolButton *button = event->key() == Qt::Key_Left ? left_ : right_;
     button->setDown(true);
+    keyReleaseFallback_->start();
     navigateHistory(event->key() == Qt::Key_Left ? -1 : 1, modifiers);
-    button->setDown(false);
     return true;
 }

@@ -11,9 +11,12 @@
 
 #include "app/filelist/ZKFileList.h"
 #include "app/filelist/ZKFileListSettings.h"
+#include "app/steps/ZKConfigurationCollectionView.h"
+#include "app/window/CollectionsFolderSelector.h"
 #include "app/window/ZKControllingDragView.h"
 #include "collections/ApplicationDefaults.h"
 #include "collections/ConfigurationKeys.h"
+#include "collections/ZKHistorian.h"
 #include "common/UserDefaults.h"
 #include "controller/ControllerDefaults.h"
 #include "engine/EngineDefaults.h"
@@ -36,9 +39,11 @@ ZKPreferencesWindow::ZKPreferencesWindow(ZKControllingDragView &view, QWidget *p
     : QDialog(parent), view_(view) {
     setWindowTitle(QStringLiteral("Preferences"));
     auto *tabs = new QTabWidget(this);
+    tabs->setUsesScrollButtons(false);  // every tab's title in view
     tabs->addTab(generalPage(), QStringLiteral("General"));
     tabs->addTab(listPage(), QStringLiteral("File List"));
     tabs->addTab(namesPage(), QStringLiteral("Names and Steps"));
+    tabs->addTab(presetsPage(), tr("Presets and History"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     auto *layout = new QVBoxLayout(this);
@@ -151,6 +156,35 @@ QWidget *ZKPreferencesWindow::namesPage() {
                          QStringLiteral("Always Select Added Steps"));
     addUserDefaultSwitch(form, QStringLiteral("Disable Removed Renamers Stack"),
                          EngineDefaults::kDisableRemovedRenamersStack);
+    addSwitch(
+        form, tr("Always Left-Align Operations Menu"),
+        [] {
+            return defaults().boolForKey(
+                ZKConfigurationCollectionView::kAlwaysLeftAlignOperationsMenu);
+        },
+        [this](bool on) {
+            defaults().setBool(on, ZKConfigurationCollectionView::kAlwaysLeftAlignOperationsMenu);
+            view_.collectionView()->alignOperationMenus();
+        },
+        ZKConfigurationCollectionView::kAlwaysLeftAlignOperationsMenu);
+    return page;
+}
+
+QWidget *ZKPreferencesWindow::presetsPage() {
+    auto *page = new QWidget(this);
+    QFormLayout *form = formOn(page);
+    collectionsFolder_ = new CollectionsFolderSelector(view_.dialogs(), page);
+    form->addRow(tr("Presets and snippets:"), collectionsFolder_);
+    addSwitch(
+        form, tr("Include Presets and Snippets in Subfolders"),
+        [] { return defaults().boolForKey(ZKHistorian::kCollectionsIncludeSubfolders); },
+        [](bool on) {
+            defaults().setBool(on, ZKHistorian::kCollectionsIncludeSubfolders);
+            ZKHistorian::historian().invalidateCollections();
+        },
+        ZKHistorian::kCollectionsIncludeSubfolders);
+    addUserDefaultSwitch(form, tr("Store Irrelevant Settings"),
+                         ZKHistorian::kStoreIrrelevantSettings);
     return page;
 }
 
@@ -244,6 +278,7 @@ void ZKPreferencesWindow::refreshPreviewExplanation() {
 }
 
 void ZKPreferencesWindow::refresh() {
+    collectionsFolder_->updateCollectionsFolderSelector();
     for (const Switch &entry : switches_) {
         const QSignalBlocker blocker(entry.box);
         entry.box->setChecked(entry.get());

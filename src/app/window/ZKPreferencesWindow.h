@@ -8,6 +8,7 @@ class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QLabel;
+class CollectionsFolderSelector;
 class ZKControllingDragView;
 
 // The preferences: what happens at launch, quitting and confirming, how the list looks and
@@ -27,6 +28,7 @@ public:
     QComboBox *previewPopUp() const { return preview_; }
     // The line under the preview pop-up that says what the chosen condition does.
     QString previewExplanation() const;
+    CollectionsFolderSelector *collectionsFolderSelector() const { return collectionsFolder_; }
 
     // Re-reads every control.
     void refresh();
@@ -40,6 +42,7 @@ private:
     QWidget *generalPage();
     QWidget *listPage();
     QWidget *namesPage();
+    QWidget *presetsPage();
     void addSwitch(QFormLayout *form, const QString &title, std::function<bool()> get,
                    std::function<void(bool)> set, const QString &key);
     void addUserDefaultSwitch(QFormLayout *form, const QString &title, const QString &key);
@@ -57,4 +60,5 @@ private:
     QComboBox *theme_ = nullptr;
     QComboBox *preview_ = nullptr;
     QLabel *previewExplanation_ = nullptr;
+    CollectionsFolderSelector *collectionsFolder_ = nullptr;
 };

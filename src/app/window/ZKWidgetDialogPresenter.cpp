@@ -116,15 +116,31 @@ std::optional<QString> ZKWidgetDialogPresenter::runFolderUnlockPanel(
     dialog.setDirectory(request.folderPath);
     dialog.selectFile(request.folderPath);
     if (request.explanation) {
+        // The dialog's own font: a fixed 12 points stood out above the dialog's texts.
         auto *label = new QLabel(*request.explanation, &dialog);
-        QFont font = label->font();
-        font.setPointSize(12);
-        label->setFont(font);
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
             grid->addWidget(label, grid->rowCount(), 0, 1, grid->columnCount());
     }
+    dialog.resize(720, 480);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> ZKWidgetDialogPresenter::runFolderChoicePanel(QWidget *window,
+                                                                     const QString &title,
+                                                                     const QString &button,
+                                                                     const QString &startFolder) {
+    QFileDialog dialog(window);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(QFileDialog::Accept, button);
+    dialog.setDirectory(startFolder);
     dialog.resize(720, 480);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();

@@ -18,5 +18,8 @@ public:
                                       const QString &proposed) override;
     std::optional<QString> runFolderUnlockPanel(QWidget *window,
                                                 const ZKFolderUnlockRequest &request) override;
+    std::optional<QString> runFolderChoicePanel(QWidget *window, const QString &title,
+                                                const QString &button,
+                                                const QString &startFolder) override;
     std::optional<QString> runCreationPanel(QWidget *window, const CreationPanel &panel) override;
 };

@@ -81,13 +81,39 @@ TEST_F(HistoryWindowTest, RunsAreRecordedAndTheBarWalksThroughThem) {
     EXPECT_TRUE(action("historyBack")->isEnabled());
     EXPECT_FALSE(action("historyForward")->isEnabled());
     QTest::keyClick(window.get(), Qt::Key_Escape);
-    EXPECT_FALSE(bar->isVisible());
+    EXPECT_TRUE(waitFor([&] { return bar->isHidden(); })) << "slides out";
     dialogs.answers = {{1, false}};
     action("clearHistory")->trigger();
     EXPECT_EQ(ZKHistorian::historian().history().size(), 2);
     action("clearHistory")->trigger();
     EXPECT_TRUE(ZKHistorian::historian().history().isEmpty());
     EXPECT_TRUE(titles(menu("historyMenu")).contains("History is empty."));
+}
+
+TEST_F(HistoryWindowTest, TheBarSlidesAndItsArrowStaysPressedWhileTheKeyIsHeld) {
+    listFiles({"a1.txt"});
+    renameWith("a", "b");
+    renameWith("b", "c");
+    renameWith("c", "d");  // one step back still leaves somewhere to go
+    window->show();
+    ZKHistoryBar *bar = view().historyBar();
+
+    view().setFocus();
+    QTest::keyPress(window.get(), Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_TRUE(bar->leftArrow()->isDown());
+    EXPECT_FALSE(bar->rightArrow()->isDown());
+    EXPECT_LT(bar->maximumHeight(), bar->sizeHint().height()) << "starts sliding in";
+    QTest::keyRelease(window.get(), Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_FALSE(bar->leftArrow()->isDown());
+    EXPECT_TRUE(waitFor([&] { return bar->maximumHeight() == QWIDGETSIZE_MAX; }));
+    EXPECT_GT(bar->height(), 0);
+
+    // Closing while it slides in reverses it; it ends hidden.
+    ZKHistorian::historian().showHistory(false);
+    ZKHistorian::historian().showHistory(true);
+    ZKHistorian::historian().showHistory(false);
+    EXPECT_TRUE(waitFor([&] { return bar->isHidden(); }));
+    EXPECT_EQ(bar->maximumHeight(), QWIDGETSIZE_MAX);
 }
 
 TEST_F(HistoryWindowTest, PresetsMenuListsSubfoldersChecksTheCurrentOneAndTrashes) {

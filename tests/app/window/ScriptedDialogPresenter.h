@@ -18,6 +18,9 @@ public:
     std::optional<QString> savePanelPath;
     std::optional<QString> fileOpenPanelPath;
     std::optional<QString> name;
+    // The answer of the folder dialog of the collections folder; its title.
+    std::optional<QString> folderChoice;
+    QString folderChoiceTitle;
 
     QList<ZKAlert> alerts;
     int openPanels = 0;
@@ -54,6 +57,11 @@ public:
         return name;
     }
 
+    std::optional<QString> runFolderChoicePanel(QWidget *, const QString &title, const QString &,
+                                                const QString &) override {
+        folderChoiceTitle = title;
+        return folderChoice;
+    }
     std::optional<QString> runCreationPanel(QWidget *, const CreationPanel &panel) override {
         creationPanels.append(panel);
         return creationPath;
