@@ -129,8 +129,7 @@ bool ZKHistoryBar::handleKey(QKeyEvent *event) {
     const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
     if (!arrow || !(modifiers & Qt::ControlModifier) || (modifiers & Qt::MetaModifier))
         return false;
-    if (UserDefaults::standardUserDefaults().boolForKey(
-            QStringLiteral("Ignore Command-Arrow Key Combos")) ||
+    if (UserDefaults::standardUserDefaults().boolForKey(tr("Ignore Command-Arrow Key Combos")) ||
         focusedFieldHoldsText())
         return false;
     QToolButton *button = event->key() == Qt::Key_Left ? left_ : right_;
