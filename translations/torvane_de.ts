@@ -810,7 +810,7 @@ Wenn Sie %1 in Ihrer Dateiverwaltung umbenennen können, in Torvane aber nicht, 
     </message>
     <message>
         <source>Title Case</source>
-        <translation>Überschrift</translation>
+        <translation>Titelschreibweise</translation>
     </message>
     <message>
         <source>are made lower case</source>
@@ -1729,11 +1729,11 @@ Sie bleiben unverändert in %1.</translation>
     </message>
     <message>
         <source>Show Clear List Button</source>
-        <translation>Taste „Liste leeren“ zeigen</translation>
+        <translation>Schaltfläche „Liste leeren“ zeigen</translation>
     </message>
     <message>
         <source>Show Action Button</source>
-        <translation>Aktionstaste zeigen</translation>
+        <translation>Aktionsschaltfläche zeigen</translation>
     </message>
     <message>
         <source>Read Drops as Names and Text</source>
@@ -1769,7 +1769,7 @@ Sie bleiben unverändert in %1.</translation>
     </message>
     <message>
         <source>Round Lights</source>
-        <translation>Runde Lämpchen</translation>
+        <translation>Runde Statusanzeigen</translation>
     </message>
     <message>
         <source>Arrows While Showing Interim Names</source>
