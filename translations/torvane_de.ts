@@ -1999,6 +1999,10 @@ Wenn Sie diese Dateien wirklich umbenennen möchten, tun Sie das am besten in %1
         <source>This droplet doesn&apos;t apply</source>
         <translation>Dieses Droplet greift nicht</translation>
     </message>
+    <message>
+        <source>%1...</source>
+        <translation>%1 …</translation>
+    </message>
 </context>
 <context>
     <name>ZKSequenceEditor</name>

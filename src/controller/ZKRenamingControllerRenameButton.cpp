@@ -66,7 +66,7 @@ ZKRenameButtonState buttonState(const ButtonInputs &inputs) {
     }
     QString title = renameTitle(inputs.relevance, inputs.count, inputs.folders);
     // The ellipsis promises a question before renaming.
-    if (inputs.questionFollows) title = QStringLiteral("%1...").arg(title);
+    if (inputs.questionFollows) title = ZKRenamingController::tr("%1...").arg(title);
     return titled(title, true);
 }
 

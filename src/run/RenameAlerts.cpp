@@ -63,8 +63,8 @@ ZKAlert chickenAlert(const QString &renameButtonTitle) {
 QString trimmingPunctuation(const QString &text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && text.at(begin).isPunct()) ++begin;
-    while (end > begin && text.at(end - 1).isPunct()) --end;
+    while (begin < end && (text.at(begin).isPunct() || text.at(begin).isSpace())) ++begin;
+    while (end > begin && (text.at(end - 1).isPunct() || text.at(end - 1).isSpace())) --end;
     return text.mid(begin, end - begin);
 }
 
