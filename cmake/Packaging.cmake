@@ -14,6 +14,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Moving to the Trash and the desktop's menus and file types work through these.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "dbus-user-session, shared-mime-info, desktop-file-utils")
+# Moving to the Trash and the desktop's menus and file types work through these; Qt's own
+# dialogs speak the session's language with its translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "dbus-user-session, shared-mime-info, desktop-file-utils, qt6-translations-l10n")
 include(CPack)

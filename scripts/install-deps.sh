@@ -15,6 +15,7 @@ packages=(
   libglib2.0-bin xdg-user-dirs
   imagemagick xdotool
   appstream dpkg-dev
+  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n zsh fish
 )
 
 missing=()

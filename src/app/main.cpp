@@ -12,6 +12,7 @@
 #include "app/window/ZKMainWindow.h"
 #include "common/ApplicationActivation.h"
 #include "common/Log.h"
+#include "common/Translations.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ int main(int argc, char **argv) {
     QApplication::setOrganizationDomain(QStringLiteral("quorlix.com"));
     QApplication::setApplicationDisplayName(QStringLiteral("Torvane"));
     QApplication::setDesktopFileName(QStringLiteral("com.quorlix.Torvane"));
+    Translations::install();
     // The installed icon where the desktop knows it, else the one built into the program.
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral("com.quorlix.Torvane"),

@@ -5,6 +5,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "cli/ArgumentEncoding.h"
 #include "cli/PresetLookup.h"
 #include "cli/StepsFile.h"
 #include "common/PropertyList.h"
@@ -148,10 +149,7 @@ bool readPathsFromInput(CommandArguments *arguments, FILE *input, QTextStream &e
         // Decoding would replace the bad bytes, and the listing could then meet a different
         // item whose name reads the same.
         if (utf8.hasError()) {
-            err << "torvane-cli: left out a PATH that is not valid UTF-8: "
-                << QString::fromLatin1(path.toPercentEncoding("/")) << '\n'
-                << "  (list its folder instead: items whose names are not valid UTF-8 are listed "
-                   "but never renamed)\n";
+            err << ArgumentEncoding::invalidPathReport(QStringLiteral("left out a PATH"), path);
             continue;
         }
         arguments->paths.append(text);

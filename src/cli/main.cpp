@@ -2,13 +2,19 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "cli/ArgumentEncoding.h"
 #include "cli/Cli.h"
+#include "common/Translations.h"
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Torvane"));
+    // The core's messages (alerts, warnings) in the session's language.
+    Translations::install();
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (const auto invalid = ArgumentEncoding::firstInvalidArgument(argc, argv))
+        return ArgumentEncoding::refuseInvalidArgument(*invalid, err);
     QStringList arguments = app.arguments();
     arguments.removeFirst();
     return runCli(arguments, out, err);

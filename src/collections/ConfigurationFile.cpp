@@ -5,9 +5,12 @@
 
 #include "common/Log.h"
 #include "common/PropertyList.h"
+#include "common/Translations.h"
 #include "engine/RenamerCollections.h"
 
 namespace ConfigurationFile {
+
+TORVANE_NAMESPACE_TR(ConfigurationFile)
 
 namespace {
 
@@ -29,22 +32,21 @@ bool read(const QString &path, Contents *contents, QString *error) {
         return true;
     }
     if (value.typeId() != QMetaType::QVariantList)
-        return broken(path, QStringLiteral("%1 holds no renaming steps.").arg(path), error);
+        return broken(path, tr("%1 holds no renaming steps.").arg(path), error);
     contents->renamers = RenamerCollections::renamersFromArchives(value.toList());
     if (contents->renamers.isEmpty())
-        return broken(path, QStringLiteral("%1 holds no renaming steps.").arg(path), error);
+        return broken(path, tr("%1 holds no renaming steps.").arg(path), error);
     return true;
 }
 
 bool readArchives(const QString &path, QVariantList *archives, QString *error) {
     QString readError;
     if (QFileInfo(path).size() > kMaximumFileSize)
-        return broken(path, QStringLiteral("%1 is too large for a configuration.").arg(path),
-                      error);
+        return broken(path, tr("%1 is too large for a configuration.").arg(path), error);
     const QVariant value = PropertyList::readFile(path, &readError);
     if (!value.isValid()) return broken(path, readError, error);
     if (value.typeId() != QMetaType::QVariantList)
-        return broken(path, QStringLiteral("%1 holds no renaming steps.").arg(path), error);
+        return broken(path, tr("%1 holds no renaming steps.").arg(path), error);
     archives->clear();
     for (const QVariant &element : value.toList()) {
         if (element.typeId() == QMetaType::QVariantMap)
@@ -54,7 +56,7 @@ bool readArchives(const QString &path, QVariantList *archives, QString *error) {
                 QStringLiteral("[Historian] skipped a step that is no dictionary in %1").arg(path));
     }
     if (archives->isEmpty())
-        return broken(path, QStringLiteral("%1 holds no renaming steps.").arg(path), error);
+        return broken(path, tr("%1 holds no renaming steps.").arg(path), error);
     return true;
 }
 

@@ -5,10 +5,13 @@
 #include <map>
 #include <memory>
 
+#include "common/Translations.h"
 #include "common/Unicode.h"
 #include "tokens/EnvironmentLocale.h"
 
 namespace FuzzyDate {
+
+TORVANE_NAMESPACE_TR(FuzzyDate)
 
 namespace {
 
@@ -35,17 +38,16 @@ QString formatted(const QString &pattern, const QDateTime &date) {
 
 QString fuzzyDescription(const QDateTime &date, const QDateTime &now) {
     const qint64 elapsed = date.secsTo(now);
-    if (elapsed < 60) return QStringLiteral("Just Now");
-    if (elapsed < 120) return QStringLiteral("1 Minute Ago");
-    if (elapsed < 660) return QStringLiteral("%1 Minutes Ago").arg(elapsed / 60);
+    if (elapsed < 60) return tr("Just Now");
+    if (elapsed < 120) return tr("1 Minute Ago");
+    if (elapsed < 660) return tr("%1 Minutes Ago").arg(elapsed / 60);
     if (elapsed < 172800) {
         const int day = date.toLocalTime().date().day();
         const QDate today = now.toLocalTime().date();
-        if (day == today.day()) return formatted(QStringLiteral("'Today' - h:mm a"), date);
-        if (day == today.addDays(-1).day())
-            return formatted(QStringLiteral("'Yesterday' - h:mm a"), date);
+        if (day == today.day()) return formatted(tr("'Today' - h:mm a"), date);
+        if (day == today.addDays(-1).day()) return formatted(tr("'Yesterday' - h:mm a"), date);
     }
-    return formatted(QStringLiteral("MMMM d, yyyy - h:mm a"), date);
+    return formatted(tr("MMMM d, yyyy - h:mm a"), date);
 }
 
 }  // namespace FuzzyDate

@@ -33,13 +33,13 @@ double numberValue(const QVariantMap &item, const QString &key) {
 QString useText(qint64 counter) {
     switch (counter) {
         case 0:
-            return QStringLiteral("Not Used Yet");
+            return ZKHistorian::tr("Not Used Yet");
         case 1:
-            return QStringLiteral("Used Once");
+            return ZKHistorian::tr("Used Once");
         case 2:
-            return QStringLiteral("Used Twice");
+            return ZKHistorian::tr("Used Twice");
         default:
-            return QStringLiteral("Used %1 Times").arg(QLocale().toString(counter));
+            return ZKHistorian::tr("Used %1 Times").arg(QLocale().toString(counter));
     }
 }
 
@@ -155,9 +155,9 @@ qsizetype ZKHistorian::indexOfHistoryItemMatchingArchives(const QVariantList &it
 bool ZKHistorian::confirmHistoryPurge() {
     ZKAlert alert;
     alert.kind = ZKAlertKind::HistoryPurge;
-    alert.messageText = QStringLiteral("Clear History?");
-    alert.informativeText = QStringLiteral("You cannot undo a History purge.");
-    alert.buttons = {QStringLiteral("Clear History"), QStringLiteral("Cancel")};
+    alert.messageText = tr("Clear History?");
+    alert.informativeText = tr("You cannot undo a History purge.");
+    alert.buttons = {tr("Clear History"), tr("Cancel")};
     if (ui_->runAlert(alert).button != 0) return false;
     showHistory(false);
     return true;
@@ -185,8 +185,8 @@ bool ZKHistorian::changeHistoryCapacity(qint64 capacity) {
 }
 
 QString ZKHistorian::historyMenuStatus() {
-    if (historyCapacity() < 0) return QStringLiteral("History is disabled.");
-    if (history().isEmpty()) return QStringLiteral("History is empty.");
+    if (historyCapacity() < 0) return tr("History is disabled.");
+    if (history().isEmpty()) return tr("History is empty.");
     return QString();
 }
 
@@ -194,8 +194,8 @@ ZKHistoryNavigationState ZKHistorian::navigationState() {
     ZKHistoryNavigationState state;
     const qsizetype count = cachedNumberOfHistoryItems_;
     if (count == 0) {
-        state.smallStatus = QStringLiteral("Start renaming!");
-        state.mainStatus = QStringLiteral("History is empty.");
+        state.smallStatus = tr("Start renaming!");
+        state.mainStatus = tr("History is empty.");
         return state;
     }
     const qsizetype position = cachedCurrentPosition_;
@@ -207,7 +207,7 @@ ZKHistoryNavigationState ZKHistorian::navigationState() {
 
     const qint64 counter = item ? qint64(numberValue(*item, HistoryFile::kCounter)) : 0;
     state.smallStatus =
-        QStringLiteral("%1 (%2 of %3)")
+        tr("%1 (%2 of %3)")
             .arg(useText(counter), QLocale().toString(position + 1), QLocale().toString(count));
     QString fuzzyDate;
     if (item) {
@@ -215,12 +215,11 @@ ZKHistoryNavigationState ZKHistorian::navigationState() {
         fuzzyDate =
             FuzzyDate::fuzzyDescription(QDateTime::fromMSecsSinceEpoch(qint64(seconds * 1000.0)));
     }
-    state.mainStatus = item ? fuzzyDate : QStringLiteral("Latest");
+    state.mainStatus = item ? fuzzyDate : tr("Latest");
     const QVariantList shown =
         item ? item->value(HistoryFile::kRenamers).toList() : currentArchives();
     if (const std::optional<ZKCollectionEntry> preset = presetMatchingArchives(shown))
         state.mainStatus = preset->filename();
-    if (!fuzzyDate.isEmpty())
-        state.mainStatusToolTip = QStringLiteral("Last used: %1").arg(fuzzyDate);
+    if (!fuzzyDate.isEmpty()) state.mainStatusToolTip = tr("Last used: %1").arg(fuzzyDate);
     return state;
 }

@@ -27,16 +27,16 @@ CollectionTexts textsFor(bool preset) {
     if (preset)
         return {
             QStringLiteral("Preset"),
-            QStringLiteral("Preset Already Exists"),
-            QStringLiteral("You already have a preset named \"%1\". What would you like to do?"),
-            QStringLiteral("Replace Preset"),
-            QStringLiteral("Keep Both Presets"),
+            ZKHistorian::tr("Preset Already Exists"),
+            ZKHistorian::tr("You already have a preset named \"%1\". What would you like to do?"),
+            ZKHistorian::tr("Replace Preset"),
+            ZKHistorian::tr("Keep Both Presets"),
             QStringLiteral("[Historian] cannot save preset: %1")};
     return {QStringLiteral("Snippet"),
-            QStringLiteral("Snippet Already Exists"),
-            QStringLiteral("You already have a snippet named \"%1\". What would you like to do?"),
-            QStringLiteral("Replace Snippet"),
-            QStringLiteral("Keep Both Snippets"),
+            ZKHistorian::tr("Snippet Already Exists"),
+            ZKHistorian::tr("You already have a snippet named \"%1\". What would you like to do?"),
+            ZKHistorian::tr("Replace Snippet"),
+            ZKHistorian::tr("Keep Both Snippets"),
             QStringLiteral("[Historian] cannot save snippet: %1")};
 }
 
@@ -98,7 +98,7 @@ QString ZKHistorian::saveCollectionItem(const QString &collection, const QString
         alert.kind = ZKAlertKind::ExistingCollectionItem;
         alert.messageText = texts.alertTitle;
         alert.informativeText = texts.alertText.arg(cleaned);
-        alert.buttons = {texts.replaceButton, texts.keepBothButton, QStringLiteral("Cancel")};
+        alert.buttons = {texts.replaceButton, texts.keepBothButton, tr("Cancel")};
         const int button = ui_->runAlert(alert).button;
         if (button == CollectionItemButton::KeepBoth)
             path = ItemMover::availablePath(path);

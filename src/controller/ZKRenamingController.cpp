@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString kPromptRequiresInput = QStringLiteral("[prompt] requires user input");
-
 UserDefaults &defaults() { return UserDefaults::standardUserDefaults(); }
 
 }  // namespace
@@ -119,8 +117,8 @@ void ZKRenamingController::toggleIntermediateNameDisplay() {
 }
 
 QString ZKRenamingController::intermediateNameDisplayTitle() {
-    return fileRepresentationsToDisplay().size() == 1 ? QStringLiteral("Show Interim Name")
-                                                      : QStringLiteral("Show Interim Names");
+    return fileRepresentationsToDisplay().size() == 1 ? tr("Show Interim Name")
+                                                      : tr("Show Interim Names");
 }
 
 bool ZKRenamingController::isIntermediateNameDisplayChecked() const {
@@ -182,8 +180,8 @@ QString ZKRenamingController::promptedParameter(const QString &parameter,
     const auto found = answers.constFind(key);
     if (found != answers.constEnd()) return *found;
 
-    const std::optional<QString> answer =
-        ui_->promptForParameter(parameter.isEmpty() ? kPromptRequiresInput : parameter);
+    const std::optional<QString> answer = ui_->promptForParameter(
+        parameter.isEmpty() ? tr("[prompt] requires user input") : parameter);
     if (!answer) return QString();
     // An empty answer is still an answer: keep it apart from the null "no dialog".
     const QString stored = answer->isNull() ? QStringLiteral("") : *answer;

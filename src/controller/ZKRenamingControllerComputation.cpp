@@ -14,9 +14,6 @@
 
 namespace {
 
-const QString kWouldNotBeUnique = QStringLiteral("Resulting filename wouldn't be unique");
-const QString kIsNotUnique = QStringLiteral("Resulting filename isn't unique");
-
 // The first request in the life of the process becomes a layout pass first.
 bool firstLayoutDone = false;
 
@@ -124,8 +121,8 @@ void ZKRenamingController::checkUniqueness(const ZKFileRepresentationPtr &record
     } else if (autoUniqueify_) {
         uniqueifyNewName(record, keyPath, key, *holder, holders, lastNumbers);
     } else {
-        (*holder)->setRenameNameError(kIsNotUnique);
-        record->setRenameNameError(kIsNotUnique);
+        (*holder)->setRenameNameError(tr("Resulting filename isn't unique"));
+        record->setRenameNameError(tr("Resulting filename isn't unique"));
         // The later record takes the place, so a third collider pairs with the second.
         holders.insert(key, record);
     }
@@ -148,8 +145,8 @@ void ZKRenamingController::uniqueifyNewName(const ZKFileRepresentationPtr &recor
     lastNumbers.insert(key, number);
 
     record->setRenameName(PathExtension::lastPathComponent(candidate));
-    holder->addWarning(kWouldNotBeUnique);
-    record->addWarning(kWouldNotBeUnique);
+    holder->addWarning(tr("Resulting filename wouldn't be unique"));
+    record->addWarning(tr("Resulting filename wouldn't be unique"));
     holders.insert(lowercaseCandidate, record);
 }
 

@@ -27,15 +27,15 @@ UserDefaults &defaults() { return UserDefaults::standardUserDefaults(); }
 ZKAlert libraryAlert(const QString &library) {
     ZKAlert alert;
     alert.messageText =
-        QStringLiteral("Torvane will not rename files from your %1 library").arg(library);
+        ZKRenamingController::tr("Torvane will not rename files from your %1 library").arg(library);
     alert.informativeText =
-        QStringLiteral(
+        ZKRenamingController::tr(
             "Renaming files that are part of your %1 library can damage the "
             "accompanying database's integrity.\n\nIf you're sure you want to rename "
             "these files, we'd suggest either doing so within %1 or copying them to "
             "a safe place -- e.g., your Desktop -- first.")
             .arg(library);
-    alert.buttons = {QStringLiteral("OK")};
+    alert.buttons = {ZKRenamingController::tr("OK")};
     return alert;
 }
 
@@ -195,7 +195,7 @@ QList<ZKFileRepresentationPtr> ZKRenamingController::scanRecords(bool *stopped) 
         return {};
     }
 
-    ui_->setRenameButtonState(progressState(QStringLiteral("Building list..."), false, false));
+    ui_->setRenameButtonState(progressState(tr("Building list..."), false, false));
     if (!result.libraryName.isEmpty()) ui_->showAlertLater(libraryAlert(result.libraryName));
     QList<ZKFileRepresentationPtr> records;
     records.reserve(result.items.size());
@@ -225,7 +225,7 @@ bool ZKRenamingController::askToStopScanning() {
 }
 
 void ZKRenamingController::showScanProgress(const QString &path) {
-    ui_->setRenameButtonState(progressState(QStringLiteral("Scanning %1").arg(path), true, true));
+    ui_->setRenameButtonState(progressState(tr("Scanning %1").arg(path), true, true));
 }
 
 void ZKRenamingController::replaceFileRepresentations(

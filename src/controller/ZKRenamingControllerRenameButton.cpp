@@ -36,12 +36,13 @@ Relevance countRelevant(const QList<ZKFileRepresentationPtr> &records) {
 
 QString renameTitle(const Relevance &relevance, qsizetype count, bool folders) {
     if (relevance.relevant == count && count == 1)
-        return QStringLiteral("Rename %1").arg(relevance.first->name());
+        return ZKRenamingController::tr("Rename %1").arg(relevance.first->name());
     if (relevance.relevant == count)
-        return (folders ? QStringLiteral("Rename %1 Items") : QStringLiteral("Rename %1 Files"))
+        return (folders ? ZKRenamingController::tr("Rename %1 Items")
+                        : ZKRenamingController::tr("Rename %1 Files"))
             .arg(count);
-    return (folders ? QStringLiteral("Rename %1 of %2 Items")
-                    : QStringLiteral("Rename %1 of %2 Files"))
+    return (folders ? ZKRenamingController::tr("Rename %1 of %2 Items")
+                    : ZKRenamingController::tr("Rename %1 of %2 Files"))
         .arg(relevance.relevant)
         .arg(count);
 }
@@ -55,16 +56,17 @@ ZKRenameButtonState titled(const QString &title, bool enabled, int tag = 0) {
 }
 
 ZKRenameButtonState buttonState(const ButtonInputs &inputs) {
-    if (inputs.openingAfterDelay) return titled(QStringLiteral("Populating..."), false);
-    if (inputs.count == 0) return titled(QStringLiteral("There is nothing to rename."), false);
-    if (inputs.updatePending) return titled(QStringLiteral("Updating list..."), false);
+    if (inputs.openingAfterDelay) return titled(ZKRenamingController::tr("Populating..."), false);
+    if (inputs.count == 0)
+        return titled(ZKRenamingController::tr("There is nothing to rename."), false);
+    if (inputs.updatePending) return titled(ZKRenamingController::tr("Updating list..."), false);
     if (inputs.relevance.relevant == 0) {
-        if (inputs.canRevert()) return titled(QStringLiteral("Revert..."), true, 1);
-        return titled(QStringLiteral("Settings do not apply."), false);
+        if (inputs.canRevert()) return titled(ZKRenamingController::tr("Revert..."), true, 1);
+        return titled(ZKRenamingController::tr("Settings do not apply."), false);
     }
     QString title = renameTitle(inputs.relevance, inputs.count, inputs.folders);
     // The ellipsis promises a question before renaming.
-    if (inputs.questionFollows) title = QStringLiteral("%1...").arg(title);
+    if (inputs.questionFollows) title = ZKRenamingController::tr("%1...").arg(title);
     return titled(title, true);
 }
 
@@ -84,8 +86,7 @@ ZKRenameButtonState ZKRenamingController::renameButtonState() const {
     if (state.enabled && state.tag == 0)
         state.menuItemTitle = state.title;
     else
-        state.menuItemTitle =
-            inputs.questionFollows ? QStringLiteral("Rename...") : QStringLiteral("Rename");
+        state.menuItemTitle = inputs.questionFollows ? tr("Rename...") : tr("Rename");
     return state;
 }
 

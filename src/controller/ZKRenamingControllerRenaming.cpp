@@ -113,8 +113,7 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
     if (relevant.isEmpty()) {
         ui_->beep();
         if (!hasFinishedLaunching_) {
-            ui_->postNotification(QStringLiteral("Nothing to Rename"),
-                                  QStringLiteral("This droplet doesn't apply"));
+            ui_->postNotification(tr("Nothing to Rename"), tr("This droplet doesn't apply"));
             emit quitRequested();
         } else {
             Log::line(QStringLiteral("nothing to rename"));

@@ -2,11 +2,14 @@
 
 #include "common/Log.h"
 #include "common/PropertyList.h"
+#include "common/Translations.h"
 #include "droplets/DropletCreation.h"
 #include "droplets/DropletKeys.h"
 #include "droplets/RelayFile.h"
 
 namespace RelayReception {
+
+TORVANE_NAMESPACE_TR(RelayReception)
 
 namespace {
 
@@ -63,17 +66,16 @@ Reception receive(const QString &relayPath) {
 
 ZKAlert missingConfigurationAlert(const QString &configurationPath) {
     ZKAlert alert;
-    alert.messageText = QStringLiteral("Missing Droplet Configuration");
+    alert.messageText = tr("Missing Droplet Configuration");
     alert.informativeText =
-        QStringLiteral(
-            "Torvane is missing the externally stored configuration for this droplet. Please "
-            "copy the following file from the user account that created the droplet and store "
-            "it at the corresponding spot within your user directory:\n\n(Their user "
-            "directory)/%1\n\nWe apologize for the inconvenience. System security measures "
-            "that were introduced in macOS 10.9.5 have made it imposible for newly created "
-            "Torvane droplets to store their configurations internally.")
+        tr("Torvane is missing the externally stored configuration for this droplet. Please "
+           "copy the following file from the user account that created the droplet and store "
+           "it at the corresponding spot within your user directory:\n\n(Their user "
+           "directory)/%1\n\nWe apologize for the inconvenience. System security measures "
+           "that were introduced in macOS 10.9.5 have made it imposible for newly created "
+           "Torvane droplets to store their configurations internally.")
             .arg(pathBelowHome(configurationPath));
-    alert.buttons = {QStringLiteral("OK")};
+    alert.buttons = {tr("OK")};
     alert.style = ZKAlert::Style::Warning;
     return alert;
 }

@@ -6,10 +6,13 @@
 #include <QFile>
 
 #include "common/Log.h"
+#include "common/Translations.h"
 #include "droplets/FileManagerActions.h"
 #include "droplets/ServiceDefinition.h"
 
 namespace ServiceInstallation {
+
+TORVANE_NAMESPACE_TR(ServiceInstallation)
 
 namespace {
 
@@ -36,7 +39,7 @@ QString create(const QString &folder, const QString &userData, const QString &pr
     QString error;
     if (!ServiceDefinition::write(folder, userData, &error)) {
         Log::line(error);
-        return QStringLiteral("cannot save service");
+        return tr("cannot save service");
     }
     for (const QString &problem :
          FileManagerActions::install(folder, ServiceDefinition::titleOf(folder), providerProgram))
@@ -46,10 +49,9 @@ QString create(const QString &folder, const QString &userData, const QString &pr
 
 QString remove(const QString &folder) {
     if (!isServiceFolder(folder))
-        return QStringLiteral("\"%1\" is not a service and is left as it is.").arg(folder);
+        return tr("\"%1\" is not a service and is left as it is.").arg(folder);
     FileManagerActions::remove(folder);
-    if (!QDir(folder).removeRecursively())
-        return QStringLiteral("\"%1\" cannot be removed.").arg(folder);
+    if (!QDir(folder).removeRecursively()) return tr("\"%1\" cannot be removed.").arg(folder);
     return QString();
 }
 

@@ -34,34 +34,34 @@ QString ZKRenamer::operationName(int tag) {
     const char *name = nullptr;
     switch (tag) {
         case FindAndReplaceOperation:
-            name = "Find and Replace";
+            name = QT_TRANSLATE_NOOP("ZKRenamer", "Find and Replace");
             break;
         case RemoveOperation:
-            name = "Remove";
+            name = QT_TRANSLATE_NOOP("ZKRenamer", "Remove");
             break;
         case InsertOperation:
-            name = "Insert";
+            name = QT_TRANSLATE_NOOP("ZKRenamer", "Insert");
             break;
         case AddPrefixOperation:
-            name = "Add Prefix";
+            name = QT_TRANSLATE_NOOP("ZKRenamer", "Add Prefix");
             break;
         case AddSuffixOperation:
-            name = "Add Suffix";
+            name = QT_TRANSLATE_NOOP("ZKRenamer", "Add Suffix");
             break;
         case ComposeOperation:
-            name = "Compose";
+            name = QT_TRANSLATE_NOOP("ZKRenamer", "Compose");
             break;
         case ChangeCaseOperation:
-            name = "Change Case";
+            name = QT_TRANSLATE_NOOP("ZKRenamer", "Change Case");
             break;
         case SetExtensionOperation:
-            name = "Set Extension";
+            name = QT_TRANSLATE_NOOP("ZKRenamer", "Set Extension");
             break;
         case SequenceOperation:
-            name = "Sequence";
+            name = QT_TRANSLATE_NOOP("ZKRenamer", "Sequence");
             break;
         case AdvancedOperation:
-            name = "Advanced";
+            name = QT_TRANSLATE_NOOP("ZKRenamer", "Advanced");
             break;
         default:
             return QString();

@@ -26,8 +26,6 @@ bool isPackageFolder(const QFileInfo &info) {
     return info.isDir() && extensions.contains(info.suffix().toLower());
 }
 
-QString translated(const char *text) { return QCoreApplication::translate("ZKHelpManager", text); }
-
 }  // namespace
 
 ZKHelpManager &ZKHelpManager::helpManager() {
@@ -167,9 +165,9 @@ void ZKHelpManager::followDefaultLink(const QString &link) {
     const QString description = HelpText::helpManagerDescriptionOrValue(value);
     if ((!value.isValid() && !old.isValid()) || (value.isValid() && value == old)) {
         ZKAlert alert;
-        alert.messageText = translated("That didn't do anything");
-        alert.informativeText = translated("%1 was already set to %2.").arg(key, description);
-        alert.buttons = {translated("OK")};
+        alert.messageText = tr("That didn't do anything");
+        alert.informativeText = tr("%1 was already set to %2.").arg(key, description);
+        alert.buttons = {tr("OK")};
         alert.style = ZKAlert::Style::Informational;
         interaction_->runAlert(alert);
         return;
@@ -177,12 +175,12 @@ void ZKHelpManager::followDefaultLink(const QString &link) {
 
     defaults.setObject(value, key);
     ZKAlert alert;
-    alert.messageText = translated("User default updated");
+    alert.messageText = tr("User default updated");
     alert.informativeText =
         (delegate_ ? delegate_->helpManagerDidSetOrRemoveUserDefault(*this, key) : std::nullopt)
-            .value_or(translated("%1 is now set to %2.").arg(key, description));
-    alert.buttons = {translated("OK"),
-                     translated("Revert to %1").arg(HelpText::helpManagerDescriptionOrValue(old))};
+            .value_or(tr("%1 is now set to %2.").arg(key, description));
+    alert.buttons = {tr("OK"),
+                     tr("Revert to %1").arg(HelpText::helpManagerDescriptionOrValue(old))};
     alert.style = ZKAlert::Style::Informational;
     if (interaction_->runAlert(alert).button != 1) return;
     // A value that only came from the registered layer comes back by removing the stored one.

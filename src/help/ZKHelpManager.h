@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QMutex>
 #include <QString>
@@ -36,6 +37,8 @@ public:
 // source tree's resources when the program runs from its build folder). Language folders are
 // tried in the order of the user's languages ("pt_BR", then "pt"), then "en".
 class ZKHelpManager {
+    Q_DECLARE_TR_FUNCTIONS(ZKHelpManager)
+
 public:
     static inline const QString kHelpLinkScheme = QStringLiteral("x-quorlix-help");
     // The application's information values: its name and the help folder's name.

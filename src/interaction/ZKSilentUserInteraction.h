@@ -8,11 +8,7 @@
 class ZKSilentUserInteraction : public ZKUserInteraction {
 public:
     ZKAlertAnswer runAlert(const ZKAlert &alert) override {
-        for (const QString &safe : {QStringLiteral("Cancel"), QStringLiteral("Stop")}) {
-            const int index = alert.buttons.indexOf(safe);
-            if (index >= 0) return {index, false};
-        }
-        return {};
+        return {safeButtonOf(alert).value_or(0), false};
     }
     void showAlertLater(const ZKAlert &) override {}
     bool stopRequested() override { return false; }

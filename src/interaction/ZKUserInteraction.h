@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -95,7 +96,7 @@ struct ZKRenameButtonState {
     // The button as "Stop" with a determinate progress, while a run or a reception goes on.
     static ZKRenameButtonState stopButton(double progress, const QString &description) {
         ZKRenameButtonState state;
-        state.title = QStringLiteral("Stop");
+        state.title = QCoreApplication::translate("ZKRenameButtonState", "Stop");
         state.menuItemTitle = state.title;
         state.enabled = true;
         state.showsProgress = true;
@@ -126,6 +127,33 @@ inline std::optional<int> stopButtonOf(const ZKAlert &alert) {
         default:
             return std::nullopt;
     }
+}
+
+// The alert's "Cancel" button, found by kind (titles are translated); none where it has none.
+inline std::optional<int> cancelButtonOf(const ZKAlert &alert) {
+    switch (alert.kind) {
+        case ZKAlertKind::RunConfirmation:
+        case ZKAlertKind::Revert:
+        case ZKAlertKind::HistoryPurge:
+            return 1;
+        case ZKAlertKind::ExistingItem:
+            if (alert.buttons.size() > ExistingItemButton::Cancel)
+                return ExistingItemButton::Cancel;
+            return std::nullopt;
+        case ZKAlertKind::ExistingCollectionItem:
+            return CollectionItemButton::Cancel;
+        default:
+            return std::nullopt;
+    }
+}
+
+// The button that cancels, stops or skips, so that nothing is changed on the user's behalf;
+// none where the alert has no such button.
+inline std::optional<int> safeButtonOf(const ZKAlert &alert) {
+    if (const std::optional<int> cancel = cancelButtonOf(alert)) return cancel;
+    // Without a Cancel button the run goes on, and the existing item is kept.
+    if (alert.kind == ZKAlertKind::ExistingItem) return ExistingItemButton::Skip;
+    return stopButtonOf(alert);
 }
 
 // Every moment where the controller core needs the user: alerts, questions, progress, the stop

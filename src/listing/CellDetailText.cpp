@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "common/PathExtension.h"
+#include "common/Translations.h"
 #include "common/UserDefaults.h"
 #include "listing/ZKSortPriorities.h"
 #include "platform/FileAttributes.h"
@@ -11,34 +12,36 @@
 
 namespace CellDetailText {
 
+TORVANE_NAMESPACE_TR(CellDetailText)
+
 namespace {
 
-const QString CreatedFormat = QStringLiteral("Created: %1");
-const QString ModifiedFormat = QStringLiteral("Modified: %1");
-const QString CommentFormat = QStringLiteral("Comment: %1");
-const QString SizeFormat = QStringLiteral("Size: %1");
-const QString SizeWithBytesFormat = QStringLiteral("%1 (%2 Bytes)");
-const QString FolderTypeFormat = QStringLiteral("Extension: %1 | Type: %2");
-const QString FileTypeFormat = QStringLiteral("Extension: %1 | Type: %2 | Creator: %3");
-const QString UnknownText = QStringLiteral("(Unknown)");
-const QString NoneText = QStringLiteral("(None)");
-const QString PackageText = QStringLiteral("(Package)");
-const QString FolderText = QStringLiteral("(Folder)");
+QString CreatedFormat() { return CellDetailText::tr("Created: %1"); }
+QString ModifiedFormat() { return CellDetailText::tr("Modified: %1"); }
+QString CommentFormat() { return CellDetailText::tr("Comment: %1"); }
+QString SizeFormat() { return CellDetailText::tr("Size: %1"); }
+QString SizeWithBytesFormat() { return CellDetailText::tr("%1 (%2 Bytes)"); }
+QString FolderTypeFormat() { return CellDetailText::tr("Extension: %1 | Type: %2"); }
+QString FileTypeFormat() { return CellDetailText::tr("Extension: %1 | Type: %2 | Creator: %3"); }
+QString UnknownText() { return CellDetailText::tr("(Unknown)"); }
+QString NoneText() { return CellDetailText::tr("(None)"); }
+QString PackageText() { return CellDetailText::tr("(Package)"); }
+QString FolderText() { return CellDetailText::tr("(Folder)"); }
 
-QString orNone(const QString &text) { return text.isEmpty() ? NoneText : text; }
+QString orNone(const QString &text) { return text.isEmpty() ? NoneText() : text; }
 
 QString typeLine(const ZKFileRepresentation &record) {
     const QString extension = orNone(PathExtension::alphaNumericPathExtension(record.name()));
     if (record.isFolder()) {
-        return FolderTypeFormat.arg(extension, record.isPackage() ? PackageText : FolderText);
+        return FolderTypeFormat().arg(extension, record.isPackage() ? PackageText() : FolderText());
     }
-    return FileTypeFormat.arg(extension, orNone(record.fileType()), orNone(record.fileCreator()));
+    return FileTypeFormat().arg(extension, orNone(record.fileType()), orNone(record.fileCreator()));
 }
 
 QString sizeLine(const ZKFileRepresentation &record) {
     const qint64 bytes = qMax<qint64>(0, record.size());
     const QString readable = NumberFormatting::fileSizeDescriptionWithBytesCount(quint64(bytes));
-    return SizeFormat.arg(SizeWithBytesFormat.arg(readable, QString::number(bytes)));
+    return SizeFormat().arg(SizeWithBytesFormat().arg(readable, QString::number(bytes)));
 }
 
 }  // namespace
@@ -67,11 +70,11 @@ quint64 cellDisplayMode(const UserDefaults &defaults, int primaryStrategy) {
 QString detailText(const ZKFileRepresentation &record, quint64 mode) {
     switch (mode) {
         case CreationDateMode:
-            return CreatedFormat.arg(calendarDate(record.creationDate()));
+            return CreatedFormat().arg(calendarDate(record.creationDate()));
         case ModificationDateMode:
-            return ModifiedFormat.arg(calendarDate(record.modificationDate()));
+            return ModifiedFormat().arg(calendarDate(record.modificationDate()));
         case CommentMode:
-            return CommentFormat.arg(orNone(record.spotlightComment()));
+            return CommentFormat().arg(orNone(record.spotlightComment()));
         case SizeMode:
             return sizeLine(record);
         case TypeMode:
@@ -82,7 +85,7 @@ QString detailText(const ZKFileRepresentation &record, quint64 mode) {
 }
 
 QString calendarDate(const QDateTime &date) {
-    if (!date.isValid() || date <= FileAttributes::distantPast()) return UnknownText;
+    if (!date.isValid() || date <= FileAttributes::distantPast()) return UnknownText();
     const QDateTime local = date.toLocalTime();
     const QLocale locale;
     const int hour = local.time().hour();

@@ -1,6 +1,10 @@
 #include "listing/DisplayFilter.h"
 
+#include "common/Translations.h"
+
 namespace DisplayFilter {
+
+TORVANE_NAMESPACE_TR(DisplayFilter)
 
 namespace {
 
@@ -33,14 +37,12 @@ QList<ZKFileRepresentationPtr> fileRepresentationsToDisplay(
 QString menuTitle(qint64 filterTag, bool foldersListed) {
     switch (filterTag) {
         case ShowAll:
-            return foldersListed ? QStringLiteral("Show All Items")
-                                 : QStringLiteral("Show All Files");
+            return foldersListed ? tr("Show All Items") : tr("Show All Files");
         case ShowModified:
-            return foldersListed ? QStringLiteral("Show Modified Items")
-                                 : QStringLiteral("Show Modified Files");
+            return foldersListed ? tr("Show Modified Items") : tr("Show Modified Files");
         case ShowWarningsOrErrors:
-            return foldersListed ? QStringLiteral("Show Items with Warnings or Errors")
-                                 : QStringLiteral("Show Files with Warnings or Errors");
+            return foldersListed ? tr("Show Items with Warnings or Errors")
+                                 : tr("Show Files with Warnings or Errors");
         default:
             return QString();
     }

@@ -2,15 +2,19 @@
 
 #include <QStringList>
 
+#include "common/Translations.h"
+
 namespace FilterMessage {
+
+TORVANE_NAMESPACE_TR(FilterMessage)
 
 namespace {
 
 QString emptyListMessage(const ListState &state) {
-    if (state.listFolders && !state.listFiles) return QStringLiteral("Drag folders here.");
+    if (state.listFolders && !state.listFiles) return FilterMessage::tr("Drag folders here.");
     if (state.listFiles && !state.listFolders && !state.scanFolderContents)
-        return QStringLiteral("Drag files here.");
-    return QStringLiteral("Drag files and folders here.");
+        return FilterMessage::tr("Drag files here.");
+    return FilterMessage::tr("Drag files and folders here.");
 }
 
 }  // namespace
@@ -23,12 +27,11 @@ QString readablePath(const QString &path) {
 QString filterMessage(const ListState &state) {
     if (state.recordCount == 1) return state.singleRecordName;
     if (state.recordCount > 1)
-        return (state.listFolders ? QStringLiteral("%1 Items") : QStringLiteral("%1 Files"))
-            .arg(state.recordCount);
+        return (state.listFolders ? tr("%1 Items") : tr("%1 Files")).arg(state.recordCount);
     if (state.rootPathCount == 0) return emptyListMessage(state);
     if (state.rootPathCount == 1)
-        return QStringLiteral("Not Listed: %1").arg(readablePath(state.singleRootPath));
-    return QStringLiteral("Not Listed: %1 Items").arg(state.rootPathCount);
+        return tr("Not Listed: %1").arg(readablePath(state.singleRootPath));
+    return tr("Not Listed: %1 Items").arg(state.rootPathCount);
 }
 
 }  // namespace FilterMessage

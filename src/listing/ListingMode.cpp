@@ -1,6 +1,10 @@
 #include "listing/ListingMode.h"
 
+#include "common/Translations.h"
+
 namespace ListingMode {
+
+TORVANE_NAMESPACE_TR(ListingMode)
 
 namespace {
 
@@ -21,11 +25,10 @@ Answer confirmFileUnchecking(bool skipWarning,
 ZKAlert fileUncheckingAlert() {
     ZKAlert alert;
     alert.kind = ZKAlertKind::DisableFileRenaming;
-    alert.messageText = QStringLiteral("Do You Want to Disable File Renaming?");
-    alert.informativeText = QStringLiteral("Are you sure you want to rename folders only?");
-    alert.buttons = {QStringLiteral("Disable File Renaming"),
-                     QStringLiteral("Continue to List Files")};
-    alert.suppressionButtonTitle = QStringLiteral("Do not show this message again");
+    alert.messageText = tr("Do You Want to Disable File Renaming?");
+    alert.informativeText = tr("Are you sure you want to rename folders only?");
+    alert.buttons = {tr("Disable File Renaming"), tr("Continue to List Files")};
+    alert.suppressionButtonTitle = tr("Do not show this message again");
     return alert;
 }
 

@@ -5,8 +5,11 @@
 #include <QProcess>
 
 #include "common/ApplicationSupport.h"
+#include "common/Translations.h"
 
 namespace SelectionScript {
+
+TORVANE_NAMESPACE_TR(SelectionScript)
 
 namespace {
 
@@ -17,7 +20,7 @@ Result failure(const QString &error) {
 }
 
 QString missingScriptError(const QString &path) {
-    return QStringLiteral(
+    return SelectionScript::tr(
                "There is no script to read the file manager's selection. Put an executable "
                "program at \"%1\" that prints the paths of the selected items, one per line.")
         .arg(path);
@@ -32,8 +35,8 @@ QString firstErrorLine(QProcess &process) {
 QString failureText(QProcess &process, const QString &path) {
     QString error =
         process.exitStatus() == QProcess::CrashExit
-            ? QStringLiteral("The file manager selection script \"%1\" crashed.").arg(path)
-            : QStringLiteral(
+            ? SelectionScript::tr("The file manager selection script \"%1\" crashed.").arg(path)
+            : SelectionScript::tr(
                   "The file manager selection script \"%1\" failed with "
                   "exit status %2.")
                   .arg(path)
@@ -55,8 +58,8 @@ Result run(int timeoutMilliseconds) {
     const QFileInfo info(path);
     if (!info.exists() || info.isDir()) return failure(missingScriptError(path));
     if (!info.isExecutable())
-        return failure(QStringLiteral("The file manager selection script \"%1\" is not "
-                                      "executable; allow it to run (chmod +x).")
+        return failure(tr("The file manager selection script \"%1\" is not "
+                          "executable; allow it to run (chmod +x).")
                            .arg(path));
 
     QProcess process;
@@ -64,14 +67,14 @@ Result run(int timeoutMilliseconds) {
     process.setStandardInputFile(QProcess::nullDevice());
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted(timeoutMilliseconds))
-        return failure(QStringLiteral("The file manager selection script \"%1\" could not be "
-                                      "started: %2")
+        return failure(tr("The file manager selection script \"%1\" could not be "
+                          "started: %2")
                            .arg(path, process.errorString()));
     if (!process.waitForFinished(timeoutMilliseconds)) {
         process.kill();
         process.waitForFinished();
-        return failure(QStringLiteral("The file manager selection script \"%1\" did not finish "
-                                      "within %2 seconds.")
+        return failure(tr("The file manager selection script \"%1\" did not finish "
+                          "within %2 seconds.")
                            .arg(path)
                            .arg(timeoutMilliseconds / 1000.0));
     }

@@ -1,20 +1,24 @@
 #include "listing/SortMenu.h"
 
+#include "common/Translations.h"
+
 namespace SortMenu {
+
+TORVANE_NAMESPACE_TR(SortMenu)
 
 namespace {
 
-const QString SortByHeader = QStringLiteral("Sort By");
-const QString AscendingTitle = QStringLiteral("Ascending");
-const QString DescendingTitle = QStringLiteral("Descending");
-const QString SortByFormat = QStringLiteral("Sort by %1");
-const QString SortByDescendingFormat = QStringLiteral("Sort by %1 (Descending)");
-const QString SortByAscendingFormat = QStringLiteral("Sort by %1 (Ascending)");
-const QString ListFormat = QStringLiteral("List %1");
+QString SortByHeader() { return SortMenu::tr("Sort By"); }
+QString AscendingTitle() { return SortMenu::tr("Ascending"); }
+QString DescendingTitle() { return SortMenu::tr("Descending"); }
+QString SortByFormat() { return SortMenu::tr("Sort by %1"); }
+QString SortByDescendingFormat() { return SortMenu::tr("Sort by %1 (Descending)"); }
+QString SortByAscendingFormat() { return SortMenu::tr("Sort by %1 (Ascending)"); }
+QString ListFormat() { return SortMenu::tr("List %1"); }
 const QString TitleFormat = QStringLiteral("%1 - %2");
 const QString HelpFormat = QStringLiteral("%1\n%2");
-const QString RecursiveText = QStringLiteral("Scan Folders Recursively");
-const QString IgnoreContentsText = QStringLiteral("Ignore Folder Contents");
+QString RecursiveText() { return SortMenu::tr("Scan Folders Recursively"); }
+QString IgnoreContentsText() { return SortMenu::tr("Ignore Folder Contents"); }
 
 enum DirectionTag { AscendingTag = 0, DescendingTag = 1 };
 
@@ -46,7 +50,7 @@ QString sortTextWithDirection(const ZKSortPriorities &priorities) {
     const int primary = priorities.primarySortOrder();
     if (!ZKSortPriorities::isComparingStrategy(primary)) return criterionTitle(primary);
     const QString &format =
-        priorities.isPrimaryInverted() ? SortByDescendingFormat : SortByAscendingFormat;
+        priorities.isPrimaryInverted() ? SortByDescendingFormat() : SortByAscendingFormat();
     return format.arg(criterionTitle(primary));
 }
 
@@ -55,23 +59,23 @@ QString sortTextWithDirection(const ZKSortPriorities &priorities) {
 QString criterionTitle(int strategy) {
     switch (strategy) {
         case ZKSortPriorities::Name:
-            return QStringLiteral("Name");
+            return tr("Name");
         case ZKSortPriorities::Path:
-            return QStringLiteral("Path");
+            return tr("Path");
         case ZKSortPriorities::CreationDate:
-            return QStringLiteral("Creation Date");
+            return tr("Creation Date");
         case ZKSortPriorities::ModificationDate:
-            return QStringLiteral("Modification Date");
+            return tr("Modification Date");
         case ZKSortPriorities::Comment:
-            return QStringLiteral("Comment");
+            return tr("Comment");
         case ZKSortPriorities::Size:
-            return QStringLiteral("Size");
+            return tr("Size");
         case ZKSortPriorities::FileType:
-            return QStringLiteral("File Type");
+            return tr("File Type");
         case ZKSortPriorities::Shuffle:
-            return QStringLiteral("Shuffle");
+            return tr("Shuffle");
         case ZKSortPriorities::DontSort:
-            return QStringLiteral("Don't Sort");
+            return tr("Don't Sort");
         default:
             return QString();
     }
@@ -80,7 +84,7 @@ QString criterionTitle(int strategy) {
 QList<SortMenuItem> items(const ZKSortPriorities &priorities) {
     const int primary = priorities.primarySortOrder();
     QList<SortMenuItem> menu;
-    SortMenuItem header = plainItem(SortMenuItem::Kind::Header, SortByHeader, 0);
+    SortMenuItem header = plainItem(SortMenuItem::Kind::Header, SortByHeader(), 0);
     header.enabled = false;
     menu.append(header);
     for (int strategy = ZKSortPriorities::Name; strategy <= ZKSortPriorities::FileType;
@@ -93,8 +97,10 @@ QList<SortMenuItem> items(const ZKSortPriorities &priorities) {
     if (ZKSortPriorities::isComparingStrategy(primary)) {
         const bool descending = priorities.isPrimaryInverted();
         menu.append(separator());
-        menu.append(directionItem(AscendingTitle, AscendingTag, QStringLiteral("<"), !descending));
-        menu.append(directionItem(DescendingTitle, DescendingTag, QStringLiteral(">"), descending));
+        menu.append(
+            directionItem(AscendingTitle(), AscendingTag, QStringLiteral("<"), !descending));
+        menu.append(
+            directionItem(DescendingTitle(), DescendingTag, QStringLiteral(">"), descending));
     }
     menu.append(separator());
     SortMenuItem shuffle =
@@ -124,15 +130,16 @@ bool apply(const SortMenuItem &item, ZKSortPriorities &priorities) {
 QString sortText(const ZKSortPriorities &priorities) {
     const int primary = priorities.primarySortOrder();
     if (!ZKSortPriorities::isComparingStrategy(primary)) return criterionTitle(primary);
-    const QString &format = priorities.isPrimaryInverted() ? SortByDescendingFormat : SortByFormat;
+    const QString &format =
+        priorities.isPrimaryInverted() ? SortByDescendingFormat() : SortByFormat();
     return format.arg(criterionTitle(primary));
 }
 
 QString listText(bool listFiles, bool listFolders) {
-    QString listed = QStringLiteral("Files and Folders");
-    if (listFiles && !listFolders) listed = QStringLiteral("Files");
-    if (listFolders && !listFiles) listed = QStringLiteral("Folders");
-    return ListFormat.arg(listed);
+    QString listed = tr("Files and Folders");
+    if (listFiles && !listFolders) listed = tr("Files");
+    if (listFolders && !listFiles) listed = tr("Folders");
+    return ListFormat().arg(listed);
 }
 
 QString popUpTitle(const ZKSortPriorities &priorities, bool listFiles, bool listFolders) {
@@ -141,7 +148,7 @@ QString popUpTitle(const ZKSortPriorities &priorities, bool listFiles, bool list
 
 QString popUpHelp(const ZKSortPriorities &priorities, bool listFiles, bool listFolders,
                   bool scanFolderContents) {
-    const QString depth = scanFolderContents ? RecursiveText : IgnoreContentsText;
+    const QString depth = scanFolderContents ? RecursiveText() : IgnoreContentsText();
     return HelpFormat.arg(HelpFormat.arg(listText(listFiles, listFolders), depth),
                           sortTextWithDirection(priorities));
 }

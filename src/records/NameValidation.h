@@ -6,11 +6,6 @@
 // Whether a name may be given to a file, and whether a name found on disk can be renamed.
 namespace NameValidation {
 
-inline const QString kNilError = QStringLiteral("Resulting filename is nil");
-inline const QString kInvisibleError =
-    QStringLiteral("Resulting filename would make the file invisible");
-inline const QString kInvalidUtf8Error = QStringLiteral("Filename is not valid UTF-8");
-
 // The user default that lets new names start with ".".
 inline const QString kAllowDotPrefixKey = QStringLiteral("Allow Dot Prefix");
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <QString>
@@ -28,6 +29,8 @@ using ZKFileRepresentationPool = QHash<QString, ZKFileRepresentationPtr>;
 // path() and name() are their decoded NFC form, used by steps, comparisons and display. A
 // name on disk that is not valid UTF-8 is listed but never renamed.
 class ZKFileRepresentation : public ZKFileItem {
+    Q_DECLARE_TR_FUNCTIONS(ZKFileRepresentation)
+
 public:
     // A record for the exact path: the pooled record for it (taken out of the pool), else a
     // new one. Null for an empty path. The pool may be null. The folder is the identity of

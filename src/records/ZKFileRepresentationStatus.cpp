@@ -29,35 +29,35 @@ QString ZKFileRepresentation::toolTip(std::optional<qsizetype> interimIndex) con
     if (hasRenameName()) text = QStringLiteral("%1 -> %2").arg(name_, renameName_);
     const std::optional<QString> interimName = shownIntermediateName(interimIndex);
     if (interimName && (!hasRenameName() || *interimName != renameName_)) {
-        text = QStringLiteral("%1 (via %2)").arg(text, *interimName);
+        text = tr("%1 (via %2)").arg(text, *interimName);
     }
 
     QString error;
     if (!hasRelevantRenameNameWithError(&error)) {
         if (error.isEmpty()) return text;
-        return QStringLiteral("%1 - Error: %2").arg(text, error);
+        return tr("%1 - Error: %2").arg(text, error);
     }
     for (const QString &warning : sortedCaseInsensitively(warnings_)) {
-        text = QStringLiteral("%1 - Warning: %2").arg(text, warning);
+        text = tr("%1 - Warning: %2").arg(text, warning);
     }
     return text;
 }
 
 QString ZKFileRepresentation::description(std::optional<qsizetype> interimIndex) const {
-    QString text = QStringLiteral("Current filename: ") + name_ + u'\n';
+    QString text = tr("Current filename: ") + name_ + u'\n';
     if (const std::optional<QString> interimName = shownIntermediateName(interimIndex)) {
-        text += QStringLiteral("Interim filename: ") + *interimName + u'\n';
+        text += tr("Interim filename: ") + *interimName + u'\n';
     }
 
     QString error;
     if (hasRelevantRenameNameWithError(&error)) {
-        text += QStringLiteral("Rename to: ") + renameName_;
+        text += tr("Rename to: ") + renameName_;
         if (!warnings_.isEmpty()) {
-            text += u'\n' + QStringLiteral("Warning: ") + warnings_.join(QStringLiteral(", "));
+            text += u'\n' + tr("Warning: ") + warnings_.join(QStringLiteral(", "));
         }
     } else {
-        text += QStringLiteral("Will not be renamed");
-        if (!error.isEmpty()) text += u'\n' + QStringLiteral("Error: ") + error;
+        text += tr("Will not be renamed");
+        if (!error.isEmpty()) text += u'\n' + tr("Error: ") + error;
     }
     return text;
 }

@@ -27,8 +27,9 @@ namespace {
 // A name taken by another process between our choice and the move is simply skipped.
 constexpr int temporaryNameAttempts = 100;
 
-const QString kJournalWriteError =
-    QStringLiteral("The journal of this run cannot be written, so nothing more is moved.");
+QString journalWriteError() {
+    return ItemMover::tr("The journal of this run cannot be written, so nothing more is moved.");
+}
 
 QString displayPath(const QByteArray &path) { return QFile::decodeName(path); }
 
@@ -132,9 +133,8 @@ ItemMover::MoveOutcome ItemMover::moveThroughTemporaryName(const QByteArray &sou
     if (!moved) return {false, error};
     Log::debug(QStringLiteral("\"%1\" => \"%2\" via \"%3\"")
                    .arg(displayPath(source), displayPath(target), displayPath(temporary)));
-    const QString stranded =
-        QStringLiteral("\n\nIt could not be given back its name and is now at \"%1\".")
-            .arg(displayPath(temporary));
+    const QString stranded = tr("\n\nIt could not be given back its name and is now at \"%1\".")
+                                 .arg(displayPath(temporary));
     // With a journal that failed, the item stays where the journal knows it is: recovery
     // takes it on from there.
     if (journalFailed_) return {false, error + stranded, true, stranded};
@@ -181,7 +181,7 @@ bool ItemMover::journalFailure(bool *cancel, const QString &detail) {
         journalFailureShown_ = true;
         const QString reason = journal_ ? journal_->errorString() : QString();
         user_->runAlert(RenameAlerts::journalFailureAlert(
-            (reason.isEmpty() ? kJournalWriteError : kJournalWriteError + "\n\n" + reason) +
+            (reason.isEmpty() ? journalWriteError() : journalWriteError() + "\n\n" + reason) +
             detail));
     }
     return setCancel(cancel);
@@ -213,13 +213,12 @@ bool ItemMover::makePathAvailableForMovingSourcePath(const QByteArray &target,
 bool ItemMover::userAgreesToReplace(const QByteArray &target, bool *cancel) {
     ZKAlert alert;
     alert.kind = ZKAlertKind::ExistingItem;
-    alert.messageText = QStringLiteral("\"%1\" Already Exists").arg(displayName(target));
-    alert.informativeText = QStringLiteral(
-        "A file or folder with the same name already exists. Replacing it will overwrite its "
-        "current contents.");
-    alert.buttons = {QStringLiteral("Replace"), QStringLiteral("Replace All"),
-                     QStringLiteral("Skip"), QStringLiteral("Skip All")};
-    if (cancel) alert.buttons += QStringLiteral("Cancel");
+    alert.messageText = tr("\"%1\" Already Exists").arg(displayName(target));
+    alert.informativeText =
+        tr("A file or folder with the same name already exists. Replacing it will overwrite its "
+           "current contents.");
+    alert.buttons = {tr("Replace"), tr("Replace All"), tr("Skip"), tr("Skip All")};
+    if (cancel) alert.buttons += tr("Cancel");
 
     UserDefaults &defaults = UserDefaults::standardUserDefaults();
     switch (user_->runAlert(alert).button) {
@@ -290,14 +289,12 @@ bool ItemMover::userAgreesToUnlock(const QByteArray &source, bool *cancel) {
     const QString name = displayName(source);
     ZKAlert alert;
     alert.kind = ZKAlertKind::UnlockItem;
-    alert.messageText = QStringLiteral("%1 is locked").arg(name);
+    alert.messageText = tr("%1 is locked").arg(name);
     alert.informativeText =
-        QStringLiteral(
-            "%1 is marked as locked. Do you want to rename it anyway?\n\nTo rename %1, Torvane "
-            "will attempt to unlock it, rename it, then lock it again.")
+        tr("%1 is marked as locked. Do you want to rename it anyway?\n\nTo rename %1, Torvane "
+           "will attempt to unlock it, rename it, then lock it again.")
             .arg(name);
-    alert.buttons = {QStringLiteral("Rename"), QStringLiteral("Rename All Locked Files"),
-                     QStringLiteral("Stop")};
+    alert.buttons = {tr("Rename"), tr("Rename All Locked Files"), tr("Stop")};
     switch (user_->runAlert(alert).button) {
         case 0:
             return true;
@@ -317,9 +314,9 @@ bool ItemMover::showErrorAlert(const QByteArray &source, const QString &error, b
 
 bool ItemMover::showVanishedAlert(const QByteArray &source, bool *cancel) {
     return stopRun(source,
-                   QStringLiteral("%1 has vanished.\n\nPlease note that Torvane cannot rename "
-                                  "files if you move them to a different folder after dragging "
-                                  "them into Torvane.")
+                   tr("%1 has vanished.\n\nPlease note that Torvane cannot rename "
+                      "files if you move them to a different folder after dragging "
+                      "them into Torvane.")
                        .arg(displayName(source)),
                    cancel);
 }

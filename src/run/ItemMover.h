@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QVariant>
 #include <functional>
@@ -30,6 +31,8 @@ class ZKUserInteraction;
 // once and every later move answers false with cancel (a move that happened before the
 // journal failed answers true with cancel).
 class ItemMover {
+    Q_DECLARE_TR_FUNCTIONS(ItemMover)
+
 public:
     // The extended attribute holding a droplet's instance identifier.
     static constexpr char applicationInstanceAttribute[] = "user.torvane.application-instance";

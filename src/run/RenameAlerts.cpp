@@ -1,8 +1,14 @@
 #include "run/RenameAlerts.h"
 
+#include "common/Translations.h"
+
+namespace RenameAlerts {
+TORVANE_NAMESPACE_TR(RenameAlerts)
+}
+
 namespace {
 
-const QString kCancel = QStringLiteral("Cancel");
+QString cancelTitle() { return RenameAlerts::tr("Cancel"); }
 
 ZKAlert alertWith(ZKAlertKind kind, const QString &message, const QString &text,
                   const QStringList &buttons) {
@@ -15,7 +21,7 @@ ZKAlert alertWith(ZKAlertKind kind, const QString &message, const QString &text,
 }
 
 QString counted(qsizetype count, bool folders) {
-    return (folders ? QStringLiteral("%1 items") : QStringLiteral("%1 files")).arg(count);
+    return (folders ? RenameAlerts::tr("%1 items") : RenameAlerts::tr("%1 files")).arg(count);
 }
 
 }  // namespace
@@ -23,60 +29,55 @@ QString counted(qsizetype count, bool folders) {
 namespace RenameAlerts {
 
 ZKAlert renameAgainAlert() {
-    return alertWith(ZKAlertKind::RunConfirmation,
-                     QStringLiteral("Are you sure you want to do this again?"),
-                     QStringLiteral("You just used the exact same configuration."),
-                     {QStringLiteral("Rename Again"), kCancel});
+    return alertWith(ZKAlertKind::RunConfirmation, tr("Are you sure you want to do this again?"),
+                     tr("You just used the exact same configuration."),
+                     {tr("Rename Again"), cancelTitle()});
 }
 
 ZKAlert removeExtensionAlert(qsizetype count, const QString &firstName) {
     const QString message =
         count == 1
-            ? QStringLiteral("Are you sure you want to remove the filename extension from %1?")
-                  .arg(firstName)
-            : QStringLiteral(
-                  "Are you sure you want to remove the filename extensions from %1 files?")
+            ? tr("Are you sure you want to remove the filename extension from %1?").arg(firstName)
+            : tr("Are you sure you want to remove the filename extensions from %1 files?")
                   .arg(count);
     return alertWith(ZKAlertKind::RunConfirmation, message,
-                     QStringLiteral("Files without filename extensions may not open properly."),
-                     {QStringLiteral("Rename and Remove Extension"), kCancel});
+                     tr("Files without filename extensions may not open properly."),
+                     {tr("Rename and Remove Extension"), cancelTitle()});
 }
 
 ZKAlert warningsAlert() {
-    return alertWith(
-        ZKAlertKind::RunConfirmation,
-        QStringLiteral("Some resulting filenames may not be what you expect them to be..."),
-        QStringLiteral("If you want to check before renaming, look for files with yellow "
-                       "indicator lights. Hover your mouse over them to see details."),
-        {QStringLiteral("Rename Anyway"), kCancel});
+    return alertWith(ZKAlertKind::RunConfirmation,
+                     tr("Some resulting filenames may not be what you expect them to be..."),
+                     tr("If you want to check before renaming, look for files with yellow "
+                        "indicator lights. Hover your mouse over them to see details."),
+                     {tr("Rename Anyway"), cancelTitle()});
 }
 
 ZKAlert chickenAlert(const QString &renameButtonTitle) {
     ZKAlert alert = alertWith(ZKAlertKind::RunConfirmation, trimmingPunctuation(renameButtonTitle),
-                              QStringLiteral("Are you sure?"), {QStringLiteral("Rename"), kCancel});
-    alert.suppressionButtonTitle = QStringLiteral("Do not show this message again");
+                              tr("Are you sure?"), {tr("Rename"), cancelTitle()});
+    alert.suppressionButtonTitle = tr("Do not show this message again");
     return alert;
 }
 
 QString trimmingPunctuation(const QString &text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && text.at(begin).isPunct()) ++begin;
-    while (end > begin && text.at(end - 1).isPunct()) --end;
+    while (begin < end && (text.at(begin).isPunct() || text.at(begin).isSpace())) ++begin;
+    while (end > begin && (text.at(end - 1).isPunct() || text.at(end - 1).isSpace())) --end;
     return text.mid(begin, end - begin);
 }
 
 ZKAlert stopAlert() {
     return alertWith(
-        ZKAlertKind::StopRun, QStringLiteral("Stop?"),
-        QStringLiteral(
-            "Stopping now will not undo processing steps that have already taken place."),
-        {QStringLiteral("Continue"), QStringLiteral("Stop")});
+        ZKAlertKind::StopRun, tr("Stop?"),
+        tr("Stopping now will not undo processing steps that have already taken place."),
+        {tr("Continue"), tr("Stop")});
 }
 
 ZKAlert stopScanningAlert() {
     ZKAlert alert = stopAlert();
-    alert.informativeText = QStringLiteral("Aren't these the files you are looking for?");
+    alert.informativeText = tr("Aren't these the files you are looking for?");
     return alert;
 }
 
@@ -84,52 +85,45 @@ ZKAlert revertAlert(qsizetype revertible, qsizetype count, bool folders,
                     const QString &originalName) {
     QString message;
     if (revertible == count && count == 1) {
-        message = QStringLiteral("Revert %1...").arg(originalName);
+        message = tr("Revert %1...").arg(originalName);
     } else if (revertible == count) {
-        message =
-            (folders ? QStringLiteral("Revert %1 Items...") : QStringLiteral("Revert %1 Files..."))
-                .arg(count);
+        message = (folders ? tr("Revert %1 Items...") : tr("Revert %1 Files...")).arg(count);
     } else {
-        message = (folders ? QStringLiteral("Revert %1 of %2 Items...")
-                           : QStringLiteral("Revert %1 of %2 Files..."))
+        message = (folders ? tr("Revert %1 of %2 Items...") : tr("Revert %1 of %2 Files..."))
                       .arg(revertible)
                       .arg(count);
     }
-    return alertWith(ZKAlertKind::Revert, message,
-                     QStringLiteral("You can always try again, right?"),
-                     {QStringLiteral("Revert"), kCancel});
+    return alertWith(ZKAlertKind::Revert, message, tr("You can always try again, right?"),
+                     {tr("Revert"), cancelTitle()});
 }
 
 ZKAlert journalFailureAlert(const QString &error) {
     ZKAlert alert =
-        alertWith(ZKAlertKind::RunCannotGoOn, QStringLiteral("Cannot rename"),
-                  QStringLiteral("Torvane encountered the following error:\n\n") + error,
-                  {QStringLiteral("Stop")});
+        alertWith(ZKAlertKind::RunCannotGoOn, tr("Cannot rename"),
+                  tr("Torvane encountered the following error:\n\n") + error, {tr("Stop")});
     alert.style = ZKAlert::Style::Critical;
     return alert;
 }
 
 ZKAlert folderBusyAlert(const QString &folder) {
-    ZKAlert alert = alertWith(
-        ZKAlertKind::RunCannotGoOn, QStringLiteral("Cannot rename"),
-        QStringLiteral("Nothing was renamed: another rename run is moving items in \"%1\". "
-                       "Please try again when it has ended.")
-            .arg(folder),
-        {QStringLiteral("Stop")});
+    ZKAlert alert =
+        alertWith(ZKAlertKind::RunCannotGoOn, tr("Cannot rename"),
+                  tr("Nothing was renamed: another rename run is moving items in \"%1\". "
+                     "Please try again when it has ended.")
+                      .arg(folder),
+                  {tr("Stop")});
     alert.style = ZKAlert::Style::Critical;
     return alert;
 }
 
 QString notificationTitle(bool isRevert) {
-    return isRevert ? QStringLiteral("Reverted") : QStringLiteral("Finished Renaming");
+    return isRevert ? tr("Reverted") : tr("Finished Renaming");
 }
 
 QString notificationText(qsizetype relevant, qsizetype count, bool folders,
                          const QString &singleName) {
     if (relevant < count)
-        return (folders ? QStringLiteral("%1 of %2 items") : QStringLiteral("%1 of %2 files"))
-            .arg(relevant)
-            .arg(count);
+        return (folders ? tr("%1 of %2 items") : tr("%1 of %2 files")).arg(relevant).arg(count);
     if (count == 1) return singleName;
     return counted(count, folders);
 }
@@ -138,26 +132,23 @@ ZKAlert cannotRenameAlert(const QString &name, const QString &informativeText) {
     ZKAlert alert;
     alert.kind = ZKAlertKind::RunCannotGoOn;
     alert.style = ZKAlert::Style::Critical;
-    alert.messageText = QStringLiteral("Cannot rename %1").arg(name);
+    alert.messageText = tr("Cannot rename %1").arg(name);
     alert.informativeText = informativeText;
-    alert.buttons = {QStringLiteral("Stop")};
+    alert.buttons = {tr("Stop")};
     return alert;
 }
 
 QString cannotRenameText(const QString &name, const QString &error, bool sandboxed) {
-    if (!error.isEmpty())
-        return QStringLiteral("Torvane encountered the following error:\n\n") + error;
+    if (!error.isEmpty()) return tr("Torvane encountered the following error:\n\n") + error;
     if (sandboxed)
-        return QStringLiteral(
-                   "This is most likely due to a failed attempt to ask the sandbox for renaming "
-                   "rights. Alternatively, there may be some other file permissions issue.\n\n"
-                   "If you can rename %1 in your file manager while not being able to do so in "
-                   "Torvane, please let us know about it.")
+        return tr("This is most likely due to a failed attempt to ask the sandbox for renaming "
+                  "rights. Alternatively, there may be some other file permissions issue.\n\n"
+                  "If you can rename %1 in your file manager while not being able to do so in "
+                  "Torvane, please let us know about it.")
             .arg(name);
-    return QStringLiteral(
-               "This is most likely due to a file permissions issue. However, if you can rename "
-               "%1 in your file manager while not being able to do so in Torvane, please let us "
-               "know about it.")
+    return tr("This is most likely due to a file permissions issue. However, if you can rename "
+              "%1 in your file manager while not being able to do so in Torvane, please let us "
+              "know about it.")
         .arg(name);
 }
 

@@ -19,7 +19,8 @@ ZKAlert warningsAlert();
 // The confirmation before every run ("Chicken"): the rename button's title as the message,
 // with a suppression box that turns the confirmation off.
 ZKAlert chickenAlert(const QString &renameButtonTitle);
-// Trims punctuation from both ends: "Rename 3 Files..." gives "Rename 3 Files".
+// Trims punctuation and spaces from both ends: "Rename 3 Files..." gives "Rename 3 Files"
+// (translations may set an ellipsis apart with a space).
 QString trimmingPunctuation(const QString &text);
 
 // "Stop?" in the middle of a run: button 0 "Continue", 1 "Stop".

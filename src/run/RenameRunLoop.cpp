@@ -43,8 +43,8 @@ RenameRunLoop::~RenameRunLoop() { mover_.setJournal(nullptr); }
 bool RenameRunLoop::run(qsizetype relevantCount) {
     relevantCount_ = relevantCount;
     indexRelevantRecords();
-    user_.setRenameButtonState(ZKRenameButtonState::stopButton(1.0 / double(relevantCount_ + 1),
-                                                               QStringLiteral("Renaming...")));
+    user_.setRenameButtonState(
+        ZKRenameButtonState::stopButton(1.0 / double(relevantCount_ + 1), tr("Renaming...")));
 
     bool successful = true;
     qsizetype done = 0;
@@ -101,7 +101,7 @@ bool RenameRunLoop::checkForStop(qsizetype index, qsizetype done, bool force) {
 void RenameRunLoop::showProgress(const ZKFileRepresentation &record, qsizetype done) {
     // A last record that is not renamed comes after all others: the counts stay in range.
     const qsizetype step = std::min(done + 2, relevantCount_ + 1);
-    const QString description = QStringLiteral("Renaming %1 (%2 of %3)")
+    const QString description = tr("Renaming %1 (%2 of %3)")
                                     .arg(record.name())
                                     .arg(std::min(done + 1, relevantCount_))
                                     .arg(relevantCount_);

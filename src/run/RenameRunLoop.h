@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <functional>
@@ -34,6 +35,8 @@ enum class RenameOutcome {
 // step on disk is journalled before and after it happens (the loop hands its journal to the
 // mover, which journals at the move primitive), and nothing moves once the journal fails.
 class RenameRunLoop {
+    Q_DECLARE_TR_FUNCTIONS(RenameRunLoop)
+
 public:
     // Milliseconds on a monotonic clock (FolderScanner::Clock); empty for the real one.
     using Clock = std::function<qint64()>;

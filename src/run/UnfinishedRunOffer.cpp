@@ -5,17 +5,18 @@
 #include <QHash>
 #include <QSet>
 
+#include "common/Translations.h"
 #include "interaction/ZKUserInteraction.h"
 #include "journal/JournalStore.h"
 
 namespace UnfinishedRunOffer {
 
+TORVANE_NAMESPACE_TR(UnfinishedRunOffer)
+
 namespace {
 
 // Skipped moves listed in an outcome alert; the rest are counted.
 constexpr int listedProblems = 10;
-
-const QString kOk = QStringLiteral("OK");
 
 QString shown(const QByteArray &path) { return QFile::decodeName(path); }
 
@@ -31,7 +32,7 @@ ZKAlert outcomeAlert(const QString &message, const QString &text, bool problem) 
     ZKAlert alert;
     alert.messageText = message;
     alert.informativeText = text;
-    alert.buttons = {kOk};
+    alert.buttons = {UnfinishedRunOffer::tr("OK")};
     alert.style = problem ? ZKAlert::Style::Critical : ZKAlert::Style::Informational;
     return alert;
 }
@@ -48,10 +49,11 @@ Result finishRun(ZKUserInteraction &user, const Journal &journal) {
     JournalRecovery::FinishReport report;
     const bool closed = JournalRecovery::finish(journal.summary.path, &report);
     if (!closed) {
-        result.report =
-            QStringLiteral("Its journal is %1.\n\n%2").arg(journal.summary.path, report.problem);
-        user.runAlert(outcomeAlert(QStringLiteral("The interrupted rename run cannot be finished"),
-                                   result.report, true));
+        result.report = UnfinishedRunOffer::tr("Its journal is %1.\n\n%2")
+                            .arg(journal.summary.path, report.problem);
+        user.runAlert(
+            outcomeAlert(UnfinishedRunOffer::tr("The interrupted rename run cannot be finished"),
+                         result.report, true));
         return result;
     }
     Journal finished;
@@ -60,22 +62,22 @@ Result finishRun(ZKUserInteraction &user, const Journal &journal) {
                                ? plannedMovesMade(finished)
                                : plannedMovesMade(journal);
     QStringList lines;
-    lines << QStringLiteral(
+    lines << UnfinishedRunOffer::tr(
                  "%1 of %2 planned renames were made; the others were not, and the "
                  "run is closed now.")
                  .arg(made)
                  .arg(journal.planned.size());
     if (report.completed && report.inFlight)
-        lines << QStringLiteral("The move that was under way was made: %1 is now %2.")
+        lines << UnfinishedRunOffer::tr("The move that was under way was made: %1 is now %2.")
                      .arg(shown(report.inFlight->from), shown(report.inFlight->to));
     if (report.movedOn)
-        lines << QStringLiteral("%1, left under a temporary name, is now %2.")
+        lines << UnfinishedRunOffer::tr("%1, left under a temporary name, is now %2.")
                      .arg(shown(report.movedOn->from), shown(report.movedOn->to));
     if (!report.problem.isEmpty()) lines << report.problem;
-    lines << QStringLiteral("Revert undoes the run.");
+    lines << UnfinishedRunOffer::tr("Revert undoes the run.");
     result.succeeded = report.problem.isEmpty();
     result.report = lines.join(QStringLiteral("\n\n"));
-    user.runAlert(outcomeAlert(QStringLiteral("The interrupted rename run is finished"),
+    user.runAlert(outcomeAlert(UnfinishedRunOffer::tr("The interrupted rename run is finished"),
                                result.report, !result.succeeded));
     return result;
 }
@@ -89,24 +91,25 @@ Result undoRun(ZKUserInteraction &user, const Journal &journal) {
                       [](const JournalRecovery::UndoItem &item) { return item.restored; });
     QStringList lines;
     if (!report.error.isEmpty()) lines << report.error;
-    lines
-        << QStringLiteral("%1 of %2 moves were taken back.").arg(restored).arg(report.items.size());
+    lines << UnfinishedRunOffer::tr("%1 of %2 moves were taken back.")
+                 .arg(restored)
+                 .arg(report.items.size());
     int listed = 0;
     for (const JournalRecovery::UndoItem &item : report.items) {
         if (item.restored) continue;
         if (listed++ == listedProblems) {
-            lines << QStringLiteral("(and more; `torvane-cli revert` lists them all)");
+            lines << UnfinishedRunOffer::tr("(and more; `torvane-cli revert` lists them all)");
             break;
         }
-        lines << QStringLiteral("%1 stays at %2: %3")
+        lines << UnfinishedRunOffer::tr("%1 stays at %2: %3")
                      .arg(shown(item.back.to), shown(item.back.from), item.reason);
     }
     result.succeeded = report.isComplete();
     result.report = lines.join(QStringLiteral("\n\n"));
-    user.runAlert(outcomeAlert(result.succeeded
-                                   ? QStringLiteral("The interrupted rename run is undone")
-                                   : QStringLiteral("The interrupted rename run is undone in part"),
-                               result.report, !result.succeeded));
+    user.runAlert(outcomeAlert(
+        result.succeeded ? UnfinishedRunOffer::tr("The interrupted rename run is undone")
+                         : UnfinishedRunOffer::tr("The interrupted rename run is undone in part"),
+        result.report, !result.succeeded));
     return result;
 }
 
@@ -130,32 +133,29 @@ ZKAlert offerAlert(const Journal &journal) {
     ZKAlert alert;
     if (summary.isUndo) {
         alert.kind = ZKAlertKind::UnfinishedUndo;
-        alert.messageText = QStringLiteral("An undo of a rename run was interrupted");
+        alert.messageText = tr("An undo of a rename run was interrupted");
         alert.informativeText =
-            QStringLiteral(
-                "The undo started %1 took back %2 of %3 renames before it stopped. Finish it to "
-                "take back the rest, or leave it for later.\n\nIts journal is %4.")
+            tr("The undo started %1 took back %2 of %3 renames before it stopped. Finish it to "
+               "take back the rest, or leave it for later.\n\nIts journal is %4.")
                 .arg(localTime(summary.started))
                 .arg(made)
                 .arg(journal.planned.size())
                 .arg(summary.path);
-        alert.buttons = {QStringLiteral("Finish Undoing"), QStringLiteral("Later")};
+        alert.buttons = {tr("Finish Undoing"), tr("Later")};
         return alert;
     }
     alert.kind = ZKAlertKind::UnfinishedRun;
-    alert.messageText = QStringLiteral("A rename run was interrupted");
+    alert.messageText = tr("A rename run was interrupted");
     alert.informativeText =
-        QStringLiteral(
-            "The rename run started %1 made %2 of its %3 planned renames before it stopped.\n\n"
-            "Finish Run closes it as it stands: the move that was under way is completed, and "
-            "it can be undone later. Undo Run takes every item back to its old name. Later "
-            "leaves everything as it is and asks again next time.\n\nIts journal is %4.")
+        tr("The rename run started %1 made %2 of its %3 planned renames before it stopped.\n\n"
+           "Finish Run closes it as it stands: the move that was under way is completed, and "
+           "it can be undone later. Undo Run takes every item back to its old name. Later "
+           "leaves everything as it is and asks again next time.\n\nIts journal is %4.")
             .arg(localTime(summary.started))
             .arg(made)
             .arg(journal.planned.size())
             .arg(summary.path);
-    alert.buttons = {QStringLiteral("Finish Run"), QStringLiteral("Undo Run"),
-                     QStringLiteral("Later")};
+    alert.buttons = {tr("Finish Run"), tr("Undo Run"), tr("Later")};
     return alert;
 }
 
@@ -194,9 +194,9 @@ QList<Result> offerToFinishOrUndo(ZKUserInteraction &user) {
     }
     if (!unreadable.isEmpty())
         user.runAlert(outcomeAlert(
-            QStringLiteral("Some rename journals cannot be read"),
+            tr("Some rename journals cannot be read"),
             unreadable.join(QStringLiteral("\n\n")) +
-                QStringLiteral("\n\nThey are left as they are, in %1.").arg(JournalStore::folder()),
+                tr("\n\nThey are left as they are, in %1.").arg(JournalStore::folder()),
             true));
     return results;
 }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include "cli/CliTestSupport.h"
@@ -68,6 +69,29 @@ TEST(CliShellTest, ManualPageNamesEveryOptionOfTheHelp) {
                             .hasMatch())
                 << option.toStdString();
     }
+}
+
+// A PATH argument that is not valid UTF-8 would be decoded into the name of another item:
+// the command is refused and nothing is renamed, not even the valid PATHs.
+TEST(CliShellTest, ArgumentsThatAreNotUtf8AreRefused) {
+    TestDir dir;
+    dir.makeFile("keep.JPG");
+    const QByteArray bad = QFile::encodeName(dir.filePath("bad")) + "\xff.JPG";
+    ::close(::open(bad.constData(), O_CREAT | O_WRONLY, 0644));
+    QFile(QFile::decodeName(bad)).open(QIODevice::WriteOnly);
+    // xargs hands the bytes over as they are.
+    QProcess process;
+    process.start("xargs", {"-0", cliProgram(), "rename", "--case", "lower:extension", "--yes"});
+    process.write(QFile::encodeName(dir.filePath("keep.JPG")) + '\0' + bad + '\0');
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_NE(process.exitCode(), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains("not valid UTF-8: " + dir.filePath("bad") + "%FF.JPG"))
+        << err.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath("keep.JPG")));
+    EXPECT_TRUE(QFile::exists(QFile::decodeName(bad)));
+    EXPECT_EQ(::unlink(bad.constData()), 0);
 }
 
 TEST(CliShellTest, PathsFromAPipeAreTakenAsBytes) {

@@ -39,14 +39,10 @@ CliRun runCliInProcess(const QStringList &arguments) {
     return run;
 }
 
-namespace {
-
 // The test program sits in <build>/tests/cli, the tool in <build>/src/cli.
 QString cliProgram() {
     return QCoreApplication::applicationDirPath() + "/../../src/cli/torvane-cli";
 }
-
-}  // namespace
 
 CliRun runCliProgram(const QStringList &arguments, const QByteArray &input,
                      const QStringList &environment) {

@@ -21,6 +21,9 @@ struct CliRun {
     QStringList newNames() const;
 };
 
+// The built torvane-cli program.
+QString cliProgram();
+
 // Runs a command in-process, as the program would.
 CliRun runCliInProcess(const QStringList &arguments);
 

@@ -95,6 +95,19 @@ TEST_F(RenameCommandTest, WithoutYesNorTerminalTheConfirmationIsCancelled) {
     EXPECT_FALSE(QFile::exists(dir.filePath("b.txt")));
 }
 
+// The core's alerts speak the session's language (LANGUAGE), the choices stay the same.
+TEST_F(RenameCommandTest, AlertsFollowTheSessionsLanguage) {
+    dir.makeFile("a.txt", "listed");
+    dir.makeFile("b.txt", "occupant");
+    const CliRun run = runCliProgram(
+        {"rename", "--yes", "--steps", steps({findAndReplace("a", "b")}), dir.filePath("a.txt")},
+        {}, {"LANGUAGE=de"});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_TRUE(run.err.contains(QString::fromUtf8("„b.txt“ existiert bereits"))) << run.err;
+    EXPECT_EQ(filesUnder(dir.path()).value("a.txt"), "listed");
+    EXPECT_EQ(filesUnder(dir.path()).value("b.txt"), "occupant");
+}
+
 TEST_F(RenameCommandTest, OnExistsDecidesAboutAnUnlistedOccupant) {
     const QString stepsFile = steps({findAndReplace("a", "b")});
     auto renameA = [&](const QStringList &options) {

@@ -8,6 +8,8 @@ TEST(RenameAlertsTest, ChickenMessageIsTheButtonTitleWithoutPunctuationAtEitherE
     EXPECT_EQ(RenameAlerts::chickenAlert("Rename \"a.txt\"...").messageText, "Rename \"a.txt");
     EXPECT_EQ(RenameAlerts::trimmingPunctuation("...!"), "");
     EXPECT_EQ(RenameAlerts::trimmingPunctuation("(draft) v2.txt"), "draft) v2.txt");
+    EXPECT_EQ(RenameAlerts::trimmingPunctuation(QString::fromUtf8("2 Dateien umbenennen …")),
+              "2 Dateien umbenennen");
 }
 
 TEST(RenameAlertsTest, RevertMessageCountsItemsOrFilesOrNamesTheOne) {

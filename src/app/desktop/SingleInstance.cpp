@@ -97,7 +97,7 @@ bool SingleInstance::claimBus() {
 bool SingleInstance::handOverOnBus(const QStringList &paths) {
     QDBusMessage message = QDBusMessage::createMethodCall(
         QString::fromLatin1(busName), QString::fromLatin1(objectPath), applicationInterface,
-        paths.isEmpty() ? QStringLiteral("Activate") : QStringLiteral("Open"));
+        paths.isEmpty() ? tr("Activate") : tr("Open"));
     if (!paths.isEmpty()) message << fileUris(paths);
     message << QVariantMap();
     QDBusPendingCallWatcher watcher(bus_.asyncCall(message, answerTimeout));

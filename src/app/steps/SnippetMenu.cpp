@@ -19,7 +19,7 @@ namespace {
 std::optional<QString> askWithDialog(QWidget *parent, const QString &proposed) {
     bool ok = false;
     const QString name =
-        QInputDialog::getText(parent, QStringLiteral("Save Snippet"), QStringLiteral("Name:"),
+        QInputDialog::getText(parent, SnippetMenu::tr("Save Snippet"), SnippetMenu::tr("Name:"),
                               QLineEdit::Normal, proposed, &ok);
     return ok ? std::optional<QString>(name) : std::nullopt;
 }
@@ -36,7 +36,7 @@ QString urlText(const QString &path) { return QUrl::fromLocalFile(path).toString
 SnippetMenu::SnippetMenu(QToolButton *button, ZKCodeTextView *textView)
     : QObject(button), textView_(textView), menu_(new QMenu(button)) {
     menu_->setObjectName(QStringLiteral("snippetMenu"));
-    button->setText(QStringLiteral("Snippets"));
+    button->setText(tr("Snippets"));
     button->setMenu(menu_);
     button->setPopupMode(QToolButton::InstantPopup);
     connect(menu_, &QMenu::aboutToShow, this, &SnippetMenu::rebuild);
@@ -51,17 +51,17 @@ void SnippetMenu::rebuild() {
     const QString text = textView_->toPlainText();
     const QString selection = textView_->textCursor().selectedText().replace(
         QChar::ParagraphSeparator, QLatin1Char('\n'));
-    QAction *whole = menu_->addAction(QStringLiteral("Create Snippet..."), this,
-                                      [this, text] { createSnippet(text); });
+    QAction *whole =
+        menu_->addAction(tr("Create Snippet..."), this, [this, text] { createSnippet(text); });
     whole->setEnabled(!text.trimmed().isEmpty());
-    QAction *selected = menu_->addAction(QStringLiteral("Create Snippet with Selection..."), this,
+    QAction *selected = menu_->addAction(tr("Create Snippet with Selection..."), this,
                                          [this, selection] { createSnippet(selection); });
     selected->setEnabled(!selection.trimmed().isEmpty());
 
     const QList<ZKCollectionEntry> &entries = ZKHistorian::historian().snippetURLs();
     if (entries.isEmpty()) return;
     menu_->addSeparator();
-    menu_->addAction(QStringLiteral("Manage Snippets..."), this,
+    menu_->addAction(tr("Manage Snippets..."), this,
                      [] { CollectionMenus::openFolderForCollection(ZKHistorian::kSnippets); });
     menu_->addSeparator();
     CollectionMenus::Actions actions;
@@ -73,7 +73,7 @@ void SnippetMenu::rebuild() {
 }
 
 void SnippetMenu::createSnippet(const QString &text) {
-    const std::optional<QString> name = nameAsker()(textView_->window(), QStringLiteral("Snippet"));
+    const std::optional<QString> name = nameAsker()(textView_->window(), tr("Snippet"));
     if (name) ZKHistorian::historian().saveSnippet(*name, text);
 }
 

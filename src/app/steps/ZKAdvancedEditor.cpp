@@ -15,7 +15,8 @@ ZKAdvancedEditor::ZKAdvancedEditor(ZKRenamer &renamer, QWidget *parent)
       showErrorsButton_(new QPushButton(tr("Show Errors"), this)),
       snippetButton_(new QToolButton(this)) {
     bind(codeTextView_, RenamerSetting::AdvancedPrototype);
-    codeTextView_->setPlaceholderText(tr("[concatenate <name> \"_\" [sequence] <.extension>]"));
+    codeTextView_->setPlaceholderText(
+        QStringLiteral("[concatenate <name> \"_\" [sequence] <.extension>]"));
     showErrorsButton_->setObjectName(QStringLiteral("advancedShowErrorsButton"));
     showErrorsButton_->setAutoDefault(false);
     addRow(tr("Prototype:"), {codeTextView_});

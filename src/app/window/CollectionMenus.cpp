@@ -11,6 +11,11 @@
 #include <QUrl>
 
 #include "collections/ZKHistorian.h"
+#include "common/Translations.h"
+
+namespace CollectionMenus {
+TORVANE_NAMESPACE_TR(CollectionMenus)
+}
 
 namespace {
 
@@ -105,7 +110,7 @@ void addEntries(QMenu *menu, const QList<ZKCollectionEntry> &entries, const Acti
         QObject::connect(item, &QAction::triggered, item,
                          [choose = actions.choose, entry] { choose(entry); });
         QAction *alternate =
-            target->addAction(trash, QStringLiteral("Move \"%1\" to Trash").arg(entry.filename()));
+            target->addAction(trash, tr("Move \"%1\" to Trash").arg(entry.filename()));
         alternate->setObjectName(QStringLiteral("collectionTrashItem"));
         QObject::connect(alternate, &QAction::triggered, alternate, [entry] {
             if (!ZKHistorian::historian().moveCollectionURLToTrash(entry)) QApplication::beep();

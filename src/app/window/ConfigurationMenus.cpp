@@ -77,26 +77,25 @@ void ConfigurationMenus::reflectActiveWindow() {
 }
 
 void ConfigurationMenus::buildConfigurationMenu() {
-    QMenu *menu = configurationMenu_ = window_.menuBar()->addMenu(QStringLiteral("&Configuration"));
+    QMenu *menu = configurationMenu_ = window_.menuBar()->addMenu(tr("&Configuration"));
     menu->setObjectName(QStringLiteral("configurationMenu"));
-    named(menu->addAction(QStringLiteral("Import..."), this, &ConfigurationMenus::importRenamers),
+    named(menu->addAction(tr("Import..."), this, &ConfigurationMenus::importRenamers),
           "importRenamers");
-    named(menu->addAction(QStringLiteral("Export..."), this, &ConfigurationMenus::exportRenamers),
+    named(menu->addAction(tr("Export..."), this, &ConfigurationMenus::exportRenamers),
           "exportRenamers");
     menu->addSeparator();
-    named(menu->addAction(QStringLiteral("Save as Default Configuration"), this,
+    named(menu->addAction(tr("Save as Default Configuration"), this,
                           [] { historian().saveDefaultRenamers(false); }),
           "saveDefaultRenamers");
-    named(menu->addAction(QStringLiteral("Forget Default Configuration"), this,
+    named(menu->addAction(tr("Forget Default Configuration"), this,
                           [] { historian().saveDefaultRenamers(true); }),
           "forgetDefaultRenamers");
 }
 
 void ConfigurationMenus::buildHistoryMenu() {
-    historyMenu_ = window_.menuBar()->addMenu(QStringLiteral("Histor&y"));
+    historyMenu_ = window_.menuBar()->addMenu(tr("Histor&y"));
     historyMenu_->setObjectName(QStringLiteral("historyMenu"));
-    QAction *toggle =
-        named(historyMenu_->addAction(QStringLiteral("Show History")), "toggleHistory");
+    QAction *toggle = named(historyMenu_->addAction(tr("Show History")), "toggleHistory");
     toggle->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
     connect(toggle, &QAction::triggered, this,
             [] { historian().showHistory(!historian().isHistoryShown()); });
@@ -121,7 +120,7 @@ void ConfigurationMenus::buildHistoryMenu() {
 }
 
 void ConfigurationMenus::addCapacityMenu(QMenu *menu) {
-    QMenu *submenu = menu->addMenu(QStringLiteral("History Capacity"));
+    QMenu *submenu = menu->addMenu(tr("History Capacity"));
     submenu->setObjectName(QStringLiteral("historyCapacityMenu"));
     auto *group = new QActionGroup(submenu);
     for (const Capacity &capacity : capacities) {
@@ -150,7 +149,7 @@ void ConfigurationMenus::rebuildHistoryMenu() {
     const bool enabled = ZKHistorian::historyCapacity() >= 0 && isMainWindowActive();
     const QString status = historian().historyMenuStatus();
     if (status.isEmpty()) {
-        named(historyMenu_->addAction(QStringLiteral("Clear History..."), this,
+        named(historyMenu_->addAction(tr("Clear History..."), this,
                                       [] { historian().clearHistory(); }),
               "clearHistory")
             ->setEnabled(isMainWindowActive());
@@ -159,8 +158,8 @@ void ConfigurationMenus::rebuildHistoryMenu() {
     }
     for (QAction *item : items.mid(0, fixedHistoryItems_)) {
         if (item->objectName() == QLatin1String("toggleHistory")) {
-            item->setText(historian().isHistoryShown() && enabled ? QStringLiteral("Hide History")
-                                                                  : QStringLiteral("Show History"));
+            item->setText(historian().isHistoryShown() && enabled ? tr("Hide History")
+                                                                  : tr("Show History"));
             item->setEnabled(enabled);
         } else if (item->data().isValid()) {
             item->setEnabled(enabled && historian().canNavigate(item->data().toInt()));
@@ -171,10 +170,9 @@ void ConfigurationMenus::rebuildHistoryMenu() {
 }
 
 void ConfigurationMenus::buildPresetsMenu() {
-    presetsMenu_ = window_.menuBar()->addMenu(QStringLiteral("&Presets"));
+    presetsMenu_ = window_.menuBar()->addMenu(tr("&Presets"));
     presetsMenu_->setObjectName(QStringLiteral("presetsMenu"));
-    named(presetsMenu_->addAction(QStringLiteral("Save Preset..."), this,
-                                  &ConfigurationMenus::createPreset),
+    named(presetsMenu_->addAction(tr("Save Preset..."), this, &ConfigurationMenus::createPreset),
           "createPreset");
     connect(presetsMenu_, &QMenu::aboutToShow, this, &ConfigurationMenus::rebuildPresetsMenu);
 }
@@ -188,12 +186,11 @@ void ConfigurationMenus::rebuildPresetsMenu() {
     const QList<ZKCollectionEntry> &entries = historian().presetURLs();
     presetsMenu_->addSeparator();
     if (entries.isEmpty()) {
-        presetsMenu_->addAction(QStringLiteral("You don't have any presets yet."))
-            ->setEnabled(false);
+        presetsMenu_->addAction(tr("You don't have any presets yet."))->setEnabled(false);
         return;
     }
     named(presetsMenu_->addAction(
-              QStringLiteral("Manage Presets..."), this,
+              tr("Manage Presets..."), this,
               [] { CollectionMenus::openFolderForCollection(ZKHistorian::kPresets); }),
           "managePresets");
     presetsMenu_->addSeparator();
@@ -218,7 +215,7 @@ void ConfigurationMenus::rebuildPresetsMenu() {
 
 void ConfigurationMenus::importRenamers() {
     const std::optional<QString> path = view_.dialogs().runFileOpenPanel(
-        window_.window(), QStringLiteral("Import"),
+        window_.window(), tr("Import"),
         {QStringLiteral("torv"), QStringLiteral("torvane"), QStringLiteral("tva")});
     if (path && !historian().unarchiveRenamersAtURL(*path)) QApplication::beep();
 }
@@ -229,14 +226,14 @@ void ConfigurationMenus::exportRenamers() {
         return;
     }
     view_.bringMainWindowForward();
-    const std::optional<QString> path = view_.dialogs().runSavePanel(
-        window_.window(), QStringLiteral("Export"), ZKHistorian::kPresetExtension,
-        historian().suggestedExportName());
+    const std::optional<QString> path =
+        view_.dialogs().runSavePanel(window_.window(), tr("Export"), ZKHistorian::kPresetExtension,
+                                     historian().suggestedExportName());
     if (path) historian().exportRenamersToPath(*path);
 }
 
 void ConfigurationMenus::createPreset() {
     const std::optional<QString> name = view_.dialogs().askForName(
-        window_.window(), QStringLiteral("Save Preset"), historian().proposedPresetName());
+        window_.window(), tr("Save Preset"), historian().proposedPresetName());
     if (name) historian().savePreset(*name);
 }

@@ -24,8 +24,7 @@ void DesktopNotifier::notify(const QString &title, const QString &text) {
         logUndelivered(title, text, QStringLiteral("no session bus"));
         return;
     }
-    QDBusMessage message =
-        QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
+    QDBusMessage message = QDBusMessage::createMethodCall(kService, kPath, kService, tr("Notify"));
     // app name, replaces id, icon, summary, body, actions, hints, timeout (server default)
     message << QStringLiteral("Torvane") << 0u << QStringLiteral("com.quorlix.Torvane") << title
             << text << QStringList() << QVariantMap() << -1;

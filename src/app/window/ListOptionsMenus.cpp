@@ -5,12 +5,15 @@
 #include <QMenu>
 
 #include "app/window/ZKControllingDragView.h"
+#include "common/Translations.h"
 #include "common/UserDefaults.h"
 #include "listing/DisplayFilter.h"
 #include "listing/ListingMode.h"
 #include "listing/SortMenu.h"
 
 namespace ListOptionsMenus {
+
+TORVANE_NAMESPACE_TR(ListOptionsMenus)
 
 namespace {
 
@@ -42,10 +45,10 @@ void addListingItems(QMenu *menu, ZKControllingDragView &view) {
          !controller.scanFolderContents()},
     };
     for (const Item &item : items) {
-        if (item.tag == ListingMode::Files) addHeader(menu, QStringLiteral("List"));
+        if (item.tag == ListingMode::Files) addHeader(menu, ListOptionsMenus::tr("List"));
         if (item.tag == ListingMode::ScanFolderContents) {
             menu->addSeparator();
-            addHeader(menu, QStringLiteral("Depth"));
+            addHeader(menu, ListOptionsMenus::tr("Depth"));
         }
         QAction *action = addCheckItem(menu, QString::fromLatin1(item.title), item.checked);
         const int tag = item.tag;

@@ -170,8 +170,8 @@ QWidget *ZKControllingDragView::buildBar() {
     actionButton_ = new QToolButton(bar);
     actionButton_->setIcon(QIcon::fromTheme(QStringLiteral("open-menu"),
                                             QIcon::fromTheme(QStringLiteral("emblem-system"))));
-    actionButton_->setText(QStringLiteral("Actions"));
-    actionButton_->setToolTip(QStringLiteral("Actions for the selected items"));
+    actionButton_->setText(tr("Actions"));
+    actionButton_->setToolTip(tr("Actions for the selected items"));
     connect(actionButton_, &QToolButton::clicked, this, [this] {
         // The same menu as a right click on the current row, so both always agree.
         std::unique_ptr<QMenu> menu = fileList_->createContextMenu(fileList_->currentIndex());
@@ -183,8 +183,8 @@ QWidget *ZKControllingDragView::buildBar() {
     progressLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     progressLabel_->setForegroundRole(QPalette::PlaceholderText);
 
-    clearButton_ = new QPushButton(QStringLiteral("Clear"), bar);
-    clearButton_->setToolTip(QStringLiteral("Clear List"));
+    clearButton_ = new QPushButton(tr("Clear"), bar);
+    clearButton_->setToolTip(tr("Clear List"));
     clearButton_->setAutoDefault(false);
     connect(clearButton_, &QPushButton::clicked, this, &ZKControllingDragView::clear);
 

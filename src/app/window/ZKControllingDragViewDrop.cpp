@@ -92,8 +92,8 @@ void ZKControllingDragView::setHighlighted(bool highlighted) {
 }
 
 void ZKControllingDragView::receiveUrls(const QList<QUrl> &urls) {
-    renameButton_->setState(ZKRenameButtonState::stopButton(
-        1.0 / double(urls.size() + 1), QStringLiteral("Receiving dragged items...")));
+    renameButton_->setState(ZKRenameButtonState::stopButton(1.0 / double(urls.size() + 1),
+                                                            tr("Receiving dragged items...")));
     progressLabel_->setText(renameButton_->state().description);
     // An unsorted list keeps the order of the drop; a sorted one sorts afterwards anyway.
     const bool keepOrder = controller_->primarySortOrder() == ZKSortPriorities::DontSort;
@@ -109,9 +109,8 @@ void ZKControllingDragView::showReceptionProgress() {
     }
     const qsizetype handled = reception_->handledCount();
     const qsizetype total = reception_->totalCount();
-    const QString description = QStringLiteral("Receiving dragged items (%1 of %2)")
-                                    .arg(std::max<qsizetype>(handled, 1))
-                                    .arg(total);
+    const QString description =
+        tr("Receiving dragged items (%1 of %2)").arg(std::max<qsizetype>(handled, 1)).arg(total);
     renameButton_->setState(
         ZKRenameButtonState::stopButton(double(handled + 1) / double(total + 1), description));
     progressLabel_->setText(description);
@@ -134,7 +133,7 @@ void ZKControllingDragView::finishReception() {
 
 void ZKControllingDragView::receiveFallback(const QList<ZKPasteboardItem> &items) {
     ZKRenameButtonState state;
-    state.title = QStringLiteral("Receiving dragged items...");
+    state.title = tr("Receiving dragged items...");
     state.menuItemTitle = state.title;
     renameButton_->setState(state);
     QTimer::singleShot(0, this, [this, items] {

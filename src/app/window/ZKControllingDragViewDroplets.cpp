@@ -45,23 +45,23 @@ QVariantMap ZKControllingDragView::frozenConfiguration() {
 
 void ZKControllingDragView::createDroplet() {
     const std::optional<QString> path =
-        runCreationPanel(QStringLiteral("Create Droplet"), QStringLiteral("Torvane Droplet"),
+        runCreationPanel(tr("Create Droplet"), QStringLiteral("Torvane Droplet"),
                          DropletCreation::defaultFolder(), QStringLiteral("desktop"));
     if (!path) return;
     const DropletCreation::Result result = DropletCreation::create(
         {*path, frozenConfiguration(), defaults().boolForKey(kKeepDropletSealIntact),
          helperProgram(DropletKeys::kDropletProgram)});
     if (!result.error.isEmpty())
-        runAlert(okAlert(QStringLiteral("The droplet cannot be created."), result.error,
-                         ZKAlert::Style::Critical));
+        runAlert(
+            okAlert(tr("The droplet cannot be created."), result.error, ZKAlert::Style::Critical));
 }
 
 void ZKControllingDragView::createService() {
     const QString userData = ServiceDefinition::encodedConfiguration(frozenConfiguration());
     if (userData.isEmpty()) return;
     std::optional<QString> path =
-        runCreationPanel(QStringLiteral("Create Service"), QStringLiteral("Rename"),
-                         ServiceDefinition::servicesFolder(), QStringLiteral("torvaneservice"));
+        runCreationPanel(tr("Create Service"), tr("Rename"), ServiceDefinition::servicesFolder(),
+                         QStringLiteral("torvaneservice"));
     if (!path) return;
     if (!path->endsWith(QStringLiteral(".torvaneservice"))) path->append(".torvaneservice");
     const QString problem = ServiceInstallation::create(
@@ -70,20 +70,18 @@ void ZKControllingDragView::createService() {
         Log::line(problem);
         beep();
     } else if (!problem.isEmpty()) {
-        runAlert(okAlert(QStringLiteral("The service cannot be created."), problem,
-                         ZKAlert::Style::Critical));
+        runAlert(okAlert(tr("The service cannot be created."), problem, ZKAlert::Style::Critical));
     }
 }
 
 void ZKControllingDragView::removeService() {
     const std::optional<QString> path =
-        runCreationPanel(QStringLiteral("Remove Service"), QString(),
-                         ServiceDefinition::servicesFolder(), QStringLiteral("torvaneservice"));
+        runCreationPanel(tr("Remove Service"), QString(), ServiceDefinition::servicesFolder(),
+                         QStringLiteral("torvaneservice"));
     if (!path) return;
     const QString problem = ServiceInstallation::remove(*path);
     if (!problem.isEmpty())
-        runAlert(okAlert(QStringLiteral("The service cannot be removed."), problem,
-                         ZKAlert::Style::Critical));
+        runAlert(okAlert(tr("The service cannot be removed."), problem, ZKAlert::Style::Critical));
 }
 
 void ZKControllingDragView::handOverServiceDefinition(const QString &path) {

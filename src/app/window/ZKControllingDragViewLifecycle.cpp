@@ -150,7 +150,7 @@ bool ZKControllingDragView::importConfigurationFile(const QString &path) {
     ConfigurationFile::Contents contents;
     QString error;
     if (!ConfigurationFile::read(path, &contents, &error)) {
-        runAlert(okAlert(QStringLiteral("The configuration \"%1\" cannot be opened.")
+        runAlert(okAlert(tr("The configuration \"%1\" cannot be opened.")
                              .arg(PathExtension::lastPathComponent(path)),
                          error, ZKAlert::Style::Informational));
         return false;
@@ -203,7 +203,7 @@ void ZKControllingDragView::populateWithSelectionScript() {
     const SelectionScript::Result result = SelectionScript::run();
     if (!result.ok) {
         Log::line(QStringLiteral("[Startup] %1").arg(result.error));
-        showAlertLater(okAlert(QStringLiteral("Torvane cannot read the file manager's selection."),
+        showAlertLater(okAlert(tr("Torvane cannot read the file manager's selection."),
                                result.error, ZKAlert::Style::Informational));
         return;
     }

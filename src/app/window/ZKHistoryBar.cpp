@@ -177,8 +177,7 @@ bool ZKHistoryBar::handleKey(QKeyEvent *event) {
     const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
     if (!arrow || !(modifiers & Qt::ControlModifier) || (modifiers & Qt::MetaModifier))
         return false;
-    if (UserDefaults::standardUserDefaults().boolForKey(
-            QStringLiteral("Ignore Command-Arrow Key Combos")) ||
+    if (UserDefaults::standardUserDefaults().boolForKey(tr("Ignore Command-Arrow Key Combos")) ||
         focusedFieldHoldsText())
         return false;
     // Pressed until the key is let go; held, the key repeats and so does the step.

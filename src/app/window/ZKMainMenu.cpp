@@ -105,71 +105,69 @@ QAction *ZKMainMenu::action(const char *name) const {
 }
 
 void ZKMainMenu::buildFileMenu() {
-    QMenu *menu = addMenu(QStringLiteral("&File"));
-    addCommand(menu, "open", QStringLiteral("Open..."), QStringLiteral("Ctrl+O"),
+    QMenu *menu = addMenu(tr("&File"));
+    addCommand(menu, "open", tr("Open..."), QStringLiteral("Ctrl+O"),
                [this] { view_.openFilesFromPanel(); });
     menu->addSeparator();
-    addCommand(menu, "createDroplet", QStringLiteral("Create Droplet..."), QString(),
+    addCommand(menu, "createDroplet", tr("Create Droplet..."), QString(),
                [this] { view_.createDroplet(); });
-    addCommand(menu, "createService", QStringLiteral("Create Service..."), QString(),
+    addCommand(menu, "createService", tr("Create Service..."), QString(),
                [this] { view_.createService(); });
-    addCommand(menu, "removeService", QStringLiteral("Remove Service..."), QString(),
+    addCommand(menu, "removeService", tr("Remove Service..."), QString(),
                [this] { view_.removeService(); });
     menu->addSeparator();
     QAction *preferences =
-        addCommand(menu, "preferences", QStringLiteral("Preferences..."), QStringLiteral("Ctrl+,"),
+        addCommand(menu, "preferences", tr("Preferences..."), QStringLiteral("Ctrl+,"),
                    [this] { emit preferencesRequested(); });
     preferences->setMenuRole(QAction::PreferencesRole);
     menu->addSeparator();
-    addCommand(menu, "close", QStringLiteral("Close Window"), QStringLiteral("Ctrl+W"),
+    addCommand(menu, "close", tr("Close Window"), QStringLiteral("Ctrl+W"),
                [this] { emit closeRequested(); });
     // Quitting during a scan or run first offers to stop it; the application quits after it.
-    addCommand(menu, "quit", QStringLiteral("Quit Torvane"), QStringLiteral("Ctrl+Q"), [this] {
+    addCommand(menu, "quit", tr("Quit Torvane"), QStringLiteral("Ctrl+Q"), [this] {
         view_.requestStop();
         emit quitRequested();
     });
 }
 
 void ZKMainMenu::buildEditMenu() {
-    QMenu *menu = addMenu(QStringLiteral("&Edit"));
-    addCommand(menu, "copy", QStringLiteral("Copy"), QStringLiteral("Ctrl+C"),
-               [this] { view_.copy(); });
-    addCommand(menu, "paste", QStringLiteral("Paste"), QStringLiteral("Ctrl+V"),
-               [this] { view_.paste(); });
+    QMenu *menu = addMenu(tr("&Edit"));
+    addCommand(menu, "copy", tr("Copy"), QStringLiteral("Ctrl+C"), [this] { view_.copy(); });
+    addCommand(menu, "paste", tr("Paste"), QStringLiteral("Ctrl+V"), [this] { view_.paste(); });
     menu->addSeparator();
-    addCommand(menu, "removeFromList", QStringLiteral("Remove from List"), QString(),
+    addCommand(menu, "removeFromList", tr("Remove from List"), QString(),
                [this] { view_.removeSelectedRows(); });
-    addCommand(menu, "clearList", QStringLiteral("Clear List"), QStringLiteral("Ctrl+K"),
+    addCommand(menu, "clearList", tr("Clear List"), QStringLiteral("Ctrl+K"),
                [this] { view_.clear(); });
 }
 
 void ZKMainMenu::buildListMenu() {
-    QMenu *menu = addMenu(QStringLiteral("&List"));
+    QMenu *menu = addMenu(tr("&List"));
     addListLayoutMenu(menu);
     addDetailModeMenu(menu);
     menu->addSeparator();
     addListToggles(menu);
     menu->addSeparator();
     QAction *interim =
-        addCommand(menu, "showInterimNames", QStringLiteral("Show Interim Names"),
-                   QStringLiteral("Ctrl+I"), [this] { view_.toggleIntermediateNameDisplay(); });
+        addCommand(menu, "showInterimNames", tr("Show Interim Names"), QStringLiteral("Ctrl+I"),
+                   [this] { view_.toggleIntermediateNameDisplay(); });
     interim->setCheckable(true);
     menu->addSeparator();
 
-    QMenu *options = menu->addMenu(QStringLiteral("List Options"));
+    QMenu *options = menu->addMenu(tr("List Options"));
     options->setObjectName(QStringLiteral("listOptionsMenu"));
     ListOptionsMenus::rebuildOnShow(
         options, [this](QMenu *shown) { ListOptionsMenus::fillOptionsMenu(shown, view_, true); });
     // The sort keys work before the submenu was ever opened.
     ListOptionsMenus::fillOptionsMenu(options, view_, true);
-    QMenu *filter = menu->addMenu(QStringLiteral("Filter"));
+    QMenu *filter = menu->addMenu(tr("Filter"));
     filter->setObjectName(QStringLiteral("filterMenu"));
     ListOptionsMenus::rebuildOnShow(
         filter, [this](QMenu *shown) { ListOptionsMenus::fillFilterMenu(shown, view_); });
 }
 
 void ZKMainMenu::addListLayoutMenu(QMenu *listMenu) {
-    QMenu *menu = listMenu->addMenu(QStringLiteral("List Layout"));
+    QMenu *menu = listMenu->addMenu(tr("List Layout"));
     auto *group = new QActionGroup(menu);
     for (const Choice &choice : listLayouts) {
         QAction *item = addCommand(menu, "listLayout", QString::fromLatin1(choice.title), QString(),
@@ -184,7 +182,7 @@ void ZKMainMenu::addListLayoutMenu(QMenu *listMenu) {
 }
 
 void ZKMainMenu::addDetailModeMenu(QMenu *listMenu) {
-    QMenu *menu = listMenu->addMenu(QStringLiteral("Detail"));
+    QMenu *menu = listMenu->addMenu(tr("Detail"));
     auto *group = new QActionGroup(menu);
     for (const Choice &choice : detailModes) {
         QAction *item = addCommand(menu, "detailMode", QString::fromLatin1(choice.title), QString(),
@@ -208,50 +206,47 @@ void ZKMainMenu::addListToggles(QMenu *listMenu) {
         });
         item->setCheckable(true);
     };
-    toggle("alwaysShowLargeIcons", QStringLiteral("Always Show Large Icons"),
+    toggle("alwaysShowLargeIcons", tr("Always Show Large Icons"),
            [list] { list->toggleIconSize(); });
-    toggle("showIconPreviews", QStringLiteral("Show Icon Previews"),
-           [list] { list->toggleIconPreview(); });
-    toggle("showWhitespace", QStringLiteral("Show Whitespace"),
-           [list] { list->toggleWhitespaceDisplay(); });
-    toggle("allowFileSelection", QStringLiteral("Allow File Selection"), [list] {
+    toggle("showIconPreviews", tr("Show Icon Previews"), [list] { list->toggleIconPreview(); });
+    toggle("showWhitespace", tr("Show Whitespace"), [list] { list->toggleWhitespaceDisplay(); });
+    toggle("allowFileSelection", tr("Allow File Selection"), [list] {
         list->changeSelectability(defaults().boolForKey(CellDetailText::AllowFileSelectionKey) ? 0
                                                                                                : 1);
     });
 }
 
 void ZKMainMenu::buildStepsMenu() {
-    QMenu *menu = addMenu(QStringLiteral("&Steps"));
-    addCommand(menu, "addStep", QStringLiteral("Add Renaming Step"), QStringLiteral("Ctrl+T"),
+    QMenu *menu = addMenu(tr("&Steps"));
+    addCommand(menu, "addStep", tr("Add Renaming Step"), QStringLiteral("Ctrl+T"),
                [this] { view_.addRenamer(); });
-    addCommand(menu, "deleteSteps", QStringLiteral("Delete Selected Steps"),
-               QStringLiteral("Ctrl+Shift+T"), [this] { view_.deleteSelectedRenamers(); });
+    addCommand(menu, "deleteSteps", tr("Delete Selected Steps"), QStringLiteral("Ctrl+Shift+T"),
+               [this] { view_.deleteSelectedRenamers(); });
 }
 
 void ZKMainMenu::buildRenameMenu() {
-    QMenu *menu = addMenu(QStringLiteral("&Rename"));
-    addCommand(menu, "rename", QStringLiteral("Rename"), QStringLiteral("Ctrl+Return"),
+    QMenu *menu = addMenu(tr("&Rename"));
+    addCommand(menu, "rename", tr("Rename"), QStringLiteral("Ctrl+Return"),
                [this] { view_.rename(); });
-    addCommand(menu, "revert", QStringLiteral("Revert..."), QStringLiteral("Ctrl+Shift+R"),
+    addCommand(menu, "revert", tr("Revert..."), QStringLiteral("Ctrl+Shift+R"),
                [this] { view_.revert(); });
 }
 
 void ZKMainMenu::buildHelpMenu() {
-    QMenu *menu = addMenu(QStringLiteral("&Help"));
-    addCommand(menu, "help", QStringLiteral("Torvane Help"), QStringLiteral("F1"),
+    QMenu *menu = addMenu(tr("&Help"));
+    addCommand(menu, "help", tr("Torvane Help"), QStringLiteral("F1"),
                [] { ZKHelpWindow::showHelp(); });
     menu->addSeparator();
     for (const HelpTopic &topic : kHelpTopics)
         addCommand(menu, topic.name, QString::fromUtf8(topic.title), QString(),
                    [page = QString::fromUtf8(topic.page)] { ZKHelpWindow::showHelp(page); });
     menu->addSeparator();
-    addCommand(menu, "showLog", QStringLiteral("Show Log"), QString(),
-               [] { ZKLogViewer::showLog(); });
-    QAction *debug = addCommand(menu, "debugLogging", QStringLiteral("Debug Logging"), QString(),
+    addCommand(menu, "showLog", tr("Show Log"), QString(), [] { ZKLogViewer::showLog(); });
+    QAction *debug = addCommand(menu, "debugLogging", tr("Debug Logging"), QString(),
                                 [this] { view_.toggleDebugLogging(); });
     debug->setCheckable(true);
     menu->addSeparator();
-    QAction *about = addCommand(menu, "about", QStringLiteral("About Torvane"), QString(),
+    QAction *about = addCommand(menu, "about", tr("About Torvane"), QString(),
                                 [] { ZKAboutWindow::showAbout(); });
     about->setMenuRole(QAction::AboutRole);
 }
@@ -284,8 +279,7 @@ void ZKMainMenu::updateItems() {
 
     const ZKRenameButtonState &button = view_.renameButton()->state();
     QAction *rename = action("rename");
-    rename->setText(button.menuItemTitle.isEmpty() ? QStringLiteral("Rename")
-                                                   : button.menuItemTitle);
+    rename->setText(button.menuItemTitle.isEmpty() ? tr("Rename") : button.menuItemTitle);
     rename->setEnabled(receiving || (idle && button.enabled && button.tag == 0));
     action("revert")->setEnabled(idle && controller.canRevert());
     action("debugLogging")->setChecked(defaults().boolForKey(ApplicationDefaults::kDebugLog));

@@ -37,12 +37,12 @@ QFormLayout *formOn(QWidget *page) {
 
 ZKPreferencesWindow::ZKPreferencesWindow(ZKControllingDragView &view, QWidget *parent)
     : QDialog(parent), view_(view) {
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
     auto *tabs = new QTabWidget(this);
     tabs->setUsesScrollButtons(false);  // every tab's title in view
-    tabs->addTab(generalPage(), QStringLiteral("General"));
-    tabs->addTab(listPage(), QStringLiteral("File List"));
-    tabs->addTab(namesPage(), QStringLiteral("Names and Steps"));
+    tabs->addTab(generalPage(), tr("General"));
+    tabs->addTab(listPage(), tr("File List"));
+    tabs->addTab(namesPage(), tr("Names and Steps"));
     tabs->addTab(presetsPage(), tr("Presets and History"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
@@ -59,38 +59,35 @@ QWidget *ZKPreferencesWindow::generalPage() {
     ZKGeneralSettings &general = view_.controller().generalSettings();
 
     startup_ = new QComboBox(page);
-    startup_->addItem(QStringLiteral("Do Nothing"), int(ZKGeneralSettings::StartupNothing));
-    startup_->addItem(QStringLiteral("List the File Manager's Selection"),
+    startup_->addItem(tr("Do Nothing"), int(ZKGeneralSettings::StartupNothing));
+    startup_->addItem(tr("List the File Manager's Selection"),
                       int(ZKGeneralSettings::StartupFinderSelection));
-    startup_->addItem(QStringLiteral("Show the Open Dialog"),
-                      int(ZKGeneralSettings::StartupOpenPanel));
-    startup_->addItem(QStringLiteral("Start with Default Settings"),
+    startup_->addItem(tr("Show the Open Dialog"), int(ZKGeneralSettings::StartupOpenPanel));
+    startup_->addItem(tr("Start with Default Settings"),
                       int(ZKGeneralSettings::StartupDefaultSettings));
-    startup_->setToolTip(QStringLiteral(
-        "The file manager's selection is read by the executable \"File Manager Selection\" in "
-        "the Scripts folder of Torvane's data folder, which prints one path per line."));
+    startup_->setToolTip(
+        tr("The file manager's selection is read by the executable \"File Manager Selection\" in "
+           "the Scripts folder of Torvane's data folder, which prints one path per line."));
     connect(startup_, &QComboBox::activated, this, [this, &general](int index) {
         general.startupAction = startup_->itemData(index).toInt();
         view_.changePreference(ConfigurationKeys::kStartupPopulation);
     });
-    form->addRow(QStringLiteral("At launch:"), startup_);
+    form->addRow(tr("At launch:"), startup_);
     addPreviewPopUp(form);
 
     addSwitch(
-        form, QStringLiteral("Quit When Closed"), [&general] { return general.quitWhenClosed; },
+        form, tr("Quit When Closed"), [&general] { return general.quitWhenClosed; },
         [&general](bool on) { general.quitWhenClosed = on; }, ConfigurationKeys::kQuitWhenClosed);
     addSwitch(
-        form, QStringLiteral("Ask Before Renaming"),
-        [&general] { return general.confirmBeforeRenaming; },
+        form, tr("Ask Before Renaming"), [&general] { return general.confirmBeforeRenaming; },
         [&general](bool on) { general.confirmBeforeRenaming = on; }, ConfigurationKeys::kChicken);
     addSwitch(
-        form, QStringLiteral("Clear List After Renaming"),
+        form, tr("Clear List After Renaming"),
         [&general] { return general.clearListAfterRenaming; },
         [&general](bool on) { general.clearListAfterRenaming = on; },
         ConfigurationKeys::kClearListAfterRenaming);
-    addUserDefaultSwitch(form, QStringLiteral("Quit After Renaming"),
-                         ApplicationDefaults::kQuitAfterRenaming);
-    addUserDefaultSwitch(form, QStringLiteral("Don't Ask Before Listing Only Folders"),
+    addUserDefaultSwitch(form, tr("Quit After Renaming"), ApplicationDefaults::kQuitAfterRenaming);
+    addUserDefaultSwitch(form, tr("Don't Ask Before Listing Only Folders"),
                          QString::fromLatin1(ListingMode::skipFileUncheckingWarningKey));
     return page;
 }
@@ -101,35 +98,32 @@ QWidget *ZKPreferencesWindow::listPage() {
     ZKFileList *list = view_.fileList();
     ZKRenamingController &controller = view_.controller();
 
-    addUserDefaultSwitch(form, QStringLiteral("Shift-Drag To Add Files"),
+    addUserDefaultSwitch(form, tr("Shift-Drag To Add Files"),
                          ControllerDefaults::kShiftDragToAddFiles);
-    addUserDefaultSwitch(form, QStringLiteral("Copy CSV Names"), ControllerDefaults::kCopyCsvNames);
-    addListSwitch(form, QStringLiteral("Allow File Selection"),
-                  CellDetailText::AllowFileSelectionKey, [list] {
-                      list->changeSelectability(
-                          defaults().boolForKey(CellDetailText::AllowFileSelectionKey) ? 0 : 1);
-                  });
-    addListSwitch(form, QStringLiteral("Show Icon Previews"),
-                  ApplicationDefaults::kShowIconPreviews, [list] { list->toggleIconPreview(); });
-    addListSwitch(form, QStringLiteral("Always Show Large Icons"),
-                  ApplicationDefaults::kAlwaysShowLargeIcons, [list] { list->toggleIconSize(); });
-    addListSwitch(form, QStringLiteral("Show Whitespace"), ApplicationDefaults::kShowWhitespace,
+    addUserDefaultSwitch(form, tr("Copy CSV Names"), ControllerDefaults::kCopyCsvNames);
+    addListSwitch(form, tr("Allow File Selection"), CellDetailText::AllowFileSelectionKey, [list] {
+        list->changeSelectability(defaults().boolForKey(CellDetailText::AllowFileSelectionKey) ? 0
+                                                                                               : 1);
+    });
+    addListSwitch(form, tr("Show Icon Previews"), ApplicationDefaults::kShowIconPreviews,
+                  [list] { list->toggleIconPreview(); });
+    addListSwitch(form, tr("Always Show Large Icons"), ApplicationDefaults::kAlwaysShowLargeIcons,
+                  [list] { list->toggleIconSize(); });
+    addListSwitch(form, tr("Show Whitespace"), ApplicationDefaults::kShowWhitespace,
                   [list] { list->toggleWhitespaceDisplay(); });
     arrowMode_ = addArrowModePopUp(form);
     theme_ = addThemePopUp(form);
-    addUserDefaultSwitch(form, QStringLiteral("Show Clear List Button"),
+    addUserDefaultSwitch(form, tr("Show Clear List Button"),
                          ApplicationDefaults::kShowClearListButton);
-    addUserDefaultSwitch(form, QStringLiteral("Show Action Button"),
-                         ApplicationDefaults::kShowActionButton);
-    addUserDefaultSwitch(form, QStringLiteral("Read Drops as Names and Text"),
+    addUserDefaultSwitch(form, tr("Show Action Button"), ApplicationDefaults::kShowActionButton);
+    addUserDefaultSwitch(form, tr("Read Drops as Names and Text"),
                          ApplicationDefaults::kDisablePasteboardObjectReading);
     addSwitch(
-        form, QStringLiteral("Ignore Invisible Files"),
+        form, tr("Ignore Invisible Files"),
         [&controller] { return controller.ignoreInvisibleFiles(); },
         [&controller](bool on) { controller.setIgnoreInvisibleFiles(on); },
         ConfigurationKeys::kIgnoreInvisibleFiles);
-    addUserDefaultSwitch(form, QStringLiteral("Ignore Symbolic Links"),
-                         ControllerDefaults::kIgnoreAliases);
+    addUserDefaultSwitch(form, tr("Ignore Symbolic Links"), ControllerDefaults::kIgnoreAliases);
     return page;
 }
 
@@ -138,23 +132,22 @@ QWidget *ZKPreferencesWindow::namesPage() {
     QFormLayout *form = formOn(page);
     ZKRenamingController &controller = view_.controller();
     addSwitch(
-        form, QStringLiteral("Ignore Trailing Gibberish in the Common Prefix"),
+        form, tr("Ignore Trailing Gibberish in the Common Prefix"),
         [&controller] { return controller.ignoreTrailingGibberish(); },
         [&controller](bool on) { controller.setIgnoreTrailingGibberish(on); },
         ConfigurationKeys::kIgnoreTrailingGibberish);
     addSwitch(
-        form, QStringLiteral("Ignore Whitespace in Regular Expressions (Free-Spacing)"),
+        form, tr("Ignore Whitespace in Regular Expressions (Free-Spacing)"),
         [&controller] { return controller.useFreeSpacingMode(); },
         [&controller](bool on) { controller.setUseFreeSpacingMode(on); },
         ConfigurationKeys::kIgnoreWhitespaceInRegularExpressions);
     addSwitch(
-        form, QStringLiteral("Number Names That Would Not Be Unique (Auto-Uniqueify)"),
+        form, tr("Number Names That Would Not Be Unique (Auto-Uniqueify)"),
         [&controller] { return controller.autoUniqueify(); },
         [&controller](bool on) { controller.setAutoUniqueify(on); },
         ConfigurationKeys::kAutoUniqueify);
-    addUserDefaultSwitch(form, QStringLiteral("Always Select Added Steps"),
-                         QStringLiteral("Always Select Added Steps"));
-    addUserDefaultSwitch(form, QStringLiteral("Disable Removed Renamers Stack"),
+    addUserDefaultSwitch(form, tr("Always Select Added Steps"), tr("Always Select Added Steps"));
+    addUserDefaultSwitch(form, tr("Disable Removed Renamers Stack"),
                          EngineDefaults::kDisableRemovedRenamersStack);
     addSwitch(
         form, tr("Always Left-Align Operations Menu"),
@@ -220,14 +213,14 @@ void ZKPreferencesWindow::addListSwitch(QFormLayout *form, const QString &title,
 
 QComboBox *ZKPreferencesWindow::addArrowModePopUp(QFormLayout *form) {
     auto *popUp = new QComboBox(form->parentWidget());
-    popUp->addItem(QStringLiteral("Round Lights"), 0);
-    popUp->addItem(QStringLiteral("Arrows While Showing Interim Names"), 1);
-    popUp->addItem(QStringLiteral("Arrows"), 2);
+    popUp->addItem(tr("Round Lights"), 0);
+    popUp->addItem(tr("Arrows While Showing Interim Names"), 1);
+    popUp->addItem(tr("Arrows"), 2);
     connect(popUp, &QComboBox::activated, this, [this, popUp](int index) {
         defaults().setInteger(popUp->itemData(index).toInt(), ApplicationDefaults::kArrowMode);
         view_.changePreference(ApplicationDefaults::kArrowMode);
     });
-    form->addRow(QStringLiteral("Status lights:"), popUp);
+    form->addRow(tr("Status lights:"), popUp);
     return popUp;
 }
 
@@ -240,13 +233,13 @@ QCheckBox *ZKPreferencesWindow::switchTitled(const QString &title) const {
 
 QComboBox *ZKPreferencesWindow::addThemePopUp(QFormLayout *form) {
     auto *popUp = new QComboBox(form->parentWidget());
-    popUp->addItem(QStringLiteral("Plain"), int(ZKFileListSettings::PlainTheme));
-    popUp->addItem(QStringLiteral("Striped Rows"), int(ZKFileListSettings::StripedTheme));
+    popUp->addItem(tr("Plain"), int(ZKFileListSettings::PlainTheme));
+    popUp->addItem(tr("Striped Rows"), int(ZKFileListSettings::StripedTheme));
     connect(popUp, &QComboBox::activated, this, [this, popUp](int index) {
         view_.controller().generalSettings().fileListTheme = popUp->itemData(index).toInt();
         view_.changePreference(ConfigurationKeys::kFileListTheme);
     });
-    form->addRow(QStringLiteral("List theme:"), popUp);
+    form->addRow(tr("List theme:"), popUp);
     return popUp;
 }
 
@@ -288,7 +281,7 @@ void ZKPreferencesWindow::refresh() {
     int index = startup_->findData(startup);
     if (index < 0) {
         // A choice kept from elsewhere that this system cannot carry out is still shown.
-        startup_->addItem(QStringLiteral("List Path Finder's Selection"), startup);
+        startup_->addItem(tr("List Path Finder's Selection"), startup);
         index = startup_->count() - 1;
     }
     startup_->setCurrentIndex(index);

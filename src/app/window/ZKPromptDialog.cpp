@@ -39,7 +39,7 @@ ZKPromptDialog::ZKPromptDialog(const QString &question, QWidget *parent) : QDial
     setModal(true);
     questionView_ = questionViewFor(question, this);
     answerField_ = new QLineEdit(this);
-    doneButton_ = new QPushButton(QStringLiteral("OK"), this);
+    doneButton_ = new QPushButton(tr("OK"), this);
     doneButton_->setDefault(true);
     connect(doneButton_, &QPushButton::clicked, this, &QDialog::accept);
 

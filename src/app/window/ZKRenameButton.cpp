@@ -31,8 +31,7 @@ void ZKRenameButton::setState(const ZKRenameButtonState &state) {
 QSize ZKRenameButton::sizeHint() const {
     // One width for every title, so the bar does not jump while a scan names its items.
     const int width =
-        fontMetrics().horizontalAdvance(QStringLiteral("Rename 8888 of 8888 Files...")) +
-        4 * barInset;
+        fontMetrics().horizontalAdvance(tr("Rename 8888 of 8888 Files...")) + 4 * barInset;
     return {width, QPushButton::sizeHint().height() + barHeight};
 }
 

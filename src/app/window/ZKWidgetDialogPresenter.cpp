@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -16,8 +17,6 @@
 
 namespace {
 
-const QString kCancel = QStringLiteral("Cancel");
-
 QMessageBox::Icon iconFor(ZKAlert::Style style) {
     switch (style) {
         case ZKAlert::Style::Informational:
@@ -31,17 +30,19 @@ QMessageBox::Icon iconFor(ZKAlert::Style style) {
 }
 
 // The first button goes ahead; "Cancel" (or the only button) also answers Escape.
-QList<QAbstractButton *> addButtons(QMessageBox &box, const QStringList &titles) {
+QList<QAbstractButton *> addButtons(QMessageBox &box, const ZKAlert &alert) {
     QList<QAbstractButton *> buttons;
-    const QStringList shown = titles.isEmpty() ? QStringList{QStringLiteral("OK")} : titles;
+    const QStringList shown =
+        alert.buttons.isEmpty() ? QStringList{ZKWidgetDialogPresenter::tr("OK")} : alert.buttons;
+    const int cancel = cancelButtonOf(alert).value_or(-1);
     for (qsizetype index = 0; index < shown.size(); ++index) {
         const QString &title = shown.at(index);
-        const QMessageBox::ButtonRole role = index == 0         ? QMessageBox::AcceptRole
-                                             : title == kCancel ? QMessageBox::RejectRole
-                                                                : QMessageBox::ActionRole;
+        const QMessageBox::ButtonRole role = index == 0        ? QMessageBox::AcceptRole
+                                             : index == cancel ? QMessageBox::RejectRole
+                                                               : QMessageBox::ActionRole;
         QPushButton *button = box.addButton(title, role);
         if (index == 0) box.setDefaultButton(button);
-        if (title == kCancel || shown.size() == 1) box.setEscapeButton(button);
+        if (index == cancel || shown.size() == 1) box.setEscapeButton(button);
         buttons.append(button);
     }
     return buttons;
@@ -73,7 +74,7 @@ ZKAlertAnswer ZKWidgetDialogPresenter::runAlert(QWidget *window, const ZKAlert &
     box.setIcon(iconFor(alert.style));
     box.setText(alert.messageText);
     box.setInformativeText(alert.informativeText);
-    const QList<QAbstractButton *> buttons = addButtons(box, alert.buttons);
+    const QList<QAbstractButton *> buttons = addButtons(box, alert);
     QCheckBox *suppression = nullptr;
     if (!alert.suppressionButtonTitle.isEmpty()) {
         suppression = new QCheckBox(alert.suppressionButtonTitle, &box);
@@ -93,8 +94,8 @@ QStringList ZKWidgetDialogPresenter::runOpenPanel(QWidget *window, bool resolveA
     dialog.setOption(QFileDialog::DontResolveSymlinks, !resolveAliases);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Populate"));
-    dialog.setWindowTitle(QStringLiteral("Choose Files and Folders"));
+    dialog.setLabelText(QFileDialog::Accept, tr("Populate"));
+    dialog.setWindowTitle(tr("Choose Files and Folders"));
     dialog.resize(820, 520);
     allowFolderSelection(dialog);
     if (dialog.exec() != QDialog::Accepted) return {};
@@ -161,7 +162,7 @@ std::optional<QString> ZKWidgetDialogPresenter::runSavePanel(QWidget *window, co
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setLabelText(QFileDialog::Accept, button);
     dialog.setWindowTitle(button);
-    dialog.setNameFilter(QStringLiteral("Torvane Configuration (*.%1)").arg(extension));
+    dialog.setNameFilter(tr("Torvane Configuration (*.%1)").arg(extension));
     dialog.setDefaultSuffix(extension);
     dialog.selectFile(suggestedName + QLatin1Char('.') + extension);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -180,7 +181,7 @@ std::optional<QString> ZKWidgetDialogPresenter::runFileOpenPanel(QWidget *window
     dialog.setWindowTitle(button);
     QStringList patterns;
     for (const QString &extension : extensions) patterns << QStringLiteral("*.") + extension;
-    dialog.setNameFilter(QStringLiteral("Torvane Configuration (%1)").arg(patterns.join(' ')));
+    dialog.setNameFilter(tr("Torvane Configuration (%1)").arg(patterns.join(' ')));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
 }
@@ -190,10 +191,10 @@ std::optional<QString> ZKWidgetDialogPresenter::askForName(QWidget *window, cons
     QInputDialog dialog(window);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setWindowTitle(title);
-    dialog.setLabelText(QStringLiteral("Name:"));
+    dialog.setLabelText(tr("Name:"));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(proposed);
-    dialog.setOkButtonText(QStringLiteral("Save"));
+    dialog.setOkButtonText(tr("Save"));
     dialog.resize(360, dialog.sizeHint().height());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
@@ -207,7 +208,7 @@ std::optional<QString> ZKWidgetDialogPresenter::runCreationPanel(QWidget *window
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setWindowTitle(panel.prompt);
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Create"));
+    dialog.setLabelText(QFileDialog::Accept, tr("Create"));
     dialog.setDirectory(panel.folder);
     dialog.setNameFilter(QStringLiteral("%1 (*.%2)").arg(panel.prompt.mid(7), panel.extension));
     dialog.setDefaultSuffix(panel.extension);

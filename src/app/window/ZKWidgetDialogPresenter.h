@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "app/window/ZKDialogPresenter.h"
 
 // The real dialogs: message boxes, a file dialog that takes files and folders alike, and an
 // input dialog, each window-modal on the main window.
 class ZKWidgetDialogPresenter : public ZKDialogPresenter {
+    Q_DECLARE_TR_FUNCTIONS(ZKWidgetDialogPresenter)
+
 public:
     ZKAlertAnswer runAlert(QWidget *window, const ZKAlert &alert) override;
     QStringList runOpenPanel(QWidget *window, bool resolveAliases) override;

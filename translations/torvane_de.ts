@@ -1,0 +1,2167 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>CellDetailText</name>
+    <message>
+        <source>Created: %1</source>
+        <translation>Erstellt: %1</translation>
+    </message>
+    <message>
+        <source>Modified: %1</source>
+        <translation>Geändert: %1</translation>
+    </message>
+    <message>
+        <source>Comment: %1</source>
+        <translation>Kommentar: %1</translation>
+    </message>
+    <message>
+        <source>Size: %1</source>
+        <translation>Größe: %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2 Bytes)</source>
+        <translation>%1 (%2 Byte)</translation>
+    </message>
+    <message>
+        <source>Extension: %1 | Type: %2</source>
+        <translation>Endung: %1 | Typ: %2</translation>
+    </message>
+    <message>
+        <source>Extension: %1 | Type: %2 | Creator: %3</source>
+        <translation>Endung: %1 | Typ: %2 | Ersteller: %3</translation>
+    </message>
+    <message>
+        <source>(Unknown)</source>
+        <translation>(Unbekannt)</translation>
+    </message>
+    <message>
+        <source>(None)</source>
+        <translation>(Keine)</translation>
+    </message>
+    <message>
+        <source>(Package)</source>
+        <translation>(Paket)</translation>
+    </message>
+    <message>
+        <source>(Folder)</source>
+        <translation>(Ordner)</translation>
+    </message>
+</context>
+<context>
+    <name>CollectionMenus</name>
+    <message>
+        <source>Move &quot;%1&quot; to Trash</source>
+        <translation>„%1“ in den Papierkorb verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationFile</name>
+    <message>
+        <source>%1 holds no renaming steps.</source>
+        <translation>%1 enthält keine Umbenennungsschritte.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a configuration.</source>
+        <translation>%1 ist zu groß für eine Konfiguration.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationMenus</name>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Konfiguration</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importieren …</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren …</translation>
+    </message>
+    <message>
+        <source>Save as Default Configuration</source>
+        <translation>Als Standardkonfiguration sichern</translation>
+    </message>
+    <message>
+        <source>Forget Default Configuration</source>
+        <translation>Standardkonfiguration vergessen</translation>
+    </message>
+    <message>
+        <source>Histor&amp;y</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>Show History</source>
+        <translation>Verlauf einblenden</translation>
+    </message>
+    <message>
+        <source>History Capacity</source>
+        <translation>Umfang des Verlaufs</translation>
+    </message>
+    <message>
+        <source>Clear History...</source>
+        <translation>Verlauf löschen …</translation>
+    </message>
+    <message>
+        <source>Hide History</source>
+        <translation>Verlauf ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Presets</source>
+        <translation>&amp;Vorlagen</translation>
+    </message>
+    <message>
+        <source>Save Preset...</source>
+        <translation>Vorlage sichern …</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have any presets yet.</source>
+        <translation>Sie haben noch keine Vorlagen.</translation>
+    </message>
+    <message>
+        <source>Manage Presets...</source>
+        <translation>Vorlagen verwalten …</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Save Preset</source>
+        <translation>Vorlage sichern</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Notify</source>
+        <translation>Benachrichtigen</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayFilter</name>
+    <message>
+        <source>Show All Items</source>
+        <translation>Alle Objekte zeigen</translation>
+    </message>
+    <message>
+        <source>Show All Files</source>
+        <translation>Alle Dateien zeigen</translation>
+    </message>
+    <message>
+        <source>Show Modified Items</source>
+        <translation>Geänderte Objekte zeigen</translation>
+    </message>
+    <message>
+        <source>Show Modified Files</source>
+        <translation>Geänderte Dateien zeigen</translation>
+    </message>
+    <message>
+        <source>Show Items with Warnings or Errors</source>
+        <translation>Objekte mit Warnungen oder Fehlern zeigen</translation>
+    </message>
+    <message>
+        <source>Show Files with Warnings or Errors</source>
+        <translation>Dateien mit Warnungen oder Fehlern zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>FilterMessage</name>
+    <message>
+        <source>Drag folders here.</source>
+        <translation>Ordner hierher ziehen.</translation>
+    </message>
+    <message>
+        <source>Drag files here.</source>
+        <translation>Dateien hierher ziehen.</translation>
+    </message>
+    <message>
+        <source>Drag files and folders here.</source>
+        <translation>Dateien und Ordner hierher ziehen.</translation>
+    </message>
+    <message>
+        <source>%1 Items</source>
+        <translation>%1 Objekte</translation>
+    </message>
+    <message>
+        <source>%1 Files</source>
+        <translation>%1 Dateien</translation>
+    </message>
+    <message>
+        <source>Not Listed: %1</source>
+        <translation>Nicht aufgelistet: %1</translation>
+    </message>
+    <message>
+        <source>Not Listed: %1 Items</source>
+        <translation>Nicht aufgelistet: %1 Objekte</translation>
+    </message>
+</context>
+<context>
+    <name>FuzzyDate</name>
+    <message>
+        <source>Just Now</source>
+        <translation>Gerade eben</translation>
+    </message>
+    <message>
+        <source>1 Minute Ago</source>
+        <translation>Vor 1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 Minutes Ago</source>
+        <translation>Vor %1 Minuten</translation>
+    </message>
+    <message>
+        <source>&apos;Today&apos; - h:mm a</source>
+        <translation>&apos;Heute&apos; - HH:mm</translation>
+    </message>
+    <message>
+        <source>&apos;Yesterday&apos; - h:mm a</source>
+        <translation>&apos;Gestern&apos; - HH:mm</translation>
+    </message>
+    <message>
+        <source>MMMM d, yyyy - h:mm a</source>
+        <translation>d. MMMM yyyy - HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>ItemMover</name>
+    <message>
+        <source>The journal of this run cannot be written, so nothing more is moved.</source>
+        <translation>Das Protokoll dieses Durchgangs kann nicht geschrieben werden, daher wird nichts mehr bewegt.</translation>
+    </message>
+    <message>
+        <source>
+
+It could not be given back its name and is now at &quot;%1&quot;.</source>
+        <translation>
+
+Es konnte seinen Namen nicht zurückerhalten und liegt jetzt unter „%1“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; Already Exists</source>
+        <translation>„%1“ existiert bereits</translation>
+    </message>
+    <message>
+        <source>A file or folder with the same name already exists. Replacing it will overwrite its current contents.</source>
+        <translation>Eine Datei oder ein Ordner mit demselben Namen existiert bereits. Beim Ersetzen wird der aktuelle Inhalt überschrieben.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace All</source>
+        <translation>Alle ersetzen</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Skip All</source>
+        <translation>Alle überspringen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 is locked</source>
+        <translation>%1 ist geschützt</translation>
+    </message>
+    <message>
+        <source>%1 is marked as locked. Do you want to rename it anyway?
+
+To rename %1, Torvane will attempt to unlock it, rename it, then lock it again.</source>
+        <translation>%1 ist als geschützt markiert. Möchten Sie es trotzdem umbenennen?
+
+Um %1 umzubenennen, hebt Torvane den Schutz auf, benennt es um und schützt es danach wieder.</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename All Locked Files</source>
+        <translation>Alle geschützten Dateien umbenennen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>%1 has vanished.
+
+Please note that Torvane cannot rename files if you move them to a different folder after dragging them into Torvane.</source>
+        <translation>%1 ist verschwunden.
+
+Bitte beachten Sie, dass Torvane Dateien nicht umbenennen kann, die Sie in einen anderen Ordner verschieben, nachdem Sie sie in Torvane gezogen haben.</translation>
+    </message>
+</context>
+<context>
+    <name>ListOptionsMenus</name>
+    <message>
+        <source>List</source>
+        <translation>Auflisten</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Tiefe</translation>
+    </message>
+</context>
+<context>
+    <name>ListingMode</name>
+    <message>
+        <source>Do You Want to Disable File Renaming?</source>
+        <translation>Möchten Sie das Umbenennen von Dateien deaktivieren?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to rename folders only?</source>
+        <translation>Möchten Sie wirklich nur Ordner umbenennen?</translation>
+    </message>
+    <message>
+        <source>Disable File Renaming</source>
+        <translation>Umbenennen von Dateien deaktivieren</translation>
+    </message>
+    <message>
+        <source>Continue to List Files</source>
+        <translation>Dateien weiter auflisten</translation>
+    </message>
+    <message>
+        <source>Do not show this message again</source>
+        <translation>Diese Meldung nicht mehr anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>NameValidation</name>
+    <message>
+        <source>Resulting filename is nil</source>
+        <translation>Der neue Dateiname ist leer</translation>
+    </message>
+    <message>
+        <source>Resulting filename would make the file invisible</source>
+        <translation>Der neue Dateiname würde die Datei unsichtbar machen</translation>
+    </message>
+    <message>
+        <source>Resulting filename is too long (%1 of %2 bytes)</source>
+        <translation>Der neue Dateiname ist zu lang (%1 von %2 Byte)</translation>
+    </message>
+    <message>
+        <source>Filename is not valid UTF-8</source>
+        <translation>Der Dateiname ist kein gültiges UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>ProxyMenuWidget</name>
+    <message>
+        <source>Insert a token (Ctrl++)</source>
+        <translation>Platzhalter einfügen (Strg++)</translation>
+    </message>
+    <message>
+        <source>Proxies</source>
+        <translation>Platzhalter</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&lt;p&gt;Torvane is built with these libraries (Qt %1, ICU %2):&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;&lt;tr&gt;&lt;th align=&quot;left&quot;&gt;Library&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Used for&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Licence&lt;/th&gt;&lt;/tr&gt;%3&lt;/table&gt;&lt;p&gt;Torvane does not look for updates itself: your distribution&apos;s package manager keeps it up to date.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Torvane verwendet diese Bibliotheken (Qt %1, ICU %2):&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;&lt;tr&gt;&lt;th align=&quot;left&quot;&gt;Bibliothek&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Verwendet für&lt;/th&gt;&lt;th align=&quot;left&quot;&gt;Lizenz&lt;/th&gt;&lt;/tr&gt;%3&lt;/table&gt;&lt;p&gt;Torvane sucht nicht selbst nach Aktualisierungen: Die Paketverwaltung Ihrer Distribution hält es aktuell.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Numbers (1, 2, 3)</source>
+        <translation>Zahlen (1, 2, 3)</translation>
+    </message>
+    <message>
+        <source>Roman Numerals (I, II, III)</source>
+        <translation>Römische Zahlen (I, II, III)</translation>
+    </message>
+    <message>
+        <source>Roman Numerals (i, ii, iii)</source>
+        <translation>Römische Zahlen (i, ii, iii)</translation>
+    </message>
+    <message>
+        <source>Letters (A, B, C)</source>
+        <translation>Buchstaben (A, B, C)</translation>
+    </message>
+    <message>
+        <source>Letters (a, b, c)</source>
+        <translation>Buchstaben (a, b, c)</translation>
+    </message>
+    <message>
+        <source>Terms from a List</source>
+        <translation>Begriffe aus einer Liste</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Token Settings Help</source>
+        <translation>Hilfe zu den Platzhaltereinstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>QuickPreview</name>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 Pixel</translation>
+    </message>
+</context>
+<context>
+    <name>RelayReception</name>
+    <message>
+        <source>Missing Droplet Configuration</source>
+        <translation>Droplet-Konfiguration fehlt</translation>
+    </message>
+    <message>
+        <source>Torvane is missing the externally stored configuration for this droplet. Please copy the following file from the user account that created the droplet and store it at the corresponding spot within your user directory:
+
+(Their user directory)/%1
+
+We apologize for the inconvenience. System security measures that were introduced in macOS 10.9.5 have made it imposible for newly created Torvane droplets to store their configurations internally.</source>
+        <translation>Torvane fehlt die extern gespeicherte Konfiguration dieses Droplets. Bitte kopieren Sie die folgende Datei aus dem Benutzerkonto, das das Droplet erstellt hat, und legen Sie sie an der entsprechenden Stelle in Ihrem Benutzerordner ab:
+
+(Deren Benutzerordner)/%1
+
+Wir bitten um Entschuldigung. Sicherheitsmaßnahmen des Systems, die mit macOS 10.9.5 eingeführt wurden, machen es neu erstellten Torvane-Droplets unmöglich, ihre Konfiguration intern zu speichern.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RenameAlerts</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 Objekte</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 Dateien</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to do this again?</source>
+        <translation>Möchten Sie das wirklich noch einmal tun?</translation>
+    </message>
+    <message>
+        <source>You just used the exact same configuration.</source>
+        <translation>Sie haben gerade genau dieselbe Konfiguration verwendet.</translation>
+    </message>
+    <message>
+        <source>Rename Again</source>
+        <translation>Erneut umbenennen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the filename extension from %1?</source>
+        <translation>Möchten Sie die Endung von %1 wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the filename extensions from %1 files?</source>
+        <translation>Möchten Sie die Endungen von %1 Dateien wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Files without filename extensions may not open properly.</source>
+        <translation>Dateien ohne Endung lassen sich möglicherweise nicht richtig öffnen.</translation>
+    </message>
+    <message>
+        <source>Rename and Remove Extension</source>
+        <translation>Umbenennen und Endung entfernen</translation>
+    </message>
+    <message>
+        <source>Some resulting filenames may not be what you expect them to be...</source>
+        <translation>Einige neue Dateinamen sind vielleicht nicht so, wie Sie sie erwarten …</translation>
+    </message>
+    <message>
+        <source>If you want to check before renaming, look for files with yellow indicator lights. Hover your mouse over them to see details.</source>
+        <translation>Wenn Sie vor dem Umbenennen prüfen möchten, achten Sie auf Dateien mit gelber Statusanzeige. Zeigen Sie mit der Maus darauf, um Einzelheiten zu sehen.</translation>
+    </message>
+    <message>
+        <source>Rename Anyway</source>
+        <translation>Trotzdem umbenennen</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Do not show this message again</source>
+        <translation>Diese Meldung nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>Stop?</source>
+        <translation>Stoppen?</translation>
+    </message>
+    <message>
+        <source>Stopping now will not undo processing steps that have already taken place.</source>
+        <translation>Ein Stopp macht bereits ausgeführte Schritte nicht rückgängig.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Aren&apos;t these the files you are looking for?</source>
+        <translation>Sind das nicht die Dateien, die Sie suchen?</translation>
+    </message>
+    <message>
+        <source>Revert %1...</source>
+        <translation>%1 zurücksetzen …</translation>
+    </message>
+    <message>
+        <source>Revert %1 Items...</source>
+        <translation>%1 Objekte zurücksetzen …</translation>
+    </message>
+    <message>
+        <source>Revert %1 Files...</source>
+        <translation>%1 Dateien zurücksetzen …</translation>
+    </message>
+    <message>
+        <source>Revert %1 of %2 Items...</source>
+        <translation>%1 von %2 Objekten zurücksetzen …</translation>
+    </message>
+    <message>
+        <source>Revert %1 of %2 Files...</source>
+        <translation>%1 von %2 Dateien zurücksetzen …</translation>
+    </message>
+    <message>
+        <source>You can always try again, right?</source>
+        <translation>Sie können es ja jederzeit noch einmal versuchen, oder?</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Cannot rename</source>
+        <translation>Umbenennen nicht möglich</translation>
+    </message>
+    <message>
+        <source>Torvane encountered the following error:
+
+</source>
+        <translation>In Torvane ist folgender Fehler aufgetreten:
+
+</translation>
+    </message>
+    <message>
+        <source>Nothing was renamed: another rename run is moving items in &quot;%1&quot;. Please try again when it has ended.</source>
+        <translation>Es wurde nichts umbenannt: Ein anderer Umbenennungsdurchgang bewegt gerade Objekte in „%1“. Bitte versuchen Sie es erneut, wenn er beendet ist.</translation>
+    </message>
+    <message>
+        <source>Reverted</source>
+        <translation>Zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Finished Renaming</source>
+        <translation>Umbenennen abgeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items</source>
+        <translation>%1 von %2 Objekten</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files</source>
+        <translation>%1 von %2 Dateien</translation>
+    </message>
+    <message>
+        <source>Cannot rename %1</source>
+        <translation>%1 kann nicht umbenannt werden</translation>
+    </message>
+    <message>
+        <source>This is most likely due to a failed attempt to ask the sandbox for renaming rights. Alternatively, there may be some other file permissions issue.
+
+If you can rename %1 in your file manager while not being able to do so in Torvane, please let us know about it.</source>
+        <translation>Vermutlich ist die Anfrage an die Sandbox nach Rechten zum Umbenennen gescheitert. Es kann aber auch ein anderes Problem mit Dateirechten vorliegen.
+
+Wenn Sie %1 in Ihrer Dateiverwaltung umbenennen können, in Torvane aber nicht, teilen Sie uns das bitte mit.</translation>
+    </message>
+    <message>
+        <source>This is most likely due to a file permissions issue. However, if you can rename %1 in your file manager while not being able to do so in Torvane, please let us know about it.</source>
+        <translation>Vermutlich liegt ein Problem mit Dateirechten vor. Wenn Sie %1 in Ihrer Dateiverwaltung umbenennen können, in Torvane aber nicht, teilen Sie uns das bitte mit.</translation>
+    </message>
+</context>
+<context>
+    <name>RenameRunLoop</name>
+    <message>
+        <source>Renaming...</source>
+        <translation>Umbenennen …</translation>
+    </message>
+    <message>
+        <source>Renaming %1 (%2 of %3)</source>
+        <translation>%1 wird umbenannt (%2 von %3)</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionScript</name>
+    <message>
+        <source>There is no script to read the file manager&apos;s selection. Put an executable program at &quot;%1&quot; that prints the paths of the selected items, one per line.</source>
+        <translation>Es gibt kein Skript, das die Auswahl der Dateiverwaltung liest. Legen Sie unter „%1“ ein ausführbares Programm ab, das die Pfade der ausgewählten Objekte ausgibt, einen pro Zeile.</translation>
+    </message>
+    <message>
+        <source>The file manager selection script &quot;%1&quot; crashed.</source>
+        <translation>Das Skript für die Auswahl der Dateiverwaltung „%1“ ist abgestürzt.</translation>
+    </message>
+    <message>
+        <source>The file manager selection script &quot;%1&quot; failed with exit status %2.</source>
+        <translation>Das Skript für die Auswahl der Dateiverwaltung „%1“ ist mit dem Status %2 gescheitert.</translation>
+    </message>
+    <message>
+        <source>The file manager selection script &quot;%1&quot; is not executable; allow it to run (chmod +x).</source>
+        <translation>Das Skript für die Auswahl der Dateiverwaltung „%1“ ist nicht ausführbar; erlauben Sie seine Ausführung (chmod +x).</translation>
+    </message>
+    <message>
+        <source>The file manager selection script &quot;%1&quot; could not be started: %2</source>
+        <translation>Das Skript für die Auswahl der Dateiverwaltung „%1“ konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>The file manager selection script &quot;%1&quot; did not finish within %2 seconds.</source>
+        <translation>Das Skript für die Auswahl der Dateiverwaltung „%1“ ist nicht innerhalb von %2 Sekunden fertig geworden.</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceInstallation</name>
+    <message>
+        <source>cannot save service</source>
+        <translation>Dienst kann nicht gesichert werden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a service and is left as it is.</source>
+        <translation>„%1“ ist kein Dienst und bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be removed.</source>
+        <translation>„%1“ kann nicht entfernt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Activate</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>SnippetMenu</name>
+    <message>
+        <source>Snippets</source>
+        <translation>Schnipsel</translation>
+    </message>
+    <message>
+        <source>Create Snippet...</source>
+        <translation>Schnipsel erstellen …</translation>
+    </message>
+    <message>
+        <source>Create Snippet with Selection...</source>
+        <translation>Schnipsel aus Auswahl erstellen …</translation>
+    </message>
+    <message>
+        <source>Manage Snippets...</source>
+        <translation>Schnipsel verwalten …</translation>
+    </message>
+    <message>
+        <source>Snippet</source>
+        <translation>Schnipsel</translation>
+    </message>
+    <message>
+        <source>Save Snippet</source>
+        <translation>Schnipsel sichern</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+</context>
+<context>
+    <name>SortMenu</name>
+    <message>
+        <source>Sort By</source>
+        <translation>Sortieren nach</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Aufsteigend</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Absteigend</translation>
+    </message>
+    <message>
+        <source>Sort by %1</source>
+        <translation>Nach %1 sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by %1 (Descending)</source>
+        <translation>Nach %1 sortieren (absteigend)</translation>
+    </message>
+    <message>
+        <source>Sort by %1 (Ascending)</source>
+        <translation>Nach %1 sortieren (aufsteigend)</translation>
+    </message>
+    <message>
+        <source>List %1</source>
+        <translation>%1 auflisten</translation>
+    </message>
+    <message>
+        <source>Scan Folders Recursively</source>
+        <translation>Ordner rekursiv durchsuchen</translation>
+    </message>
+    <message>
+        <source>Ignore Folder Contents</source>
+        <translation>Ordnerinhalte ignorieren</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>Creation Date</source>
+        <translation>Erstellungsdatum</translation>
+    </message>
+    <message>
+        <source>Modification Date</source>
+        <translation>Änderungsdatum</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>File Type</source>
+        <translation>Dateityp</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Sort</source>
+        <translation>Nicht sortieren</translation>
+    </message>
+    <message>
+        <source>Files and Folders</source>
+        <translation>Dateien und Ordner</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>StepMenus</name>
+    <message>
+        <source>from the start</source>
+        <translation>vom Anfang</translation>
+    </message>
+    <message>
+        <source>from the end</source>
+        <translation>vom Ende</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>UPPER CASE</source>
+        <translation>GROSSBUCHSTABEN</translation>
+    </message>
+    <message>
+        <source>lower case</source>
+        <translation>kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>Capitalized Words</source>
+        <translation>Wörter Mit Großem Anfangsbuchstaben</translation>
+    </message>
+    <message>
+        <source>Title Case</source>
+        <translation>Titelschreibweise</translation>
+    </message>
+    <message>
+        <source>are made lower case</source>
+        <translation>werden kleingeschrieben</translation>
+    </message>
+    <message>
+        <source>are left as they are</source>
+        <translation>bleiben unverändert</translation>
+    </message>
+    <message>
+        <source>%1 at position %2 from the end</source>
+        <translation>%1 an Position %2 vom Ende</translation>
+    </message>
+    <message>
+        <source>%1 at position %2</source>
+        <translation>%1 an Position %2</translation>
+    </message>
+</context>
+<context>
+    <name>TermsImportDialog</name>
+    <message>
+        <source>Reflect file changes automatically</source>
+        <translation>Änderungen der Datei automatisch übernehmen</translation>
+    </message>
+    <message>
+        <source>Import Terms</source>
+        <translation>Begriffe importieren</translation>
+    </message>
+    <message>
+        <source>Text and CSV files (*.txt *.csv)</source>
+        <translation>Text- und CSV-Dateien (*.txt *.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>UnfinishedRunOffer</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Its journal is %1.
+
+%2</source>
+        <translation>Sein Protokoll ist %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The interrupted rename run cannot be finished</source>
+        <translation>Der unterbrochene Umbenennungsdurchgang kann nicht abgeschlossen werden</translation>
+    </message>
+    <message>
+        <source>%1 of %2 planned renames were made; the others were not, and the run is closed now.</source>
+        <translation>%1 von %2 geplanten Umbenennungen wurden ausgeführt, die übrigen nicht; der Durchgang ist jetzt abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The move that was under way was made: %1 is now %2.</source>
+        <translation>Die laufende Verschiebung wurde ausgeführt: %1 ist jetzt %2.</translation>
+    </message>
+    <message>
+        <source>%1, left under a temporary name, is now %2.</source>
+        <translation>%1, das unter einem vorläufigen Namen zurückgeblieben war, ist jetzt %2.</translation>
+    </message>
+    <message>
+        <source>Revert undoes the run.</source>
+        <translation>„Zurücksetzen“ macht den Durchgang rückgängig.</translation>
+    </message>
+    <message>
+        <source>The interrupted rename run is finished</source>
+        <translation>Der unterbrochene Umbenennungsdurchgang ist abgeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 moves were taken back.</source>
+        <translation>%1 von %2 Verschiebungen wurden zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>(and more; `torvane-cli revert` lists them all)</source>
+        <translation>(und weitere; `torvane-cli revert` listet alle auf)</translation>
+    </message>
+    <message>
+        <source>%1 stays at %2: %3</source>
+        <translation>%1 bleibt unter %2: %3</translation>
+    </message>
+    <message>
+        <source>The interrupted rename run is undone</source>
+        <translation>Der unterbrochene Umbenennungsdurchgang ist rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>The interrupted rename run is undone in part</source>
+        <translation>Der unterbrochene Umbenennungsdurchgang ist teilweise rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>An undo of a rename run was interrupted</source>
+        <translation>Das Rückgängigmachen eines Umbenennungsdurchgangs wurde unterbrochen</translation>
+    </message>
+    <message>
+        <source>The undo started %1 took back %2 of %3 renames before it stopped. Finish it to take back the rest, or leave it for later.
+
+Its journal is %4.</source>
+        <translation>Das am %1 begonnene Rückgängigmachen hat %2 von %3 Umbenennungen zurückgenommen, bevor es anhielt. Schließen Sie es ab, um den Rest zurückzunehmen, oder verschieben Sie es auf später.
+
+Sein Protokoll ist %4.</translation>
+    </message>
+    <message>
+        <source>Finish Undoing</source>
+        <translation>Rückgängigmachen abschließen</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>A rename run was interrupted</source>
+        <translation>Ein Umbenennungsdurchgang wurde unterbrochen</translation>
+    </message>
+    <message>
+        <source>The rename run started %1 made %2 of its %3 planned renames before it stopped.
+
+Finish Run closes it as it stands: the move that was under way is completed, and it can be undone later. Undo Run takes every item back to its old name. Later leaves everything as it is and asks again next time.
+
+Its journal is %4.</source>
+        <translation>Der am %1 begonnene Umbenennungsdurchgang hat %2 seiner %3 geplanten Umbenennungen ausgeführt, bevor er anhielt.
+
+„Durchgang abschließen“ schließt ihn im jetzigen Stand ab: Die laufende Verschiebung wird zu Ende geführt, und er lässt sich später rückgängig machen. „Durchgang rückgängig machen“ gibt jedem Objekt seinen alten Namen zurück. „Später“ lässt alles, wie es ist, und fragt beim nächsten Mal erneut.
+
+Sein Protokoll ist %4.</translation>
+    </message>
+    <message>
+        <source>Finish Run</source>
+        <translation>Durchgang abschließen</translation>
+    </message>
+    <message>
+        <source>Undo Run</source>
+        <translation>Durchgang rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Some rename journals cannot be read</source>
+        <translation>Einige Umbenennungsprotokolle können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>
+
+They are left as they are, in %1.</source>
+        <translation>
+
+Sie bleiben unverändert in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ZKAboutWindow</name>
+    <message>
+        <source>About Torvane</source>
+        <translation>Über Torvane</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Torvane&lt;/h2&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Renames many files and folders at once, with a live preview of every new name.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;help&quot;&gt;Torvane Help&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Torvane&lt;/h2&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Benennt viele Dateien und Ordner auf einmal um, mit einer laufenden Vorschau jedes neuen Namens.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;help&quot;&gt;Torvane-Hilfe&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ZKAddPrefixEditor</name>
+    <message>
+        <source>Prefix:</source>
+        <translation>Präfix:</translation>
+    </message>
+    <message>
+        <source>Text before the name</source>
+        <translation>Text vor dem Namen</translation>
+    </message>
+</context>
+<context>
+    <name>ZKAddSuffixEditor</name>
+    <message>
+        <source>Suffix:</source>
+        <translation>Suffix:</translation>
+    </message>
+    <message>
+        <source>Text after the name</source>
+        <translation>Text nach dem Namen</translation>
+    </message>
+    <message>
+        <source>Before the extension</source>
+        <translation>Vor der Endung</translation>
+    </message>
+    <message>
+        <source>%1 before the extension</source>
+        <translation>%1 vor der Endung</translation>
+    </message>
+</context>
+<context>
+    <name>ZKAdvancedEditor</name>
+    <message>
+        <source>Show Errors</source>
+        <translation>Fehler zeigen</translation>
+    </message>
+    <message>
+        <source>Prototype:</source>
+        <translation>Vorlage:</translation>
+    </message>
+    <message>
+        <source>Function Reference</source>
+        <translation>Funktionsübersicht</translation>
+    </message>
+    <message>
+        <source>Syntax Errors</source>
+        <translation>Syntaxfehler</translation>
+    </message>
+</context>
+<context>
+    <name>ZKChangeCaseEditor</name>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Extension:</source>
+        <translation>Endung:</translation>
+    </message>
+    <message>
+        <source>Words of up to</source>
+        <translation>Wörter mit bis zu</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Short words:</source>
+        <translation>Kurze Wörter:</translation>
+    </message>
+    <message>
+        <source>Name: %1, extension: %2</source>
+        <translation>Name: %1, Endung: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ZKCodeTextView</name>
+    <message>
+        <source>Shift Right</source>
+        <translation>Nach rechts einrücken</translation>
+    </message>
+    <message>
+        <source>Shift Left</source>
+        <translation>Nach links ausrücken</translation>
+    </message>
+    <message>
+        <source>Insert Laziness Indicator</source>
+        <translation>Faulheitsmarke einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>ZKComposeEditor</name>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Text and tokens that make the new name</source>
+        <translation>Text und Platzhalter, die den neuen Namen bilden</translation>
+    </message>
+    <message>
+        <source>Preserve extension</source>
+        <translation>Endung beibehalten</translation>
+    </message>
+    <message>
+        <source>%1 with the extension</source>
+        <translation>%1 mit Endung</translation>
+    </message>
+</context>
+<context>
+    <name>ZKConfigurationCollectionView</name>
+    <message>
+        <source>Add a renaming step</source>
+        <translation>Umbenennungsschritt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete the selected renaming steps</source>
+        <translation>Ausgewählte Umbenennungsschritte löschen</translation>
+    </message>
+    <message>
+        <source>Duplicate Renaming Step</source>
+        <translation>Umbenennungsschritt duplizieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>ZKControllingDragView</name>
+    <message>
+        <source>Actions</source>
+        <translation>Aktionen</translation>
+    </message>
+    <message>
+        <source>Actions for the selected items</source>
+        <translation>Aktionen für die ausgewählten Objekte</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Receiving dragged items...</source>
+        <translation>Gezogene Objekte werden übernommen …</translation>
+    </message>
+    <message>
+        <source>Receiving dragged items (%1 of %2)</source>
+        <translation>Gezogene Objekte werden übernommen (%1 von %2)</translation>
+    </message>
+    <message>
+        <source>Create Droplet</source>
+        <translation>Droplet erstellen</translation>
+    </message>
+    <message>
+        <source>The droplet cannot be created.</source>
+        <translation>Das Droplet kann nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Create Service</source>
+        <translation>Dienst erstellen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>The service cannot be created.</source>
+        <translation>Der Dienst kann nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Remove Service</source>
+        <translation>Dienst entfernen</translation>
+    </message>
+    <message>
+        <source>The service cannot be removed.</source>
+        <translation>Der Dienst kann nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The configuration &quot;%1&quot; cannot be opened.</source>
+        <translation>Die Konfiguration „%1“ kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Torvane cannot read the file manager&apos;s selection.</source>
+        <translation>Torvane kann die Auswahl der Dateiverwaltung nicht lesen.</translation>
+    </message>
+</context>
+<context>
+    <name>ZKFileList</name>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>In der Dateiverwaltung zeigen</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+</context>
+<context>
+    <name>ZKFileRepresentation</name>
+    <message>
+        <source>%1 (via %2)</source>
+        <translation>%1 (über %2)</translation>
+    </message>
+    <message>
+        <source>%1 - Error: %2</source>
+        <translation>%1 - Fehler: %2</translation>
+    </message>
+    <message>
+        <source>%1 - Warning: %2</source>
+        <translation>%1 - Warnung: %2</translation>
+    </message>
+    <message>
+        <source>Current filename: </source>
+        <translation>Aktueller Dateiname: </translation>
+    </message>
+    <message>
+        <source>Interim filename: </source>
+        <translation>Vorläufiger Dateiname: </translation>
+    </message>
+    <message>
+        <source>Rename to: </source>
+        <translation>Umbenennen in: </translation>
+    </message>
+    <message>
+        <source>Warning: </source>
+        <translation>Warnung: </translation>
+    </message>
+    <message>
+        <source>Will not be renamed</source>
+        <translation>Wird nicht umbenannt</translation>
+    </message>
+    <message>
+        <source>Error: </source>
+        <translation>Fehler: </translation>
+    </message>
+</context>
+<context>
+    <name>ZKFindAndReplaceEditor</name>
+    <message>
+        <source>Text to find</source>
+        <translation>Zu suchender Text</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>Replacement</source>
+        <translation>Ersatz</translation>
+    </message>
+    <message>
+        <source>Ignore case</source>
+        <translation>Groß-/Kleinschreibung ignorieren</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>Regulärer Ausdruck</translation>
+    </message>
+    <message>
+        <source>Preserve extension</source>
+        <translation>Endung beibehalten</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 durch %2</translation>
+    </message>
+    <message>
+        <source>No regular expression</source>
+        <translation>Kein regulärer Ausdruck</translation>
+    </message>
+    <message>
+        <source>Valid regular expression</source>
+        <translation>Gültiger regulärer Ausdruck</translation>
+    </message>
+</context>
+<context>
+    <name>ZKHelpManager</name>
+    <message>
+        <source>(No Value)</source>
+        <translation>(Kein Wert)</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>That didn&apos;t do anything</source>
+        <translation>Das hat nichts bewirkt</translation>
+    </message>
+    <message>
+        <source>%1 was already set to %2.</source>
+        <translation>%1 war bereits auf %2 gesetzt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>User default updated</source>
+        <translation>Einstellung geändert</translation>
+    </message>
+    <message>
+        <source>%1 is now set to %2.</source>
+        <translation>%1 ist jetzt auf %2 gesetzt.</translation>
+    </message>
+    <message>
+        <source>Revert to %1</source>
+        <translation>Auf %1 zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>ZKHelpWindow</name>
+    <message>
+        <source>Torvane Help</source>
+        <translation>Torvane-Hilfe</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The help pages are not installed.&lt;/p&gt;&lt;p&gt;Torvane looks for them in %1 and in the folder &quot;help&quot; of %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die Hilfeseiten sind nicht installiert.&lt;/p&gt;&lt;p&gt;Torvane sucht sie in %1 und im Ordner „help“ von %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Search Help</source>
+        <translation>Hilfe durchsuchen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n matches)</source>
+        <translation>
+            <numerusform>%1 (%n Treffer)</numerusform>
+            <numerusform>%1 (%n Treffer)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No pages found</source>
+        <translation>Keine Seiten gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>ZKHistorian</name>
+    <message>
+        <source>Not Used Yet</source>
+        <translation>Noch nicht verwendet</translation>
+    </message>
+    <message>
+        <source>Used Once</source>
+        <translation>Einmal verwendet</translation>
+    </message>
+    <message>
+        <source>Used Twice</source>
+        <translation>Zweimal verwendet</translation>
+    </message>
+    <message>
+        <source>Used %1 Times</source>
+        <translation>%1-mal verwendet</translation>
+    </message>
+    <message>
+        <source>Clear History?</source>
+        <translation>Verlauf löschen?</translation>
+    </message>
+    <message>
+        <source>You cannot undo a History purge.</source>
+        <translation>Das Löschen des Verlaufs lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Verlauf löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>History is disabled.</source>
+        <translation>Der Verlauf ist ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>History is empty.</source>
+        <translation>Der Verlauf ist leer.</translation>
+    </message>
+    <message>
+        <source>Start renaming!</source>
+        <translation>Legen Sie los!</translation>
+    </message>
+    <message>
+        <source>%1 (%2 of %3)</source>
+        <translation>%1 (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>Latest</source>
+        <translation>Neueste</translation>
+    </message>
+    <message>
+        <source>Last used: %1</source>
+        <translation>Zuletzt verwendet: %1</translation>
+    </message>
+    <message>
+        <source>Preset Already Exists</source>
+        <translation>Vorlage existiert bereits</translation>
+    </message>
+    <message>
+        <source>You already have a preset named &quot;%1&quot;. What would you like to do?</source>
+        <translation>Sie haben bereits eine Vorlage namens „%1“. Was möchten Sie tun?</translation>
+    </message>
+    <message>
+        <source>Replace Preset</source>
+        <translation>Vorlage ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep Both Presets</source>
+        <translation>Beide Vorlagen behalten</translation>
+    </message>
+    <message>
+        <source>Snippet Already Exists</source>
+        <translation>Schnipsel existiert bereits</translation>
+    </message>
+    <message>
+        <source>You already have a snippet named &quot;%1&quot;. What would you like to do?</source>
+        <translation>Sie haben bereits einen Schnipsel namens „%1“. Was möchten Sie tun?</translation>
+    </message>
+    <message>
+        <source>Replace Snippet</source>
+        <translation>Schnipsel ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep Both Snippets</source>
+        <translation>Beide Schnipsel behalten</translation>
+    </message>
+</context>
+<context>
+    <name>ZKHistoryBar</name>
+    <message>
+        <source>Ignore Command-Arrow Key Combos</source>
+        <translation>Strg-Pfeiltasten ignorieren</translation>
+    </message>
+</context>
+<context>
+    <name>ZKInsertEditor</name>
+    <message>
+        <source>Insert:</source>
+        <translation>Einfügen:</translation>
+    </message>
+    <message>
+        <source>Text to insert</source>
+        <translation>Einzufügender Text</translation>
+    </message>
+    <message>
+        <source>At position:</source>
+        <translation>An Position:</translation>
+    </message>
+</context>
+<context>
+    <name>ZKLazySequenceProxyField</name>
+    <message>
+        <source>Insert Laziness Indicator</source>
+        <translation>Faulheitsmarke einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>ZKLogViewer</name>
+    <message>
+        <source>Debug Logging</source>
+        <translation>Debug-Protokoll</translation>
+    </message>
+    <message>
+        <source>Torvane Log</source>
+        <translation>Torvane-Protokoll</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>%1 of %2 lines read from %3</source>
+        <translation>%1 von %2 Zeilen aus %3 gelesen</translation>
+    </message>
+    <message>
+        <source>Nothing has been logged yet (%1).</source>
+        <translation>Bisher wurde nichts protokolliert (%1).</translation>
+    </message>
+    <message>
+        <source>%1 lines read from %2</source>
+        <translation>%1 Zeilen aus %2 gelesen</translation>
+    </message>
+</context>
+<context>
+    <name>ZKMainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Öffnen …</translation>
+    </message>
+    <message>
+        <source>Create Droplet...</source>
+        <translation>Droplet erstellen …</translation>
+    </message>
+    <message>
+        <source>Create Service...</source>
+        <translation>Dienst erstellen …</translation>
+    </message>
+    <message>
+        <source>Remove Service...</source>
+        <translation>Dienst entfernen …</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Einstellungen …</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Quit Torvane</source>
+        <translation>Torvane beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;Liste</translation>
+    </message>
+    <message>
+        <source>Show Interim Names</source>
+        <translation>Vorläufige Namen zeigen</translation>
+    </message>
+    <message>
+        <source>List Options</source>
+        <translation>Listenoptionen</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>List Layout</source>
+        <translation>Listendarstellung</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detail</translation>
+    </message>
+    <message>
+        <source>Always Show Large Icons</source>
+        <translation>Immer große Symbole zeigen</translation>
+    </message>
+    <message>
+        <source>Show Icon Previews</source>
+        <translation>Symbolvorschau zeigen</translation>
+    </message>
+    <message>
+        <source>Show Whitespace</source>
+        <translation>Leerraum zeigen</translation>
+    </message>
+    <message>
+        <source>Allow File Selection</source>
+        <translation>Dateiauswahl erlauben</translation>
+    </message>
+    <message>
+        <source>&amp;Steps</source>
+        <translation>&amp;Schritte</translation>
+    </message>
+    <message>
+        <source>Add Renaming Step</source>
+        <translation>Umbenennungsschritt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Selected Steps</source>
+        <translation>Ausgewählte Schritte löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Revert...</source>
+        <translation>Zurücksetzen …</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Torvane Help</source>
+        <translation>Torvane-Hilfe</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Protokoll zeigen</translation>
+    </message>
+    <message>
+        <source>Debug Logging</source>
+        <translation>Debug-Protokoll</translation>
+    </message>
+    <message>
+        <source>About Torvane</source>
+        <translation>Über Torvane</translation>
+    </message>
+</context>
+<context>
+    <name>ZKOperationEditor</name>
+    <message>
+        <source>Replace with:</source>
+        <translation>Ersetzen durch:</translation>
+    </message>
+</context>
+<context>
+    <name>ZKPreferencesWindow</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>File List</source>
+        <translation>Dateiliste</translation>
+    </message>
+    <message>
+        <source>Names and Steps</source>
+        <translation>Namen und Schritte</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Nichts tun</translation>
+    </message>
+    <message>
+        <source>List the File Manager&apos;s Selection</source>
+        <translation>Auswahl der Dateiverwaltung auflisten</translation>
+    </message>
+    <message>
+        <source>Show the Open Dialog</source>
+        <translation>Den Öffnen-Dialog zeigen</translation>
+    </message>
+    <message>
+        <source>Start with Default Settings</source>
+        <translation>Mit Standardeinstellungen beginnen</translation>
+    </message>
+    <message>
+        <source>The file manager&apos;s selection is read by the executable &quot;File Manager Selection&quot; in the Scripts folder of Torvane&apos;s data folder, which prints one path per line.</source>
+        <translation>Die Auswahl der Dateiverwaltung liest das ausführbare Programm „File Manager Selection“ im Ordner „Scripts“ von Torvanes Datenordner; es gibt einen Pfad pro Zeile aus.</translation>
+    </message>
+    <message>
+        <source>At launch:</source>
+        <translation>Beim Start:</translation>
+    </message>
+    <message>
+        <source>Quit When Closed</source>
+        <translation>Beim Schließen beenden</translation>
+    </message>
+    <message>
+        <source>Ask Before Renaming</source>
+        <translation>Vor dem Umbenennen fragen</translation>
+    </message>
+    <message>
+        <source>Clear List After Renaming</source>
+        <translation>Liste nach dem Umbenennen leeren</translation>
+    </message>
+    <message>
+        <source>Quit After Renaming</source>
+        <translation>Nach dem Umbenennen beenden</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Ask Before Listing Only Folders</source>
+        <translation>Nicht fragen, bevor nur Ordner aufgelistet werden</translation>
+    </message>
+    <message>
+        <source>Shift-Drag To Add Files</source>
+        <translation>Mit Umschalttaste ziehen, um Dateien hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>Copy CSV Names</source>
+        <translation>Namen als CSV kopieren</translation>
+    </message>
+    <message>
+        <source>Allow File Selection</source>
+        <translation>Dateiauswahl erlauben</translation>
+    </message>
+    <message>
+        <source>Show Icon Previews</source>
+        <translation>Symbolvorschau zeigen</translation>
+    </message>
+    <message>
+        <source>Always Show Large Icons</source>
+        <translation>Immer große Symbole zeigen</translation>
+    </message>
+    <message>
+        <source>Show Whitespace</source>
+        <translation>Leerraum zeigen</translation>
+    </message>
+    <message>
+        <source>Show Clear List Button</source>
+        <translation>Schaltfläche „Liste leeren“ zeigen</translation>
+    </message>
+    <message>
+        <source>Show Action Button</source>
+        <translation>Aktionsschaltfläche zeigen</translation>
+    </message>
+    <message>
+        <source>Read Drops as Names and Text</source>
+        <translation>Abgelegtes als Namen und Text lesen</translation>
+    </message>
+    <message>
+        <source>Ignore Invisible Files</source>
+        <translation>Unsichtbare Dateien ignorieren</translation>
+    </message>
+    <message>
+        <source>Ignore Symbolic Links</source>
+        <translation>Symbolische Verknüpfungen ignorieren</translation>
+    </message>
+    <message>
+        <source>Ignore Trailing Gibberish in the Common Prefix</source>
+        <translation>Zeichensalat am Ende des gemeinsamen Präfixes ignorieren</translation>
+    </message>
+    <message>
+        <source>Ignore Whitespace in Regular Expressions (Free-Spacing)</source>
+        <translation>Leerraum in regulären Ausdrücken ignorieren (Free-Spacing)</translation>
+    </message>
+    <message>
+        <source>Number Names That Would Not Be Unique (Auto-Uniqueify)</source>
+        <translation>Nicht eindeutige Namen nummerieren (automatisch eindeutig machen)</translation>
+    </message>
+    <message>
+        <source>Always Select Added Steps</source>
+        <translation>Hinzugefügte Schritte immer auswählen</translation>
+    </message>
+    <message>
+        <source>Disable Removed Renamers Stack</source>
+        <translation>Stapel der entfernten Schritte ausschalten</translation>
+    </message>
+    <message>
+        <source>Round Lights</source>
+        <translation>Runde Statusanzeigen</translation>
+    </message>
+    <message>
+        <source>Arrows While Showing Interim Names</source>
+        <translation>Pfeile bei vorläufigen Namen</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Pfeile</translation>
+    </message>
+    <message>
+        <source>Status lights:</source>
+        <translation>Statusanzeigen:</translation>
+    </message>
+    <message>
+        <source>Plain</source>
+        <translation>Schlicht</translation>
+    </message>
+    <message>
+        <source>Striped Rows</source>
+        <translation>Gestreifte Zeilen</translation>
+    </message>
+    <message>
+        <source>List theme:</source>
+        <translation>Listenstil:</translation>
+    </message>
+    <message>
+        <source>List Path Finder&apos;s Selection</source>
+        <translation>Auswahl von Path Finder auflisten</translation>
+    </message>
+</context>
+<context>
+    <name>ZKPromptDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ZKRemoveEditor</name>
+    <message>
+        <source>Remove:</source>
+        <translation>Entfernen:</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Starting at:</source>
+        <translation>Ab:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character(s)</source>
+        <translation>
+            <numerusform>%n Zeichen</numerusform>
+            <numerusform>%n Zeichen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ZKRenameButton</name>
+    <message>
+        <source>Rename 8888 of 8888 Files...</source>
+        <translation>8888 von 8888 Dateien umbenennen …</translation>
+    </message>
+</context>
+<context>
+    <name>ZKRenameButtonState</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+</context>
+<context>
+    <name>ZKRenamer</name>
+    <message>
+        <source>Find and Replace</source>
+        <translation>Suchen und Ersetzen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Add Prefix</source>
+        <translation>Präfix hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Suffix</source>
+        <translation>Suffix hinzufügen</translation>
+    </message>
+    <message>
+        <source>Compose</source>
+        <translation>Zusammensetzen</translation>
+    </message>
+    <message>
+        <source>Change Case</source>
+        <translation>Groß-/Kleinschreibung ändern</translation>
+    </message>
+    <message>
+        <source>Set Extension</source>
+        <translation>Endung festlegen</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>Folge</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+</context>
+<context>
+    <name>ZKRenamerSettingsView</name>
+    <message>
+        <source>Drag to reorder the steps</source>
+        <translation>Ziehen, um die Schritte neu anzuordnen</translation>
+    </message>
+    <message>
+        <source>Show or hide the settings (Shift: all steps)</source>
+        <translation>Einstellungen ein- oder ausblenden (Umschalttaste: alle Schritte)</translation>
+    </message>
+</context>
+<context>
+    <name>ZKRenamingController</name>
+    <message>
+        <source>Show Interim Name</source>
+        <translation>Vorläufigen Namen zeigen</translation>
+    </message>
+    <message>
+        <source>Show Interim Names</source>
+        <translation>Vorläufige Namen zeigen</translation>
+    </message>
+    <message>
+        <source>[prompt] requires user input</source>
+        <translation>[prompt] erfordert eine Eingabe</translation>
+    </message>
+    <message>
+        <source>Resulting filename isn&apos;t unique</source>
+        <translation>Der neue Dateiname ist nicht eindeutig</translation>
+    </message>
+    <message>
+        <source>Resulting filename wouldn&apos;t be unique</source>
+        <translation>Der neue Dateiname wäre nicht eindeutig</translation>
+    </message>
+    <message>
+        <source>Torvane will not rename files from your %1 library</source>
+        <translation>Torvane benennt keine Dateien aus Ihrer %1-Mediathek um</translation>
+    </message>
+    <message>
+        <source>Renaming files that are part of your %1 library can damage the accompanying database&apos;s integrity.
+
+If you&apos;re sure you want to rename these files, we&apos;d suggest either doing so within %1 or copying them to a safe place -- e.g., your Desktop -- first.</source>
+        <translation>Das Umbenennen von Dateien aus Ihrer %1-Mediathek kann die zugehörige Datenbank beschädigen.
+
+Wenn Sie diese Dateien wirklich umbenennen möchten, tun Sie das am besten in %1 selbst oder kopieren Sie sie zuerst an einen sicheren Ort – z. B. auf Ihren Schreibtisch.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Building list...</source>
+        <translation>Liste wird aufgebaut …</translation>
+    </message>
+    <message>
+        <source>Scanning %1</source>
+        <translation>%1 wird durchsucht</translation>
+    </message>
+    <message>
+        <source>Rename %1</source>
+        <translation>%1 umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename %1 Items</source>
+        <translation>%1 Objekte umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename %1 Files</source>
+        <translation>%1 Dateien umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename %1 of %2 Items</source>
+        <translation>%1 von %2 Objekten umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename %1 of %2 Files</source>
+        <translation>%1 von %2 Dateien umbenennen</translation>
+    </message>
+    <message>
+        <source>Populating...</source>
+        <translation>Liste wird gefüllt …</translation>
+    </message>
+    <message>
+        <source>There is nothing to rename.</source>
+        <translation>Es gibt nichts umzubenennen.</translation>
+    </message>
+    <message>
+        <source>Updating list...</source>
+        <translation>Liste wird aktualisiert …</translation>
+    </message>
+    <message>
+        <source>Revert...</source>
+        <translation>Zurücksetzen …</translation>
+    </message>
+    <message>
+        <source>Settings do not apply.</source>
+        <translation>Die Einstellungen greifen nicht.</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Umbenennen …</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Nothing to Rename</source>
+        <translation>Nichts umzubenennen</translation>
+    </message>
+    <message>
+        <source>This droplet doesn&apos;t apply</source>
+        <translation>Dieses Droplet greift nicht</translation>
+    </message>
+    <message>
+        <source>%1...</source>
+        <translation>%1 …</translation>
+    </message>
+</context>
+<context>
+    <name>ZKSequenceEditor</name>
+    <message>
+        <source>Sequence:</source>
+        <translation>Folge:</translation>
+    </message>
+    <message>
+        <source>Digits:</source>
+        <translation>Stellen:</translation>
+    </message>
+    <message>
+        <source>Terms:</source>
+        <translation>Begriffe:</translation>
+    </message>
+    <message>
+        <source>Prefix:</source>
+        <translation>Präfix:</translation>
+    </message>
+    <message>
+        <source>Text before the value</source>
+        <translation>Text vor dem Wert</translation>
+    </message>
+    <message>
+        <source>Suffix:</source>
+        <translation>Suffix:</translation>
+    </message>
+    <message>
+        <source>Text after the value</source>
+        <translation>Text nach dem Wert</translation>
+    </message>
+    <message>
+        <source>Counts each identifier&apos;s files on their own</source>
+        <translation>Zählt die Dateien jeder Kennung für sich</translation>
+    </message>
+    <message>
+        <source>Identifier:</source>
+        <translation>Kennung:</translation>
+    </message>
+    <message>
+        <source>Preserve extension</source>
+        <translation>Endung beibehalten</translation>
+    </message>
+    <message>
+        <source>Start at:</source>
+        <translation>Beginnen bei:</translation>
+    </message>
+    <message>
+        <source>Step:</source>
+        <translation>Schrittweite:</translation>
+    </message>
+    <message>
+        <source>Lazy</source>
+        <translation>Faul</translation>
+    </message>
+    <message>
+        <source>A lazy identifier leaves groups of one file without a value</source>
+        <translation>Eine faule Kennung lässt Gruppen aus nur einer Datei ohne Wert</translation>
+    </message>
+    <message>
+        <source>terms from “%1”</source>
+        <translation>Begriffe aus „%1“</translation>
+    </message>
+    <message>
+        <source>terms “%1”</source>
+        <translation>Begriffe „%1“</translation>
+    </message>
+    <message>
+        <source>%1 from %2 by %3</source>
+        <translation>%1 ab %2 in Schritten von %3</translation>
+    </message>
+</context>
+<context>
+    <name>ZKSetExtensionEditor</name>
+    <message>
+        <source>Extension:</source>
+        <translation>Endung:</translation>
+    </message>
+    <message>
+        <source>New extension, empty to remove it</source>
+        <translation>Neue Endung, leer zum Entfernen</translation>
+    </message>
+    <message>
+        <source>Only replace an existing extension</source>
+        <translation>Nur eine vorhandene Endung ersetzen</translation>
+    </message>
+</context>
+<context>
+    <name>ZKTextFileReadingTextField</name>
+    <message>
+        <source>One term per line, or terms separated by commas</source>
+        <translation>Ein Begriff pro Zeile oder durch Kommas getrennte Begriffe</translation>
+    </message>
+    <message>
+        <source>Reflecting “%1”</source>
+        <translation>Folgt „%1“</translation>
+    </message>
+    <message>
+        <source>Import Terms</source>
+        <translation>Begriffe importieren</translation>
+    </message>
+    <message>
+        <source>The terms cannot be imported from “%1”.</source>
+        <translation>Die Begriffe können nicht aus „%1“ importiert werden.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as text. The terms are unchanged.</source>
+        <translation>Die Datei kann nicht als Text gelesen werden. Die Begriffe bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>“%1” can no longer be read; the terms stay as they were.</source>
+        <translation>„%1“ kann nicht mehr gelesen werden; die Begriffe bleiben, wie sie waren.</translation>
+    </message>
+    <message>
+        <source>The terms follow “%1”. Typing here stops that.</source>
+        <translation>Die Begriffe folgen „%1“. Eine Eingabe hier beendet das.</translation>
+    </message>
+    <message>
+        <source>Import terms (now reflecting “%1”)</source>
+        <translation>Begriffe importieren (folgt jetzt „%1“)</translation>
+    </message>
+    <message>
+        <source>Import terms from a text or CSV file</source>
+        <translation>Begriffe aus einer Text- oder CSV-Datei importieren</translation>
+    </message>
+</context>
+<context>
+    <name>ZKWidgetDialogPresenter</name>
+    <message>
+        <source>Populate</source>
+        <translation>Auflisten</translation>
+    </message>
+    <message>
+        <source>Choose Files and Folders</source>
+        <translation>Dateien und Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Torvane Configuration (*.%1)</source>
+        <translation>Torvane-Konfiguration (*.%1)</translation>
+    </message>
+    <message>
+        <source>Torvane Configuration (%1)</source>
+        <translation>Torvane-Konfiguration (%1)</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>
