@@ -56,6 +56,45 @@
     </message>
 </context>
 <context>
+    <name>CollectionsFolderSelector</name>
+    <message>
+        <source>Torvane&apos;s container</source>
+        <translation>Torvanes Container</translation>
+    </message>
+    <message>
+        <source>Application Support</source>
+        <translation>Programmdaten</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen …</translation>
+    </message>
+    <message>
+        <source>Choose Presets and Snippets Folders Location</source>
+        <translation>Ort für Vorlagen- und Schnipselordner auswählen</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Torvane cannot keep presets and snippets in this folder.</source>
+        <translation>Torvane kann Vorlagen und Schnipsel nicht in diesem Ordner ablegen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to. Presets and snippets stay in Torvane&apos;s own folder.</source>
+        <translation>In %1 kann nicht geschrieben werden. Vorlagen und Schnipsel bleiben in Torvanes eigenem Ordner.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationFile</name>
     <message>
         <source>%1 holds no renaming steps.</source>
@@ -1798,6 +1837,46 @@ Sie bleiben unverändert in %1.</translation>
     <message>
         <source>List Path Finder&apos;s Selection</source>
         <translation>Auswahl von Path Finder auflisten</translation>
+    </message>
+    <message>
+        <source>Presets and History</source>
+        <translation>Vorlagen und Verlauf</translation>
+    </message>
+    <message>
+        <source>Always Left-Align Operations Menu</source>
+        <translation>Operationsmenü immer links ausrichten</translation>
+    </message>
+    <message>
+        <source>Presets and snippets:</source>
+        <translation>Vorlagen und Schnipsel:</translation>
+    </message>
+    <message>
+        <source>Include Presets and Snippets in Subfolders</source>
+        <translation>Vorlagen und Schnipsel in Unterordnern einbeziehen</translation>
+    </message>
+    <message>
+        <source>Store Irrelevant Settings</source>
+        <translation>Nicht relevante Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Click on the Icon</source>
+        <translation>Klick auf das Symbol</translation>
+    </message>
+    <message>
+        <source>Second Click on a Selected Row</source>
+        <translation>Zweiter Klick auf eine ausgewählte Zeile</translation>
+    </message>
+    <message>
+        <source>Quick preview:</source>
+        <translation>Schnellvorschau:</translation>
+    </message>
+    <message>
+        <source>Second click opens the quick preview window.</source>
+        <translation>Ein zweiter Klick öffnet das Schnellvorschaufenster.</translation>
+    </message>
+    <message>
+        <source>Click icon to open the quick preview window.</source>
+        <translation>Klicken Sie auf das Symbol, um das Schnellvorschaufenster zu öffnen.</translation>
     </message>
 </context>
 <context>
