@@ -12,6 +12,7 @@
 #include "engine/RenamerCollections.h"
 #include "journal/RunJournal.h"
 #include "listing/RootFollowing.h"
+#include "platform/FileAttributes.h"
 #include "platform/FolderLocks.h"
 #include "platform/Sandbox.h"
 #include "platform/ZKSecurityScopedBookmarkManager.h"
@@ -37,8 +38,16 @@ QList<ZKFileRepresentationPtr> relevantRecords(const QList<ZKFileRepresentationP
 QList<JournalMove> plannedMoves(const QList<ZKFileRepresentationPtr> &relevant) {
     QList<JournalMove> moves;
     moves.reserve(relevant.size());
-    for (const ZKFileRepresentationPtr &record : relevant)
-        moves.append({record->nativePath(), record->nativeRenamePath()});
+    for (const ZKFileRepresentationPtr &record : relevant) {
+        JournalMove move{record->nativePath(), record->nativeRenamePath()};
+        // By these recovery knows the item again should the record of its move be lost.
+        const FileAttributes::FileIdentity identity = FileAttributes::identity(move.from);
+        if (identity.valid) {
+            move.device = identity.device;
+            move.inode = identity.inode;
+        }
+        moves.append(move);
+    }
     return moves;
 }
 

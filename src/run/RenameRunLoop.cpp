@@ -116,7 +116,8 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
     // The record moved out of this one's way, and where it was.
     ZKFileRepresentationPtr madeWay;
     QByteArray madeWayFrom;
-    if (FileAttributes::exists(target)) {
+    bool occupied = FileAttributes::exists(target);
+    if (occupied) {
         if (const ZKFileRepresentationPtr other = laterRecordAtTarget(index, target)) {
             madeWayFrom = other->nativePath();
             if (moveAside(other, target, &cancel)) madeWay = other;
@@ -125,10 +126,10 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
                 return false;
             }
         }
+        occupied = FileAttributes::exists(target);
     }
 
     const QByteArray oldPath = record->nativePath();
-    const bool occupied = FileAttributes::exists(target);
     const bool moved = !mover_.journalFailed() &&
                        record->renameWithPath(record->renamePath(), occupied, &cancel, mover_);
     if (mover_.journalFailed()) cancel = true;

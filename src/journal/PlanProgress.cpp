@@ -1,0 +1,23 @@
+#include "journal/PlanProgress.h"
+
+PlanProgress::PlanProgress(const QList<JournalMove> &planned) {
+    targetOf_.reserve(planned.size());
+    for (const JournalMove &move : planned) targetOf_.insert(move.from, move.to);
+}
+
+bool PlanProgress::step(const JournalMove &step) {
+    // The Trash takes occupants only, never an item on its way to a planned name.
+    if (step.kind == JournalMove::Kind::Trash) return false;
+    const auto planned = targetOf_.constFind(step.from);
+    const bool asPlanned = step.kind == JournalMove::Kind::Move && step.finalTarget.isEmpty() &&
+                           planned != targetOf_.constEnd() && *planned == step.to &&
+                           !isTouched(step);
+    movedFrom_.insert(step.from);
+    movedTo_.insert(step.to);
+    if (!step.finalTarget.isEmpty()) movedTo_.insert(step.finalTarget);
+    return asPlanned;
+}
+
+bool PlanProgress::isTouched(const JournalMove &planned) const {
+    return movedFrom_.contains(planned.from) || movedTo_.contains(planned.to);
+}
