@@ -12,7 +12,6 @@
 #include "engine/RenamerCollections.h"
 #include "journal/RunJournal.h"
 #include "listing/RootFollowing.h"
-#include "platform/FileAttributes.h"
 #include "platform/FolderLocks.h"
 #include "platform/Sandbox.h"
 #include "platform/ZKSecurityScopedBookmarkManager.h"
@@ -33,22 +32,6 @@ QList<ZKFileRepresentationPtr> relevantRecords(const QList<ZKFileRepresentationP
         if (record->hasRelevantRenameNameWithError(nullptr)) relevant.append(record);
     }
     return relevant;
-}
-
-QList<JournalMove> plannedMoves(const QList<ZKFileRepresentationPtr> &relevant) {
-    QList<JournalMove> moves;
-    moves.reserve(relevant.size());
-    for (const ZKFileRepresentationPtr &record : relevant) {
-        JournalMove move{record->nativePath(), record->nativeRenamePath()};
-        // By these recovery knows the item again should the record of its move be lost.
-        const FileAttributes::FileIdentity identity = FileAttributes::identity(move.from);
-        if (identity.valid) {
-            move.device = identity.device;
-            move.inode = identity.inode;
-        }
-        moves.append(move);
-    }
-    return moves;
 }
 
 // The folders the run moves items in: where each item is and where it goes.
@@ -144,8 +127,10 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
         ui_->runAlert(RenameAlerts::folderBusyAlert(QFile::decodeName(busyFolder)));
         return;
     }
+    ItemMover mover(ui_, *disk_);
+    RenameRunLoop loop(fileRepresentations_, *ui_, mover, scanClock_);
     QString error;
-    const std::unique_ptr<RunJournal> journal = RunJournal::begin(plannedMoves(relevant), &error);
+    const std::unique_ptr<RunJournal> journal = RunJournal::begin(loop.plannedMoves(), &error);
     if (!journal) {
         Log::line(QStringLiteral("cannot start the run journal: %1").arg(error));
         ui_->runAlert(RenameAlerts::journalFailureAlert(error));
@@ -155,9 +140,7 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
     ui_->bringMainWindowForward();
     isRenaming_ = true;
     MoveDefaults::removeTransientDefaults();
-    ItemMover mover(ui_, *disk_);
-    RenameRunLoop loop(fileRepresentations_, *ui_, mover, *journal, scanClock_);
-    const bool successful = loop.run(relevant.size());
+    const bool successful = loop.run(relevant.size(), *journal);
     lastRunOutcomes_ = loop.outcomes();
     if (!journal->end()) Log::line(QStringLiteral("cannot close the run journal"));
 
