@@ -2,7 +2,9 @@
 
 PlanProgress::PlanProgress(const QList<JournalMove> &planned) {
     targetOf_.reserve(planned.size());
-    for (const JournalMove &move : planned) targetOf_.insert(move.from, move.to);
+    // Without its identity, an item could not be found again by recovery.
+    for (const JournalMove &move : planned)
+        if (move.device != 0 || move.inode != 0) targetOf_.insert(move.from, move.to);
 }
 
 bool PlanProgress::step(const JournalMove &step) {

@@ -8,10 +8,11 @@
 #include "journal/RunJournal.h"
 
 // Which planned moves of a run the steps recorded so far speak of. A planned move made just
-// as planned, while no earlier step touched its paths, is recorded without waiting for the
-// disk: should its record be lost, recovery finds the move from the disk by the item's device
-// and inode. Any other step is flushed before it is made. The run and recovery ask the same
-// questions here, so they always agree on which planned moves the records settle.
+// as planned, while no earlier step touched its paths and with its item's identity known, is
+// recorded without waiting for the disk: should its record be lost, recovery finds the move
+// from the disk by the item's device and inode. Any other step is flushed before it is made.
+// The run and recovery ask the same questions here, so they always agree on which planned
+// moves the records settle.
 class PlanProgress {
 public:
     explicit PlanProgress(const QList<JournalMove> &planned = {});
