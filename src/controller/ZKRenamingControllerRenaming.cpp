@@ -202,7 +202,7 @@ void ZKRenamingController::finishRun(bool successful, bool isRevert, qsizetype r
         clear();
         return;
     }
-    rebuildListAfterRun(successful, isRevert);
+    if (relistsAfterRun_) rebuildListAfterRun(successful, isRevert);
 }
 
 void ZKRenamingController::rebuildListAfterRun(bool successful, bool isRevert) {

@@ -149,16 +149,16 @@ bool takeOnStrandedItem(RunJournal &journal, const std::optional<JournalMove> &l
     return true;
 }
 
-// Whether the item of a planned move (by device and inode) is at its target and no longer
-// where it was.
+// Whether an untouched planned move was made: its path is empty (nothing can have come there
+// since) and its item (by device and inode) is at its target. Anything at its path, even
+// another item, says no: an inode number may have been given to a new file.
 bool isMadeAsPlanned(const JournalMove &planned) {
-    if (planned.device == 0 && planned.inode == 0) return false;
-    const auto holdsItem = [&](const QByteArray &path) {
-        const FileAttributes::FileIdentity identity = FileAttributes::identity(path);
-        return identity.valid && identity.device == planned.device &&
-               identity.inode == planned.inode;
-    };
-    return !holdsItem(planned.from) && holdsItem(planned.to);
+    int errorNumber = 0;
+    if ((planned.device == 0 && planned.inode == 0) ||
+        presence(planned.from, &errorNumber) != Presence::Missing)
+        return false;
+    const FileAttributes::FileIdentity atTarget = FileAttributes::identity(planned.to);
+    return atTarget.valid && atTarget.device == planned.device && atTarget.inode == planned.inode;
 }
 
 // Records the planned moves that no record speaks of and that the disk shows made: their

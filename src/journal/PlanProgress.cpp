@@ -14,12 +14,12 @@ bool PlanProgress::step(const JournalMove &step) {
     const bool asPlanned = step.kind == JournalMove::Kind::Move && step.finalTarget.isEmpty() &&
                            planned != targetOf_.constEnd() && *planned == step.to &&
                            !isTouched(step);
-    movedFrom_.insert(step.from);
-    movedTo_.insert(step.to);
-    if (!step.finalTarget.isEmpty()) movedTo_.insert(step.finalTarget);
+    touched_.insert(step.from);
+    touched_.insert(step.to);
+    if (!step.finalTarget.isEmpty()) touched_.insert(step.finalTarget);
     return asPlanned;
 }
 
 bool PlanProgress::isTouched(const JournalMove &planned) const {
-    return movedFrom_.contains(planned.from) || movedTo_.contains(planned.to);
+    return touched_.contains(planned.from) || touched_.contains(planned.to);
 }

@@ -21,11 +21,12 @@ public:
     // earlier step touched.
     bool step(const JournalMove &step);
 
-    // Whether a step noted so far moved an item from the planned move's path or to its target.
+    // Whether a step noted so far moved an item from or to the planned move's path or its
+    // target. An untouched planned move's path is therefore empty once it is made, and stays
+    // so until a flushed step moves something there.
     bool isTouched(const JournalMove &planned) const;
 
 private:
     QHash<QByteArray, QByteArray> targetOf_;
-    QSet<QByteArray> movedFrom_;
-    QSet<QByteArray> movedTo_;
+    QSet<QByteArray> touched_;
 };

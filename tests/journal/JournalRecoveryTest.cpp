@@ -232,9 +232,9 @@ TEST_F(JournalRecoveryTest, FinishMakesTheInFlightMoveOnlyWhenNothingStandsInThe
 // made as planned. Recovery finds those moves on the disk by their items' device and inode,
 // records them after the moves the journal kept, and the undo brings every item back.
 TEST_F(JournalRecoveryTest, PlannedMovesWhoseRecordsWereLostAreFoundOnTheDisk) {
-    for (const char *name : {"a", "b", "c", "d", "e", "f", "taken"}) file(name);
-    QList<JournalMove> plan{move("a", "a1"), move("b", "b1"),    move("c", "c1"),
-                            move("d", "d1"), move("e", "taken"), move("f", "f1")};
+    for (const char *name : {"a", "b", "c", "d", "e", "f", "g", "taken"}) file(name);
+    QList<JournalMove> plan{move("a", "a1"),    move("b", "b1"), move("c", "c1"), move("d", "d1"),
+                            move("e", "taken"), move("f", "f1"), move("g", "g1")};
     for (JournalMove &planned : plan) {
         const FileAttributes::FileIdentity identity = FileAttributes::identity(planned.from);
         planned.device = identity.device;
@@ -253,8 +253,11 @@ TEST_F(JournalRecoveryTest, PlannedMovesWhoseRecordsWereLostAreFoundOnTheDisk) {
         ASSERT_TRUE(journal->didMove(made[i]));
         if (i == 0) keptLength = QFileInfo(run).size();
     }
-    // d was not reached, e's target is another item's, f was moved away by somebody else.
+    // d was not reached, e's target is another item's, f was moved away by somebody else, and
+    // g's item is at its target too but still at its path (as a new file may get an old
+    // file's inode number).
     ASSERT_TRUE(NoClobberMove::move(path("f"), path("elsewhere")));
+    ASSERT_EQ(::link(path("g").constData(), path("g1").constData()), 0);
     madeFiles << path("elsewhere");
     journal.reset();
     // The machine crashed with only the plan and the records of the first move on the disk.
