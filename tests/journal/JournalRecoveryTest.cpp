@@ -268,7 +268,7 @@ TEST_F(JournalRecoveryTest, PlannedMovesWhoseRecordsWereLostAreFoundOnTheDisk) {
     EXPECT_EQ(read(run).done, made);
     const JournalRecovery::UndoReport undone = JournalRecovery::undo(run);
     EXPECT_TRUE(undone.isComplete()) << undone.error;
-    for (const char *name : {"a", "b", "c", "d", "e", "taken"})
+    for (const char *name : {"a", "b", "c", "d", "e", "g", "taken"})
         EXPECT_EQ(contentOf(path(name)), name);
     EXPECT_EQ(contentOf(path("elsewhere")), "f");
 }
