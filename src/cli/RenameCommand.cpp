@@ -79,6 +79,8 @@ int RenameCommand::execute(const QStringList &arguments) {
     ZKRenamingController controller(&interaction);
     // A run from the command line is the user's own: it asks as the window would.
     controller.setHasFinishedLaunching(true);
+    // The outcomes are printed from the records of the run; nobody looks at a new list.
+    controller.setRelistsAfterRun(false);
     const ControllerHistorySubject history(controller);  // the run is recorded as the window's
     if (!configure(controller, options, &error)) return fail(error);
     options.listing.applyTo(controller);

@@ -106,6 +106,9 @@ public:
     // Set once the application has finished launching; before that, quitting stores nothing.
     bool hasFinishedLaunching() const { return hasFinishedLaunching_; }
     void setHasFinishedLaunching(bool on) { hasFinishedLaunching_ = on; }
+    // Whether the list is built again after a rename run, for the window to show the new
+    // names; a command that ends with the run goes without.
+    void setRelistsAfterRun(bool on) { relistsAfterRun_ = on; }
 
     // --- Name computation ----------------------------------------------------------------
 
@@ -406,6 +409,7 @@ private:
     bool useFreeSpacingMode_ = true;
     ZKGeneralSettings generalSettings_;
     bool hasFinishedLaunching_ = false;
+    bool relistsAfterRun_ = true;
     ZKSortPriorities sortingPriorities_;
     std::optional<DisplayedSubset> fileRepresentationsToDisplay_;
     bool isRenamePathsUpdatePending_ = false;

@@ -34,14 +34,6 @@ QList<ZKFileRepresentationPtr> relevantRecords(const QList<ZKFileRepresentationP
     return relevant;
 }
 
-QList<JournalMove> plannedMoves(const QList<ZKFileRepresentationPtr> &relevant) {
-    QList<JournalMove> moves;
-    moves.reserve(relevant.size());
-    for (const ZKFileRepresentationPtr &record : relevant)
-        moves.append({record->nativePath(), record->nativeRenamePath()});
-    return moves;
-}
-
 // The folders the run moves items in: where each item is and where it goes.
 QList<QByteArray> runFolders(const QList<ZKFileRepresentationPtr> &relevant) {
     QList<QByteArray> folders;
@@ -134,8 +126,10 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
         ui_->runAlert(RenameAlerts::folderBusyAlert(QFile::decodeName(busyFolder)));
         return;
     }
+    ItemMover mover(ui_, *disk_);
+    RenameRunLoop loop(fileRepresentations_, *ui_, mover, scanClock_);
     QString error;
-    const std::unique_ptr<RunJournal> journal = RunJournal::begin(plannedMoves(relevant), &error);
+    const std::unique_ptr<RunJournal> journal = RunJournal::begin(loop.plannedMoves(), &error);
     if (!journal) {
         Log::line(QStringLiteral("cannot start the run journal: %1").arg(error));
         ui_->runAlert(RenameAlerts::journalFailureAlert(error));
@@ -145,9 +139,7 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
     ui_->bringMainWindowForward();
     isRenaming_ = true;
     MoveDefaults::removeTransientDefaults();
-    ItemMover mover(ui_, *disk_);
-    RenameRunLoop loop(fileRepresentations_, *ui_, mover, *journal, scanClock_);
-    const bool successful = loop.run(relevant.size());
+    const bool successful = loop.run(relevant.size(), *journal);
     lastRunOutcomes_ = loop.outcomes();
     if (!journal->end()) Log::line(QStringLiteral("cannot close the run journal"));
 
@@ -209,7 +201,7 @@ void ZKRenamingController::finishRun(bool successful, bool isRevert, qsizetype r
         clear();
         return;
     }
-    rebuildListAfterRun(successful, isRevert);
+    if (relistsAfterRun_) rebuildListAfterRun(successful, isRevert);
 }
 
 void ZKRenamingController::rebuildListAfterRun(bool successful, bool isRevert) {

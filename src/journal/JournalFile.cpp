@@ -23,11 +23,12 @@ QString systemError(const QString &what, const QString &path, int errorNumber) {
         .arg(what, path, QString::fromLocal8Bit(std::strerror(errorNumber)));
 }
 
-bool writeAll(int descriptor, const QByteArray &data, int *errorNumber) {
+// Writes at `offset` (one pwrite for a record, no seek).
+bool writeAll(int descriptor, const QByteArray &data, int *errorNumber, off_t offset = 0) {
     qsizetype written = 0;
     while (written < data.size()) {
-        const ssize_t result =
-            ::write(descriptor, data.constData() + written, size_t(data.size() - written));
+        const ssize_t result = ::pwrite(descriptor, data.constData() + written,
+                                        size_t(data.size() - written), offset + written);
         if (result < 0 && errno == EINTR) continue;
         if (result <= 0) {
             *errorNumber = result < 0 ? errno : EIO;
@@ -141,8 +142,7 @@ bool isLocked(const QString &path) {
 bool append(int descriptor, const QString &path, qint64 *length, const QByteArray &data, bool sync,
             bool *broken, QString *error) {
     int errorNumber = 0;
-    if (::lseek(descriptor, *length, SEEK_SET) < 0 || !writeAll(descriptor, data, &errorNumber)) {
-        if (errorNumber == 0) errorNumber = errno;
+    if (!writeAll(descriptor, data, &errorNumber, off_t(*length))) {
         // Half a record in the middle of the journal would make it unreadable.
         if (::ftruncate(descriptor, *length) != 0) *broken = true;
         *error = systemError(QStringLiteral("cannot write the run journal"), path, errorNumber);

@@ -21,8 +21,11 @@ inline constexpr char doneKind[] = "done";
 inline constexpr char closedKind[] = "closed";
 inline constexpr char undoneKind[] = "undone";
 
-// The version written. Version 1 (moves only) is still read.
-inline constexpr char version[] = "2";
+// The version written. Version 3 gives planned moves the device and inode of their item, so
+// that recovery can tell from the disk which of them were made; versions 1 (moves only) and
+// 2 (no identities in the plan) are still read.
+inline constexpr char version[] = "3";
+inline constexpr char secondVersion[] = "2";
 inline constexpr char firstVersion[] = "1";
 
 // The header's run kinds: a rename run, or the undo of an earlier journal.

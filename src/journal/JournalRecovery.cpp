@@ -14,6 +14,7 @@
 #include "common/Log.h"
 #include "journal/JournalFile.h"
 #include "journal/JournalledStep.h"
+#include "journal/PlanProgress.h"
 #include "journal/TemporaryNames.h"
 #include "platform/FileAttributes.h"
 #include "platform/LetterCase.h"
@@ -148,8 +149,40 @@ bool takeOnStrandedItem(RunJournal &journal, const std::optional<JournalMove> &l
     return true;
 }
 
-// Records what became of the in-flight move of an unfinished journal (with `completeMove`,
-// making it when it had not happened) and closes the journal.
+// Whether an untouched planned move was made: its path is empty (nothing can have come there
+// since) and its item (by device and inode) is at its target. Anything at its path, even
+// another item, says no: an inode number may have been given to a new file.
+bool isMadeAsPlanned(const JournalMove &planned) {
+    int errorNumber = 0;
+    if ((planned.device == 0 && planned.inode == 0) ||
+        presence(planned.from, &errorNumber) != Presence::Missing)
+        return false;
+    const FileAttributes::FileIdentity atTarget = FileAttributes::identity(planned.to);
+    return atTarget.valid && atTarget.device == planned.device && atTarget.inode == planned.inode;
+}
+
+// Records the planned moves that no record speaks of and that the disk shows made: their
+// records went unflushed, so they came after every record that is left. False when the
+// journal fails.
+bool recordMovesMadeAsPlanned(RunJournal &journal, const Journal &content,
+                              std::optional<JournalMove> *last, QString *problem) {
+    if (content.summary.isUndo || content.summary.version < 3) return true;
+    PlanProgress progress;
+    for (const JournalMove &step : content.done) progress.step(step);
+    if (content.inFlight) progress.step(*content.inFlight);
+    for (const JournalMove &planned : content.planned) {
+        if (progress.isTouched(planned) || !isMadeAsPlanned(planned)) continue;
+        const JournalMove made{planned.from, planned.to};
+        if (!journal.willMove(made) || !journal.didMove(made))
+            return *problem = journal.errorString(), false;
+        *last = made;
+    }
+    return true;
+}
+
+// Records what became of the in-flight move of an unfinished journal and of the planned moves
+// no record speaks of (with `completeMove`, making the in-flight move when it had not
+// happened) and closes the journal.
 bool settle(const QString &path, bool completeMove, FinishReport *report) {
     std::unique_ptr<RunJournal> journal = RunJournal::resume(path, &report->problem);
     if (!journal) return false;
@@ -169,10 +202,12 @@ bool settle(const QString &path, bool completeMove, FinishReport *report) {
             last = inFlight;
         }
         if (report->outcome == Outcome::LostTrack) report->problem = lostTrack(inFlight);
-        if (report->outcome == Outcome::NotHappened && completeMove) {
-            complete(*journal, inFlight, report);
-            if (report->completed) last = inFlight;
-        }
+    }
+    if (!recordMovesMadeAsPlanned(*journal, content, &last, &report->problem)) return false;
+    // Made now, so after everything the run made.
+    if (report->inFlight && report->outcome == Outcome::NotHappened && completeMove) {
+        complete(*journal, *report->inFlight, report);
+        if (report->completed) last = *report->inFlight;
     }
     if (completeMove && !takeOnStrandedItem(*journal, last, report)) return false;
     if (journal->end()) return true;

@@ -46,7 +46,9 @@ struct FinishReport {
     QString problem;
 };
 
-// Ends an unfinished journal whose process died. The in-flight move, when it had not
+// Ends an unfinished journal whose process died. Planned moves no record speaks of are
+// recorded when the disk shows their item (by device and inode) at its target and no longer
+// where it was. The in-flight move, when it had not
 // happened and its source is still there and its target free, is made now (the rest of the
 // run cannot be, without its steps) -- except a move to a temporary name or an occupant's way
 // to the Trash, which would only serve the next step. An item left under a temporary name is

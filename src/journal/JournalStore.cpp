@@ -73,6 +73,8 @@ bool parseHeader(const QByteArrayList &fields, JournalSummary *summary, QString 
     if (fields.value(0) != JournalFormat::headerKind)
         return *problem = QStringLiteral("it is not a Torvane run journal"), false;
     if (fields.value(1) == JournalFormat::version)
+        summary->version = 3;
+    else if (fields.value(1) == JournalFormat::secondVersion)
         summary->version = 2;
     else if (fields.value(1) == JournalFormat::firstVersion)
         summary->version = 1;
@@ -106,6 +108,15 @@ bool parseUnsigned(const QByteArray &field, quint64 *number) {
     bool ok = false;
     *number = field.toULongLong(&ok);
     return ok && QByteArray::number(*number) == field;
+}
+
+// A planned move; since version 3 with the device and inode of its item.
+bool parsePlanned(const QByteArrayList &fields, const JournalSummary &summary, JournalMove *move) {
+    const bool withIdentity = summary.version >= 3 && fields.size() == 5;
+    return (fields.size() == 3 || withIdentity) && fields[0] == JournalFormat::planKind &&
+           parseMove(fields, 1, move) &&
+           (!withIdentity ||
+            (parseUnsigned(fields[3], &move->device) && parseUnsigned(fields[4], &move->inode)));
 }
 
 // One record of the log that follows the plan, checked against what came before it.
@@ -182,9 +193,7 @@ bool parseJournal(const QList<Record> &records, Journal *journal, QString *probl
     for (qint64 i = 1; i < records.size(); ++i) {
         const Record &record = records[i];
         JournalMove move;
-        const bool valid = i < planEnd ? record.fields.size() == 3 &&
-                                             record.fields[0] == JournalFormat::planKind &&
-                                             parseMove(record.fields, 1, &move)
+        const bool valid = i < planEnd ? parsePlanned(record.fields, journal->summary, &move)
                                        : applyRecord(record, journal);
         if (!valid)
             return *problem = QStringLiteral("line %1 is not what can follow the lines before it")

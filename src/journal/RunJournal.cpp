@@ -11,6 +11,7 @@
 #include "journal/JournalFile.h"
 #include "journal/JournalFormat.h"
 #include "journal/JournalStore.h"
+#include "journal/PlanProgress.h"
 
 struct RunJournal::Private {
     int descriptor = -1;
@@ -23,6 +24,8 @@ struct RunJournal::Private {
     bool closed = false;
     // A write could not be taken back or a flush failed: nothing more may be claimed.
     bool broken = false;
+    // A rename run's plan, whose moves made as planned are recorded without a flush.
+    std::optional<PlanProgress> plan;
     QString error;
 };
 
@@ -51,6 +54,14 @@ QByteArray moveLine(const char *kind, const QByteArrayList &before, const Journa
         QByteArrayList{JournalFormat::encodeBytes(move.from), JournalFormat::encodeBytes(move.to)});
 }
 
+// A planned move, with its item's device and inode where they are known.
+QByteArray planLine(const JournalMove &move) {
+    if (move.device == 0 && move.inode == 0) return moveLine(JournalFormat::planKind, {}, move);
+    return JournalFormat::line({JournalFormat::planKind, JournalFormat::encodeBytes(move.from),
+                                JournalFormat::encodeBytes(move.to),
+                                QByteArray::number(move.device), QByteArray::number(move.inode)});
+}
+
 bool hasEmptyPath(const QList<JournalMove> &moves) {
     return std::any_of(moves.begin(), moves.end(), [](const JournalMove &move) {
         return move.from.isEmpty() || move.to.isEmpty();
@@ -60,7 +71,9 @@ bool hasEmptyPath(const QList<JournalMove> &moves) {
 }  // namespace
 
 std::unique_ptr<RunJournal> RunJournal::begin(const QList<JournalMove> &planned, QString *error) {
-    return beginUndo(QString(), planned, error);
+    std::unique_ptr<RunJournal> journal = beginUndo(QString(), planned, error);
+    if (journal) journal->d->plan.emplace(planned);
+    return journal;
 }
 
 std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
@@ -69,7 +82,7 @@ std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
     QString problem;
     if (hasEmptyPath(planned)) problem = QStringLiteral("a planned move has an empty path");
     QByteArray content = headerLine(undonePath, planned.size());
-    for (const JournalMove &move : planned) content += moveLine(JournalFormat::planKind, {}, move);
+    for (const JournalMove &move : planned) content += planLine(move);
     const int first = journalsStarted.fetch_add(1);
     const bool isUndo = !undonePath.isEmpty();
     std::unique_ptr<RunJournal> journal(new RunJournal);
@@ -166,7 +179,10 @@ bool RunJournal::willMove(const JournalMove &move) {
                  QByteArray::number(move.device), QByteArray::number(move.inode)});
             break;
     }
-    if (!append(line, true)) return false;
+    // The plan on disk covers a planned move made as planned; every other step is on disk
+    // before it is made.
+    const bool covered = d->plan && d->plan->step(move);
+    if (!append(line, !covered)) return false;
     ++d->intentCount;
     d->pending = move;
     if (isTrash) d->pending->to.clear();

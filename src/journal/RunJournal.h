@@ -52,16 +52,21 @@ struct JournalMove {
 // process: a run that died half-way can be finished or undone at the next start, and the
 // last run can be undone even after a restart.
 //
-// Every step on disk is written twice: its intent before it happens, flushed to disk (fsync)
-// before willMove returns, and its completion after it, which reaches the disk with the next
-// intent or with end(). So the journal never claims a move that did not happen, and for the
-// one step that may have been under way recovery decides from the disk what really happened.
+// The plan (every planned move with its item's device and inode) is on disk before the first
+// move. Every step is then written twice: its intent before it happens and its completion
+// after it. A planned move made as planned (PlanProgress) is recorded without waiting for the
+// disk; every other step (a move aside, either half of a change of letter case, an occupant
+// sent to the Trash) has its intent flushed (fsync) before willMove returns, which takes every
+// record before it to the disk as well. So the journal never claims a move that did not
+// happen; for the one step that may have been under way, and for planned moves whose records
+// a crash of the machine lost, recovery decides from the disk what really happened.
 // Steps are the physical ones (ItemMover journals them): each half of a change of letter case
 // through a temporary name, a move back after a failed second half, a move aside, and an
 // occupant sent to the Trash ("Replace"), so recovery always knows where every item is.
 //
 // Format version 2 adds the steps of kind Trash and Restore and the final target of a move to
-// a temporary name to version 1 (which had moves only); both versions are read.
+// a temporary name to version 1 (which had moves only); version 3 adds the device and inode
+// of planned moves. All three are read.
 //
 // A journal is locked (flock) while a process writes it, so recovery never touches the
 // journal of a run that is still going; the lock dies with the process.
@@ -69,7 +74,8 @@ struct JournalMove {
 // Reading, listing and pruning journals: JournalStore. Finishing and undoing: JournalRecovery.
 class RunJournal {
 public:
-    // Starts the journal of a run with its planned moves (written atomically and durably).
+    // Starts the journal of a run with its planned moves (written atomically and durably); a
+    // planned move's device and inode (0 when unknown) are those of the item to move.
     // Null with *error set when the journal cannot be written; the run must not start then.
     static std::unique_ptr<RunJournal> begin(const QList<JournalMove> &planned, QString *error);
 

@@ -76,8 +76,10 @@ bool confirmWriteAccessToFolderOf(const QByteArray &source) {
 // cannot be moved to directly. Every step is no-clobber, so the route is safe everywhere.
 bool takesRouteThroughTemporaryName(DiskInterface &disk, const QByteArray &source,
                                     const QByteArray &target) {
-    return ItemMover::isEqualToPath(displayPath(source), displayPath(target), true) ||
-           disk.identity(source) == disk.identity(target);
+    // The source's identity matters only when something is at the target.
+    const FileAttributes::FileIdentity atTarget = disk.identity(target);
+    return (atTarget.valid && disk.identity(source) == atTarget) ||
+           ItemMover::isEqualToPath(displayPath(source), displayPath(target), true);
 }
 
 // A move keeps extended attributes, so the comment normally arrives with the item. It is

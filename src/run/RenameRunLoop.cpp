@@ -27,22 +27,25 @@ RenameRunLoop::Clock monotonicClock() {
 }  // namespace
 
 RenameRunLoop::RenameRunLoop(const QList<ZKFileRepresentationPtr> &records, ZKUserInteraction &user,
-                             ItemMover &mover, RunJournal &journal, Clock clock)
+                             ItemMover &mover, Clock clock)
     : records_(records),
       user_(user),
       mover_(mover),
-      journal_(journal),
       clock_(clock ? std::move(clock) : monotonicClock()),
-      folderContents_(records) {
-    // Every step on disk is journalled where it is made.
-    mover_.setJournal(&journal_);
-}
+      folderContents_(records) {}
 
 RenameRunLoop::~RenameRunLoop() { mover_.setJournal(nullptr); }
 
-bool RenameRunLoop::run(qsizetype relevantCount) {
+QList<JournalMove> RenameRunLoop::plannedMoves() {
+    indexRelevantRecords();
+    return planned_;
+}
+
+bool RenameRunLoop::run(qsizetype relevantCount, RunJournal &journal) {
     relevantCount_ = relevantCount;
     indexRelevantRecords();
+    // Every step on disk is journalled where it is made.
+    mover_.setJournal(&journal);
     user_.setRenameButtonState(
         ZKRenameButtonState::stopButton(1.0 / double(relevantCount_ + 1), tr("Renaming...")));
 
@@ -66,13 +69,21 @@ bool RenameRunLoop::run(qsizetype relevantCount) {
 }
 
 void RenameRunLoop::indexRelevantRecords() {
+    if (indexed_) return;
+    indexed_ = true;
     for (qsizetype index = 0; index < records_.size(); ++index) {
         const ZKFileRepresentationPtr &record = records_.at(index);
         if (!record->hasRelevantRenameNameWithError(nullptr)) continue;
         outcomes_.insert(record.get(), RenameOutcome::NotReached);
-        const FileAttributes::FileIdentity identity =
-            FileAttributes::identity(record->nativePath());
-        if (identity.valid) relevantByIdentity_[{identity.device, identity.inode}].append(index);
+        JournalMove planned{record->nativePath(), record->nativeRenamePath()};
+        const FileAttributes::FileIdentity identity = FileAttributes::identity(planned.from);
+        if (identity.valid) {
+            relevantByIdentity_[{identity.device, identity.inode}].append(index);
+            // Recovery knows the item again by these should the record of its move be lost.
+            planned.device = identity.device;
+            planned.inode = identity.inode;
+        }
+        planned_.append(planned);
         relevantByLowercasePath_[record->lowercasePath()].append(index);
     }
 }
@@ -116,7 +127,8 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
     // The record moved out of this one's way, and where it was.
     ZKFileRepresentationPtr madeWay;
     QByteArray madeWayFrom;
-    if (FileAttributes::exists(target)) {
+    bool occupied = FileAttributes::exists(target);
+    if (occupied) {
         if (const ZKFileRepresentationPtr other = laterRecordAtTarget(index, target)) {
             madeWayFrom = other->nativePath();
             if (moveAside(other, target, &cancel)) madeWay = other;
@@ -125,10 +137,10 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
                 return false;
             }
         }
+        occupied = FileAttributes::exists(target);
     }
 
     const QByteArray oldPath = record->nativePath();
-    const bool occupied = FileAttributes::exists(target);
     const bool moved = !mover_.journalFailed() &&
                        record->renameWithPath(record->renamePath(), occupied, &cancel, mover_);
     if (mover_.journalFailed()) cancel = true;

@@ -7,11 +7,11 @@
 #include <functional>
 #include <optional>
 
+#include "journal/RunJournal.h"
 #include "records/ZKFileRepresentation.h"
 #include "run/ListedFolderContents.h"
 
 class ItemMover;
-class RunJournal;
 class ZKUserInteraction;
 
 // What a rename run did with one record.
@@ -34,6 +34,7 @@ enum class RenameOutcome {
 // moved aside goes back under its own name. Records inside a moved folder follow it. Every
 // step on disk is journalled before and after it happens (the loop hands its journal to the
 // mover, which journals at the move primitive), and nothing moves once the journal fails.
+// The journal starts with plannedMoves(), which reads each relevant item's identity once.
 class RenameRunLoop {
     Q_DECLARE_TR_FUNCTIONS(RenameRunLoop)
 
@@ -45,14 +46,18 @@ public:
 
     // The records are those of the list, in order; none may change during the run.
     RenameRunLoop(const QList<ZKFileRepresentationPtr> &records, ZKUserInteraction &user,
-                  ItemMover &mover, RunJournal &journal, Clock clock);
+                  ItemMover &mover, Clock clock);
     ~RenameRunLoop();
     RenameRunLoop(const RenameRunLoop &) = delete;
     RenameRunLoop &operator=(const RenameRunLoop &) = delete;
 
-    // Moves every relevant record (relevantCount of them). True when each was renamed and
-    // the run was neither stopped nor cancelled; files renamed before an end stay renamed.
-    bool run(qsizetype relevantCount);
+    // Every relevant record's move, in list order, with its item's device and inode.
+    QList<JournalMove> plannedMoves();
+
+    // Moves every relevant record (relevantCount of them), each step in the journal. True
+    // when each was renamed and the run was neither stopped nor cancelled; files renamed
+    // before an end stay renamed.
+    bool run(qsizetype relevantCount, RunJournal &journal);
 
     RenameOutcome outcome(const ZKFileRepresentation *record) const {
         return outcomes_.value(record, RenameOutcome::NotPlanned);
@@ -85,8 +90,9 @@ private:
     QList<ZKFileRepresentationPtr> records_;
     ZKUserInteraction &user_;
     ItemMover &mover_;
-    RunJournal &journal_;
     Clock clock_;
+    bool indexed_ = false;
+    QList<JournalMove> planned_;
     qsizetype relevantCount_ = 0;
     std::optional<qint64> lastStopCheck_;
     ListedFolderContents folderContents_;

@@ -184,6 +184,37 @@ TEST_F(FaultMatrixTest, KillAfterEveryJournalRecordLosesNothing) {
     std::cout << "[ kills    ] " << kills << " runs killed, " << checked << " files checked\n";
 }
 
+// A run killed once its plan is on disk and before its first move: recovery and revert must
+// cope with the journal as the kill left it and as a crash of the machine may leave it, with
+// nothing but the plan (every record after it is written without waiting for the disk).
+TEST_F(FaultMatrixTest, KillBetweenThePlanAndTheFirstMoveLosesNothing) {
+    for (const bool planOnly : {false, true}) {
+        const std::string where = planOnly ? "plan only" : "as killed";
+        FaultTree tree(2);
+        ProgramRun run;
+        const QString journal = renameWithFault(tree, "kill", 1, "announced", &run);
+        ASSERT_TRUE(run.crashed) << where;
+        Journal content;
+        ASSERT_TRUE(JournalStore::read(journal, &content, nullptr)) << where;
+        EXPECT_TRUE(content.done.isEmpty()) << where;
+        EXPECT_EQ(content.planned.size(), tree.listed().size()) << where;
+        if (planOnly) {
+            QFile file(journal);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            const QByteArray bytes = file.readAll();
+            qsizetype planEnd = 0;
+            for (qsizetype line = 0; line <= content.planned.size(); ++line)
+                planEnd = bytes.indexOf('\n', planEnd) + 1;
+            ASSERT_TRUE(file.resize(planEnd));
+        }
+        EXPECT_EQ(contentsIn(tree.folder()), tree.originals()) << where;
+        const ProgramRun finish = runProgram(cliProgram(), {"finish"});
+        EXPECT_EQ(finish.status, 0) << where << ": " << finish.err.toStdString();
+        expectEveryFileOnce(tree, journal, where + " after finish");
+        expectRevertBringsEveryFileBack(tree, where);
+    }
+}
+
 // The journal of a run killed just before a step's move, cut at every byte from the end of
 // the intent before (its completion and this intent were not yet flushed together), as a
 // power loss may leave it; recovery and revert must find every file.

@@ -7,6 +7,7 @@
 
 #include "journal/JournalRecovery.h"
 #include "journal/JournalStore.h"
+#include "platform/FileAttributes.h"
 #include "platform/NoClobberMove.h"
 #include "support/JournalTestSupport.h"
 #include "support/NativeTestFiles.h"
@@ -225,6 +226,51 @@ TEST_F(JournalRecoveryTest, FinishMakesTheInFlightMoveOnlyWhenNothingStandsInThe
     EXPECT_TRUE(read(blocked).summary.closed);
     EXPECT_TRUE(read(blocked).done.isEmpty());
     EXPECT_FALSE(JournalRecovery::finish(blocked, &report)) << "a closed journal is finished";
+}
+
+// A crash of the machine may lose every record the run did not flush: those of planned moves
+// made as planned. Recovery finds those moves on the disk by their items' device and inode,
+// records them after the moves the journal kept, and the undo brings every item back.
+TEST_F(JournalRecoveryTest, PlannedMovesWhoseRecordsWereLostAreFoundOnTheDisk) {
+    for (const char *name : {"a", "b", "c", "d", "e", "f", "g", "taken"}) file(name);
+    QList<JournalMove> plan{move("a", "a1"),    move("b", "b1"), move("c", "c1"), move("d", "d1"),
+                            move("e", "taken"), move("f", "f1"), move("g", "g1")};
+    for (JournalMove &planned : plan) {
+        const FileAttributes::FileIdentity identity = FileAttributes::identity(planned.from);
+        planned.device = identity.device;
+        planned.inode = identity.inode;
+    }
+    QString error;
+    auto journal = RunJournal::begin(plan, &error);
+    ASSERT_TRUE(journal) << error;
+    const QString run = journal->path();
+    QList<JournalMove> made;
+    qint64 keptLength = 0;
+    for (int i = 0; i < 3; ++i) {
+        made.append({plan[i].from, plan[i].to});
+        ASSERT_TRUE(journal->willMove(made[i]));
+        ASSERT_TRUE(NoClobberMove::move(made[i].from, made[i].to));
+        ASSERT_TRUE(journal->didMove(made[i]));
+        if (i == 0) keptLength = QFileInfo(run).size();
+    }
+    // d was not reached, e's target is another item's, f was moved away by somebody else, and
+    // g's item is at its target too but still at its path (as a new file may get an old
+    // file's inode number).
+    ASSERT_TRUE(NoClobberMove::move(path("f"), path("elsewhere")));
+    ASSERT_EQ(::link(path("g").constData(), path("g1").constData()), 0);
+    madeFiles << path("elsewhere");
+    journal.reset();
+    // The machine crashed with only the plan and the records of the first move on the disk.
+    writeAll(run, readAll(run).left(keptLength));
+
+    JournalRecovery::FinishReport report;
+    ASSERT_TRUE(JournalRecovery::finish(run, &report)) << report.problem;
+    EXPECT_EQ(read(run).done, made);
+    const JournalRecovery::UndoReport undone = JournalRecovery::undo(run);
+    EXPECT_TRUE(undone.isComplete()) << undone.error;
+    for (const char *name : {"a", "b", "c", "d", "e", "g", "taken"})
+        EXPECT_EQ(contentOf(path(name)), name);
+    EXPECT_EQ(contentOf(path("elsewhere")), "f");
 }
 
 TEST_F(JournalRecoveryTest, NewestUnfinishedRunComesFirstThenClosedRunsNewestFirst) {

@@ -166,10 +166,10 @@ TEST_F(RunJournalTest, DamageBeforeTheLastRecordMakesTheJournalUnreadable) {
     EXPECT_TRUE(readError(path).contains("line 6"));
     writeAll(path, headerAndPlan.left(headerAndPlan.lastIndexOf("plan")));
     EXPECT_TRUE(readError(path).endsWith("its plan is incomplete"));
-    writeAll(path, QByteArray(whole).replace("torvane-journal 2", "torvane-journal 3"));
+    writeAll(path, QByteArray(whole).replace("torvane-journal 3", "torvane-journal 4"));
     EXPECT_TRUE(readError(path).contains("damaged")) << "the checksum covers the version";
-    writeAll(path, JournalFormat::line({"torvane-journal", "3", "run"}));
-    EXPECT_TRUE(readError(path).endsWith("it has version 3, which this Torvane cannot read"));
+    writeAll(path, JournalFormat::line({"torvane-journal", "4", "run"}));
+    EXPECT_TRUE(readError(path).endsWith("it has version 4, which this Torvane cannot read"));
 }
 
 // Journals of the first format (moves only) are still read; the records it did not have are
@@ -219,7 +219,7 @@ TEST_F(RunJournalTest, TrashStepsKeepTheItemsIdentityAndPlaceInTheTrash) {
     ASSERT_TRUE(journal->didMove(temporary));
     ASSERT_TRUE(journal->willMove(JournalMove::restore(placed.to, "/t/occupant")));
     const Journal read = this->read(journal->path());
-    EXPECT_EQ(read.summary.version, 2);
+    EXPECT_EQ(read.summary.version, 3);
     EXPECT_EQ(read.done, (QList<JournalMove>{placed, temporary}));
     EXPECT_EQ(read.inFlight, JournalMove::restore(placed.to, "/t/occupant"));
     EXPECT_TRUE(journal->end());
