@@ -22,10 +22,6 @@
 #include "droplets/ServiceInstallation.h"
 #include "support/TestEnvironment.h"
 
-// Disabled: under this harness the application that the programs start renames nothing
-// within the wait, while the same chain run by hand (dbus-run-session, torvane-droplet on a
-// launcher) renames; the cause is not yet found.
-
 namespace {
 
 // Names a file manager hands over as they are; the last one is no UTF-8 and is never renamed.
@@ -70,22 +66,27 @@ protected:
 
     static bool exists(const QByteArray &path) { return ::access(path.constData(), F_OK) == 0; }
 
+    // A new name loses its line breaks.
+    static QByteArray renamed(QByteArray name) { return "done-" + name.replace('\n', ""); }
+
     // Every UTF-8 name renamed with the frozen configuration, the other one left alone.
     void expectRenamed(const QByteArray &folder) {
         QElapsedTimer timer;
         timer.start();
         const auto allDone = [&] {
             for (const QByteArray &name : kHostileNames.mid(0, kHostileNames.size() - 1))
-                if (!exists(folder + "/done-" + name)) return false;
+                if (!exists(folder + "/" + renamed(name))) return false;
             return true;
         };
         while (!allDone() && timer.elapsed() < 30000) QThread::msleep(100);
         EXPECT_TRUE(allDone()) << "Torvane's log:\n" << logText().toStdString();
         for (const QByteArray &name : kHostileNames.mid(0, kHostileNames.size() - 1)) {
-            EXPECT_TRUE(exists(folder + "/done-" + name)) << name.toStdString();
+            EXPECT_TRUE(exists(folder + "/" + renamed(name))) << name.toStdString();
             EXPECT_FALSE(exists(folder + "/" + name)) << name.toStdString();
         }
         EXPECT_TRUE(exists(folder + "/" + kHostileNames.last()));
+        // Removed here by its bytes: the temporary folder cannot remove what it cannot name.
+        ::unlink((folder + "/" + kHostileNames.last()).constData());
         waitUntilApplicationEnded();
     }
 
@@ -175,7 +176,7 @@ protected:
 
 }  // namespace
 
-TEST_F(DropletEndToEndTest, DISABLED_ADroppedSelectionIsRenamedWithTheFrozenConfiguration) {
+TEST_F(DropletEndToEndTest, ADroppedSelectionIsRenamedWithTheFrozenConfiguration) {
     TestDir dir;
     const QString launcher = dir.filePath("Photos by date.desktop");
     const auto created = DropletCreation::create(
@@ -195,7 +196,7 @@ TEST_F(DropletEndToEndTest, DISABLED_ADroppedSelectionIsRenamedWithTheFrozenConf
     expectRenamed(again);
 }
 
-TEST_F(DropletEndToEndTest, DISABLED_EveryFileManagerActionHandsOverTheSelectionUntouched) {
+TEST_F(DropletEndToEndTest, EveryFileManagerActionHandsOverTheSelectionUntouched) {
     TestDir dir;
     const QString folder = ServiceDefinition::servicesFolder() + "/It's \"$x\" \\.torvaneservice";
     ASSERT_EQ(
@@ -252,7 +253,7 @@ TEST_F(DropletEndToEndTest, DISABLED_EveryFileManagerActionHandsOverTheSelection
     expectRenamed(thunar);
 }
 
-TEST_F(DropletEndToEndTest, DISABLED_AnOpenedServiceDefinitionGoesToTheProviderAndBack) {
+TEST_F(DropletEndToEndTest, AnOpenedServiceDefinitionGoesToTheProviderAndBack) {
     const QString folder = ServiceDefinition::servicesFolder() + "/Rename.torvaneservice";
     ASSERT_EQ(
         ServiceInstallation::create(folder, ServiceDefinition::encodedConfiguration(kConfiguration),

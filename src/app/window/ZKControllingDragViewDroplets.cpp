@@ -143,4 +143,6 @@ void ZKControllingDragView::renameRelayedFilesAtOnce(
     controller_->populateWithPaths(droppedFiles, false, false);
     setBusy(false);
     controller_->rename(false);
+    // The quit the run asked for waits until the view is idle again.
+    setBusy(false);
 }
