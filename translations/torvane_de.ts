@@ -344,6 +344,151 @@ Bitte beachten Sie, dass Torvane Dateien nicht umbenennen kann, die Sie in einen
     </message>
 </context>
 <context>
+    <name>JournalFile</name>
+    <message>
+        <source>cannot flush the folder</source>
+        <translation>Ordner kann nicht auf die Platte geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot find a free journal name in %1</source>
+        <translation>in %1 ist kein freier Name für ein Protokoll zu finden</translation>
+    </message>
+    <message>
+        <source>cannot create a run journal in</source>
+        <translation>Protokoll kann nicht angelegt werden in</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>kann nicht schreiben</translation>
+    </message>
+    <message>
+        <source>cannot open the run journal</source>
+        <translation>Protokoll kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the run journal %1 is in use by a run that is still going</source>
+        <translation>das Protokoll %1 gehört zu einem Durchgang, der noch läuft</translation>
+    </message>
+    <message>
+        <source>cannot lock the run journal</source>
+        <translation>Protokoll kann nicht gesperrt werden</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>kann nicht öffnen</translation>
+    </message>
+    <message>
+        <source>another undo or recovery of rename runs is going on</source>
+        <translation>gerade läuft schon ein Widerrufen oder Wiederherstellen von Umbenennungen</translation>
+    </message>
+    <message>
+        <source>cannot lock</source>
+        <translation>kann nicht sperren</translation>
+    </message>
+    <message>
+        <source>cannot write the run journal</source>
+        <translation>Protokoll kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot flush the run journal</source>
+        <translation>Protokoll kann nicht auf die Platte geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot cut the torn record off the run journal</source>
+        <translation>der abgerissene Eintrag kann nicht vom Protokoll abgeschnitten werden</translation>
+    </message>
+</context>
+<context>
+    <name>JournalRecovery</name>
+    <message>
+        <source>cannot look at %1: %2</source>
+        <translation>%1 kann nicht untersucht werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another item</source>
+        <translation>%1 ist von einem anderen Objekt belegt</translation>
+    </message>
+    <message>
+        <source>lost track of the item moved from %1 to %2: neither can be seen</source>
+        <translation>das von %1 nach %2 bewegte Objekt ist nicht mehr aufzufinden: keiner der beiden Pfade ist zu sehen</translation>
+    </message>
+    <message>
+        <source>%1 was left under its temporary name: %2</source>
+        <translation>%1 liegt noch unter seinem vorläufigen Namen: %2</translation>
+    </message>
+    <message>
+        <source>the undo journal cannot be written</source>
+        <translation>das Protokoll des Widerrufens kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>left at %1: %2</source>
+        <translation>liegt bei %1: %2</translation>
+    </message>
+    <message>
+        <source>left at %1: the undo journal cannot be written</source>
+        <translation>liegt bei %1: das Protokoll des Widerrufens kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 records an undo, which cannot be undone</source>
+        <translation>%1 protokolliert ein Widerrufen, das sich nicht widerrufen lässt</translation>
+    </message>
+    <message>
+        <source>the run of %1 was undone already</source>
+        <translation>der Durchgang von %1 wurde bereits widerrufen</translation>
+    </message>
+    <message>
+        <source>the undo had to stop</source>
+        <translation>das Widerrufen musste anhalten</translation>
+    </message>
+    <message>
+        <source>the item was not brought back to %1</source>
+        <translation>das Objekt wurde nicht nach %1 zurückgebracht</translation>
+    </message>
+</context>
+<context>
+    <name>JournalStore</name>
+    <message>
+        <source>cannot read the run journal %1: %2</source>
+        <translation>das Protokoll %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>its last record is damaged</source>
+        <translation>sein letzter Eintrag ist beschädigt</translation>
+    </message>
+    <message>
+        <source>a record near its end is damaged</source>
+        <translation>ein Eintrag nahe seinem Ende ist beschädigt</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged</source>
+        <translation>Zeile %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it is not a Torvane run journal</source>
+        <translation>es ist kein Protokoll von Torvane</translation>
+    </message>
+    <message>
+        <source>it has version %1, which this Torvane cannot read</source>
+        <translation>es hat Version %1, die dieses Torvane nicht lesen kann</translation>
+    </message>
+    <message>
+        <source>its header is malformed</source>
+        <translation>sein Kopf ist fehlerhaft</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>es ist leer</translation>
+    </message>
+    <message>
+        <source>line %1 is not what can follow the lines before it</source>
+        <translation>Zeile %1 passt nicht zu den Zeilen davor</translation>
+    </message>
+</context>
+<context>
     <name>ListOptionsMenus</name>
     <message>
         <source>List</source>

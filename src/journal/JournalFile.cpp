@@ -9,9 +9,12 @@
 #include <cerrno>
 #include <cstring>
 
+#include "common/Translations.h"
 #include "platform/NoClobberMove.h"
 
 namespace JournalFile {
+
+TORVANE_NAMESPACE_TR(JournalFile)
 
 namespace {
 
@@ -46,8 +49,7 @@ bool syncFolder(const QString &folder, QString *error) {
     const bool synced = descriptor >= 0 && ::fsync(descriptor) == 0;
     const int errorNumber = errno;
     if (descriptor >= 0) ::close(descriptor);
-    if (!synced)
-        *error = systemError(QStringLiteral("cannot flush the folder"), folder, errorNumber);
+    if (!synced) *error = systemError(tr("cannot flush the folder"), folder, errorNumber);
     return synced;
 }
 
@@ -67,7 +69,7 @@ QString publish(const QString &folder, const QByteArray &temporary,
             return path;
         if (errorNumber != EEXIST) return QString();
     }
-    *error = QStringLiteral("cannot find a free journal name in %1").arg(folder);
+    *error = tr("cannot find a free journal name in %1").arg(folder);
     return QString();
 }
 
@@ -79,7 +81,7 @@ int create(const QString &folder, const QByteArray &content,
                            QByteArray::number(QCoreApplication::applicationPid()) + "-XXXXXX";
     const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (descriptor < 0) {
-        *error = systemError(QStringLiteral("cannot create a run journal in"), folder, errno);
+        *error = systemError(tr("cannot create a run journal in"), folder, errno);
         return -1;
     }
     int errorNumber = 0;
@@ -88,8 +90,7 @@ int create(const QString &folder, const QByteArray &content,
         errorNumber = errno;
     const bool written = errorNumber == 0;
     if (!written)
-        *error =
-            systemError(QStringLiteral("cannot write"), QFile::decodeName(temporary), errorNumber);
+        *error = systemError(tr("cannot write"), QFile::decodeName(temporary), errorNumber);
     *path = written ? publish(folder, temporary, nameForAttempt, error) : QString();
     if (path->isEmpty() || !syncFolder(folder, error)) {
         // Not published, or published without certainty: either way no run may start.
@@ -103,14 +104,13 @@ int create(const QString &folder, const QByteArray &content,
 int openLocked(const QString &path, QString *error) {
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
     if (descriptor < 0) {
-        *error = systemError(QStringLiteral("cannot open the run journal"), path, errno);
+        *error = systemError(tr("cannot open the run journal"), path, errno);
         return -1;
     }
     if (lock(descriptor)) return descriptor;
-    *error =
-        errno == EWOULDBLOCK
-            ? QStringLiteral("the run journal %1 is in use by a run that is still going").arg(path)
-            : systemError(QStringLiteral("cannot lock the run journal"), path, errno);
+    *error = errno == EWOULDBLOCK
+                 ? tr("the run journal %1 is in use by a run that is still going").arg(path)
+                 : systemError(tr("cannot lock the run journal"), path, errno);
     ::close(descriptor);
     return -1;
 }
@@ -120,13 +120,12 @@ int lockRecovery(const QString &folder, QString *error) {
     const int descriptor =
         ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (descriptor < 0) {
-        *error = systemError(QStringLiteral("cannot open"), path, errno);
+        *error = systemError(tr("cannot open"), path, errno);
         return -1;
     }
     if (lock(descriptor)) return descriptor;
-    *error = errno == EWOULDBLOCK
-                 ? QStringLiteral("another undo or recovery of rename runs is going on")
-                 : systemError(QStringLiteral("cannot lock"), path, errno);
+    *error = errno == EWOULDBLOCK ? tr("another undo or recovery of rename runs is going on")
+                                  : systemError(tr("cannot lock"), path, errno);
     ::close(descriptor);
     return -1;
 }
@@ -145,14 +144,14 @@ bool append(int descriptor, const QString &path, qint64 *length, const QByteArra
     if (!writeAll(descriptor, data, &errorNumber, off_t(*length))) {
         // Half a record in the middle of the journal would make it unreadable.
         if (::ftruncate(descriptor, *length) != 0) *broken = true;
-        *error = systemError(QStringLiteral("cannot write the run journal"), path, errorNumber);
+        *error = systemError(tr("cannot write the run journal"), path, errorNumber);
         return false;
     }
     *length += data.size();
     if (sync && ::fdatasync(descriptor) != 0) {
         // After a failed flush nobody knows what reached the disk.
         *broken = true;
-        *error = systemError(QStringLiteral("cannot flush the run journal"), path, errno);
+        *error = systemError(tr("cannot flush the run journal"), path, errno);
         return false;
     }
     return true;
@@ -160,8 +159,7 @@ bool append(int descriptor, const QString &path, qint64 *length, const QByteArra
 
 bool truncate(int descriptor, const QString &path, qint64 length, QString *error) {
     if (::ftruncate(descriptor, length) == 0 && ::fdatasync(descriptor) == 0) return true;
-    *error =
-        systemError(QStringLiteral("cannot cut the torn record off the run journal"), path, errno);
+    *error = systemError(tr("cannot cut the torn record off the run journal"), path, errno);
     return false;
 }
 

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "common/Log.h"
+#include "common/Translations.h"
 #include "journal/JournalFile.h"
 #include "journal/JournalledStep.h"
 #include "journal/PlanProgress.h"
@@ -22,6 +23,8 @@
 #include "platform/Trash.h"
 
 namespace JournalRecovery {
+
+TORVANE_NAMESPACE_TR(JournalRecovery)
 
 namespace {
 
@@ -37,7 +40,7 @@ Presence presence(const QByteArray &path, int *errorNumber) {
 QString shown(const QByteArray &path) { return QFile::decodeName(path); }
 
 QString cannotLookAt(const QByteArray &path, int errorNumber) {
-    return QStringLiteral("cannot look at %1: %2")
+    return tr("cannot look at %1: %2")
         .arg(shown(path), QString::fromLocal8Bit(std::strerror(errorNumber)));
 }
 
@@ -53,7 +56,7 @@ QString obstacle(const JournalMove &move) {
     int errorNumber = 0;
     switch (presence(move.from, &errorNumber)) {
         case Presence::Missing:
-            return QStringLiteral("%1 no longer exists").arg(shown(move.from));
+            return tr("%1 no longer exists").arg(shown(move.from));
         case Presence::Unknown:
             return cannotLookAt(move.from, errorNumber);
         case Presence::Present:
@@ -62,7 +65,7 @@ QString obstacle(const JournalMove &move) {
     switch (presence(move.to, &errorNumber)) {
         case Presence::Present:
             if (isSameItem(move)) break;
-            return QStringLiteral("%1 is taken by another item").arg(shown(move.to));
+            return tr("%1 is taken by another item").arg(shown(move.to));
         case Presence::Unknown:
             return cannotLookAt(move.to, errorNumber);
         case Presence::Missing:
@@ -77,7 +80,7 @@ QString lostTrack(const JournalMove &move) {
                    "lost track of %1, which was being put in the Trash: it is neither there nor "
                    "in the Trash")
             .arg(shown(move.from));
-    return QStringLiteral("lost track of the item moved from %1 to %2: neither can be seen")
+    return tr("lost track of the item moved from %1 to %2: neither can be seen")
         .arg(shown(move.from), shown(move.to));
 }
 
@@ -142,8 +145,8 @@ bool takeOnStrandedItem(RunJournal &journal, const std::optional<JournalMove> &l
         report->movedOn = step;
     if (journalFailed) return report->problem = problem, false;
     if (!problem.isEmpty()) {
-        const QString left = QStringLiteral("%1 was left under its temporary name: %2")
-                                 .arg(shown(last->to), problem);
+        const QString left =
+            tr("%1 was left under its temporary name: %2").arg(shown(last->to), problem);
         report->problem = report->problem.isEmpty() ? left : report->problem + "; " + left;
     }
     return true;
@@ -263,16 +266,15 @@ UndoItem moveBack(const JournalMove &back, RunJournal &journal, QString *error) 
         const bool moved = journalledStep(journal, step, &item.reason, &journalFailed);
         if (journalFailed) *error = item.reason;
         if (!moved) {
-            if (journalFailed) item.reason = QStringLiteral("the undo journal cannot be written");
+            if (journalFailed) item.reason = tr("the undo journal cannot be written");
             if (step != steps.first())
-                item.reason = QStringLiteral("left at %1: %2").arg(shown(step.from), item.reason);
+                item.reason = tr("left at %1: %2").arg(shown(step.from), item.reason);
             return item;
         }
         if (!journalFailed) continue;
         // The step happened; the undo stops after it.
         if (step == steps.last()) break;
-        item.reason =
-            QStringLiteral("left at %1: the undo journal cannot be written").arg(shown(step.to));
+        item.reason = tr("left at %1: the undo journal cannot be written").arg(shown(step.to));
         return item;
     }
     item.restored = true;
@@ -309,9 +311,9 @@ QList<std::pair<JournalMove, bool>> movesBack(const QList<JournalMove> &done,
 bool prepareRun(const QString &path, Journal *run, UndoReport *report) {
     if (!JournalStore::read(path, run, &report->error)) return false;
     if (run->summary.isUndo)
-        report->error = QStringLiteral("%1 records an undo, which cannot be undone").arg(path);
+        report->error = tr("%1 records an undo, which cannot be undone").arg(path);
     else if (run->summary.undone)
-        report->error = QStringLiteral("the run of %1 was undone already").arg(path);
+        report->error = tr("the run of %1 was undone already").arg(path);
     if (!report->error.isEmpty() || run->summary.closed) return report->error.isEmpty();
     FinishReport settled;
     if (!settle(path, false, &settled)) return report->error = settled.problem, false;
@@ -431,10 +433,9 @@ UndoReport undo(const QString &path) {
         if (madeEarlier)
             ;
         else if (!report.error.isEmpty())
-            item = {back, false, QStringLiteral("the undo had to stop")};
+            item = {back, false, tr("the undo had to stop")};
         else if (notBack.contains(back.from))
-            item = {back, false,
-                    QStringLiteral("the item was not brought back to %1").arg(shown(back.from))};
+            item = {back, false, tr("the item was not brought back to %1").arg(shown(back.from))};
         else
             item = moveBack(back, *journal, &report.error);
         if (item.restored)

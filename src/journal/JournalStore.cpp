@@ -10,9 +10,12 @@
 
 #include "common/ApplicationSupport.h"
 #include "common/Log.h"
+#include "common/Translations.h"
 #include "journal/JournalFormat.h"
 
 namespace JournalStore {
+
+TORVANE_NAMESPACE_TR(JournalStore)
 
 namespace {
 
@@ -32,7 +35,7 @@ struct Record {
 };
 
 QString problemAt(const QString &path, const QString &problem) {
-    return QStringLiteral("cannot read the run journal %1: %2").arg(path, problem);
+    return tr("cannot read the run journal %1: %2").arg(path, problem);
 }
 
 // The checked records of `data`, one per line. A last line without its line feed, or failing
@@ -44,7 +47,7 @@ bool splitRecords(const QByteArray &data, bool fromMidRecord, QList<Record> *rec
     qsizetype start = 0;
     if (fromMidRecord) {
         start = data.indexOf('\n') + 1;
-        if (start == 0) return *problem = QStringLiteral("its last record is damaged"), false;
+        if (start == 0) return *problem = tr("its last record is damaged"), false;
     }
     qint64 lineNumber = 0;
     *validLength = data.size();
@@ -59,8 +62,8 @@ bool splitRecords(const QByteArray &data, bool fromMidRecord, QList<Record> *rec
                 *validLength = start;
                 return true;
             }
-            *problem = fromMidRecord ? QStringLiteral("a record near its end is damaged")
-                                     : QStringLiteral("line %1 is damaged").arg(lineNumber);
+            *problem = fromMidRecord ? tr("a record near its end is damaged")
+                                     : tr("line %1 is damaged").arg(lineNumber);
             return false;
         }
         records->append({fields, lineNumber});
@@ -71,7 +74,7 @@ bool splitRecords(const QByteArray &data, bool fromMidRecord, QList<Record> *rec
 
 bool parseHeader(const QByteArrayList &fields, JournalSummary *summary, QString *problem) {
     if (fields.value(0) != JournalFormat::headerKind)
-        return *problem = QStringLiteral("it is not a Torvane run journal"), false;
+        return *problem = tr("it is not a Torvane run journal"), false;
     if (fields.value(1) == JournalFormat::version)
         summary->version = 3;
     else if (fields.value(1) == JournalFormat::secondVersion)
@@ -79,7 +82,7 @@ bool parseHeader(const QByteArrayList &fields, JournalSummary *summary, QString 
     else if (fields.value(1) == JournalFormat::firstVersion)
         summary->version = 1;
     else
-        return *problem = QStringLiteral("it has version %1, which this Torvane cannot read")
+        return *problem = tr("it has version %1, which this Torvane cannot read")
                               .arg(QString::fromLatin1(fields.value(1))),
                false;
     const QByteArray kind = fields.value(2);
@@ -92,7 +95,7 @@ bool parseHeader(const QByteArrayList &fields, JournalSummary *summary, QString 
                        JournalFormat::parseNumber(fields[4], &summary->pid) &&
                        JournalFormat::parseNumber(fields[5], &summary->plannedCount) &&
                        (!summary->isUndo || JournalFormat::decodeBytes(fields[6], &undone));
-    if (!valid) return *problem = QStringLiteral("its header is malformed"), false;
+    if (!valid) return *problem = tr("its header is malformed"), false;
     summary->undoneJournal = QFile::decodeName(undone);
     return true;
 }
@@ -187,7 +190,7 @@ bool applyRecord(const Record &record, Journal *journal) {
 }
 
 bool parseJournal(const QList<Record> &records, Journal *journal, QString *problem) {
-    if (records.isEmpty()) return *problem = QStringLiteral("it is empty"), false;
+    if (records.isEmpty()) return *problem = tr("it is empty"), false;
     if (!parseHeader(records[0].fields, &journal->summary, problem)) return false;
     const qint64 planEnd = 1 + journal->summary.plannedCount;
     for (qint64 i = 1; i < records.size(); ++i) {
@@ -196,7 +199,7 @@ bool parseJournal(const QList<Record> &records, Journal *journal, QString *probl
         const bool valid = i < planEnd ? parsePlanned(record.fields, journal->summary, &move)
                                        : applyRecord(record, journal);
         if (!valid)
-            return *problem = QStringLiteral("line %1 is not what can follow the lines before it")
+            return *problem = tr("line %1 is not what can follow the lines before it")
                                   .arg(record.lineNumber),
                    false;
         if (i < planEnd) journal->planned << move;
