@@ -7,16 +7,19 @@
 
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QThread>
 #include <iostream>
+#include <thread>
 
 #include "FaultTree.h"
 #include "cli/Cli.h"
@@ -429,6 +432,39 @@ TEST_F(FaultMatrixTest, FullDiskUnderTheJournalLosesNothing) {
         if (HasFailure()) return;
     }
     std::cout << "[ full     ] " << tried << " runs on a full journal disk\n";
+}
+
+// The listed files' own folder turns really read-only (a read-only bind mount of it onto
+// itself) while the run is paused before one of its steps: the step fails with the system's
+// message, the run stops, every file is where the journal says, and once the folder is
+// writable again the revert brings every file back.
+TEST_F(FaultMatrixTest, FolderTurningReadOnlyDuringTheRunLosesNothing) {
+    for (const int step : {1, 12}) {
+        const std::string where = "read-only before step " + std::to_string(step);
+        FaultTree tree(3);
+        const QByteArray folder = QFile::encodeName(tree.folder());
+        if (::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) != 0)
+            GTEST_SKIP() << "cannot bind-mount the folder (root?)";
+        const auto unmount = qScopeGuard([&] { ::umount2(folder.constData(), MNT_DETACH); });
+        const auto remount = [&](unsigned long readOnly) {
+            return ::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_BIND | readOnly,
+                           nullptr) == 0;
+        };
+        std::thread turner([&] {
+            const QString flag = tree.stash() + "/.paused";
+            for (int wait = 0; wait < 30000 && !QFile::exists(flag); ++wait) ::usleep(1000);
+            EXPECT_TRUE(remount(MS_RDONLY)) << where;
+            QFile::remove(flag);
+        });
+        ProgramRun run;
+        const QString journal = renameWithFault(tree, "pause", step, "announced", &run);
+        turner.join();
+        EXPECT_NE(run.status, 0) << where;
+        EXPECT_TRUE(run.err.contains("Read-only file system")) << where << run.err.toStdString();
+        expectEveryFileOnce(tree, journal, where);
+        ASSERT_TRUE(remount(0)) << where;
+        expectRevertBringsEveryFileBack(tree, where);
+    }
 }
 
 }  // namespace
