@@ -3,13 +3,13 @@
 # a plain C loop of renameat2 (the floor), and Debian's perl rename.
 #
 #   bench/rename_folder.sh [FILES]      (default: 10000)
+# It times $TORVANE_CLI, or a torvane-cli built as bench/build_cli.sh says.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 files=${1:-10000}
 command -v rename >/dev/null || { echo "needs Debian's rename: apt-get install rename"; exit 2; }
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target torvane-cli >/dev/null
+source bench/build_cli.sh
 work=$(mktemp -d "${TMPDIR:-/tmp}/torvane-bench-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cc -O2 -o "$work/floor" bench/renameat2_floor.c
@@ -29,7 +29,7 @@ cat > "$work/steps.tva" <<'PLIST'
 </dict></array></plist>
 PLIST
 
-make_folder; torvane=$(seconds build/src/cli/torvane-cli rename --yes --steps "$work/steps.tva" "$work/f")
+make_folder; torvane=$(seconds "$cli" rename --yes --steps "$work/steps.tva" "$work/f")
 test -e "$work/f/file 00001-done.txt" || { echo "torvane-cli did not rename"; exit 1; }
 make_folder; floor=$(seconds "$work/floor" "$work/f" "-done")
 make_folder; perl=$(seconds rename 's/\.txt$/-done.txt/' "$work"/f/*)
