@@ -6,6 +6,7 @@
 
 #include "MetaDataStoreFixture.h"
 #include "support/QtPrinters.h"
+#include "support/SampleImages.h"
 #include "support/TestEnvironment.h"
 #include "tokens/ExifAttributes.h"
 #include "tokens/FileMetaDataStore.h"
@@ -13,13 +14,6 @@
 #include "tokens/PictureHeader.h"
 
 namespace {
-
-// A 4 by 3 grey baseline JPEG without any metadata.
-const QByteArray plainJpeg = QByteArray::fromHex(
-    "ffd8ffe000104a46494600010100000100010000ffdb004300100b0c0e0c0a100e0d0e1211101318281a1816"
-    "16183123251d283a333d3c3933383740485c4e404457453738506d51575f626768673e4d71797064785c6567"
-    "63ffc0000b080003000401011100ffc40014000100000000000000000000000000000001ffc4001410010000"
-    "0000000000000000000000000000ffda0008010100003f001fffd9");
 
 // A 2 by 2 PNG with 8-bit RGBA samples.
 const QByteArray rgbaPng = QByteArray::fromHex(
