@@ -46,6 +46,11 @@ plist_t parse(const QByteArray &data, QString *error) {
             setError(error, QStringLiteral("damaged or too deeply nested binary property list"));
             return nullptr;
         }
+        if (!PropertyListNesting::binaryKeysFreeOfNul(data)) {
+            setError(error,
+                     QStringLiteral("a key of the binary property list holds a NUL character"));
+            return nullptr;
+        }
         plist_from_bin(data.constData(), length, &root);
         if (!root) setError(error, QStringLiteral("damaged binary property list"));
         return root;

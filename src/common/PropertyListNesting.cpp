@@ -100,12 +100,36 @@ public:
         return !top.isContainer || walkFrom(topObject_, top);
     }
 
+    // Every dictionary's keys, each string checked once however often it is used as a key.
+    // Unreachable dictionaries are checked too: cheaper than a walk, and harmless.
+    bool keysFreeOfNul() {
+        if (!readTrailer()) return false;
+        std::vector<bool> checked(objectCount_, false);
+        for (quint64 object = 0; object < objectCount_; ++object) {
+            // Damaged objects are left to libplist, which refuses those it reaches.
+            Container container;
+            if (!containerOf(object, &container) || !container.isDictionary) continue;
+            for (quint64 index = 0; index < container.refCount / 2; ++index) {
+                quint64 key = 0;
+                if (!readUnsigned(container.firstRef + qint64(index) * refWidth_, refWidth_,
+                                  &key) ||
+                    key >= objectCount_)
+                    continue;
+                if (checked[key]) continue;
+                if (stringHoldsNul(key)) return false;
+                checked[key] = true;
+            }
+        }
+        return true;
+    }
+
 private:
     static constexpr int kUnknown = -1;
     static constexpr int kOnPath = -2;
 
     struct Container {
         bool isContainer = false;
+        bool isDictionary = false;
         qint64 firstRef = 0;
         quint64 refCount = 0;
     };
@@ -164,9 +188,37 @@ private:
         const quint64 available = quint64(size_ - position) / refWidth_;
         if (count > available || (isDictionary && count > available / 2)) return false;
         container->isContainer = true;
+        container->isDictionary = isDictionary;
         container->firstRef = position;
         container->refCount = isDictionary ? count * 2 : count;
         return true;
+    }
+
+    // Whether an ASCII, UTF-16 or UTF-8 string object holds a NUL character; other objects
+    // are left to libplist, which refuses non-string keys itself.
+    bool stringHoldsNul(quint64 object) const {
+        quint64 offset = 0;
+        if (!readUnsigned(tableOffset_ + qint64(object) * offsetWidth_, offsetWidth_, &offset) ||
+            offset >= quint64(size_))
+            return true;
+        const uchar marker = bytes_[offset];
+        const int type = marker >> 4;
+        if (type != 0x5 && type != 0x6 && type != 0x7) return false;
+        qint64 position = qint64(offset) + 1;
+        quint64 count = marker & 0x0F;
+        if (count == 0x0F) {
+            if (position >= size_ || (bytes_[position] >> 4) != 0x1) return true;
+            const int width = 1 << (bytes_[position] & 0x0F);
+            if (width > 8 || !readUnsigned(position + 1, width, &count)) return true;
+            position += 1 + width;
+        }
+        const int unit = type == 0x6 ? 2 : 1;
+        if (count > quint64(size_ - position) / unit) return true;
+        for (quint64 index = 0; index < count; ++index) {
+            const qint64 at = position + qint64(index) * unit;
+            if (bytes_[at] == 0 && (unit == 1 || bytes_[at + 1] == 0)) return true;
+        }
+        return false;
     }
 
     // Depth-first over containers with an explicit stack; each object is measured once.
@@ -223,5 +275,7 @@ bool xmlDepthWithinLimit(const QByteArray &xml) { return XmlScanner(xml).depthWi
 bool binaryDepthWithinLimit(const QByteArray &binary) {
     return BinaryWalker(binary).depthWithinLimit();
 }
+
+bool binaryKeysFreeOfNul(const QByteArray &binary) { return BinaryWalker(binary).keysFreeOfNul(); }
 
 }  // namespace PropertyListNesting

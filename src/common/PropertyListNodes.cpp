@@ -119,6 +119,12 @@ plist_t nodeFromMap(const Map &map, int depth, QString *error) {
     if (!depthAllowsContainer(depth, error)) return nullptr;
     plist_t dictionary = plist_new_dict();
     for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
+        // A NUL would cut the key short, and libplist could not read it back.
+        if (it.key().contains(QChar(0))) {
+            setError(error, QStringLiteral("a key holds a NUL character"));
+            plist_free(dictionary);
+            return nullptr;
+        }
         plist_t child = fromVariant(it.value(), depth + 1, error);
         if (!child) {
             plist_free(dictionary);

@@ -186,6 +186,7 @@ TEST(PropertyListTest, ValuesAPropertyListCannotHoldAreRefusedWithAReason) {
         QVariant(QPoint(1, 2)),
         QVariant(std::numeric_limits<quint64>::max()),
         QVariant(QString::fromUtf8("cut\0short", 9)),
+        QVariantMap{{QString::fromUtf8("cut\0short", 9), true}},
         QVariant(QDateTime()),
         QVariantMap{{"fine", true}, {"inner", QVariantList{QVariant()}}},
         nestedLists(513),
@@ -242,6 +243,38 @@ TEST(PropertyListTest, GarbageAndDamagedDataGiveAnErrorAndNoValue) {
         EXPECT_FALSE(PropertyList::fromData(data, &error).isValid()) << data.toStdString();
         EXPECT_FALSE(error.isEmpty()) << data.toStdString();
     }
+}
+
+// libplist aborts the process on reading a dictionary key that holds a NUL.
+TEST(PropertyListTest, DictionaryKeysHoldingANulAreRefusedInsteadOfAborting) {
+    QByteArray ascii = PropertyList::toData(QVariantMap{{"ab", true}}, Format::Binary);
+    ascii[ascii.indexOf("ab") + 1] = '\0';
+    // U+0100 makes the key UTF-16: "a" then 0x01 0x00.
+    QByteArray utf16 =
+        PropertyList::toData(QVariantMap{{QString::fromUtf8("a\u0100"), 1}}, Format::Binary);
+    utf16[utf16.indexOf(QByteArray("\0a\x01\0", 4)) + 2] = '\0';
+    // What the step-archive fuzzer found: a NUL in a key of a dictionary nested in an array.
+    const QByteArray found = QByteArray::fromHex(
+        "62706c6973743030a3110c11d4020304050607090b5f102452656e616d653a2046696e642f5265000000f565"
+        "3a2051756572527967202065736945785f102152656e617e653a20fcffffff2f5265706c6163653a20526570"
+        "6c6163656d656e745f101c526553616d653a2046696e642f5265706c6163653a20546172676574545461736b"
+        "09a1185424322431a10a575e282e29282e291000d20d050e105f101652656e616d653a20496e736572743a20"
+        "537472696e67a10f552d646f6e651067d21205130f00000073746564d21415161c51615464617465a3171819"
+        "1001234004000000000000d11a1b51624200013241c5f13320000000080c153c607f8485878c8e96989dc0b8"
+        "bec021ccd1d3d8dcde0000000000000000000000000000000000000000000000000000000000000000000000"
+        "00000000000000000000000000000000000000000000000000000000000000000000000000000000000000e7"
+        "eaecef0000000000000101000000000000001d000000000000000000000000000000f8");
+    for (const QByteArray &data : {ascii, utf16, found}) {
+        QString error;
+        EXPECT_FALSE(PropertyList::fromData(data, &error).isValid()) << data.toHex().toStdString();
+        EXPECT_TRUE(error.contains("NUL")) << error.toStdString();
+    }
+    // A NUL inside a value, not a key, does not make the list unreadable (libplist cuts the
+    // string there).
+    QByteArray value =
+        PropertyList::toData(QVariantMap{{"k", QStringLiteral("xy")}}, Format::Binary);
+    value[value.indexOf("xy") + 1] = '\0';
+    EXPECT_EQ(PropertyList::fromData(value).toMap().value("k").toString().left(1), "x");
 }
 
 TEST(PropertyListTest, TruncatedAndCorruptedDataNeverCrashes) {
