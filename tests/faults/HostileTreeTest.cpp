@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -13,8 +14,13 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
+#include <atomic>
+#include <thread>
 
 #include "FaultTree.h"
 #include "common/PropertyList.h"
@@ -132,6 +138,95 @@ TEST_F(HostileTreeTest, PathsBeyondPathMaxAndTenThousandLevelsEndWithoutHangOrCr
     makeDeepTree(dir.makeFolder("tree/long"), QByteArray(200, 'l'), 30);
     makeDeepTree(dir.makeFolder("tree/deep"), "d", 10000);
     previewAndRename(tree, "deep trees");
+}
+
+// Files vanish while the scan walks their folders and again while the run moves them: both
+// must end with a result, and every file nobody deleted must still be there, once.
+TEST_F(HostileTreeTest, FilesVanishingDuringTheScanAndTheRunLoseNothingElse) {
+    const QString tree = dir.makeFolder("tree");
+    QStringList paths;
+    for (int folder = 0; folder < 100; ++folder)
+        for (int file = 0; file < 100; ++file)
+            paths << dir.makeFile(QStringLiteral("tree/%1/f%2.dat").arg(folder).arg(file),
+                                  QStringLiteral("%1/%2").arg(folder).arg(file).toUtf8());
+    QSet<QByteArray> deleted;
+    // Deletes every third file, in an order unlike the scan's, until told to stop.
+    auto deleteWhile = [&](const std::atomic<bool> &running, int offset) {
+        for (int index = offset; index < paths.size() && running; index += 3) {
+            const QString path = paths[(index * 7919) % paths.size()];
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) continue;
+            const QByteArray content = file.readAll();
+            file.close();
+            if (::unlink(QFile::encodeName(path).constData()) == 0) deleted.insert(content);
+        }
+    };
+    for (const char *command : {"preview", "rename"}) {
+        std::atomic<bool> running{true};
+        std::thread deleter(deleteWhile, std::cref(running), command[0] == 'p' ? 0 : 1);
+        QStringList arguments{command, "--prefix", "r_", tree};
+        if (command[0] == 'r') arguments << "--yes";
+        const ProgramRun run = runProgram(cliProgram(), arguments);
+        running = false;
+        deleter.join();
+        EXPECT_FALSE(run.crashed) << command;
+        EXPECT_TRUE(run.status == 0 || run.status == 1)
+            << command << ' ' << run.status << ' ' << run.err.left(2000).toStdString();
+    }
+    QSet<QByteArray> kept;
+    for (QDirIterator it(tree, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        QFile file(it.next());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        EXPECT_FALSE(kept.contains(content)) << "twice: " << content.toStdString();
+        kept.insert(content);
+    }
+    EXPECT_FALSE(deleted.isEmpty());
+    EXPECT_EQ(kept.size() + deleted.size(), paths.size());
+    EXPECT_TRUE(kept.intersect(deleted).isEmpty());
+}
+
+// Root passes every permission check, so an ordinary user meets the real EACCES: a folder
+// it cannot read is left out of the list, as the window leaves it out; a file in a folder it
+// cannot write gets a message naming it, the rest is renamed, and nothing is lost.
+TEST_F(HostileTreeTest, AnOrdinaryUserMeetsUnreadableAndUnwritableFoldersSafely) {
+    const passwd *nobody = ::getpwnam("nobody");
+    if (::geteuid() != 0 || !nobody || QStandardPaths::findExecutable("setpriv").isEmpty())
+        GTEST_SKIP() << "needs root, the user nobody and setpriv to act as an ordinary user";
+    const auto giveToNobody = [&](const QString &path) {
+        ASSERT_EQ(::chown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid), 0);
+    };
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    const QString home = dir.makeFolder("home");
+    giveToNobody(home);
+    const QString tree = dir.makeFolder("tree");
+    giveToNobody(tree);
+    giveToNobody(dir.makeFolder("tree/open"));
+    giveToNobody(dir.makeFile("tree/open/a.txt", "a"));
+    dir.makeFile("tree/readonly/b.txt", "b");  // root's folder: nobody may not rename in it
+    dir.makeFile("tree/locked/c.txt", "c");
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.filePath("tree/locked")).constData(), 0700), 0);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home);
+    for (const char *variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
+                                 "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+        environment.remove(variable);
+    const QByteArrayList before = shapeOf(tree);
+    const QStringList asNobody{QStringLiteral("--reuid=%1").arg(nobody->pw_uid),
+                               QStringLiteral("--regid=%1").arg(nobody->pw_gid), "--clear-groups",
+                               "--", cliProgram()};
+    const ProgramRun preview = runProgram(
+        "setpriv", asNobody + QStringList{"preview", "--prefix", "r_", tree}, environment);
+    EXPECT_EQ(preview.status, 0) << preview.err.toStdString();
+    const ProgramRun rename = runProgram(
+        "setpriv", asNobody + QStringList{"rename", "--yes", "--prefix", "r_", tree}, environment);
+    EXPECT_FALSE(rename.crashed);
+    EXPECT_EQ(rename.status, 1) << rename.err.toStdString();
+    EXPECT_TRUE(rename.err.contains("Cannot rename b.txt")) << rename.err.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath("tree/open/r_a.txt")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("tree/readonly/b.txt")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("tree/locked/c.txt")));
+    EXPECT_EQ(before, shapeOf(tree));
 }
 
 }  // namespace
