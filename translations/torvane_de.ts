@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>AdvancedMessages</name>
+    <message>
+        <source>[prompt] cannot prompt for string</source>
+        <translation>[prompt] kann nicht nach einem Text fragen</translation>
+    </message>
+    <message>
+        <source>[findRegularExpression] requires three arguments: pattern, source, replacement</source>
+        <translation>[findRegularExpression] braucht drei Argumente: Muster, Quelle, Ersetzung</translation>
+    </message>
+    <message>
+        <source>[addintegers] requires at least two arguments: first integer, second integer, ...</source>
+        <translation>[addintegers] braucht mindestens zwei Argumente: erste ganze Zahl, zweite ganze Zahl, ...</translation>
+    </message>
+    <message>
+        <source>[find] requires three arguments: target, source, replacement</source>
+        <translation>[find] braucht drei Argumente: Suchtext, Quelle, Ersetzung</translation>
+    </message>
+    <message>
+        <source>[equal] requires two arguments: first expression, second expression</source>
+        <translation>[equal] braucht zwei Argumente: erster Ausdruck, zweiter Ausdruck</translation>
+    </message>
+    <message>
+        <source>[and] requires at least two arguments: first expression, second expression, etc.</source>
+        <translation>[and] braucht mindestens zwei Argumente: erster Ausdruck, zweiter Ausdruck usw.</translation>
+    </message>
+    <message>
+        <source>[or] requires at least two arguments: first expression, second expression, etc.</source>
+        <translation>[or] braucht mindestens zwei Argumente: erster Ausdruck, zweiter Ausdruck usw.</translation>
+    </message>
+    <message>
+        <source>[not] requires one argument: expression</source>
+        <translation>[not] braucht ein Argument: Ausdruck</translation>
+    </message>
+    <message>
+        <source>[if] requires three arguments: expression, return value, alternative return value</source>
+        <translation>[if] braucht drei Argumente: Ausdruck, Rückgabewert, alternativer Rückgabewert</translation>
+    </message>
+    <message>
+        <source>[increment] requires either one or two arguments: value to be incremented, (optional: value to increment by)</source>
+        <translation>[increment] braucht ein oder zwei Argumente: zu erhöhender Wert, (optional: Schrittweite)</translation>
+    </message>
+    <message>
+        <source>[decrement] requires either one or two arguments: value to be decremented, (optional: value to decrement by)</source>
+        <translation>[decrement] braucht ein oder zwei Argumente: zu verringernder Wert, (optional: Schrittweite)</translation>
+    </message>
+    <message>
+        <source>[letters] takes five or fewer arguments: start value, increment, sleeping period, maximum value, group identifier</source>
+        <translation>[letters] nimmt höchstens fünf Argumente: Startwert, Schrittweite, Ruhezeit, Höchstwert, Gruppenkennung</translation>
+    </message>
+    <message>
+        <source>[romanNumerals] takes five or fewer arguments: start value, increment, sleeping period, maximum value, group identifier</source>
+        <translation>[romanNumerals] nimmt höchstens fünf Argumente: Startwert, Schrittweite, Ruhezeit, Höchstwert, Gruppenkennung</translation>
+    </message>
+    <message>
+        <source>[sequence] takes six or fewer arguments: start value, increment, sleeping period, maximum value, minimum number of digits, group identifier</source>
+        <translation>[sequence] nimmt höchstens sechs Argumente: Startwert, Schrittweite, Ruhezeit, Höchstwert, Mindestzahl der Ziffern, Gruppenkennung</translation>
+    </message>
+    <message>
+        <source>[term] requires at least one term</source>
+        <translation>[term] braucht mindestens einen Begriff</translation>
+    </message>
+    <message>
+        <source>[lowercase] requires one argument: expression</source>
+        <translation>[lowercase] braucht ein Argument: Ausdruck</translation>
+    </message>
+    <message>
+        <source>[uppercase] requires one argument: expression</source>
+        <translation>[uppercase] braucht ein Argument: Ausdruck</translation>
+    </message>
+    <message>
+        <source>[titlecase] requires either one or two arguments: expression, (optional: cut-off)</source>
+        <translation>[titlecase] braucht ein oder zwei Argumente: Ausdruck, (optional: Grenze)</translation>
+    </message>
+    <message>
+        <source>[capitalize] requires one argument: expression</source>
+        <translation>[capitalize] braucht ein Argument: Ausdruck</translation>
+    </message>
+    <message>
+        <source>[trim] requires one argument: expression</source>
+        <translation>[trim] braucht ein Argument: Ausdruck</translation>
+    </message>
+    <message>
+        <source>[truncate] requires two arguments: source expression, maximum length</source>
+        <translation>[truncate] braucht zwei Argumente: Quellausdruck, Höchstlänge</translation>
+    </message>
+    <message>
+        <source>[pad] requires three arguments: source expression, length, padding expression</source>
+        <translation>[pad] braucht drei Argumente: Quellausdruck, Länge, Füllausdruck</translation>
+    </message>
+    <message>
+        <source>[now] requires one argument: date formatting string (optional second argument: offset in seconds)</source>
+        <translation>[now] braucht ein Argument: Datumsformat (optionales zweites Argument: Versatz in Sekunden)</translation>
+    </message>
+    <message>
+        <source>[created] requires one argument: date formatting string (optional second argument: offset in seconds)</source>
+        <translation>[created] braucht ein Argument: Datumsformat (optionales zweites Argument: Versatz in Sekunden)</translation>
+    </message>
+    <message>
+        <source>[modified] requires one argument: date formatting string (optional second argument: offset in seconds)</source>
+        <translation>[modified] braucht ein Argument: Datumsformat (optionales zweites Argument: Versatz in Sekunden)</translation>
+    </message>
+    <message>
+        <source>[random] requires two arguments: number of characters, pool</source>
+        <translation>[random] braucht zwei Argumente: Anzahl der Zeichen, Zeichenvorrat</translation>
+    </message>
+    <message>
+        <source>[remove] requires three arguments: length, start index, expression</source>
+        <translation>[remove] braucht drei Argumente: Länge, Startposition, Ausdruck</translation>
+    </message>
+    <message>
+        <source>[insert] requires three arguments: insertion, insertion point, expression</source>
+        <translation>[insert] braucht drei Argumente: Einfügung, Einfügeposition, Ausdruck</translation>
+    </message>
+    <message>
+        <source>value too long: more than %1 characters</source>
+        <translation>Wert zu lang: mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>string constant has no end</source>
+        <translation>Textkonstante hat kein Ende</translation>
+    </message>
+    <message>
+        <source>&quot;[&quot; and &quot;]&quot; function brackets must be balanced</source>
+        <translation>Die Funktionsklammern &quot;[&quot; und &quot;]&quot; müssen paarweise stehen</translation>
+    </message>
+    <message>
+        <source>unknown function</source>
+        <translation>unbekannte Funktion</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>variable error in expression &lt;%1&gt;</source>
+        <translation>Variablenfehler im Ausdruck &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>failed to parse expression &quot;%1&quot;</source>
+        <translation>Ausdruck &quot;%1&quot; konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>argument out of bounds: %1 &gt;= %2</source>
+        <translation>Argument außerhalb der Grenzen: %1 &gt;= %2</translation>
+    </message>
+    <message>
+        <source>unknown variable: &lt;%1&gt;</source>
+        <translation>unbekannte Variable: &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>cannot comprehend expression &quot;%1&quot;</source>
+        <translation>Ausdruck &quot;%1&quot; ist unverständlich</translation>
+    </message>
+    <message>
+        <source>[findRegularExpression] bad regular expression: &quot;%1&quot;</source>
+        <translation>[findRegularExpression] fehlerhafter regulärer Ausdruck: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>[pad] (padding expression) must not be an empty string</source>
+        <translation>[pad] (Füllausdruck) darf kein leerer Text sein</translation>
+    </message>
+    <message>
+        <source>[remove] (length) must be &gt;= 0</source>
+        <translation>[remove] (Länge) muss &gt;= 0 sein</translation>
+    </message>
+    <message>
+        <source>[remove] (start index) must be &gt; 0</source>
+        <translation>[remove] (Startposition) muss &gt; 0 sein</translation>
+    </message>
+    <message>
+        <source>[insert] (insertion point) must be &gt; 0!</source>
+        <translation>[insert] (Einfügeposition) muss &gt; 0 sein!</translation>
+    </message>
+    <message>
+        <source>[%1] %2 cannot be beyond %3</source>
+        <translation>[%1] %2 darf nicht jenseits von %3 liegen</translation>
+    </message>
+</context>
+<context>
     <name>CellDetailText</name>
     <message>
         <source>Created: %1</source>
@@ -1816,6 +1995,669 @@ Sie bleiben unverändert in %1.</translation>
     <message>
         <source>About Torvane</source>
         <translation>Über Torvane</translation>
+    </message>
+</context>
+<context>
+    <name>ZKMetaDataType</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Erweiterung</translation>
+    </message>
+    <message>
+        <source>.Extension</source>
+        <translation>.Erweiterung</translation>
+    </message>
+    <message>
+        <source>Name.Extension</source>
+        <translation>Name.Erweiterung</translation>
+    </message>
+    <message>
+        <source>Original Name</source>
+        <translation>Ursprünglicher Name</translation>
+    </message>
+    <message>
+        <source>Original Extension</source>
+        <translation>Ursprüngliche Erweiterung</translation>
+    </message>
+    <message>
+        <source>Original .Extension</source>
+        <translation>Ursprüngliche .Erweiterung</translation>
+    </message>
+    <message>
+        <source>Original Name.Extension</source>
+        <translation>Ursprünglicher Name.Erweiterung</translation>
+    </message>
+    <message>
+        <source>Original Display Name</source>
+        <translation>Ursprünglicher Anzeigename</translation>
+    </message>
+    <message>
+        <source>Common Prefix</source>
+        <translation>Gemeinsamer Anfang</translation>
+    </message>
+    <message>
+        <source>Name of Parent Folder</source>
+        <translation>Name des übergeordneten Ordners</translation>
+    </message>
+    <message>
+        <source>File Creation Date</source>
+        <translation>Erstellungsdatum der Datei</translation>
+    </message>
+    <message>
+        <source>File Modification Date</source>
+        <translation>Änderungsdatum der Datei</translation>
+    </message>
+    <message>
+        <source>Content Creation Date</source>
+        <translation>Erstellungsdatum des Inhalts</translation>
+    </message>
+    <message>
+        <source>Content Modification Date</source>
+        <translation>Änderungsdatum des Inhalts</translation>
+    </message>
+    <message>
+        <source>Metadata Modification Date</source>
+        <translation>Änderungsdatum der Metadaten</translation>
+    </message>
+    <message>
+        <source>Last Used Date</source>
+        <translation>Zuletzt benutzt</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Bundle Identifier</source>
+        <translation>Bundle-Kennung</translation>
+    </message>
+    <message>
+        <source>Content Type</source>
+        <translation>Inhaltstyp</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Number of Items</source>
+        <translation>Anzahl der Objekte</translation>
+    </message>
+    <message>
+        <source>Number of Items in Parent Folder</source>
+        <translation>Anzahl der Objekte im übergeordneten Ordner</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <source>Finder Comment</source>
+        <translation>Finder-Kommentar</translation>
+    </message>
+    <message>
+        <source>Spotlight Comment</source>
+        <translation>Spotlight-Kommentar</translation>
+    </message>
+    <message>
+        <source>Generic Comment</source>
+        <translation>Allgemeiner Kommentar</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etikett</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Eigentümer</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Custom Icon</source>
+        <translation>Eigenes Symbol</translation>
+    </message>
+    <message>
+        <source>Extension Hidden</source>
+        <translation>Erweiterung ausgeblendet</translation>
+    </message>
+    <message>
+        <source>Invisible</source>
+        <translation>Unsichtbar</translation>
+    </message>
+    <message>
+        <source>Stationery</source>
+        <translation>Formularblock</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Number of Pixels</source>
+        <translation>Anzahl der Pixel</translation>
+    </message>
+    <message>
+        <source>Color Space</source>
+        <translation>Farbraum</translation>
+    </message>
+    <message>
+        <source>Color Profile</source>
+        <translation>Farbprofil</translation>
+    </message>
+    <message>
+        <source>Bits per Sample</source>
+        <translation>Bits pro Sample</translation>
+    </message>
+    <message>
+        <source>Layer Names</source>
+        <translation>Ebenennamen</translation>
+    </message>
+    <message>
+        <source>Alpha Channel</source>
+        <translation>Alphakanal</translation>
+    </message>
+    <message>
+        <source>Aperture</source>
+        <translation>Blende</translation>
+    </message>
+    <message>
+        <source>Exposure Mode</source>
+        <translation>Belichtungsmodus</translation>
+    </message>
+    <message>
+        <source>Exposure Program</source>
+        <translation>Belichtungsprogramm</translation>
+    </message>
+    <message>
+        <source>Exposure Time in Seconds</source>
+        <translation>Belichtungszeit in Sekunden</translation>
+    </message>
+    <message>
+        <source>Exposure Time</source>
+        <translation>Belichtungszeit</translation>
+    </message>
+    <message>
+        <source>Flash On/Off</source>
+        <translation>Blitz ein/aus</translation>
+    </message>
+    <message>
+        <source>F-Number</source>
+        <translation>Blendenzahl</translation>
+    </message>
+    <message>
+        <source>Focal Length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>ISO Speed</source>
+        <translation>ISO-Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>Maximum Aperture</source>
+        <translation>Größte Blendenöffnung</translation>
+    </message>
+    <message>
+        <source>Metering Mode</source>
+        <translation>Messmethode</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Red Eye Reduction</source>
+        <translation>Rote-Augen-Reduzierung</translation>
+    </message>
+    <message>
+        <source>Resolution Width</source>
+        <translation>Horizontale Auflösung</translation>
+    </message>
+    <message>
+        <source>Resolution Height</source>
+        <translation>Vertikale Auflösung</translation>
+    </message>
+    <message>
+        <source>White Balance</source>
+        <translation>Weißabgleich</translation>
+    </message>
+    <message>
+        <source>Timestamp</source>
+        <translation>Zeitstempel</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Object Direction</source>
+        <translation>Bewegungsrichtung</translation>
+    </message>
+    <message>
+        <source>Image Direction</source>
+        <translation>Aufnahmerichtung</translation>
+    </message>
+    <message>
+        <source>Make</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>EXIF Version</source>
+        <translation>EXIF-Version</translation>
+    </message>
+    <message>
+        <source>EXIF GPS Version</source>
+        <translation>EXIF-GPS-Version</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Track Number</source>
+        <translation>Titelnummer</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <source>Composer</source>
+        <translation>Komponist</translation>
+    </message>
+    <message>
+        <source>Lyricist</source>
+        <translation>Texter</translation>
+    </message>
+    <message>
+        <source>Musical Genre</source>
+        <translation>Musikgenre</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tonart</translation>
+    </message>
+    <message>
+        <source>Tempo</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Time Signature</source>
+        <translation>Taktart</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Instrument Category</source>
+        <translation>Instrumentenkategorie</translation>
+    </message>
+    <message>
+        <source>Recording Date</source>
+        <translation>Aufnahmedatum</translation>
+    </message>
+    <message>
+        <source>Recording Year</source>
+        <translation>Aufnahmejahr</translation>
+    </message>
+    <message>
+        <source>Audio Bit Rate</source>
+        <translation>Audio-Bitrate</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Anzahl der Kanäle</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <source>Is General MIDI Sequence</source>
+        <translation>General-MIDI-Sequenz</translation>
+    </message>
+    <message>
+        <source>Encoding Application</source>
+        <translation>Kodierprogramm</translation>
+    </message>
+    <message>
+        <source>Loop Info</source>
+        <translation>Loop-Info</translation>
+    </message>
+    <message>
+        <source>Loop Filter Type</source>
+        <translation>Loop-Filtertyp</translation>
+    </message>
+    <message>
+        <source>Loop Mode</source>
+        <translation>Loop-Modus</translation>
+    </message>
+    <message>
+        <source>Loop Key</source>
+        <translation>Loop-Tonart</translation>
+    </message>
+    <message>
+        <source>Performers</source>
+        <translation>Mitwirkende</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>Regie</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Produktion</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Media Types</source>
+        <translation>Medientypen</translation>
+    </message>
+    <message>
+        <source>Codecs</source>
+        <translation>Codecs</translation>
+    </message>
+    <message>
+        <source>Video Bit Rate</source>
+        <translation>Video-Bitrate</translation>
+    </message>
+    <message>
+        <source>Total Bit Rate</source>
+        <translation>Gesamtbitrate</translation>
+    </message>
+    <message>
+        <source>Delivery Type</source>
+        <translation>Auslieferungsart</translation>
+    </message>
+    <message>
+        <source>Streamable</source>
+        <translation>Streamfähig</translation>
+    </message>
+    <message>
+        <source>Original Format</source>
+        <translation>Ursprüngliches Format</translation>
+    </message>
+    <message>
+        <source>Original Source</source>
+        <translation>Ursprüngliche Quelle</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breitengrad</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Längengrad</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Höhe über dem Meer</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Stadt</translation>
+    </message>
+    <message>
+        <source>State/Province</source>
+        <translation>Bundesland/Provinz</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Audiences</source>
+        <translation>Zielgruppen</translation>
+    </message>
+    <message>
+        <source>Contributors</source>
+        <translation>Beitragende</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>Participants</source>
+        <translation>Teilnehmer</translation>
+    </message>
+    <message>
+        <source>Projects</source>
+        <translation>Projekte</translation>
+    </message>
+    <message>
+        <source>Publishers</source>
+        <translation>Verlage</translation>
+    </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Betreff</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>Phone Numbers</source>
+        <translation>Telefonnummern</translation>
+    </message>
+    <message>
+        <source>Instant Message Addresses</source>
+        <translation>Chat-Adressen</translation>
+    </message>
+    <message>
+        <source>Email Addresses</source>
+        <translation>E-Mail-Adressen</translation>
+    </message>
+    <message>
+        <source>Author Addresses</source>
+        <translation>Adressen der Autoren</translation>
+    </message>
+    <message>
+        <source>Author Email Addresses</source>
+        <translation>E-Mail-Adressen der Autoren</translation>
+    </message>
+    <message>
+        <source>Recipient Addresses</source>
+        <translation>Adressen der Empfänger</translation>
+    </message>
+    <message>
+        <source>Recipient Email Addresses</source>
+        <translation>E-Mail-Adressen der Empfänger</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Geltungsbereich</translation>
+    </message>
+    <message>
+        <source>Creator Application</source>
+        <translation>Erstellungsprogramm</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <source>Encoding Applications</source>
+        <translation>Kodierprogramme</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Schriften</translation>
+    </message>
+    <message>
+        <source>Headline</source>
+        <translation>Überschrift</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Kennung</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anweisungen</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Stichwörter</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Number of Pages</source>
+        <translation>Anzahl der Seiten</translation>
+    </message>
+    <message>
+        <source>Organizations</source>
+        <translation>Organisationen</translation>
+    </message>
+    <message>
+        <source>Page Width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Page Height</source>
+        <translation>Seitenhöhe</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Rights</source>
+        <translation>Rechte</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Text Content</source>
+        <translation>Textinhalt</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Total Number of Items</source>
+        <translation>Gesamtzahl der Objekte</translation>
+    </message>
+    <message>
+        <source>Current Date</source>
+        <translation>Aktuelles Datum</translation>
+    </message>
+    <message>
+        <source>Random Characters</source>
+        <translation>Zufällige Zeichen</translation>
+    </message>
+    <message>
+        <source>Metadata</source>
+        <translation>Metadaten</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Miscellany</source>
+        <translation>Verschiedenes</translation>
+    </message>
+    <message>
+        <source>(Unknown)</source>
+        <translation>(Unbekannt)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Name of Ancestor Folder</source>
+        <translation>Name des höheren Ordners</translation>
+    </message>
+    <message>
+        <source>Number of Items in Ancestor Folder</source>
+        <translation>Anzahl der Objekte im höheren Ordner</translation>
     </message>
 </context>
 <context>

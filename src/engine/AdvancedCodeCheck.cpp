@@ -65,7 +65,7 @@ bool Checker::run() {
         backslashes = text_.at(position) == QLatin1Char('\\') ? backslashes + 1 : 0;
         if (!escaped) character(position);
     }
-    if (depth_ != 0 && !error_) report(AdvancedMessages::kBracketsMustBeBalanced);
+    if (depth_ != 0 && !error_) report(AdvancedMessages::bracketsMustBeBalanced());
     return !error_;
 }
 
@@ -100,7 +100,7 @@ void Checker::openingBracket(qsizetype position) {
     ++depth_;
     colour(position, position + 1, Role::Function);
     if (position == text_.size() - 1) {
-        report(AdvancedMessages::kUnknownFunction);
+        report(AdvancedMessages::unknownFunction());
         return;
     }
     colourFunctionName(position);
@@ -108,7 +108,7 @@ void Checker::openingBracket(qsizetype position) {
 
 void Checker::closingBracket(qsizetype position) {
     if (depth_ <= 0)
-        report(AdvancedMessages::kBracketsMustBeBalanced);
+        report(AdvancedMessages::bracketsMustBeBalanced());
     else
         colour(position, position + 1, Role::Function);
     --depth_;
@@ -126,7 +126,7 @@ void Checker::colourFunctionName(qsizetype bracket) {
         if (found >= 0) colour(bracket + found, bracket + found + name.size(), Role::Function);
         return;
     }
-    report(AdvancedMessages::kUnknownFunction);
+    report(AdvancedMessages::unknownFunction());
 }
 
 void Checker::report(const QString &message) {

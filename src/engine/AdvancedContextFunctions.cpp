@@ -4,6 +4,7 @@
 #include "common/CalendarFormat.h"
 #include "engine/AdvancedEvaluation.h"
 #include "engine/AdvancedFunctionHandlers.h"
+#include "engine/AdvancedMessages.h"
 #include "engine/RenamerSettings.h"
 #include "engine/ZKRenamer.h"
 
@@ -46,7 +47,8 @@ QString prompt(const AdvancedFunctionCall &call) {
     const QString question = call.values.join(QLatin1Char('\n')).trimmed();
     const QString answer = evaluation.step().renamingDelegate()->promptedParameter(
         question, evaluation.preparation().prototype);
-    if (answer.isNull()) return call.fail(QStringLiteral("[prompt] cannot prompt for string"));
+    if (answer.isNull())
+        return call.fail(AdvancedMessages::tr("[prompt] cannot prompt for string"));
     return answer;
 }
 

@@ -24,8 +24,8 @@ struct AdvancedFunctionCall {
 struct AdvancedFunction {
     QString name;  // the lower-case prefix that selects it
     qsizetype minimumCount = 0;
-    qsizetype maximumCount = -1;  // -1: no limit
-    QString countMessage;         // logged on a wrong number of values
+    qsizetype maximumCount = -1;    // -1: no limit
+    const char *countMessage = "";  // logged, translated, on a wrong number of values
     QString (*evaluate)(const AdvancedFunctionCall &call) = nullptr;
 };
 

@@ -87,7 +87,7 @@ void Compiler::compile(const QString &prototype) {
     QString text = prototype;
     repeatedlyReplaceOccurrencesOfString(text, QStringLiteral("\\\\"), kBackslashPlaceholder);
     if (!moveStringConstantsToArguments(text)) {
-        addErrorCall({AdvancedMessages::kStringConstantHasNoEnd});
+        addErrorCall({AdvancedMessages::stringConstantHasNoEnd()});
         return;
     }
     repeatedlyReplaceOccurrencesOfString(text, QStringLiteral("  "), QStringLiteral(" "));
@@ -147,7 +147,7 @@ bool Compiler::takeCall(QString &left, qsizetype closing, const QString &text, q
         left.isEmpty() ? -1
                        : rangeOfNonEscapedString(left, QStringLiteral("["), true, {0, left.size()});
     if (opening < 0) {
-        addErrorCall({AdvancedMessages::kBracketsMustBeBalanced});
+        addErrorCall({AdvancedMessages::bracketsMustBeBalanced()});
         return false;
     }
     const QString callText = left.sliced(opening + 1);

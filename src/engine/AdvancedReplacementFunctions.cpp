@@ -4,6 +4,7 @@
 
 #include "engine/AdvancedEvaluation.h"
 #include "engine/AdvancedFunctionHandlers.h"
+#include "engine/AdvancedMessages.h"
 #include "engine/FindAndReplace.h"
 #include "engine/ZKExtendedRegularExpression.h"
 #include "engine/ZKRenamer.h"
@@ -54,8 +55,9 @@ QString findRegularExpression(const AdvancedFunctionCall &call) {
             *pattern, asShown(call.values.at(1)), call.values.at(2), &failed);
     }
     if (failed) {
-        return call.fail(QStringLiteral("[findRegularExpression] bad regular expression: \"%1\"")
-                             .arg(expression));
+        return call.fail(
+            AdvancedMessages::tr("[findRegularExpression] bad regular expression: \"%1\"")
+                .arg(expression));
     }
     return asStored(result);
 }

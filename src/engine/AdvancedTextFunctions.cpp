@@ -7,6 +7,7 @@
 #include "common/TextCase.h"
 #include "engine/AdvancedEvaluation.h"
 #include "engine/AdvancedFunctionHandlers.h"
+#include "engine/AdvancedMessages.h"
 #include "tokens/RandomString.h"
 
 namespace AdvancedFunctionHandlers {
@@ -57,7 +58,8 @@ QString pad(const AdvancedFunctionCall &call) {
     const QString &text = call.values.at(0);
     const QString &padding = call.values.at(2);
     if (padding.isEmpty())
-        return call.fail(QStringLiteral("[pad] (padding expression) must not be an empty string"));
+        return call.fail(
+            AdvancedMessages::tr("[pad] (padding expression) must not be an empty string"));
     const qint64 length = integer(call.values.at(1));
     if (length == 0) return QString();
     if (magnitude(length) > quint64(kMaximumValueLength)) return call.fail(valueTooLong());
@@ -74,10 +76,10 @@ QString remove(const AdvancedFunctionCall &call) {
     const QString &text = call.values.at(2);
     qint64 length = integer(call.values.at(0));
     if (length < 0)
-        return failKeeping(call, QStringLiteral("[remove] (length) must be >= 0"), text);
+        return failKeeping(call, AdvancedMessages::tr("[remove] (length) must be >= 0"), text);
     const qint64 start = integer(call.values.at(1));
     if (start <= 0)
-        return failKeeping(call, QStringLiteral("[remove] (start index) must be > 0"), text);
+        return failKeeping(call, AdvancedMessages::tr("[remove] (start index) must be > 0"), text);
     const qint64 size = text.size();
     if (length == 0 || start > size) return text;
     length = qMin(length, size - start + 1);
@@ -90,7 +92,8 @@ QString insert(const AdvancedFunctionCall &call) {
     const QString &text = call.values.at(2);
     const qint64 position = integer(call.values.at(1));
     if (position <= 0)
-        return failKeeping(call, QStringLiteral("[insert] (insertion point) must be > 0!"), text);
+        return failKeeping(call, AdvancedMessages::tr("[insert] (insertion point) must be > 0!"),
+                           text);
     const qint64 size = text.size();
     if (position - 1 > size) return text;
     const qint64 at =

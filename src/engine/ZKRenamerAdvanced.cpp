@@ -46,7 +46,7 @@ void ZKRenamer::processAdvanced(ZKFileItem *file, qint64 index, qint64 count, bo
         if (!acceptable) {
             if (syntaxError) *syntaxError = true;
             if (advancedErrorMessage_->isEmpty())
-                logAdvancedRenamingError(AdvancedMessages::kUnknownError);
+                logAdvancedRenamingError(AdvancedMessages::unknownError());
         }
         showAdvancedAnalysis(!acceptable);
     }

@@ -3,6 +3,7 @@
 
 #include "common/PathExtension.h"
 #include "common/UserDefaults.h"
+#include "engine/AdvancedMessages.h"
 #include "engine/LazinessIndicator.h"
 #include "engine/SequenceDefaults.h"
 #include "engine/SequenceNotation.h"
@@ -167,7 +168,7 @@ QString ZKRenamer::sequenceValueAtIndex(qint64 index, ZKFileItem *file, int type
         if (limit != 0) run.limit = limit;
     }
     if (run.startIsBeyondLimit()) {
-        logAdvancedRenamingError(QStringLiteral("[%1] %2 cannot be beyond %3")
+        logAdvancedRenamingError(AdvancedMessages::tr("[%1] %2 cannot be beyond %3")
                                      .arg(functionNameForType(type),
                                           stringWithInteger(run.start, type, true),
                                           stringWithInteger(*run.limit, type, true)));

@@ -6,7 +6,8 @@
 namespace TokenList {
 
 namespace {
-const QString kUnknownDisplayName = QStringLiteral("(Unknown)");
+const QString kUnknownDisplayName =
+    QStringLiteral(QT_TRANSLATE_NOOP("ZKMetaDataType", "(Unknown)"));
 }  // namespace
 
 bool isWrappedProxy(const QVariant &element) { return element.typeId() == QMetaType::QVariantMap; }

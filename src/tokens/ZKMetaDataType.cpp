@@ -20,7 +20,8 @@ bool contains(const QSet<QString> &set, const QString &type) {
 // Words that a user may type for another: "time" finds every date.
 const QList<std::pair<QString, QString>> &synonyms() {
     static const QList<std::pair<QString, QString>> table{
-        {QStringLiteral("Date"), QStringLiteral("Time")}};
+        {QStringLiteral(QT_TRANSLATE_NOOP("ZKMetaDataType", "Date")),
+         QStringLiteral(QT_TRANSLATE_NOOP("ZKMetaDataType", "Time"))}};
     return table;
 }
 
@@ -61,10 +62,12 @@ QString ZKMetaDataType::displayNameForType(const QString &type, const QVariantMa
     if (type.isNull()) return {};
     if (settings.value(ProxySettings::kAncestorLevelKey).toLongLong() > 1) {
         if (type == Id::kParentFolderName) {
-            return localized(QStringLiteral("Name of Ancestor Folder"));
+            return localized(
+                QStringLiteral(QT_TRANSLATE_NOOP("ZKMetaDataType", "Name of Ancestor Folder")));
         }
         if (type == Id::kParentFolderNumberOfFiles) {
-            return localized(QStringLiteral("Number of Items in Ancestor Folder"));
+            return localized(QStringLiteral(
+                QT_TRANSLATE_NOOP("ZKMetaDataType", "Number of Items in Ancestor Folder")));
         }
     }
     return MetaDataCatalogue::shared().displayNamesByType().value(type);

@@ -6,6 +6,7 @@
 #include "engine/AdvancedEvaluation.h"
 #include "engine/LazinessIndicator.h"
 #include "support/FakeFileItem.h"
+#include "support/GermanTranslation.h"
 #include "support/QtPrinters.h"
 
 namespace {
@@ -234,4 +235,13 @@ TEST_F(AdvancedFunctionsTest, EveryWrongNumberOfValuesIsAClearError) {
     EXPECT_EQ(errorsOf("[sequence \"1\" \"1\" \"1\" \"1\" \"1\" \"1\" \"1\"]"),
               "- [sequence] takes six or fewer arguments: start value, increment, sleeping "
               "period, maximum value, minimum number of digits, group identifier\n");
+}
+
+// The list of errors is shown in the session's language; names never change with it.
+TEST_F(AdvancedFunctionsTest, ErrorsSpeakTheSessionsLanguage) {
+    const GermanTranslation german;
+    ASSERT_TRUE(german.loaded());
+    EXPECT_EQ(errorsOf("[trim]", "a.txt"), "- [trim] braucht ein Argument: Ausdruck\n");
+    EXPECT_EQ(errorsOf("<no such thing>", "a.txt").left(22), "- unbekannte Variable:");
+    EXPECT_EQ(named("[uppercase <name>]", "a.txt"), "A");
 }

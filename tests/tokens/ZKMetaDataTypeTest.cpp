@@ -3,6 +3,7 @@
 #include <QSet>
 #include <functional>
 
+#include "support/GermanTranslation.h"
 #include "support/QtPrinters.h"
 #include "tokens/MetaDataCatalogue.h"
 #include "tokens/ZKMetaDataType.h"
@@ -193,4 +194,23 @@ TEST(ZKMetaDataTypeTest, TypeWithoutDisplayNameShowsItsIdentifier) {
     const ZKMetaDataType type("kMDItemPlain", QString(), 0);
     EXPECT_EQ(type.displayName(), "kMDItemPlain");
     EXPECT_EQ(ZKMetaDataType::localized("Metadata"), "Metadata");
+}
+
+// Names are shown in the session's language but stored and looked up in English, so a
+// configuration made in one language reads the same in another.
+TEST(ZKMetaDataTypeTest, DisplayNamesAreShownTranslatedAndFoundInEnglish) {
+    const GermanTranslation german;
+    ASSERT_TRUE(german.loaded());
+    const ZKMetaDataType parent("parent folder: name", "Name of Parent Folder", 0);
+    EXPECT_EQ(parent.localizedDisplayNameMatchingFilterString(std::nullopt),
+              QString::fromUtf8("Name des übergeordneten Ordners"));
+    // German words filter too, and "Zeit" finds the dates as "time" does.
+    EXPECT_FALSE(
+        parent.localizedDisplayNameMatchingFilterString(QString::fromUtf8("übergeord")).isNull());
+    const ZKMetaDataType due("kMDItemDueDate", "Due Date", 0);
+    EXPECT_FALSE(due.localizedDisplayNameMatchingFilterString(QString("zeit")).isNull());
+    EXPECT_EQ(ZKMetaDataType::typeForLowercaseDisplayName("name of parent folder"),
+              "parent folder: name");
+    EXPECT_EQ(ZKMetaDataType::displayNameForType("parent folder: name", {}),
+              "Name of Parent Folder");
 }
