@@ -1,4 +1,4 @@
-// The run journal reader (formats 1 and 2) on any bytes: it reads the journal or names the
+// The run journal reader (formats 1 to 3) on any bytes: it reads the journal or names the
 // damage; it never crashes, and what it reads is consistent.
 
 #include <cstdlib>
