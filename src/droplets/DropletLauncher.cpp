@@ -66,17 +66,33 @@ std::optional<QVariantMap> embeddedConfiguration(const QString &launcherPath, QS
     return value.toMap();
 }
 
+bool isPlainIdentifier(const QString &identifier) {
+    constexpr qsizetype kLongestIdentifier = 128;
+    if (identifier.isEmpty() || identifier.size() > kLongestIdentifier) return false;
+    if (identifier.startsWith(u'.')) return false;
+    for (const QChar character : identifier)
+        if (character == u'/' || character.category() == QChar::Other_Control) return false;
+    return true;
+}
+
 QString instanceIdentifier(const QString &launcherPath) {
+    QString identifier;
     QByteArray bytes;
     if (ExtendedAttributes::read(launcherPath, DropletKeys::kInstanceAttribute, &bytes)) {
         const QVariant value = PropertyList::fromData(bytes);
-        if (value.typeId() == QMetaType::QString && !value.toString().isEmpty())
-            return value.toString();
+        if (value.typeId() == QMetaType::QString) identifier = value.toString();
     }
-    QString problem;
-    const auto group = dropletGroup(launcherPath, &problem);
-    if (!group) return QString();
-    return group->value(QLatin1String(DropletKeys::kDropletInstanceIdentifier)).trimmed();
+    if (identifier.isEmpty()) {
+        QString problem;
+        if (const auto group = dropletGroup(launcherPath, &problem))
+            identifier =
+                group->value(QLatin1String(DropletKeys::kDropletInstanceIdentifier)).trimmed();
+    }
+    if (identifier.isEmpty() || isPlainIdentifier(identifier)) return identifier;
+    // It names files in Torvane's folders; "../" in a launcher someone sent must not reach out.
+    Log::line(QStringLiteral("[Droplet] ignoring the instance identifier of %1: not a plain name")
+                  .arg(launcherPath));
+    return QString();
 }
 
 std::optional<QVariantMap> relayConfiguration(const QString &launcherPath) {

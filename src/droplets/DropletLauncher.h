@@ -22,6 +22,10 @@ std::optional<QVariantMap> embeddedConfiguration(const QString &launcherPath, QS
 // Identifier" (volumes without extended attributes). "" when neither gives a non-empty string.
 QString instanceIdentifier(const QString &launcherPath);
 
+// Whether an identifier may name files in Torvane's folders: not empty, at most 128
+// characters, no "/", no control character, not starting with ".".
+bool isPlainIdentifier(const QString &identifier);
+
 // What the droplet relays: the embedded configuration, else {"Droplet Instance Identifier":
 // identifier}; nothing when the launcher has neither.
 std::optional<QVariantMap> relayConfiguration(const QString &launcherPath);

@@ -5,6 +5,7 @@
 #include "common/Translations.h"
 #include "droplets/DropletCreation.h"
 #include "droplets/DropletKeys.h"
+#include "droplets/DropletLauncher.h"
 #include "droplets/RelayFile.h"
 
 namespace RelayReception {
@@ -48,6 +49,12 @@ Reception receive(const QString &relayPath) {
         reception.configuration = *relay;
         reception.configuration.remove(QLatin1String(DropletKeys::kDroppedFiles));
         reception.outcome = Reception::Outcome::Received;
+        return reception;
+    }
+    if (!DropletLauncher::isPlainIdentifier(identifier)) {
+        Log::line(
+            QStringLiteral("[Droplet] ignoring a relay whose identifier is not a plain name"));
+        reception.droppedFiles.clear();
         return reception;
     }
     const QString path = DropletCreation::externalConfigurationPath(identifier);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -97,6 +98,34 @@ TEST(DropletLauncherTest, TheIdentifierComesFromTheAttributeElseTheKey) {
     EXPECT_NE(DropletLauncher::instanceIdentifier(link), QStringLiteral("FROM-XATTR"));
     ASSERT_TRUE(ExtendedAttributes::remove(path, DropletKeys::kInstanceAttribute, &error));
     EXPECT_FALSE(DropletLauncher::instanceIdentifier(path).isEmpty());
+}
+
+// A launcher someone sent may carry any identifier; it names files in Torvane's folders, so
+// one that could step out of them is ignored, and replacing that launcher removes nothing
+// outside.
+TEST(DropletLauncherTest, IdentifiersThatAreNotPlainNamesAreIgnored) {
+    TestDir dir;
+    const QString crafted = QStringLiteral("x/../../victim");
+    const QString victim = DropletCreation::openWithEntryPath(crafted);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(DropletCreation::openWithEntryPath("x")).absolutePath() +
+                              "/com.quorlix.Torvane.droplet-x"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(QDir::cleanPath(victim)).absolutePath()));
+    QFile victimFile(victim);
+    ASSERT_TRUE(victimFile.open(QIODevice::WriteOnly)) << victim.toStdString();
+    victimFile.close();
+    const QString path =
+        dir.makeFile("Sent.desktop",
+                     "[Desktop Entry]\nType=Application\nExec=torvane-droplet %k %F\n"
+                     "[X-Torvane Droplet]\nDroplet Instance Identifier=" +
+                         crafted.toUtf8() + "\n");
+    EXPECT_EQ(DropletLauncher::instanceIdentifier(path), QString());
+    EXPECT_EQ(DropletLauncher::relayConfiguration(path), std::nullopt);
+    const auto replaced = createDroplet(path);
+    EXPECT_TRUE(replaced.created);
+    EXPECT_TRUE(DropletLauncher::isPlainIdentifier(replaced.identifier));
+    EXPECT_TRUE(QFileInfo::exists(victim));
+    for (const char *bad : {"", ".hidden", "a/b", "a\nb"})
+        EXPECT_FALSE(DropletLauncher::isPlainIdentifier(bad)) << bad;
 }
 
 TEST(DropletLauncherTest, DamagedPayloadsAreNoConfiguration) {

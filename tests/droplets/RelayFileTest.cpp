@@ -81,6 +81,12 @@ TEST(RelayFileTest, AnIdentifierWithoutItsConfigurationAsksForTheFile) {
         QDir(testHome()).relativeFilePath(qEnvironmentVariable("XDG_DATA_HOME")) +
         "/Torvane/Droplets/0A-1B.tvd\n\n"))
         << reception.alert.informativeText.toStdString();
+    // An identifier that could step out of the droplets' folder is not followed.
+    const QString crafted = RelayFile::write(
+        {{QLatin1String(DropletKeys::kDropletInstanceIdentifier), QStringLiteral("../../x")}},
+        &error);
+    EXPECT_EQ(RelayReception::receive(crafted).outcome,
+              RelayReception::Reception::Outcome::Ignored);
     EXPECT_EQ(RelayReception::missingConfigurationAlert("/home/ann/x/y.tvd")
                   .informativeText.count("(Their user directory)/x/y.tvd"),
               1);
