@@ -1,8 +1,6 @@
 // Configuration archives as `torvane-cli --config` and opened configuration files load them:
 // any bytes become a configuration of the controller or a clear error, never a crash.
 
-#include <QCoreApplication>
-
 #include "FuzzInput.h"
 #include "collections/ConfigurationArchiving.h"
 #include "collections/ZKDictionaryConfigurationArchive.h"
@@ -10,10 +8,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
     // Restoring a configuration writes user defaults: keep them in the scratch folder.
-    const QByteArray home = QFile::encodeName(FuzzInput::scratchFolder());
-    for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
-        qputenv(name, home);
-    static QCoreApplication application(*argc, *argv);
+    FuzzInput::startApplicationAtScratchHome(argc, argv);
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -33,6 +34,15 @@ inline QString writeScratchFile(const QString &name, const QByteArray &content) 
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
     file.write(content);
     return path;
+}
+
+// For readers that need an application and write below the home folder (user defaults, the
+// droplets' folder): both point into the scratch folder.
+inline void startApplicationAtScratchHome(int *argc, char ***argv) {
+    const QByteArray home = QFile::encodeName(scratchFolder());
+    for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+        qputenv(name, home);
+    static QCoreApplication application(*argc, *argv);
 }
 
 }  // namespace FuzzInput

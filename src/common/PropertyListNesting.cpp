@@ -167,51 +167,59 @@ private:
         return true;
     }
 
-    // Where the references of an array, set or dictionary object are; scalars have none.
-    bool containerOf(quint64 object, Container *container) const {
+    // An object's type (the marker's high nibble), element count and where its elements
+    // start; false when the object lies outside the data or its count cannot be read. Only
+    // data, strings and containers count their elements (others use the nibble otherwise).
+    struct Header {
+        int type = 0;
+        quint64 count = 0;
+        qint64 position = 0;
+    };
+    bool headerOf(quint64 object, Header *header) const {
         quint64 offset = 0;
         if (!readUnsigned(tableOffset_ + qint64(object) * offsetWidth_, offsetWidth_, &offset) ||
             offset >= quint64(size_))
             return false;
         const uchar marker = bytes_[offset];
-        const int type = marker >> 4;
-        const bool isDictionary = type == 0xD;
-        if (type < 0xA || type > 0xD) return true;
-        qint64 position = qint64(offset) + 1;
-        quint64 count = marker & 0x0F;
-        if (count == 0x0F) {
-            if (position >= size_ || (bytes_[position] >> 4) != 0x1) return false;
-            const int width = 1 << (bytes_[position] & 0x0F);
-            if (width > 8 || !readUnsigned(position + 1, width, &count)) return false;
-            position += 1 + width;
-        }
-        const quint64 available = quint64(size_ - position) / refWidth_;
-        if (count > available || (isDictionary && count > available / 2)) return false;
+        header->type = marker >> 4;
+        header->position = qint64(offset) + 1;
+        header->count = marker & 0x0F;
+        const bool counted = (header->type >= 0x4 && header->type <= 0x7) ||
+                             (header->type >= 0xA && header->type <= 0xD);
+        if (!counted || header->count != 0x0F) return true;
+        const qint64 position = header->position;
+        if (position >= size_ || (bytes_[position] >> 4) != 0x1) return false;
+        const int width = 1 << (bytes_[position] & 0x0F);
+        if (width > 8 || !readUnsigned(position + 1, width, &header->count)) return false;
+        header->position += 1 + width;
+        return true;
+    }
+
+    // Where the references of an array, set or dictionary object are; scalars have none.
+    bool containerOf(quint64 object, Container *container) const {
+        Header header;
+        if (!headerOf(object, &header)) return false;
+        if (header.type < 0xA || header.type > 0xD) return true;
+        const bool isDictionary = header.type == 0xD;
+        const quint64 available = quint64(size_ - header.position) / refWidth_;
+        if (header.count > available || (isDictionary && header.count > available / 2))
+            return false;
         container->isContainer = true;
         container->isDictionary = isDictionary;
-        container->firstRef = position;
-        container->refCount = isDictionary ? count * 2 : count;
+        container->firstRef = header.position;
+        container->refCount = isDictionary ? header.count * 2 : header.count;
         return true;
     }
 
     // Whether an ASCII, UTF-16 or UTF-8 string object holds a NUL character; other objects
     // are left to libplist, which refuses non-string keys itself.
     bool stringHoldsNul(quint64 object) const {
-        quint64 offset = 0;
-        if (!readUnsigned(tableOffset_ + qint64(object) * offsetWidth_, offsetWidth_, &offset) ||
-            offset >= quint64(size_))
-            return true;
-        const uchar marker = bytes_[offset];
-        const int type = marker >> 4;
+        Header header;
+        if (!headerOf(object, &header)) return true;
+        const int type = header.type;
         if (type != 0x5 && type != 0x6 && type != 0x7) return false;
-        qint64 position = qint64(offset) + 1;
-        quint64 count = marker & 0x0F;
-        if (count == 0x0F) {
-            if (position >= size_ || (bytes_[position] >> 4) != 0x1) return true;
-            const int width = 1 << (bytes_[position] & 0x0F);
-            if (width > 8 || !readUnsigned(position + 1, width, &count)) return true;
-            position += 1 + width;
-        }
+        const qint64 position = header.position;
+        const quint64 count = header.count;
         const int unit = type == 0x6 ? 2 : 1;
         if (count > quint64(size_ - position) / unit) return true;
         for (quint64 index = 0; index < count; ++index) {
