@@ -2005,15 +2005,15 @@ Sie bleiben unverändert in %1.</translation>
     </message>
     <message>
         <source>Extension</source>
-        <translation>Erweiterung</translation>
+        <translation>Endung</translation>
     </message>
     <message>
         <source>.Extension</source>
-        <translation>.Erweiterung</translation>
+        <translation>.Endung</translation>
     </message>
     <message>
         <source>Name.Extension</source>
-        <translation>Name.Erweiterung</translation>
+        <translation>Name.Endung</translation>
     </message>
     <message>
         <source>Original Name</source>
@@ -2021,15 +2021,15 @@ Sie bleiben unverändert in %1.</translation>
     </message>
     <message>
         <source>Original Extension</source>
-        <translation>Ursprüngliche Erweiterung</translation>
+        <translation>Ursprüngliche Endung</translation>
     </message>
     <message>
         <source>Original .Extension</source>
-        <translation>Ursprüngliche .Erweiterung</translation>
+        <translation>Ursprüngliche .Endung</translation>
     </message>
     <message>
         <source>Original Name.Extension</source>
-        <translation>Ursprünglicher Name.Erweiterung</translation>
+        <translation>Ursprünglicher Name.Endung</translation>
     </message>
     <message>
         <source>Original Display Name</source>
@@ -2133,7 +2133,7 @@ Sie bleiben unverändert in %1.</translation>
     </message>
     <message>
         <source>Extension Hidden</source>
-        <translation>Erweiterung ausgeblendet</translation>
+        <translation>Endung ausgeblendet</translation>
     </message>
     <message>
         <source>Invisible</source>
@@ -2658,6 +2658,22 @@ Sie bleiben unverändert in %1.</translation>
     <message>
         <source>Number of Items in Ancestor Folder</source>
         <translation>Anzahl der Objekte im höheren Ordner</translation>
+    </message>
+    <message>
+        <source>Start typing...</source>
+        <translation>Zum Suchen tippen …</translation>
+    </message>
+    <message>
+        <source>Proxies</source>
+        <translation>Platzhalter</translation>
+    </message>
+    <message>
+        <source>Keep typing...</source>
+        <translation>Weiter tippen …</translation>
+    </message>
+    <message>
+        <source>There are no matches.</source>
+        <translation>Keine Treffer.</translation>
     </message>
 </context>
 <context>

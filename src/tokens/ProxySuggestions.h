@@ -16,8 +16,10 @@ struct ProxySuggestionItem {
 
 namespace ProxySuggestions {
 
-inline const QString kKeepTyping = QStringLiteral("Keep typing...");
-inline const QString kNoMatches = QStringLiteral("There are no matches.");
+inline const QString kKeepTyping =
+    QStringLiteral(QT_TRANSLATE_NOOP("ZKMetaDataType", "Keep typing..."));
+inline const QString kNoMatches =
+    QStringLiteral(QT_TRANSLATE_NOOP("ZKMetaDataType", "There are no matches."));
 inline const QString kSearchLengthThresholdKey =
     QStringLiteral("Metadata Search Length Threshold");  // registered default 2
 

@@ -14,8 +14,9 @@
 
 namespace {
 
-const QString kMenuTitle = QStringLiteral("Proxies");
-const QString kFilterPlaceholder = QStringLiteral("Start typing...");
+const QString kMenuTitle = QStringLiteral(QT_TRANSLATE_NOOP("ZKMetaDataType", "Proxies"));
+const QString kFilterPlaceholder =
+    QStringLiteral(QT_TRANSLATE_NOOP("ZKMetaDataType", "Start typing..."));
 constexpr qint64 kDefaultSearchLengthThreshold = 2;
 
 ZKProxyMenu *shared = nullptr;
