@@ -274,6 +274,658 @@
     </message>
 </context>
 <context>
+    <name>CommandHelp</name>
+    <message>
+        <source>torvane-cli: %1 that is not valid UTF-8: %2
+  (list its folder instead: items whose names are not valid UTF-8 are listed but never renamed)
+</source>
+        <translation>torvane-cli: %1 (kein gültiges UTF-8): %2
+  (geben Sie stattdessen seinen Ordner an: Objekte, deren Namen kein gültiges UTF-8 sind,
+  werden aufgelistet, aber nie umbenannt)
+</translation>
+    </message>
+    <message>
+        <source>nothing done: an argument</source>
+        <translation>nichts getan: ein Argument</translation>
+    </message>
+    <message>
+        <source>usage: torvane-cli COMMAND [options] [PATH...]
+       torvane-cli help COMMAND | --help | --version
+</source>
+        <translation>Aufruf: torvane-cli BEFEHL [Optionen] [PFAD...]
+        torvane-cli help BEFEHL | --help | --version
+</translation>
+    </message>
+    <message>
+        <source>rename many files at once
+
+commands:
+  preview   list the PATHs, compute and print every new name; nothing on disk changes
+  rename    list the PATHs, compute every new name and rename the items on disk
+  revert    undo the last rename run, or one that was interrupted
+  finish    close a rename run that was interrupted, as it stands
+  presets   list the presets that --preset NAME can name
+  history   list the configurations used for renaming
+  help      show the help of a command
+
+options:
+  -h, --help                              show this help (after a command: its help)
+  --version                               show the version
+
+Try &apos;torvane-cli help preview&apos; for the steps and listing options.
+</source>
+        <translation>viele Dateien auf einmal umbenennen
+
+Befehle:
+  preview   PFADe auflisten, jeden neuen Namen berechnen und ausgeben; auf dem
+            Datenträger ändert sich nichts
+  rename    PFADe auflisten, jeden neuen Namen berechnen und die Objekte umbenennen
+  revert    den letzten oder einen unterbrochenen Umbenennungsdurchgang rückgängig machen
+  finish    einen unterbrochenen Umbenennungsdurchgang so abschließen, wie er steht
+  presets   die Vorlagen auflisten, die --preset NAME nennen kann
+  history   die zum Umbenennen benutzten Konfigurationen auflisten
+  help      die Hilfe eines Befehls zeigen
+
+Optionen:
+  -h, --help                              diese Hilfe zeigen (nach einem Befehl: dessen Hilfe)
+  --version                               die Version zeigen
+
+„torvane-cli help preview“ zeigt die Schritte und die Listenoptionen.
+</translation>
+    </message>
+    <message>
+        <source>usage: torvane-cli help [COMMAND]
+</source>
+        <translation>Aufruf: torvane-cli help [BEFEHL]
+</translation>
+    </message>
+    <message>
+        <source>shows the help of COMMAND
+</source>
+        <translation>zeigt die Hilfe zu BEFEHL
+</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>unbekannter Befehl: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;torvane-cli --help&apos; for more.
+</source>
+        <translation>„torvane-cli --help“ liefert mehr.
+</translation>
+    </message>
+    <message>
+        <source>warning: no terminal to ask &quot;%1&quot;; the answer is empty
+</source>
+        <translation>Warnung: kein Terminal, um „%1“ zu fragen; die Antwort bleibt leer
+</translation>
+    </message>
+    <message>
+        <source>Answer: </source>
+        <translation>Antwort: </translation>
+    </message>
+    <message>
+        <source> (default)</source>
+        <translation> (Vorgabe)</translation>
+    </message>
+    <message>
+        <source>Choice: </source>
+        <translation>Auswahl: </translation>
+    </message>
+    <message>
+        <source>Please answer with a number from 1 to %1.
+</source>
+        <translation>Bitte antworten Sie mit einer Zahl von 1 bis %1.
+</translation>
+    </message>
+    <message>
+        <source>--steps FILE and --preset NAME cannot be combined: give the steps one way</source>
+        <translation>--steps DATEI und --preset NAME lassen sich nicht kombinieren: geben Sie die Schritte nur auf eine Weise an</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>%1: unknown value &quot;%2&quot; (one of: %3)</source>
+        <translation>%1: unbekannter Wert „%2“ (möglich: %3)</translation>
+    </message>
+    <message>
+        <source>  --steps FILE                            the steps: a property list of step dictionaries
+  --preset NAME                           the steps of a preset (&quot;Folder/Name&quot; in subfolders)
+  --json                                  one JSON object per item and line
+  --color WHEN                            colour the lights: auto (on a terminal,
+                                          unless NO_COLOR is set), always, never
+  --from-stdin                            read the PATHs from standard input, one a line
+  -0, --null                              ... separated by NUL bytes (find -print0)
+  -h, --help                              show this help
+</source>
+        <translation>  --steps DATEI                           die Schritte: eine Property-List von Schritt-Dictionaries
+  --preset NAME                           die Schritte einer Vorlage („Ordner/Name“ in Unterordnern)
+  --json                                  ein JSON-Objekt pro Objekt und Zeile
+  --color WANN                            die Statusanzeigen färben: auto (auf einem Terminal,
+                                          außer wenn NO_COLOR gesetzt ist), always, never
+  --from-stdin                            die PFADe von der Standardeingabe lesen, einen pro Zeile
+  -0, --null                              ... durch NUL-Bytes getrennt (find -print0)
+  -h, --help                              diese Hilfe zeigen
+</translation>
+    </message>
+    <message>
+        <source>--steps needs a file</source>
+        <translation>--steps braucht eine Datei</translation>
+    </message>
+    <message>
+        <source>--preset needs a name</source>
+        <translation>--preset braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>unknown option: %1</source>
+        <translation>unbekannte Option: %1</translation>
+    </message>
+    <message>
+        <source>--steps FILE or --preset NAME and step options such as --find cannot be combined: give the steps one way</source>
+        <translation>--steps DATEI oder --preset NAME und Schrittoptionen wie --find lassen sich nicht kombinieren: geben Sie die Schritte nur auf eine Weise an</translation>
+    </message>
+    <message>
+        <source>-0 reads PATHs from standard input: give --from-stdin too</source>
+        <translation>-0 liest die PFADe von der Standardeingabe: geben Sie auch --from-stdin an</translation>
+    </message>
+    <message>
+        <source>no PATH given</source>
+        <translation>kein PFAD angegeben</translation>
+    </message>
+    <message>
+        <source>cannot read standard input</source>
+        <translation>die Standardeingabe kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>left out a PATH</source>
+        <translation>einen PFAD ausgelassen</translation>
+    </message>
+    <message>
+        <source>no PATH given on standard input</source>
+        <translation>kein PFAD auf der Standardeingabe angegeben</translation>
+    </message>
+    <message>
+        <source>Try &apos;torvane-cli %1 --help&apos; for more.
+</source>
+        <translation>„torvane-cli %1 --help“ liefert mehr.
+</translation>
+    </message>
+    <message>
+        <source>unknown word list: %1</source>
+        <translation>unbekannte Wortliste: %1</translation>
+    </message>
+    <message>
+        <source>History is disabled.
+</source>
+        <translation>Der Verlauf ist ausgeschaltet.
+</translation>
+    </message>
+    <message>
+        <source>usage: torvane-cli history
+</source>
+        <translation>Aufruf: torvane-cli history
+</translation>
+    </message>
+    <message>
+        <source>  one line per configuration used for renaming, oldest first: the number of runs,
+  the first and the latest use, and the operations of its steps
+</source>
+        <translation>  eine Zeile pro zum Umbenennen benutzter Konfiguration, die älteste zuerst: die Zahl der
+  Durchgänge, die erste und die letzte Benutzung und die Operationen ihrer Schritte
+</translation>
+    </message>
+    <message>
+        <source>listing options:
+  --list-files | --no-list-files          list files (default: on)
+  --list-folders | --no-list-folders      list folders themselves (default: off)
+  --folder-contents | --no-folder-contents
+                                          list what folders hold, at every depth (default: on)
+  --include-invisible                     also list hidden items
+  --ignore-aliases                        skip symbolic links
+  --sort name|path|created|modified|comment|size|type|shuffle|none  (default: name)
+  --descending                            reverse the sort order
+  --filter all|modified|problems          which items to print (default: all)
+  --auto-uniqueify                        number colliding names instead of refusing them
+  --no-ignore-trailing-gibberish          keep trailing digits and separators in the common prefix
+symbolic links inside a listed folder are items of their own (renaming one renames
+the link) and are never entered; a PATH that is itself a link to a folder is
+followed once, as find -H does
+</source>
+        <translation>Listenoptionen:
+  --list-files | --no-list-files          Dateien auflisten (Vorgabe: an)
+  --list-folders | --no-list-folders      die Ordner selbst auflisten (Vorgabe: aus)
+  --folder-contents | --no-folder-contents
+                                          den Inhalt der Ordner in jeder Tiefe auflisten (Vorgabe: an)
+  --include-invisible                     auch versteckte Objekte auflisten
+  --ignore-aliases                        symbolische Links überspringen
+  --sort name|path|created|modified|comment|size|type|shuffle|none  (Vorgabe: name)
+  --descending                            die Sortierung umkehren
+  --filter all|modified|problems          welche Objekte ausgegeben werden (Vorgabe: all)
+  --auto-uniqueify                        kollidierende Namen nummerieren, statt sie abzulehnen
+  --no-ignore-trailing-gibberish          Ziffern und Trennzeichen am Ende im gemeinsamen Präfix
+                                          behalten
+symbolische Links in einem aufgelisteten Ordner sind eigene Objekte (einen umzubenennen
+benennt den Link um) und werden nie betreten; ein PFAD, der selbst ein Link auf einen
+Ordner ist, wird einmal verfolgt, wie bei find -H
+</translation>
+    </message>
+    <message>
+        <source>no preset named &quot;%1&quot; (torvane-cli presets lists them)</source>
+        <translation>keine Vorlage namens „%1“ (torvane-cli presets listet sie auf)</translation>
+    </message>
+    <message>
+        <source>usage: torvane-cli presets [--paths]
+</source>
+        <translation>Aufruf: torvane-cli presets [--paths]
+</translation>
+    </message>
+    <message>
+        <source>  lists the presets for --preset NAME (&quot;Folder/Name&quot; in subfolders), then the samples
+  --paths                                 add a tab and the path of each file
+</source>
+        <translation>  listet die Vorlagen für --preset NAME auf („Ordner/Name“ in Unterordnern), dann die
+  Beispiele
+  --paths                                 einen Tabulator und den Pfad jeder Datei anfügen
+</translation>
+    </message>
+    <message>
+        <source>usage: torvane-cli preview (--steps FILE | --preset NAME | step options) [listing options]
+                           [--json] [--color WHEN] [--stats] PATH...
+       torvane-cli preview ... [-0] --from-stdin
+</source>
+        <translation>Aufruf: torvane-cli preview (--steps DATEI | --preset NAME | Schrittoptionen) [Listenoptionen]
+                            [--json] [--color WANN] [--stats] PFAD...
+        torvane-cli preview ... [-0] --from-stdin
+</translation>
+    </message>
+    <message>
+        <source>lists the PATHs, computes every new name and prints it; nothing on disk changes
+</source>
+        <translation>listet die PFADe auf, berechnet jeden neuen Namen und gibt ihn aus; auf dem Datenträger
+ändert sich nichts
+</translation>
+    </message>
+    <message>
+        <source>  --stats                                 report timings on standard error
+exit status: 0 done, 2 bad input, 3 a step cannot work, 130 interrupted
+</source>
+        <translation>  --stats                                 Zeitmessungen auf der Standardfehlerausgabe melden
+Exit-Status: 0 erledigt, 2 fehlerhafte Eingabe, 3 ein Schritt kann nicht arbeiten,
+130 unterbrochen
+</translation>
+    </message>
+    <message>
+        <source>give the steps: --steps FILE, --preset NAME or step options such as --find</source>
+        <translation>geben Sie die Schritte an: --steps DATEI, --preset NAME oder Schrittoptionen wie --find</translation>
+    </message>
+    <message>
+        <source>scanned and sorted %1 items in %2 s
+</source>
+        <translation>%1 Objekte in %2 s durchsucht und sortiert
+</translation>
+    </message>
+    <message>
+        <source>computed names of %1 items in %2 s
+</source>
+        <translation>Namen von %1 Objekten in %2 s berechnet
+</translation>
+    </message>
+    <message>
+        <source>usage: torvane-cli rename (--steps FILE | --preset NAME | --config ARCHIVE |
+                          step options)
+                          [listing options] [--on-exists ask|skip|replace|stop]
+                          [--yes] [--json] [--color WHEN] PATH...
+       torvane-cli rename ... [-0] --from-stdin
+</source>
+        <translation>Aufruf: torvane-cli rename (--steps DATEI | --preset NAME | --config ARCHIV |
+                           Schrittoptionen)
+                           [Listenoptionen] [--on-exists ask|skip|replace|stop]
+                           [--yes] [--json] [--color WANN] PFAD...
+        torvane-cli rename ... [-0] --from-stdin
+</translation>
+    </message>
+    <message>
+        <source>lists the PATHs, computes every new name and renames the items on disk
+</source>
+        <translation>listet die PFADe auf, berechnet jeden neuen Namen und benennt die Objekte auf dem
+Datenträger um
+</translation>
+    </message>
+    <message>
+        <source>  --config ARCHIVE                        a saved configuration; its steps replace --steps,
+                                          its listing choices apply unless given here
+  --on-exists ask|skip|replace|stop       an unlisted item already has a new name:
+                                          ask on a terminal (else stop), keep both names,
+                                          put it in the Trash, or end the run
+  --yes                                   go ahead without the confirmations
+</source>
+        <translation>  --config ARCHIV                         eine gesicherte Konfiguration; ihre Schritte ersetzen
+                                          --steps, ihre Listeneinstellungen gelten, soweit hier
+                                          nichts anderes angegeben ist
+  --on-exists ask|skip|replace|stop       ein nicht aufgelistetes Objekt hat schon einen neuen
+                                          Namen: auf einem Terminal fragen (sonst stop), beide
+                                          Namen behalten, es in den Papierkorb legen oder den
+                                          Durchgang beenden
+  --yes                                   ohne die Bestätigungen fortfahren
+</translation>
+    </message>
+    <message>
+        <source>exit status: 0 all renamed, 1 some not, 2 bad input, 3 a step cannot work,
+130 interrupted
+</source>
+        <translation>Exit-Status: 0 alle umbenannt, 1 einige nicht, 2 fehlerhafte Eingabe, 3 ein Schritt kann
+nicht arbeiten, 130 unterbrochen
+</translation>
+    </message>
+    <message>
+        <source>--config ARCHIVE and step options such as --find cannot be combined: give the steps one way</source>
+        <translation>--config ARCHIV und Schrittoptionen wie --find lassen sich nicht kombinieren: geben Sie die Schritte nur auf eine Weise an</translation>
+    </message>
+    <message>
+        <source>give the steps: --steps FILE, --preset NAME, --config ARCHIVE or step options such as --find</source>
+        <translation>geben Sie die Schritte an: --steps DATEI, --preset NAME, --config ARCHIV oder Schrittoptionen wie --find</translation>
+    </message>
+    <message>
+        <source>(move a damaged journal out of %1 to revert other runs)</source>
+        <translation>(verschieben Sie ein beschädigtes Protokoll aus %1, um andere Durchgänge zurückzusetzen)</translation>
+    </message>
+    <message>
+        <source>nothing to revert</source>
+        <translation>nichts zurückzusetzen</translation>
+    </message>
+    <message>
+        <source>not reverting without confirmation: pass --yes to revert without a question</source>
+        <translation>ohne Bestätigung wird nichts zurückgesetzt: mit --yes wird ohne Rückfrage zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>not reverted</source>
+        <translation>nicht zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>restored %1 of %2 items
+</source>
+        <translation>%1 von %2 Objekten wiederhergestellt
+</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>nothing to finish</source>
+        <translation>nichts abzuschließen</translation>
+    </message>
+    <message>
+        <source>finished %1: %2 of %3 planned renames made</source>
+        <translation>%1 abgeschlossen: %2 von %3 geplanten Umbenennungen ausgeführt</translation>
+    </message>
+    <message>
+        <source>not finished %1</source>
+        <translation>%1 nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>  completed %1</source>
+        <translation>  zu Ende geführt: %1</translation>
+    </message>
+    <message>
+        <source>  moved on %1</source>
+        <translation>  weiterbewegt: %1</translation>
+    </message>
+    <message>
+        <source>  problem: %1</source>
+        <translation>  Problem: %1</translation>
+    </message>
+    <message>
+        <source>usage: torvane-cli finish [--json]
+</source>
+        <translation>Aufruf: torvane-cli finish [--json]
+</translation>
+    </message>
+    <message>
+        <source>  closes every rename run that was interrupted, as it stands, without a question:
+  the move under way is completed when nothing is in its way, an item left under a
+  temporary name gets its new name; an interrupted revert is taken to its end
+  --json                                  one JSON object per run (or move) and line
+exit status: 0 all finished (or nothing to finish), 1 some not, 2 bad arguments
+</source>
+        <translation>  schließt jeden unterbrochenen Umbenennungsdurchgang ohne Rückfrage so ab, wie er steht:
+  die laufende Verschiebung wird vollendet, wenn nichts im Weg ist, ein Objekt unter einem
+  vorläufigen Namen bekommt seinen neuen Namen; ein unterbrochenes Zurücksetzen wird zu
+  Ende geführt
+  --json                                  ein JSON-Objekt pro Durchgang (oder Verschiebung) und Zeile
+Exit-Status: 0 alle abgeschlossen (oder nichts abzuschließen), 1 einige nicht,
+2 fehlerhafte Argumente
+</translation>
+    </message>
+    <message>
+        <source>usage: torvane-cli revert [--yes] [--json]
+</source>
+        <translation>Aufruf: torvane-cli revert [--yes] [--json]
+</translation>
+    </message>
+    <message>
+        <source>  undoes the last rename run (or one that was interrupted) from its journal
+  --yes                                   revert without asking
+  --json                                  one JSON object per move and line
+</source>
+        <translation>  macht den letzten (oder einen unterbrochenen) Umbenennungsdurchgang anhand seines
+  Protokolls rückgängig
+  --yes                                   ohne Rückfrage zurücksetzen
+  --json                                  ein JSON-Objekt pro Verschiebung und Zeile
+</translation>
+    </message>
+    <message>
+        <source>Revert the rename run started %1, which ended, moving back up to %2 items? [y/N] </source>
+        <translation>Den am %1 begonnenen und beendeten Umbenennungsdurchgang zurücksetzen und bis zu %2 Objekte zurückbewegen? [j/N] </translation>
+    </message>
+    <message>
+        <source>Revert the rename run started %1, which was interrupted, moving back up to %2 items? [y/N] </source>
+        <translation>Den am %1 begonnenen und unterbrochenen Umbenennungsdurchgang zurücksetzen und bis zu %2 Objekte zurückbewegen? [j/N] </translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>answer to a [y/N] question</comment>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <comment>answer to a [y/N] question</comment>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no position (N or N:from-end)</source>
+        <translation>%1: „%2“ ist keine Position (N oder N:from-end)</translation>
+    </message>
+    <message>
+        <source>--remove: &quot;%1&quot; is not START:LENGTH[:from-end]</source>
+        <translation>--remove: „%1“ hat nicht die Form START:LÄNGE[:from-end]</translation>
+    </message>
+    <message>
+        <source>--insert: &quot;%1&quot; is not TEXT@POSITION[:from-end]</source>
+        <translation>--insert: „%1“ hat nicht die Form TEXT@POSITION[:from-end]</translation>
+    </message>
+    <message>
+        <source>--case: unknown value &quot;%1&quot; (one of: %2, each optionally followed by :name or :extension)</source>
+        <translation>--case: unbekannter Wert „%1“ (möglich: %2, jeweils wahlweise gefolgt von :name oder :extension)</translation>
+    </message>
+    <message>
+        <source>--case: an extension is only kept, made upper or lower case, not &quot;%1&quot;</source>
+        <translation>--case: eine Endung wird nur beibehalten oder in Groß- oder Kleinbuchstaben gesetzt, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--sequence: unknown type &quot;%1&quot; (one of: %2)</source>
+        <translation>--sequence: unbekannter Typ „%1“ (möglich: %2)</translation>
+    </message>
+    <message>
+        <source>--sequence: more than TYPE:first:step:digits</source>
+        <translation>--sequence: mehr als TYP:erster:schritt:stellen</translation>
+    </message>
+    <message>
+        <source>--sequence: &quot;%1&quot; is no first value of %2</source>
+        <translation>--sequence: „%1“ ist kein erster Wert von %2</translation>
+    </message>
+    <message>
+        <source>--sequence: &quot;%1&quot; is no step</source>
+        <translation>--sequence: „%1“ ist keine Schrittweite</translation>
+    </message>
+    <message>
+        <source>--sequence: &quot;%1&quot; is no number of digits (0 for automatic)</source>
+        <translation>--sequence: „%1“ ist keine Stellenzahl (0 für automatisch)</translation>
+    </message>
+    <message>
+        <source>--short-words: &quot;%1&quot; is not N[:keep] with N from 0 to 9</source>
+        <translation>--short-words: „%1“ hat nicht die Form N[:keep] mit N von 0 bis 9</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>%1 changes the step of %2 given just before it</source>
+        <translation>%1 ändert den direkt davor angegebenen Schritt von %2</translation>
+    </message>
+    <message>
+        <source>%1 changes the step of %2 given just before it, not the step of %3</source>
+        <translation>%1 ändert den direkt davor angegebenen Schritt von %2, nicht den Schritt von %3</translation>
+    </message>
+    <message>
+        <source>steps as options, applied in the order given (instead of --steps or --config):
+  --find TEXT [--replace TEXT] [--regex] [--case-sensitive] [--whole-name]
+                                          find and replace (case-insensitive, the
+                                          extension left out unless --whole-name)
+  --remove START:LENGTH[:from-end]        remove LENGTH characters from position START
+  --insert TEXT@POSITION[:from-end]       insert TEXT at POSITION (1 is the first)
+  --prefix TEXT                           add TEXT before the name
+  --suffix TEXT [--include-extension]     add TEXT after the name (before the
+                                          extension unless --include-extension)
+  --compose TEMPLATE [--drop-extension]   the name made of TEMPLATE, with the
+                                          extension unless --drop-extension
+  --case MODE[:name|:extension][,...]     MODE: keep, upper, lower, capitalized,
+                                          title; alone it sets the name (and the
+                                          extension for upper and lower)
+  --short-words N[:keep]                  title case: words of up to N characters
+                                          are lower case (or kept); 0: none (2)
+  --set-extension EXT [--add-missing]     replace the extension (--add-missing:
+                                          also give names without one EXT)
+  --sequence TYPE[:FIRST[:STEP[:DIGITS]]] number the items; TYPE: numbers, roman,
+                                          lower-roman, letters, lower-letters, terms
+    --sequence-prefix TEXT, --sequence-suffix TEXT
+                                          text before and after the value
+    --group-by TEMPLATE [--lazy]          count each value of TEMPLATE on its own
+                                          (--lazy: groups of one get no value)
+    --terms TEXT | --terms-file FILE      the terms (&quot;red, green&quot; or one a line)
+    --drop-extension                      leave the extension out
+  --advanced PROTOTYPE                    the name computed by PROTOTYPE
+  --print-steps                           write the steps file on standard output
+  In TEXT and TEMPLATE, &lt;Token Name&gt; is a token (a display name of the token menus,
+  in any case, such as &lt;Name&gt;, &lt;Name of Parent Folder&gt;, &lt;Content Creation Date&gt;);
+  \&lt; is a literal &quot;&lt;&quot;
+</source>
+        <translation>Schritte als Optionen, in der angegebenen Reihenfolge angewandt (statt --steps oder --config):
+  --find TEXT [--replace TEXT] [--regex] [--case-sensitive] [--whole-name]
+                                          suchen und ersetzen (ohne Rücksicht auf Groß- und
+                                          Kleinschreibung, ohne die Endung außer mit --whole-name)
+  --remove START:LÄNGE[:from-end]         LÄNGE Zeichen ab Position START entfernen
+  --insert TEXT@POSITION[:from-end]       TEXT an POSITION einfügen (1 ist die erste)
+  --prefix TEXT                           TEXT vor dem Namen anfügen
+  --suffix TEXT [--include-extension]     TEXT nach dem Namen anfügen (vor der Endung,
+                                          außer mit --include-extension)
+  --compose MUSTER [--drop-extension]     der Name aus MUSTER, mit der Endung,
+                                          außer mit --drop-extension
+  --case MODUS[:name|:extension][,...]    MODUS: keep, upper, lower, capitalized, title;
+                                          allein setzt er den Namen (und bei upper und
+                                          lower auch die Endung)
+  --short-words N[:keep]                  Titelschreibweise: Wörter mit bis zu N Zeichen
+                                          werden klein geschrieben (oder behalten); 0: keine (2)
+  --set-extension ENDUNG [--add-missing]  die Endung ersetzen (--add-missing: auch Namen
+                                          ohne Endung bekommen ENDUNG)
+  --sequence TYP[:ERSTER[:SCHRITT[:STELLEN]]]
+                                          die Objekte nummerieren; TYP: numbers, roman,
+                                          lower-roman, letters, lower-letters, terms
+    --sequence-prefix TEXT, --sequence-suffix TEXT
+                                          Text vor und nach dem Wert
+    --group-by MUSTER [--lazy]            jeden Wert von MUSTER für sich zählen
+                                          (--lazy: Gruppen aus einem Objekt bekommen keinen Wert)
+    --terms TEXT | --terms-file DATEI     die Begriffe („rot, grün“ oder einer pro Zeile)
+    --drop-extension                      die Endung weglassen
+  --advanced VORLAGE                      der von VORLAGE berechnete Name
+  --print-steps                           die Schrittdatei auf die Standardausgabe schreiben
+  In TEXT und MUSTER ist &lt;Platzhaltername&gt; ein Platzhalter: ein englischer Anzeigename
+  aus den Platzhaltermenüs, in beliebiger Schreibweise, etwa &lt;Name&gt;, &lt;Name of Parent
+  Folder&gt;, &lt;Content Creation Date&gt;; \&lt; ist ein wörtliches „&lt;“
+</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>%1: not a property list</source>
+        <translation>%1: keine Property-List</translation>
+    </message>
+    <message>
+        <source>%1: not an array of steps</source>
+        <translation>%1: kein Array von Schritten</translation>
+    </message>
+    <message>
+        <source>%1: item %2 is not a step dictionary</source>
+        <translation>%1: Eintrag %2 ist kein Schritt-Dictionary</translation>
+    </message>
+    <message>
+        <source>step %1 (%2): the target is not a valid regular expression
+</source>
+        <translation>Schritt %1 (%2): der Suchtext ist kein gültiger regulärer Ausdruck
+</translation>
+    </message>
+    <message>
+        <source>step %1 (%2): the prototype has errors:
+%3</source>
+        <translation>Schritt %1 (%2): die Vorlage hat Fehler:
+%3</translation>
+    </message>
+    <message>
+        <source>no item gets a new name
+</source>
+        <translation>kein Objekt bekommt einen neuen Namen
+</translation>
+    </message>
+    <message>
+        <source>renamed %1 of %2, %3/s</source>
+        <translation>%1 von %2 umbenannt, %3/s</translation>
+    </message>
+    <message>
+        <source>scanning, %1 s: %2</source>
+        <translation>Durchsuchen, %1 s: %2</translation>
+    </message>
+    <message>
+        <source>unknown token &lt;%1&gt; (write \&lt; for a literal &quot;&lt;&quot;)</source>
+        <translation>unbekannter Platzhalter &lt;%1&gt; (\&lt; schreibt ein wörtliches „&lt;“)</translation>
+    </message>
+    <message>
+        <source>unknown token &lt;%1&gt;; did you mean &lt;%2&gt;? (write \&lt; for a literal &quot;&lt;&quot;)</source>
+        <translation>unbekannter Platzhalter &lt;%1&gt;; meinten Sie &lt;%2&gt;? (\&lt; schreibt ein wörtliches „&lt;“)</translation>
+    </message>
+    <message>
+        <source>&quot;&lt;&quot; at character %1 opens a token that is never closed with &quot;&gt;&quot; (write \&lt; for a literal &quot;&lt;&quot;)</source>
+        <translation>„&lt;“ an Zeichen %1 öffnet einen Platzhalter, der nie mit „&gt;“ geschlossen wird (\&lt; schreibt ein wörtliches „&lt;“)</translation>
+    </message>
+    <message>
+        <source>warning: an undo of a rename run started %1 was interrupted (its journal is %2); run `torvane-cli revert` to finish it
+</source>
+        <translation>Warnung: ein am %1 begonnenes Rückgängigmachen eines Umbenennungsdurchgangs wurde unterbrochen (sein Protokoll ist %2); führen Sie `torvane-cli revert` aus, um es abzuschließen
+</translation>
+    </message>
+    <message>
+        <source>warning: a rename run started %1 was interrupted (its journal is %2); run `torvane-cli finish` to close it as it stands or `torvane-cli revert` to undo it
+</source>
+        <translation>Warnung: ein am %1 begonnener Umbenennungsdurchgang wurde unterbrochen (sein Protokoll ist %2); führen Sie `torvane-cli finish` aus, um ihn so abzuschließen, wie er steht, oder `torvane-cli revert`, um ihn rückgängig zu machen
+</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationFile</name>
     <message>
         <source>%1 holds no renaming steps.</source>

@@ -1,5 +1,6 @@
 #include "cli/ArgumentEncoding.h"
 
+#include "cli/CommandHelp.h"
 #include "common/Unicode.h"
 
 namespace ArgumentEncoding {
@@ -13,7 +14,7 @@ std::optional<QByteArray> firstInvalidArgument(int argc, const char *const *argv
 }
 
 QString invalidPathReport(const QString &what, const QByteArray &path) {
-    return QStringLiteral(
+    return CommandHelp::tr(
                "torvane-cli: %1 that is not valid UTF-8: %2\n"
                "  (list its folder instead: items whose names are not valid UTF-8 "
                "are listed but never renamed)\n")
@@ -21,7 +22,7 @@ QString invalidPathReport(const QString &what, const QByteArray &path) {
 }
 
 int refuseInvalidArgument(const QByteArray &argument, QTextStream &err) {
-    err << invalidPathReport(QStringLiteral("nothing done: an argument"), argument);
+    err << invalidPathReport(CommandHelp::tr("nothing done: an argument"), argument);
     err.flush();
     return 2;
 }

@@ -15,48 +15,66 @@
 
 namespace {
 
-QString usage() {
-    return QStringLiteral(
-        "usage: torvane-cli COMMAND [options] [PATH...]\n"
-        "       torvane-cli help COMMAND | --help | --version\n"
-        "rename many files at once\n\n"
-        "commands:\n"
-        "  preview   list the PATHs, compute and print every new name; nothing on disk "
-        "changes\n"
-        "  rename    list the PATHs, compute every new name and rename the items on disk\n"
-        "  revert    undo the last rename run, or one that was interrupted\n"
-        "  finish    close a rename run that was interrupted, as it stands\n"
-        "  presets   list the presets that --preset NAME can name\n"
-        "  history   list the configurations used for renaming\n"
-        "  help      show the help of a command\n\n"
-        "options:\n"
-        "  -h, --help                              show this help (after a command: its help)\n"
-        "  --version                               show the version\n\n"
-        "Try 'torvane-cli help preview' for the steps and listing options.\n");
+using CommandHelp::Language;
+
+QString usage(Language language = Language::English) {
+    return CommandHelp::block(QT_TRANSLATE_NOOP("CommandHelp",
+                                                "usage: torvane-cli COMMAND [options] [PATH...]\n"
+                                                "       torvane-cli help COMMAND | --help | "
+                                                "--version\n"),
+                              language) +
+           CommandHelp::block(
+               QT_TRANSLATE_NOOP(
+                   "CommandHelp",
+                   "rename many files at once\n\n"
+                   "commands:\n"
+                   "  preview   list the PATHs, compute and print every new name; nothing on disk "
+                   "changes\n"
+                   "  rename    list the PATHs, compute every new name and rename the items on "
+                   "disk\n"
+                   "  revert    undo the last rename run, or one that was interrupted\n"
+                   "  finish    close a rename run that was interrupted, as it stands\n"
+                   "  presets   list the presets that --preset NAME can name\n"
+                   "  history   list the configurations used for renaming\n"
+                   "  help      show the help of a command\n\n"
+                   "options:\n"
+                   "  -h, --help                              show this help (after a command: "
+                   "its help)\n"
+                   "  --version                               show the version\n\n"
+                   "Try 'torvane-cli help preview' for the steps and listing options.\n"),
+               language);
 }
 
-std::optional<QString> commandUsage(const QString &command) {
-    if (command == QLatin1String("preview")) return PreviewCommand::usage();
-    if (command == QLatin1String("rename")) return RenameCommand::usage();
-    if (command == QLatin1String("revert")) return RevertCommand::usage();
-    if (command == QLatin1String("finish")) return RevertCommand::finishUsage();
-    if (command == QLatin1String("presets")) return PresetsCommand::usage();
-    if (command == QLatin1String("history")) return HistoryCommand::usage();
+std::optional<QString> commandUsage(const QString &command, Language language = Language::English) {
+    if (command == QLatin1String("preview")) return PreviewCommand::usage(language);
+    if (command == QLatin1String("rename")) return RenameCommand::usage(language);
+    if (command == QLatin1String("revert")) return RevertCommand::usage(language);
+    if (command == QLatin1String("finish")) return RevertCommand::finishUsage(language);
+    if (command == QLatin1String("presets")) return PresetsCommand::usage(language);
+    if (command == QLatin1String("history")) return HistoryCommand::usage(language);
     if (command == QLatin1String("help"))
-        return QStringLiteral("usage: torvane-cli help [COMMAND]\nshows the help of COMMAND\n");
+        return CommandHelp::block(
+                   QT_TRANSLATE_NOOP("CommandHelp", "usage: torvane-cli help [COMMAND]\n"),
+                   language) +
+               CommandHelp::block(QT_TRANSLATE_NOOP("CommandHelp", "shows the help of COMMAND\n"),
+                                  language);
     return std::nullopt;
 }
 
 int unknownCommand(const QString &command, QTextStream &err) {
-    if (!command.isEmpty()) err << "torvane-cli: unknown command: " << command << '\n';
-    err << CommandHelp::usageLines(usage()) << "Try 'torvane-cli --help' for more.\n";
+    if (!command.isEmpty())
+        err << "torvane-cli: " << CommandHelp::tr("unknown command: %1").arg(command) << '\n';
+    err << CommandHelp::translatedUsageLines(usage())
+        << CommandHelp::tr("Try 'torvane-cli --help' for more.\n");
     err.flush();
     return CommandHelp::kBadInput;
 }
 
 // `help [COMMAND]`.
 int help(const QString &command, QTextStream &out, QTextStream &err) {
-    const std::optional<QString> text = command.isEmpty() ? usage() : commandUsage(command);
+    const std::optional<QString> text = command.isEmpty()
+                                            ? usage(Language::Translated)
+                                            : commandUsage(command, Language::Translated);
     if (!text) return unknownCommand(command, err);
     out << *text;
     out.flush();

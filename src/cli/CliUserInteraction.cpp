@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/CommandHelp.h"
 #include "cli/InterruptFlag.h"
 
 ZKAlertAnswer CliUserInteraction::runAlert(const ZKAlert &alert) {
@@ -56,12 +57,13 @@ void CliUserInteraction::postNotification(const QString &title, const QString &t
 
 std::optional<QString> CliUserInteraction::promptForParameter(const QString &question) {
     if (!asksPrompts_) {
-        err_ << "warning: no terminal to ask \"" << question << "\"; the answer is empty\n";
+        err_ << CommandHelp::tr("warning: no terminal to ask \"%1\"; the answer is empty\n")
+                    .arg(question);
         err_.flush();
         return QString();
     }
     if (progress_) progress_->clear();
-    err_ << question << "\nAnswer: ";
+    err_ << question << '\n' << CommandHelp::tr("Answer: ");
     err_.flush();
     QTextStream in(stdin);
     const QString line = in.readLine();
@@ -86,8 +88,8 @@ int CliUserInteraction::askForButton(const ZKAlert &alert) {
         for (qsizetype i = 0; i < alert.buttons.size(); ++i)
             err_ << QStringLiteral("  %1) %2%3\n")
                         .arg(i + 1)
-                        .arg(alert.buttons[i], i == 0 ? " (default)" : "");
-        err_ << "Choice: ";
+                        .arg(alert.buttons[i], i == 0 ? CommandHelp::tr(" (default)") : QString());
+        err_ << CommandHelp::tr("Choice: ");
         err_.flush();
         const QString line = in.readLine();
         if (line.isNull()) return 0;  // end of input: the default
@@ -95,6 +97,7 @@ int CliUserInteraction::askForButton(const ZKAlert &alert) {
         bool ok = false;
         const int choice = line.trimmed().toInt(&ok);
         if (ok && choice >= 1 && choice <= alert.buttons.size()) return choice - 1;
-        err_ << "Please answer with a number from 1 to " << alert.buttons.size() << ".\n";
+        err_ << CommandHelp::tr("Please answer with a number from 1 to %1.\n")
+                    .arg(alert.buttons.size());
     }
 }

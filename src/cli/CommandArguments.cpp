@@ -12,8 +12,8 @@
 
 namespace {
 
-const char *const kStepsGivenTwice =
-    "--steps FILE and --preset NAME cannot be combined: give the steps one way";
+const char *const kStepsGivenTwice = QT_TRANSLATE_NOOP(
+    "CommandHelp", "--steps FILE and --preset NAME cannot be combined: give the steps one way");
 
 // Options of the shared arguments that take a value; a value never counts as an option.
 bool takesValue(const QString &option) {
@@ -42,7 +42,8 @@ QStringList withOptionValuesSplit(const QStringList &arguments) {
 
 bool takeColor(const QStringList &arguments, qsizetype *index, CommandArguments *common,
                QString *error) {
-    if (++*index == arguments.size()) return *error = "--color needs a value", false;
+    if (++*index == arguments.size())
+        return *error = CommandHelp::tr("%1 needs a value").arg("--color"), false;
     const QString &when = arguments[*index];
     if (when == QLatin1String("auto")) {
         common->color = CommandArguments::Color::Auto;
@@ -51,8 +52,8 @@ bool takeColor(const QStringList &arguments, qsizetype *index, CommandArguments 
     } else if (when == QLatin1String("never")) {
         common->color = CommandArguments::Color::Never;
     } else {
-        *error =
-            QStringLiteral("--color: unknown value \"%1\" (one of: always, auto, never)").arg(when);
+        *error = CommandHelp::tr("%1: unknown value \"%2\" (one of: %3)")
+                     .arg("--color", when, "always, auto, never");
         return false;
     }
     return true;
@@ -65,18 +66,22 @@ bool CommandArguments::colored(bool outputIsTerminal) const {
     return outputIsTerminal && qEnvironmentVariableIsEmpty("NO_COLOR");
 }
 
-const char *CommandArguments::usage() {
-    return "  --steps FILE                            the steps: a property list of step "
-           "dictionaries\n"
-           "  --preset NAME                           the steps of a preset (\"Folder/Name\" in "
-           "subfolders)\n"
-           "  --json                                  one JSON object per item and line\n"
-           "  --color WHEN                            colour the lights: auto (on a terminal,\n"
-           "                                          unless NO_COLOR is set), always, never\n"
-           "  --from-stdin                            read the PATHs from standard input, one a "
-           "line\n"
-           "  -0, --null                              ... separated by NUL bytes (find -print0)\n"
-           "  -h, --help                              show this help\n";
+QString CommandArguments::usage(CommandHelp::Language language) {
+    return CommandHelp::block(
+        QT_TRANSLATE_NOOP(
+            "CommandHelp",
+            "  --steps FILE                            the steps: a property list of step "
+            "dictionaries\n"
+            "  --preset NAME                           the steps of a preset (\"Folder/Name\" in "
+            "subfolders)\n"
+            "  --json                                  one JSON object per item and line\n"
+            "  --color WHEN                            colour the lights: auto (on a terminal,\n"
+            "                                          unless NO_COLOR is set), always, never\n"
+            "  --from-stdin                            read the PATHs from standard input, one a "
+            "line\n"
+            "  -0, --null                              ... separated by NUL bytes (find -print0)\n"
+            "  -h, --help                              show this help\n"),
+        language);
 }
 
 bool parseCommandArguments(const QStringList &given, CommandArguments *common,
@@ -88,13 +93,17 @@ bool parseCommandArguments(const QStringList &given, CommandArguments *common,
             common->steps.take(arguments, &i, error) || takeOwnOption(arguments, &i, error)) {
             if (!error->isEmpty()) return false;
         } else if (argument == QLatin1String("--steps")) {
-            if (++i == arguments.size()) return *error = "--steps needs a file", false;
-            if (!common->stepsFile.isEmpty()) return *error = kStepsGivenTwice, false;
+            if (++i == arguments.size())
+                return *error = CommandHelp::tr("--steps needs a file"), false;
+            if (!common->stepsFile.isEmpty())
+                return *error = CommandHelp::tr(kStepsGivenTwice), false;
             common->stepsFile = arguments[i];
         } else if (argument == QLatin1String("--preset")) {
             // A preset is a configuration file of steps, found by its menu name.
-            if (++i == arguments.size()) return *error = "--preset needs a name", false;
-            if (!common->stepsFile.isEmpty()) return *error = kStepsGivenTwice, false;
+            if (++i == arguments.size())
+                return *error = CommandHelp::tr("--preset needs a name"), false;
+            if (!common->stepsFile.isEmpty())
+                return *error = CommandHelp::tr(kStepsGivenTwice), false;
             common->stepsFile = presetPathNamed(arguments[i], error);
             if (common->stepsFile.isEmpty()) return false;
         } else if (argument == QLatin1String("--json")) {
@@ -110,21 +119,22 @@ bool parseCommandArguments(const QStringList &given, CommandArguments *common,
             break;
         } else if (argument.startsWith(QLatin1String("--")) ||
                    (argument.startsWith(u'-') && argument.size() == 2)) {
-            return *error = QStringLiteral("unknown option: %1").arg(argument), false;
+            return *error = CommandHelp::tr("unknown option: %1").arg(argument), false;
         } else {
             common->paths << argument;
         }
     }
     if (!common->steps.isEmpty() && !common->stepsFile.isEmpty())
-        return *error =
-                   "--steps FILE or --preset NAME and step options such as --find cannot be "
-                   "combined: give "
-                   "the steps one way",
+        return *error = CommandHelp::tr(
+                   "--steps FILE or --preset NAME and step options such as "
+                   "--find cannot be combined: give the steps one way"),
                false;
     if (common->nullSeparated && !common->fromStdin)
-        return *error = "-0 reads PATHs from standard input: give --from-stdin too", false;
+        return *error =
+                   CommandHelp::tr("-0 reads PATHs from standard input: give --from-stdin too"),
+               false;
     if (common->paths.isEmpty() && !common->fromStdin && !common->steps.printSteps())
-        return *error = "no PATH given", false;
+        return *error = CommandHelp::tr("no PATH given"), false;
     return true;
 }
 
@@ -140,7 +150,8 @@ bool readPathsFromInput(CommandArguments *arguments, FILE *input, QTextStream &e
                         QString *error) {
     if (!arguments->fromStdin) return true;
     QFile file;
-    if (!file.open(input, QIODevice::ReadOnly)) return *error = "cannot read standard input", false;
+    if (!file.open(input, QIODevice::ReadOnly))
+        return *error = CommandHelp::tr("cannot read standard input"), false;
     const char separator = arguments->nullSeparated ? '\0' : '\n';
     for (const QByteArray &path : file.readAll().split(separator)) {
         if (path.isEmpty()) continue;
@@ -149,13 +160,14 @@ bool readPathsFromInput(CommandArguments *arguments, FILE *input, QTextStream &e
         // Decoding would replace the bad bytes, and the listing could then meet a different
         // item whose name reads the same.
         if (utf8.hasError()) {
-            err << ArgumentEncoding::invalidPathReport(QStringLiteral("left out a PATH"), path);
+            err << ArgumentEncoding::invalidPathReport(CommandHelp::tr("left out a PATH"), path);
             continue;
         }
         arguments->paths.append(text);
     }
     err.flush();
-    if (arguments->paths.isEmpty()) return *error = "no PATH given on standard input", false;
+    if (arguments->paths.isEmpty())
+        return *error = CommandHelp::tr("no PATH given on standard input"), false;
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "cli/CommandHelp.h"
 #include "cli/ListingOptions.h"
 #include "cli/StepOptions.h"
 
@@ -29,7 +30,7 @@ struct CommandArguments {
     bool colored(bool outputIsTerminal) const;
 
     // The help text of the shared options.
-    static const char *usage();
+    static QString usage(CommandHelp::Language language = CommandHelp::Language::English);
 };
 
 // Takes the command's own option at arguments[*index] (moving *index past its value):

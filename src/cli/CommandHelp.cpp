@@ -2,6 +2,11 @@
 
 namespace CommandHelp {
 
+QString block(const char *english, Language language) {
+    if (language == Language::English) return QString::fromUtf8(english);
+    return QCoreApplication::translate("CommandHelp", english);
+}
+
 QString versionLine() { return QStringLiteral("torvane-cli " TORVANE_VERSION); }
 
 bool asksForHelp(const QStringList &arguments) {
@@ -29,11 +34,15 @@ QString usageLines(const QString &usage) {
     return lines;
 }
 
+QString translatedUsageLines(const QString &usage) {
+    return block(usageLines(usage).toUtf8().constData(), Language::Translated);
+}
+
 int reportBadInput(QTextStream &err, const QString &command, const QString &message,
                    const QString &usage) {
     err << "torvane-cli " << command << ": " << message << '\n'
-        << usageLines(usage)
-        << QStringLiteral("Try 'torvane-cli %1 --help' for more.\n").arg(command);
+        << translatedUsageLines(usage)
+        << tr("Try 'torvane-cli %1 --help' for more.\n").arg(command);
     err.flush();
     return kBadInput;
 }

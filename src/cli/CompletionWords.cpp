@@ -61,7 +61,8 @@ int print(const QStringList &arguments, QTextStream &out, QTextStream &err) {
     } else if (what == QLatin1String("tokens")) {
         for (const QString &name : TokenText::displayNames()) words << "<" + name + ">";
     } else {
-        return CommandHelp::reportBadInput(err, kCommand, "unknown word list: " + what,
+        return CommandHelp::reportBadInput(err, kCommand,
+                                           CommandHelp::tr("unknown word list: %1").arg(what),
                                            "usage: torvane-cli __complete commands|options "
                                            "COMMAND|choices OPTION|tokens|presets\n");
     }

@@ -28,13 +28,15 @@ QString description(const QVariantList &archives) {
 
 int HistoryCommand::execute(const QStringList &arguments) {
     if (!arguments.isEmpty()) {
-        err_ << "torvane-cli history: unknown option: " << arguments.first() << '\n' << usage();
+        err_ << "torvane-cli history: "
+             << CommandHelp::tr("unknown option: %1").arg(arguments.first()) << '\n'
+             << usage(CommandHelp::Language::Translated);
         err_.flush();
         return 2;
     }
     ZKHistorian &historian = ZKHistorian::historian();
     if (ZKHistorian::historyCapacity() < 0) {
-        err_ << "History is disabled.\n";
+        err_ << CommandHelp::tr("History is disabled.\n");
         err_.flush();
         return 0;
     }
@@ -50,9 +52,14 @@ int HistoryCommand::execute(const QStringList &arguments) {
     return 0;
 }
 
-QString HistoryCommand::usage() {
-    return QStringLiteral(
-        "usage: torvane-cli history\n"
-        "  one line per configuration used for renaming, oldest first: the number of runs,\n"
-        "  the first and the latest use, and the operations of its steps\n");
+QString HistoryCommand::usage(CommandHelp::Language language) {
+    return CommandHelp::block(QT_TRANSLATE_NOOP("CommandHelp", "usage: torvane-cli history\n"),
+                              language) +
+           CommandHelp::block(
+               QT_TRANSLATE_NOOP(
+                   "CommandHelp",
+                   "  one line per configuration used for renaming, oldest first: the number of "
+                   "runs,\n"
+                   "  the first and the latest use, and the operations of its steps\n"),
+               language);
 }

@@ -46,14 +46,14 @@ bool takeChoice(const QStringList &arguments, qsizetype *index, const QHash<QStr
                 int *value, QString *error) {
     const QString option = arguments[*index];
     if (*index + 1 >= arguments.size()) {
-        *error = option + " needs a value";
+        *error = CommandHelp::tr("%1 needs a value").arg(option);
         return false;
     }
     const QString choice = arguments[++*index];
     if (!choices.contains(choice)) {
         QStringList known = choices.keys();
         known.sort();
-        *error = QStringLiteral("%1: unknown value \"%2\" (one of: %3)")
+        *error = CommandHelp::tr("%1: unknown value \"%2\" (one of: %3)")
                      .arg(option, choice, known.join(", "));
         return false;
     }
@@ -117,23 +117,27 @@ QStringList ListingOptions::choicesOf(const QString &option) {
     return choices;
 }
 
-const char *ListingOptions::usage() {
-    return "listing options:\n"
-           "  --list-files | --no-list-files          list files (default: on)\n"
-           "  --list-folders | --no-list-folders      list folders themselves (default: off)\n"
-           "  --folder-contents | --no-folder-contents\n"
-           "                                          list what folders hold, at every depth "
-           "(default: on)\n"
-           "  --include-invisible                     also list hidden items\n"
-           "  --ignore-aliases                        skip symbolic links\n"
-           "  --sort name|path|created|modified|comment|size|type|shuffle|none  (default: name)\n"
-           "  --descending                            reverse the sort order\n"
-           "  --filter all|modified|problems          which items to print (default: all)\n"
-           "  --auto-uniqueify                        number colliding names instead of "
-           "refusing them\n"
-           "  --no-ignore-trailing-gibberish          keep trailing digits and separators in "
-           "the common prefix\n"
-           "symbolic links inside a listed folder are items of their own (renaming one renames\n"
-           "the link) and are never entered; a PATH that is itself a link to a folder is\n"
-           "followed once, as find -H does\n";
+QString ListingOptions::usage(CommandHelp::Language language) {
+    return CommandHelp::block(
+        QT_TRANSLATE_NOOP(
+            "CommandHelp",
+            "listing options:\n"
+            "  --list-files | --no-list-files          list files (default: on)\n"
+            "  --list-folders | --no-list-folders      list folders themselves (default: off)\n"
+            "  --folder-contents | --no-folder-contents\n"
+            "                                          list what folders hold, at every depth "
+            "(default: on)\n"
+            "  --include-invisible                     also list hidden items\n"
+            "  --ignore-aliases                        skip symbolic links\n"
+            "  --sort name|path|created|modified|comment|size|type|shuffle|none  (default: name)\n"
+            "  --descending                            reverse the sort order\n"
+            "  --filter all|modified|problems          which items to print (default: all)\n"
+            "  --auto-uniqueify                        number colliding names instead of "
+            "refusing them\n"
+            "  --no-ignore-trailing-gibberish          keep trailing digits and separators in "
+            "the common prefix\n"
+            "symbolic links inside a listed folder are items of their own (renaming one renames\n"
+            "the link) and are never entered; a PATH that is itself a link to a folder is\n"
+            "followed once, as find -H does\n"),
+        language);
 }

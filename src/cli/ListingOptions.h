@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "cli/CommandHelp.h"
+
 class ZKRenamingController;
 
 // The listing, sorting and naming choices of the command line, each mapped to the
@@ -26,7 +28,7 @@ struct ListingOptions {
     // Applies the choices given; the controller keeps its own for the others.
     void applyTo(ZKRenamingController &controller) const;
 
-    static const char *usage();
+    static QString usage(CommandHelp::Language language = CommandHelp::Language::English);
     // The values of --sort and --filter, sorted; empty for other options.
     static QStringList choicesOf(const QString &option);
 };

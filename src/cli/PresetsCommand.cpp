@@ -5,7 +5,9 @@
 int PresetsCommand::execute(const QStringList &arguments) {
     const bool paths = arguments == QStringList{QStringLiteral("--paths")};
     if (!arguments.isEmpty() && !paths) {
-        err_ << "torvane-cli presets: unknown option: " << arguments.first() << '\n' << usage();
+        err_ << "torvane-cli presets: "
+             << CommandHelp::tr("unknown option: %1").arg(arguments.first()) << '\n'
+             << usage(CommandHelp::Language::Translated);
         err_.flush();
         return 2;
     }
@@ -24,10 +26,15 @@ int PresetsCommand::execute(const QStringList &arguments) {
     return 0;
 }
 
-QString PresetsCommand::usage() {
-    return QStringLiteral(
-        "usage: torvane-cli presets [--paths]\n"
-        "  lists the presets for --preset NAME (\"Folder/Name\" in subfolders), then the "
-        "samples\n"
-        "  --paths                                 add a tab and the path of each file\n");
+QString PresetsCommand::usage(CommandHelp::Language language) {
+    return CommandHelp::block(
+               QT_TRANSLATE_NOOP("CommandHelp", "usage: torvane-cli presets [--paths]\n"),
+               language) +
+           CommandHelp::block(QT_TRANSLATE_NOOP("CommandHelp",
+                                                "  lists the presets for --preset NAME "
+                                                "(\"Folder/Name\" in subfolders), then the "
+                                                "samples\n"
+                                                "  --paths                                 add a "
+                                                "tab and the path of each file\n"),
+                              language);
 }

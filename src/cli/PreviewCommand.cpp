@@ -59,17 +59,28 @@ int PreviewCommand::execute(const QStringList &arguments) {
     return SyntaxError;
 }
 
-QString PreviewCommand::usage() {
-    return QStringLiteral(
-               "usage: torvane-cli preview (--steps FILE | --preset NAME | step options) [listing "
-               "options]\n"
-               "                           [--json] [--color WHEN] [--stats] PATH...\n"
-               "       torvane-cli preview ... [-0] --from-stdin\n"
-               "lists the PATHs, computes every new name and prints it; nothing on disk "
-               "changes\n") +
-           CommandArguments::usage() + StepOptions::usage() + ListingOptions::usage() +
-           "  --stats                                 report timings on standard error\n"
-           "exit status: 0 done, 2 bad input, 3 a step cannot work, 130 interrupted\n";
+QString PreviewCommand::usage(CommandHelp::Language language) {
+    using CommandHelp::block;
+    return block(
+               QT_TRANSLATE_NOOP("CommandHelp",
+                                 "usage: torvane-cli preview (--steps FILE | --preset NAME | step "
+                                 "options) [listing options]\n"
+                                 "                           [--json] [--color WHEN] [--stats] "
+                                 "PATH...\n"
+                                 "       torvane-cli preview ... [-0] --from-stdin\n"),
+               language) +
+           block(QT_TRANSLATE_NOOP("CommandHelp",
+                                   "lists the PATHs, computes every new name and prints it; "
+                                   "nothing on disk changes\n"),
+                 language) +
+           CommandArguments::usage(language) + StepOptions::usage(language) +
+           ListingOptions::usage(language) +
+           block(QT_TRANSLATE_NOOP("CommandHelp",
+                                   "  --stats                                 report timings on "
+                                   "standard error\n"
+                                   "exit status: 0 done, 2 bad input, 3 a step cannot work, 130 "
+                                   "interrupted\n"),
+                 language);
 }
 
 bool PreviewCommand::parse(const QStringList &arguments, Options *options) {
@@ -81,7 +92,8 @@ bool PreviewCommand::parse(const QStringList &arguments, Options *options) {
     QString error;
     if (!parseCommandArguments(arguments, options, takeStats, &error)) return fail(error), false;
     if (options->stepsFile.isEmpty() && options->steps.isEmpty())
-        return fail("give the steps: --steps FILE, --preset NAME or step options such as --find"),
+        return fail(CommandHelp::tr(
+                   "give the steps: --steps FILE, --preset NAME or step options such as --find")),
                false;
     return true;
 }
@@ -94,10 +106,10 @@ void PreviewCommand::printStatistics(ZKRenamingController &controller, qint64 po
     controller.updateRenameNames();
     const qint64 computeNanoseconds = timer.nsecsElapsed();
     const qsizetype count = controller.fileRepresentations().size();
-    err_ << QStringLiteral("scanned and sorted %1 items in %2 s\n")
+    err_ << CommandHelp::tr("scanned and sorted %1 items in %2 s\n")
                 .arg(count)
                 .arg((populateNanoseconds - computeNanoseconds) / 1e9, 0, 'f', 3)
-         << QStringLiteral("computed names of %1 items in %2 s\n")
+         << CommandHelp::tr("computed names of %1 items in %2 s\n")
                 .arg(count)
                 .arg(computeNanoseconds / 1e9, 0, 'f', 3);
     err_.flush();

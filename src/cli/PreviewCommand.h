@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include "cli/CommandArguments.h"
+#include "cli/CommandHelp.h"
 
 class ZKRenamingController;
 
@@ -17,7 +18,7 @@ public:
     PreviewCommand(QTextStream &out, QTextStream &err) : out_(out), err_(err) {}
     int execute(const QStringList &arguments);
 
-    static QString usage();
+    static QString usage(CommandHelp::Language language = CommandHelp::Language::English);
 
 private:
     struct Options : CommandArguments {

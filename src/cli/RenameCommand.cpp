@@ -120,27 +120,44 @@ int RenameCommand::execute(const QStringList &arguments) {
     return allRenamed ? Success : NotAllRenamed;
 }
 
-QString RenameCommand::usage() {
-    return QStringLiteral(
-               "usage: torvane-cli rename (--steps FILE | --preset NAME | --config ARCHIVE |\n"
-               "                          step options)\n"
-               "                          [listing options] [--on-exists ask|skip|replace|stop]\n"
-               "                          [--yes] [--json] [--color WHEN] PATH...\n"
-               "       torvane-cli rename ... [-0] --from-stdin\n"
-               "lists the PATHs, computes every new name and renames the items on disk\n") +
-           CommandArguments::usage() +
-           "  --config ARCHIVE                        a saved configuration; its steps replace "
-           "--steps,\n"
-           "                                          its listing choices apply unless given "
-           "here\n"
-           "  --on-exists ask|skip|replace|stop       an unlisted item already has a new name:\n"
-           "                                          ask on a terminal (else stop), keep both "
-           "names,\n"
-           "                                          put it in the Trash, or end the run\n"
-           "  --yes                                   go ahead without the confirmations\n" +
-           StepOptions::usage() + ListingOptions::usage() +
-           "exit status: 0 all renamed, 1 some not, 2 bad input, 3 a step cannot work,\n"
-           "130 interrupted\n";
+QString RenameCommand::usage(CommandHelp::Language language) {
+    using CommandHelp::block;
+    return block(
+               QT_TRANSLATE_NOOP(
+                   "CommandHelp",
+                   "usage: torvane-cli rename (--steps FILE | --preset NAME | --config ARCHIVE |\n"
+                   "                          step options)\n"
+                   "                          [listing options] [--on-exists "
+                   "ask|skip|replace|stop]\n"
+                   "                          [--yes] [--json] [--color WHEN] PATH...\n"
+                   "       torvane-cli rename ... [-0] --from-stdin\n"),
+               language) +
+           block(QT_TRANSLATE_NOOP("CommandHelp",
+                                   "lists the PATHs, computes every new name and renames the "
+                                   "items on disk\n"),
+                 language) +
+           CommandArguments::usage(language) +
+           block(QT_TRANSLATE_NOOP(
+                     "CommandHelp",
+                     "  --config ARCHIVE                        a saved configuration; its steps "
+                     "replace --steps,\n"
+                     "                                          its listing choices apply unless "
+                     "given here\n"
+                     "  --on-exists ask|skip|replace|stop       an unlisted item already has a new "
+                     "name:\n"
+                     "                                          ask on a terminal (else stop), "
+                     "keep both names,\n"
+                     "                                          put it in the Trash, or end the "
+                     "run\n"
+                     "  --yes                                   go ahead without the "
+                     "confirmations\n"),
+                 language) +
+           StepOptions::usage(language) + ListingOptions::usage(language) +
+           block(QT_TRANSLATE_NOOP("CommandHelp",
+                                   "exit status: 0 all renamed, 1 some not, 2 bad input, 3 a "
+                                   "step cannot work,\n"
+                                   "130 interrupted\n"),
+                 language);
 }
 
 bool RenameCommand::parse(const QStringList &arguments, Options *options) {
@@ -150,14 +167,14 @@ bool RenameCommand::parse(const QStringList &arguments, Options *options) {
     QString error;
     if (!parseCommandArguments(arguments, options, takeOwn, &error)) return fail(error), false;
     if (!options->steps.isEmpty() && !options->configFile.isEmpty())
-        return fail(
+        return fail(CommandHelp::tr(
                    "--config ARCHIVE and step options such as --find cannot be combined: give "
-                   "the steps one way"),
+                   "the steps one way")),
                false;
     if (options->stepsFile.isEmpty() && options->configFile.isEmpty() && options->steps.isEmpty())
-        return fail(
+        return fail(CommandHelp::tr(
                    "give the steps: --steps FILE, --preset NAME, --config ARCHIVE or step "
-                   "options such as --find"),
+                   "options such as --find")),
                false;
     return true;
 }
@@ -175,17 +192,16 @@ bool RenameCommand::takeOwnOption(const QStringList &arguments, qsizetype *index
     }
     if (argument != QLatin1String("--config") && argument != QLatin1String("--on-exists"))
         return false;
-    if (++*index == arguments.size()) return *error = argument + " needs a value", true;
+    if (++*index == arguments.size())
+        return *error = CommandHelp::tr("%1 needs a value").arg(argument), true;
     const QString value = arguments[*index];
     if (argument == QLatin1String("--config")) {
         options->configFile = value;
     } else if (policies.contains(value)) {
         options->onExists = policies.value(value);
     } else {
-        *error = QStringLiteral(
-                     "--on-exists: unknown value \"%1\" (one of: ask, replace, skip, "
-                     "stop)")
-                     .arg(value);
+        *error = CommandHelp::tr("%1: unknown value \"%2\" (one of: %3)")
+                     .arg(argument, value, "ask, replace, skip, stop");
     }
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include "cli/CliUserInteraction.h"
 #include "cli/CommandArguments.h"
+#include "cli/CommandHelp.h"
 #include "cli/ListingOptions.h"
 
 class ZKRenamingController;
@@ -34,7 +35,7 @@ public:
         : out_(out), err_(err), interactive_(interactive) {}
     int execute(const QStringList &arguments);
 
-    static QString usage();
+    static QString usage(CommandHelp::Language language = CommandHelp::Language::English);
 
 private:
     struct Options : CommandArguments {

@@ -26,17 +26,17 @@ int RevertCommand::execute(const QStringList &arguments) {
     QString error;
     const std::optional<QString> journal = JournalRecovery::journalToUndo(&error);
     if (!error.isEmpty())
-        return fail(error + QStringLiteral("\n(move a damaged journal out of %1 to revert "
-                                           "other runs)")
-                                .arg(JournalStore::folder()),
+        return fail(error + '\n' +
+                        CommandHelp::tr("(move a damaged journal out of %1 to revert other runs)")
+                            .arg(JournalStore::folder()),
                     NotRestored);
-    if (!journal) return fail(QStringLiteral("nothing to revert"), NothingDone);
+    if (!journal) return fail(CommandHelp::tr("nothing to revert"), NothingDone);
     if (!options.yes && !interactive_)
-        return fail(QStringLiteral("not reverting without confirmation: pass --yes to revert "
-                                   "without a question"),
+        return fail(CommandHelp::tr("not reverting without confirmation: pass --yes to revert "
+                                    "without a question"),
                     NothingDone);
     if (!options.yes && !confirm(*journal))
-        return fail(QStringLiteral("not reverted"), NothingDone);
+        return fail(CommandHelp::tr("not reverted"), NothingDone);
 
     const JournalRecovery::UndoReport report = JournalRecovery::undo(*journal);
     const QList<JournalRecovery::UndoItem> items =
@@ -44,10 +44,10 @@ int RevertCommand::execute(const QStringList &arguments) {
     for (const JournalRecovery::UndoItem &item : items) print(item, options.json);
     out_.flush();
     if (!report.error.isEmpty()) return fail(report.error, NotRestored);
-    if (items.isEmpty()) return fail(QStringLiteral("nothing to revert"), NothingDone);
+    if (items.isEmpty()) return fail(CommandHelp::tr("nothing to revert"), NothingDone);
     const qsizetype restored =
         std::count_if(items.begin(), items.end(), [](const auto &item) { return item.restored; });
-    err_ << QStringLiteral("restored %1 of %2 items\n").arg(restored).arg(items.size());
+    err_ << CommandHelp::tr("restored %1 of %2 items\n").arg(restored).arg(items.size());
     err_.flush();
     return report.isComplete() ? Success : NotRestored;
 }
@@ -58,7 +58,8 @@ int RevertCommand::executeFinish(const QStringList &arguments) {
     if (!parse(arguments, &options, true)) return NothingDone;
     QStringList errors;
     const QList<JournalSummary> open = JournalRecovery::openJournals(&errors);
-    for (const QString &error : errors) err_ << "torvane-cli finish: warning: " << error << '\n';
+    for (const QString &error : errors)
+        err_ << "torvane-cli finish: " << CommandHelp::tr("warning: %1").arg(error) << '\n';
     bool allWell = errors.isEmpty();
     qsizetype finished = 0;
     for (const JournalSummary &listed : open) {
@@ -77,7 +78,8 @@ int RevertCommand::executeFinish(const QStringList &arguments) {
                   allWell;
     }
     out_.flush();
-    if (finished == 0 && errors.isEmpty()) err_ << "torvane-cli finish: nothing to finish\n";
+    if (finished == 0 && errors.isEmpty())
+        err_ << "torvane-cli finish: " << CommandHelp::tr("nothing to finish") << '\n';
     err_.flush();
     return allWell ? Success : NotRestored;
 }
@@ -108,15 +110,17 @@ bool RevertCommand::finishRun(const JournalSummary &summary, bool json) {
                     .toString()
              << '\n';
     } else {
-        out_ << (closed ? QStringLiteral("finished %1: %2 of %3 planned renames made")
+        out_ << (closed ? CommandHelp::tr("finished %1: %2 of %3 planned renames made")
                               .arg(summary.path)
                               .arg(made)
                               .arg(summary.plannedCount)
-                        : QStringLiteral("not finished %1").arg(summary.path))
+                        : CommandHelp::tr("not finished %1").arg(summary.path))
              << '\n';
-        if (completed) out_ << "  completed " << moveText(completed) << '\n';
-        if (report.movedOn) out_ << "  moved on " << moveText(report.movedOn) << '\n';
-        if (!report.problem.isEmpty()) out_ << "  problem: " << report.problem << '\n';
+        if (completed) out_ << CommandHelp::tr("  completed %1").arg(moveText(completed)) << '\n';
+        if (report.movedOn)
+            out_ << CommandHelp::tr("  moved on %1").arg(moveText(report.movedOn)) << '\n';
+        if (!report.problem.isEmpty())
+            out_ << CommandHelp::tr("  problem: %1").arg(report.problem) << '\n';
     }
     return closed && report.problem.isEmpty();
 }
@@ -129,22 +133,35 @@ bool RevertCommand::finishUndo(const JournalSummary &summary, bool json) {
     return report.isComplete();
 }
 
-QString RevertCommand::finishUsage() {
-    return QStringLiteral(
-        "usage: torvane-cli finish [--json]\n"
-        "  closes every rename run that was interrupted, as it stands, without a question:\n"
-        "  the move under way is completed when nothing is in its way, an item left under a\n"
-        "  temporary name gets its new name; an interrupted revert is taken to its end\n"
-        "  --json                                  one JSON object per run (or move) and line\n"
-        "exit status: 0 all finished (or nothing to finish), 1 some not, 2 bad arguments\n");
+QString RevertCommand::finishUsage(CommandHelp::Language language) {
+    return CommandHelp::block(
+               QT_TRANSLATE_NOOP("CommandHelp", "usage: torvane-cli finish [--json]\n"), language) +
+           CommandHelp::block(
+               QT_TRANSLATE_NOOP(
+                   "CommandHelp",
+                   "  closes every rename run that was interrupted, as it stands, without a "
+                   "question:\n"
+                   "  the move under way is completed when nothing is in its way, an item left "
+                   "under a\n"
+                   "  temporary name gets its new name; an interrupted revert is taken to its end\n"
+                   "  --json                                  one JSON object per run (or move) "
+                   "and line\n"
+                   "exit status: 0 all finished (or nothing to finish), 1 some not, 2 bad "
+                   "arguments\n"),
+               language);
 }
 
-QString RevertCommand::usage() {
-    return QStringLiteral(
-        "usage: torvane-cli revert [--yes] [--json]\n"
-        "  undoes the last rename run (or one that was interrupted) from its journal\n"
-        "  --yes                                   revert without asking\n"
-        "  --json                                  one JSON object per move and line\n");
+QString RevertCommand::usage(CommandHelp::Language language) {
+    return CommandHelp::block(
+               QT_TRANSLATE_NOOP("CommandHelp", "usage: torvane-cli revert [--yes] [--json]\n"),
+               language) +
+           CommandHelp::block(
+               QT_TRANSLATE_NOOP(
+                   "CommandHelp",
+                   "  undoes the last rename run (or one that was interrupted) from its journal\n"
+                   "  --yes                                   revert without asking\n"
+                   "  --json                                  one JSON object per move and line\n"),
+               language);
 }
 
 bool RevertCommand::parse(const QStringList &arguments, Options *options, bool finishing) {
@@ -154,7 +171,8 @@ bool RevertCommand::parse(const QStringList &arguments, Options *options, bool f
         } else if (argument == QLatin1String("--json")) {
             options->json = true;
         } else {
-            CommandHelp::reportBadInput(err_, command_, "unknown option: " + argument,
+            CommandHelp::reportBadInput(err_, command_,
+                                        CommandHelp::tr("unknown option: %1").arg(argument),
                                         finishing ? finishUsage() : usage());
             return false;
         }
@@ -176,15 +194,22 @@ bool RevertCommand::confirm(const QString &journalPath) {
     const qsizetype items = std::count_if(
         moves.cbegin(), moves.cend(),
         [](const JournalMove &move) { return !TemporaryNames::isTemporaryPath(move.from); });
-    err_ << QStringLiteral(
-                "Revert the rename run started %1, which %2, moving back up to %3 "
-                "items? [y/N] ")
-                .arg(localTime(journal.summary.started),
-                     journal.summary.closed ? "ended" : "was interrupted")
-                .arg(items);
+    // Whole sentences each, for the languages whose words change with the run's end.
+    const QString question =
+        journal.summary.closed
+            ? CommandHelp::tr(
+                  "Revert the rename run started %1, which ended, moving back up to "
+                  "%2 items? [y/N] ")
+            : CommandHelp::tr(
+                  "Revert the rename run started %1, which was interrupted, moving "
+                  "back up to %2 items? [y/N] ");
+    err_ << question.arg(localTime(journal.summary.started)).arg(items);
     err_.flush();
+    // The English answers work in every language.
     const QString answer = in_.readLine().trimmed().toLower();
-    return answer == QLatin1String("y") || answer == QLatin1String("yes");
+    return answer == QLatin1String("y") || answer == QLatin1String("yes") ||
+           answer == CommandHelp::tr("y", "answer to a [y/N] question") ||
+           answer == CommandHelp::tr("yes", "answer to a [y/N] question");
 }
 
 void RevertCommand::print(const JournalRecovery::UndoItem &item, bool json) {

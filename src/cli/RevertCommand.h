@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "cli/CommandHelp.h"
 #include "journal/JournalRecovery.h"
 
 // `torvane-cli revert [--yes] [--json]`: undoes the last rename run from its journal, whether
@@ -33,8 +34,8 @@ public:
     int execute(const QStringList &arguments);
     int executeFinish(const QStringList &arguments);
 
-    static QString usage();
-    static QString finishUsage();
+    static QString usage(CommandHelp::Language language = CommandHelp::Language::English);
+    static QString finishUsage(CommandHelp::Language language = CommandHelp::Language::English);
 
 private:
     struct Options {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 
+#include "cli/CommandHelp.h"
 #include "cli/TokenText.h"
 #include "engine/LazinessIndicator.h"
 #include "engine/RenamerSettings.h"
@@ -91,7 +92,8 @@ bool setPosition(ZKRenamer &step, S start, S direction, const QString &option, c
     const bool fromEnd = parts.size() == 2 && parts[1] == QLatin1String("from-end");
     if (!position || parts.size() > 2 || (parts.size() == 2 && !fromEnd))
         return fail(
-            error, QStringLiteral("%1: \"%2\" is no position (N or N:from-end)").arg(option, text));
+            error,
+            CommandHelp::tr("%1: \"%2\" is no position (N or N:from-end)").arg(option, text));
     step.setNumberValue(start, *position, true);
     step.setChoiceValue(direction, fromEnd ? 1 : 0);
     return true;
@@ -105,7 +107,7 @@ bool setRemove(ZKRenamer &step, const QString &value, QString *error) {
     const std::optional<qint64> length = integer(rest.left(next));
     if (colon < 0 || !start || !length)
         return fail(error,
-                    QStringLiteral("--remove: \"%1\" is not START:LENGTH[:from-end]").arg(value));
+                    CommandHelp::tr("--remove: \"%1\" is not START:LENGTH[:from-end]").arg(value));
     step.setNumberValue(S::RemoveLength, *length, true);
     return setPosition(step, S::RemoveStart, S::RemoveDirection, "--remove",
                        value.left(colon) + (next < 0 ? QString() : rest.mid(next)), error);
@@ -116,7 +118,7 @@ bool setInsert(ZKRenamer &step, const QString &value, QString *error) {
     const qsizetype at = value.lastIndexOf(u'@');
     if (at < 0)
         return fail(error,
-                    QStringLiteral("--insert: \"%1\" is not TEXT@POSITION[:from-end]").arg(value));
+                    CommandHelp::tr("--insert: \"%1\" is not TEXT@POSITION[:from-end]").arg(value));
     return setText(step, S::InsertString, "--insert", value.left(at), error) &&
            setPosition(step, S::InsertStart, S::InsertDirection, "--insert", value.mid(at + 1),
                        error);
@@ -132,13 +134,13 @@ bool setCase(ZKRenamer &step, const QString &value, QString *error) {
         const QString which = part.section(u':', 1);
         const std::optional<int> tag = choiceTag(caseModes(), mode);
         if (!tag || (which != "" && which != "name" && which != "extension"))
-            return fail(error, QStringLiteral("--case: unknown value \"%1\" (one of: %2, each "
-                                              "optionally followed by :name or :extension)")
+            return fail(error, CommandHelp::tr("--case: unknown value \"%1\" (one of: %2, each "
+                                               "optionally followed by :name or :extension)")
                                    .arg(part, choiceNames(caseModes()).join(", ")));
         const bool forExtension = *tag <= 2;  // the extension knows keep, upper and lower
         if (which == "extension" && !forExtension)
-            return fail(error, QStringLiteral("--case: an extension is only kept, made upper or "
-                                              "lower case, not \"%1\"")
+            return fail(error, CommandHelp::tr("--case: an extension is only kept, made upper or "
+                                               "lower case, not \"%1\"")
                                    .arg(mode));
         if (which != "extension") nameMode = *tag;
         if (which == "extension" || (which.isEmpty() && forExtension)) extensionMode = *tag;
@@ -153,25 +155,26 @@ bool setSequence(ZKRenamer &step, const QString &value, QString *error) {
     const QStringList parts = value.split(u':');
     const std::optional<int> type = choiceTag(sequenceTypes(), parts.first());
     if (!type)
-        return fail(error, QStringLiteral("--sequence: unknown type \"%1\" (one of: %2)")
+        return fail(error, CommandHelp::tr("--sequence: unknown type \"%1\" (one of: %2)")
                                .arg(parts.first(), choiceNames(sequenceTypes()).join(", ")));
-    if (parts.size() > 4) return fail(error, "--sequence: more than TYPE:first:step:digits");
+    if (parts.size() > 4)
+        return fail(error, CommandHelp::tr("--sequence: more than TYPE:first:step:digits"));
     step.setChoiceValue(S::SequenceType, *type);
     if (parts.size() > 1 && !parts[1].isEmpty()) {
         step.setSequenceFirstNumberText(parts[1]);
         const bool understood = integer(parts[1]) || step.integerValue(S::SequenceFirstNumber) != 0;
         if (!understood)
-            return fail(error, QStringLiteral("--sequence: \"%1\" is no first value of %2")
+            return fail(error, CommandHelp::tr("--sequence: \"%1\" is no first value of %2")
                                    .arg(parts[1], parts.first()));
     }
     const std::optional<qint64> stepValue = integer(parts.value(2, "1"));
     if (!stepValue)
-        return fail(error, QStringLiteral("--sequence: \"%1\" is no step").arg(parts[2]));
+        return fail(error, CommandHelp::tr("--sequence: \"%1\" is no step").arg(parts[2]));
     step.setNumberValue(S::SequenceStepValue, *stepValue, true);
     const std::optional<qint64> digits = integer(parts.value(3, "0"));
     if (!digits || !step.setChoiceValue(S::SequenceMinimumNumberOfDigits, *digits))
-        return fail(error, QStringLiteral("--sequence: \"%1\" is no number of digits (0 for "
-                                          "automatic)")
+        return fail(error, CommandHelp::tr("--sequence: \"%1\" is no number of digits (0 for "
+                                           "automatic)")
                                .arg(parts[3]));
     return true;
 }
@@ -188,7 +191,7 @@ bool StepOptions::take(const QStringList &arguments, qsizetype *index, QString *
     const bool isOperation = operationsByOption().contains(option);
     if (!isOperation && !valueModifiers().contains(option)) return false;
     if (*index + 1 >= arguments.size()) {
-        *error = option + " needs a value";
+        *error = CommandHelp::tr("%1 needs a value").arg(option);
         return true;
     }
     const QString value = arguments[++*index];
@@ -272,8 +275,8 @@ bool StepOptions::takeModifier(const QString &option, const QString &value, QStr
     const QString mode = value.section(u':', 1);
     if (!cutOff || (mode != "" && mode != "keep") ||
         (*cutOff > 0 && !step->setChoiceValue(S::TitleCaseExceptionCutOff, *cutOff)))
-        return fail(error, QStringLiteral("--short-words: \"%1\" is not N[:keep] with N from 0 "
-                                          "to 9")
+        return fail(error, CommandHelp::tr("--short-words: \"%1\" is not N[:keep] with N from 0 "
+                                           "to 9")
                                .arg(value));
     step->setSwitchValue(S::TitleCaseException, *cutOff > 0);
     step->setChoiceValue(S::TitleCaseExceptionMode, mode == "keep" ? 1 : 0);
@@ -288,10 +291,13 @@ ZKRenamer *StepOptions::lastStep(const QString &modifier, const QList<int> &oper
     for (auto it = operationsByOption().cbegin(); it != operationsByOption().cend(); ++it)
         if (operations.contains(it.value())) owners << it.key();
     owners.sort();
-    *error = QStringLiteral("%1 changes the step of %2 given just before it")
-                 .arg(modifier, owners.join(" or "));
-    if (!steps_.isEmpty())
-        *error += QStringLiteral(", not the step of %1").arg(stepOptionNames_.last());
+    const QString ownerList = owners.join(CommandHelp::tr(" or "));
+    *error = steps_.isEmpty() ? CommandHelp::tr("%1 changes the step of %2 given just before it")
+                                    .arg(modifier, ownerList)
+                              : CommandHelp::tr(
+                                    "%1 changes the step of %2 given just before it, not the step "
+                                    "of %3")
+                                    .arg(modifier, ownerList, stepOptionNames_.last());
     return nullptr;
 }
 
@@ -327,37 +333,41 @@ QStringList StepOptions::choicesOf(const QString &option) {
     return choices;
 }
 
-const char *StepOptions::usage() {
-    return "steps as options, applied in the order given (instead of --steps or --config):\n"
-           "  --find TEXT [--replace TEXT] [--regex] [--case-sensitive] [--whole-name]\n"
-           "                                          find and replace (case-insensitive, the\n"
-           "                                          extension left out unless --whole-name)\n"
-           "  --remove START:LENGTH[:from-end]        remove LENGTH characters from position "
-           "START\n"
-           "  --insert TEXT@POSITION[:from-end]       insert TEXT at POSITION (1 is the first)\n"
-           "  --prefix TEXT                           add TEXT before the name\n"
-           "  --suffix TEXT [--include-extension]     add TEXT after the name (before the\n"
-           "                                          extension unless --include-extension)\n"
-           "  --compose TEMPLATE [--drop-extension]   the name made of TEMPLATE, with the\n"
-           "                                          extension unless --drop-extension\n"
-           "  --case MODE[:name|:extension][,...]     MODE: keep, upper, lower, capitalized,\n"
-           "                                          title; alone it sets the name (and the\n"
-           "                                          extension for upper and lower)\n"
-           "  --short-words N[:keep]                  title case: words of up to N characters\n"
-           "                                          are lower case (or kept); 0: none (2)\n"
-           "  --set-extension EXT [--add-missing]     replace the extension (--add-missing:\n"
-           "                                          also give names without one EXT)\n"
-           "  --sequence TYPE[:FIRST[:STEP[:DIGITS]]] number the items; TYPE: numbers, roman,\n"
-           "                                          lower-roman, letters, lower-letters, terms\n"
-           "    --sequence-prefix TEXT, --sequence-suffix TEXT\n"
-           "                                          text before and after the value\n"
-           "    --group-by TEMPLATE [--lazy]          count each value of TEMPLATE on its own\n"
-           "                                          (--lazy: groups of one get no value)\n"
-           "    --terms TEXT | --terms-file FILE      the terms (\"red, green\" or one a line)\n"
-           "    --drop-extension                      leave the extension out\n"
-           "  --advanced PROTOTYPE                    the name computed by PROTOTYPE\n"
-           "  --print-steps                           write the steps file on standard output\n"
-           "  In TEXT and TEMPLATE, <Token Name> is a token (a display name of the token menus,\n"
-           "  in any case, such as <Name>, <Name of Parent Folder>, <Content Creation Date>);\n"
-           "  \\< is a literal \"<\"\n";
+QString StepOptions::usage(CommandHelp::Language language) {
+    return CommandHelp::block(
+        QT_TRANSLATE_NOOP(
+            "CommandHelp",
+            "steps as options, applied in the order given (instead of --steps or --config):\n"
+            "  --find TEXT [--replace TEXT] [--regex] [--case-sensitive] [--whole-name]\n"
+            "                                          find and replace (case-insensitive, the\n"
+            "                                          extension left out unless --whole-name)\n"
+            "  --remove START:LENGTH[:from-end]        remove LENGTH characters from position "
+            "START\n"
+            "  --insert TEXT@POSITION[:from-end]       insert TEXT at POSITION (1 is the first)\n"
+            "  --prefix TEXT                           add TEXT before the name\n"
+            "  --suffix TEXT [--include-extension]     add TEXT after the name (before the\n"
+            "                                          extension unless --include-extension)\n"
+            "  --compose TEMPLATE [--drop-extension]   the name made of TEMPLATE, with the\n"
+            "                                          extension unless --drop-extension\n"
+            "  --case MODE[:name|:extension][,...]     MODE: keep, upper, lower, capitalized,\n"
+            "                                          title; alone it sets the name (and the\n"
+            "                                          extension for upper and lower)\n"
+            "  --short-words N[:keep]                  title case: words of up to N characters\n"
+            "                                          are lower case (or kept); 0: none (2)\n"
+            "  --set-extension EXT [--add-missing]     replace the extension (--add-missing:\n"
+            "                                          also give names without one EXT)\n"
+            "  --sequence TYPE[:FIRST[:STEP[:DIGITS]]] number the items; TYPE: numbers, roman,\n"
+            "                                          lower-roman, letters, lower-letters, terms\n"
+            "    --sequence-prefix TEXT, --sequence-suffix TEXT\n"
+            "                                          text before and after the value\n"
+            "    --group-by TEMPLATE [--lazy]          count each value of TEMPLATE on its own\n"
+            "                                          (--lazy: groups of one get no value)\n"
+            "    --terms TEXT | --terms-file FILE      the terms (\"red, green\" or one a line)\n"
+            "    --drop-extension                      leave the extension out\n"
+            "  --advanced PROTOTYPE                    the name computed by PROTOTYPE\n"
+            "  --print-steps                           write the steps file on standard output\n"
+            "  In TEXT and TEMPLATE, <Token Name> is a token (a display name of the token menus,\n"
+            "  in any case, such as <Name>, <Name of Parent Folder>, <Content Creation Date>);\n"
+            "  \\< is a literal \"<\"\n"),
+        language);
 }

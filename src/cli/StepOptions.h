@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include "cli/CommandHelp.h"
 #include "engine/ZKRenamingDelegate.h"
 
 // Steps given as options on the command line, one step per operation option and in the
@@ -28,7 +29,7 @@ public:
     // The options that take a value, and those that do not (for completion and the manual).
     static const QStringList &valueOptions();
     static const QStringList &flagOptions();
-    static const char *usage();
+    static QString usage(CommandHelp::Language language = CommandHelp::Language::English);
     // The values of --case and --sequence; empty for other options.
     static QStringList choicesOf(const QString &option);
 

@@ -3,7 +3,10 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QRegularExpression>
+
+#include "cli/CommandHelp.h"
 
 namespace {
 
@@ -11,6 +14,22 @@ int terminalColumns() {
     winsize size{};
     if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
     return 80;
+}
+
+// A text of the core in the session's language as a pattern whose group "aN" holds its %N,
+// so that the line is understood whatever order the language puts them in.
+QRegularExpression patternOf(const QString &translated) {
+    static const QRegularExpression argument(QStringLiteral("%(\\d)"));
+    QString pattern = QStringLiteral("^");
+    qsizetype literalStart = 0;
+    for (const QRegularExpressionMatch &match : argument.globalMatch(translated)) {
+        pattern += QRegularExpression::escape(
+                       translated.mid(literalStart, match.capturedStart() - literalStart)) +
+                   QStringLiteral("(?<a%1>.*)").arg(match.captured(1));
+        literalStart = match.capturedEnd();
+    }
+    return QRegularExpression(pattern + QRegularExpression::escape(translated.mid(literalStart)) +
+                              u'$');
 }
 
 }  // namespace
@@ -23,19 +42,26 @@ TerminalProgress::TerminalProgress(QTextStream &err, bool isTerminal)
 TerminalProgress::~TerminalProgress() { clear(); }
 
 QString TerminalProgress::lineFor(const QString &description, qint64 elapsedMilliseconds) {
-    static const QRegularExpression counts(QStringLiteral("\\((\\d+) of (\\d+)\\)$"));
+    static const QRegularExpression renaming =
+        patternOf(QCoreApplication::translate("RenameRunLoop", "Renaming %1 (%2 of %3)"));
+    static const QRegularExpression scanning =
+        patternOf(QCoreApplication::translate("ZKRenamingController", "Scanning %1"));
     const double seconds = std::max<qint64>(elapsedMilliseconds, 1) / 1000.0;
-    const QRegularExpressionMatch match = counts.match(description);
-    if (match.hasMatch()) {
-        const qint64 done = match.captured(1).toLongLong();
-        return QStringLiteral("renamed %1 of %2, %3/s")
+    const QRegularExpressionMatch counts = renaming.match(description);
+    bool isCount = false;
+    const qint64 done = counts.captured(u"a2").toLongLong(&isCount);
+    if (counts.hasMatch() && isCount) {
+        return CommandHelp::tr("renamed %1 of %2, %3/s")
             .arg(done - 1)
-            .arg(match.captured(2))
+            .arg(counts.captured(u"a3"))
             .arg(qRound64((done - 1) / seconds));
     }
     // The scan reports where it is now and then, not how far it got.
-    if (description.startsWith(QLatin1String("Scanning ")))
-        return QStringLiteral("scanning, %1 s: %2").arg(qRound64(seconds)).arg(description.mid(9));
+    const QRegularExpressionMatch scan = scanning.match(description);
+    if (scan.hasMatch())
+        return CommandHelp::tr("scanning, %1 s: %2")
+            .arg(qRound64(seconds))
+            .arg(scan.captured(u"a1"));
     return description;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/CommandHelp.h"
 #include "tokens/TokenInsertion.h"
 #include "tokens/TokenList.h"
 #include "tokens/ZKMetaDataType.h"
@@ -29,10 +30,11 @@ qsizetype editDistance(const QString &a, const QString &b) {
 
 QString unknownNameError(const QString &name) {
     const QStringList closest = TokenText::closestDisplayNames(name);
-    QString message = QStringLiteral("unknown token <%1>").arg(name);
-    if (!closest.isEmpty())
-        message += QStringLiteral("; did you mean <%1>?").arg(closest.join(">, <"));
-    return message + QStringLiteral(" (write \\< for a literal \"<\")");
+    // The names stay English: the command line looks tokens up by their English names.
+    if (closest.isEmpty())
+        return CommandHelp::tr("unknown token <%1> (write \\< for a literal \"<\")").arg(name);
+    return CommandHelp::tr("unknown token <%1>; did you mean <%2>? (write \\< for a literal \"<\")")
+        .arg(name, closest.join(">, <"));
 }
 
 }  // namespace
@@ -53,7 +55,7 @@ std::optional<QVariantList> parse(const QString &text, QString *error) {
         } else if (c == u'<') {
             const qsizetype end = text.indexOf(u'>', i + 1);
             if (end < 0) {
-                *error = QStringLiteral(
+                *error = CommandHelp::tr(
                              "\"<\" at character %1 opens a token that is never closed "
                              "with \">\" (write \\< for a literal \"<\")")
                              .arg(i + 1);

@@ -1,6 +1,7 @@
 #include "cli/UnfinishedJournalReport.h"
 
 #include "cli/CliUserInteraction.h"
+#include "cli/CommandHelp.h"
 #include "journal/JournalRecovery.h"
 #include "run/UnfinishedRunOffer.h"
 
@@ -25,19 +26,21 @@ bool reportUnfinishedJournal(QTextStream &err) {
     }
     QStringList errors;
     const QList<JournalSummary> open = JournalRecovery::openJournals(&errors);
-    for (const QString &error : errors) err << "warning: " << error << '\n';
+    for (const QString &error : errors) err << CommandHelp::tr("warning: %1").arg(error) << '\n';
     if (!open.isEmpty()) {
         const JournalSummary &newest = open.first();
-        const QString advice = newest.isUndo
-                                   ? QStringLiteral("run `torvane-cli revert` to finish it")
-                                   : QStringLiteral(
-                                         "run `torvane-cli finish` to close it as it stands or "
-                                         "`torvane-cli revert` to undo it");
-        err << QStringLiteral("warning: %1 started %2 was interrupted (its journal is %3); %4\n")
-                   .arg(
-                       newest.isUndo ? "an undo of a rename run" : "a rename run",
-                       newest.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                       newest.path, advice);
+        // Whole sentences each, for the languages whose words change with the run's kind.
+        const QString warning =
+            newest.isUndo ? CommandHelp::tr(
+                                "warning: an undo of a rename run started %1 was interrupted "
+                                "(its journal is %2); run `torvane-cli revert` to finish it\n")
+                          : CommandHelp::tr(
+                                "warning: a rename run started %1 was interrupted (its journal "
+                                "is %2); run `torvane-cli finish` to close it as it stands or "
+                                "`torvane-cli revert` to undo it\n");
+        err << warning.arg(
+            newest.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+            newest.path);
     }
     err.flush();
     return !open.isEmpty() || !errors.isEmpty();

@@ -50,6 +50,43 @@ TEST(CliShellTest, HelpGoesToStandardOutputAndErrorsNameTheOption) {
     EXPECT_EQ(runCliInProcess({"help", "bogus"}).status, 2);
 }
 
+// Under German the program's own texts are German; what scripts read stays as it is, and
+// the English help still drives completion.
+TEST(CliShellTest, OwnTextsFollowTheSessionsLanguageButMachineOutputDoesNot) {
+    TestDir dir;
+    dir.makeFile("a.txt");
+    const QStringList german{"LANGUAGE=de"};
+    const QStringList preview{"preview", "--prefix", "x-", dir.filePath("a.txt")};
+    for (const QString format : {"--json", "--color=never"}) {
+        const CliRun english = runCliProgram(preview + QStringList{format});
+        const CliRun translated = runCliProgram(preview + QStringList{format}, {}, german);
+        EXPECT_EQ(translated.status, 0) << translated.err;
+        EXPECT_EQ(translated.out, english.out);
+        EXPECT_TRUE(translated.out.contains("x-a.txt")) << translated.out;
+    }
+
+    const CliRun bad = runCliProgram({"preview", "--bogus", "x"}, {}, german);
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_TRUE(
+        bad.err.startsWith(QString::fromUtf8("torvane-cli preview: unbekannte Option: "
+                                             "--bogus\nAufruf: torvane-cli preview")))
+        << bad.err;
+    EXPECT_TRUE(bad.err.contains(QString::fromUtf8("„torvane-cli preview --help“"))) << bad.err;
+
+    const CliRun help = runCliProgram({"rename", "--help"}, {}, german);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(QRegularExpression("\\n  --yes {35}ohne die Bestätigungen fortfahren\\n")
+                    .match(help.out)
+                    .hasMatch())
+        << help.out;
+    // Every option of the English help is still named in the translation.
+    QStringList translatedOptions = CompletionWords::optionsOf(help.out);
+    QStringList options = CompletionWords::optionsOf(RenameCommand::usage());
+    translatedOptions.sort();
+    options.sort();
+    EXPECT_EQ(translatedOptions, options);
+}
+
 // The manual names every option that --help names, so the two cannot drift apart.
 TEST(CliShellTest, ManualPageNamesEveryOptionOfTheHelp) {
     QFile page(QStringLiteral(TORVANE_SOURCE_DIR "/resources/man/torvane-cli.1"));
