@@ -1,7 +1,6 @@
 #include "droplets/DropletLauncher.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include "common/Log.h"
 #include "common/PropertyList.h"
@@ -18,15 +17,18 @@ constexpr qint64 kLargestLauncher = 16 * 1024 * 1024;
 
 std::optional<DesktopEntry::Group> dropletGroup(const QString &launcherPath, QString *problem) {
     QFile file(launcherPath);
-    if (QFileInfo(launcherPath).size() > kLargestLauncher) {
-        *problem = QStringLiteral("the launcher is too large");
-        return std::nullopt;
-    }
     if (!file.open(QIODevice::ReadOnly)) {
         *problem = file.errorString();
         return std::nullopt;
     }
-    const auto groups = DesktopEntry::parse(file.read(kLargestLauncher));
+    // The size of what was opened, and a read of no more: reading the limit itself would
+    // allocate all of it for a launcher of a few kilobytes.
+    const qint64 size = file.size();
+    if (size > kLargestLauncher) {
+        *problem = QStringLiteral("the launcher is too large");
+        return std::nullopt;
+    }
+    const auto groups = DesktopEntry::parse(file.read(size));
     const auto group = groups.constFind(QLatin1String(DropletKeys::kDropletGroup));
     if (group == groups.cend()) {
         *problem = QStringLiteral("the launcher has no droplet group");
