@@ -150,6 +150,14 @@ void ZKFileRepresentation::setRenameName(const QString &name) {
 // double what a record holds.
 QString ZKFileRepresentation::renamePath() const {
     if (!hasRenameName()) return QString();
+    // The usual path, one slash before the name, keeps everything up to that slash.
+    const qsizetype slash = path_.lastIndexOf(u'/');
+    if (slash < path_.size() - 1 && (slash <= 0 || path_.at(slash - 1) != u'/')) {
+        QString path;
+        path.reserve(slash + 1 + renameName_.size());
+        path.append(QStringView(path_).first(slash + 1)).append(renameName_);
+        return path;
+    }
     return PathExtension::appendingPathComponent(PathExtension::deletingLastPathComponent(path_),
                                                  renameName_);
 }
