@@ -8,6 +8,7 @@
 #include "cli/CommandHelp.h"
 #include "cli/InterruptFlag.h"
 #include "cli/PathArguments.h"
+#include "cli/ProcessExit.h"
 #include "cli/RecordPrinter.h"
 #include "cli/SyntaxErrorReport.h"
 #include "cli/TerminalProgress.h"
@@ -53,10 +54,14 @@ int PreviewCommand::execute(const QStringList &arguments) {
     for (const ZKFileRepresentationPtr &record :
          DisplayFilter::fileRepresentationsToDisplay(records, options.listing.filter))
         printer.print(*record);
+    int status = Success;
+    if (controller.hadSyntaxError()) {
+        reportStepSyntaxErrors(controller, err_);
+        status = SyntaxError;
+    }
     out_.flush();
-    if (!controller.hadSyntaxError()) return Success;
-    reportStepSyntaxErrors(controller, err_);
-    return SyntaxError;
+    ProcessExit::endNowIfEnabled(status, out_, err_);
+    return status;
 }
 
 QString PreviewCommand::usage(CommandHelp::Language language) {

@@ -1,5 +1,7 @@
 #include "cli/RecordPrinter.h"
 
+#include <array>
+
 #include "cli/JsonLine.h"
 
 RecordPrinter::Line RecordPrinter::lineOf(const ZKFileRepresentation &record) {
@@ -51,11 +53,26 @@ QString RecordPrinter::colorOf(ZKStatusLight light) {
     return QStringLiteral("\033[2m");  // dim
 }
 
+// "[green]  " and the like, padded to one width; made once per light, since a long list
+// prints one per line.
+QString RecordPrinter::lightColumn(ZKStatusLight light, bool colored) {
+    static const auto columns = [] {
+        std::array<std::array<QString, 2>, 4> made;
+        for (const ZKStatusLight each : {ZKStatusLight::Grey, ZKStatusLight::Green,
+                                         ZKStatusLight::Yellow, ZKStatusLight::Red}) {
+            const QString label = QStringLiteral("[%1]").arg(lightName(each));
+            const QString padding = QString(qMax<qsizetype>(0, 9 - label.size()), u' ');
+            made[size_t(each)] = {label + padding,
+                                  colorOf(each) + label + QStringLiteral("\033[0m") + padding};
+        }
+        return made;
+    }();
+    return columns[size_t(light)][colored ? 1 : 0];
+}
+
 QString RecordPrinter::plainLine(const Line &line,
                                  const QList<std::pair<QString, QString>> &extra) const {
-    QString text = QStringLiteral("[%1]").arg(lightName(line.light)).leftJustified(9);
-    if (colored_)
-        text = colorOf(line.light) + text.trimmed() + "\033[0m" + text.mid(text.trimmed().size());
+    QString text = lightColumn(line.light, colored_);
     text += line.name;
     if (!line.newName.isNull() && line.newName != line.name)
         text += QStringLiteral(" -> ") + line.newName;

@@ -37,6 +37,7 @@ public:
 
 private:
     static QString colorOf(ZKStatusLight light);
+    static QString lightColumn(ZKStatusLight light, bool colored);
     QString plainLine(const Line &line, const QList<std::pair<QString, QString>> &extra) const;
     QString jsonLine(const Line &line, const QList<std::pair<QString, QString>> &extra) const;
 

@@ -4,6 +4,7 @@
 
 #include "cli/ArgumentEncoding.h"
 #include "cli/Cli.h"
+#include "cli/ProcessExit.h"
 #include "common/Translations.h"
 
 int main(int argc, char **argv) {
@@ -17,5 +18,6 @@ int main(int argc, char **argv) {
         return ArgumentEncoding::refuseInvalidArgument(*invalid, err);
     QStringList arguments = app.arguments();
     arguments.removeFirst();
+    ProcessExit::setEndsWithoutTeardown(true);
     return runCli(arguments, out, err);
 }

@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <memory>
+#include <vector>
 
 #include "common/Unicode.h"
 
@@ -59,17 +60,18 @@ int compare(const QString &a, const QString &b) {
 QByteArray sortKey(const QString &string) {
     icu::Collator *c = collator();
     if (!c) return string.toCaseFolded().toUtf8();
-    const icu::UnicodeString source = Unicode::toIcu(string);
-    QByteArray key(qMax<qsizetype>(32, string.size() * 4), Qt::Uninitialized);
-    int32_t length = c->getSortKey(source, reinterpret_cast<uint8_t *>(key.data()),
-                                   static_cast<int32_t>(key.size()));
-    if (length > key.size()) {
-        key.resize(length);
-        length = c->getSortKey(source, reinterpret_cast<uint8_t *>(key.data()), length);
+    const auto *source = reinterpret_cast<const UChar *>(string.utf16());
+    const auto length = static_cast<int32_t>(string.size());
+    // Keys are written into one reusable buffer and copied out at their exact size: a list
+    // keeps one key per item while it sorts, and a generous guess per key would double that.
+    thread_local std::vector<uint8_t> buffer(256);
+    int32_t size = c->getSortKey(source, length, buffer.data(), int32_t(buffer.size()));
+    if (size > int32_t(buffer.size())) {
+        buffer.resize(size);
+        size = c->getSortKey(source, length, buffer.data(), size);
     }
-    // The length counts the terminating zero byte, which adds nothing to the order.
-    key.resize(qMax(0, length - 1));
-    return key;
+    // The size counts the terminating zero byte, which adds nothing to the order.
+    return QByteArray(reinterpret_cast<const char *>(buffer.data()), qMax(0, size - 1));
 }
 
 }  // namespace LocalizedCompare

@@ -2,6 +2,7 @@
 
 #include <unicode/brkiter.h>
 #include <unicode/locid.h>
+#include <unicode/ustring.h>
 
 #include <memory>
 
@@ -41,6 +42,26 @@ QString upper(const QString &string) {
 }
 
 QString lower(const QString &string) {
+    // Written straight into the result: lower-casing runs for every path of a long list, and
+    // the round trip through an ICU string would cost two more copies each time.
+    if (!string.isEmpty()) {
+        const auto *source = reinterpret_cast<const UChar *>(string.utf16());
+        const auto length = static_cast<int32_t>(string.size());
+        QString result(string.size(), Qt::Uninitialized);
+        UErrorCode status = U_ZERO_ERROR;
+        int32_t written = u_strToLower(reinterpret_cast<UChar *>(result.data()),
+                                       int32_t(result.size()), source, length, "", &status);
+        if (status == U_BUFFER_OVERFLOW_ERROR) {
+            result.resize(written);
+            status = U_ZERO_ERROR;
+            written = u_strToLower(reinterpret_cast<UChar *>(result.data()), int32_t(result.size()),
+                                   source, length, "", &status);
+        }
+        if (U_SUCCESS(status)) {
+            result.resize(written);
+            return result;
+        }
+    }
     icu::UnicodeString text = Unicode::toIcu(string);
     return Unicode::fromIcu(text.toLower(icu::Locale::getRoot()));
 }

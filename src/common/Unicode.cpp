@@ -18,7 +18,9 @@ QString nfc(const QString &string) {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2 *normalizer = icu::Normalizer2::getNFCInstance(status);
     if (U_FAILURE(status)) return string;
-    const icu::UnicodeString source = toIcu(string);
+    // A read-only alias: most names are already in NFC, and checking must not copy them.
+    const icu::UnicodeString source(false, reinterpret_cast<const UChar *>(string.utf16()),
+                                    static_cast<int32_t>(string.size()));
     if (normalizer->isNormalized(source, status) && U_SUCCESS(status)) return string;
     status = U_ZERO_ERROR;
     const icu::UnicodeString normalized = normalizer->normalize(source, status);

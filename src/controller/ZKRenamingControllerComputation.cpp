@@ -114,7 +114,7 @@ void ZKRenamingController::checkUniqueness(const ZKFileRepresentationPtr &record
                                            QHash<QString, quint64> &lastNumbers) {
     const bool renamed = record->hasRenameName();
     const QString keyPath = renamed ? record->renamePath() : record->path();
-    const QString key = renamed ? record->lowercaseRenamePath() : record->lowercasePath();
+    const QString key = renamed ? TextCase::lower(keyPath) : record->lowercasePath();
     const auto holder = holders.constFind(key);
     if (holder == holders.constEnd()) {
         holders.insert(key, record);

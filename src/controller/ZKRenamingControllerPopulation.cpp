@@ -201,7 +201,7 @@ QList<ZKFileRepresentationPtr> ZKRenamingController::scanRecords(bool *stopped) 
     records.reserve(result.items.size());
     for (const ScannedItem &item : result.items) {
         ZKFileRepresentationPtr record = ZKFileRepresentation::fileRepresentationWithNativePath(
-            item.nativePath, pool ? &*pool : nullptr, item.folder, item.type);
+            item.nativePath, pool ? &*pool : nullptr, item.folder, item.type, item.path);
         if (record) records.append(record);
     }
     return records;

@@ -23,7 +23,7 @@ using NativePath::withoutTrailingSlashes;
 ZKFileRepresentationPtr ZKFileRepresentation::fileRepresentationWithNativePath(
     const QByteArray &nativePath, ZKFileRepresentationPool *pool,
     const std::optional<FileAttributes::FileIdentity> &folder,
-    const std::optional<FileAttributes::ItemType> &type) {
+    const std::optional<FileAttributes::ItemType> &type, const QString &decodedPath) {
     if (nativePath.isEmpty()) return nullptr;
     const QByteArray exactPath = withoutTrailingSlashes(nativePath);
     ZKFileRepresentationPtr record;
@@ -35,7 +35,7 @@ ZKFileRepresentationPtr ZKFileRepresentation::fileRepresentationWithNativePath(
             pool->erase(pooled);
         }
     }
-    if (!record) record = std::make_shared<ZKFileRepresentation>(exactPath, type);
+    if (!record) record = std::make_shared<ZKFileRepresentation>(exactPath, type, decodedPath);
     record->setListedFolder(
         folder ? *folder : ListedFolder::identityOfFolder(NativePath::folderOf(exactPath)));
     return record;
@@ -51,8 +51,12 @@ QString ZKFileRepresentation::poolKey(const QByteArray &nativePath) {
 }
 
 ZKFileRepresentation::ZKFileRepresentation(const QByteArray &nativePath,
-                                           const std::optional<FileAttributes::ItemType> &type) {
-    setNativePath(nativePath);
+                                           const std::optional<FileAttributes::ItemType> &type,
+                                           const QString &decodedPath) {
+    if (decodedPath.isEmpty())
+        setNativePath(nativePath);
+    else
+        setPaths(withoutTrailingSlashes(nativePath), decodedPath);
     const FileAttributes::ItemType itemType =
         type ? *type
              : FileAttributes::ItemType{FileAttributes::isFolder(nativePath_),
@@ -64,13 +68,24 @@ ZKFileRepresentation::ZKFileRepresentation(const QByteArray &nativePath,
 void ZKFileRepresentation::setPath(const QString &path) { setNativePath(QFile::encodeName(path)); }
 
 void ZKFileRepresentation::setNativePath(const QByteArray &nativePath) {
+    const QByteArray exactPath = withoutTrailingSlashes(nativePath);
+    setPaths(exactPath, Unicode::nfc(QFile::decodeName(exactPath)));
+}
+
+void ZKFileRepresentation::setPaths(const QByteArray &nativePath, const QString &path) {
     const bool isFirstPath = nativePath_.isEmpty();
-    nativePath_ = withoutTrailingSlashes(nativePath);
-    path_ = Unicode::nfc(QFile::decodeName(nativePath_));
+    nativePath_ = nativePath;
+    path_ = path;
     name_ = PathExtension::lastPathComponent(path_);
-    nameError_ = NameValidation::errorForNativeName(NativePath::lastComponentOf(nativePath_));
-    lowercasePath_.reset();
-    readablePath_.reset();
+    const QString nameError =
+        NameValidation::errorForNativeName(NativePath::lastComponentOf(nativePath_));
+    if (rarities_) {
+        rarities_->nameError = nameError;
+        rarities_->lowercasePath.reset();
+        rarities_->readablePath.reset();
+    } else if (!nameError.isEmpty()) {
+        rarities().nameError = nameError;
+    }
     dropRenameNameCaches();
     if (!isFirstPath) return;
 
@@ -79,26 +94,30 @@ void ZKFileRepresentation::setNativePath(const QByteArray &nativePath) {
 }
 
 QString ZKFileRepresentation::lowercasePath() const {
-    if (!lowercasePath_) lowercasePath_ = TextCase::lower(path_);
-    return *lowercasePath_;
+    std::optional<QString> &lowercasePath = rarities().lowercasePath;
+    if (!lowercasePath) lowercasePath = TextCase::lower(path_);
+    return *lowercasePath;
 }
 
 QString ZKFileRepresentation::readablePath() const {
-    if (!readablePath_) {
+    std::optional<QString> &readablePath = rarities().readablePath;
+    if (!readablePath) {
         const QStringList components = path_.split(u'/', Qt::SkipEmptyParts);
-        readablePath_ = components.isEmpty() ? path_ : components.join(kReadablePathSeparator);
+        readablePath = components.isEmpty() ? path_ : components.join(kReadablePathSeparator);
     }
-    return *readablePath_;
+    return *readablePath;
 }
 
 QString ZKFileRepresentation::originalName() const {
     return PathExtension::lastPathComponent(originalPath_);
 }
 
-void ZKFileRepresentation::setPreRenamePath(const QString &path) { preRenamePath_ = path; }
+void ZKFileRepresentation::setPreRenamePath(const QString &path) {
+    rarities().preRenamePath = path;
+}
 
 QString ZKFileRepresentation::preRenamePath() const {
-    return preRenamePath_.value_or(originalPath_);
+    return rarities_ ? rarities_->preRenamePath.value_or(originalPath_) : originalPath_;
 }
 
 void ZKFileRepresentation::setIntermediateName(const QString &name) {
@@ -131,6 +150,14 @@ void ZKFileRepresentation::setRenameName(const QString &name) {
 // double what a record holds.
 QString ZKFileRepresentation::renamePath() const {
     if (!hasRenameName()) return QString();
+    // The usual path, one slash before the name, keeps everything up to that slash.
+    const qsizetype slash = path_.lastIndexOf(u'/');
+    if (slash < path_.size() - 1 && (slash <= 0 || path_.at(slash - 1) != u'/')) {
+        QString path;
+        path.reserve(slash + 1 + renameName_.size());
+        path.append(QStringView(path_).first(slash + 1)).append(renameName_);
+        return path;
+    }
     return PathExtension::appendingPathComponent(PathExtension::deletingLastPathComponent(path_),
                                                  renameName_);
 }
@@ -167,7 +194,7 @@ bool ZKFileRepresentation::renameNameRemovesNonFolderExtension() const {
 }
 
 void ZKFileRepresentation::setCellDisplayMode(quint64 mode) {
-    cellDisplayMode_ = mode >= kCellDisplayModeCount ? 0 : mode;
+    cellDisplayMode_ = quint8(mode >= kCellDisplayModeCount ? 0 : mode);
 }
 
 void ZKFileRepresentation::cycleCellDisplayMode() { setCellDisplayMode(cellDisplayMode_ + 1); }
@@ -175,6 +202,11 @@ void ZKFileRepresentation::cycleCellDisplayMode() { setCellDisplayMode(cellDispl
 quint64 ZKFileRepresentation::cellDisplayMode(bool listAllowsSelection,
                                               quint64 controllerMode) const {
     return listAllowsSelection ? controllerMode : cellDisplayMode_;
+}
+
+ZKFileRepresentation::Rarities &ZKFileRepresentation::rarities() const {
+    if (!rarities_) rarities_ = std::make_unique<Rarities>();
+    return *rarities_;
 }
 
 ZKRenameNameRelevance &ZKFileRepresentation::relevance() const {

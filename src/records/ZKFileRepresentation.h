@@ -35,11 +35,13 @@ public:
     // A record for the exact path: the pooled record for it (taken out of the pool), else a
     // new one. Null for an empty path. The pool may be null. The folder is the identity of
     // the folder the item is listed in, as the scan saw it, and the type the item's own type;
-    // each is read now when not given.
+    // each is read now when not given. A scan that already decoded the path passes its NFC
+    // text (which must be what path() would be), sparing every item a second decoding.
     static ZKFileRepresentationPtr fileRepresentationWithNativePath(
         const QByteArray &nativePath, ZKFileRepresentationPool *pool,
         const std::optional<FileAttributes::FileIdentity> &folder = std::nullopt,
-        const std::optional<FileAttributes::ItemType> &type = std::nullopt);
+        const std::optional<FileAttributes::ItemType> &type = std::nullopt,
+        const QString &decodedPath = QString());
     // The same for a path given as text (encoded as UTF-8).
     static ZKFileRepresentationPtr fileRepresentationWithPath(const QString &path,
                                                               ZKFileRepresentationPool *pool);
@@ -48,7 +50,8 @@ public:
 
     explicit ZKFileRepresentation(
         const QByteArray &nativePath,
-        const std::optional<FileAttributes::ItemType> &type = std::nullopt);
+        const std::optional<FileAttributes::ItemType> &type = std::nullopt,
+        const QString &decodedPath = QString());
     ZKFileRepresentation(const ZKFileRepresentation &) = delete;
     ZKFileRepresentation &operator=(const ZKFileRepresentation &) = delete;
 
@@ -67,7 +70,7 @@ public:
     QString readablePath() const;
     QString name() const override { return name_; }
     // "Filename is not valid UTF-8" when the name on disk is no UTF-8, else "".
-    QString nameError() const { return nameError_; }
+    QString nameError() const { return rarities_ ? rarities_->nameError : QString(); }
     QString originalPath() const { return originalPath_; }
     QByteArray nativeOriginalPath() const { return nativeOriginalPath_; }
     QString originalName() const;
@@ -179,6 +182,19 @@ private:
     };
     Attributes &attributes() const;
 
+    // Values few records ever hold or ask for, kept out of line: a long list pays one pointer
+    // per record for them instead of their full size.
+    struct Rarities {
+        QString nameError;
+        std::optional<QString> lowercasePath;
+        std::optional<QString> readablePath;
+        std::optional<QString> preRenamePath;
+    };
+    Rarities &rarities() const;
+
+    // The path as its exact bytes and as NFC text.
+    void setPaths(const QByteArray &nativePath, const QString &path);
+
     // The cached relevance, created when first needed.
     ZKRenameNameRelevance &relevance() const;
     void dropRenameNameCaches();
@@ -189,19 +205,16 @@ private:
     QByteArray nativePath_;
     QString path_;
     QString name_;
-    QString nameError_;
-    mutable std::optional<QString> lowercasePath_;
-    mutable std::optional<QString> readablePath_;
     QByteArray nativeOriginalPath_;
     QString originalPath_;
-    std::optional<QString> preRenamePath_;
     std::optional<QStringList> intermediateNames_;
     QString renameName_;
     mutable std::optional<ZKRenameNameRelevance> renameNameRelevanceCache_;
     QStringList warnings_;
     bool isFolder_ = false;
     bool isPackage_ = false;
+    quint8 cellDisplayMode_ = 0;
     FileAttributes::FileIdentity listedFolder_;
     mutable std::unique_ptr<Attributes> attributes_;
-    quint64 cellDisplayMode_ = 0;
+    mutable std::unique_ptr<Rarities> rarities_;
 };

@@ -72,7 +72,7 @@ std::optional<QString> ZKFileRepresentation::shownIntermediateName(
 ZKStatusLight ZKFileRepresentation::intermediateNameStatusLight(qsizetype index) const {
     const QString &interimName = intermediateNames_->at(index);
     // A name on disk that cannot be renamed stays red whatever a step makes of it.
-    if (!nameError_.isEmpty() || !NameValidation::errorForName(interimName).isEmpty()) {
+    if (!nameError().isEmpty() || !NameValidation::errorForName(interimName).isEmpty()) {
         return ZKStatusLight::Red;
     }
     const QString &previousName = index == 0 ? name_ : intermediateNames_->at(index - 1);

@@ -1,5 +1,7 @@
 #include "records/ZKRenameNameRelevance.h"
 
+#include <QFile>
+
 #include "common/NativePath.h"
 #include "platform/NameLimits.h"
 #include "records/NameValidation.h"
@@ -15,10 +17,11 @@ ZKRenameNameRelevance::ZKRenameNameRelevance(const ZKFileRepresentation &fileRep
     if (!fileRepresentation.hasRenameName()) return;
     error_ = NameValidation::errorForName(fileRepresentation.renameName());
     if (!error_.isEmpty()) return;
-    const QByteArray target = fileRepresentation.nativeRenamePath();
+    // The new name holds no slash (cleaning replaced them): its bytes are the last
+    // component of the target, whose folder is the item's own.
     error_ = NameValidation::errorForNameLength(
-        NativePath::lastComponentOf(target),
-        NameLimits::maximumNameBytes(NativePath::folderOf(target)));
+        QFile::encodeName(fileRepresentation.renameName()),
+        NameLimits::maximumNameBytes(NativePath::folderOf(fileRepresentation.nativePath())));
     if (!error_.isEmpty()) return;
     relevant_ = fileRepresentation.renameName() != fileRepresentation.name();
 }

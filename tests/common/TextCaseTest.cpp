@@ -20,6 +20,10 @@ TEST(TextCaseTest, UpperAndLowerUseFullLocaleIndependentMappings) {
     EXPECT_EQ(TextCase::upper(deseretSmall), deseretCapital);
     EXPECT_EQ(TextCase::lower(deseretCapital), deseretSmall);
     EXPECT_EQ(TextCase::upper(QString()), QString());
+    // A capital sigma ending a word lowers to the final form, one inside a word does not.
+    EXPECT_EQ(TextCase::lower(QStringLiteral("\u039F\u0394\u039F\u03A3/\u03A3\u0391")),
+              QStringLiteral("\u03BF\u03B4\u03BF\u03C2/\u03C3\u03B1"));
+    EXPECT_EQ(TextCase::lower(QString()), QString());
 }
 
 TEST(TextCaseTest, UpperAndLowerLeaveUncasedTextAndColonsAlone) {

@@ -219,6 +219,19 @@ TEST_F(ZKFileRepresentationTest, MovingDropsNameCaches) {
     EXPECT_FALSE(relevant(*file));
 }
 
+TEST_F(ZKFileRepresentationTest, RenamePathKeepsTheFolderWhateverItsSlashes) {
+    const auto renamed = [](const QByteArray &path) {
+        ZKFileRepresentation file(path, FileAttributes::ItemType{false, false});
+        file.setRenameName(QStringLiteral("new.txt"));
+        return file.renamePath();
+    };
+    EXPECT_EQ(renamed("/t/sub/a.txt"), QStringLiteral("/t/sub/new.txt"));
+    EXPECT_EQ(renamed("/a.txt"), QStringLiteral("/new.txt"));
+    EXPECT_EQ(renamed("/t//a.txt"), QStringLiteral("/t/new.txt"));
+    EXPECT_EQ(renamed("/t/sub/a.txt//"), QStringLiteral("/t/sub/new.txt"));
+    EXPECT_EQ(renamed("a.txt"), QStringLiteral("new.txt"));
+}
+
 TEST_F(ZKFileRepresentationTest, ExtensionRemovalCountsForFilesAndPackagesOnly) {
     auto file = record(QStringLiteral("report.pdf"));
     EXPECT_FALSE(file->renameNameRemovesNonFolderExtension());
