@@ -141,8 +141,10 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
     }
 
     const QByteArray oldPath = record->nativePath();
+    if (!occupied) mover_.noteFreeTarget(target);
     const bool moved = !mover_.journalFailed() &&
                        record->renameWithPath(record->renamePath(), occupied, &cancel, mover_);
+    mover_.noteFreeTarget(QByteArray());
     if (mover_.journalFailed()) cancel = true;
     if (moved) {
         *renamed = true;
@@ -198,8 +200,8 @@ bool RenameRunLoop::moveAside(const ZKFileRepresentationPtr &record, const QByte
 bool RenameRunLoop::relocate(const ZKFileRepresentationPtr &record, const QByteArray &to,
                              bool *cancel) {
     const QByteArray from = record->nativePath();
-    const QString comment = record->spotlightComment();
-    const bool moved = mover_.moveToPath(from, to, comment, cancel);
+    // A rename keeps the inode and with it the comment: there is none to give back.
+    const bool moved = mover_.moveToPath(from, to, QString(), cancel);
     if (mover_.journalFailed()) *cancel = true;
     if (!moved) return false;
     record->setNativePath(to);
