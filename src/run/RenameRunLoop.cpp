@@ -84,8 +84,18 @@ void RenameRunLoop::indexRelevantRecords() {
             planned.inode = identity.inode;
         }
         planned_.append(planned);
-        relevantByLowercasePath_[record->lowercasePath()].append(index);
+        indexedPaths_.append({record->path(), index});
     }
+}
+
+const QHash<QString, QList<qsizetype>> &RenameRunLoop::relevantByLowercasePath() {
+    // Lower-casing every path costs ICU work per record; most runs never need it.
+    if (!indexedPaths_.isEmpty()) {
+        for (const auto &[path, index] : std::as_const(indexedPaths_))
+            relevantByLowercasePath_[TextCase::lower(path)].append(index);
+        indexedPaths_.clear();
+    }
+    return relevantByLowercasePath_;
 }
 
 bool RenameRunLoop::isPending(const ZKFileRepresentation *record) const {
@@ -160,7 +170,7 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
 }
 
 ZKFileRepresentationPtr RenameRunLoop::laterRecordAtTarget(qsizetype index,
-                                                           const QByteArray &target) const {
+                                                           const QByteArray &target) {
     const FileAttributes::FileIdentity identity = FileAttributes::identity(target);
     if (!identity.valid) return nullptr;
     const QString lowercaseTarget = TextCase::lower(records_.at(index)->renamePath());
@@ -173,7 +183,7 @@ ZKFileRepresentationPtr RenameRunLoop::laterRecordAtTarget(qsizetype index,
                 return candidate;
         }
     }
-    for (const qsizetype later : relevantByLowercasePath_.value(lowercaseTarget)) {
+    for (const qsizetype later : relevantByLowercasePath().value(lowercaseTarget)) {
         const ZKFileRepresentationPtr &candidate = records_.at(later);
         if (later > index && isPending(candidate.get()) &&
             LetterCase::isSourceApartFromCase(candidate->nativePath(), target))
