@@ -169,7 +169,7 @@ bool isMadeAsPlanned(const JournalMove &planned) {
 // journal fails.
 bool recordMovesMadeAsPlanned(RunJournal &journal, const Journal &content,
                               std::optional<JournalMove> *last, QString *problem) {
-    if (content.summary.isUndo || content.summary.version < 3) return true;
+    if (content.summary.version < 3) return true;
     PlanProgress progress;
     for (const JournalMove &step : content.done) progress.step(step);
     if (content.inFlight) progress.step(*content.inFlight);
@@ -280,6 +280,17 @@ UndoItem moveBack(const JournalMove &back, RunJournal &journal, QString *error) 
     item.restored = true;
     item.reason.clear();
     return item;
+}
+
+// A move back with its item's device and inode, so that the undo journal need not be flushed
+// for it (recovery finds it on the disk by them); a step back from the Trash goes without.
+JournalMove withIdentity(JournalMove back) {
+    if (back.kind != JournalMove::Kind::Move) return back;
+    const FileAttributes::FileIdentity identity = FileAttributes::identity(back.from);
+    if (!identity.valid) return back;
+    back.device = identity.device;
+    back.inode = identity.inode;
+    return back;
 }
 
 // The step that takes back one step of a run: a move the other way, or an item back from
@@ -421,7 +432,7 @@ UndoReport undo(const QString &path) {
     const QList<std::pair<JournalMove, bool>> moves = movesBack(run.done, movedBackEarlier);
     QList<JournalMove> remaining;
     for (const auto &[back, madeEarlier] : moves)
-        if (!madeEarlier) remaining << back;
+        if (!madeEarlier) remaining << withIdentity(back);
     std::unique_ptr<RunJournal> journal;
     if (!remaining.isEmpty() && !(journal = RunJournal::beginUndo(path, remaining, &report.error)))
         return report;

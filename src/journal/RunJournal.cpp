@@ -71,9 +71,7 @@ bool hasEmptyPath(const QList<JournalMove> &moves) {
 }  // namespace
 
 std::unique_ptr<RunJournal> RunJournal::begin(const QList<JournalMove> &planned, QString *error) {
-    std::unique_ptr<RunJournal> journal = beginUndo(QString(), planned, error);
-    if (journal) journal->d->plan.emplace(planned);
-    return journal;
+    return beginUndo(QString(), planned, error);
 }
 
 std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
@@ -98,6 +96,7 @@ std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
         if (error) *error = problem;
         return nullptr;
     }
+    d.plan.emplace(planned);
     d.length = content.size();
     JournalStore::prune();
     return journal;

@@ -80,7 +80,8 @@ public:
     static std::unique_ptr<RunJournal> begin(const QList<JournalMove> &planned, QString *error);
 
     // Starts the journal of an undo of the journal at undonePath; `planned` holds the moves
-    // back in the order they will be made.
+    // back in the order they will be made, like a run's plan (with device and inode, a move
+    // back made as planned is recorded without waiting for the disk).
     static std::unique_ptr<RunJournal> beginUndo(const QString &undonePath,
                                                  const QList<JournalMove> &planned, QString *error);
 

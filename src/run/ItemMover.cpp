@@ -55,31 +55,8 @@ bool isInside(DiskInterface &disk, const QByteArray &item, const QByteArray &fol
 }
 
 // Without a sandbox, the permission to rename is the permission to write to the folder.
-bool mayWriteToFolderOf(const QByteArray &source) {
-    const qsizetype slash = source.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? "/" : source.left(slash);
+bool mayWriteToFolder(const QByteArray &folder) {
     return access(folder.constData(), W_OK | X_OK) == 0 || errno != EACCES;
-}
-
-// In a sandbox a folder the permissions refuse may still be unlocked by the user.
-bool confirmWriteAccessToFolderOf(const QByteArray &source) {
-    if (mayWriteToFolderOf(source)) return true;
-    ZKSecurityScopedBookmarkManager &bookmarks = ZKSecurityScopedBookmarkManager::bookmarkManager();
-    if (!bookmarks.isSandboxed()) return false;
-    bool dismissed = false;
-    return bookmarks.confirmWriteAccessForPath(
-        QFile::decodeName(source), true, &dismissed, nullptr,
-        ZKSecurityScopedBookmarkManager::standardSandboxExplanation);
-}
-
-// A change of letter case: on a case-insensitive volume the target is the source itself and
-// cannot be moved to directly. Every step is no-clobber, so the route is safe everywhere.
-bool takesRouteThroughTemporaryName(DiskInterface &disk, const QByteArray &source,
-                                    const QByteArray &target) {
-    // The source's identity matters only when something is at the target.
-    const FileAttributes::FileIdentity atTarget = disk.identity(target);
-    return (atTarget.valid && disk.identity(source) == atTarget) ||
-           ItemMover::isEqualToPath(displayPath(source), displayPath(target), true);
 }
 
 // A move keeps extended attributes, so the comment normally arrives with the item. It is
@@ -100,6 +77,40 @@ void lockAgain(DiskInterface &disk, const QByteArray &path) {
 
 ItemMover::ItemMover(ZKUserInteraction *user, DiskInterface &disk) : user_(user), disk_(disk) {}
 
+void ItemMover::setJournal(RunJournal *journal) {
+    journal_ = journal;
+    // A new run looks at its folders afresh.
+    folderChecks_.clear();
+}
+
+bool ItemMover::confirmWriteAccessToFolderOf(const QByteArray &source) {
+    QByteArray folder = NativePath::folderOf(source);
+    if (folder.isEmpty()) folder = ".";
+    if (folderChecks_.isKnownWritable(folder)) return true;
+    if (mayWriteToFolder(folder)) {
+        folderChecks_.rememberWritable(folder);
+        return true;
+    }
+    ZKSecurityScopedBookmarkManager &bookmarks = ZKSecurityScopedBookmarkManager::bookmarkManager();
+    if (!bookmarks.isSandboxed()) return false;
+    bool dismissed = false;
+    return bookmarks.confirmWriteAccessForPath(
+        QFile::decodeName(source), true, &dismissed, nullptr,
+        ZKSecurityScopedBookmarkManager::standardSandboxExplanation);
+}
+
+// A change of letter case: on a case-insensitive volume the target is the source itself and
+// cannot be moved to directly. Every step is no-clobber, so the route is safe everywhere.
+bool ItemMover::takesRouteThroughTemporaryName(const QByteArray &source, const QByteArray &target) {
+    const bool knownFree = freeTarget_ == target;
+    freeTarget_.clear();
+    if (isEqualToPath(displayPath(source), displayPath(target), true)) return true;
+    // The source's identity matters only when something is at the target.
+    if (knownFree) return false;
+    const FileAttributes::FileIdentity atTarget = disk_.identity(target);
+    return atTarget.valid && disk_.identity(source) == atTarget;
+}
+
 bool ItemMover::journalledStep(JournalMove step, QString *error, int *errorNumber) {
     if (errorNumber) *errorNumber = 0;
     if (journal_ && journalFailed_) {
@@ -114,6 +125,10 @@ bool ItemMover::journalledStep(JournalMove step, QString *error, int *errorNumbe
         error);
     // A step made but not recorded still happened; the run ends after it.
     if (outcome.journalFailed) journalFailed_ = true;
+    if (outcome.made) {
+        folderChecks_.forgetAt(step.from);
+        folderChecks_.forgetAt(step.to);
+    }
     return outcome.made;
 }
 
@@ -147,7 +162,7 @@ ItemMover::MoveOutcome ItemMover::moveThroughTemporaryName(const QByteArray &sou
 }
 
 ItemMover::MoveOutcome ItemMover::moveItem(const QByteArray &source, const QByteArray &target) {
-    if (takesRouteThroughTemporaryName(disk_, source, target))
+    if (takesRouteThroughTemporaryName(source, target))
         return moveThroughTemporaryName(source, target);
     MoveOutcome outcome;
     outcome.moved = journalledStep({source, target}, &outcome.error);
@@ -155,6 +170,7 @@ ItemMover::MoveOutcome ItemMover::moveItem(const QByteArray &source, const QByte
 }
 
 bool ItemMover::trashOccupant(const QByteArray &target, QString *error) {
+    folderChecks_.forgetAt(target);
     if (!journal_) return disk_.moveToTrash(target, error, nullptr);
     if (journalFailed_) {
         *error = journal_->errorString();
@@ -241,7 +257,12 @@ bool ItemMover::userAgreesToReplace(const QByteArray &target, bool *cancel) {
 
 bool ItemMover::isInListedFolder(const QByteArray &source,
                                  const FileAttributes::FileIdentity &listedFolder, bool *cancel) {
-    if (ListedFolder::isListedFolder(listedFolder, NativePath::folderOf(source))) return true;
+    const QByteArray folder = NativePath::folderOf(source);
+    if (folderChecks_.isKnownListedFolder(folder, listedFolder)) return true;
+    if (ListedFolder::isListedFolder(listedFolder, folder)) {
+        folderChecks_.rememberListedFolder(folder, listedFolder);
+        return true;
+    }
     Log::line(
         QStringLiteral("not renaming \"%1\": its folder is no longer the one it was listed in")
             .arg(QFile::decodeName(source)));

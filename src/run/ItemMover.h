@@ -9,6 +9,7 @@
 
 #include "platform/DiskInterface.h"
 #include "platform/FileAttributes.h"
+#include "run/RecentFolderChecks.h"
 
 class RunJournal;
 struct JournalMove;
@@ -43,7 +44,7 @@ public:
 
     // The journal of the run the moves belong to (none: moves are not journalled). It must
     // outlive its use.
-    void setJournal(RunJournal *journal) { journal_ = journal; }
+    void setJournal(RunJournal *journal);
     // The journal could not be written: the run must end.
     bool journalFailed() const { return journalFailed_; }
 
@@ -52,6 +53,10 @@ public:
     // reported as vanished, which stops the run: nothing is moved where the user never listed.
     bool isInListedFolder(const QByteArray &source,
                           const FileAttributes::FileIdentity &listedFolder, bool *cancel);
+
+    // The caller has just found nothing at the target: the next move there need not look
+    // again. Something that arrives there meanwhile is still never replaced: the move fails.
+    void noteFreeTarget(const QByteArray &target) { freeTarget_ = target; }
 
     // Whether the source may now be moved to the target. True when nothing is at the target,
     // or when the target is the source itself under a name that differs only in letter case
@@ -119,6 +124,12 @@ private:
     // made (also when the journal refused it, which sets journalFailed_).
     bool journalledStep(JournalMove step, QString *error = nullptr, int *errorNumber = nullptr);
     MoveOutcome moveItem(const QByteArray &source, const QByteArray &target);
+    // A change of letter case, or the target is the source under another spelling (a
+    // case-insensitive volume): the move goes through a temporary name.
+    bool takesRouteThroughTemporaryName(const QByteArray &source, const QByteArray &target);
+    // Without a sandbox, the permission to rename is the permission to write to the folder;
+    // in one, a folder the permissions refuse may still be unlocked by the user.
+    bool confirmWriteAccessToFolderOf(const QByteArray &source);
     MoveOutcome moveThroughTemporaryName(const QByteArray &source, const QByteArray &target);
     // Sends the occupant of the target to the Trash, journalled; false with *error when it
     // stays (or when the journal failed).
@@ -143,4 +154,6 @@ private:
     RunJournal *journal_ = nullptr;
     bool journalFailed_ = false;
     bool journalFailureShown_ = false;
+    QByteArray freeTarget_;
+    RecentFolderChecks folderChecks_;
 };

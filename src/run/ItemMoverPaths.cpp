@@ -10,9 +10,19 @@ namespace {
 
 constexpr unsigned long lastFreePathNumber = 999999;
 
+bool isAscii(const QString &text) {
+    for (const QChar character : text) {
+        if (character.unicode() >= 0x80) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool ItemMover::isEqualToPath(const QString &path, const QString &other, bool ignoreCase) {
+    // ASCII is its own NFC and lower-cases to ASCII: the common path needs no ICU.
+    if (isAscii(path) && isAscii(other))
+        return path.compare(other, ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
     const QString first = Unicode::nfc(path);
     const QString second = Unicode::nfc(other);
     return ignoreCase ? TextCase::lower(first) == TextCase::lower(second) : first == second;

@@ -84,8 +84,18 @@ void RenameRunLoop::indexRelevantRecords() {
             planned.inode = identity.inode;
         }
         planned_.append(planned);
-        relevantByLowercasePath_[record->lowercasePath()].append(index);
+        indexedPaths_.append({record->path(), index});
     }
+}
+
+const QHash<QString, QList<qsizetype>> &RenameRunLoop::relevantByLowercasePath() {
+    // Lower-casing every path costs ICU work per record; most runs never need it.
+    if (!indexedPaths_.isEmpty()) {
+        for (const auto &[path, index] : std::as_const(indexedPaths_))
+            relevantByLowercasePath_[TextCase::lower(path)].append(index);
+        indexedPaths_.clear();
+    }
+    return relevantByLowercasePath_;
 }
 
 bool RenameRunLoop::isPending(const ZKFileRepresentation *record) const {
@@ -141,8 +151,10 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
     }
 
     const QByteArray oldPath = record->nativePath();
+    if (!occupied) mover_.noteFreeTarget(target);
     const bool moved = !mover_.journalFailed() &&
                        record->renameWithPath(record->renamePath(), occupied, &cancel, mover_);
+    mover_.noteFreeTarget(QByteArray());
     if (mover_.journalFailed()) cancel = true;
     if (moved) {
         *renamed = true;
@@ -158,7 +170,7 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
 }
 
 ZKFileRepresentationPtr RenameRunLoop::laterRecordAtTarget(qsizetype index,
-                                                           const QByteArray &target) const {
+                                                           const QByteArray &target) {
     const FileAttributes::FileIdentity identity = FileAttributes::identity(target);
     if (!identity.valid) return nullptr;
     const QString lowercaseTarget = TextCase::lower(records_.at(index)->renamePath());
@@ -171,7 +183,7 @@ ZKFileRepresentationPtr RenameRunLoop::laterRecordAtTarget(qsizetype index,
                 return candidate;
         }
     }
-    for (const qsizetype later : relevantByLowercasePath_.value(lowercaseTarget)) {
+    for (const qsizetype later : relevantByLowercasePath().value(lowercaseTarget)) {
         const ZKFileRepresentationPtr &candidate = records_.at(later);
         if (later > index && isPending(candidate.get()) &&
             LetterCase::isSourceApartFromCase(candidate->nativePath(), target))
@@ -198,8 +210,8 @@ bool RenameRunLoop::moveAside(const ZKFileRepresentationPtr &record, const QByte
 bool RenameRunLoop::relocate(const ZKFileRepresentationPtr &record, const QByteArray &to,
                              bool *cancel) {
     const QByteArray from = record->nativePath();
-    const QString comment = record->spotlightComment();
-    const bool moved = mover_.moveToPath(from, to, comment, cancel);
+    // A rename keeps the inode and with it the comment: there is none to give back.
+    const bool moved = mover_.moveToPath(from, to, QString(), cancel);
     if (mover_.journalFailed()) *cancel = true;
     if (!moved) return false;
     record->setNativePath(to);

@@ -76,7 +76,9 @@ private:
     // Renames one record, clearing the way first; false when the run must end.
     bool renameRecord(qsizetype index, bool *renamed);
     // The later relevant record whose item is the one at the target; null when none.
-    ZKFileRepresentationPtr laterRecordAtTarget(qsizetype index, const QByteArray &target) const;
+    ZKFileRepresentationPtr laterRecordAtTarget(qsizetype index, const QByteArray &target);
+    // relevantByLowercasePath_, built from the paths the records had when indexed.
+    const QHash<QString, QList<qsizetype>> &relevantByLowercasePath();
     // Moves it to the first free "<path>_<m>" (target names the one it makes way for);
     // whether it moved. Sets *cancel when the run must end. When every name is taken it stays.
     bool moveAside(const ZKFileRepresentationPtr &record, const QByteArray &target, bool *cancel);
@@ -101,5 +103,7 @@ private:
     // The same records by their lower-cased paths: a volume that ignores case may give one
     // item another inode number for each spelling of its name.
     QHash<QString, QList<qsizetype>> relevantByLowercasePath_;
+    // The relevant records' paths when indexed, until relevantByLowercasePath_ is built.
+    QList<std::pair<QString, qsizetype>> indexedPaths_;
     QHash<const ZKFileRepresentation *, RenameOutcome> outcomes_;
 };

@@ -33,7 +33,9 @@ bool ZKFileRepresentation::renameWithPath(const QString &path, bool makePathAvai
     if (makePathAvailable &&
         !mover.makePathAvailableForMovingSourcePath(target, nativePath_, cancel))
         return false;
-    if (!mover.moveToPath(nativePath_, target, spotlightComment(), cancel)) {
+    // A rename keeps the inode and its extended attributes, the comment among them: reading
+    // it for every item would only cost a look-up each.
+    if (!mover.moveToPath(nativePath_, target, QString(), cancel)) {
         Log::line(QStringLiteral("could not move \"%1\" to \"%2\"").arg(path_, path));
         return false;
     }

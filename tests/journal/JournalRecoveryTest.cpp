@@ -273,6 +273,42 @@ TEST_F(JournalRecoveryTest, PlannedMovesWhoseRecordsWereLostAreFoundOnTheDisk) {
     EXPECT_EQ(contentOf(path("elsewhere")), "f");
 }
 
+TEST_F(JournalRecoveryTest, MovesBackWhoseRecordsWereLostAreFoundOnTheDisk) {
+    for (const char *name : {"a", "b", "c"}) file(name);
+    const QList<JournalMove> moves{move("a", "x"), move("b", "y"), move("c", "z")};
+    const QString run = recordRun(moves);
+    QList<JournalMove> back{{path("z"), path("c")}, {path("y"), path("b")}, {path("x"), path("a")}};
+    for (JournalMove &planned : back) {
+        const FileAttributes::FileIdentity identity = FileAttributes::identity(planned.from);
+        planned.device = identity.device;
+        planned.inode = identity.inode;
+    }
+    QString undoPath;
+    qint64 keptLength = 0;
+    {
+        QString error;
+        auto undo = RunJournal::beginUndo(run, back, &error);
+        ASSERT_TRUE(undo) << error;
+        undoPath = undo->path();
+        keptLength = QFileInfo(undoPath).size();
+        for (int i = 0; i < 2; ++i) {
+            const JournalMove step{back[i].from, back[i].to};
+            ASSERT_TRUE(undo->willMove(step));
+            ASSERT_TRUE(NoClobberMove::move(step.from, step.to));
+            ASSERT_TRUE(undo->didMove(step));
+        }
+    }
+    // The machine crashed with only the undo's plan on the disk.
+    writeAll(undoPath, readAll(undoPath).left(keptLength));
+
+    const JournalRecovery::UndoReport report = JournalRecovery::undo(run);
+    EXPECT_TRUE(report.isComplete()) << report.error;
+    for (const char *name : {"a", "b", "c"}) EXPECT_EQ(contentOf(path(name)), name);
+    EXPECT_EQ(read(undoPath).done,
+              (QList<JournalMove>{{back[0].from, back[0].to}, {back[1].from, back[1].to}}));
+    EXPECT_TRUE(read(run).summary.undone);
+}
+
 TEST_F(JournalRecoveryTest, NewestUnfinishedRunComesFirstThenClosedRunsNewestFirst) {
     file("a");
     file("b");

@@ -16,6 +16,8 @@
 
 namespace {
 
+QByteArray native(const QString &path) { return QFile::encodeName(path); }
+
 QByteArray contentOf(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
@@ -141,6 +143,44 @@ TEST_F(RecordRenameTest, AFolderReplacedAfterTheListingStopsTheMoveThere) {
     EXPECT_EQ(contentOf(outside), "theirs");
     EXPECT_FALSE(FileAttributes::exists(dir.filePath("outside/renamed.jpg")));
     EXPECT_EQ(contentOf(dir.filePath("moved/photo.jpg")), "mine");
+}
+
+TEST_F(RecordRenameTest, AFolderReplacedBetweenTwoRenamesThereStopsTheSecond) {
+    const QString first = dir.makeFile("listed/first.jpg", "mine");
+    const QString second = dir.makeFile("listed/second.jpg", "mine too");
+    const QString outside = dir.makeFile("outside/second.jpg", "theirs");
+    ZKFileRepresentationPtr firstRecord = recordFor(first, "first renamed.jpg");
+    ZKFileRepresentationPtr secondRecord = recordFor(second, "second renamed.jpg");
+    bool cancel = false;
+    ASSERT_TRUE(firstRecord->renameWithPath(firstRecord->renamePath(), true, &cancel, mover));
+
+    // Right after, by the mover itself: what it found out about the folder is forgotten.
+    ASSERT_TRUE(mover.moveToPath(native(dir.filePath("listed")), native(dir.filePath("moved")),
+                                 QString(), &cancel));
+    ASSERT_EQ(::symlink(QFile::encodeName(dir.filePath("outside")).constData(),
+                        QFile::encodeName(dir.filePath("listed")).constData()),
+              0);
+    EXPECT_FALSE(secondRecord->renameWithPath(secondRecord->renamePath(), true, &cancel, mover));
+    EXPECT_TRUE(cancel);
+    EXPECT_EQ(contentOf(outside), "theirs");
+    EXPECT_FALSE(FileAttributes::exists(dir.filePath("outside/second renamed.jpg")));
+
+    // By another process: noticed once what was found has expired.
+    ASSERT_EQ(::unlink(QFile::encodeName(dir.filePath("listed")).constData()), 0);
+    ASSERT_EQ(::rename(QFile::encodeName(dir.filePath("moved")).constData(),
+                       QFile::encodeName(dir.filePath("listed")).constData()),
+              0);
+    cancel = false;
+    ASSERT_TRUE(secondRecord->renameWithPath(secondRecord->renamePath(), true, &cancel, mover));
+    ASSERT_EQ(::rename(QFile::encodeName(dir.filePath("listed")).constData(),
+                       QFile::encodeName(dir.filePath("moved")).constData()),
+              0);
+    dir.makeFile("listed/first renamed.jpg", "x");
+    usleep((RecentFolderChecks::lifetime + 20) * 1000);
+    firstRecord->setRenameName("first again.jpg");
+    EXPECT_FALSE(firstRecord->renameWithPath(firstRecord->renamePath(), true, &cancel, mover));
+    EXPECT_TRUE(cancel);
+    EXPECT_EQ(contentOf(dir.filePath("listed/first renamed.jpg")), "x");
 }
 
 TEST_F(RecordRenameTest, ALinkIsRenamedItselfNeverItsTarget) {

@@ -5,10 +5,10 @@
 #include <QtEndian>
 
 #include "MetaDataStoreFixture.h"
+#include "parsers/ExifAttributes.h"
 #include "support/QtPrinters.h"
 #include "support/SampleImages.h"
 #include "support/TestEnvironment.h"
-#include "tokens/ExifAttributes.h"
 #include "tokens/FileMetaDataStore.h"
 #include "tokens/IccProfileName.h"
 #include "tokens/PictureHeader.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tokens/ExivReading.h"
+#include "parsers/ExivReading.h"
 #include "tokens/MetaDataSource.h"
 
 // Where and when a photo was taken, from the EXIF GPS tags: latitude and longitude in signed

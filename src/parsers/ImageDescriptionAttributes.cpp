@@ -1,4 +1,4 @@
-#include "tokens/ImageDescriptionAttributes.h"
+#include "parsers/ImageDescriptionAttributes.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>

@@ -1,4 +1,4 @@
-#include "tokens/ExifAttributes.h"
+#include "parsers/ExifAttributes.h"
 
 #include <cmath>
 

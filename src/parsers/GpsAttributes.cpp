@@ -1,4 +1,4 @@
-#include "tokens/GpsAttributes.h"
+#include "parsers/GpsAttributes.h"
 
 #include <QTimeZone>
 

@@ -1,4 +1,4 @@
-#include "tokens/ExivReading.h"
+#include "parsers/ExivReading.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tokens/ExivReading.h"
+#include "parsers/ExivReading.h"
 #include "tokens/MetaDataSource.h"
 
 // What people wrote about a photo (title, description, keywords, authors, copyright, rating,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tokens/ExivReading.h"
+#include "parsers/ExivReading.h"
 #include "tokens/MetaDataSource.h"
 
 // The camera, exposure and image-structure attributes of a photo's EXIF data (make, model,
