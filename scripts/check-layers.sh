@@ -4,7 +4,7 @@
 # and understood on its own.
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
-layers=(common platform tokens engine journal records interaction listing run controller
+layers=(common platform tokens parsers engine journal records interaction listing run controller
         collections "help droplets" "cli app droplet-program" service-provider)
 declare -A rank
 for i in "${!layers[@]}"; do

@@ -5,6 +5,7 @@
 #include "cli/CommandHelp.h"
 #include "cli/InterruptFlag.h"
 #include "cli/PathArguments.h"
+#include "cli/ProcessExit.h"
 #include "cli/RecordPrinter.h"
 #include "cli/SyntaxErrorReport.h"
 #include "cli/TerminalProgress.h"
@@ -116,8 +117,12 @@ int RenameCommand::execute(const QStringList &arguments) {
         printer.print(item.line, extra);
     }
     out_.flush();
-    if (InterruptFlag::isSet()) return InterruptFlag::exitStatus();
-    return allRenamed ? Success : NotAllRenamed;
+    // The run has ended its journal: what is left to free, the system reclaims at once.
+    const int status = InterruptFlag::isSet() ? InterruptFlag::exitStatus()
+                       : allRenamed           ? Success
+                                              : NotAllRenamed;
+    ProcessExit::endNowIfEnabled(status, out_, err_);
+    return status;
 }
 
 QString RenameCommand::usage(CommandHelp::Language language) {
