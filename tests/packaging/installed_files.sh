@@ -19,7 +19,7 @@ else
   dpkg -x "$deb" "$root"
   depends=$(dpkg-deb -f "$deb" Depends)
   echo "Depends: $depends"
-  for library in libqt6core6 libicu libplist; do
+  for library in libqt6core6 libicu libplist libexiv2; do
     grep -q "$library" <<<"$depends" || { echo "missing dependency on $library"; exit 1; }
   done
 fi
@@ -42,5 +42,14 @@ for file in usr/bin/torvane usr/bin/torvane-cli \
   usr/share/fish/vendor_completions.d/torvane-cli.fish; do
   [ -e "$root/$file" ] || { echo "missing: /$file"; missing=1; }
 done
+# The metadata parsers are a module the programs load from the library folder beside theirs.
+module=$(find "$root/usr" -path '*/torvane/libtorvane-parsers.so' | head -1)
+[ -n "$module" ] || { echo "missing: the module libtorvane-parsers.so"; missing=1; }
 [ -x "$root/usr/bin/torvane-cli" ] && "$root/usr/bin/torvane-cli" --version
+# A 2x1 PNG whose colour space only the parsers read: the installed CLI must find them.
+printf '\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x02\0\0\0\x01\x08\x02\0\0\0\x7b\x40\xe8\xdd' \
+  >"$root/picture.png"
+printf '\0\0\0\0IEND\xaeB`\x82' >>"$root/picture.png"
+named=$(HOME="$root" "$root/usr/bin/torvane-cli" preview --compose '<Color Space>' "$root/picture.png")
+grep -q -- '-> RGB.png' <<<"$named" || { echo "the installed CLI read no metadata: $named"; missing=1; }
 exit $missing
