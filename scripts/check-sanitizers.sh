@@ -12,6 +12,8 @@ if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=cc
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVANE_SANITIZE=ON \
   "${launcher[@]}" >/dev/null
 export CCACHE_BASEDIR="$PWD"
+# A Debug build would otherwise hash its folder into every entry: clones elsewhere miss.
+export CCACHE_NOHASHDIR=1
 nice -n 19 cmake --build build-sanitize -j "${JOBS:-1}"
 suppressions="$PWD/scripts/sanitizer-suppressions"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1:detect_stack_use_after_return=0"
