@@ -58,20 +58,34 @@ int compare(const QString &a, const QString &b) {
 }
 
 QByteArray sortKey(const QString &string) {
+    thread_local std::vector<uint8_t> buffer;
+    buffer.clear();
+    const qsizetype size = appendSortKey(string, &buffer);
+    return QByteArray(reinterpret_cast<const char *>(buffer.data()), size);
+}
+
+qsizetype appendSortKey(const QString &string, std::vector<uint8_t> *keys) {
+    const size_t start = keys->size();
     icu::Collator *c = collator();
-    if (!c) return string.toCaseFolded().toUtf8();
+    if (!c) {
+        const QByteArray folded = string.toCaseFolded().toUtf8();
+        keys->insert(keys->end(), folded.cbegin(), folded.cend());
+        return folded.size();
+    }
     const auto *source = reinterpret_cast<const UChar *>(string.utf16());
     const auto length = static_cast<int32_t>(string.size());
-    // Keys are written into one reusable buffer and copied out at their exact size: a list
-    // keeps one key per item while it sorts, and a generous guess per key would double that.
-    thread_local std::vector<uint8_t> buffer(256);
-    int32_t size = c->getSortKey(source, length, buffer.data(), int32_t(buffer.size()));
-    if (size > int32_t(buffer.size())) {
-        buffer.resize(size);
-        size = c->getSortKey(source, length, buffer.data(), size);
+    // Written in place with room for most keys; a longer one is written again at its size.
+    const int32_t room = 3 * length + 16;
+    keys->resize(start + size_t(room));
+    int32_t size = c->getSortKey(source, length, keys->data() + start, room);
+    if (size > room) {
+        keys->resize(start + size_t(size));
+        size = c->getSortKey(source, length, keys->data() + start, size);
     }
     // The size counts the terminating zero byte, which adds nothing to the order.
-    return QByteArray(reinterpret_cast<const char *>(buffer.data()), qMax(0, size - 1));
+    size = qMax(0, size - 1);
+    keys->resize(start + size_t(size));
+    return size;
 }
 
 }  // namespace LocalizedCompare

@@ -19,12 +19,12 @@ QByteArray lastComponentOf(const QByteArray &path) { return path.mid(path.lastIn
 
 // Made at its exact size: a listed path lives as long as its record, and appending piece by
 // piece would leave it with room to grow by half again.
-QByteArray joined(const QByteArray &folder, const QByteArray &name) {
+QByteArray joined(QByteArrayView folder, QByteArrayView name) {
     const bool slash = !folder.endsWith('/');
     QByteArray path(folder.size() + qsizetype(slash) + name.size(), Qt::Uninitialized);
-    char *end = std::copy(folder.cbegin(), folder.cend(), path.data());
+    char *end = std::copy(folder.begin(), folder.end(), path.data());
     if (slash) *end++ = '/';
-    std::copy(name.cbegin(), name.cend(), end);
+    std::copy(name.begin(), name.end(), end);
     return path;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 // Paths as the exact bytes on disk. A name on Linux need not be valid UTF-8, so every file
 // operation works on these; text forms serve display and comparison only.
@@ -14,6 +15,6 @@ QByteArray folderOf(const QByteArray &path);
 // The text after the last slash.
 QByteArray lastComponentOf(const QByteArray &path);
 // The folder and the name with exactly one slash between them.
-QByteArray joined(const QByteArray &folder, const QByteArray &name);
+QByteArray joined(QByteArrayView folder, QByteArrayView name);
 
 }  // namespace NativePath

@@ -27,8 +27,8 @@ QString nfc(const QString &string) {
     return U_SUCCESS(status) ? fromIcu(normalized) : string;
 }
 
-bool isValidUtf8(const QByteArray &bytes) {
-    const auto *data = reinterpret_cast<const uint8_t *>(bytes.constData());
+bool isValidUtf8(QByteArrayView bytes) {
+    const auto *data = reinterpret_cast<const uint8_t *>(bytes.data());
     const int32_t length = static_cast<int32_t>(bytes.size());
     int32_t offset = 0;
     while (offset < length) {

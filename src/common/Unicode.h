@@ -2,6 +2,7 @@
 
 #include <unicode/unistr.h>
 
+#include <QByteArrayView>
 #include <QString>
 
 // Conversions between Qt's UTF-16 strings and ICU's, and Unicode normalisation.
@@ -15,6 +16,6 @@ QString fromIcu(const icu::UnicodeString &string);
 QString nfc(const QString &string);
 
 // Whether a byte string is well-formed UTF-8 (file names on Linux are bytes).
-bool isValidUtf8(const QByteArray &bytes);
+bool isValidUtf8(QByteArrayView bytes);
 
 }  // namespace Unicode

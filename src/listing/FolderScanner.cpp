@@ -11,6 +11,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "common/Log.h"
 #include "common/NativePath.h"
@@ -24,18 +25,40 @@ namespace {
 
 using NativePath::joined;
 
-// Made at its exact size in one allocation, like the path's bytes: it lives as long as the
-// record.
-QString joined(const QString &folder, const QString &name) {
+// A path of the folder, a slash and room for a name of the size, made at its exact size in
+// one allocation like the path's bytes (it lives as long as the record). Hands out the room.
+QString pathWithRoom(const QString &folder, qsizetype nameSize, char16_t **room) {
     const bool slash = !folder.endsWith(u'/');
-    QString path(folder.size() + qsizetype(slash) + name.size(), Qt::Uninitialized);
-    QChar *end = std::copy(folder.cbegin(), folder.cend(), path.data());
+    QString path(folder.size() + qsizetype(slash) + nameSize, Qt::Uninitialized);
+    char16_t *end = std::copy(folder.utf16(), folder.utf16() + folder.size(),
+                              reinterpret_cast<char16_t *>(path.data()));
     if (slash) *end++ = u'/';
-    std::copy(name.cbegin(), name.cend(), end);
+    *room = end;
     return path;
 }
 
-QString nameAsText(const QByteArray &name) { return Unicode::nfc(QFile::decodeName(name)); }
+QString joinedText(const QString &folder, const QString &name) {
+    char16_t *room = nullptr;
+    QString path = pathWithRoom(folder, name.size(), &room);
+    std::copy(name.utf16(), name.utf16() + name.size(), room);
+    return path;
+}
+
+QString nameAsText(QByteArrayView name) { return Unicode::nfc(QString::fromLocal8Bit(name)); }
+
+bool isAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
+// The text path of a folder's entry. Most names are ASCII, which reads the same as text and
+// is always NFC: those are widened straight into the path, without decoding and checking.
+QString textPathOf(const QString &folder, QByteArrayView name) {
+    if (!isAscii(name)) return joinedText(folder, nameAsText(name));
+    char16_t *room = nullptr;
+    QString path = pathWithRoom(folder, name.size(), &room);
+    std::transform(name.begin(), name.end(), room, [](char c) { return char16_t(uchar(c)); });
+    return path;
+}
 
 QByteArray resolvedPath(const QByteArray &path) {
     std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.constData(), nullptr),
@@ -43,17 +66,27 @@ QByteArray resolvedPath(const QByteArray &path) {
     return resolved ? QByteArray(resolved.get()) : QByteArray();
 }
 
-// An entry of a folder listing, with the type the listing tells (DT_UNKNOWN when it tells
-// none).
-struct FolderEntry {
-    QByteArray name;
-    unsigned char type = DT_UNKNOWN;
+// The entries of a folder, with the type the listing tells (DT_UNKNOWN when it tells none).
+// The names lie one after another in one buffer: a folder costs a few allocations, not one
+// per entry.
+struct FolderEntries {
+    struct Entry {
+        qsizetype offset = 0;
+        qsizetype size = 0;
+        unsigned char type = DT_UNKNOWN;
+    };
+    QByteArray names;
+    std::vector<Entry> entries;
+
+    QByteArrayView nameOf(const Entry &entry) const {
+        return QByteArrayView(names).sliced(entry.offset, entry.size);
+    }
 };
 
 // The entries of a folder in the order the file system gives them, or none when it cannot be
 // read or lies on a kernel file system. Read whole before descending, so a deep tree never
 // holds more than one folder open.
-std::optional<QList<FolderEntry>> folderEntries(const QByteArray &folder) {
+std::optional<FolderEntries> folderEntries(const QByteArray &folder) {
     DIR *listing = ::opendir(folder.constData());
     if (!listing) {
         const QString message =
@@ -71,13 +104,15 @@ std::optional<QList<FolderEntry>> folderEntries(const QByteArray &folder) {
         ::closedir(listing);
         return std::nullopt;
     }
-    QList<FolderEntry> entries;
+    FolderEntries read;
     while (const dirent *entry = ::readdir(listing)) {
-        const QByteArray name(entry->d_name);
-        if (name != "." && name != "..") entries.append(FolderEntry{name, entry->d_type});
+        const QByteArrayView name(entry->d_name);
+        if (name == "." || name == "..") continue;
+        read.entries.push_back({read.names.size(), name.size(), entry->d_type});
+        read.names.append(name);
     }
     ::closedir(listing);
-    return entries;
+    return read;
 }
 
 // The item's own type from the listing, or from the disk when the listing does not tell it
@@ -103,8 +138,9 @@ std::optional<QByteArray> entryNamedInNfc(const QByteArray &folder, const QStrin
     const QString wanted = Unicode::nfc(name);
     const auto entries = folderEntries(folder);
     if (!entries) return std::nullopt;
-    for (const FolderEntry &entry : *entries)
-        if (nameAsText(entry.name) == wanted) return entry.name;
+    for (const FolderEntries::Entry &entry : entries->entries)
+        if (nameAsText(entries->nameOf(entry)) == wanted)
+            return entries->nameOf(entry).toByteArray();
     return std::nullopt;
 }
 
@@ -219,9 +255,10 @@ bool FolderScanner::scanFolder(const QByteArray &nativePath, const QString &path
     descent_.insert(key);
     const FileAttributes::FileIdentity identity{key.device, key.inode, true};
     bool goOn = true;
-    for (const FolderEntry &entry : *entries) {
-        goOn = scanEntry(joined(nativePath, entry.name), joined(path, nameAsText(entry.name)),
-                         resolvedPath, identity, /*isRoot=*/false, entry.type);
+    for (const FolderEntries::Entry &entry : entries->entries) {
+        const QByteArrayView name = entries->nameOf(entry);
+        goOn = scanEntry(joined(nativePath, name), textPathOf(path, name), resolvedPath, identity,
+                         /*isRoot=*/false, entry.type);
         if (!goOn) break;
     }
     descent_.remove(key);
@@ -239,7 +276,7 @@ bool FolderScanner::shouldStop(const QString &path) {
 void FolderScanner::add(const QByteArray &nativePath, const QString &path, bool isFolder,
                         const FileAttributes::FileIdentity &folder,
                         const FileAttributes::ItemType &type) {
-    if (rules_.exceptionPaths.contains(path)) return;
+    if (!rules_.exceptionPaths.isEmpty() && rules_.exceptionPaths.contains(path)) return;
     if (rootsMayOverlap_) {
         if (added_.contains(nativePath)) return;
         added_.insert(nativePath);

@@ -1,6 +1,8 @@
 #include "listing/RecordComparison.h"
 
 #include <QSet>
+#include <algorithm>
+#include <cstring>
 
 #include "common/LocalizedCompare.h"
 
@@ -35,7 +37,8 @@ RecordComparison::RecordComparison(const ZKSortPriorities &priorities,
 
 int RecordComparison::compare(qsizetype a, qsizetype b) const {
     for (qsizetype i = 0; i < entries_.size(); ++i) {
-        const int result = compareValues(value(i, a), value(i, b));
+        const Value &first = value(i, a);
+        const int result = compareValues(i, first, value(i, b));
         if (result != 0) return entries_.at(i).invert ? -result : result;
     }
     return 0;
@@ -47,17 +50,20 @@ int RecordComparison::compare(const ZKFileRepresentation &a, const ZKFileReprese
         .compare(0, 1);
 }
 
-RecordComparison::Value RecordComparison::valueOf(const ZKFileRepresentation *record,
-                                                  int strategy) {
-    Value value;
-    if (!record) return value;
-    auto setText = [&value](const QString &text) {
-        value.missing = text.isEmpty();
-        if (!value.missing) value.text = LocalizedCompare::sortKey(text);
+void RecordComparison::read(const ZKFileRepresentation *record, int strategy, Column &column,
+                            Value &value) const {
+    value.state = Value::Missing;
+    if (!record) return;
+    auto setText = [&value, &column](const QString &text) {
+        if (text.isEmpty()) return;
+        value.state = Value::Present;
+        value.keyOffset = column.keys.size();
+        value.keySize = size_t(LocalizedCompare::appendSortKey(text, &column.keys));
     };
     auto setDate = [&value](const QDateTime &date) {
-        value.missing = !date.isValid();
-        if (!value.missing) value.number = date.toMSecsSinceEpoch();
+        if (!date.isValid()) return;
+        value.state = Value::Present;
+        value.number = date.toMSecsSinceEpoch();
     };
     switch (strategy) {
         case ZKSortPriorities::Name:
@@ -76,7 +82,7 @@ RecordComparison::Value RecordComparison::valueOf(const ZKFileRepresentation *re
             setText(record->spotlightComment());
             break;
         case ZKSortPriorities::Size:
-            value.missing = false;
+            value.state = Value::Present;
             value.number = record->size();
             break;
         case ZKSortPriorities::FileType:
@@ -85,20 +91,27 @@ RecordComparison::Value RecordComparison::valueOf(const ZKFileRepresentation *re
         default:
             break;
     }
-    return value;
 }
 
 const RecordComparison::Value &RecordComparison::value(qsizetype priority, qsizetype record) const {
-    std::vector<std::optional<Value>> &column = columns_[priority];
-    if (column.empty()) column.resize(records_.size());
-    std::optional<Value> &slot = column[record];
-    if (!slot) slot = valueOf(records_[record], entries_.at(priority).strategy);
-    return *slot;
+    Column &column = columns_[priority];
+    if (column.values.empty()) column.values.resize(records_.size());
+    Value &slot = column.values[record];
+    if (slot.state == Value::Unread)
+        read(records_[record], entries_.at(priority).strategy, column, slot);
+    return slot;
 }
 
-int RecordComparison::compareValues(const Value &a, const Value &b) {
-    if (a.missing || b.missing) return int(a.missing) - int(b.missing);
-    if (const int order = a.text.compare(b.text)) return order < 0 ? -1 : 1;
+int RecordComparison::compareValues(qsizetype priority, const Value &a, const Value &b) const {
+    const bool aMissing = a.state != Value::Present;
+    const bool bMissing = b.state != Value::Present;
+    if (aMissing || bMissing) return int(aMissing) - int(bMissing);
+    // Keys compare as unsigned bytes, the shorter first when one is the start of the other.
+    const uint8_t *keys = columns_[priority].keys.data();
+    const size_t common = std::min(a.keySize, b.keySize);
+    if (const int order = common ? std::memcmp(keys + a.keyOffset, keys + b.keyOffset, common) : 0)
+        return order < 0 ? -1 : 1;
+    if (a.keySize != b.keySize) return a.keySize < b.keySize ? -1 : 1;
     if (a.number != b.number) return a.number < b.number ? -1 : 1;
     return 0;
 }

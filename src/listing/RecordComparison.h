@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QByteArray>
 #include <QList>
-#include <optional>
+#include <cstdint>
 #include <vector>
 
 #include "listing/ZKSortPriorities.h"
@@ -33,21 +32,29 @@ public:
                        const ZKSortPriorities &priorities);
 
 private:
+    // One record's value for one priority. A text value is its collation key, kept in the
+    // column's buffer of keys.
     struct Value {
-        bool missing = true;
-        QByteArray text;  // collation key of a text value
+        enum State : quint8 { Unread, Missing, Present };
+        State state = Unread;
         qint64 number = 0;
+        size_t keyOffset = 0;
+        size_t keySize = 0;
+    };
+    // The values of every record for one priority, read when the priority is first consulted.
+    struct Column {
+        std::vector<Value> values;
+        std::vector<uint8_t> keys;
     };
 
     RecordComparison(const ZKSortPriorities &priorities,
                      std::vector<const ZKFileRepresentation *> records);
-    static Value valueOf(const ZKFileRepresentation *record, int strategy);
-    static int compareValues(const Value &a, const Value &b);
+    void read(const ZKFileRepresentation *record, int strategy, Column &column, Value &value) const;
     const Value &value(qsizetype priority, qsizetype record) const;
+    int compareValues(qsizetype priority, const Value &a, const Value &b) const;
 
     // The comparing priorities only, each strategy once.
     QList<ZKSortPriorities::Entry> entries_;
     std::vector<const ZKFileRepresentation *> records_;
-    // One column of values per priority, made when the priority is first consulted.
-    mutable std::vector<std::vector<std::optional<Value>>> columns_;
+    mutable std::vector<Column> columns_;
 };

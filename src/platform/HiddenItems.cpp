@@ -6,14 +6,10 @@
 
 #include <QFile>
 
-#include "common/NativePath.h"
-
 namespace {
 
 // A ".hidden" lists a few names; anything far larger is no such list and is not read whole.
 constexpr qint64 maximumListSize = 4 * 1024 * 1024;
-
-using NativePath::withoutTrailingSlashes;
 
 // The file is opened by its exact bytes (a folder name need not be valid UTF-8), without
 // waiting, and read only when it is a regular file: a pipe named ".hidden" must not block a scan.
@@ -45,20 +41,27 @@ QSet<QByteArray> parseNames(const QByteArray &contents) {
 }  // namespace
 
 bool HiddenItems::isHidden(const QByteArray &nativePath) {
-    const QByteArray path = withoutTrailingSlashes(nativePath);
+    QByteArrayView path(nativePath);
+    while (path.size() > 1 && path.endsWith('/')) path.chop(1);
     const qsizetype slash = path.lastIndexOf('/');
-    const QByteArray name = path.mid(slash + 1);
+    const QByteArrayView name = path.sliced(slash + 1);
     if (name.isEmpty()) return false;
     if (name.startsWith('.')) return true;
-    const QByteArray folder = slash < 0    ? QByteArray(".")
-                              : slash == 0 ? QByteArray("/")
-                                           : path.left(slash);
-    return namesListedIn(folder).contains(name);
+    const QByteArrayView folder = slash < 0 ? QByteArrayView(".") : path.first(qMax(slash, 1));
+    const QSet<QByteArray> &names = namesListedIn(folder);
+    return !names.isEmpty() && names.contains(name.toByteArray());
 }
 
-const QSet<QByteArray> &HiddenItems::namesListedIn(const QByteArray &folder) {
-    auto found = listedNames_.constFind(folder);
-    if (found != listedNames_.constEnd()) return *found;
-    const QByteArray listPath = folder.endsWith('/') ? folder + ".hidden" : folder + "/.hidden";
-    return *listedNames_.insert(folder, parseNames(readListFile(listPath)));
+const QSet<QByteArray> &HiddenItems::namesListedIn(QByteArrayView folder) {
+    // A scan asks for the entries of one folder after another: only a new folder is looked up.
+    if (lastFolder_ && folder == *lastFolder_) return lastNames_;
+    const QByteArray key = folder.toByteArray();
+    auto found = listedNames_.constFind(key);
+    if (found == listedNames_.constEnd()) {
+        const QByteArray listPath = key.endsWith('/') ? key + ".hidden" : key + "/.hidden";
+        found = listedNames_.insert(key, parseNames(readListFile(listPath)));
+    }
+    lastFolder_ = key;
+    lastNames_ = *found;
+    return lastNames_;
 }

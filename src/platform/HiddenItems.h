@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
 #include <QSet>
+#include <optional>
 
 // Which items the file managers hide: names starting with "." and the names listed in their
 // folder's ".hidden" file (one name per line). One object serves one scan: each folder's
@@ -14,7 +16,9 @@ public:
     bool isHidden(const QByteArray &nativePath);
 
 private:
-    const QSet<QByteArray> &namesListedIn(const QByteArray &folder);
+    const QSet<QByteArray> &namesListedIn(QByteArrayView folder);
 
     QHash<QByteArray, QSet<QByteArray>> listedNames_;
+    std::optional<QByteArray> lastFolder_;
+    QSet<QByteArray> lastNames_;
 };

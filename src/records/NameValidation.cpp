@@ -24,7 +24,7 @@ QString errorForNameLength(const QByteArray &nativeName, long maximumBytes) {
         .arg(maximumBytes);
 }
 
-QString errorForNativeName(const QByteArray &nativeName) {
+QString errorForNativeName(QByteArrayView nativeName) {
     return Unicode::isValidUtf8(nativeName) ? QString() : tr("Filename is not valid UTF-8");
 }
 

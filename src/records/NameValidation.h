@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Whether a name may be given to a file, and whether a name found on disk can be renamed.
@@ -19,6 +20,6 @@ QString errorForNameLength(const QByteArray &nativeName, long maximumBytes);
 
 // The error of a name as stored on disk (bytes), "" when it is valid: a name that is not
 // well-formed UTF-8 cannot be shown or computed with faithfully, so it is never renamed.
-QString errorForNativeName(const QByteArray &nativeName);
+QString errorForNativeName(QByteArrayView nativeName);
 
 }  // namespace NameValidation

@@ -18,6 +18,22 @@ constexpr quint64 kCellDisplayModeCount = 6;
 
 using NativePath::withoutTrailingSlashes;
 
+// The name as the tail of the path's own buffer: a long list pays no allocation per name.
+// A path ending in a slash, without a folder or on borrowed memory takes the general way.
+QString nameSharingPath(const QString &path) {
+    const qsizetype slash = path.lastIndexOf(u'/');
+    QString::DataPointer shared = path.data_ptr();
+    if (slash < 0 || slash == path.size() - 1 || !shared.d_ptr())
+        return PathExtension::lastPathComponent(path);
+    shared.ptr += slash + 1;
+    shared.size -= slash + 1;
+    return QString(std::move(shared));
+}
+
+QByteArrayView lastComponentOf(const QByteArray &nativePath) {
+    return QByteArrayView(nativePath).sliced(nativePath.lastIndexOf('/') + 1);
+}
+
 }  // namespace
 
 ZKFileRepresentationPtr ZKFileRepresentation::fileRepresentationWithNativePath(
@@ -76,9 +92,8 @@ void ZKFileRepresentation::setPaths(const QByteArray &nativePath, const QString 
     const bool isFirstPath = nativePath_.isEmpty();
     nativePath_ = nativePath;
     path_ = path;
-    name_ = PathExtension::lastPathComponent(path_);
-    const QString nameError =
-        NameValidation::errorForNativeName(NativePath::lastComponentOf(nativePath_));
+    name_ = nameSharingPath(path_);
+    const QString nameError = NameValidation::errorForNativeName(lastComponentOf(nativePath_));
     if (rarities_) {
         rarities_->nameError = nameError;
         rarities_->lowercasePath.reset();

@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QTimeZone>
 
+#include "common/LocalizedCompare.h"
 #include "listing/FileListSorting.h"
 #include "listing/RecordComparison.h"
 #include "platform/ExtendedAttributes.h"
@@ -58,6 +59,23 @@ TEST_F(FileListSortingTest, NamesSortCaseInsensitivelyWithNumbersByValue) {
     descending.setPrimaryInverted(true);
     FileListSorting::sort(list, descending);
     EXPECT_EQ(namesOf(list), (QStringList{"file10", "file2", "File1", "Banana", "apple"}));
+}
+
+TEST_F(FileListSortingTest, LongListFollowsTheLocalizedComparisonPairByPair) {
+    // Keys that are prefixes of others, digits, case and accents, in a list long enough for
+    // the sort to merge runs.
+    const QStringList stems = {"a", "ab", "A b", "a10", "a9", "\u00e9t\u00e9", "ete", "Z", "z_"};
+    Records list;
+    for (int i = 0; i < 120; ++i)
+        list.append(record(QStringLiteral("d%1/%2%3")
+                               .arg(i)
+                               .arg(stems.at(i * 7 % stems.size()))
+                               .arg(i % 3 ? QString::number(i % 11) : QString())));
+    FileListSorting::sort(list, ZKSortPriorities());
+    for (qsizetype i = 1; i < list.size(); ++i)
+        EXPECT_LE(LocalizedCompare::compare(list.at(i - 1)->name(), list.at(i)->name()), 0)
+            << list.at(i - 1)->name().toStdString() << " before "
+            << list.at(i)->name().toStdString();
 }
 
 TEST_F(FileListSortingTest, SizeThenNameOrdersSameNamesInDifferentFoldersBySize) {

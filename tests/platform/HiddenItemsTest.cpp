@@ -29,3 +29,20 @@ TEST(HiddenItemsTest, HiddenListIsReadOncePerObject) {
     EXPECT_FALSE(hidden.isHidden(folder + "/second"));
     EXPECT_TRUE(HiddenItems().isHidden(folder + "/second"));
 }
+
+TEST(HiddenItemsTest, EachFolderKeepsItsOwnList) {
+    TestDir dir;
+    const QByteArray a = QFile::encodeName(dir.makeFolder("a"));
+    const QByteArray ab = QFile::encodeName(dir.makeFolder("ab"));
+    dir.makeFile("a/.hidden", "only in a\n");
+    dir.makeFile("ab/.hidden", "only in ab\n");
+    HiddenItems hidden;
+    // Alternating folders, one the other's prefix, must never answer from the wrong list.
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_TRUE(hidden.isHidden(a + "/only in a"));
+        EXPECT_FALSE(hidden.isHidden(ab + "/only in a"));
+        EXPECT_TRUE(hidden.isHidden(ab + "/only in ab"));
+        EXPECT_FALSE(hidden.isHidden(a + "/only in ab"));
+    }
+    EXPECT_FALSE(hidden.isHidden("/only in a"));
+}

@@ -79,6 +79,24 @@ TEST_F(ZKFileRepresentationTest, PathFormsAndPreRenamePath) {
     EXPECT_EQ(file->preRenamePath(), QStringLiteral("/tmp/Dir/b.txt"));
 }
 
+TEST_F(ZKFileRepresentationTest, NameStaysItsOwnWhateverHappensToItsCopiesAndThePath) {
+    auto file =
+        ZKFileRepresentation::fileRepresentationWithPath(QStringLiteral("/tmp/Dir/a.txt"), nullptr);
+    QString name = file->name();
+    name.append(QStringLiteral("-changed"));
+    name[0] = u'Z';
+    EXPECT_EQ(file->name(), QStringLiteral("a.txt"));
+    EXPECT_EQ(file->path(), QStringLiteral("/tmp/Dir/a.txt"));
+    // A name outliving the path it came from still reads the same.
+    QString kept = file->name();
+    file->setPath(QStringLiteral("/tmp/Dir/longer name.txt"));
+    EXPECT_EQ(kept, QStringLiteral("a.txt"));
+    EXPECT_EQ(file->name(), QStringLiteral("longer name.txt"));
+    EXPECT_EQ(file->originalName(), QStringLiteral("a.txt"));
+    kept.append(u'!');
+    EXPECT_EQ(kept, QStringLiteral("a.txt!"));
+}
+
 TEST_F(ZKFileRepresentationTest, PoolHandsOverRecordsWithTheirOriginalPath) {
     EXPECT_EQ(ZKFileRepresentation::fileRepresentationWithPath(QString(), nullptr), nullptr);
 
