@@ -35,6 +35,8 @@ int PreviewCommand::execute(const QStringList &arguments) {
     ZKRenamingController controller(&interaction);
     controller.setRenamers(RenamerCollections::renamersFromArchives(archives));
     options.listing.applyTo(controller);
+    // Interim names show only in JSON lines; a long list would hold them for nothing.
+    controller.setKeepsIntermediateNames(options.json);
 
     InterruptFlag::install();
     QElapsedTimer timer;

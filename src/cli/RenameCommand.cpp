@@ -85,6 +85,8 @@ int RenameCommand::execute(const QStringList &arguments) {
     const ControllerHistorySubject history(controller);  // the run is recorded as the window's
     if (!configure(controller, options, &error)) return fail(error);
     options.listing.applyTo(controller);
+    // Interim names show only in JSON lines; a long list would hold them for nothing.
+    controller.setKeepsIntermediateNames(options.json);
 
     InterruptFlag::install();
     TerminalProgress progress(err_, isatty(STDERR_FILENO));

@@ -23,6 +23,8 @@
 #include "run/RenameRunLoop.h"
 #include "tokens/ZKProxyResolutionHelper.h"
 
+class TakenPaths;
+
 // The headless heart of the main window: it owns the file list and the step list, the
 // listing choices, the sort priorities and the switches, computes every new name, builds the
 // list from root paths, sorts and filters it. Whatever needs the user goes through a
@@ -89,6 +91,10 @@ public:
 
     bool autoUniqueify() const { return autoUniqueify_; }
     void setAutoUniqueify(bool on) { autoUniqueify_ = on; }
+    // Whether records keep every interim name of a computation (the window's interim view and
+    // JSON lines show them; on by default). Without, a record keeps only its new name: most
+    // of what a long list holds for a command-line preview.
+    void setKeepsIntermediateNames(bool keep) { keepsIntermediateNames_ = keep; }
     bool ignoreTrailingGibberish() const { return ignoreTrailingGibberish_; }
     // Forgets the common prefix; the caller recomputes the names.
     void setIgnoreTrailingGibberish(bool on);
@@ -363,12 +369,10 @@ private:
     // False when a step reported a syntax error.
     bool computeNewNames();
     void withdrawNewNames();
-    void checkUniqueness(const ZKFileRepresentationPtr &record,
-                         QHash<QString, ZKFileRepresentationPtr> &holders,
+    void checkUniqueness(ZKFileRepresentation &record, TakenPaths &taken,
                          QHash<QString, quint64> &lastNumbers);
-    void uniqueifyNewName(const ZKFileRepresentationPtr &record, const QString &keyPath,
-                          const QString &key, const ZKFileRepresentationPtr &holder,
-                          QHash<QString, ZKFileRepresentationPtr> &holders,
+    void uniqueifyNewName(ZKFileRepresentation &record, const QString &keyPath,
+                          ZKFileRepresentation &holder, TakenPaths &taken,
                           QHash<QString, quint64> &lastNumbers);
     // Whether a step asks for one more pass.
     bool analyzeSequenceIdentifiers(bool topLevel);
@@ -405,6 +409,7 @@ private:
     std::optional<bool> ignoreAliasesOverride_;
     bool hadSyntaxError_ = false;
     bool autoUniqueify_ = false;
+    bool keepsIntermediateNames_ = true;
     bool ignoreTrailingGibberish_ = true;
     bool useFreeSpacingMode_ = true;
     ZKGeneralSettings generalSettings_;

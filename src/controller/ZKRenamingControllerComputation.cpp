@@ -10,6 +10,7 @@
 #include "engine/ZKERETemplate.h"
 #include "engine/ZKRenamer.h"
 #include "records/NameUniqueness.h"
+#include "records/TakenPaths.h"
 #include "tokens/DateDescription.h"
 
 namespace {
@@ -83,9 +84,8 @@ bool ZKRenamingController::computeNewNames() {
     const QList<ZKRenamerPtr> renamers = renamers_;
     const QList<ZKFileRepresentationPtr> records = fileRepresentations_;
     const qint64 count = records.size();
-    QHash<QString, ZKFileRepresentationPtr> holders;
+    TakenPaths taken(count);
     QHash<QString, quint64> lastNumbers;
-    holders.reserve(records.size());
     bool syntaxError = false;
     for (qint64 index = 0; index < count; ++index) {
         const ZKFileRepresentationPtr &record = records.at(index);
@@ -95,7 +95,8 @@ bool ZKRenamingController::computeNewNames() {
             if (syntaxError) return false;
         }
         record->setRenameName(record->intermediateName());
-        checkUniqueness(record, holders, lastNumbers);
+        if (!keepsIntermediateNames_) record->forgetIntermediateNames();
+        checkUniqueness(*record, taken, lastNumbers);
     }
     return true;
 }
@@ -109,45 +110,39 @@ void ZKRenamingController::withdrawNewNames() {
 
 // Paths are compared whole and case-insensitively; a record without a new name takes part
 // with its current path, so a new name that lands on a listed, unchanged file is caught.
-void ZKRenamingController::checkUniqueness(const ZKFileRepresentationPtr &record,
-                                           QHash<QString, ZKFileRepresentationPtr> &holders,
+void ZKRenamingController::checkUniqueness(ZKFileRepresentation &record, TakenPaths &taken,
                                            QHash<QString, quint64> &lastNumbers) {
-    const bool renamed = record->hasRenameName();
-    const QString keyPath = renamed ? record->renamePath() : record->path();
-    const QString key = renamed ? TextCase::lower(keyPath) : record->lowercasePath();
-    const auto holder = holders.constFind(key);
-    if (holder == holders.constEnd()) {
-        holders.insert(key, record);
+    const EndPath endPath = EndPath::of(record);
+    ZKFileRepresentation *holder = taken.holder(endPath);
+    if (!holder) {
+        taken.take(endPath, &record);
     } else if (autoUniqueify_) {
-        uniqueifyNewName(record, keyPath, key, *holder, holders, lastNumbers);
+        uniqueifyNewName(record, endPath.joined(), *holder, taken, lastNumbers);
     } else {
-        (*holder)->setRenameNameError(tr("Resulting filename isn't unique"));
-        record->setRenameNameError(tr("Resulting filename isn't unique"));
+        holder->setRenameNameError(tr("Resulting filename isn't unique"));
+        record.setRenameNameError(tr("Resulting filename isn't unique"));
         // The later record takes the place, so a third collider pairs with the second.
-        holders.insert(key, record);
+        taken.take(endPath, &record);
     }
 }
 
-void ZKRenamingController::uniqueifyNewName(const ZKFileRepresentationPtr &record,
-                                            const QString &keyPath, const QString &key,
-                                            const ZKFileRepresentationPtr &holder,
-                                            QHash<QString, ZKFileRepresentationPtr> &holders,
+void ZKRenamingController::uniqueifyNewName(ZKFileRepresentation &record, const QString &keyPath,
+                                            ZKFileRepresentation &holder, TakenPaths &taken,
                                             QHash<QString, quint64> &lastNumbers) {
-    // Numbers below the last one given for this key are all taken (the map only grows), so
+    // Numbers below the last one given for this path are all taken (the map only grows), so
     // starting after it finds the same first free number without trying them again.
+    const QString key = TextCase::lower(keyPath);
     quint64 number = lastNumbers.value(key, 0);
     QString candidate;
-    QString lowercaseCandidate;
     do {
         candidate = NameUniqueness::stringByInsertingNumberInPath(keyPath, ++number);
-        lowercaseCandidate = TextCase::lower(candidate);
-    } while (holders.contains(lowercaseCandidate));
+    } while (taken.holder(EndPath(candidate)));
     lastNumbers.insert(key, number);
 
-    record->setRenameName(PathExtension::lastPathComponent(candidate));
-    holder->addWarning(tr("Resulting filename wouldn't be unique"));
-    record->addWarning(tr("Resulting filename wouldn't be unique"));
-    holders.insert(lowercaseCandidate, record);
+    record.setRenameName(PathExtension::lastPathComponent(candidate));
+    holder.addWarning(tr("Resulting filename wouldn't be unique"));
+    record.addWarning(tr("Resulting filename wouldn't be unique"));
+    taken.take(EndPath::of(record), &record);
 }
 
 bool ZKRenamingController::analyzeSequenceIdentifiers(bool topLevel) {

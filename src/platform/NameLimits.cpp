@@ -25,13 +25,15 @@ QHash<QByteArray, long> &cache() {
 
 }  // namespace
 
-long maximumNameBytes(const QByteArray &folder) {
+long maximumNameBytes(QByteArrayView folder) {
     QMutexLocker lock(&cacheMutex());
-    const auto known = cache().constFind(folder);
+    // Looked up in place: every record of a list asks, and most folders are known.
+    const auto known = cache().constFind(QByteArray::fromRawData(folder.data(), folder.size()));
     if (known != cache().constEnd()) return *known;
-    const long asked = folder.isEmpty() ? -1 : ::pathconf(folder.constData(), _PC_NAME_MAX);
+    const QByteArray kept = folder.toByteArray();
+    const long asked = kept.isEmpty() ? -1 : ::pathconf(kept.constData(), _PC_NAME_MAX);
     const long limit = asked > 0 ? asked : kCommonNameMax;
-    cache().insert(folder, limit);
+    cache().insert(kept, limit);
     return limit;
 }
 

@@ -136,18 +136,25 @@ QString ZKFileRepresentation::preRenamePath() const {
 }
 
 void ZKFileRepresentation::setIntermediateName(const QString &name) {
-    if (!intermediateNames_) intermediateNames_.emplace();
-    intermediateNames_->append(Unicode::nfc(name));
+    hasIntermediateNames_ = true;
+    intermediateNames_.append(Unicode::nfc(name));
 }
 
 void ZKFileRepresentation::clearIntermediateNames() {
-    intermediateNames_.reset();
-    warnings_.clear();
+    forgetIntermediateNames();
+    if (!remarks_) return;
+    remarks_->warnings.clear();
+    dropRemarksIfEmpty();
+}
+
+void ZKFileRepresentation::forgetIntermediateNames() {
+    intermediateNames_ = QStringList();  // clear() would keep the allocation
+    hasIntermediateNames_ = false;
 }
 
 QString ZKFileRepresentation::intermediateName() const {
-    if (!intermediateNames_ || intermediateNames_->isEmpty()) return name_;
-    return intermediateNames_->constLast();
+    if (intermediateNames_.isEmpty()) return name_;
+    return intermediateNames_.constLast();
 }
 
 void ZKFileRepresentation::setRenameName(const QString &name) {
@@ -165,16 +172,22 @@ void ZKFileRepresentation::setRenameName(const QString &name) {
 // double what a record holds.
 QString ZKFileRepresentation::renamePath() const {
     if (!hasRenameName()) return QString();
-    // The usual path, one slash before the name, keeps everything up to that slash.
-    const qsizetype slash = path_.lastIndexOf(u'/');
-    if (slash < path_.size() - 1 && (slash <= 0 || path_.at(slash - 1) != u'/')) {
+    if (const auto parts = renamePathParts()) {
         QString path;
-        path.reserve(slash + 1 + renameName_.size());
-        path.append(QStringView(path_).first(slash + 1)).append(renameName_);
-        return path;
+        path.reserve(parts->first.size() + parts->second.size());
+        return path.append(parts->first).append(parts->second);
     }
     return PathExtension::appendingPathComponent(PathExtension::deletingLastPathComponent(path_),
                                                  renameName_);
+}
+
+std::optional<std::pair<QStringView, QStringView>> ZKFileRepresentation::renamePathParts() const {
+    if (!hasRenameName()) return std::nullopt;
+    // The usual path, one slash before the name, keeps everything up to that slash.
+    const qsizetype slash = path_.lastIndexOf(u'/');
+    if (slash < path_.size() - 1 && (slash <= 0 || path_.at(slash - 1) != u'/'))
+        return std::pair{QStringView(path_).first(slash + 1), QStringView(renameName_)};
+    return std::nullopt;
 }
 
 QString ZKFileRepresentation::lowercaseRenamePath() const { return TextCase::lower(renamePath()); }
@@ -187,17 +200,20 @@ QByteArray ZKFileRepresentation::nativeRenamePath() const {
 }
 
 void ZKFileRepresentation::addWarning(const QString &warning) {
-    if (warning.isEmpty() || warnings_.contains(warning)) return;
-    warnings_.append(warning);
+    if (warning.isEmpty()) return;
+    QStringList &warnings = remarks().warnings;
+    if (!warnings.contains(warning)) warnings.append(warning);
 }
 
 void ZKFileRepresentation::setRenameNameError(const QString &error) {
     if (error.isEmpty()) return;
-    relevance().setError(error);
+    ZKRenameNameRelevance current = relevance();
+    current.setError(error);
+    keepRelevance(current);
 }
 
 bool ZKFileRepresentation::hasRelevantRenameNameWithError(QString *error) const {
-    const ZKRenameNameRelevance &current = relevance();
+    const ZKRenameNameRelevance current = relevance();
     if (error) *error = current.error();
     return current.relevant();
 }
@@ -224,9 +240,37 @@ ZKFileRepresentation::Rarities &ZKFileRepresentation::rarities() const {
     return *rarities_;
 }
 
-ZKRenameNameRelevance &ZKFileRepresentation::relevance() const {
-    if (!renameNameRelevanceCache_) renameNameRelevanceCache_.emplace(*this);
-    return *renameNameRelevanceCache_;
+ZKFileRepresentation::Remarks &ZKFileRepresentation::remarks() const {
+    if (!remarks_) remarks_ = std::make_unique<Remarks>();
+    return *remarks_;
 }
 
-void ZKFileRepresentation::dropRenameNameCaches() { renameNameRelevanceCache_.reset(); }
+void ZKFileRepresentation::dropRemarksIfEmpty() const {
+    if (remarks_ && remarks_->warnings.isEmpty() && remarks_->renameNameError.isEmpty())
+        remarks_.reset();
+}
+
+ZKRenameNameRelevance ZKFileRepresentation::relevance() const {
+    if (!relevanceKnown_) keepRelevance(ZKRenameNameRelevance(*this));
+    return ZKRenameNameRelevance(relevant_, relevanceErrorIsFinal_,
+                                 remarks_ ? remarks_->renameNameError : QString());
+}
+
+void ZKFileRepresentation::keepRelevance(const ZKRenameNameRelevance &relevance) const {
+    relevanceKnown_ = true;
+    relevant_ = relevance.relevant();
+    relevanceErrorIsFinal_ = relevance.errorIsFinal();
+    if (!relevance.error().isEmpty()) {
+        remarks().renameNameError = relevance.error();
+    } else if (remarks_) {
+        remarks_->renameNameError.clear();
+        dropRemarksIfEmpty();
+    }
+}
+
+void ZKFileRepresentation::dropRenameNameCaches() {
+    relevanceKnown_ = relevant_ = relevanceErrorIsFinal_ = false;
+    if (!remarks_) return;
+    remarks_->renameNameError.clear();
+    dropRemarksIfEmpty();
+}

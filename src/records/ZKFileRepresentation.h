@@ -100,8 +100,11 @@ public:
     void clearIntermediateNames();
     // The last interim name, or name() when there is none.
     QString intermediateName() const override;
-    bool hasIntermediateNames() const { return intermediateNames_.has_value(); }
-    QStringList intermediateNames() const { return intermediateNames_.value_or(QStringList()); }
+    // Drops the interim names, keeping the new name and the warnings: for lists that never
+    // show them, where they would be most of what a record holds.
+    void forgetIntermediateNames();
+    bool hasIntermediateNames() const { return hasIntermediateNames_; }
+    QStringList intermediateNames() const { return intermediateNames_; }
 
     // The new name.
     // Stores the cleaned NFC form of the name (line breaks removed, tabs and slashes
@@ -113,12 +116,17 @@ public:
     bool hasRenameName() const { return !renameName_.isEmpty(); }
     // The folder of the path joined with the new name; "" without a new name.
     QString renamePath() const;
+    // The new path as its folder part (up to its last slash) and the new name, without
+    // building it; none without a new name, or for an unusual path (a doubled slash before
+    // the name, a trailing slash) that renamePath() builds another way. Views into the
+    // record: valid while it is unchanged.
+    std::optional<std::pair<QStringView, QStringView>> renamePathParts() const;
     QString lowercaseRenamePath() const;
     // The exact path to move the item to: the folder's bytes on disk and the new name.
     QByteArray nativeRenamePath() const;
     // Adds a warning unless it is empty or already there.
     void addWarning(const QString &warning) override;
-    QStringList warnings() const { return warnings_; }
+    QStringList warnings() const { return remarks_ ? remarks_->warnings : QStringList(); }
     // Makes the new name not relevant with this error; "" is ignored.
     void setRenameNameError(const QString &error);
     // Whether the new name will be applied; hands out the error ("" when none).
@@ -195,8 +203,18 @@ private:
     // The path as its exact bytes and as NFC text.
     void setPaths(const QByteArray &nativePath, const QString &path);
 
-    // The cached relevance, created when first needed.
-    ZKRenameNameRelevance &relevance() const;
+    // What few records carry, out of line for the same reason as the rarities: warnings, and
+    // the error that keeps a new name from being applied.
+    struct Remarks {
+        QStringList warnings;
+        QString renameNameError;
+    };
+    Remarks &remarks() const;
+    void dropRemarksIfEmpty() const;
+
+    // The relevance, decided when first needed and kept until the new name or path changes.
+    ZKRenameNameRelevance relevance() const;
+    void keepRelevance(const ZKRenameNameRelevance &relevance) const;
     void dropRenameNameCaches();
     // The interim name at the index, none when the index is out of range.
     std::optional<QString> shownIntermediateName(std::optional<qsizetype> interimIndex) const;
@@ -207,14 +225,18 @@ private:
     QString name_;
     QByteArray nativeOriginalPath_;
     QString originalPath_;
-    std::optional<QStringList> intermediateNames_;
+    QStringList intermediateNames_;
     QString renameName_;
-    mutable std::optional<ZKRenameNameRelevance> renameNameRelevanceCache_;
-    QStringList warnings_;
     bool isFolder_ = false;
     bool isPackage_ = false;
     quint8 cellDisplayMode_ = 0;
+    bool hasIntermediateNames_ = false;
+    // The kept relevance as flags (they fill the padding here); its error is in the remarks.
+    mutable bool relevanceKnown_ = false;
+    mutable bool relevant_ = false;
+    mutable bool relevanceErrorIsFinal_ = false;
     FileAttributes::FileIdentity listedFolder_;
     mutable std::unique_ptr<Attributes> attributes_;
     mutable std::unique_ptr<Rarities> rarities_;
+    mutable std::unique_ptr<Remarks> remarks_;
 };

@@ -19,7 +19,7 @@ ZKStatusLight ZKFileRepresentation::statusLight(std::optional<qsizetype> interim
     if (shownIntermediateName(interimIndex)) return intermediateNameStatusLight(*interimIndex);
     QString error;
     if (hasRelevantRenameNameWithError(&error)) {
-        return warnings_.isEmpty() ? ZKStatusLight::Green : ZKStatusLight::Yellow;
+        return warnings().isEmpty() ? ZKStatusLight::Green : ZKStatusLight::Yellow;
     }
     return error.isEmpty() ? ZKStatusLight::Grey : ZKStatusLight::Red;
 }
@@ -37,7 +37,7 @@ QString ZKFileRepresentation::toolTip(std::optional<qsizetype> interimIndex) con
         if (error.isEmpty()) return text;
         return tr("%1 - Error: %2").arg(text, error);
     }
-    for (const QString &warning : sortedCaseInsensitively(warnings_)) {
+    for (const QString &warning : sortedCaseInsensitively(warnings())) {
         text = tr("%1 - Warning: %2").arg(text, warning);
     }
     return text;
@@ -52,8 +52,8 @@ QString ZKFileRepresentation::description(std::optional<qsizetype> interimIndex)
     QString error;
     if (hasRelevantRenameNameWithError(&error)) {
         text += tr("Rename to: ") + renameName_;
-        if (!warnings_.isEmpty()) {
-            text += u'\n' + tr("Warning: ") + warnings_.join(QStringLiteral(", "));
+        if (!warnings().isEmpty()) {
+            text += u'\n' + tr("Warning: ") + warnings().join(QStringLiteral(", "));
         }
     } else {
         text += tr("Will not be renamed");
@@ -64,17 +64,17 @@ QString ZKFileRepresentation::description(std::optional<qsizetype> interimIndex)
 
 std::optional<QString> ZKFileRepresentation::shownIntermediateName(
     std::optional<qsizetype> interimIndex) const {
-    if (!interimIndex || !intermediateNames_) return std::nullopt;
-    if (*interimIndex < 0 || *interimIndex >= intermediateNames_->size()) return std::nullopt;
-    return intermediateNames_->at(*interimIndex);
+    if (!interimIndex) return std::nullopt;
+    if (*interimIndex < 0 || *interimIndex >= intermediateNames_.size()) return std::nullopt;
+    return intermediateNames_.at(*interimIndex);
 }
 
 ZKStatusLight ZKFileRepresentation::intermediateNameStatusLight(qsizetype index) const {
-    const QString &interimName = intermediateNames_->at(index);
+    const QString &interimName = intermediateNames_.at(index);
     // A name on disk that cannot be renamed stays red whatever a step makes of it.
     if (!nameError().isEmpty() || !NameValidation::errorForName(interimName).isEmpty()) {
         return ZKStatusLight::Red;
     }
-    const QString &previousName = index == 0 ? name_ : intermediateNames_->at(index - 1);
+    const QString &previousName = index == 0 ? name_ : intermediateNames_.at(index - 1);
     return interimName != previousName ? ZKStatusLight::Green : ZKStatusLight::Grey;
 }

@@ -15,10 +15,15 @@ public:
     // - a new name equal to the current (NFC) name: not relevant, no error (unchanged);
     // - otherwise relevant.
     explicit ZKRenameNameRelevance(const ZKFileRepresentation &fileRepresentation);
+    // A relevance decided earlier, as a record keeps it.
+    ZKRenameNameRelevance(bool relevant, bool errorIsFinal, const QString &error)
+        : relevant_(relevant), errorIsFinal_(errorIsFinal), error_(error) {}
 
     bool relevant() const { return relevant_; }
     // The error, "" when there is none.
     QString error() const { return error_; }
+    // Whether the error is the name on disk's own, which no later error replaces.
+    bool errorIsFinal() const { return errorIsFinal_; }
 
     // Makes the name not relevant with this error. An empty error is ignored, and so is any
     // error once the record's name on disk is known to be unusable (that error stays).

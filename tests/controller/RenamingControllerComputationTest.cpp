@@ -78,6 +78,22 @@ TEST_F(RenamingControllerComputationTest, NamesDifferingOnlyInCaseCollide) {
     EXPECT_EQ(errorOf(record("A2.txt")), kIsNotUnique);
 }
 
+TEST_F(RenamingControllerComputationTest, WithoutInterimNamesNewNamesWarningsAndCollisionsStay) {
+    controller->setKeepsIntermediateNames(false);
+    controller->setAutoUniqueify(true);
+    listFiles({"\u00c41.txt", "\u00e42.txt", "b1.txt"});
+    useSteps({findAndReplace("\\d", "", true), findAndReplace("b", "b\t")});
+
+    EXPECT_EQ(record("\u00c41.txt")->renameName(), "\u00c4.txt");
+    // Letter case beyond ASCII counts as well.
+    EXPECT_EQ(record("\u00e42.txt")->renameName(), "\u00e4 (1).txt");
+    EXPECT_EQ(record("b1.txt")->renameName(), "b .txt");
+    EXPECT_EQ(record("b1.txt")->warnings().size(), 1);
+    EXPECT_EQ(record("b1.txt")->statusLight(), ZKStatusLight::Yellow);
+    for (const ZKFileRepresentationPtr &record : controller->fileRepresentations())
+        EXPECT_FALSE(record->hasIntermediateNames());
+}
+
 TEST_F(RenamingControllerComputationTest, SyntaxErrorWithdrawsEveryNewName) {
     listFiles({"one.txt", "two.txt"});
     useSteps({findAndReplace("o", "0")});
