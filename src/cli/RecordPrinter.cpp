@@ -74,13 +74,21 @@ QString RecordPrinter::plainLine(const Line &line,
                                  const QList<std::pair<QString, QString>> &extra) const {
     QString text = lightColumn(line.light, colored_);
     text += line.name;
-    if (!line.newName.isNull() && line.newName != line.name)
-        text += QStringLiteral(" -> ") + line.newName;
-    QStringList notes;
-    if (!line.error.isEmpty()) notes << line.error;
-    notes << line.warnings;
-    for (const auto &[key, value] : extra) notes << key + ": " + value;
-    if (!notes.isEmpty()) text += QStringLiteral("  (") + notes.join("; ") + ")";
+    if (!line.newName.isNull() && line.newName != line.name) {
+        text += u" -> ";
+        text += line.newName;
+    }
+    // The notes in one string, without a list of them: a long run prints a line per item.
+    bool noted = false;
+    const auto note = [&](const auto &...parts) {
+        text += noted ? u"; " : u"  (";
+        ((text += parts), ...);
+        noted = true;
+    };
+    if (!line.error.isEmpty()) note(line.error);
+    for (const QString &warning : line.warnings) note(warning);
+    for (const auto &[key, value] : extra) note(key, u": ", value);
+    if (noted) text += u')';
     return text;
 }
 

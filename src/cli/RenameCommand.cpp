@@ -109,11 +109,15 @@ int RenameCommand::execute(const QStringList &arguments) {
     RecordPrinter printer(out_, options.json);
     printer.setColored(options.colored(isatty(STDOUT_FILENO)));
     bool allRenamed = true;
+    // One list for every line: a line per item, most with the outcome alone.
+    const QString outcomeKey = QStringLiteral("outcome");
+    QList<std::pair<QString, QString>> extra;
     for (const PlannedItem &item : items) {
         const RenameOutcome outcome = controller.lastRunOutcome(item.record);
         allRenamed = allRenamed && (!item.relevant || outcome == RenameOutcome::Renamed);
         if (!item.printed) continue;
-        QList<std::pair<QString, QString>> extra{{"outcome", outcomeName(item, outcome)}};
+        extra.resize(1);
+        extra[0] = {outcomeKey, outcomeName(item, outcome)};
         if (options.json && item.record->nativePath() != item.nativePath)
             extra.append({"currentPath", item.record->path()});
         printer.print(item.line, extra);

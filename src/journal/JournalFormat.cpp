@@ -23,8 +23,17 @@ constexpr std::array<quint32, 256> table = makeTable();
 
 constexpr qsizetype checksumDigits = 8;
 
+// The checksum as 8 lower-case hex digits, appended in place: a record is one allocation.
+void appendChecksum(QByteArray *text, quint32 crc) {
+    static constexpr char digits[] = "0123456789abcdef";
+    for (int shift = 4 * (checksumDigits - 1); shift >= 0; shift -= 4)
+        text->append(digits[(crc >> shift) & 0xF]);
+}
+
 QByteArray checksumField(const QByteArray &text) {
-    return QByteArray::number(crc32(text), 16).rightJustified(checksumDigits, '0');
+    QByteArray field;
+    appendChecksum(&field, crc32(text));
+    return field;
 }
 
 }  // namespace
@@ -36,8 +45,19 @@ quint32 crc32(const QByteArray &data) {
 }
 
 QByteArray line(const QByteArrayList &fields) {
-    const QByteArray text = fields.join(' ');
-    return text + ' ' + checksumField(text) + '\n';
+    qsizetype size = 1 + checksumDigits + 1;
+    for (const QByteArray &field : fields) size += field.size() + 1;
+    QByteArray text;
+    text.reserve(size);
+    for (qsizetype index = 0; index < fields.size(); ++index) {
+        if (index > 0) text += ' ';
+        text += fields[index];
+    }
+    const quint32 crc = crc32(text);
+    text += ' ';
+    appendChecksum(&text, crc);
+    text += '\n';
+    return text;
 }
 
 bool parseLine(const QByteArray &line, QByteArrayList *fields) {

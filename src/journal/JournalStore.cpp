@@ -28,6 +28,9 @@ const QString temporaryPrefix = QStringLiteral(".journal-");
 // More than the longest record (two paths of PATH_MAX bytes in base64), so the window at the
 // end of a journal always holds its last whole records.
 constexpr qint64 tailWindow = 64 * 1024;
+// Enough for a header and for the last records of most journals; every start of a rename
+// looks at the ends of every kept journal, so the larger window is read only when needed.
+constexpr qint64 shortWindow = 4 * 1024;
 
 struct Record {
     QByteArrayList fields;
@@ -222,18 +225,41 @@ bool openFile(QFile &file, QString *problem) {
     return false;
 }
 
-// The kind of the last whole record, found in the window at the end of the file.
+// The kind of the last whole record, found in a window at the end of the file: the short one,
+// or the whole window when the short one holds no whole record or a damaged one.
 bool lastRecordKind(QFile &file, QByteArray *kind, QString *problem) {
     const qint64 size = file.size();
-    const qint64 offset = qMax<qint64>(0, size - tailWindow);
-    QByteArray data;
-    if (!readBytes(file, offset, size - offset, &data, problem)) return false;
-    QList<Record> records;
-    qint64 validLength = 0;
-    if (!splitRecords(data, offset > 0, &records, &validLength, problem)) return false;
-    if (records.isEmpty()) return *problem = QStringLiteral("it holds no whole record"), false;
-    *kind = records.last().fields[0];
-    return true;
+    for (const qint64 window : {shortWindow, tailWindow}) {
+        const qint64 offset = qMax<qint64>(0, size - window);
+        QByteArray data;
+        if (!readBytes(file, offset, size - offset, &data, problem)) return false;
+        QList<Record> records;
+        qint64 validLength = 0;
+        const bool split = splitRecords(data, offset > 0, &records, &validLength, problem);
+        if (split && !records.isEmpty()) {
+            *kind = records.last().fields[0];
+            return true;
+        }
+        if (offset == 0 || window == tailWindow) {
+            if (split) *problem = QStringLiteral("it holds no whole record");
+            return false;
+        }
+        problem->clear();
+    }
+    return false;
+}
+
+// The first line, without its line feed; false when the header window holds none.
+bool headerLine(QFile &file, QByteArray *line, QString *problem) {
+    for (const qint64 window : {shortWindow, tailWindow}) {
+        QByteArray head;
+        if (!readBytes(file, 0, qMin(file.size(), window), &head, problem)) return false;
+        const qsizetype end = head.indexOf('\n');
+        if (end >= 0) return *line = head.left(end), true;
+        if (head.size() < window) break;
+    }
+    *problem = QStringLiteral("its header is damaged");
+    return false;
 }
 
 bool isProcessAlive(qint64 pid) {
@@ -285,15 +311,13 @@ QStringList journalPaths() {
 bool readSummary(const QString &path, JournalSummary *summary, QString *error) {
     QFile file(path);
     QString problem;
-    QByteArray head;
+    QByteArray header;
     QByteArray lastKind;
     *summary = JournalSummary();
     summary->path = path;
-    const bool read = openFile(file, &problem) &&
-                      readBytes(file, 0, qMin(file.size(), tailWindow), &head, &problem);
     QByteArrayList fields;
-    const qsizetype end = head.indexOf('\n');
-    if (read && (end < 0 || !JournalFormat::parseLine(head.left(end), &fields)))
+    if (openFile(file, &problem) && headerLine(file, &header, &problem) &&
+        !JournalFormat::parseLine(header, &fields))
         problem = QStringLiteral("its header is damaged");
     if (!problem.isEmpty() || !parseHeader(fields, summary, &problem) ||
         !lastRecordKind(file, &lastKind, &problem)) {

@@ -2,6 +2,8 @@
 
 PlanProgress::PlanProgress(const QList<JournalMove> &planned) {
     targetOf_.reserve(planned.size());
+    // Each step touches two paths; most runs make one step per planned move.
+    touched_.reserve(2 * planned.size());
     // Without its identity, an item could not be found again by recovery.
     for (const JournalMove &move : planned)
         if (move.device != 0 || move.inode != 0) targetOf_.insert(move.from, move.to);

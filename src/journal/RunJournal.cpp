@@ -19,8 +19,12 @@ struct RunJournal::Private {
     // The end of the whole records, where the next one goes.
     qint64 length = 0;
     qint64 intentCount = 0;
-    // The move announced last and not yet confirmed.
+    // The move announced last and not yet confirmed, and whether the plan covers it.
     std::optional<JournalMove> pending;
+    bool pendingCovered = false;
+    // The completion of a covered move, written together with the next record: one write
+    // per move instead of two.
+    QByteArray unwritten;
     bool closed = false;
     // A write could not be taken back or a flush failed: nothing more may be claimed.
     bool broken = false;
@@ -62,6 +66,14 @@ QByteArray planLine(const JournalMove &move) {
                                 QByteArray::number(move.device), QByteArray::number(move.inode)});
 }
 
+// Room for every plan line: two paths in base64 and up to five numbers and separators.
+qsizetype planSize(const QList<JournalMove> &planned) {
+    qsizetype size = 0;
+    for (const JournalMove &move : planned)
+        size += 4 * ((move.from.size() + 2) / 3 + (move.to.size() + 2) / 3) + 64;
+    return size;
+}
+
 bool hasEmptyPath(const QList<JournalMove> &moves) {
     return std::any_of(moves.begin(), moves.end(), [](const JournalMove &move) {
         return move.from.isEmpty() || move.to.isEmpty();
@@ -80,6 +92,7 @@ std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
     QString problem;
     if (hasEmptyPath(planned)) problem = QStringLiteral("a planned move has an empty path");
     QByteArray content = headerLine(undonePath, planned.size());
+    content.reserve(content.size() + planSize(planned));
     for (const JournalMove &move : planned) content += planLine(move);
     const int first = journalsStarted.fetch_add(1);
     const bool isUndo = !undonePath.isEmpty();
@@ -148,8 +161,11 @@ bool RunJournal::markUndone(const QString &path, const QString &undoJournalPath,
 }
 
 RunJournal::~RunJournal() {
+    if (!d || d->descriptor < 0) return;
     // Without end() the journal stays unfinished, as after a crash: recovery will look at it.
-    if (d && d->descriptor >= 0) ::close(d->descriptor);
+    // A completion still held is written all the same; it only spares recovery a look.
+    if (!d->unwritten.isEmpty() && !d->broken) append(QByteArray(), false);
+    ::close(d->descriptor);
 }
 
 bool RunJournal::willMove(const JournalMove &move) {
@@ -184,6 +200,7 @@ bool RunJournal::willMove(const JournalMove &move) {
     if (!append(line, !covered)) return false;
     ++d->intentCount;
     d->pending = move;
+    d->pendingCovered = covered;
     if (isTrash) d->pending->to.clear();
     return true;
 }
@@ -202,6 +219,13 @@ bool RunJournal::didMove(const JournalMove &move) {
     QByteArrayList fields{JournalFormat::doneKind, QByteArray::number(d->intentCount)};
     // Where the item went in the Trash.
     if (isTrash && !move.to.isEmpty()) fields << JournalFormat::encodeBytes(move.to);
+    if (d->pendingCovered) {
+        // Recovery finds a covered move from the disk as long as its completion is missing,
+        // so it can wait for the next record's write.
+        d->unwritten = JournalFormat::line(fields);
+        d->pending.reset();
+        return true;
+    }
     if (!append(JournalFormat::line(fields), false)) {
         // The step happened but the journal cannot say so. A closing record written now (it
         // may still fit where the completion did not) would let readers take the step for
@@ -215,6 +239,7 @@ bool RunJournal::didMove(const JournalMove &move) {
 }
 
 bool RunJournal::end() {
+    // The held completion goes in the same write: the journal is never closed without it.
     if (!append(JournalFormat::line({JournalFormat::closedKind}), true)) return false;
     d->closed = true;
     d->pending.reset();
@@ -235,8 +260,14 @@ bool RunJournal::append(const QByteArray &line, bool sync) {
                        .arg(d->path, d->closed ? "closed" : "no longer writable");
         return false;
     }
-    if (JournalFile::append(d->descriptor, d->path, &d->length, line, sync, &d->broken, &d->error))
+    // A held completion precedes the record in one write; a write that fails is cut off
+    // whole, so the completion stays held for the next attempt.
+    const QByteArray records = d->unwritten.isEmpty() ? line : d->unwritten + line;
+    if (JournalFile::append(d->descriptor, d->path, &d->length, records, sync, &d->broken,
+                            &d->error)) {
+        d->unwritten.clear();
         return true;
+    }
     Log::line(QStringLiteral("[Journal] %1").arg(d->error));
     return false;
 }

@@ -55,11 +55,13 @@ struct JournalMove {
 // The plan (every planned move with its item's device and inode) is on disk before the first
 // move. Every step is then written twice: its intent before it happens and its completion
 // after it. A planned move made as planned (PlanProgress) is recorded without waiting for the
-// disk; every other step (a move aside, either half of a change of letter case, an occupant
+// disk, and its completion is held and written together with the next record (one write per
+// move); every other step (a move aside, either half of a change of letter case, an occupant
 // sent to the Trash) has its intent flushed (fsync) before willMove returns, which takes every
-// record before it to the disk as well. So the journal never claims a move that did not
-// happen; for the one step that may have been under way, and for planned moves whose records
-// a crash of the machine lost, recovery decides from the disk what really happened.
+// record before it to the disk as well, and its completion written at once. So the file is
+// always a prefix of the records, and the journal never claims a move that did not happen;
+// for the one step that may have been under way, and for planned moves whose records a crash
+// (of the process or the machine) lost, recovery decides from the disk what really happened.
 // Steps are the physical ones (ItemMover journals them): each half of a change of letter case
 // through a temporary name, a move back after a failed second half, a move aside, and an
 // occupant sent to the Trash ("Replace"), so recovery always knows where every item is.

@@ -104,7 +104,7 @@ bool ItemMover::confirmWriteAccessToFolderOf(const QByteArray &source) {
 bool ItemMover::takesRouteThroughTemporaryName(const QByteArray &source, const QByteArray &target) {
     const bool knownFree = freeTarget_ == target;
     freeTarget_.clear();
-    if (isEqualToPath(displayPath(source), displayPath(target), true)) return true;
+    if (isEqualToNativePath(source, target, true)) return true;
     // The source's identity matters only when something is at the target.
     if (knownFree) return false;
     const FileAttributes::FileIdentity atTarget = disk_.identity(target);

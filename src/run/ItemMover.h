@@ -79,6 +79,9 @@ public:
 
     // Both paths in NFC, and lower-cased first when ignoring case.
     static bool isEqualToPath(const QString &path, const QString &other, bool ignoreCase);
+    // The same for paths as stored: decoded as the user sees them.
+    static bool isEqualToNativePath(const QByteArray &path, const QByteArray &other,
+                                    bool ignoreCase);
 
     // A free path for a file to be saved: the path itself when nothing is there, else
     // "name N.ext" for N = 1 … 999999. A candidate equal to currentPath (ignoring case; the

@@ -1,4 +1,5 @@
 #include <QFile>
+#include <algorithm>
 
 #include "common/PathExtension.h"
 #include "common/TextCase.h"
@@ -17,6 +18,11 @@ bool isAscii(const QString &text) {
     return true;
 }
 
+bool isAscii(const QByteArray &bytes) {
+    return std::all_of(bytes.cbegin(), bytes.cend(),
+                       [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+}
+
 }  // namespace
 
 bool ItemMover::isEqualToPath(const QString &path, const QString &other, bool ignoreCase) {
@@ -26,6 +32,14 @@ bool ItemMover::isEqualToPath(const QString &path, const QString &other, bool ig
     const QString first = Unicode::nfc(path);
     const QString second = Unicode::nfc(other);
     return ignoreCase ? TextCase::lower(first) == TextCase::lower(second) : first == second;
+}
+
+bool ItemMover::isEqualToNativePath(const QByteArray &path, const QByteArray &other,
+                                    bool ignoreCase) {
+    // ASCII bytes decode to themselves: a run asks this for every move, so no text is made.
+    if (isAscii(path) && isAscii(other))
+        return path.compare(other, ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
+    return isEqualToPath(QFile::decodeName(path), QFile::decodeName(other), ignoreCase);
 }
 
 QString ItemMover::availablePathWithCurrentPath(const QString &path, const QString &currentPath,

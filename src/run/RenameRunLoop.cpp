@@ -10,6 +10,7 @@
 #include "journal/RunJournal.h"
 #include "platform/FileAttributes.h"
 #include "platform/LetterCase.h"
+#include "run/FolderLookups.h"
 #include "run/ItemMover.h"
 #include "run/RenameAlerts.h"
 
@@ -71,12 +72,15 @@ bool RenameRunLoop::run(qsizetype relevantCount, RunJournal &journal) {
 void RenameRunLoop::indexRelevantRecords() {
     if (indexed_) return;
     indexed_ = true;
+    // Before any move, in one quick pass: the folders are those listed. The run itself looks
+    // by path, as it moves by path.
+    FolderLookups lookups;
     for (qsizetype index = 0; index < records_.size(); ++index) {
         const ZKFileRepresentationPtr &record = records_.at(index);
         if (!record->hasRelevantRenameNameWithError(nullptr)) continue;
         outcomes_.insert(record.get(), RenameOutcome::NotReached);
         JournalMove planned{record->nativePath(), record->nativeRenamePath()};
-        const FileAttributes::FileIdentity identity = FileAttributes::identity(planned.from);
+        const FileAttributes::FileIdentity identity = lookups.identity(planned.from);
         if (identity.valid) {
             relevantByIdentity_[{identity.device, identity.inode}].append(index);
             // Recovery knows the item again by these should the record of its move be lost.

@@ -314,3 +314,76 @@ TEST_F(RunJournalTest, UnrecordedCompletionKeepsTheJournalOpen) {
     ASSERT_TRUE(content.inFlight);
     EXPECT_EQ(*content.inFlight, moves[9]);
 }
+
+// The completion of a move made as planned is held and written with the next record, so a
+// crash may lose it but never a record after it: the file is always a prefix of the records.
+// A held completion is written by the closing record and by a journal given up without one.
+TEST_F(RunJournalTest, HeldCompletionGoesToTheFileWithTheNextRecord) {
+    QList<JournalMove> planned;
+    for (int i = 0; i < 3; ++i) {
+        JournalMove move{"/t/" + QByteArray::number(i), "/t/" + QByteArray::number(i) + "x"};
+        move.device = 1;
+        move.inode = quint64(i + 1);
+        planned << move;
+    }
+    const auto asMade = [](const JournalMove &move) { return JournalMove{move.from, move.to}; };
+    QString error;
+    auto journal = RunJournal::begin(planned, &error);
+    ASSERT_TRUE(journal) << error;
+    const QString path = journal->path();
+    ASSERT_TRUE(journal->willMove(asMade(planned[0])));
+    ASSERT_TRUE(journal->didMove(asMade(planned[0])));
+    EXPECT_EQ(read(path).inFlight, asMade(planned[0])) << "the completion is held";
+    EXPECT_FALSE(journal->inFlight());
+
+    // A step aside is no planned move: its intent goes to the disk with the held completion.
+    const JournalMove aside{"/t/1", "/t/1_0"};
+    ASSERT_TRUE(journal->willMove(aside));
+    Journal content = read(path);
+    EXPECT_EQ(content.done, QList<JournalMove>{asMade(planned[0])});
+    EXPECT_EQ(content.inFlight, aside);
+    ASSERT_TRUE(journal->didMove(aside));
+    EXPECT_EQ(read(path).done.size(), 2) << "a step off the plan is recorded at once";
+
+    ASSERT_TRUE(journal->willMove(asMade(planned[2])));
+    ASSERT_TRUE(journal->didMove(asMade(planned[2])));
+    journal.reset();
+    content = read(path);
+    EXPECT_EQ(content.done, (QList<JournalMove>{asMade(planned[0]), aside, asMade(planned[2])}));
+    EXPECT_FALSE(content.summary.closed);
+    EXPECT_FALSE(content.inFlight);
+
+    auto closing = RunJournal::begin(planned, &error);
+    ASSERT_TRUE(closing) << error;
+    ASSERT_TRUE(closing->willMove(asMade(planned[0])));
+    ASSERT_TRUE(closing->didMove(asMade(planned[0])));
+    ASSERT_TRUE(closing->end());
+    content = read(closing->path());
+    EXPECT_TRUE(content.summary.closed);
+    EXPECT_EQ(content.done, QList<JournalMove>{asMade(planned[0])});
+}
+
+// The summary reads a short window at each end of a journal; a last record longer than that
+// window (paths of thousands of bytes) is still found whole.
+TEST_F(RunJournalTest, SummaryFindsALastRecordLongerThanItsFirstLook) {
+    const QByteArray longName = "/t/" + QByteArray(3000, 'a');
+    const QList<JournalMove> moves{{longName, longName + "b"}, {longName + "c", longName + "d"}};
+    QString error;
+    auto journal = RunJournal::begin(moves, &error);
+    ASSERT_TRUE(journal) << error;
+    const QString path = journal->path();
+    ASSERT_TRUE(journal->willMove(moves[0]));
+    JournalSummary summary;
+    ASSERT_TRUE(JournalStore::readSummary(path, &summary, &error)) << error;
+    EXPECT_FALSE(summary.closed);
+    EXPECT_EQ(summary.plannedCount, 2);
+    ASSERT_TRUE(journal->didMove(moves[0]));
+    ASSERT_TRUE(journal->end());
+    ASSERT_TRUE(JournalStore::readSummary(path, &summary, &error)) << error;
+    EXPECT_TRUE(summary.closed);
+
+    // A torn tail longer than the short window: the record before it decides.
+    writeAll(path, readAll(path) + "intent 2 " + QByteArray(6000, 'Q'));
+    ASSERT_TRUE(JournalStore::readSummary(path, &summary, &error)) << error;
+    EXPECT_TRUE(summary.closed);
+}

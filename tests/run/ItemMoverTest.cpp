@@ -350,6 +350,14 @@ TEST_F(ItemMoverTest, PathsCompareInNfcAndOptionallyIgnoringCase) {
     EXPECT_FALSE(ItemMover::isEqualToPath(composed, composed.toUpper(), false));
     EXPECT_TRUE(ItemMover::isEqualToPath(composed, QString::fromUtf8("/A/CAF\u00c9"), true));
     EXPECT_FALSE(ItemMover::isEqualToPath("/a/b", "/a/c", true));
+
+    // Stored paths: ASCII compared as bytes, anything else as the decoded text.
+    EXPECT_TRUE(ItemMover::isEqualToNativePath("/a/Name.txt", "/A/nAME.TXT", true));
+    EXPECT_FALSE(ItemMover::isEqualToNativePath("/a/Name.txt", "/a/name.txt", false));
+    EXPECT_FALSE(ItemMover::isEqualToNativePath("/a/b", "/a/b2", true));
+    EXPECT_TRUE(ItemMover::isEqualToNativePath(composed.toUtf8(), "/A/CAF\xc3\x89", true));
+    EXPECT_TRUE(ItemMover::isEqualToNativePath(decomposed.toUtf8(), composed.toUtf8(), false));
+    EXPECT_FALSE(ItemMover::isEqualToNativePath("/a/caf\xe9", "/a/CAF\xc9", false));
 }
 
 TEST_F(ItemMoverTest, TemporaryNamesCountUpAndKeepTheExtension) {
