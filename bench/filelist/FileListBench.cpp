@@ -27,16 +27,10 @@
 
 namespace {
 
-// Forwards the controller's list notifications the way the window does.
+// Hands the list's selection to the controller the way the window does.
 class ForwardingUserInteraction : public ZKSilentUserInteraction {
 public:
     ZKFileList *list = nullptr;
-    void fileListChanged() override {
-        if (list) list->reloadData();
-    }
-    void fileListNeedsDisplay() override {
-        if (list) list->redisplay();
-    }
     QList<ZKFileRepresentationPtr> selectedFileRepresentations() override {
         return list ? list->selectedFileRepresentations() : QList<ZKFileRepresentationPtr>();
     }
@@ -165,6 +159,11 @@ int main(int argc, char **argv) {
     ZKRenamingController controller(&ui);
     ZKFileList list(controller);
     ui.list = &list;
+    // The list follows the controller's notifications the way the window's does.
+    QObject::connect(&controller, &ZKRenamingController::fileListChanged, &list,
+                     &ZKFileList::reloadData);
+    QObject::connect(&controller, &ZKRenamingController::fileListNeedsDisplay, &list,
+                     &ZKFileList::redisplay);
     list.resize(1280, 800);
     list.show();
     QApplication::processEvents();
