@@ -89,7 +89,9 @@ void ZKFileRepresentation::setNativePath(const QByteArray &nativePath) {
 }
 
 void ZKFileRepresentation::setPaths(const QByteArray &nativePath, const QString &path) {
-    const bool isFirstPath = nativePath_.isEmpty();
+    const bool moves = !nativePath_.isEmpty() && (nativePath != nativePath_ || path != path_);
+    if (moves && !original_)
+        original_ = std::make_unique<OriginalPath>(OriginalPath{nativePath_, path_});
     nativePath_ = nativePath;
     path_ = path;
     name_ = nameSharingPath(path_);
@@ -102,10 +104,6 @@ void ZKFileRepresentation::setPaths(const QByteArray &nativePath, const QString 
         rarities().nameError = nameError;
     }
     dropRenameNameCaches();
-    if (!isFirstPath) return;
-
-    nativeOriginalPath_ = nativePath_;
-    originalPath_ = path_;
 }
 
 QString ZKFileRepresentation::lowercasePath() const {
@@ -124,7 +122,7 @@ QString ZKFileRepresentation::readablePath() const {
 }
 
 QString ZKFileRepresentation::originalName() const {
-    return PathExtension::lastPathComponent(originalPath_);
+    return PathExtension::lastPathComponent(originalPath());
 }
 
 void ZKFileRepresentation::setPreRenamePath(const QString &path) {
@@ -132,7 +130,7 @@ void ZKFileRepresentation::setPreRenamePath(const QString &path) {
 }
 
 QString ZKFileRepresentation::preRenamePath() const {
-    return rarities_ ? rarities_->preRenamePath.value_or(originalPath_) : originalPath_;
+    return rarities_ ? rarities_->preRenamePath.value_or(originalPath()) : originalPath();
 }
 
 void ZKFileRepresentation::setIntermediateName(const QString &name) {

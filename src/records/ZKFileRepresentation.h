@@ -71,8 +71,10 @@ public:
     QString name() const override { return name_; }
     // "Filename is not valid UTF-8" when the name on disk is no UTF-8, else "".
     QString nameError() const { return rarities_ ? rarities_->nameError : QString(); }
-    QString originalPath() const { return originalPath_; }
-    QByteArray nativeOriginalPath() const { return nativeOriginalPath_; }
+    QString originalPath() const { return original_ ? original_->path : path_; }
+    QByteArray nativeOriginalPath() const {
+        return original_ ? original_->nativePath : nativePath_;
+    }
     QString originalName() const;
     // Where the item was at the end of the latest rename run; the original path while unset.
     void setPreRenamePath(const QString &path);
@@ -200,6 +202,13 @@ private:
     };
     Rarities &rarities() const;
 
+    // The path the record was made with, kept apart only once it moves: most records never
+    // do, and a long list then pays one pointer per record instead of two paths.
+    struct OriginalPath {
+        QByteArray nativePath;
+        QString path;
+    };
+
     // The path as its exact bytes and as NFC text.
     void setPaths(const QByteArray &nativePath, const QString &path);
 
@@ -223,8 +232,7 @@ private:
     QByteArray nativePath_;
     QString path_;
     QString name_;
-    QByteArray nativeOriginalPath_;
-    QString originalPath_;
+    std::unique_ptr<OriginalPath> original_;
     QStringList intermediateNames_;
     QString renameName_;
     bool isFolder_ = false;
