@@ -35,7 +35,8 @@ size_t mixed(quint64 hash) {
 EndPath::EndPath(QStringView head, QStringView tail)
     : head_(head), tail_(tail), hash_(hashOfLowercase()) {}
 
-EndPath::EndPath(QString whole) : whole_(std::move(whole)), head_(whole_), hash_(hashOfLowercase()) {}
+EndPath::EndPath(QString whole)
+    : whole_(std::move(whole)), head_(whole_), hash_(hashOfLowercase()) {}
 
 EndPath EndPath::of(const ZKFileRepresentation &record) {
     if (!record.hasRenameName()) return EndPath(record.path());
