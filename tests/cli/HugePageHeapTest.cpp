@@ -1,0 +1,20 @@
+#include <gtest/gtest.h>
+
+#include "cli/HugePageHeap.h"
+
+// The restart must add the tunable exactly once and keep whatever the user set.
+TEST(HugePageHeapTest, TunableIsAddedOnceBesideTheUsersOwn) {
+    EXPECT_EQ(HugePageHeap::tunablesWithHugePages(nullptr), QByteArray("glibc.malloc.hugetlb=1"));
+    EXPECT_EQ(HugePageHeap::tunablesWithHugePages(""), QByteArray("glibc.malloc.hugetlb=1"));
+    EXPECT_EQ(HugePageHeap::tunablesWithHugePages("glibc.malloc.check=3"),
+              QByteArray("glibc.malloc.check=3:glibc.malloc.hugetlb=1"));
+    // Present already (our own restart, or the user's choice, even "off"): no restart.
+    EXPECT_EQ(HugePageHeap::tunablesWithHugePages("glibc.malloc.hugetlb=1"), std::nullopt);
+    EXPECT_EQ(HugePageHeap::tunablesWithHugePages("glibc.malloc.check=3:glibc.malloc.hugetlb=0"),
+              std::nullopt);
+
+    EXPECT_TRUE(HugePageHeap::givenOnlyOnRequest("always [madvise] never\n"));
+    EXPECT_FALSE(HugePageHeap::givenOnlyOnRequest("[always] madvise never\n"));
+    EXPECT_FALSE(HugePageHeap::givenOnlyOnRequest("always madvise [never]\n"));
+    EXPECT_FALSE(HugePageHeap::givenOnlyOnRequest(""));
+}
