@@ -19,6 +19,7 @@
 #include "platform/Sandbox.h"
 #include "platform/Trash.h"
 #include "platform/ZKSecurityScopedBookmarkManager.h"
+#include "run/FolderNames.h"
 #include "run/MoveDefaults.h"
 #include "run/RenameAlerts.h"
 
@@ -128,6 +129,7 @@ bool ItemMover::journalledStep(JournalMove step, QString *error, int *errorNumbe
     if (outcome.made) {
         folderChecks_.forgetAt(step.from);
         folderChecks_.forgetAt(step.to);
+        if (folderNames_) folderNames_->moved(step.from, step.to);
     }
     return outcome.made;
 }
@@ -191,6 +193,7 @@ bool ItemMover::trashOccupant(const QByteArray &target, QString *error) {
     // Even when in the Trash: with the journal failed the run ends, and recovery looks for
     // the occupant there.
     if (outcome.journalFailed) journalFailed_ = true;
+    if (outcome.made && folderNames_) folderNames_->moved(target, QByteArray());
     return outcome.made && !outcome.journalFailed;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/FileAttributes.h"
 #include "run/RecentFolderChecks.h"
 
+class FolderNames;
 class RunJournal;
 struct JournalMove;
 class ZKUserInteraction;
@@ -45,6 +46,8 @@ public:
     // The journal of the run the moves belong to (none: moves are not journalled). It must
     // outlive its use.
     void setJournal(RunJournal *journal);
+    // What the run knows of its folders' names (none: nothing), told of every step made.
+    void setFolderNames(FolderNames *names) { folderNames_ = names; }
     // The journal could not be written: the run must end.
     bool journalFailed() const { return journalFailed_; }
 
@@ -155,6 +158,7 @@ private:
     ZKUserInteraction *user_;
     DiskInterface &disk_;
     RunJournal *journal_ = nullptr;
+    FolderNames *folderNames_ = nullptr;
     bool journalFailed_ = false;
     bool journalFailureShown_ = false;
     QByteArray freeTarget_;

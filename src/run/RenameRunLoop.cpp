@@ -10,7 +10,6 @@
 #include "journal/RunJournal.h"
 #include "platform/FileAttributes.h"
 #include "platform/LetterCase.h"
-#include "run/FolderLookups.h"
 #include "run/ItemMover.h"
 #include "run/RenameAlerts.h"
 
@@ -35,7 +34,10 @@ RenameRunLoop::RenameRunLoop(const QList<ZKFileRepresentationPtr> &records, ZKUs
       clock_(clock ? std::move(clock) : monotonicClock()),
       folderContents_(records) {}
 
-RenameRunLoop::~RenameRunLoop() { mover_.setJournal(nullptr); }
+RenameRunLoop::~RenameRunLoop() {
+    mover_.setJournal(nullptr);
+    mover_.setFolderNames(nullptr);
+}
 
 QList<JournalMove> RenameRunLoop::plannedMoves() {
     indexRelevantRecords();
@@ -47,6 +49,7 @@ bool RenameRunLoop::run(qsizetype relevantCount, RunJournal &journal) {
     indexRelevantRecords();
     // Every step on disk is journalled where it is made.
     mover_.setJournal(&journal);
+    mover_.setFolderNames(&folderNames_);
     user_.setRenameButtonState(
         ZKRenameButtonState::stopButton(1.0 / double(relevantCount_ + 1), tr("Renaming...")));
 
@@ -72,23 +75,28 @@ bool RenameRunLoop::run(qsizetype relevantCount, RunJournal &journal) {
 void RenameRunLoop::indexRelevantRecords() {
     if (indexed_) return;
     indexed_ = true;
-    // Before any move, in one quick pass: the folders are those listed. The run itself looks
-    // by path, as it moves by path.
-    FolderLookups lookups;
+    // Before any move, in one quick pass: the folders are those listed, most of them read
+    // once for all their items. The run itself looks by path, as it moves by path.
+    QList<qsizetype> relevant;
     for (qsizetype index = 0; index < records_.size(); ++index) {
         const ZKFileRepresentationPtr &record = records_.at(index);
         if (!record->hasRelevantRenameNameWithError(nullptr)) continue;
         outcomes_.insert(record.get(), RenameOutcome::NotReached);
-        JournalMove planned{record->nativePath(), record->nativeRenamePath()};
-        const FileAttributes::FileIdentity identity = lookups.identity(planned.from);
+        planned_.append({record->nativePath(), record->nativeRenamePath()});
+        folderNames_.expect(planned_.last().from);
+        folderNames_.expect(planned_.last().to);
+        relevant.append(index);
+    }
+    for (qsizetype at = 0; at < relevant.size(); ++at) {
+        JournalMove &planned = planned_[at];
+        const FileAttributes::FileIdentity identity = folderNames_.identity(planned.from);
         if (identity.valid) {
-            relevantByIdentity_[{identity.device, identity.inode}].append(index);
+            relevantByIdentity_[{identity.device, identity.inode}].append(relevant.at(at));
             // Recovery knows the item again by these should the record of its move be lost.
             planned.device = identity.device;
             planned.inode = identity.inode;
         }
-        planned_.append(planned);
-        indexedPaths_.append({record->path(), index});
+        indexedPaths_.append({records_.at(relevant.at(at))->path(), relevant.at(at)});
     }
 }
 
@@ -141,7 +149,8 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
     // The record moved out of this one's way, and where it was.
     ZKFileRepresentationPtr madeWay;
     QByteArray madeWayFrom;
-    bool occupied = FileAttributes::exists(target);
+    // Most targets are free, which the folder's names, read once, tell without a look-up.
+    bool occupied = !folderNames_.isKnownFree(target) && FileAttributes::exists(target);
     if (occupied) {
         if (const ZKFileRepresentationPtr other = laterRecordAtTarget(index, target)) {
             madeWayFrom = other->nativePath();

@@ -9,6 +9,7 @@
 
 #include "journal/RunJournal.h"
 #include "records/ZKFileRepresentation.h"
+#include "run/FolderNames.h"
 #include "run/ListedFolderContents.h"
 
 class ItemMover;
@@ -98,6 +99,7 @@ private:
     qsizetype relevantCount_ = 0;
     std::optional<qint64> lastStopCheck_;
     ListedFolderContents folderContents_;
+    FolderNames folderNames_;
     // Device and inode of each relevant record's item -> its indexes in the list.
     QHash<IdentityKey, QList<qsizetype>> relevantByIdentity_;
     // The same records by their lower-cased paths: a volume that ignores case may give one

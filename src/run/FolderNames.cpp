@@ -1,0 +1,169 @@
+#include "run/FolderNames.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <vector>
+
+#ifndef FS_CASEFOLD_FL
+#define FS_CASEFOLD_FL 0x40000000
+#endif
+
+namespace {
+
+// A folder is read whole for at least this many of the run's items in it...
+constexpr qsizetype kFewestItemsToRead = 16;
+// ...and when its entries take at most this many bytes per such item: some thirty entries,
+// which cost less to read than one look-up.
+constexpr qint64 kFolderBytesPerItem = 1024;
+
+// File systems whose entries carry their items' inode numbers.
+constexpr long kExt4Magic = 0xEF53;
+constexpr long kBtrfsMagic = 0x9123683E;
+constexpr long kTmpfsMagic = 0x01021994;
+
+// Stands for two or more names that share one hash: neither answers from the reading.
+constexpr quint64 kSeveralNames = ~quint64(0);
+
+struct LinuxDirent64 {
+    ino64_t d_ino;
+    off64_t d_off;
+    unsigned short d_reclen;
+    unsigned char d_type;
+    char d_name[];
+};
+
+quint64 nameHash(QByteArrayView name) { return quint64(qHash(name, 0)); }
+
+// The folder part of a path and the name after it; false for a path without both.
+bool split(const QByteArray &path, QByteArrayView *folder, QByteArrayView *name) {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0 || slash == path.size() - 1) return false;
+    *name = QByteArrayView(path).sliced(slash + 1);
+    *folder = slash == 0 ? QByteArrayView("/") : QByteArrayView(path).first(slash);
+    return *name != "." && *name != "..";
+}
+
+// Whether the folder's names compare byte for byte, as a name taken or free is judged here.
+bool hasExactNames(int descriptor, long fileSystem) {
+    int flags = 0;
+    if (::ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0) return (flags & FS_CASEFOLD_FL) == 0;
+    // Btrfs has no case folding; a tmpfs too old to answer has none either.
+    return fileSystem == kBtrfsMagic || fileSystem == kTmpfsMagic;
+}
+
+void addName(QHash<quint64, quint64> &inodes, QByteArrayView name, quint64 inode) {
+    const quint64 hash = nameHash(name);
+    const auto slot = inodes.find(hash);
+    if (slot != inodes.end())
+        *slot = kSeveralNames;
+    else
+        inodes.insert(hash, inode);
+}
+
+}  // namespace
+
+void FolderNames::expect(const QByteArray &path) {
+    QByteArrayView folder, name;
+    if (split(path, &folder, &name)) ++expected_[folder.toByteArray()];
+}
+
+FileAttributes::FileIdentity FolderNames::identity(const QByteArray &path) {
+    QByteArrayView name;
+    if (const Folder *folder = folderOf(path, &name); folder && folder->inodesAreItems) {
+        const quint64 inode = folder->inodes.value(nameHash(name));
+        if (inode != 0 && inode != kSeveralNames) return {folder->device, inode, true};
+    }
+    return lookups_.identity(path);
+}
+
+bool FolderNames::isKnownFree(const QByteArray &path) {
+    QByteArrayView name;
+    const Folder *folder = folderOf(path, &name);
+    return folder && folder->exactNames && !folder->inodes.contains(nameHash(name));
+}
+
+void FolderNames::moved(const QByteArray &from, const QByteArray &to) {
+    QByteArrayView folder, name;
+    if (split(from, &folder, &name)) {
+        const auto found = folders_.find(folder);
+        if (found != folders_.end()) {
+            const auto slot = found->second.inodes.find(nameHash(name));
+            if (slot != found->second.inodes.end() && *slot != kSeveralNames)
+                found->second.inodes.erase(slot);
+        }
+    }
+    forgetBelow(from);
+    if (!to.isEmpty() && split(to, &folder, &name)) {
+        const auto found = folders_.find(folder);
+        // Its inode number is not known: a look-up answers for it.
+        if (found != folders_.end() && found->second.inodesAreItems)
+            addName(found->second.inodes, name, 0);
+    }
+}
+
+void FolderNames::forgetBelow(const QByteArray &folder) {
+    // Every path below the folder starts with "folder/"; '0' follows '/'.
+    const auto first = folders_.lower_bound(QByteArray(folder + '/'));
+    const auto end = folders_.lower_bound(QByteArray(folder + '0'));
+    folders_.erase(first, end);
+}
+
+FolderNames::Folder *FolderNames::folderOf(const QByteArray &path, QByteArrayView *name) {
+    QByteArrayView folderPath;
+    if (!split(path, &folderPath, name)) return nullptr;
+    auto slot = folders_.find(folderPath);
+    if (slot == folders_.end()) {
+        slot = folders_.emplace(folderPath.toByteArray(), Folder()).first;
+        read(slot->first, &slot->second);
+    }
+    return &slot->second;
+}
+
+void FolderNames::read(const QByteArray &path, Folder *folder) {
+    const qsizetype expected = expected_.value(path);
+    if (expected < kFewestItemsToRead) return;
+    const int descriptor = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return;
+    struct stat info {};
+    struct statfs system {};
+    const bool worthReading = ::fstat(descriptor, &info) == 0 &&
+                              ::fstatfs(descriptor, &system) == 0 &&
+                              qint64(info.st_size) <= expected * kFolderBytesPerItem;
+    const long fileSystem = long(system.f_type);
+    const bool knownSystem =
+        fileSystem == kExt4Magic || fileSystem == kBtrfsMagic || fileSystem == kTmpfsMagic;
+    bool complete = worthReading && knownSystem;
+    std::vector<char> buffer(complete ? 64 * 1024 : 0);
+    while (complete) {
+        const long size = ::syscall(SYS_getdents64, descriptor, buffer.data(), buffer.size());
+        if (size <= 0) {
+            complete = size == 0;
+            break;
+        }
+        for (long offset = 0; offset < size;) {
+            const auto *entry = reinterpret_cast<const LinuxDirent64 *>(buffer.data() + offset);
+            offset += entry->d_reclen;
+            const QByteArrayView name(entry->d_name, qsizetype(std::strlen(entry->d_name)));
+            if (name == "." || name == "..") continue;
+            // A folder may be a mount point or a subvolume: its own inode is another.
+            const bool plainItem = entry->d_type != DT_DIR && entry->d_type != DT_UNKNOWN;
+            addName(folder->inodes, name, plainItem ? quint64(entry->d_ino) : 0);
+        }
+    }
+    if (complete) {
+        folder->inodesAreItems = true;
+        folder->exactNames = hasExactNames(descriptor, fileSystem);
+        folder->device = quint64(info.st_dev);
+    } else {
+        folder->inodes.clear();
+    }
+    ::close(descriptor);
+}

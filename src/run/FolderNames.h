@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <map>
+
+#include "platform/FileAttributes.h"
+#include "run/FolderLookups.h"
+
+// What a rename run knows of the names in the folders it works in. A folder that holds a fair
+// share of the run's items is read whole, once (getdents), instead of each item and each
+// target being looked up on its own, which a large folder would pay for twice per file:
+//   - the identity of each item for the plan: where the file system gives each entry its
+//     item's inode number (ext4, Btrfs, tmpfs), the reading answers it. A folder entry is
+//     still looked up: it may be a mount point or a subvolume with a device of its own;
+//   - whether a target name is free, only in folders whose names compare byte for byte (not
+//     a case-folding folder), kept up to date with every step of the run (moved()).
+// Everything else is looked up on disk, as without it. A "free" answer spares a look-up,
+// nothing more: a move never replaces anything, so a name taken meanwhile by someone else
+// makes that move fail, and "taken" is always checked on disk.
+class FolderNames {
+public:
+    FolderNames() = default;
+    FolderNames(const FolderNames &) = delete;
+    FolderNames &operator=(const FolderNames &) = delete;
+
+    // One of the run's items lies at this path (or will arrive there); counted before the
+    // first look, so that only folders where the run works enough are read whole.
+    void expect(const QByteArray &path);
+
+    // As FileAttributes::identity: the item itself, a symbolic link not followed.
+    FileAttributes::FileIdentity identity(const QByteArray &path);
+
+    // Nothing is at the path, as far as the reading and the run's own steps since tell.
+    // False means "look on disk".
+    bool isKnownFree(const QByteArray &path);
+
+    // A step of the run moved an item; `to` is empty when it left the folders (the Trash).
+    void moved(const QByteArray &from, const QByteArray &to);
+    // A folder moved or left: whatever was read below it no longer is where it was.
+    void forgetBelow(const QByteArray &folder);
+
+private:
+    struct Folder {
+        // Read whole, and the entries' inode numbers are their items' (for identities).
+        bool inodesAreItems = false;
+        // Names compare as bytes (for free targets).
+        bool exactNames = false;
+        quint64 device = 0;
+        // Hash of each name -> its item's inode; 0 where a look-up must answer (a folder, a
+        // name that arrived during the run, two names with one hash).
+        QHash<quint64, quint64> inodes;
+    };
+
+    // The folder of the path, read when it should be; null when the path has no folder part.
+    Folder *folderOf(const QByteArray &path, QByteArrayView *name);
+    void read(const QByteArray &path, Folder *folder);
+
+    // Paths in byte order, so that a moved folder's descendants are one range; looked up
+    // by views of the paths asked about.
+    struct PathOrder {
+        using is_transparent = void;
+        bool operator()(QByteArrayView a, QByteArrayView b) const { return a.compare(b) < 0; }
+    };
+
+    QHash<QByteArray, qsizetype> expected_;
+    std::map<QByteArray, Folder, PathOrder> folders_;
+    FolderLookups lookups_;
+};
