@@ -22,8 +22,8 @@ struct RunJournal::Private {
     // The move announced last and not yet confirmed, and whether the plan covers it.
     std::optional<JournalMove> pending;
     bool pendingCovered = false;
-    // The completion of a covered move, written together with the next record: one write
-    // per move instead of two.
+    // Records of covered moves not written yet: they go to the disk a batch at a time, or
+    // ahead of the next record that must be there before its step.
     QByteArray unwritten;
     bool closed = false;
     // A write could not be taken back or a flush failed: nothing more may be claimed.
@@ -34,6 +34,9 @@ struct RunJournal::Private {
 };
 
 namespace {
+
+// Records of covered moves are held until they take this many bytes (some six hundred moves).
+constexpr qsizetype kHeldBytes = 64 * 1024;
 
 // Numbers journals started by this process, so that two started in the same millisecond
 // get different names without a retry.
@@ -194,10 +197,11 @@ bool RunJournal::willMove(const JournalMove &move) {
                  QByteArray::number(move.device), QByteArray::number(move.inode)});
             break;
     }
-    // The plan on disk covers a planned move made as planned; every other step is on disk
-    // before it is made.
+    // The plan on disk covers a planned move made as planned: recovery finds it from the disk
+    // should its records be lost, so they wait for a batch. Every other step is on disk, with
+    // everything held before it, before it is made.
     const bool covered = d->plan && d->plan->step(move);
-    if (!append(line, !covered)) return false;
+    if (!(covered ? hold(line) : append(line, true))) return false;
     ++d->intentCount;
     d->pending = move;
     d->pendingCovered = covered;
@@ -222,7 +226,7 @@ bool RunJournal::didMove(const JournalMove &move) {
     if (d->pendingCovered) {
         // Recovery finds a covered move from the disk as long as its completion is missing,
         // so it can wait for the next record's write.
-        d->unwritten = JournalFormat::line(fields);
+        d->unwritten += JournalFormat::line(fields);
         d->pending.reset();
         return true;
     }
@@ -246,6 +250,15 @@ bool RunJournal::end() {
     ::close(d->descriptor);
     d->descriptor = -1;
     return true;
+}
+
+bool RunJournal::hold(const QByteArray &line) {
+    if (d->closed || d->broken) return append(line, false);
+    d->unwritten += line;
+    if (d->unwritten.size() < kHeldBytes || append(QByteArray(), false)) return true;
+    // The step will not be made, so its record may never reach the disk after all.
+    d->unwritten.chop(line.size());
+    return false;
 }
 
 QString RunJournal::path() const { return d->path; }

@@ -53,12 +53,13 @@ struct JournalMove {
 // last run can be undone even after a restart.
 //
 // The plan (every planned move with its item's device and inode) is on disk before the first
-// move. Every step is then written twice: its intent before it happens and its completion
-// after it. A planned move made as planned (PlanProgress) is recorded without waiting for the
-// disk, and its completion is held and written together with the next record (one write per
-// move); every other step (a move aside, either half of a change of letter case, an occupant
-// sent to the Trash) has its intent flushed (fsync) before willMove returns, which takes every
-// record before it to the disk as well, and its completion written at once. So the file is
+// move. Every step then has two records: its intent, before it happens, and its completion
+// after it. A planned move made as planned (PlanProgress) needs neither on disk first, as the
+// plan covers it: its records are held and written in batches (one write for hundreds of
+// moves) or ahead of the next record that must be on disk. Every other step (a move aside,
+// either half of a change of letter case, an occupant sent to the Trash) has its intent
+// flushed (fsync) before willMove returns, which takes every record held before it to the
+// disk as well, and its completion written at once. So the file is
 // always a prefix of the records, and the journal never claims a move that did not happen;
 // for the one step that may have been under way, and for planned moves whose records a crash
 // (of the process or the machine) lost, recovery decides from the disk what really happened.
@@ -117,6 +118,8 @@ public:
 private:
     RunJournal() = default;
     bool append(const QByteArray &line, bool sync);
+    // Keeps the record of a covered move for a later write; false when a due write failed.
+    bool hold(const QByteArray &line);
     struct Private;
     std::unique_ptr<Private> d;
 };
