@@ -66,7 +66,8 @@ TEST(FolderNamesTest, MovedFolderForgetsWhatWasReadBelowIt) {
     ASSERT_TRUE(names.isKnownFree(sub + "/missing"));
     ASSERT_EQ(::rename(qPrintable(dir.filePath("a")), qPrintable(dir.filePath("b"))), 0);
     names.moved(native(dir.filePath("a")), native(dir.filePath("b")));
-    for (const QByteArray &item : inner) dir.makeFile("a/sub/" + QFile::decodeName(item.mid(sub.size() + 1)));
+    for (const QByteArray &item : inner)
+        dir.makeFile("a/sub/" + QFile::decodeName(item.mid(sub.size() + 1)));
     dir.makeFile("a/sub/missing");
     EXPECT_FALSE(names.isKnownFree(sub + "/missing"));
     EXPECT_FALSE(names.isKnownFree(sub + "/f1"));
