@@ -28,4 +28,8 @@ QByteArray joined(QByteArrayView folder, QByteArrayView name) {
     return path;
 }
 
+bool isAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
 }  // namespace NativePath

@@ -14,6 +14,8 @@ QByteArray withoutTrailingSlashes(QByteArray path);
 QByteArray folderOf(const QByteArray &path);
 // The text after the last slash.
 QByteArray lastComponentOf(const QByteArray &path);
+// Whether every byte is ASCII: such a path reads the same as text, and is always NFC.
+bool isAscii(QByteArrayView bytes);
 // The folder and the name with exactly one slash between them.
 QByteArray joined(QByteArrayView folder, QByteArrayView name);
 

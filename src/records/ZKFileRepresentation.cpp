@@ -85,7 +85,9 @@ void ZKFileRepresentation::setPath(const QString &path) { setNativePath(QFile::e
 
 void ZKFileRepresentation::setNativePath(const QByteArray &nativePath) {
     const QByteArray exactPath = withoutTrailingSlashes(nativePath);
-    setPaths(exactPath, Unicode::nfc(QFile::decodeName(exactPath)));
+    setPaths(exactPath, NativePath::isAscii(exactPath)
+                            ? QString::fromLatin1(exactPath)
+                            : Unicode::nfc(QFile::decodeName(exactPath)));
 }
 
 void ZKFileRepresentation::setPaths(const QByteArray &nativePath, const QString &path) {

@@ -94,6 +94,9 @@ public:
     // kind. A set cancel asks the caller to stop the whole run.
     bool renameWithPath(const QString &path, bool makePathAvailable, bool *cancel,
                         ItemMover &mover);
+    // The same with the exact target bytes, which a run has at hand for every item.
+    bool renameToNativePath(const QByteArray &target, bool makePathAvailable, bool *cancel,
+                            ItemMover &mover);
 
     // Interim names of the current computation, one per step.
     // Appends the NFC form of the name.

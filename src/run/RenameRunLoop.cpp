@@ -78,10 +78,12 @@ void RenameRunLoop::indexRelevantRecords() {
     // Before any move, in one quick pass: the folders are those listed, most of them read
     // once for all their items. The run itself looks by path, as it moves by path.
     QList<qsizetype> relevant;
+    planPositions_.fill(-1, records_.size());
     for (qsizetype index = 0; index < records_.size(); ++index) {
         const ZKFileRepresentationPtr &record = records_.at(index);
         if (!record->hasRelevantRenameNameWithError(nullptr)) continue;
         outcomes_.insert(record.get(), RenameOutcome::NotReached);
+        planPositions_[index] = planned_.size();
         planned_.append({record->nativePath(), record->nativeRenamePath()});
         folderNames_.expect(planned_.last().from);
         folderNames_.expect(planned_.last().to);
@@ -142,9 +144,19 @@ void RenameRunLoop::showProgress(const ZKFileRepresentation &record, qsizetype d
         ZKRenameButtonState::stopButton(step / double(relevantCount_ + 1), description));
 }
 
+QByteArray RenameRunLoop::targetOf(qsizetype index) const {
+    const ZKFileRepresentation &record = *records_.at(index);
+    const qsizetype position = planPositions_.value(index, -1);
+    // Where the plan found the item, its target is the planned one; a folder above it moved
+    // since puts the target beside where it is now.
+    if (position >= 0 && planned_.at(position).from == record.nativePath())
+        return planned_.at(position).to;
+    return record.nativeRenamePath();
+}
+
 bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
     const ZKFileRepresentationPtr record = records_.at(index);
-    const QByteArray target = record->nativeRenamePath();
+    const QByteArray target = targetOf(index);
     bool cancel = false;
     // The record moved out of this one's way, and where it was.
     ZKFileRepresentationPtr madeWay;
@@ -165,8 +177,8 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
 
     const QByteArray oldPath = record->nativePath();
     if (!occupied) mover_.noteFreeTarget(target);
-    const bool moved = !mover_.journalFailed() &&
-                       record->renameWithPath(record->renamePath(), occupied, &cancel, mover_);
+    const bool moved =
+        !mover_.journalFailed() && record->renameToNativePath(target, occupied, &cancel, mover_);
     mover_.noteFreeTarget(QByteArray());
     if (mover_.journalFailed()) cancel = true;
     if (moved) {

@@ -74,6 +74,8 @@ private:
     // The stop check and progress; true when the user chose to stop.
     bool checkForStop(qsizetype index, qsizetype done, bool force);
     void showProgress(const ZKFileRepresentation &record, qsizetype done);
+    // The exact path the record moves to.
+    QByteArray targetOf(qsizetype index) const;
     // Renames one record, clearing the way first; false when the run must end.
     bool renameRecord(qsizetype index, bool *renamed);
     // The later relevant record whose item is the one at the target; null when none.
@@ -96,6 +98,8 @@ private:
     Clock clock_;
     bool indexed_ = false;
     QList<JournalMove> planned_;
+    // Each record's planned move in planned_, -1 for none.
+    QList<qsizetype> planPositions_;
     qsizetype relevantCount_ = 0;
     std::optional<qint64> lastStopCheck_;
     ListedFolderContents folderContents_;

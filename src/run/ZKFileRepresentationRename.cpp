@@ -28,15 +28,25 @@ bool ZKFileRepresentation::renameWithPath(const QString &path, bool makePathAvai
         return false;
     }
     if (path == path_) return true;
+    return renameToNativePath(nativeTarget(*this, path), makePathAvailable, cancel, mover);
+}
+
+bool ZKFileRepresentation::renameToNativePath(const QByteArray &target, bool makePathAvailable,
+                                              bool *cancel, ItemMover &mover) {
+    if (target.isEmpty()) {
+        Log::line(QStringLiteral("no target for \"%1\"").arg(path_));
+        return false;
+    }
+    if (target == nativePath_) return true;
     if (!mover.isInListedFolder(nativePath_, listedFolder_, cancel)) return false;
-    const QByteArray target = nativeTarget(*this, path);
     if (makePathAvailable &&
         !mover.makePathAvailableForMovingSourcePath(target, nativePath_, cancel))
         return false;
     // A rename keeps the inode and its extended attributes, the comment among them: reading
     // it for every item would only cost a look-up each.
     if (!mover.moveToPath(nativePath_, target, QString(), cancel)) {
-        Log::line(QStringLiteral("could not move \"%1\" to \"%2\"").arg(path_, path));
+        Log::line(QStringLiteral("could not move \"%1\" to \"%2\"")
+                      .arg(path_, QFile::decodeName(target)));
         return false;
     }
     setNativePath(target);

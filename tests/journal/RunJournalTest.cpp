@@ -410,3 +410,9 @@ TEST_F(RunJournalTest, SummaryFindsALastRecordLongerThanItsFirstLook) {
     ASSERT_TRUE(JournalStore::readSummary(path, &summary, &error)) << error;
     EXPECT_TRUE(summary.closed);
 }
+
+// Records written by every version carry the standard CRC-32: the check value, and nothing.
+TEST(JournalFormatTest, ChecksumIsTheStandardCrc32) {
+    EXPECT_EQ(JournalFormat::crc32("123456789"), 0xCBF43926u);
+    EXPECT_EQ(JournalFormat::crc32(QByteArray()), 0u);
+}
