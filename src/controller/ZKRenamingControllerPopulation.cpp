@@ -186,24 +186,23 @@ QList<ZKFileRepresentationPtr> ZKRenamingController::scanRecords(bool *stopped) 
             return stop;
         },
         scanClock_);
-    const ScanResult result = scanner.scan(paths_);
+    // Each item becomes its record as it is found, so the scan keeps no list of its own.
+    QList<ZKFileRepresentationPtr> records;
+    const ScanResult result = scanner.scan(paths_, [&records, &pool](const ScannedItem &item) {
+        ZKFileRepresentationPtr record = ZKFileRepresentation::fileRepresentationWithNativePath(
+            item.nativePath, pool ? &*pool : nullptr, item.folder, item.type, item.path);
+        if (record) records.append(std::move(record));
+    });
     ui_->setRenameButtonState(progressState(QString(), false, false));
     if (result.stopped) {
         Log::debug(QString::asprintf("scanning aborted after %lu items",
-                                     static_cast<unsigned long>(result.items.size())));
+                                     static_cast<unsigned long>(records.size())));
         *stopped = true;
         return {};
     }
 
     ui_->setRenameButtonState(progressState(tr("Building list..."), false, false));
     if (!result.libraryName.isEmpty()) ui_->showAlertLater(libraryAlert(result.libraryName));
-    QList<ZKFileRepresentationPtr> records;
-    records.reserve(result.items.size());
-    for (const ScannedItem &item : result.items) {
-        ZKFileRepresentationPtr record = ZKFileRepresentation::fileRepresentationWithNativePath(
-            item.nativePath, pool ? &*pool : nullptr, item.folder, item.type, item.path);
-        if (record) records.append(record);
-    }
     return records;
 }
 

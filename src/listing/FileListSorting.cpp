@@ -1,7 +1,7 @@
 #include "listing/FileListSorting.h"
 
 #include <algorithm>
-#include <numeric>
+#include <optional>
 #include <vector>
 
 #include "listing/RecordComparison.h"
@@ -10,17 +10,75 @@ namespace FileListSorting {
 
 namespace {
 
-void sortByComparison(QList<ZKFileRepresentationPtr> &list, const ZKSortPriorities &priorities) {
-    const RecordComparison comparison(priorities, list);
-    std::vector<qsizetype> order(list.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&comparison](qsizetype a, qsizetype b) {
-        return comparison.compare(a, b) < 0;
-    });
+// A record's place in the sort: its first value as a word (see RecordComparison), with the
+// record's index in the list.
+struct Entry {
+    quint64 word;
+    qsizetype index;
+};
+
+// Whether record a goes before record b: by the comparison, then by list order, which makes
+// an unstable sort give the stable order.
+bool goesBefore(const RecordComparison &comparison, qsizetype a, qsizetype b) {
+    const int order = comparison.compare(a, b);
+    return order != 0 ? order < 0 : a < b;
+}
+
+// The records of a list as sort entries, those without a first value apart.
+struct Split {
+    std::vector<Entry> present;
+    std::vector<qsizetype> missing;
+};
+
+Split splitByLeadingValue(RecordComparison &comparison, qsizetype count) {
+    comparison.readLeadingValues();
+    Split split;
+    split.present.reserve(count);
+    for (qsizetype index = 0; index < count; ++index) {
+        if (const std::optional<quint64> word = comparison.leadingWord(index))
+            split.present.push_back({*word, index});
+        else
+            split.missing.push_back(index);
+    }
+    return split;
+}
+
+// Most pairs of entries differ in their words, so most comparisons never leave the entries'
+// array; equal words fall back to the full comparison.
+void sortSplit(Split &split, const RecordComparison &comparison) {
+    const bool inverted = comparison.isLeadingInverted();
+    std::sort(split.present.begin(), split.present.end(),
+              [&comparison, inverted](const Entry &a, const Entry &b) {
+                  if (a.word != b.word) return (a.word < b.word) != inverted;
+                  return goesBefore(comparison, a.index, b.index);
+              });
+    std::sort(split.missing.begin(), split.missing.end(),
+              [&comparison](qsizetype a, qsizetype b) { return goesBefore(comparison, a, b); });
+}
+
+// The list's records in the order of the sorted split. Missing values go last in ascending
+// order and first in descending order.
+QList<ZKFileRepresentationPtr> reordered(QList<ZKFileRepresentationPtr> &list, const Split &split,
+                                         bool inverted) {
+    // Moving the records over leaves their reference counts alone.
+    ZKFileRepresentationPtr *records = list.data();
     QList<ZKFileRepresentationPtr> sorted;
     sorted.reserve(list.size());
-    for (qsizetype index : order) sorted.append(list.at(index));
-    list = std::move(sorted);
+    const auto takePresent = [&sorted, &split, records] {
+        for (const Entry &entry : split.present) sorted.append(std::move(records[entry.index]));
+    };
+    if (!inverted) takePresent();
+    for (qsizetype index : split.missing) sorted.append(std::move(records[index]));
+    if (inverted) takePresent();
+    return sorted;
+}
+
+void sortByComparison(QList<ZKFileRepresentationPtr> &list, const ZKSortPriorities &priorities) {
+    RecordComparison comparison(priorities, list);
+    if (!comparison.comparesAnything()) return;
+    Split split = splitByLeadingValue(comparison, list.size());
+    sortSplit(split, comparison);
+    list = reordered(list, split, comparison.isLeadingInverted());
 }
 
 }  // namespace

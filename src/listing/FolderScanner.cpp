@@ -165,6 +165,13 @@ ScanResult FolderScanner::scan(const QStringList &rootPaths) {
     return std::move(result_);
 }
 
+ScanResult FolderScanner::scan(const QStringList &rootPaths, ItemSink sink) {
+    sink_ = std::move(sink);
+    ScanResult result = scan(rootPaths);
+    sink_ = nullptr;
+    return result;
+}
+
 ScanResult FolderScanner::scan(const QList<QByteArray> &nativeRootPaths) {
     reset();
     rootsMayOverlap_ = nativeRootPaths.size() > 1;
@@ -281,7 +288,11 @@ void FolderScanner::add(const QByteArray &nativePath, const QString &path, bool 
         if (added_.contains(nativePath)) return;
         added_.insert(nativePath);
     }
-    result_.items.append(ScannedItem{nativePath, path, isFolder, folder, type});
+    ScannedItem item{nativePath, path, isFolder, folder, type};
+    if (sink_)
+        sink_(item);
+    else
+        result_.items.append(std::move(item));
 }
 
 bool ignoreFileAtPath(const QByteArray &nativePath, bool ignoreInvisibleFiles, bool ignoreAliases,

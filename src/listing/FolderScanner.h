@@ -67,6 +67,8 @@ class FolderScanner {
 public:
     // Asked with the path of the entry at hand whether to stop the whole scan.
     using StopCheck = std::function<bool(const QString &path)>;
+    // Takes every item to list, in scan order, as the scan finds it.
+    using ItemSink = std::function<void(const ScannedItem &item)>;
     // Milliseconds on a monotonic clock; tests replace it.
     using Clock = std::function<qint64()>;
     // The stop check runs at most once per this many milliseconds.
@@ -77,6 +79,10 @@ public:
     // Scans root paths given as text (NFC or not); each is looked up on disk by
     // nativePathForPath. Empty roots are skipped.
     ScanResult scan(const QStringList &rootPaths);
+    // The same, handing each item to the sink instead of keeping it in the result: a long
+    // list then never holds every item twice, once as found and once as what the caller
+    // makes of it.
+    ScanResult scan(const QStringList &rootPaths, ItemSink sink);
     // Scans roots given by their exact bytes.
     ScanResult scan(const QList<QByteArray> &nativeRootPaths);
 
@@ -110,6 +116,7 @@ private:
 
     ListingRules rules_;
     StopCheck stopCheck_;
+    ItemSink sink_;
     Clock clock_;
     qint64 lastCheck_ = 0;
     HiddenItems hiddenItems_;

@@ -8,6 +8,11 @@
 
 namespace {
 
+bool isTextStrategy(int strategy) {
+    return strategy == ZKSortPriorities::Name || strategy == ZKSortPriorities::Path ||
+           strategy == ZKSortPriorities::Comment || strategy == ZKSortPriorities::FileType;
+}
+
 std::vector<const ZKFileRepresentation *> rawPointers(const QList<ZKFileRepresentationPtr> &list) {
     std::vector<const ZKFileRepresentation *> pointers;
     pointers.reserve(list.size());
@@ -33,12 +38,14 @@ RecordComparison::RecordComparison(const ZKSortPriorities &priorities,
         entries_.append(entry);
     }
     columns_.resize(entries_.size());
+    for (qsizetype i = 0; i < entries_.size(); ++i)
+        columns_[i].isText = isTextStrategy(entries_.at(i).strategy);
 }
 
 int RecordComparison::compare(qsizetype a, qsizetype b) const {
     for (qsizetype i = 0; i < entries_.size(); ++i) {
         const Value &first = value(i, a);
-        const int result = compareValues(i, first, value(i, b));
+        const int result = compareValues(columns_[i], first, value(i, b));
         if (result != 0) return entries_.at(i).invert ? -result : result;
     }
     return 0;
@@ -57,8 +64,8 @@ void RecordComparison::read(const ZKFileRepresentation *record, int strategy, Co
     auto setText = [&value, &column](const QString &text) {
         if (text.isEmpty()) return;
         value.state = Value::Present;
-        value.keyOffset = column.keys.size();
-        value.keySize = size_t(LocalizedCompare::appendSortKey(text, &column.keys));
+        value.number = qint64(column.keys.size());
+        value.keySize = quint32(LocalizedCompare::appendSortKey(text, &column.keys));
     };
     auto setDate = [&value](const QDateTime &date) {
         if (!date.isValid()) return;
@@ -102,16 +109,72 @@ const RecordComparison::Value &RecordComparison::value(qsizetype priority, qsize
     return slot;
 }
 
-int RecordComparison::compareValues(qsizetype priority, const Value &a, const Value &b) const {
+int RecordComparison::compareValues(const Column &column, const Value &a, const Value &b) const {
     const bool aMissing = a.state != Value::Present;
     const bool bMissing = b.state != Value::Present;
     if (aMissing || bMissing) return int(aMissing) - int(bMissing);
+    if (!column.isText) return a.number == b.number ? 0 : (a.number < b.number ? -1 : 1);
     // Keys compare as unsigned bytes, the shorter first when one is the start of the other.
-    const uint8_t *keys = columns_[priority].keys.data();
+    const uint8_t *keys = column.keys.data();
     const size_t common = std::min(a.keySize, b.keySize);
-    if (const int order = common ? std::memcmp(keys + a.keyOffset, keys + b.keyOffset, common) : 0)
+    if (const int order = common ? std::memcmp(keys + a.number, keys + b.number, common) : 0)
         return order < 0 ? -1 : 1;
     if (a.keySize != b.keySize) return a.keySize < b.keySize ? -1 : 1;
-    if (a.number != b.number) return a.number < b.number ? -1 : 1;
     return 0;
+}
+
+bool RecordComparison::isLeadingInverted() const {
+    return comparesAnything() && entries_.first().invert;
+}
+
+void RecordComparison::readLeadingValues() {
+    if (!comparesAnything()) return;
+    Column &column = columns_.front();
+    const qsizetype count = qsizetype(records_.size());
+    // The first keys tell roughly how large all of them get: reserving twice that spares
+    // copying the buffer as it grows, and reserved memory costs nothing until it is written.
+    // The cap keeps a sample of unusually long values from asking for absurd amounts.
+    constexpr qsizetype sample = 1024;
+    constexpr size_t largestReservation = size_t(1) << 30;
+    for (qsizetype record = 0; record < count; ++record) {
+        if (record == sample && column.isText)
+            column.keys.reserve(
+                std::min(largestReservation, 2 * column.keys.size() * size_t(count / sample + 1)));
+        value(0, record);
+    }
+    if (column.isText) column.sharedKeyBytes = sharedKeyBytes(column);
+}
+
+size_t RecordComparison::sharedKeyBytes(const Column &column) {
+    const uint8_t *keys = column.keys.data();
+    const Value *first = nullptr;
+    size_t shared = 0;
+    for (const Value &current : column.values) {
+        if (current.state != Value::Present) continue;
+        if (!first) {
+            first = &current;
+            shared = first->keySize;
+            continue;
+        }
+        const uint8_t *firstKey = keys + first->number;
+        const size_t limit = std::min<size_t>(shared, current.keySize);
+        shared = size_t(std::mismatch(firstKey, firstKey + limit, keys + current.number).first -
+                        firstKey);
+    }
+    return shared;
+}
+
+std::optional<quint64> RecordComparison::leadingWord(qsizetype record) const {
+    const Column &column = columns_.front();
+    const Value &leading = column.values[record];
+    if (leading.state != Value::Present) return std::nullopt;
+    // Flipping the sign bit turns the order of signed numbers into that of unsigned words.
+    if (!column.isText) return quint64(leading.number) ^ (quint64(1) << 63);
+    // The next eight key bytes, big-endian; a shorter key is padded with zero bytes, so it
+    // never gets a larger word than a key it is the start of.
+    quint64 word = 0;
+    const uint8_t *key = column.keys.data() + leading.number;
+    for (size_t i = column.sharedKeyBytes; i < column.sharedKeyBytes + 8; ++i)
+        word = word << 8 | (i < leading.keySize ? key[i] : 0);
+    return word;
 }

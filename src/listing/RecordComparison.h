@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "listing/ZKSortPriorities.h"
@@ -31,27 +32,44 @@ public:
     static int compare(const ZKFileRepresentation &a, const ZKFileRepresentation &b,
                        const ZKSortPriorities &priorities);
 
+    // Whether any priority compares at all; without one every record ties.
+    bool comparesAnything() const { return !entries_.isEmpty(); }
+    // Whether the first priority is descending.
+    bool isLeadingInverted() const;
+
+    // Reads the first priority's value of every record, in list order: a sort consults each
+    // of them anyway, and reading them in its own scattered order is far slower on long lists.
+    void readLeadingValues();
+    // After readLeadingValues(): the first priority's value of a record as a word that orders
+    // like it. When two records' words differ, the smaller one sorts first in ascending order;
+    // equal words leave the decision to compare(). None when the record has no value.
+    std::optional<quint64> leadingWord(qsizetype record) const;
+
 private:
-    // One record's value for one priority. A text value is its collation key, kept in the
-    // column's buffer of keys.
+    // One record's value for one priority: a number, or a text's collation key, kept in the
+    // column's buffer of keys at `number` with `keySize` bytes.
     struct Value {
         enum State : quint8 { Unread, Missing, Present };
-        State state = Unread;
         qint64 number = 0;
-        size_t keyOffset = 0;
-        size_t keySize = 0;
+        quint32 keySize = 0;
+        State state = Unread;
     };
     // The values of every record for one priority, read when the priority is first consulted.
     struct Column {
+        bool isText = false;
         std::vector<Value> values;
         std::vector<uint8_t> keys;
+        // The leading bytes that every present key shares, once all values are read: they
+        // cannot order anything, so words start after them.
+        size_t sharedKeyBytes = 0;
     };
 
     RecordComparison(const ZKSortPriorities &priorities,
                      std::vector<const ZKFileRepresentation *> records);
     void read(const ZKFileRepresentation *record, int strategy, Column &column, Value &value) const;
     const Value &value(qsizetype priority, qsizetype record) const;
-    int compareValues(qsizetype priority, const Value &a, const Value &b) const;
+    int compareValues(const Column &column, const Value &a, const Value &b) const;
+    static size_t sharedKeyBytes(const Column &column);
 
     // The comparing priorities only, each strategy once.
     QList<ZKSortPriorities::Entry> entries_;

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QSet>
 #include <QTimeZone>
+#include <algorithm>
+#include <numeric>
+#include <vector>
 
 #include "common/LocalizedCompare.h"
 #include "listing/FileListSorting.h"
@@ -21,6 +24,19 @@ QStringList relativePaths(const Records &records, const QString &root) {
     for (const ZKFileRepresentationPtr &record : records)
         result.append(record->path().mid(root.size() + 1));
     return result;
+}
+
+// The list stably sorted by the full comparison of every pair: the order the sort must give.
+Records stablySorted(const Records &list, const ZKSortPriorities &priorities) {
+    const RecordComparison comparison(priorities, list);
+    std::vector<qsizetype> order(list.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&comparison](qsizetype a, qsizetype b) {
+        return comparison.compare(a, b) < 0;
+    });
+    Records sorted;
+    for (qsizetype index : order) sorted.append(list.at(index));
+    return sorted;
 }
 
 }  // namespace
@@ -76,6 +92,41 @@ TEST_F(FileListSortingTest, LongListFollowsTheLocalizedComparisonPairByPair) {
         EXPECT_LE(LocalizedCompare::compare(list.at(i - 1)->name(), list.at(i)->name()), 0)
             << list.at(i - 1)->name().toStdString() << " before "
             << list.at(i)->name().toStdString();
+}
+
+TEST_F(FileListSortingTest, OrderIsThatOfAStableSortByTheFullComparison) {
+    // Names sharing long starts, some only by case, some the start of others, and the same
+    // names in several folders; dates on both sides of 1970.
+    const QStringList names = {"Trip 2024-07-01 at 10.00.00",
+                               "Trip 2024-07-01 at 10.00.01",
+                               "trip 2024-07-01 AT 10.00.00",
+                               "Trip 2024-07-01 at 9.59.59",
+                               "Trip 2024-07-01",
+                               "Trip 2024-07-01 at 10.00.00 b",
+                               "Trip 2024-07-01 at 10.00.00 a",
+                               "Trip 2024-07-01 at 10.00.00"};
+    const QDateTime epoch(QDate(1970, 1, 1), QTime(0, 0), QTimeZone::utc());
+    Records list;
+    for (int i = 0; i < 40; ++i) {
+        const QString relative =
+            QStringLiteral("d%1/%2").arg(i % 5).arg(names.at(i * 3 % names.size()));
+        if (QFile::exists(dir.filePath(relative))) continue;
+        list.append(recordModifiedAt(relative, epoch.addSecs((i % 3 - 1) * 86400 * 365 * 5)));
+    }
+    using P = ZKSortPriorities;
+    const QList<P> orders = {P(),
+                             P({{P::Name, true}, {P::Path, false}}),
+                             P({{P::Name, false}}),
+                             P({{P::Name, true}}),
+                             P({{P::ModificationDate, false}, {P::Name, true}}),
+                             P({{P::ModificationDate, true}}),
+                             P({{P::Path, true}})};
+    for (const P &priorities : orders) {
+        Records sorted = list;
+        FileListSorting::sort(sorted, priorities);
+        EXPECT_TRUE(FileListSorting::isIdenticalToArray(sorted, stablySorted(list, priorities)))
+            << namesOf(sorted).join(u'|').toStdString();
+    }
 }
 
 TEST_F(FileListSortingTest, SizeThenNameOrdersSameNamesInDifferentFoldersBySize) {

@@ -70,6 +70,21 @@ TEST_F(FolderScannerTest, DroppedFolderWithDefaultsListsEveryFileAtEveryDepthBut
     EXPECT_TRUE(result.libraryName.isEmpty());
 }
 
+TEST_F(FolderScannerTest, SinkTakesTheItemsInScanOrderAndTheResultKeepsNone) {
+    dir.makeFile("a/x.txt");
+    dir.makeFile("a/b/y.txt");
+    dir.makeFolder("a/b/c");
+    const ListingRules everything = rules(true, true, true);
+    ScanResult sunk;
+    const ScanResult result =
+        FolderScanner(everything).scan(QStringList{dir.path()}, [&sunk](const ScannedItem &item) {
+            sunk.items.append(item);
+        });
+    EXPECT_TRUE(result.items.isEmpty());
+    EXPECT_EQ(relative(sunk), relative(scan(everything)));
+    EXPECT_EQ(relative(sunk).size(), 6);  // the root folder and the five items in it
+}
+
 TEST_F(FolderScannerTest, ListingRulesDecideWhatOfAFolderIsListed) {
     dir.makeFile("a/x.txt");
     dir.makeFile("a/b/y.txt");
