@@ -2,28 +2,30 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+
 namespace JournalFormat {
 
 namespace {
 
 constexpr qsizetype checksumDigits = 8;
 
-// The checksum as 8 lower-case hex digits, appended in place: a record is one allocation.
-void appendChecksum(QByteArray *text, quint32 crc) {
+// The checksum as 8 lower-case hex digits, written at `out`.
+void writeChecksum(char *out, quint32 crc) {
     static constexpr char digits[] = "0123456789abcdef";
-    for (int shift = 4 * (checksumDigits - 1); shift >= 0; shift -= 4)
-        text->append(digits[(crc >> shift) & 0xF]);
+    for (qsizetype digit = checksumDigits - 1; digit >= 0; --digit, crc >>= 4)
+        out[digit] = digits[crc & 0xF];
 }
 
 QByteArray checksumField(const QByteArray &text) {
-    QByteArray field;
-    appendChecksum(&field, crc32(text));
+    QByteArray field(checksumDigits, Qt::Uninitialized);
+    writeChecksum(field.data(), crc32(text));
     return field;
 }
 
 }  // namespace
 
-quint32 crc32(const QByteArray &data) {
+quint32 crc32(QByteArrayView data) {
     // zlib's CRC-32 (the reflected polynomial 0xEDB88320, as PNG uses it) goes many bytes
     // at a time; records are far below the size its length type can take.
     return quint32(
@@ -31,18 +33,18 @@ quint32 crc32(const QByteArray &data) {
 }
 
 QByteArray line(const QByteArrayList &fields) {
-    qsizetype size = 1 + checksumDigits + 1;
-    for (const QByteArray &field : fields) size += field.size() + 1;
-    QByteArray text;
-    text.reserve(size);
+    // Made at its exact size and filled in place: a run writes one or two per item.
+    qsizetype textSize = fields.isEmpty() ? 0 : fields.size() - 1;
+    for (const QByteArray &field : fields) textSize += field.size();
+    QByteArray text(textSize + 1 + checksumDigits + 1, Qt::Uninitialized);
+    char *out = text.data();
     for (qsizetype index = 0; index < fields.size(); ++index) {
-        if (index > 0) text += ' ';
-        text += fields[index];
+        if (index > 0) *out++ = ' ';
+        out = std::copy(fields[index].cbegin(), fields[index].cend(), out);
     }
-    const quint32 crc = crc32(text);
-    text += ' ';
-    appendChecksum(&text, crc);
-    text += '\n';
+    *out++ = ' ';
+    writeChecksum(out, crc32(QByteArrayView(text.constData(), textSize)));
+    text[text.size() - 1] = '\n';
     return text;
 }
 

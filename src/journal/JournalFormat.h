@@ -32,7 +32,7 @@ inline constexpr char firstVersion[] = "1";
 inline constexpr char runJournal[] = "run";
 inline constexpr char undoJournal[] = "undo";
 
-quint32 crc32(const QByteArray &data);
+quint32 crc32(QByteArrayView data);
 
 // The line of a record, line feed included. Fields must not hold spaces or line feeds.
 QByteArray line(const QByteArrayList &fields);

@@ -1,6 +1,7 @@
 #include "records/ZKFileRepresentation.h"
 
 #include <QFile>
+#include <algorithm>
 
 #include "common/NativePath.h"
 #include "common/PathExtension.h"
@@ -194,9 +195,18 @@ QString ZKFileRepresentation::lowercaseRenamePath() const { return TextCase::low
 
 QByteArray ZKFileRepresentation::nativeRenamePath() const {
     if (!hasRenameName()) return QByteArray();
-    QByteArray folder = NativePath::folderOf(nativePath_);
-    if (!folder.isEmpty() && !folder.endsWith('/')) folder += '/';
-    return folder + QFile::encodeName(renameName_);
+    // The folder's bytes as they are, up to and with the last slash.
+    const QByteArrayView folder =
+        QByteArrayView(nativePath_).first(nativePath_.lastIndexOf('/') + 1);
+    const bool ascii = std::all_of(renameName_.cbegin(), renameName_.cend(),
+                                   [](QChar unit) { return unit.unicode() < 0x80; });
+    if (!ascii) return folder.toByteArray() + QFile::encodeName(renameName_);
+    // An ASCII name is its own encoding: the path is made in one piece.
+    QByteArray path(folder.size() + renameName_.size(), Qt::Uninitialized);
+    char *name = std::copy(folder.cbegin(), folder.cend(), path.data());
+    std::transform(renameName_.cbegin(), renameName_.cend(), name,
+                   [](QChar unit) { return char(unit.unicode()); });
+    return path;
 }
 
 void ZKFileRepresentation::addWarning(const QString &warning) {

@@ -72,7 +72,13 @@ void addName(QHash<quint64, quint64> &inodes, QByteArrayView name, quint64 inode
 
 void FolderNames::expect(const QByteArray &path) {
     QByteArrayView folder, name;
-    if (split(path, &folder, &name)) ++expected_[folder.toByteArray()];
+    if (!split(path, &folder, &name)) return;
+    // A run's items come folder by folder: most counts go where the previous one went.
+    if (!lastExpected_ || folder != lastExpectedFolder_) {
+        lastExpectedFolder_ = folder.toByteArray();
+        lastExpected_ = &expected_[lastExpectedFolder_];
+    }
+    ++*lastExpected_;
 }
 
 FileAttributes::FileIdentity FolderNames::identity(const QByteArray &path) {
@@ -128,7 +134,8 @@ FolderNames::Folder *FolderNames::folderOf(const QByteArray &path, QByteArrayVie
 }
 
 void FolderNames::read(const QByteArray &path, Folder *folder) {
-    const qsizetype expected = expected_.value(path);
+    const auto counted = expected_.find(path);
+    const qsizetype expected = counted == expected_.end() ? 0 : counted->second;
     if (expected < kFewestItemsToRead) return;
     const int descriptor = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0) return;

@@ -64,7 +64,10 @@ private:
         bool operator()(QByteArrayView a, QByteArrayView b) const { return a.compare(b) < 0; }
     };
 
-    QHash<QByteArray, qsizetype> expected_;
+    // Stable while counting: std::map nodes never move.
+    std::map<QByteArray, qsizetype> expected_;
+    QByteArray lastExpectedFolder_;
+    qsizetype *lastExpected_ = nullptr;
     std::map<QByteArray, Folder, PathOrder> folders_;
     FolderLookups lookups_;
 };

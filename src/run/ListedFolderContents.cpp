@@ -3,11 +3,13 @@
 namespace {
 
 // The folder part of a path ("/" for items at the root, "" without a slash).
-QByteArray parentOf(const QByteArray &path) {
+QByteArrayView parentViewOf(const QByteArray &path) {
     const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0) return QByteArray();
-    return slash == 0 ? QByteArray("/") : path.left(slash);
+    if (slash < 0) return QByteArrayView();
+    return slash == 0 ? QByteArrayView("/") : QByteArrayView(path).first(slash);
 }
+
+QByteArray parentOf(const QByteArray &path) { return parentViewOf(path).toByteArray(); }
 
 QByteArray lastComponentOf(const QByteArray &path) { return path.mid(path.lastIndexOf('/') + 1); }
 
@@ -18,24 +20,37 @@ QByteArray joined(const QByteArray &folder, const QByteArray &name) {
 }  // namespace
 
 ListedFolderContents::ListedFolderContents(const QList<ZKFileRepresentationPtr> &records) {
+    // At most one folder per record: no rehash moves the list of the previous record's folder.
     recordsIn_.reserve(records.size());
-    for (const ZKFileRepresentationPtr &record : records) add(record);
+    QByteArray lastFolder;
+    QList<ZKFileRepresentationPtr> *lastRecords = nullptr;
+    for (const ZKFileRepresentationPtr &record : records) {
+        // A list keeps a folder's items together: those after the first need no look-up.
+        if (lastRecords && parentViewOf(record->nativePath()) == lastFolder)
+            lastRecords->append(record);
+        else
+            lastRecords = add(record, &lastFolder);
+    }
 }
 
-void ListedFolderContents::add(const ZKFileRepresentationPtr &record) {
+QList<ZKFileRepresentationPtr> *ListedFolderContents::add(const ZKFileRepresentationPtr &record,
+                                                          QByteArray *recordFolder) {
     QByteArray folder = parentOf(record->nativePath());
-    if (folder.isEmpty()) return;
-    recordsIn_[folder].append(record);
+    if (folder.isEmpty()) return nullptr;
+    *recordFolder = folder;
+    QList<ZKFileRepresentationPtr> *records = &recordsIn_[folder];
+    records->append(record);
     // Link the folder to its parents until a link already known: every folder once.
     while (folder != "/") {
         const QByteArray parent = parentOf(folder);
-        if (parent.isEmpty()) return;
+        if (parent.isEmpty()) return records;
         QSet<QByteArray> &subfolders = subfoldersIn_[parent];
         const QByteArray name = lastComponentOf(folder);
-        if (subfolders.contains(name)) return;
+        if (subfolders.contains(name)) return records;
         subfolders.insert(name);
         folder = parent;
     }
+    return records;
 }
 
 void ListedFolderContents::folderDidMove(const QByteArray &oldPath, const QByteArray &newPath) {

@@ -21,7 +21,10 @@ public:
     void folderDidMove(const QByteArray &oldPath, const QByteArray &newPath);
 
 private:
-    void add(const ZKFileRepresentationPtr &record);
+    // Indexes the record; answers its folder's list (null for a path without a folder) and
+    // sets *recordFolder to the folder.
+    QList<ZKFileRepresentationPtr> *add(const ZKFileRepresentationPtr &record,
+                                        QByteArray *recordFolder);
     // Re-keys one folder's entries under its new path and queues its subfolders.
     void moveEntries(const QByteArray &oldFolder, const QByteArray &newFolder,
                      QList<std::pair<QByteArray, QByteArray>> *pending);
