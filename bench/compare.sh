@@ -99,15 +99,26 @@ perl_program='s/(\d+)/<$1>/; $_ = uc; s/(\.[^.]+)$/_x$1/'
 
 read -r torvane_s torvane_kib < <(measure "$cli" preview --steps "$work/preview.tva" "$work/tree")
 read -r perl_s perl_kib < <(measure sh -c 'find "$1" -type f | rename -n -d "$2"' sh "$work/tree" "$perl_program")
-"$cli" preview --stats --steps "$work/preview.tva" "$work/tree" >/dev/null 2>"$work/stats.txt"
-listing_s=$(stat_seconds 'scanned and sorted')
-computing_s=$(stat_seconds 'computed names of')
+# The listing and the computation: the best of three runs each, as a single one swings by half.
+listing_s=999999 computing_s=999999
+for _ in 1 2 3; do
+  "$cli" preview --stats --steps "$work/preview.tva" "$work/tree" >/dev/null 2>"$work/stats.txt"
+  listing_s=$(awk "BEGIN { l = $(stat_seconds 'scanned and sorted'); print (l < $listing_s) ? l : $listing_s }")
+  computing_s=$(awk "BEGIN { c = $(stat_seconds 'computed names of'); print (c < $computing_s) ? c : $computing_s }")
+done
 find_s=$(best_of_three find "$work/tree" -type f)
 
-make_folder; read -r rename_s _ < <(measure "$cli" rename --yes --steps "$work/suffix.tva" "$work/f")
+# A run of 10,000 renames takes a tenth of a second: each of the three is the best of three
+# runs, each on a fresh folder.
+best_rename() {
+  local best=999999 t
+  for _ in 1 2 3; do make_folder; t=$(measure "$@"); t=${t%% *}; best=$(awk "BEGIN { print ($t < $best) ? $t : $best }"); done
+  echo "$best"
+}
+rename_s=$(best_rename "$cli" rename --yes --steps "$work/suffix.tva" "$work/f")
 test -e "$work/f/file 00001-done.txt" || { echo "torvane-cli did not rename"; exit 1; }
-make_folder; read -r floor_s _ < <(measure "$work/floor" "$work/f" "-done")
-make_folder; read -r perl_rename_s _ < <(measure sh -c 'cd "$1" && rename "s/\.txt\$/-done.txt/" *' sh "$work/f")
+floor_s=$(best_rename "$work/floor" "$work/f" "-done")
+perl_rename_s=$(best_rename sh -c 'cd "$1" && rename "s/\.txt\$/-done.txt/" *' sh "$work/f")
 
 printf 'Torvane against its anchors, %s, %s\n' "$(date -u +%Y-%m-%d)" "$(uname -srm), $(nproc) cores"
 printf '%-58s %9s %10s %9s\n' "work ($files items in $folders folders)" "Torvane" "anchor" "ratio"
@@ -116,5 +127,5 @@ printf '%-58s %6.0fMiB %7.0fMiB %8s×\n' "  peak memory" "$((torvane_kib / 1024)
 printf '%-58s %9s\n' "  bytes per item" "$((torvane_kib * 1024 / files))"
 printf '%-58s %8.3fs %9.3fs %8s×\n' "listing (--stats: scanned and sorted) vs find -type f" "$listing_s" "$find_s" "$(ratio "$listing_s" "$find_s")"
 printf '%-58s %8.3fs\n' "name computation (--stats)" "$computing_s"
-printf '%-58s %8.2fs %9.2fs %8s×\n' "rename --yes of $renames files vs renameat2 floor" "$rename_s" "$floor_s" "$(ratio "$rename_s" "$floor_s")"
-printf '%-58s %9s %9.2fs %8s×\n' "  perl rename vs the floor" "" "$perl_rename_s" "$(ratio "$perl_rename_s" "$floor_s")"
+printf '%-58s %8.3fs %9.3fs %8s×\n' "rename --yes of $renames files vs renameat2 floor" "$rename_s" "$floor_s" "$(ratio "$rename_s" "$floor_s")"
+printf '%-58s %9s %9.3fs %8s×\n' "  perl rename vs the floor" "" "$perl_rename_s" "$(ratio "$perl_rename_s" "$floor_s")"
