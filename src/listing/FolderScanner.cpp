@@ -46,14 +46,10 @@ QString joinedText(const QString &folder, const QString &name) {
 
 QString nameAsText(QByteArrayView name) { return Unicode::nfc(QString::fromLocal8Bit(name)); }
 
-bool isAscii(QByteArrayView bytes) {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
-}
-
 // The text path of a folder's entry. Most names are ASCII, which reads the same as text and
 // is always NFC: those are widened straight into the path, without decoding and checking.
 QString textPathOf(const QString &folder, QByteArrayView name) {
-    if (!isAscii(name)) return joinedText(folder, nameAsText(name));
+    if (!NativePath::isAscii(name)) return joinedText(folder, nameAsText(name));
     char16_t *room = nullptr;
     QString path = pathWithRoom(folder, name.size(), &room);
     std::transform(name.begin(), name.end(), room, [](char c) { return char16_t(uchar(c)); });

@@ -20,8 +20,9 @@ QByteArray joined(const QByteArray &folder, const QByteArray &name) {
 }  // namespace
 
 ListedFolderContents::ListedFolderContents(const QList<ZKFileRepresentationPtr> &records) {
-    // At most one folder per record: no rehash moves the list of the previous record's folder.
     recordsIn_.reserve(records.size());
+    // The previous record's folder list; only add() inserts folders, and it hands out the
+    // list anew, so the pointer never outlives an insertion.
     QByteArray lastFolder;
     QList<ZKFileRepresentationPtr> *lastRecords = nullptr;
     for (const ZKFileRepresentationPtr &record : records) {
