@@ -167,7 +167,7 @@ ItemMover::MoveOutcome ItemMover::moveItem(const QByteArray &source, const QByte
     if (takesRouteThroughTemporaryName(source, target))
         return moveThroughTemporaryName(source, target);
     MoveOutcome outcome;
-    outcome.moved = journalledStep({source, target}, &outcome.error);
+    outcome.moved = journalledStep({source, target}, &outcome.error, &outcome.errorNumber);
     return outcome;
 }
 
@@ -281,6 +281,7 @@ bool ItemMover::moveToPath(const QByteArray &source, const QByteArray &target,
                            const QString &comment, bool checkLock, bool *cancel) {
     if (journalFailed_) return journalFailure(cancel);
     if (!confirmWriteAccessToFolderOf(source)) return showErrorAlert(source, QString(), cancel);
+    const bool notedFree = !target.isEmpty() && freeTarget_ == target;
     const MoveOutcome outcome = moveItem(source, target);
     if (outcome.moved) {
         keepComment(target, comment);
@@ -289,6 +290,11 @@ bool ItemMover::moveToPath(const QByteArray &source, const QByteArray &target,
     }
     if (journalFailed_) return journalFailure(cancel, outcome.strandedText);
     if (outcome.stranded) return showErrorAlert(source, outcome.error, cancel);
+    // Someone else put an item there after all: the caller deals with it.
+    if (notedFree && outcome.errorNumber == EEXIST) {
+        targetTakenAfterAll_ = true;
+        return false;
+    }
     if (!disk_.exists(source)) return showVanishedAlert(source, cancel);
     if (checkLock && disk_.isImmutable(source))
         return moveLockedItem(source, target, comment, cancel);

@@ -57,9 +57,15 @@ public:
     bool isInListedFolder(const QByteArray &source,
                           const FileAttributes::FileIdentity &listedFolder, bool *cancel);
 
-    // The caller has just found nothing at the target: the next move there need not look
-    // again. Something that arrives there meanwhile is still never replaced: the move fails.
-    void noteFreeTarget(const QByteArray &target) { freeTarget_ = target; }
+    // The caller knows nothing to be at the target: the next move there need not look again.
+    // Something that arrived there meanwhile is still never replaced: that move fails quietly
+    // (no alert, no cancel) and targetTakenAfterAll() says so, for the caller to deal with the
+    // occupant as with any other.
+    void noteFreeTarget(const QByteArray &target) {
+        freeTarget_ = target;
+        targetTakenAfterAll_ = false;
+    }
+    bool targetTakenAfterAll() const { return targetTakenAfterAll_; }
 
     // Whether the source may now be moved to the target. True when nothing is at the target,
     // or when the target is the source itself under a name that differs only in letter case
@@ -120,6 +126,8 @@ private:
               strandedText(std::move(strandedText)) {}
         bool moved = false;
         QString error;
+        // The system's error number of a failed direct move; 0 otherwise.
+        int errorNumber = 0;
         // The item is left under a temporary name: its original name can no longer be checked.
         bool stranded = false;
         // What tells the user where a stranded item is.
@@ -162,5 +170,6 @@ private:
     bool journalFailed_ = false;
     bool journalFailureShown_ = false;
     QByteArray freeTarget_;
+    bool targetTakenAfterAll_ = false;
     RecentFolderChecks folderChecks_;
 };

@@ -157,12 +157,22 @@ QByteArray RenameRunLoop::targetOf(qsizetype index) const {
 bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
     const ZKFileRepresentationPtr record = records_.at(index);
     const QByteArray target = targetOf(index);
+    QByteArray oldPath = record->nativePath();
     bool cancel = false;
+    bool moved = false;
+    // Most targets are free, which the folder's names, read once, tell without a look-up. One
+    // that someone else took since is found by the move itself.
+    bool occupied = !folderNames_.isKnownFree(target) && FileAttributes::exists(target);
+    if (!occupied) {
+        mover_.noteFreeTarget(target);
+        moved =
+            !mover_.journalFailed() && record->renameToNativePath(target, false, &cancel, mover_);
+        occupied = !moved && mover_.targetTakenAfterAll();
+        mover_.noteFreeTarget(QByteArray());
+    }
     // The record moved out of this one's way, and where it was.
     ZKFileRepresentationPtr madeWay;
     QByteArray madeWayFrom;
-    // Most targets are free, which the folder's names, read once, tell without a look-up.
-    bool occupied = !folderNames_.isKnownFree(target) && FileAttributes::exists(target);
     if (occupied) {
         if (const ZKFileRepresentationPtr other = laterRecordAtTarget(index, target)) {
             madeWayFrom = other->nativePath();
@@ -172,14 +182,10 @@ bool RenameRunLoop::renameRecord(qsizetype index, bool *renamed) {
                 return false;
             }
         }
-        occupied = FileAttributes::exists(target);
+        oldPath = record->nativePath();
+        moved = !mover_.journalFailed() &&
+                record->renameToNativePath(target, FileAttributes::exists(target), &cancel, mover_);
     }
-
-    const QByteArray oldPath = record->nativePath();
-    if (!occupied) mover_.noteFreeTarget(target);
-    const bool moved =
-        !mover_.journalFailed() && record->renameToNativePath(target, occupied, &cancel, mover_);
-    mover_.noteFreeTarget(QByteArray());
     if (mover_.journalFailed()) cancel = true;
     if (moved) {
         *renamed = true;

@@ -76,7 +76,8 @@ private:
     void showProgress(const ZKFileRepresentation &record, qsizetype done);
     // The exact path the record moves to.
     QByteArray targetOf(qsizetype index) const;
-    // Renames one record, clearing the way first; false when the run must end.
+    // Renames one record, clearing the way when its target is taken; false when the run must
+    // end.
     bool renameRecord(qsizetype index, bool *renamed);
     // The later relevant record whose item is the one at the target; null when none.
     ZKFileRepresentationPtr laterRecordAtTarget(qsizetype index, const QByteArray &target);

@@ -45,6 +45,8 @@ bool ZKFileRepresentation::renameToNativePath(const QByteArray &target, bool mak
     // A rename keeps the inode and its extended attributes, the comment among them: reading
     // it for every item would only cost a look-up each.
     if (!mover.moveToPath(nativePath_, target, QString(), cancel)) {
+        // One taken after all is the caller's to deal with, not a failure yet.
+        if (mover.targetTakenAfterAll()) return false;
         Log::line(QStringLiteral("could not move \"%1\" to \"%2\"")
                       .arg(path_, QFile::decodeName(target)));
         return false;

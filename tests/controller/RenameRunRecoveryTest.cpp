@@ -48,8 +48,8 @@ protected:
     }
 
     // Lists the files (each holding "content of <name>") in a new folder and renames them
-    // with the steps; with crashAt = (n, phase) the process "dies" at the n-th step (1 = the
-    // first) in that phase. Answers the folder.
+    // with the steps (disk.onStep, when set, sees each step); with crashAt = (n, phase) the process
+    // "dies" at the n-th step (1 = the first) in that phase. Answers the folder.
     QString run(const QString &folder, const QStringList &names, const QList<ZKRenamerPtr> &steps,
                 int crashAtStep = 0,
                 DiskInterface::StepPhase phase = DiskInterface::StepPhase::Announced) {
@@ -66,7 +66,11 @@ protected:
         useSteps(steps);
         int reached = 0;
         controller->setDiskInterface(disk);
-        disk.onStep = [&](const QByteArray &, const QByteArray &, DiskInterface::StepPhase now) {
+        // A hook the test set sees every step too.
+        const auto testHook = disk.onStep;
+        disk.onStep = [&](const QByteArray &source, const QByteArray &target,
+                          DiskInterface::StepPhase now) {
+            if (testHook) testHook(source, target, now);
             if (now == DiskInterface::StepPhase::Announced) ++reached;
             if (reached == crashAtStep && now == phase) throw Crash();
         };
@@ -225,6 +229,29 @@ TEST_F(RenameRunRecoveryTest, NothingMovesOnceTheJournalCannotBeWritten) {
     EXPECT_FALSE(ui.alerts[0].informativeText.contains("temporary"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"p.txt", "x1.txt"}));
     expectContentsKept();
+}
+
+// A file someone else puts at a later item's new name during the run (after the folder was
+// read for the plan) is asked about like any occupant: skipped, it stays as it is, and the
+// run goes on with the rest.
+TEST_F(RenameRunRecoveryTest, ItemArrivingAtALaterTargetDuringTheRunIsAskedAbout) {
+    QStringList names;
+    for (int i = 1; i <= 20; ++i) names << QString("x%1.txt").arg(i, 2, 10, QChar('0'));
+    const QString newcomer = dir.filePath("arrival/y05.txt");
+    disk.onStep = [&](const QByteArray &, const QByteArray &, DiskInterface::StepPhase now) {
+        if (now != DiskInterface::StepPhase::Made || QFile::exists(newcomer)) return;
+        QFile file(newcomer);
+        if (file.open(QIODevice::WriteOnly)) file.write("newcomer");
+    };
+    ui.answers = {{2, false}};  // "Skip"
+    const QString folder = run("arrival", names, {findAndReplace("x", "y")});
+    EXPECT_EQ(alertMessages(), QStringList{"\"y05.txt\" Already Exists"});
+    QMap<QString, QByteArray> expected;
+    for (const QString &name : names) expected.insert('y' + name.mid(1), contentOf(name));
+    expected.insert("x05.txt", contentOf("x05.txt"));
+    expected.insert("y05.txt", "newcomer");
+    EXPECT_EQ(filesUnder(folder), expected);
+    EXPECT_TRUE(read(newestJournal()).summary.closed);
 }
 
 class ReplaceTest : public RenameRunRecoveryTest {
