@@ -116,10 +116,12 @@ void FolderNames::moved(const QByteArray &from, const QByteArray &to) {
 }
 
 void FolderNames::forgetBelow(const QByteArray &folder) {
-    // Every path below the folder starts with "folder/"; '0' follows '/'.
-    const auto first = folders_.lower_bound(QByteArray(folder + '/'));
-    const auto end = folders_.lower_bound(QByteArray(folder + '0'));
-    folders_.erase(first, end);
+    // Every path below the folder starts with "folder/"; '0' follows '/'. Called for every
+    // step of a run: one bound, changed in place, serves both ends.
+    QByteArray bound = folder + '/';
+    const auto first = folders_.lower_bound(bound);
+    bound.back() = '0';
+    folders_.erase(first, folders_.lower_bound(bound));
 }
 
 FolderNames::Folder *FolderNames::folderOf(const QByteArray &path, QByteArrayView *name) {

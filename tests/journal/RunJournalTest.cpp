@@ -25,6 +25,18 @@ const QList<JournalMove> awkwardMoves{
     {QByteArray("/t/\xff\xfe"), QByteArray("/t/done 1 00000000")},
 };
 
+// "/t/<i>" to "/t/<i>x", each with an identity: moves the plan covers.
+QList<JournalMove> plannedMovesWithIdentities(int count) {
+    QList<JournalMove> planned;
+    for (int i = 0; i < count; ++i) {
+        JournalMove move{"/t/" + QByteArray::number(i), "/t/" + QByteArray::number(i) + "x"};
+        move.device = 1;
+        move.inode = quint64(i + 1);
+        planned << move;
+    }
+    return planned;
+}
+
 class RunJournalTest : public testing::Test {
 protected:
     void SetUp() override { removeAllJournals(); }
@@ -315,19 +327,9 @@ TEST_F(RunJournalTest, UnrecordedCompletionKeepsTheJournalOpen) {
     EXPECT_EQ(*content.inFlight, moves[9]);
 }
 
-// The records of a move made as planned are held and written with the next record that must be
-// on disk, so a crash may lose them but never a record after them: the file is always a prefix
-// of the records. Held records are written by the closing record and by a journal given up
-// without one.
 // Held records go to the disk a batch at a time: a long run never keeps more than a batch.
 TEST_F(RunJournalTest, HeldRecordsAreWrittenInBatches) {
-    QList<JournalMove> planned;
-    for (int i = 0; i < 3000; ++i) {
-        JournalMove move{"/t/" + QByteArray::number(i), "/t/" + QByteArray::number(i) + "x"};
-        move.device = 1;
-        move.inode = quint64(i + 1);
-        planned << move;
-    }
+    const QList<JournalMove> planned = plannedMovesWithIdentities(3000);
     QString error;
     auto journal = RunJournal::begin(planned, &error);
     ASSERT_TRUE(journal) << error;
@@ -340,14 +342,12 @@ TEST_F(RunJournalTest, HeldRecordsAreWrittenInBatches) {
     EXPECT_LT(onDisk, 3000);
 }
 
+// The records of a move made as planned are held and written with the next record that must be
+// on disk, so a crash may lose them but never a record after them: the file is always a prefix
+// of the records. Held records are written by the closing record and by a journal given up
+// without one.
 TEST_F(RunJournalTest, HeldCompletionGoesToTheFileWithTheNextRecord) {
-    QList<JournalMove> planned;
-    for (int i = 0; i < 3; ++i) {
-        JournalMove move{"/t/" + QByteArray::number(i), "/t/" + QByteArray::number(i) + "x"};
-        move.device = 1;
-        move.inode = quint64(i + 1);
-        planned << move;
-    }
+    const QList<JournalMove> planned = plannedMovesWithIdentities(3);
     const auto asMade = [](const JournalMove &move) { return JournalMove{move.from, move.to}; };
     QString error;
     auto journal = RunJournal::begin(planned, &error);
