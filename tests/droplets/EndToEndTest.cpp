@@ -264,8 +264,13 @@ TEST_F(DropletEndToEndTest, AnOpenedServiceDefinitionGoesToTheProviderAndBack) {
     application.start(programsFolder() + "/torvane", {folder});
     QElapsedTimer timer;
     timer.start();
-    while (!logText().contains("[Torvane Service] pong") && timer.elapsed() < 30000)
-        QThread::msleep(100);
+    // The application logs its ping once the provider has started, so the provider's pong may
+    // come first: wait for both.
+    const auto bothLogged = [] {
+        const QString text = logText();
+        return text.contains("[Torvane Service] ping") && text.contains("[Torvane Service] pong");
+    };
+    while (!bothLogged() && timer.elapsed() < 30000) QThread::msleep(100);
     EXPECT_TRUE(logText().contains("[Torvane Service] ping")) << logText().toStdString();
     EXPECT_TRUE(logText().contains("[Torvane Service] pong")) << logText().toStdString();
     application.terminate();
