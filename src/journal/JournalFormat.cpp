@@ -2,7 +2,7 @@
 
 #include <zlib.h>
 
-#include <algorithm>
+#include <iterator>
 
 namespace JournalFormat {
 
@@ -15,6 +15,31 @@ void writeChecksum(char *out, quint32 crc) {
     static constexpr char digits[] = "0123456789abcdef";
     for (qsizetype digit = checksumDigits - 1; digit >= 0; --digit, crc >>= 4)
         out[digit] = digits[crc & 0xF];
+}
+
+// Standard base64 with padding, as QByteArray::toBase64 writes it, straight into `out`.
+void appendBase64(QByteArray &out, QByteArrayView raw) {
+    static constexpr char alphabet[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    const qsizetype at = out.size();
+    out.resize(at + 4 * ((raw.size() + 2) / 3));
+    char *to = out.data() + at;
+    const auto *in = reinterpret_cast<const unsigned char *>(raw.data());
+    qsizetype left = raw.size();
+    for (; left >= 3; left -= 3, in += 3, to += 4) {
+        const quint32 group = quint32(in[0]) << 16 | quint32(in[1]) << 8 | in[2];
+        to[0] = alphabet[group >> 18];
+        to[1] = alphabet[(group >> 12) & 63];
+        to[2] = alphabet[(group >> 6) & 63];
+        to[3] = alphabet[group & 63];
+    }
+    if (left > 0) {
+        const quint32 group = quint32(in[0]) << 16 | (left == 2 ? quint32(in[1]) << 8 : 0);
+        to[0] = alphabet[group >> 18];
+        to[1] = alphabet[(group >> 12) & 63];
+        to[2] = left == 2 ? alphabet[(group >> 6) & 63] : '=';
+        to[3] = '=';
+    }
 }
 
 QByteArray checksumField(const QByteArray &text) {
@@ -32,19 +57,43 @@ quint32 crc32(QByteArrayView data) {
         ::crc32_z(0, reinterpret_cast<const Bytef *>(data.constData()), size_t(data.size())));
 }
 
+RecordWriter::RecordWriter(QByteArray &out, QByteArrayView kind) : out_(out), start_(out.size()) {
+    out_.append(kind);
+}
+
+RecordWriter &RecordWriter::text(QByteArrayView field) {
+    out_.append(' ').append(field);
+    return *this;
+}
+
+RecordWriter &RecordWriter::number(quint64 value) {
+    char digits[20];
+    char *first = std::end(digits);
+    do *--first = char('0' + value % 10);
+    while ((value /= 10) != 0);
+    return text(QByteArrayView(first, std::end(digits)));
+}
+
+RecordWriter &RecordWriter::bytes(QByteArrayView raw) {
+    out_.append(' ');
+    appendBase64(out_, raw);
+    return *this;
+}
+
+void RecordWriter::end() {
+    const quint32 crc = crc32(QByteArrayView(out_).sliced(start_));
+    const qsizetype at = out_.size();
+    out_.resize(at + 1 + checksumDigits + 1);
+    out_[at] = ' ';
+    writeChecksum(out_.data() + at + 1, crc);
+    out_[out_.size() - 1] = '\n';
+}
+
 QByteArray line(const QByteArrayList &fields) {
-    // Made at its exact size and filled in place: a run writes one or two per item.
-    qsizetype textSize = fields.isEmpty() ? 0 : fields.size() - 1;
-    for (const QByteArray &field : fields) textSize += field.size();
-    QByteArray text(textSize + 1 + checksumDigits + 1, Qt::Uninitialized);
-    char *out = text.data();
-    for (qsizetype index = 0; index < fields.size(); ++index) {
-        if (index > 0) *out++ = ' ';
-        out = std::copy(fields[index].cbegin(), fields[index].cend(), out);
-    }
-    *out++ = ' ';
-    writeChecksum(out, crc32(QByteArrayView(text.constData(), textSize)));
-    text[text.size() - 1] = '\n';
+    QByteArray text;
+    RecordWriter record(text, fields.value(0));
+    for (qsizetype index = 1; index < fields.size(); ++index) record.text(fields[index]);
+    record.end();
     return text;
 }
 
@@ -57,7 +106,11 @@ bool parseLine(const QByteArray &line, QByteArrayList *fields) {
     return true;
 }
 
-QByteArray encodeBytes(const QByteArray &bytes) { return bytes.toBase64(); }
+QByteArray encodeBytes(const QByteArray &bytes) {
+    QByteArray field;
+    appendBase64(field, bytes);
+    return field;
+}
 
 bool decodeBytes(const QByteArray &field, QByteArray *bytes) {
     const auto result =

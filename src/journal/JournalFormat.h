@@ -14,6 +14,8 @@ namespace JournalFormat {
 inline constexpr char headerKind[] = "torvane-journal";
 inline constexpr char planKind[] = "plan";
 inline constexpr char intentKind[] = "intent";
+// Version 4: the intent of a planned move made as planned, by its place in the plan.
+inline constexpr char asPlannedKind[] = "as-planned";
 // Version 2: the intent to send an item to the Trash, and to bring one back from it.
 inline constexpr char trashKind[] = "trash";
 inline constexpr char restoreKind[] = "restore";
@@ -22,9 +24,11 @@ inline constexpr char closedKind[] = "closed";
 inline constexpr char undoneKind[] = "undone";
 
 // The version written. Version 3 gives planned moves the device and inode of their item, so
-// that recovery can tell from the disk which of them were made; versions 1 (moves only) and
-// 2 (no identities in the plan) are still read.
-inline constexpr char version[] = "3";
+// that recovery can tell from the disk which of them were made; version 4 names a planned move
+// made as planned by its place in the plan instead of by its two paths. Versions 1 (moves
+// only), 2 (no identities in the plan) and 3 are still read.
+inline constexpr char version[] = "4";
+inline constexpr char thirdVersion[] = "3";
 inline constexpr char secondVersion[] = "2";
 inline constexpr char firstVersion[] = "1";
 
@@ -33,6 +37,24 @@ inline constexpr char runJournal[] = "run";
 inline constexpr char undoJournal[] = "undo";
 
 quint32 crc32(QByteArrayView data);
+
+// Appends one record to a buffer, field by field, without a copy per field: a run writes a
+// record or two for every item, and the plan one per planned move.
+class RecordWriter {
+public:
+    RecordWriter(QByteArray &out, QByteArrayView kind);
+    // A field as it is; it must not hold spaces or line feeds.
+    RecordWriter &text(QByteArrayView field);
+    RecordWriter &number(quint64 value);
+    // Bytes as base64, as encodeBytes gives them.
+    RecordWriter &bytes(QByteArrayView raw);
+    // The checksum and the line feed; the record is whole after this.
+    void end();
+
+private:
+    QByteArray &out_;
+    qsizetype start_;
+};
 
 // The line of a record, line feed included. Fields must not hold spaces or line feeds.
 QByteArray line(const QByteArrayList &fields);

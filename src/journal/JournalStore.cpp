@@ -79,6 +79,8 @@ bool parseHeader(const QByteArrayList &fields, JournalSummary *summary, QString 
     if (fields.value(0) != JournalFormat::headerKind)
         return *problem = tr("it is not a Torvane run journal"), false;
     if (fields.value(1) == JournalFormat::version)
+        summary->version = 4;
+    else if (fields.value(1) == JournalFormat::thirdVersion)
         summary->version = 3;
     else if (fields.value(1) == JournalFormat::secondVersion)
         summary->version = 2;
@@ -141,13 +143,20 @@ bool applyRecord(const Record &record, Journal *journal) {
     const bool isIntent = kind == JournalFormat::intentKind;
     const bool isRestore = kind == JournalFormat::restoreKind;
     const bool isTrash = kind == JournalFormat::trashKind;
-    if (isIntent || isRestore || isTrash) {
+    const bool isAsPlanned = kind == JournalFormat::asPlannedKind;
+    if (isIntent || isRestore || isTrash || isAsPlanned) {
         // Version 1 knew plain moves only.
         const bool laterVersion = summary.version >= 2;
         JournalMove move;
         bool valid = fields.size() >= 2 && JournalFormat::parseNumber(fields[1], &sequence) &&
                      sequence == journal->intentCount + 1;
-        if (isIntent) {
+        if (isAsPlanned) {
+            qint64 place = 0;
+            valid = valid && summary.version >= 4 && fields.size() == 3 &&
+                    JournalFormat::parseNumber(fields[2], &place) &&
+                    place < journal->planned.size();
+            if (valid) move = {journal->planned[place].from, journal->planned[place].to};
+        } else if (isIntent) {
             valid =
                 valid && (fields.size() == 4 || (laterVersion && fields.size() == 5)) &&
                 parseMove(fields, 2, &move) &&

@@ -11,7 +11,7 @@
 // What a journal's first line and last records tell, read without the rest of the file.
 struct JournalSummary {
     QString path;
-    // The format version (JournalFormat): 1 or 2.
+    // The format version (JournalFormat): 1 to 4.
     int version = 0;
     // An undo journal records the moves that undid an earlier journal.
     bool isUndo = false;

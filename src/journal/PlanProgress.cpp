@@ -1,25 +1,26 @@
 #include "journal/PlanProgress.h"
 
-PlanProgress::PlanProgress(const QList<JournalMove> &planned) {
-    targetOf_.reserve(planned.size());
+PlanProgress::PlanProgress(const QList<JournalMove> &planned) : planned_(planned) {
+    placeOf_.reserve(planned.size());
     // Each step touches two paths; most runs make one step per planned move.
     touched_.reserve(2 * planned.size());
     // Without its identity, an item could not be found again by recovery.
-    for (const JournalMove &move : planned)
-        if (move.device != 0 || move.inode != 0) targetOf_.insert(move.from, move.to);
+    for (qsizetype place = 0; place < planned.size(); ++place)
+        if (planned[place].device != 0 || planned[place].inode != 0)
+            placeOf_.insert(planned[place].from, place);
 }
 
-bool PlanProgress::step(const JournalMove &step) {
+std::optional<qsizetype> PlanProgress::step(const JournalMove &step) {
     // The Trash takes occupants only, never an item on its way to a planned name.
-    if (step.kind == JournalMove::Kind::Trash) return false;
-    const auto planned = targetOf_.constFind(step.from);
+    if (step.kind == JournalMove::Kind::Trash) return std::nullopt;
+    const auto place = placeOf_.constFind(step.from);
     const bool asPlanned = step.kind == JournalMove::Kind::Move && step.finalTarget.isEmpty() &&
-                           planned != targetOf_.constEnd() && *planned == step.to &&
+                           place != placeOf_.constEnd() && planned_[*place].to == step.to &&
                            !isTouched(step);
     touched_.insert(step.from);
     touched_.insert(step.to);
     if (!step.finalTarget.isEmpty()) touched_.insert(step.finalTarget);
-    return asPlanned;
+    return asPlanned ? std::optional<qsizetype>(*place) : std::nullopt;
 }
 
 bool PlanProgress::isTouched(const JournalMove &planned) const {

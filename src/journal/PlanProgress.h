@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QSet>
+#include <optional>
 
 #include "journal/RunJournal.h"
 
@@ -17,9 +18,9 @@ class PlanProgress {
 public:
     explicit PlanProgress(const QList<JournalMove> &planned = {});
 
-    // Takes note of a step; answers whether it is a planned move, made as planned, that no
-    // earlier step touched.
-    bool step(const JournalMove &step);
+    // Takes note of a step; answers the place in the plan of a planned move made as planned
+    // that no earlier step touched, none for any other step.
+    std::optional<qsizetype> step(const JournalMove &step);
 
     // Whether a step noted so far moved an item from or to the planned move's path or its
     // target. An untouched planned move's path is therefore empty once it is made, and stays
@@ -27,6 +28,8 @@ public:
     bool isTouched(const JournalMove &planned) const;
 
 private:
-    QHash<QByteArray, QByteArray> targetOf_;
+    QList<JournalMove> planned_;
+    // A planned path's place in the plan.
+    QHash<QByteArray, qsizetype> placeOf_;
     QSet<QByteArray> touched_;
 };

@@ -55,18 +55,12 @@ QByteArray headerLine(const QString &undonePath, qint64 plannedCount) {
     return JournalFormat::line(fields);
 }
 
-QByteArray moveLine(const char *kind, const QByteArrayList &before, const JournalMove &move) {
-    return JournalFormat::line(
-        QByteArrayList{kind} + before +
-        QByteArrayList{JournalFormat::encodeBytes(move.from), JournalFormat::encodeBytes(move.to)});
-}
-
 // A planned move, with its item's device and inode where they are known.
-QByteArray planLine(const JournalMove &move) {
-    if (move.device == 0 && move.inode == 0) return moveLine(JournalFormat::planKind, {}, move);
-    return JournalFormat::line({JournalFormat::planKind, JournalFormat::encodeBytes(move.from),
-                                JournalFormat::encodeBytes(move.to),
-                                QByteArray::number(move.device), QByteArray::number(move.inode)});
+void appendPlanLine(QByteArray &content, const JournalMove &move) {
+    JournalFormat::RecordWriter record(content, JournalFormat::planKind);
+    record.bytes(move.from).bytes(move.to);
+    if (move.device != 0 || move.inode != 0) record.number(move.device).number(move.inode);
+    record.end();
 }
 
 // Room for every plan line: two paths in base64 and up to five numbers and separators.
@@ -75,6 +69,44 @@ qsizetype planSize(const QList<JournalMove> &planned) {
     for (const JournalMove &move : planned)
         size += 4 * ((move.from.size() + 2) / 3 + (move.to.size() + 2) / 3) + 64;
     return size;
+}
+
+// The intent of a step, numbered `sequence`; a planned move made as planned by its place in
+// the plan.
+QByteArray intentLine(const JournalMove &move, qint64 sequence, std::optional<qsizetype> place) {
+    QByteArray line;
+    if (place) {
+        JournalFormat::RecordWriter(line, JournalFormat::asPlannedKind)
+            .number(sequence)
+            .number(*place)
+            .end();
+        return line;
+    }
+    switch (move.kind) {
+        case JournalMove::Kind::Move: {
+            JournalFormat::RecordWriter record(line, JournalFormat::intentKind);
+            record.number(sequence).bytes(move.from).bytes(move.to);
+            if (!move.finalTarget.isEmpty()) record.bytes(move.finalTarget);
+            record.end();
+            break;
+        }
+        case JournalMove::Kind::Restore:
+            JournalFormat::RecordWriter(line, JournalFormat::restoreKind)
+                .number(sequence)
+                .bytes(move.from)
+                .bytes(move.to)
+                .end();
+            break;
+        case JournalMove::Kind::Trash:
+            JournalFormat::RecordWriter(line, JournalFormat::trashKind)
+                .number(sequence)
+                .bytes(move.from)
+                .number(move.device)
+                .number(move.inode)
+                .end();
+            break;
+    }
+    return line;
 }
 
 bool hasEmptyPath(const QList<JournalMove> &moves) {
@@ -96,7 +128,7 @@ std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
     if (hasEmptyPath(planned)) problem = QStringLiteral("a planned move has an empty path");
     QByteArray content = headerLine(undonePath, planned.size());
     content.reserve(content.size() + planSize(planned));
-    for (const JournalMove &move : planned) content += planLine(move);
+    for (const JournalMove &move : planned) appendPlanLine(content, move);
     const int first = journalsStarted.fetch_add(1);
     const bool isUndo = !undonePath.isEmpty();
     std::unique_ptr<RunJournal> journal(new RunJournal);
@@ -177,30 +209,12 @@ bool RunJournal::willMove(const JournalMove &move) {
         d->error = QStringLiteral("a move has an empty path");
         return false;
     }
-    const QByteArray sequence = QByteArray::number(d->intentCount + 1);
-    QByteArray line;
-    switch (move.kind) {
-        case JournalMove::Kind::Move: {
-            QByteArrayList fields{JournalFormat::intentKind, sequence,
-                                  JournalFormat::encodeBytes(move.from),
-                                  JournalFormat::encodeBytes(move.to)};
-            if (!move.finalTarget.isEmpty()) fields << JournalFormat::encodeBytes(move.finalTarget);
-            line = JournalFormat::line(fields);
-            break;
-        }
-        case JournalMove::Kind::Restore:
-            line = moveLine(JournalFormat::restoreKind, {sequence}, move);
-            break;
-        case JournalMove::Kind::Trash:
-            line = JournalFormat::line(
-                {JournalFormat::trashKind, sequence, JournalFormat::encodeBytes(move.from),
-                 QByteArray::number(move.device), QByteArray::number(move.inode)});
-            break;
-    }
     // The plan on disk covers a planned move made as planned: recovery finds it from the disk
     // should its records be lost, so they wait for a batch. Every other step is on disk, with
     // everything held before it, before it is made.
-    const bool covered = d->plan && d->plan->step(move);
+    const std::optional<qsizetype> place = d->plan ? d->plan->step(move) : std::nullopt;
+    const bool covered = place.has_value();
+    const QByteArray line = intentLine(move, d->intentCount + 1, place);
     if (!(covered ? hold(line) : append(line, true))) return false;
     ++d->intentCount;
     d->pending = move;
@@ -220,17 +234,20 @@ bool RunJournal::didMove(const JournalMove &move) {
     }
     // Not flushed here: the next intent or the closing record takes it to the disk, and a
     // completion lost in a crash only leaves the move for recovery to decide from the disk.
-    QByteArrayList fields{JournalFormat::doneKind, QByteArray::number(d->intentCount)};
+    QByteArray line;
+    JournalFormat::RecordWriter record(line, JournalFormat::doneKind);
+    record.number(d->intentCount);
     // Where the item went in the Trash.
-    if (isTrash && !move.to.isEmpty()) fields << JournalFormat::encodeBytes(move.to);
+    if (isTrash && !move.to.isEmpty()) record.bytes(move.to);
+    record.end();
     if (d->pendingCovered) {
         // Recovery finds a covered move from the disk as long as its completion is missing,
         // so it can wait for the next record's write.
-        d->unwritten += JournalFormat::line(fields);
+        d->unwritten += line;
         d->pending.reset();
         return true;
     }
-    if (!append(JournalFormat::line(fields), false)) {
+    if (!append(line, false)) {
         // The step happened but the journal cannot say so. A closing record written now (it
         // may still fit where the completion did not) would let readers take the step for
         // one that never happened: the journal stays unfinished, and recovery decides from

@@ -69,7 +69,8 @@ struct JournalMove {
 //
 // Format version 2 adds the steps of kind Trash and Restore and the final target of a move to
 // a temporary name to version 1 (which had moves only); version 3 adds the device and inode
-// of planned moves. All three are read.
+// of planned moves; version 4 records the intent of a planned move made as planned by its
+// place in the plan. All four are read.
 //
 // A journal is locked (flock) while a process writes it, so recovery never touches the
 // journal of a run that is still going; the lock dies with the process.

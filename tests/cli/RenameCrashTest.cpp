@@ -97,7 +97,7 @@ public:
         pending_ += file_.readAll();
         const qsizetype lastLine = pending_.lastIndexOf('\n');
         for (const QByteArray &line : pending_.left(lastLine + 1).split('\n'))
-            if (line.startsWith("intent ")) ++moves_;
+            if (line.startsWith("intent ") || line.startsWith("as-planned ")) ++moves_;
         pending_.remove(0, lastLine + 1);
         return moves_;
     }
@@ -123,7 +123,8 @@ QString renameAndKill(const QString &steps, const QString &folder, const QString
     process.setStandardErrorFile(errorsPath);
     process.start(cliProgram(), {"rename", "--yes", "--steps", steps, folder});
     EXPECT_TRUE(process.waitForStarted());
-    while (process.state() == QProcess::Running && follower.announcedMoves() < killAfter)
+    // waitForFinished notices the end of a run that made fewer moves; state() alone would not.
+    while (follower.announcedMoves() < killAfter && !process.waitForFinished(0))
         QThread::usleep(100);
     if (process.state() == QProcess::Running) ::kill(pid_t(process.processId()), SIGKILL);
     process.waitForFinished(60000);

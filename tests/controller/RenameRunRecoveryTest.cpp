@@ -140,7 +140,7 @@ TEST_F(RenameRunRecoveryTest, ChangeOfLetterCaseIsJournalledStepByStep) {
     EXPECT_TRUE(isTemporaryName(QFileInfo(QFile::decodeName(journal.done[0].to)).fileName()));
     EXPECT_EQ(journal.done[0].finalTarget, to);
     EXPECT_EQ(journal.done[1], (JournalMove{journal.done[0].to, to}));
-    EXPECT_EQ(journal.summary.version, 3);
+    EXPECT_EQ(journal.summary.version, 4);
 
     // The last run is undone from its journal, step by step.
     const JournalRecovery::UndoReport undo = JournalRecovery::undo(newestJournal());

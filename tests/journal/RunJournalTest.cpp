@@ -178,10 +178,10 @@ TEST_F(RunJournalTest, DamageBeforeTheLastRecordMakesTheJournalUnreadable) {
     EXPECT_TRUE(readError(path).contains("line 6"));
     writeAll(path, headerAndPlan.left(headerAndPlan.lastIndexOf("plan")));
     EXPECT_TRUE(readError(path).endsWith("its plan is incomplete"));
-    writeAll(path, QByteArray(whole).replace("torvane-journal 3", "torvane-journal 4"));
+    writeAll(path, QByteArray(whole).replace("torvane-journal 4", "torvane-journal 5"));
     EXPECT_TRUE(readError(path).contains("damaged")) << "the checksum covers the version";
-    writeAll(path, JournalFormat::line({"torvane-journal", "4", "run"}));
-    EXPECT_TRUE(readError(path).endsWith("it has version 4, which this Torvane cannot read"));
+    writeAll(path, JournalFormat::line({"torvane-journal", "5", "run"}));
+    EXPECT_TRUE(readError(path).endsWith("it has version 5, which this Torvane cannot read"));
 }
 
 // Journals of the first format (moves only) are still read; the records it did not have are
@@ -231,7 +231,7 @@ TEST_F(RunJournalTest, TrashStepsKeepTheItemsIdentityAndPlaceInTheTrash) {
     ASSERT_TRUE(journal->didMove(temporary));
     ASSERT_TRUE(journal->willMove(JournalMove::restore(placed.to, "/t/occupant")));
     const Journal read = this->read(journal->path());
-    EXPECT_EQ(read.summary.version, 3);
+    EXPECT_EQ(read.summary.version, 4);
     EXPECT_EQ(read.done, (QList<JournalMove>{placed, temporary}));
     EXPECT_EQ(read.inFlight, JournalMove::restore(placed.to, "/t/occupant"));
     EXPECT_TRUE(journal->end());
@@ -386,6 +386,35 @@ TEST_F(RunJournalTest, HeldCompletionGoesToTheFileWithTheNextRecord) {
     EXPECT_EQ(content.done, QList<JournalMove>{asMade(planned[0])});
 }
 
+// A move made as planned is recorded by its place in the plan; such a record is read only
+// where the journal's version has it and names a place the plan holds.
+TEST_F(RunJournalTest, MovesMadeAsPlannedAreRecordedByTheirPlaceInThePlan) {
+    const QList<JournalMove> planned = plannedMovesWithIdentities(2);
+    QString error;
+    auto journal = RunJournal::begin(planned, &error);
+    ASSERT_TRUE(journal) << error;
+    const QString path = journal->path();
+    ASSERT_TRUE(journal->willMove({planned[1].from, planned[1].to}));
+    ASSERT_TRUE(journal->didMove({planned[1].from, planned[1].to}));
+    ASSERT_TRUE(journal->end());
+    const QByteArray whole = readAll(path);
+    const QByteArray headerAndPlan = whole.left(whole.indexOf("as-planned"));
+    EXPECT_EQ(whole.mid(headerAndPlan.size()), JournalFormat::line({"as-planned", "1", "1"}) +
+                                                   JournalFormat::line({"done", "1"}) +
+                                                   JournalFormat::line({"closed"}));
+    EXPECT_EQ(read(path).done, (QList<JournalMove>{{planned[1].from, planned[1].to}}));
+
+    writeAll(path, headerAndPlan + JournalFormat::line({"as-planned", "1", "2"}));
+    EXPECT_TRUE(readError(path).endsWith("line 4 is not what can follow the lines before it"));
+    QByteArrayList header;
+    ASSERT_TRUE(JournalFormat::parseLine(whole.left(whole.indexOf('\n')), &header));
+    header[1] = "3";
+    writeAll(path, JournalFormat::line(header) +
+                       headerAndPlan.mid(headerAndPlan.indexOf('\n') + 1) +
+                       JournalFormat::line({"as-planned", "1", "0"}));
+    EXPECT_TRUE(readError(path).endsWith("line 4 is not what can follow the lines before it"));
+}
+
 // The summary reads a short window at each end of a journal; a last record longer than that
 // window (paths of thousands of bytes) is still found whole.
 TEST_F(RunJournalTest, SummaryFindsALastRecordLongerThanItsFirstLook) {
@@ -415,4 +444,13 @@ TEST_F(RunJournalTest, SummaryFindsALastRecordLongerThanItsFirstLook) {
 TEST(JournalFormatTest, ChecksumIsTheStandardCrc32) {
     EXPECT_EQ(JournalFormat::crc32("123456789"), 0xCBF43926u);
     EXPECT_EQ(JournalFormat::crc32(QByteArray()), 0u);
+}
+
+// Paths are written by the journal's own encoder; they must read back as standard base64 does.
+TEST(JournalFormatTest, PathsAreStandardBase64OfEveryLength) {
+    QByteArray bytes;
+    for (int length = 0; length < 70; ++length) {
+        EXPECT_EQ(JournalFormat::encodeBytes(bytes), bytes.toBase64()) << length;
+        bytes += char(length * 37 + 200);
+    }
 }
