@@ -73,6 +73,8 @@ QString RecordPrinter::lightColumn(ZKStatusLight light, bool colored) {
 QString RecordPrinter::plainLine(const Line &line,
                                  const QList<std::pair<QString, QString>> &extra) const {
     QString text = lightColumn(line.light, colored_);
+    // Room for the usual line, to spare a reallocation per part.
+    text.reserve(text.size() + line.name.size() + 4 + line.newName.size() + 32);
     text += line.name;
     if (!line.newName.isNull() && line.newName != line.name) {
         text += u" -> ";

@@ -1,5 +1,7 @@
 #include "common/NativePath.h"
 
+#include <string.h>
+
 #include <algorithm>
 
 namespace NativePath {
@@ -9,13 +11,26 @@ QByteArray withoutTrailingSlashes(QByteArray path) {
     return path;
 }
 
+qsizetype lastSlash(QByteArrayView path) {
+    const void *slash = ::memrchr(path.data(), '/', size_t(path.size()));
+    return slash ? static_cast<const char *>(slash) - path.data() : -1;
+}
+
 QByteArray folderOf(const QByteArray &path) {
-    const qsizetype slash = path.lastIndexOf('/');
+    const qsizetype slash = lastSlash(path);
     if (slash < 0) return QByteArray();
     return slash == 0 ? QByteArray("/") : path.left(slash);
 }
 
-QByteArray lastComponentOf(const QByteArray &path) { return path.mid(path.lastIndexOf('/') + 1); }
+QByteArrayView folderViewOf(QByteArrayView path) {
+    const qsizetype slash = lastSlash(path);
+    if (slash < 0) return {};
+    return slash == 0 ? QByteArrayView("/") : path.first(slash);
+}
+
+QByteArray lastComponentOf(const QByteArray &path) { return path.mid(lastSlash(path) + 1); }
+
+QByteArrayView lastComponentViewOf(QByteArrayView path) { return path.sliced(lastSlash(path) + 1); }
 
 // Made at its exact size: a listed path lives as long as its record, and appending piece by
 // piece would leave it with room to grow by half again.

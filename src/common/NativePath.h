@@ -10,10 +10,16 @@ namespace NativePath {
 // A trailing slash names the same item; dropping it keeps names and keys unambiguous. "/"
 // stays "/".
 QByteArray withoutTrailingSlashes(QByteArray path);
+// Where the last slash is, -1 for none. (QByteArray::lastIndexOf takes a generic search that
+// costs as much as a run's whole step for a path.)
+qsizetype lastSlash(QByteArrayView path);
 // The folder part ("/a/b" -> "/a", "/b" -> "/"), "" for a path without a slash.
 QByteArray folderOf(const QByteArray &path);
+// The same, viewed in place.
+QByteArrayView folderViewOf(QByteArrayView path);
 // The text after the last slash.
 QByteArray lastComponentOf(const QByteArray &path);
+QByteArrayView lastComponentViewOf(QByteArrayView path);
 // Whether every byte is ASCII: such a path reads the same as text, and is always NFC.
 bool isAscii(QByteArrayView bytes);
 // The folder and the name with exactly one slash between them.

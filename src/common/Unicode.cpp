@@ -3,6 +3,8 @@
 #include <unicode/normalizer2.h>
 #include <unicode/utf8.h>
 
+#include <algorithm>
+
 namespace Unicode {
 
 icu::UnicodeString toIcu(const QString &string) {
@@ -15,6 +17,9 @@ QString fromIcu(const icu::UnicodeString &string) {
 }
 
 QString nfc(const QString &string) {
+    // Below U+0300 nothing decomposes or combines: most names need no look at all.
+    if (std::all_of(string.cbegin(), string.cend(), [](QChar c) { return c.unicode() < 0x300; }))
+        return string;
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2 *normalizer = icu::Normalizer2::getNFCInstance(status);
     if (U_FAILURE(status)) return string;

@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <cstring>
 #include <iterator>
 
 namespace JournalFormat {
@@ -17,13 +18,11 @@ void writeChecksum(char *out, quint32 crc) {
         out[digit] = digits[crc & 0xF];
 }
 
-// Standard base64 with padding, as QByteArray::toBase64 writes it, straight into `out`.
-void appendBase64(QByteArray &out, QByteArrayView raw) {
+// Standard base64 with padding, as QByteArray::toBase64 writes it: 4 characters for every 3
+// bytes or fewer, written at `to`.
+void writeBase64(char *to, QByteArrayView raw) {
     static constexpr char alphabet[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    const qsizetype at = out.size();
-    out.resize(at + 4 * ((raw.size() + 2) / 3));
-    char *to = out.data() + at;
     const auto *in = reinterpret_cast<const unsigned char *>(raw.data());
     qsizetype left = raw.size();
     for (; left >= 3; left -= 3, in += 3, to += 4) {
@@ -58,11 +57,21 @@ quint32 crc32(QByteArrayView data) {
 }
 
 RecordWriter::RecordWriter(QByteArray &out, QByteArrayView kind) : out_(out), start_(out.size()) {
-    out_.append(kind);
+    std::memcpy(room(kind.size()), kind.data(), size_t(kind.size()));
+}
+
+char *RecordWriter::room(qsizetype size) {
+    // Grown by half again at least: QByteArray's own append is costly for short fields.
+    const qsizetype at = out_.size();
+    if (out_.capacity() - at < size) out_.reserve(qMax(at + size + 64, out_.capacity() * 3 / 2));
+    out_.resize(at + size);
+    return out_.data() + at;
 }
 
 RecordWriter &RecordWriter::text(QByteArrayView field) {
-    out_.append(' ').append(field);
+    char *to = room(1 + field.size());
+    *to = ' ';
+    std::memcpy(to + 1, field.data(), size_t(field.size()));
     return *this;
 }
 
@@ -75,18 +84,17 @@ RecordWriter &RecordWriter::number(quint64 value) {
 }
 
 RecordWriter &RecordWriter::bytes(QByteArrayView raw) {
-    out_.append(' ');
-    appendBase64(out_, raw);
+    *room(1) = ' ';
+    writeBase64(room(4 * ((raw.size() + 2) / 3)), raw);
     return *this;
 }
 
 void RecordWriter::end() {
     const quint32 crc = crc32(QByteArrayView(out_).sliced(start_));
-    const qsizetype at = out_.size();
-    out_.resize(at + 1 + checksumDigits + 1);
-    out_[at] = ' ';
-    writeChecksum(out_.data() + at + 1, crc);
-    out_[out_.size() - 1] = '\n';
+    char *to = room(1 + checksumDigits + 1);
+    to[0] = ' ';
+    writeChecksum(to + 1, crc);
+    to[1 + checksumDigits] = '\n';
 }
 
 QByteArray line(const QByteArrayList &fields) {
@@ -107,8 +115,8 @@ bool parseLine(const QByteArray &line, QByteArrayList *fields) {
 }
 
 QByteArray encodeBytes(const QByteArray &bytes) {
-    QByteArray field;
-    appendBase64(field, bytes);
+    QByteArray field(4 * ((bytes.size() + 2) / 3), Qt::Uninitialized);
+    writeBase64(field.data(), bytes);
     return field;
 }
 

@@ -52,6 +52,8 @@ public:
     void end();
 
 private:
+    // `size` more bytes at the end of the buffer, to be filled.
+    char *room(qsizetype size);
     QByteArray &out_;
     qsizetype start_;
 };

@@ -1,9 +1,15 @@
 #include "records/NameCleaning.h"
 
+#include <algorithm>
+
 namespace NameCleaning {
 
 Result clean(const QString &name) {
     Result result{name, {}};
+    // One pass for the common case of nothing to clean.
+    if (std::none_of(name.cbegin(), name.cend(),
+                     [](QChar c) { return c == u'\n' || c == u'\r' || c == u'\t' || c == u'/'; }))
+        return result;
     QString &cleaned = result.name;
 
     const qsizetype lineBreaks = cleaned.count(u'\n') + cleaned.count(u'\r');

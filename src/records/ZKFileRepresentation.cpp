@@ -31,10 +31,6 @@ QString nameSharingPath(const QString &path) {
     return QString(std::move(shared));
 }
 
-QByteArrayView lastComponentOf(const QByteArray &nativePath) {
-    return QByteArrayView(nativePath).sliced(nativePath.lastIndexOf('/') + 1);
-}
-
 }  // namespace
 
 ZKFileRepresentationPtr ZKFileRepresentation::fileRepresentationWithNativePath(
@@ -98,7 +94,8 @@ void ZKFileRepresentation::setPaths(const QByteArray &nativePath, const QString 
     nativePath_ = nativePath;
     path_ = path;
     name_ = nameSharingPath(path_);
-    const QString nameError = NameValidation::errorForNativeName(lastComponentOf(nativePath_));
+    const QString nameError =
+        NameValidation::errorForNativeName(NativePath::lastComponentViewOf(nativePath_));
     if (rarities_) {
         rarities_->nameError = nameError;
         rarities_->lowercasePath.reset();
@@ -197,7 +194,7 @@ QByteArray ZKFileRepresentation::nativeRenamePath() const {
     if (!hasRenameName()) return QByteArray();
     // The folder's bytes as they are, up to and with the last slash.
     const QByteArrayView folder =
-        QByteArrayView(nativePath_).first(nativePath_.lastIndexOf('/') + 1);
+        QByteArrayView(nativePath_).first(NativePath::lastSlash(nativePath_) + 1);
     const bool ascii = std::all_of(renameName_.cbegin(), renameName_.cend(),
                                    [](QChar unit) { return unit.unicode() < 0x80; });
     if (!ascii) return folder.toByteArray() + QFile::encodeName(renameName_);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "common/NativePath.h"
 #include "platform/NameLimits.h"
 #include "records/NameValidation.h"
 #include "records/ZKFileRepresentation.h"
@@ -20,13 +21,6 @@ qsizetype nativeSizeOf(const QString &name) {
     return size;
 }
 
-// The folder of the path, as NativePath::folderOf gives it, viewed in place.
-QByteArrayView folderOf(const QByteArray &path) {
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0) return {};
-    return QByteArrayView(path).first(slash == 0 ? 1 : slash);
-}
-
 }  // namespace
 
 ZKRenameNameRelevance::ZKRenameNameRelevance(const ZKFileRepresentation &fileRepresentation) {
@@ -43,7 +37,7 @@ ZKRenameNameRelevance::ZKRenameNameRelevance(const ZKFileRepresentation &fileRep
     // The new name holds no slash (cleaning replaced them): its bytes are the last
     // component of the target, whose folder is the item's own.
     const QByteArray nativePath = fileRepresentation.nativePath();
-    const long maximumBytes = NameLimits::maximumNameBytes(folderOf(nativePath));
+    const long maximumBytes = NameLimits::maximumNameBytes(NativePath::folderViewOf(nativePath));
     if (nativeSizeOf(renameName) > maximumBytes) {
         error_ = NameValidation::errorForNameLength(QFile::encodeName(renameName), maximumBytes);
         return;

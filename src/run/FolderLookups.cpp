@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/NativePath.h"
+
 FolderLookups::~FolderLookups() { forget(); }
 
 FileAttributes::FileIdentity FolderLookups::identity(const QByteArray &path) {
@@ -25,7 +27,7 @@ void FolderLookups::forget() {
 }
 
 int FolderLookups::folderOf(const QByteArray &path, QByteArray *name) {
-    const qsizetype slash = path.lastIndexOf('/');
+    const qsizetype slash = NativePath::lastSlash(path);
     // "/name" lies in the root; a path without a name ("/", "a/") is left to the path itself.
     if (slash < 0 || slash == path.size() - 1) return -1;
     *name = path.mid(slash + 1);

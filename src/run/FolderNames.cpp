@@ -12,6 +12,8 @@
 #include <cstring>
 #include <vector>
 
+#include "common/NativePath.h"
+
 #ifndef FS_CASEFOLD_FL
 #define FS_CASEFOLD_FL 0x40000000
 #endif
@@ -44,7 +46,7 @@ quint64 nameHash(QByteArrayView name) { return quint64(qHash(name, 0)); }
 
 // The folder part of a path and the name after it; false for a path without both.
 bool split(const QByteArray &path, QByteArrayView *folder, QByteArrayView *name) {
-    const qsizetype slash = path.lastIndexOf('/');
+    const qsizetype slash = NativePath::lastSlash(path);
     if (slash < 0 || slash == path.size() - 1) return false;
     *name = QByteArrayView(path).sliced(slash + 1);
     *folder = slash == 0 ? QByteArrayView("/") : QByteArrayView(path).first(slash);

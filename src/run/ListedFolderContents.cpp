@@ -1,17 +1,11 @@
 #include "run/ListedFolderContents.h"
 
+#include "common/NativePath.h"
+
 namespace {
 
-// The folder part of a path ("/" for items at the root, "" without a slash).
-QByteArrayView parentViewOf(const QByteArray &path) {
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0) return QByteArrayView();
-    return slash == 0 ? QByteArrayView("/") : QByteArrayView(path).first(slash);
-}
-
-QByteArray parentOf(const QByteArray &path) { return parentViewOf(path).toByteArray(); }
-
-QByteArray lastComponentOf(const QByteArray &path) { return path.mid(path.lastIndexOf('/') + 1); }
+using NativePath::folderOf;
+using NativePath::lastComponentOf;
 
 QByteArray joined(const QByteArray &folder, const QByteArray &name) {
     return folder.endsWith('/') ? folder + name : folder + '/' + name;
@@ -27,7 +21,7 @@ ListedFolderContents::ListedFolderContents(const QList<ZKFileRepresentationPtr> 
     QList<ZKFileRepresentationPtr> *lastRecords = nullptr;
     for (const ZKFileRepresentationPtr &record : records) {
         // A list keeps a folder's items together: those after the first need no look-up.
-        if (lastRecords && parentViewOf(record->nativePath()) == lastFolder)
+        if (lastRecords && NativePath::folderViewOf(record->nativePath()) == lastFolder)
             lastRecords->append(record);
         else
             lastRecords = add(record, &lastFolder);
@@ -36,14 +30,14 @@ ListedFolderContents::ListedFolderContents(const QList<ZKFileRepresentationPtr> 
 
 QList<ZKFileRepresentationPtr> *ListedFolderContents::add(const ZKFileRepresentationPtr &record,
                                                           QByteArray *recordFolder) {
-    QByteArray folder = parentOf(record->nativePath());
+    QByteArray folder = folderOf(record->nativePath());
     if (folder.isEmpty()) return nullptr;
     *recordFolder = folder;
     QList<ZKFileRepresentationPtr> *records = &recordsIn_[folder];
     records->append(record);
     // Link the folder to its parents until a link already known: every folder once.
     while (folder != "/") {
-        const QByteArray parent = parentOf(folder);
+        const QByteArray parent = folderOf(folder);
         if (parent.isEmpty()) return records;
         QSet<QByteArray> &subfolders = subfoldersIn_[parent];
         const QByteArray name = lastComponentOf(folder);
@@ -57,10 +51,10 @@ QList<ZKFileRepresentationPtr> *ListedFolderContents::add(const ZKFileRepresenta
 void ListedFolderContents::folderDidMove(const QByteArray &oldPath, const QByteArray &newPath) {
     if (oldPath == newPath || oldPath.isEmpty() || newPath.isEmpty()) return;
     // The moved folder leaves its old parent's subfolders and joins its new parent's.
-    const QByteArray oldParent = parentOf(oldPath);
+    const QByteArray oldParent = folderOf(oldPath);
     const auto siblings = subfoldersIn_.find(oldParent);
     if (siblings == subfoldersIn_.end() || !siblings->remove(lastComponentOf(oldPath))) return;
-    subfoldersIn_[parentOf(newPath)].insert(lastComponentOf(newPath));
+    subfoldersIn_[folderOf(newPath)].insert(lastComponentOf(newPath));
 
     QList<std::pair<QByteArray, QByteArray>> pending{{oldPath, newPath}};
     while (!pending.isEmpty()) {

@@ -1,6 +1,7 @@
 #include <QFile>
 
 #include "common/Log.h"
+#include "common/NativePath.h"
 #include "common/PathExtension.h"
 #include "records/ZKFileRepresentation.h"
 #include "run/ItemMover.h"
@@ -15,7 +16,7 @@ QByteArray nativeTarget(const ZKFileRepresentation &record, const QString &path)
         PathExtension::deletingLastPathComponent(record.path()))
         return QFile::encodeName(path);
     const QByteArray current = record.nativePath();
-    return current.left(current.lastIndexOf('/') + 1) +
+    return current.left(NativePath::lastSlash(current) + 1) +
            QFile::encodeName(PathExtension::lastPathComponent(path));
 }
 
