@@ -19,16 +19,25 @@ QString withoutTrailingSlashes(const QString &path) {
 // Only the text after the last slash counts, so a name that ends in a slash has none and
 // base, dot and extension always add up to the whole name again.
 qsizetype extensionStart(const QString &name) {
-    const qsizetype componentStart = name.lastIndexOf(u'/') + 1;
-    const qsizetype dot = name.lastIndexOf(u'.');
-    if (dot <= componentStart || dot == name.size() - 1) return -1;
-    return dot + 1;
+    // One pass from the end: the last dot, unless a slash comes before it.
+    for (qsizetype at = name.size() - 1; at > 0; --at) {
+        const QChar unit = name.at(at);
+        if (unit == u'/') return -1;
+        if (unit == u'.') return name.at(at - 1) == u'/' || at == name.size() - 1 ? -1 : at + 1;
+    }
+    return -1;
 }
 
 // A working name such as ".jpg" that is nothing but an extension.
 bool isBareExtension(const QString &workingName, const QString &diskName) {
     return workingName.startsWith(u'.') && isAlphaNumericPathExtension(workingName.mid(1)) &&
            !alphaNumericPathExtension(diskName).isEmpty();
+}
+
+// The name without its extension `found` ("" for none), which goes to *extension.
+QString withoutExtension(const QString &name, const QString &found, QString *extension) {
+    if (extension) *extension = found;
+    return found.isEmpty() ? name : name.chopped(found.size() + 1);
 }
 
 }  // namespace
@@ -87,9 +96,7 @@ QString alphaNumericPathExtension(const QString &name) {
 }
 
 QString stringByDeletingAlphaNumericPathExtension(const QString &name, QString *extension) {
-    const QString found = alphaNumericPathExtension(name);
-    if (extension) *extension = found;
-    return found.isEmpty() ? name : name.chopped(found.size() + 1);
+    return withoutExtension(name, alphaNumericPathExtension(name), extension);
 }
 
 QString alphaNumericPathExtensionFromName(const QString &workingName, const QString &diskName) {
@@ -100,12 +107,12 @@ QString alphaNumericPathExtensionFromName(const QString &workingName, const QStr
 
 QString stringByDeletingAlphaNumericPathExtension(const QString &workingName,
                                                   const QString &diskName, QString *extension) {
-    if (alphaNumericPathExtension(workingName).isEmpty() &&
-        isBareExtension(workingName, diskName)) {
+    const QString found = alphaNumericPathExtension(workingName);
+    if (found.isEmpty() && isBareExtension(workingName, diskName)) {
         if (extension) *extension = workingName.mid(1);
         return QString();
     }
-    return stringByDeletingAlphaNumericPathExtension(workingName, extension);
+    return withoutExtension(workingName, found, extension);
 }
 
 QString stringByGracefullyAppendingPathExtension(const QString &string, const QString &extension) {

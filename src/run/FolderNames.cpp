@@ -101,40 +101,49 @@ bool FolderNames::isKnownFree(const QByteArray &path) {
 void FolderNames::moved(const QByteArray &from, const QByteArray &to) {
     QByteArrayView folder, name;
     if (split(from, &folder, &name)) {
-        const auto found = folders_.find(folder);
-        if (found != folders_.end()) {
-            const auto slot = found->second.inodes.find(nameHash(name));
-            if (slot != found->second.inodes.end() && *slot != kSeveralNames)
-                found->second.inodes.erase(slot);
+        if (Folder *known = knownFolder(folder)) {
+            const auto slot = known->inodes.find(nameHash(name));
+            if (slot != known->inodes.end() && *slot != kSeveralNames) known->inodes.erase(slot);
         }
     }
     forgetBelow(from);
     if (!to.isEmpty() && split(to, &folder, &name)) {
-        const auto found = folders_.find(folder);
+        Folder *known = knownFolder(folder);
         // Its inode number is not known: a look-up answers for it.
-        if (found != folders_.end() && found->second.inodesAreItems)
-            addName(found->second.inodes, name, 0);
+        if (known && known->inodesAreItems) addName(known->inodes, name, 0);
     }
 }
 
 void FolderNames::forgetBelow(const QByteArray &folder) {
     // Every path below the folder starts with "folder/"; '0' follows '/'. Called for every
     // step of a run: one bound, changed in place, serves both ends.
-    QByteArray bound = folder + '/';
-    const auto first = folders_.lower_bound(bound);
-    bound.back() = '0';
-    folders_.erase(first, folders_.lower_bound(bound));
+    bound_.resize(0);
+    bound_.append(folder).append('/');
+    const auto first = folders_.lower_bound(bound_);
+    bound_.back() = '0';
+    const auto last = folders_.lower_bound(bound_);
+    if (first == last) return;
+    folders_.erase(first, last);
+    hasLastFolder_ = false;
+}
+
+FolderNames::Folder *FolderNames::knownFolder(QByteArrayView folderPath) {
+    if (hasLastFolder_ && lastFolder_->first == folderPath) return &lastFolder_->second;
+    const auto found = folders_.find(folderPath);
+    if (found == folders_.end()) return nullptr;
+    lastFolder_ = found;
+    hasLastFolder_ = true;
+    return &found->second;
 }
 
 FolderNames::Folder *FolderNames::folderOf(const QByteArray &path, QByteArrayView *name) {
     QByteArrayView folderPath;
     if (!split(path, &folderPath, name)) return nullptr;
-    auto slot = folders_.find(folderPath);
-    if (slot == folders_.end()) {
-        slot = folders_.emplace(folderPath.toByteArray(), Folder()).first;
-        read(slot->first, &slot->second);
-    }
-    return &slot->second;
+    if (Folder *known = knownFolder(folderPath)) return known;
+    lastFolder_ = folders_.emplace(folderPath.toByteArray(), Folder()).first;
+    hasLastFolder_ = true;
+    read(lastFolder_->first, &lastFolder_->second);
+    return &lastFolder_->second;
 }
 
 void FolderNames::read(const QByteArray &path, Folder *folder) {

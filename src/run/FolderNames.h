@@ -55,6 +55,8 @@ private:
 
     // The folder of the path, read when it should be; null when the path has no folder part.
     Folder *folderOf(const QByteArray &path, QByteArrayView *name);
+    // The folder as it was read, null when it was not (yet).
+    Folder *knownFolder(QByteArrayView folderPath);
     void read(const QByteArray &path, Folder *folder);
 
     // Paths in byte order, so that a moved folder's descendants are one range; looked up
@@ -69,5 +71,11 @@ private:
     QByteArray lastExpectedFolder_;
     qsizetype *lastExpected_ = nullptr;
     std::map<QByteArray, Folder, PathOrder> folders_;
+    // The folder asked about last: a run's items come folder by folder. Not kept once anything
+    // was dropped from folders_.
+    std::map<QByteArray, Folder, PathOrder>::iterator lastFolder_;
+    bool hasLastFolder_ = false;
+    // The bound forgetBelow looks up, kept to spare an allocation per step.
+    QByteArray bound_;
     FolderLookups lookups_;
 };

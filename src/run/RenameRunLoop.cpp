@@ -93,13 +93,26 @@ void RenameRunLoop::indexRelevantRecords() {
         JournalMove &planned = planned_[at];
         const FileAttributes::FileIdentity identity = folderNames_.identity(planned.from);
         if (identity.valid) {
-            relevantByIdentity_[{identity.device, identity.inode}].append(relevant.at(at));
             // Recovery knows the item again by these should the record of its move be lost.
             planned.device = identity.device;
             planned.inode = identity.inode;
         }
         indexedPaths_.append({records_.at(relevant.at(at))->path(), relevant.at(at)});
     }
+}
+
+const QHash<RenameRunLoop::IdentityKey, QList<qsizetype>> &RenameRunLoop::relevantByIdentity() {
+    // Made from the plan when an occupant first needs it; most runs meet none.
+    if (!identitiesIndexed_) {
+        identitiesIndexed_ = true;
+        for (qsizetype index = 0; index < records_.size(); ++index) {
+            if (planPositions_.at(index) < 0) continue;
+            const JournalMove &planned = planned_.at(planPositions_.at(index));
+            if (planned.device != 0 || planned.inode != 0)
+                relevantByIdentity_[{planned.device, planned.inode}].append(index);
+        }
+    }
+    return relevantByIdentity_;
 }
 
 const QHash<QString, QList<qsizetype>> &RenameRunLoop::relevantByLowercasePath() {
@@ -205,8 +218,9 @@ ZKFileRepresentationPtr RenameRunLoop::laterRecordAtTarget(qsizetype index,
     const FileAttributes::FileIdentity identity = FileAttributes::identity(target);
     if (!identity.valid) return nullptr;
     const QString lowercaseTarget = TextCase::lower(records_.at(index)->renamePath());
-    const auto found = relevantByIdentity_.constFind({identity.device, identity.inode});
-    if (found != relevantByIdentity_.constEnd()) {
+    const auto &byIdentity = relevantByIdentity();
+    const auto found = byIdentity.constFind({identity.device, identity.inode});
+    if (found != byIdentity.constEnd()) {
         for (const qsizetype later : *found) {
             const ZKFileRepresentationPtr &candidate = records_.at(later);
             if (later > index && isPending(candidate.get()) &&

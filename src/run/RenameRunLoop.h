@@ -81,6 +81,8 @@ private:
     bool renameRecord(qsizetype index, bool *renamed);
     // The later relevant record whose item is the one at the target; null when none.
     ZKFileRepresentationPtr laterRecordAtTarget(qsizetype index, const QByteArray &target);
+    // relevantByIdentity_, built from the plan's identities.
+    const QHash<IdentityKey, QList<qsizetype>> &relevantByIdentity();
     // relevantByLowercasePath_, built from the paths the records had when indexed.
     const QHash<QString, QList<qsizetype>> &relevantByLowercasePath();
     // Moves it to the first free "<path>_<m>" (target names the one it makes way for);
@@ -105,8 +107,10 @@ private:
     std::optional<qint64> lastStopCheck_;
     ListedFolderContents folderContents_;
     FolderNames folderNames_;
-    // Device and inode of each relevant record's item -> its indexes in the list.
+    // Device and inode of each relevant record's item -> its indexes in the list, once
+    // relevantByIdentity() made it.
     QHash<IdentityKey, QList<qsizetype>> relevantByIdentity_;
+    bool identitiesIndexed_ = false;
     // The same records by their lower-cased paths: a volume that ignores case may give one
     // item another inode number for each spelling of its name.
     QHash<QString, QList<qsizetype>> relevantByLowercasePath_;
