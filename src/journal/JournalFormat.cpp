@@ -41,12 +41,6 @@ void writeBase64(char *to, QByteArrayView raw) {
     }
 }
 
-QByteArray checksumField(const QByteArray &text) {
-    QByteArray field(checksumDigits, Qt::Uninitialized);
-    writeChecksum(field.data(), crc32(text));
-    return field;
-}
-
 }  // namespace
 
 quint32 crc32(QByteArrayView data) {
@@ -56,16 +50,18 @@ quint32 crc32(QByteArrayView data) {
         ::crc32_z(0, reinterpret_cast<const Bytef *>(data.constData()), size_t(data.size())));
 }
 
-RecordWriter::RecordWriter(QByteArray &out, QByteArrayView kind) : out_(out), start_(out.size()) {
+RecordWriter::RecordWriter(QByteArray &out, QByteArrayView kind)
+    : out_(out), start_(out.size()), end_(out.size()) {
     std::memcpy(room(kind.size()), kind.data(), size_t(kind.size()));
 }
 
 char *RecordWriter::room(qsizetype size) {
-    // Grown by half again at least: QByteArray's own append is costly for short fields.
-    const qsizetype at = out_.size();
-    if (out_.capacity() - at < size) out_.reserve(qMax(at + size + 64, out_.capacity() * 3 / 2));
-    out_.resize(at + size);
-    return out_.data() + at;
+    // The buffer is made larger ahead and cut to the record at its end: one resize per
+    // record rather than one per field, which costs more than the field's bytes.
+    if (end_ + size > out_.size()) out_.resize(end_ + qMax<qsizetype>(size, 256));
+    char *to = out_.data() + end_;
+    end_ += size;
+    return to;
 }
 
 RecordWriter &RecordWriter::text(QByteArrayView field) {
@@ -90,11 +86,12 @@ RecordWriter &RecordWriter::bytes(QByteArrayView raw) {
 }
 
 void RecordWriter::end() {
-    const quint32 crc = crc32(QByteArrayView(out_).sliced(start_));
+    const quint32 crc = crc32(QByteArrayView(out_.constData() + start_, end_ - start_));
     char *to = room(1 + checksumDigits + 1);
     to[0] = ' ';
     writeChecksum(to + 1, crc);
     to[1 + checksumDigits] = '\n';
+    out_.resize(end_);
 }
 
 QByteArray line(const QByteArrayList &fields) {
@@ -106,11 +103,14 @@ QByteArray line(const QByteArrayList &fields) {
 }
 
 bool parseLine(const QByteArray &line, QByteArrayList *fields) {
-    const qsizetype split = line.lastIndexOf(' ');
+    // Checked in place: every start of a rename reads the ends of every kept journal.
+    const void *space = ::memrchr(line.constData(), ' ', size_t(line.size()));
+    const qsizetype split = space ? static_cast<const char *>(space) - line.constData() : -1;
     if (split <= 0 || line.size() - split - 1 != checksumDigits) return false;
-    const QByteArray text = line.left(split);
-    if (line.mid(split + 1) != checksumField(text)) return false;
-    *fields = text.split(' ');
+    char checksum[checksumDigits];
+    writeChecksum(checksum, crc32(QByteArrayView(line).first(split)));
+    if (std::memcmp(checksum, line.constData() + split + 1, checksumDigits) != 0) return false;
+    *fields = line.first(split).split(' ');
     return true;
 }
 

@@ -52,10 +52,12 @@ public:
     void end();
 
 private:
-    // `size` more bytes at the end of the buffer, to be filled.
+    // `size` more bytes at the end of the record, to be filled. Until end() the buffer may
+    // hold unfilled bytes after the record.
     char *room(qsizetype size);
     QByteArray &out_;
     qsizetype start_;
+    qsizetype end_;
 };
 
 // The line of a record, line feed included. Fields must not hold spaces or line feeds.
