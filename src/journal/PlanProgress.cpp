@@ -13,13 +13,19 @@ PlanProgress::PlanProgress(const QList<JournalMove> &planned) : planned_(planned
 std::optional<qsizetype> PlanProgress::step(const JournalMove &step) {
     // The Trash takes occupants only, never an item on its way to a planned name.
     if (step.kind == JournalMove::Kind::Trash) return std::nullopt;
+    // Whether an insertion found its path new tells what isTouched would, without a look more.
+    const auto isNew = [this](const QByteArray &path) {
+        const qsizetype before = touched_.size();
+        touched_.insert(path);
+        return touched_.size() != before;
+    };
+    const bool fromIsNew = isNew(step.from);
+    const bool toIsNew = isNew(step.to);
+    if (!step.finalTarget.isEmpty()) touched_.insert(step.finalTarget);
     const auto place = placeOf_.constFind(step.from);
     const bool asPlanned = step.kind == JournalMove::Kind::Move && step.finalTarget.isEmpty() &&
                            place != placeOf_.constEnd() && planned_[*place].to == step.to &&
-                           !isTouched(step);
-    touched_.insert(step.from);
-    touched_.insert(step.to);
-    if (!step.finalTarget.isEmpty()) touched_.insert(step.finalTarget);
+                           fromIsNew && toIsNew;
     return asPlanned ? std::optional<qsizetype>(*place) : std::nullopt;
 }
 

@@ -28,7 +28,8 @@ bool isAscii(const QByteArray &bytes) {
 bool ItemMover::isEqualToPath(const QString &path, const QString &other, bool ignoreCase) {
     // ASCII is its own NFC and lower-cases to ASCII: the common path needs no ICU.
     if (isAscii(path) && isAscii(other))
-        return path.compare(other, ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
+        return path.size() == other.size() &&
+               path.compare(other, ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
     const QString first = Unicode::nfc(path);
     const QString second = Unicode::nfc(other);
     return ignoreCase ? TextCase::lower(first) == TextCase::lower(second) : first == second;
