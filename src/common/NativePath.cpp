@@ -12,6 +12,8 @@ QByteArray withoutTrailingSlashes(QByteArray path) {
 }
 
 qsizetype lastSlash(QByteArrayView path) {
+    // A view of a null array has no data, which memrchr must not be given.
+    if (path.isEmpty()) return -1;
     const void *slash = ::memrchr(path.data(), '/', size_t(path.size()));
     return slash ? static_cast<const char *>(slash) - path.data() : -1;
 }

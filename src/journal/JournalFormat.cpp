@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 
@@ -52,7 +53,8 @@ quint32 crc32(QByteArrayView data) {
 
 RecordWriter::RecordWriter(QByteArray &out, QByteArrayView kind)
     : out_(out), start_(out.size()), end_(out.size()) {
-    std::memcpy(room(kind.size()), kind.data(), size_t(kind.size()));
+    // std::copy, not memcpy: an empty view may have no data at all.
+    std::copy(kind.begin(), kind.end(), room(kind.size()));
 }
 
 char *RecordWriter::room(qsizetype size) {
@@ -67,7 +69,7 @@ char *RecordWriter::room(qsizetype size) {
 RecordWriter &RecordWriter::text(QByteArrayView field) {
     char *to = room(1 + field.size());
     *to = ' ';
-    std::memcpy(to + 1, field.data(), size_t(field.size()));
+    std::copy(field.begin(), field.end(), to + 1);
     return *this;
 }
 
