@@ -1,8 +1,6 @@
 #include "cli/HugePageHeap.h"
 
-#include <unistd.h>
-
-#include <QFile>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -18,29 +16,35 @@ bool commandLists(int argc, char **argv) {
     return std::strcmp(argv[1], "preview") == 0 || std::strcmp(argv[1], "rename") == 0;
 }
 
-QByteArray transparentHugePageSetting() {
-    QFile setting(QStringLiteral("/sys/kernel/mm/transparent_hugepage/enabled"));
-    return setting.open(QIODevice::ReadOnly) ? setting.readAll() : QByteArray();
+std::string transparentHugePageSetting() {
+    std::FILE *file = std::fopen("/sys/kernel/mm/transparent_hugepage/enabled", "re");
+    if (!file) return {};
+    char text[256];
+    const size_t size = std::fread(text, 1, sizeof text, file);
+    std::fclose(file);
+    return std::string(text, size);
 }
 
 }  // namespace
 
-std::optional<QByteArray> tunablesWithHugePages(const char *existing) {
-    const QByteArray current(existing ? existing : "");
-    if (current.contains(tunable)) return std::nullopt;
-    const QByteArray added = QByteArray(tunable) + "=1";
-    return current.isEmpty() ? added : current + ':' + added;
+std::optional<std::string> tunablesWithHugePages(const char *existing) {
+    const std::string current = existing ? existing : "";
+    if (current.find(tunable) != std::string::npos) return std::nullopt;
+    const std::string added = std::string(tunable) + "=1";
+    return current.empty() ? added : current + ':' + added;
 }
 
-bool givenOnlyOnRequest(const QByteArray &setting) { return setting.contains("[madvise]"); }
+bool givenOnlyOnRequest(std::string_view setting) {
+    return setting.find("[madvise]") != std::string_view::npos;
+}
 
-void restartWithHugePagesWhenListing(int argc, char **argv) {
+void addTunableWhenListing(int argc, char **argv) {
     if (!commandLists(argc, argv)) return;
-    const std::optional<QByteArray> tunables = tunablesWithHugePages(std::getenv("GLIBC_TUNABLES"));
-    // Already restarted (or the user chose): never restart twice.
+    const std::optional<std::string> tunables =
+        tunablesWithHugePages(std::getenv("GLIBC_TUNABLES"));
+    // Already there (the user's choice stands), or nothing to gain.
     if (!tunables || !givenOnlyOnRequest(transparentHugePageSetting())) return;
-    if (::setenv("GLIBC_TUNABLES", tunables->constData(), 1) != 0) return;
-    ::execv("/proc/self/exe", argv);
+    ::setenv("GLIBC_TUNABLES", tunables->c_str(), 1);
 }
 
 }  // namespace HugePageHeap

@@ -4,12 +4,10 @@
 
 #include "cli/ArgumentEncoding.h"
 #include "cli/Cli.h"
-#include "cli/HugePageHeap.h"
 #include "cli/ProcessExit.h"
 #include "common/Translations.h"
 
 int main(int argc, char **argv) {
-    HugePageHeap::restartWithHugePagesWhenListing(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Torvane"));
     // The core's messages (alerts, warnings) in the session's language.

@@ -2,13 +2,13 @@
 
 #include "cli/HugePageHeap.h"
 
-// The restart must add the tunable exactly once and keep whatever the user set.
+// The launcher must add the tunable exactly once and keep whatever the user set.
 TEST(HugePageHeapTest, TunableIsAddedOnceBesideTheUsersOwn) {
-    EXPECT_EQ(HugePageHeap::tunablesWithHugePages(nullptr), QByteArray("glibc.malloc.hugetlb=1"));
-    EXPECT_EQ(HugePageHeap::tunablesWithHugePages(""), QByteArray("glibc.malloc.hugetlb=1"));
+    EXPECT_EQ(HugePageHeap::tunablesWithHugePages(nullptr), std::string("glibc.malloc.hugetlb=1"));
+    EXPECT_EQ(HugePageHeap::tunablesWithHugePages(""), std::string("glibc.malloc.hugetlb=1"));
     EXPECT_EQ(HugePageHeap::tunablesWithHugePages("glibc.malloc.check=3"),
-              QByteArray("glibc.malloc.check=3:glibc.malloc.hugetlb=1"));
-    // Present already (our own restart, or the user's choice, even "off"): no restart.
+              std::string("glibc.malloc.check=3:glibc.malloc.hugetlb=1"));
+    // Present already (the user's choice, even "off"): left as it is.
     EXPECT_EQ(HugePageHeap::tunablesWithHugePages("glibc.malloc.hugetlb=1"), std::nullopt);
     EXPECT_EQ(HugePageHeap::tunablesWithHugePages("glibc.malloc.check=3:glibc.malloc.hugetlb=0"),
               std::nullopt);
