@@ -82,30 +82,20 @@ QByteArray intentLine(const JournalMove &move, qint64 sequence, std::optional<qs
             .end();
         return line;
     }
-    switch (move.kind) {
-        case JournalMove::Kind::Move: {
-            JournalFormat::RecordWriter record(line, JournalFormat::intentKind);
-            record.number(sequence).bytes(move.from).bytes(move.to);
-            if (!move.finalTarget.isEmpty()) record.bytes(move.finalTarget);
-            record.end();
-            break;
-        }
-        case JournalMove::Kind::Restore:
-            JournalFormat::RecordWriter(line, JournalFormat::restoreKind)
-                .number(sequence)
-                .bytes(move.from)
-                .bytes(move.to)
-                .end();
-            break;
-        case JournalMove::Kind::Trash:
-            JournalFormat::RecordWriter(line, JournalFormat::trashKind)
-                .number(sequence)
-                .bytes(move.from)
-                .number(move.device)
-                .number(move.inode)
-                .end();
-            break;
-    }
+    const bool isTrash = move.kind == JournalMove::Kind::Trash;
+    const char *kind = isTrash                                   ? JournalFormat::trashKind
+                       : move.kind == JournalMove::Kind::Restore ? JournalFormat::restoreKind
+                                                                 : JournalFormat::intentKind;
+    JournalFormat::RecordWriter record(line, kind);
+    record.number(sequence).bytes(move.from);
+    // The Trash step names its item by identity: where it lands is known only afterwards.
+    if (isTrash)
+        record.number(move.device).number(move.inode);
+    else
+        record.bytes(move.to);
+    if (move.kind == JournalMove::Kind::Move && !move.finalTarget.isEmpty())
+        record.bytes(move.finalTarget);
+    record.end();
     return line;
 }
 

@@ -124,15 +124,14 @@ void FolderNames::forgetBelow(const QByteArray &folder) {
     const auto last = folders_.lower_bound(bound_);
     if (first == last) return;
     folders_.erase(first, last);
-    hasLastFolder_ = false;
+    lastFolder_.reset();
 }
 
 FolderNames::Folder *FolderNames::knownFolder(QByteArrayView folderPath) {
-    if (hasLastFolder_ && lastFolder_->first == folderPath) return &lastFolder_->second;
+    if (lastFolder_ && (*lastFolder_)->first == folderPath) return &(*lastFolder_)->second;
     const auto found = folders_.find(folderPath);
     if (found == folders_.end()) return nullptr;
     lastFolder_ = found;
-    hasLastFolder_ = true;
     return &found->second;
 }
 
@@ -140,10 +139,10 @@ FolderNames::Folder *FolderNames::folderOf(const QByteArray &path, QByteArrayVie
     QByteArrayView folderPath;
     if (!split(path, &folderPath, name)) return nullptr;
     if (Folder *known = knownFolder(folderPath)) return known;
-    lastFolder_ = folders_.emplace(folderPath.toByteArray(), Folder()).first;
-    hasLastFolder_ = true;
-    read(lastFolder_->first, &lastFolder_->second);
-    return &lastFolder_->second;
+    const auto made = folders_.emplace(folderPath.toByteArray(), Folder()).first;
+    lastFolder_ = made;
+    read(made->first, &made->second);
+    return &made->second;
 }
 
 void FolderNames::read(const QByteArray &path, Folder *folder) {

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QHash>
 #include <map>
+#include <optional>
 
 #include "platform/FileAttributes.h"
 #include "run/FolderLookups.h"
@@ -73,8 +74,7 @@ private:
     std::map<QByteArray, Folder, PathOrder> folders_;
     // The folder asked about last: a run's items come folder by folder. Not kept once anything
     // was dropped from folders_.
-    std::map<QByteArray, Folder, PathOrder>::iterator lastFolder_;
-    bool hasLastFolder_ = false;
+    std::optional<std::map<QByteArray, Folder, PathOrder>::iterator> lastFolder_;
     // The bound forgetBelow looks up, kept to spare an allocation per step.
     QByteArray bound_;
     FolderLookups lookups_;

@@ -5,11 +5,8 @@
 namespace {
 
 using NativePath::folderOf;
+using NativePath::joined;
 using NativePath::lastComponentOf;
-
-QByteArray joined(const QByteArray &folder, const QByteArray &name) {
-    return folder.endsWith('/') ? folder + name : folder + '/' + name;
-}
 
 }  // namespace
 
