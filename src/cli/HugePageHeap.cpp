@@ -3,12 +3,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace HugePageHeap {
 
 namespace {
 
-constexpr char tunable[] = "glibc.malloc.hugetlb";
+constexpr char hugePagesTunable[] = "glibc.malloc.hugetlb";
+// 32 MiB, the largest threshold glibc takes; the same step for the heap's growth.
+constexpr char heapTunables[][2][32] = {{"glibc.malloc.mmap_threshold", "33554432"},
+                                        {"glibc.malloc.top_pad", "33554432"}};
 
 // Only these commands list; the others end long before the heap matters.
 bool commandLists(int argc, char **argv) {
@@ -27,24 +31,29 @@ std::string transparentHugePageSetting() {
 
 }  // namespace
 
-std::optional<std::string> tunablesWithHugePages(const char *existing) {
-    const std::string current = existing ? existing : "";
-    if (current.find(tunable) != std::string::npos) return std::nullopt;
-    const std::string added = std::string(tunable) + "=1";
-    return current.empty() ? added : current + ':' + added;
+std::optional<std::string> tunablesForListing(const char *existing, bool hugePages) {
+    std::string tunables = existing ? existing : "";
+    bool added = false;
+    const auto add = [&](const char *name, const char *value) {
+        if (tunables.find(name) != std::string::npos) return;
+        if (!tunables.empty()) tunables += ':';
+        tunables += std::string(name) + '=' + value;
+        added = true;
+    };
+    if (hugePages) add(hugePagesTunable, "1");
+    for (const auto &[name, value] : heapTunables) add(name, value);
+    return added ? std::optional<std::string>(std::move(tunables)) : std::nullopt;
 }
 
 bool givenOnlyOnRequest(std::string_view setting) {
     return setting.find("[madvise]") != std::string_view::npos;
 }
 
-void addTunableWhenListing(int argc, char **argv) {
+void addTunablesWhenListing(int argc, char **argv) {
     if (!commandLists(argc, argv)) return;
-    const std::optional<std::string> tunables =
-        tunablesWithHugePages(std::getenv("GLIBC_TUNABLES"));
-    // Already there (the user's choice stands), or nothing to gain.
-    if (!tunables || !givenOnlyOnRequest(transparentHugePageSetting())) return;
-    ::setenv("GLIBC_TUNABLES", tunables->c_str(), 1);
+    const std::optional<std::string> tunables = tunablesForListing(
+        std::getenv("GLIBC_TUNABLES"), givenOnlyOnRequest(transparentHugePageSetting()));
+    if (tunables) ::setenv("GLIBC_TUNABLES", tunables->c_str(), 1);
 }
 
 }  // namespace HugePageHeap

@@ -4,26 +4,32 @@
 #include <string>
 #include <string_view>
 
-// Large lists touch a lot of fresh heap memory, and with the system's transparent huge pages
-// set to "madvise" every 4 KiB of it costs a page fault: on a list of 100,000 items that is
-// about half of the listing's time. glibc backs its heap with huge pages only when asked
-// through the GLIBC_TUNABLES environment variable, which it reads at start-up, so the
-// launcher (torvane-cli, without Qt) adds the tunable before it starts the program itself.
+// Large lists touch a lot of fresh heap memory, and every page touched for the first time
+// costs a page fault: with the system's transparent huge pages set to "madvise", one per
+// 4 KiB. On a list of 100,000 items that was about half of the listing's time, and on a
+// virtual machine a fault costs about as much as renaming a file. glibc reads how it manages
+// its heap from the GLIBC_TUNABLES environment variable at start-up only, so the launcher
+// (torvane-cli, without Qt) adds the tunables before it starts the program itself:
+// - glibc.malloc.hugetlb=1: the heap on huge pages (only where they are given on request);
+// - glibc.malloc.mmap_threshold: large blocks (a list of every item) come from the heap too.
+//   A block of its own is given back when freed and faulted in again, 4 KiB at a time;
+// - glibc.malloc.top_pad: the heap grows in large steps. Huge pages back only whole aligned
+//   2 MiB of it, which steps of the default 128 KiB rarely hold.
 // Plain C++ only: the launcher must stay light to start.
 namespace HugePageHeap {
 
-// The tunables with huge pages for the heap added to the existing ones (null when none), or
-// none when they already say something about it (the user's choice stands).
-std::optional<std::string> tunablesWithHugePages(const char *existing);
+// The heap tunables added to the existing ones (null when none), each one only when the
+// existing ones do not name it (the user's choice stands); none when nothing is added.
+// Huge pages are asked for only with hugePages.
+std::optional<std::string> tunablesForListing(const char *existing, bool hugePages);
 
 // Whether the system's transparent huge pages are given only on request: the one setting
-// under which the tunable changes anything. The text is the content of
+// under which asking for them changes anything. The text is the content of
 // /sys/kernel/mm/transparent_hugepage/enabled.
 bool givenOnlyOnRequest(std::string_view setting);
 
-// Adds the tunable to this process's environment, for the program it executes next, when the
-// command lists files, the system gives huge pages only on request and the tunable is not
-// there yet.
-void addTunableWhenListing(int argc, char **argv);
+// Adds the tunables to this process's environment, for the program it executes next, when
+// the command lists files.
+void addTunablesWhenListing(int argc, char **argv);
 
 }  // namespace HugePageHeap

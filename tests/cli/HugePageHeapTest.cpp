@@ -2,16 +2,21 @@
 
 #include "cli/HugePageHeap.h"
 
-// The launcher must add the tunable exactly once and keep whatever the user set.
-TEST(HugePageHeapTest, TunableIsAddedOnceBesideTheUsersOwn) {
-    EXPECT_EQ(HugePageHeap::tunablesWithHugePages(nullptr), std::string("glibc.malloc.hugetlb=1"));
-    EXPECT_EQ(HugePageHeap::tunablesWithHugePages(""), std::string("glibc.malloc.hugetlb=1"));
-    EXPECT_EQ(HugePageHeap::tunablesWithHugePages("glibc.malloc.check=3"),
-              std::string("glibc.malloc.check=3:glibc.malloc.hugetlb=1"));
-    // Present already (the user's choice, even "off"): left as it is.
-    EXPECT_EQ(HugePageHeap::tunablesWithHugePages("glibc.malloc.hugetlb=1"), std::nullopt);
-    EXPECT_EQ(HugePageHeap::tunablesWithHugePages("glibc.malloc.check=3:glibc.malloc.hugetlb=0"),
-              std::nullopt);
+// The launcher must add each tunable exactly once and keep whatever the user set.
+TEST(HugePageHeapTest, TunablesAreAddedOnceBesideTheUsersOwn) {
+    const std::string heap = "glibc.malloc.mmap_threshold=33554432:glibc.malloc.top_pad=33554432";
+    const std::string all = "glibc.malloc.hugetlb=1:" + heap;
+    EXPECT_EQ(HugePageHeap::tunablesForListing(nullptr, true), all);
+    EXPECT_EQ(HugePageHeap::tunablesForListing("", true), all);
+    EXPECT_EQ(HugePageHeap::tunablesForListing(nullptr, false), heap);
+    EXPECT_EQ(HugePageHeap::tunablesForListing("glibc.malloc.check=3", true),
+              "glibc.malloc.check=3:" + all);
+    // Present already (the user's choice, even "off"): left as it is, the others added.
+    EXPECT_EQ(HugePageHeap::tunablesForListing("glibc.malloc.hugetlb=0", true),
+              "glibc.malloc.hugetlb=0:" + heap);
+    EXPECT_EQ(HugePageHeap::tunablesForListing("glibc.malloc.top_pad=0", false),
+              "glibc.malloc.top_pad=0:glibc.malloc.mmap_threshold=33554432");
+    EXPECT_EQ(HugePageHeap::tunablesForListing(all.c_str(), true), std::nullopt);
 
     EXPECT_TRUE(HugePageHeap::givenOnlyOnRequest("always [madvise] never\n"));
     EXPECT_FALSE(HugePageHeap::givenOnlyOnRequest("[always] madvise never\n"));

@@ -33,7 +33,7 @@ std::string mainProgram() {
 }  // namespace
 
 int main(int argc, char **argv) {
-    HugePageHeap::addTunableWhenListing(argc, argv);
+    HugePageHeap::addTunablesWhenListing(argc, argv);
     const std::string program = mainProgram();
     if (!program.empty()) ::execv(program.c_str(), argv);
     const int error = errno;
