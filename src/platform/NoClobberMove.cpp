@@ -137,6 +137,11 @@ bool move(const QByteArray &source, const QByteArray &target, QString *error, in
     return moveOverPlaceholder(source, target, error, errorNumber);
 }
 
+int renameWithinFolder(int folder, const char *name, const char *newName) {
+    if (syscall(SYS_renameat2, folder, name, folder, newName, RENAME_NOREPLACE) == 0) return 0;
+    return errno;
+}
+
 bool moveOverPlaceholder(const QByteArray &source, const QByteArray &target, QString *error,
                          int *errorNumber) {
     struct stat info;

@@ -13,6 +13,11 @@ namespace NoClobberMove {
 bool move(const QByteArray &source, const QByteArray &target, QString *error = nullptr,
           int *errorNumber = nullptr);
 
+// Only the atomic no-replace rename of one name to another within an open folder (a
+// descriptor, O_PATH will do), no other way: 0 when it moved, else the system's error number
+// (EINVAL and the like where the file system refuses the flag).
+int renameWithinFolder(int folder, const char *name, const char *newName);
+
 // The way to move without the no-replace flag: a hard link at the target (which the kernel
 // refuses when the name is taken), then the source name removed. Folders cannot be
 // hard-linked and nothing else can move a folder without the risk of replacing an item that

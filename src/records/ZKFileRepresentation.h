@@ -97,6 +97,9 @@ public:
     // The same with the exact target bytes, which a run has at hand for every item.
     bool renameToNativePath(const QByteArray &target, bool makePathAvailable, bool *cancel,
                             ItemMover &mover);
+    // The item moved there: the record follows it and forgets its cached type, creator and
+    // kind.
+    void didMoveTo(const QByteArray &target);
 
     // Interim names of the current computation, one per step.
     // Appends the NFC form of the name.

@@ -21,6 +21,7 @@
 #include "platform/ZKSecurityScopedBookmarkManager.h"
 #include "run/FolderNames.h"
 #include "run/MoveDefaults.h"
+#include "run/MovesAhead.h"
 #include "run/RenameAlerts.h"
 
 namespace {
@@ -121,17 +122,30 @@ bool ItemMover::journalledStep(JournalMove step, QString *error, int *errorNumbe
     const JournalledStep::Outcome outcome = JournalledStep::make(
         journal_, step, disk_,
         [&](JournalMove &move, QString *moveError) {
+            if (movesAhead_ && movesAhead_->take(move.from, move.to)) return true;
             return disk_.moveWithoutReplacing(move.from, move.to, moveError, errorNumber);
         },
         error);
     // A step made but not recorded still happened; the run ends after it.
     if (outcome.journalFailed) journalFailed_ = true;
-    if (outcome.made) {
-        folderChecks_.forgetAt(step.from);
-        folderChecks_.forgetAt(step.to);
-        if (folderNames_) folderNames_->moved(step.from, step.to);
-    }
+    if (outcome.made) noteStepMade(step);
     return outcome.made;
+}
+
+void ItemMover::noteStepMade(const JournalMove &step) {
+    folderChecks_.forgetAt(step.from);
+    folderChecks_.forgetAt(step.to);
+    if (folderNames_) folderNames_->moved(step.from, step.to);
+}
+
+void ItemMover::recordMoveMadeAhead(const JournalMove &step) {
+    if (journal_ && !journalFailed_) {
+        JournalMove made = step;
+        const auto alreadyMade = [](JournalMove &, QString *) { return true; };
+        if (JournalledStep::make(journal_, made, disk_, alreadyMade, nullptr).journalFailed)
+            journalFailed_ = true;
+    }
+    noteStepMade(step);
 }
 
 ItemMover::MoveOutcome ItemMover::moveThroughTemporaryName(const QByteArray &source,

@@ -12,6 +12,7 @@
 #include "run/RecentFolderChecks.h"
 
 class FolderNames;
+class MovesAhead;
 class RunJournal;
 struct JournalMove;
 class ZKUserInteraction;
@@ -50,6 +51,15 @@ public:
     void setFolderNames(FolderNames *names) { folderNames_ = names; }
     // The journal could not be written: the run must end.
     bool journalFailed() const { return journalFailed_; }
+    // Moves made ahead on a second thread (none: every move is made here). A move it made is
+    // taken instead of being made again; it must outlive its use.
+    void setMovesAhead(MovesAhead *ahead) { movesAhead_ = ahead; }
+    // Whether the moves are the real disk's (a test may give a disk that fails on demand):
+    // only then may they be made ahead, past the disk.
+    bool movesOnRealDisk() const { return &disk_ == &DiskInterface::real(); }
+    // A move made ahead that the run never took (it ended first): journalled like any other,
+    // as far as the journal still can be.
+    void recordMoveMadeAhead(const JournalMove &step);
 
     // Whether the source's folder is still the folder it was listed in. When it is not (it was
     // moved away, or replaced, perhaps by a symbolic link to somewhere else), the item is
@@ -137,6 +147,8 @@ private:
     // One step on disk between its journal records (with a journal); false when it was not
     // made (also when the journal refused it, which sets journalFailed_).
     bool journalledStep(JournalMove step, QString *error = nullptr, int *errorNumber = nullptr);
+    // What the run knows of its folders follows a step made.
+    void noteStepMade(const JournalMove &step);
     MoveOutcome moveItem(const QByteArray &source, const QByteArray &target);
     // A change of letter case, or the target is the source under another spelling (a
     // case-insensitive volume): the move goes through a temporary name.
@@ -167,6 +179,7 @@ private:
     DiskInterface &disk_;
     RunJournal *journal_ = nullptr;
     FolderNames *folderNames_ = nullptr;
+    MovesAhead *movesAhead_ = nullptr;
     bool journalFailed_ = false;
     bool journalFailureShown_ = false;
     QByteArray freeTarget_;

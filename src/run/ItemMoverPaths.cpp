@@ -38,8 +38,10 @@ bool ItemMover::isEqualToPath(const QString &path, const QString &other, bool ig
 bool ItemMover::isEqualToNativePath(const QByteArray &path, const QByteArray &other,
                                     bool ignoreCase) {
     // ASCII bytes decode to themselves: a run asks this for every move, so no text is made.
+    // Letter case aside, ASCII texts of different lengths differ.
     if (isAscii(path) && isAscii(other))
-        return path.compare(other, ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
+        return path.size() == other.size() &&
+               path.compare(other, ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
     return isEqualToPath(QFile::decodeName(path), QFile::decodeName(other), ignoreCase);
 }
 

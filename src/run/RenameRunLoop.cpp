@@ -11,6 +11,7 @@
 #include "platform/FileAttributes.h"
 #include "platform/LetterCase.h"
 #include "run/ItemMover.h"
+#include "run/MovesAhead.h"
 #include "run/RenameAlerts.h"
 
 namespace {
@@ -35,6 +36,7 @@ RenameRunLoop::RenameRunLoop(const QList<ZKFileRepresentationPtr> &records, ZKUs
       folderContents_(records) {}
 
 RenameRunLoop::~RenameRunLoop() {
+    mover_.setMovesAhead(nullptr);
     mover_.setJournal(nullptr);
     mover_.setFolderNames(nullptr);
 }
@@ -52,7 +54,13 @@ bool RenameRunLoop::run(qsizetype relevantCount, RunJournal &journal) {
     mover_.setFolderNames(&folderNames_);
     user_.setRenameButtonState(
         ZKRenameButtonState::stopButton(1.0 / double(relevantCount_ + 1), tr("Renaming...")));
+    startMovesAhead();
+    const bool successful = renameInOrder();
+    settleMovesAhead();
+    return successful;
+}
 
+bool RenameRunLoop::renameInOrder() {
     bool successful = true;
     qsizetype done = 0;
     const qsizetype last = records_.size() - 1;
@@ -99,6 +107,52 @@ void RenameRunLoop::indexRelevantRecords() {
         }
         indexedPaths_.append({records_.at(relevant.at(at))->path(), relevant.at(at)});
     }
+    plannedRecords_ = relevant;
+}
+
+void RenameRunLoop::startMovesAhead() {
+    // A thread costs more than a few moves spare; a stop in a short run stays exact.
+    constexpr qsizetype shortestStretch = 2 * MovesAhead::window;
+    if (!mover_.movesOnRealDisk() || planned_.size() < shortestStretch) return;
+    auto ahead = std::make_unique<MovesAhead>();
+    for (qsizetype place = 0; place < planned_.size(); ++place) {
+        const JournalMove &planned = planned_.at(place);
+        if (!canBeMadeAhead(place) ||
+            !ahead->add(planned.from, planned.to,
+                        records_.at(plannedRecords_.at(place))->listedFolder()))
+            break;
+    }
+    if (ahead->size() < shortestStretch) return;
+    ahead->start();
+    movesAhead_ = std::move(ahead);
+    mover_.setMovesAhead(movesAhead_.get());
+}
+
+bool RenameRunLoop::canBeMadeAhead(qsizetype place) {
+    const JournalMove &planned = planned_.at(place);
+    const ZKFileRepresentation &record = *records_.at(plannedRecords_.at(place));
+    // Without its identity the move could not be found again by recovery; a folder carries
+    // listed items along; a change of letter case goes through a temporary name.
+    if ((planned.device == 0 && planned.inode == 0) || record.isFolder() ||
+        planned.from == planned.to || record.nativePath() != planned.from ||
+        ItemMover::isEqualToNativePath(planned.from, planned.to, true))
+        return false;
+    // Two moves to one target cannot both be made: the second fails ahead, as it would here.
+    return folderNames_.isKnownFree(planned.to);
+}
+
+void RenameRunLoop::settleMovesAhead() {
+    if (!movesAhead_) return;
+    movesAhead_->halt();
+    mover_.setMovesAhead(nullptr);
+    for (const qsizetype place : movesAhead_->untaken()) {
+        const JournalMove &planned = planned_.at(place);
+        const ZKFileRepresentationPtr &record = records_.at(plannedRecords_.at(place));
+        mover_.recordMoveMadeAhead({planned.from, planned.to});
+        record->didMoveTo(planned.to);
+        outcomes_.insert(record.get(), RenameOutcome::Renamed);
+    }
+    movesAhead_.reset();
 }
 
 const QHash<RenameRunLoop::IdentityKey, QList<qsizetype>> &RenameRunLoop::relevantByIdentity() {
@@ -136,6 +190,8 @@ bool RenameRunLoop::checkForStop(qsizetype index, qsizetype done, bool force) {
     lastStopCheck_ = now;
     const ZKFileRepresentation &record = *records_.at(index);
     if (user_.stopRequested()) {
+        // Nothing more is made ahead while the user is asked; the loop goes on without it.
+        if (movesAhead_) movesAhead_->halt();
         ZKRenameButtonState pressed = ZKRenameButtonState::stopButton(0, QString());
         pressed.highlighted = true;
         pressed.progress = std::min(done + 1, relevantCount_ + 1) / double(relevantCount_ + 1);

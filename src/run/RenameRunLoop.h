@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "journal/RunJournal.h"
@@ -13,6 +14,7 @@
 #include "run/ListedFolderContents.h"
 
 class ItemMover;
+class MovesAhead;
 class ZKUserInteraction;
 
 // What a rename run did with one record.
@@ -36,6 +38,12 @@ enum class RenameOutcome {
 // step on disk is journalled before and after it happens (the loop hands its journal to the
 // mover, which journals at the move primitive), and nothing moves once the journal fails.
 // The journal starts with plannedMoves(), which reads each relevant item's identity once.
+//
+// On the real disk, the longest opening stretch of the plan that needs no decision (plain
+// renames within listed folders, to targets known to be free) is made on a second thread a
+// little ahead of the loop (MovesAhead), which takes each move from it in turn. A run that
+// ends early halts it first and then accounts for the moves it made that the loop had not
+// reached yet: they are renamed, recorded and reported as such.
 class RenameRunLoop {
     Q_DECLARE_TR_FUNCTIONS(RenameRunLoop)
 
@@ -69,6 +77,14 @@ private:
     using IdentityKey = std::pair<quint64, quint64>;
 
     void indexRelevantRecords();
+    // The loop itself.
+    bool renameInOrder();
+    // Starts MovesAhead on the opening stretch of the plan, when it is long enough to pay.
+    void startMovesAhead();
+    // Whether the planned move can be made ahead: a plain rename to a target known free.
+    bool canBeMadeAhead(qsizetype place);
+    // Halts the moves ahead, and settles those the loop never took.
+    void settleMovesAhead();
     // Relevant, and its turn has not come yet.
     bool isPending(const ZKFileRepresentation *record) const;
     // The stop check and progress; true when the user chose to stop.
@@ -103,6 +119,9 @@ private:
     QList<JournalMove> planned_;
     // Each record's planned move in planned_, -1 for none.
     QList<qsizetype> planPositions_;
+    // Each planned move's record in records_.
+    QList<qsizetype> plannedRecords_;
+    std::unique_ptr<MovesAhead> movesAhead_;
     qsizetype relevantCount_ = 0;
     std::optional<qint64> lastStopCheck_;
     ListedFolderContents folderContents_;

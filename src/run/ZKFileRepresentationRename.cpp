@@ -52,9 +52,13 @@ bool ZKFileRepresentation::renameToNativePath(const QByteArray &target, bool mak
                       .arg(path_, QFile::decodeName(target)));
         return false;
     }
+    didMoveTo(target);
+    return true;
+}
+
+void ZKFileRepresentation::didMoveTo(const QByteArray &target) {
     setNativePath(target);
     setFileTypeInstanceVariableOnly(std::nullopt);
     setFileCreatorInstanceVariableOnly(std::nullopt);
     setKindInstanceVariableOnly(std::nullopt);
-    return true;
 }

@@ -3,12 +3,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QThread>
+#include <functional>
 #include <iostream>
 #include <random>
 
@@ -112,11 +114,11 @@ private:
     int moves_ = 0;
 };
 
-// Starts `torvane-cli rename --yes` on the folder and kills it once its journal announced
-// `killAfter` moves (or lets it end, when it makes fewer); answers the run's journal and
-// whether the kill ended it.
-QString renameAndKill(const QString &steps, const QString &folder, const QString &errorsPath,
-                      int killAfter, bool *killed) {
+// Starts `torvane-cli rename --yes` on the folder and kills it once `due` says so, asked with
+// the moves its journal announced so far (or lets it end first); answers the run's journal
+// and whether the kill ended it.
+QString renameAndKillWhen(const QString &steps, const QString &folder, const QString &errorsPath,
+                          const std::function<bool(int announced)> &due, bool *killed) {
     JournalFollower follower(JournalStore::journalPaths());
     QProcess process;
     process.setStandardOutputFile(QProcess::nullDevice());
@@ -124,13 +126,19 @@ QString renameAndKill(const QString &steps, const QString &folder, const QString
     process.start(cliProgram(), {"rename", "--yes", "--steps", steps, folder});
     EXPECT_TRUE(process.waitForStarted());
     // waitForFinished notices the end of a run that made fewer moves; state() alone would not.
-    while (follower.announcedMoves() < killAfter && !process.waitForFinished(0))
-        QThread::usleep(100);
+    while (!due(follower.announcedMoves()) && !process.waitForFinished(0)) QThread::usleep(100);
     if (process.state() == QProcess::Running) ::kill(pid_t(process.processId()), SIGKILL);
     process.waitForFinished(60000);
     *killed = process.exitStatus() == QProcess::CrashExit;
     follower.announcedMoves();
     return follower.path();
+}
+
+QString renameAndKill(const QString &steps, const QString &folder, const QString &errorsPath,
+                      int killAfter, bool *killed) {
+    return renameAndKillWhen(
+        steps, folder, errorsPath, [killAfter](int announced) { return announced >= killAfter; },
+        killed);
 }
 
 // Journals on a memory file system for as long as it lives: their flushes cost nothing
@@ -319,6 +327,72 @@ TEST_F(CaseChangeCrashTest, KilledCaseChangesAreFinishedAndRevertedWithEveryFile
             expectEveryFileOnce(journal, false, where + " after finish");
             EXPECT_TRUE(JournalRecovery::openJournals().isEmpty());
         }
+        const CliRun revert = runCliProgram({"revert", "--yes"});
+        EXPECT_EQ(revert.status, 0) << revert.err.toStdString();
+        EXPECT_EQ(filesUnder(folder), originals) << "after the revert of run " << run;
+        EXPECT_TRUE(JournalRecovery::openJournals().isEmpty());
+        if (HasFailure()) break;
+    }
+}
+
+// Plain renames of a large folder, made ahead of the run's own records on a second thread:
+// the journal tells little of where the moves stand, so the kills fall by time, spread over
+// a whole run. Every file stays once, under its old or its new name, and `torvane-cli revert`
+// brings every name back.
+constexpr int kPlainFileCount = 3000;
+constexpr int kKilledPlainRuns = 8;
+
+TEST(MovesAheadCrashTest, RunsKilledWhileMovesAreMadeAheadKeepEveryFileOnceAndRevert) {
+    MemoryStateFolder stateFolder;
+    TestDir dir;
+    const QString folder = dir.makeFolder("files");
+    QMap<QString, QByteArray> originals;
+    for (int i = 0; i < kPlainFileCount; ++i) {
+        const QString name = QStringLiteral("f%1.dat").arg(i, 4, 10, QChar('0'));
+        originals.insert(name, QStringLiteral("content of %1\n").arg(name).toUtf8());
+        dir.makeFile("files/" + name, originals.value(name));
+    }
+    const QString steps = writeStepsFile(
+        dir.path(), {QVariantMap{{"Task", 0},
+                                 {"Rename: Find/Replace: Target", QVariantList{"^f"}},
+                                 {"Rename: Find/Replace: Replacement", QVariantList{"g"}},
+                                 {"Rename: Find/Replace: Query is RegEx", true}}});
+    const auto expectEveryFileOnce = [&](const std::string &where) {
+        const QMap<QString, QByteArray> files = filesUnder(folder);
+        EXPECT_EQ(files.size(), originals.size()) << where;
+        for (auto it = originals.cbegin(); it != originals.cend(); ++it) {
+            const QString renamed = "g" + it.key().mid(1);
+            EXPECT_NE(files.contains(it.key()), files.contains(renamed))
+                << where << ": " << it.key().toStdString();
+            EXPECT_EQ(files.value(files.contains(renamed) ? renamed : it.key()), it.value())
+                << where;
+        }
+    };
+    // How long a whole run takes here, to spread the kills over it.
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_EQ(runCliProgram({"rename", "--yes", "--steps", steps, folder}).status, 0);
+    const qint64 wholeRun = timer.nsecsElapsed();
+    ASSERT_EQ(runCliProgram({"revert", "--yes"}).status, 0);
+    ASSERT_EQ(filesUnder(folder), originals);
+
+    std::mt19937 random(seed());
+    for (int run = 0; run < kKilledPlainRuns; ++run) {
+        // One kill in each slice of the run's second half, where the moves are.
+        std::uniform_real_distribution<double> slice(0.5 + 0.5 * run / kKilledPlainRuns,
+                                                     0.5 + 0.5 * (run + 1) / kKilledPlainRuns);
+        const qint64 killAt = qint64(slice(random) * double(wholeRun));
+        bool killed = false;
+        timer.restart();
+        const QString journal = renameAndKillWhen(
+            steps, folder, dir.filePath("rename-errors.txt"),
+            [&](int) { return timer.nsecsElapsed() >= killAt; }, &killed);
+        const int renamed = QDir(folder).entryList({"g*"}, QDir::Files).size();
+        std::cout << "[ run " << run << "    ] " << (killed ? "killed" : "ended before the kill")
+                  << " after " << killAt / 1000000 << " ms, " << renamed << " renamed\n";
+        ASSERT_FALSE(journal.isEmpty());
+        expectEveryFileOnce("run " + std::to_string(run) + " after the kill");
+
         const CliRun revert = runCliProgram({"revert", "--yes"});
         EXPECT_EQ(revert.status, 0) << revert.err.toStdString();
         EXPECT_EQ(filesUnder(folder), originals) << "after the revert of run " << run;

@@ -2,6 +2,7 @@
 
 #include "RenameRunFixture.h"
 #include "common/LogCapture.h"
+#include "journal/JournalRecovery.h"
 #include "journal/JournalStore.h"
 #include "listing/ZKSortPriorities.h"
 
@@ -185,6 +186,66 @@ TEST_F(RenamingControllerRunTest, StopChecksArePacedButTheFirstAndLastAreAlwaysM
     controller->rename(false);
     EXPECT_EQ(ui.stopPolls - pollsBefore, 2);
     EXPECT_EQ(fileNames().size(), 4);
+}
+
+// Runs long enough that their plain renames are made ahead on a second thread.
+QStringList manyNames() {
+    QStringList names;
+    for (int i = 0; i < 300; ++i) names << QStringLiteral("f%1.txt").arg(i, 3, 10, QChar('0'));
+    return names;
+}
+
+QString renamed(const QString &name) { return QString(name).replace(".txt", "_x.txt"); }
+
+TEST_F(RenamingControllerRunTest, StopWhileMovesAreMadeAheadAccountsForEveryMovedFile) {
+    listFilesWithContents(manyNames());
+    useSteps({suffix("_x")});
+    rememberContents();
+    ui.stopAtPoll = ui.stopPolls + 3;
+    ui.answers = {{1, false}};  // "Stop"
+    controller->rename(false);
+
+    EXPECT_EQ(alertMessages(), QStringList{"Stop?"});
+    expectContentsKept();
+    // Whatever was made ahead of the stop is renamed and reported so; nothing else is.
+    int renamedCount = 0;
+    const QMap<QString, QByteArray> after = files();
+    for (const QString &name : manyNames()) {
+        const bool isRenamed = after.contains(renamed(name));
+        EXPECT_NE(isRenamed, after.contains(name)) << name.toStdString();
+        const ZKFileRepresentationPtr now = record(isRenamed ? renamed(name) : name);
+        ASSERT_TRUE(now) << name.toStdString();
+        EXPECT_EQ(controller->lastRunOutcome(now),
+                  isRenamed ? RenameOutcome::Renamed : RenameOutcome::NotReached)
+            << name.toStdString();
+        renamedCount += isRenamed;
+    }
+    EXPECT_GE(renamedCount, 2);
+    EXPECT_LT(renamedCount, 300);
+    EXPECT_TRUE(JournalRecovery::openJournals().isEmpty());
+}
+
+TEST_F(RenamingControllerRunTest, ForeignFileAtATargetAfterThePlanIsAskedAboutWhenMadeAhead) {
+    listFilesWithContents(manyNames());
+    useSteps({suffix("_x")});
+    // Someone takes a target once the run has read its folder, before the moves.
+    ui.onButtonState = [this](const ZKRenameButtonState &state) {
+        if (state.description == "Renaming...") dir.makeFile("f150_x.txt", "someone else's");
+    };
+    ui.answers = {{2, false}};  // "Skip"
+    controller->rename(false);
+    ui.onButtonState = nullptr;
+
+    EXPECT_EQ(alertMessages(), QStringList{"\"f150_x.txt\" Already Exists"});
+    const QMap<QString, QByteArray> after = files();
+    EXPECT_EQ(after.value("f150_x.txt"), "someone else's");
+    EXPECT_EQ(after.value("f150.txt"), contentOf("f150.txt"));
+    EXPECT_EQ(controller->lastRunOutcome(record("f150.txt")), RenameOutcome::Skipped);
+    for (const QString &name : manyNames()) {
+        if (name == "f150.txt") continue;
+        EXPECT_EQ(after.value(renamed(name)), contentOf(name)) << name.toStdString();
+    }
+    EXPECT_EQ(after.size(), 301);
 }
 
 TEST_F(RenamingControllerRunTest, UnlistedOccupantIsAskedAboutAndAnswersDoNotCarryOver) {

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QStringList>
+#include <functional>
 
 #include "interaction/ZKUserInteraction.h"
 #include "records/ZKFileRepresentation.h"
@@ -27,6 +28,8 @@ public:
     QStringList openPanelPaths;
     QList<ZKFileRepresentationPtr> selection;
     std::optional<QString> promptAnswer;
+    // Called with every rename button state, once recorded.
+    std::function<void(const ZKRenameButtonState &)> onButtonState;
 
     // Record.
     QList<ZKAlert> alerts;
@@ -52,6 +55,7 @@ public:
     bool stopRequested() override { return ++stopPolls == stopAtPoll; }
     void setRenameButtonState(const ZKRenameButtonState &state) override {
         buttonStates.append(state);
+        if (onButtonState) onButtonState(state);
     }
     void beep() override { ++beeps; }
     ZKModifierKeys modifierKeys() override { return modifiers; }
