@@ -76,7 +76,7 @@ QString deletingPathExtension(const QString &name) {
     return start < 0 ? name : name.left(start - 1);
 }
 
-bool isAlphaNumericPathExtension(const QString &string) {
+bool isAlphaNumericPathExtension(QStringView string) {
     if (string.isEmpty()) return false;
     constexpr uint32_t allowed = U_GC_L_MASK | U_GC_M_MASK | U_GC_N_MASK;
     const auto *units = reinterpret_cast<const UChar *>(string.utf16());
@@ -113,6 +113,13 @@ QString stringByDeletingAlphaNumericPathExtension(const QString &workingName,
         return QString();
     }
     return withoutExtension(workingName, found, extension);
+}
+
+qsizetype alphaNumericExtensionDot(const QString &workingName, const QString &diskName) {
+    const qsizetype start = extensionStart(workingName);
+    if (start >= 0 && isAlphaNumericPathExtension(QStringView(workingName).mid(start)))
+        return start - 1;
+    return isBareExtension(workingName, diskName) ? 0 : -1;
 }
 
 QString stringByGracefullyAppendingPathExtension(const QString &string, const QString &extension) {

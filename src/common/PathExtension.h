@@ -20,7 +20,7 @@ QString pathExtension(const QString &name);
 // The name without "." and its raw extension; the name itself when there is none.
 QString deletingPathExtension(const QString &name);
 
-bool isAlphaNumericPathExtension(const QString &string);
+bool isAlphaNumericPathExtension(QStringView string);
 // The extension when it is alphanumeric, else "".
 QString alphaNumericPathExtension(const QString &name);
 // The name without "." and its alphanumeric extension, handing the extension out; the name
@@ -33,6 +33,9 @@ QString stringByDeletingAlphaNumericPathExtension(const QString &name, QString *
 QString alphaNumericPathExtensionFromName(const QString &workingName, const QString &diskName);
 QString stringByDeletingAlphaNumericPathExtension(const QString &workingName,
                                                   const QString &diskName, QString *extension);
+// Where that split falls: the place of the dot before the extension (0 for a working name
+// that is all extension), -1 when there is none.
+qsizetype alphaNumericExtensionDot(const QString &workingName, const QString &diskName);
 
 // The string, then "." and the extension when the extension is not empty.
 QString stringByGracefullyAppendingPathExtension(const QString &string, const QString &extension);

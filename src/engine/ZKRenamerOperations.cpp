@@ -125,10 +125,15 @@ QString ZKRenamer::inserted(ZKFileItem *file, const QString &name) const {
 
 QString ZKRenamer::withSuffix(ZKFileItem *file, const QString &name) const {
     const QString suffix = resolved(S::InsertString, file);
-    if (!suffixPreserveExtension_) return name + suffix;
-    QString extension;
-    const QString base = splitName(file, name, &extension);
-    return joinName(base + suffix, extension);
+    const qsizetype dot =
+        suffixPreserveExtension_ ? PathExtension::alphaNumericExtensionDot(name, file->name()) : -1;
+    if (dot < 0) return name + suffix;
+    // Before the extension, in one string made at its size: a step over every listed name.
+    QString result;
+    result.reserve(name.size() + suffix.size());
+    return result.append(QStringView(name).left(dot))
+        .append(suffix)
+        .append(QStringView(name).mid(dot));
 }
 
 QString ZKRenamer::composed(ZKFileItem *file, const QString &name) const {

@@ -33,8 +33,9 @@ int MovesAhead::openFolder(QByteArrayView folder, const FileAttributes::FileIden
     int descriptor = ::open(path.isEmpty() ? "/" : path.constData(),
                             O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     struct stat info;
-    if (descriptor >= 0 && (::fstat(descriptor, &info) != 0 || quint64(info.st_dev) != listed.device ||
-                            quint64(info.st_ino) != listed.inode)) {
+    if (descriptor >= 0 &&
+        (::fstat(descriptor, &info) != 0 || quint64(info.st_dev) != listed.device ||
+         quint64(info.st_ino) != listed.inode)) {
         ::close(descriptor);
         descriptor = -1;
     }

@@ -95,10 +95,12 @@ TEST_F(MovesAheadTest, OnlyMovesWithinTheListedFolderAreTaken) {
     // The listed folder replaced by a symbolic link to another one.
     const QString moved = dir.filePath("moved");
     dir.makeFolder("listed");
-    const FileAttributes::FileIdentity listed = FileAttributes::identity(native(dir.filePath("listed")));
+    const FileAttributes::FileIdentity listed =
+        FileAttributes::identity(native(dir.filePath("listed")));
     ASSERT_TRUE(QDir().rename(dir.filePath("listed"), moved));
     dir.makeFolder("elsewhere");
     ASSERT_TRUE(QFile::link(dir.filePath("elsewhere"), dir.filePath("listed")));
-    EXPECT_FALSE(ahead.add(native(dir.filePath("listed/a")), native(dir.filePath("listed/b")), listed));
+    EXPECT_FALSE(
+        ahead.add(native(dir.filePath("listed/a")), native(dir.filePath("listed/b")), listed));
     EXPECT_EQ(ahead.size(), 0);
 }
