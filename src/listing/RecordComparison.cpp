@@ -3,6 +3,7 @@
 #include <QSet>
 #include <algorithm>
 #include <cstring>
+#include <thread>
 
 #include "common/LocalizedCompare.h"
 
@@ -131,18 +132,45 @@ void RecordComparison::readLeadingValues() {
     if (!comparesAnything()) return;
     Column &column = columns_.front();
     const qsizetype count = qsizetype(records_.size());
+    column.values.resize(records_.size());
+    const int strategy = entries_.front().strategy;
+    // Names and paths are in the records already: on a long list a second thread makes the
+    // collation keys of its second half, into a buffer of its own joined to the first after.
+    const bool inMemory = strategy == ZKSortPriorities::Name || strategy == ZKSortPriorities::Path;
+    if (!inMemory || count < splitReadingFrom) {
+        readValues(0, count, column);
+    } else {
+        const qsizetype half = count / 2;
+        Column second;
+        second.isText = column.isText;
+        std::thread helper([&] { readValues(half, count, second, &column.values); });
+        readValues(0, half, column);
+        helper.join();
+        const qint64 offset = qint64(column.keys.size());
+        column.keys.insert(column.keys.end(), second.keys.cbegin(), second.keys.cend());
+        for (qsizetype record = half; record < count; ++record)
+            if (column.values[record].state == Value::Present)
+                column.values[record].number += offset;
+    }
+    if (column.isText) column.sharedKeyBytes = sharedKeyBytes(column);
+}
+
+void RecordComparison::readValues(qsizetype from, qsizetype to, Column &keys,
+                                  std::vector<Value> *values) const {
+    if (!values) values = &keys.values;
+    const int strategy = entries_.front().strategy;
     // The first keys tell roughly how large all of them get: reserving twice that spares
     // copying the buffer as it grows, and reserved memory costs nothing until it is written.
     // The cap keeps a sample of unusually long values from asking for absurd amounts.
     constexpr qsizetype sample = 1024;
     constexpr size_t largestReservation = size_t(1) << 30;
-    for (qsizetype record = 0; record < count; ++record) {
-        if (record == sample && column.isText)
-            column.keys.reserve(
-                std::min(largestReservation, 2 * column.keys.size() * size_t(count / sample + 1)));
-        value(0, record);
+    for (qsizetype record = from; record < to; ++record) {
+        if (record - from == sample && keys.isText)
+            keys.keys.reserve(std::min(largestReservation,
+                                       2 * keys.keys.size() * size_t((to - from) / sample + 1)));
+        Value &slot = (*values)[record];
+        if (slot.state == Value::Unread) read(records_[record], strategy, keys, slot);
     }
-    if (column.isText) column.sharedKeyBytes = sharedKeyBytes(column);
 }
 
 size_t RecordComparison::sharedKeyBytes(const Column &column) {

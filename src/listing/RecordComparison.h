@@ -69,6 +69,12 @@ private:
     void read(const ZKFileRepresentation *record, int strategy, Column &column, Value &value) const;
     const Value &value(qsizetype priority, qsizetype record) const;
     int compareValues(const Column &column, const Value &a, const Value &b) const;
+    // Lists at least this long have their leading values read on two threads.
+    static constexpr qsizetype splitReadingFrom = 4096;
+    // Reads the first priority's values of the records from `from` to `to` (not included)
+    // into `values` (the column's own when null), their keys into the column's buffer.
+    void readValues(qsizetype from, qsizetype to, Column &keys,
+                    std::vector<Value> *values = nullptr) const;
     static size_t sharedKeyBytes(const Column &column);
 
     // The comparing priorities only, each strategy once.

@@ -115,10 +115,11 @@ private:
 };
 
 // Starts `torvane-cli rename --yes` on the folder and kills it once `due` says so, asked with
-// the moves its journal announced so far (or lets it end first); answers the run's journal
-// and whether the kill ended it.
+// the moves its journal announced so far and whether the journal is there yet (or lets it
+// end first); answers the run's journal and whether the kill ended it.
 QString renameAndKillWhen(const QString &steps, const QString &folder, const QString &errorsPath,
-                          const std::function<bool(int announced)> &due, bool *killed) {
+                          const std::function<bool(int announced, bool started)> &due,
+                          bool *killed) {
     JournalFollower follower(JournalStore::journalPaths());
     QProcess process;
     process.setStandardOutputFile(QProcess::nullDevice());
@@ -126,7 +127,9 @@ QString renameAndKillWhen(const QString &steps, const QString &folder, const QSt
     process.start(cliProgram(), {"rename", "--yes", "--steps", steps, folder});
     EXPECT_TRUE(process.waitForStarted());
     // waitForFinished notices the end of a run that made fewer moves; state() alone would not.
-    while (!due(follower.announcedMoves()) && !process.waitForFinished(0)) QThread::usleep(100);
+    while (!due(follower.announcedMoves(), !follower.path().isEmpty()) &&
+           !process.waitForFinished(0))
+        QThread::usleep(100);
     if (process.state() == QProcess::Running) ::kill(pid_t(process.processId()), SIGKILL);
     process.waitForFinished(60000);
     *killed = process.exitStatus() == QProcess::CrashExit;
@@ -137,8 +140,8 @@ QString renameAndKillWhen(const QString &steps, const QString &folder, const QSt
 QString renameAndKill(const QString &steps, const QString &folder, const QString &errorsPath,
                       int killAfter, bool *killed) {
     return renameAndKillWhen(
-        steps, folder, errorsPath, [killAfter](int announced) { return announced >= killAfter; },
-        killed);
+        steps, folder, errorsPath,
+        [killAfter](int announced, bool) { return announced >= killAfter; }, killed);
 }
 
 // Journals on a memory file system for as long as it lives: their flushes cost nothing
@@ -368,28 +371,45 @@ TEST(MovesAheadCrashTest, RunsKilledWhileMovesAreMadeAheadKeepEveryFileOnceAndRe
                 << where;
         }
     };
-    // How long a whole run takes here, to spread the kills over it.
+    // How long a run takes here from the start of its journal, to spread the kills over it.
     QElapsedTimer timer;
+    qint64 journalStarted = -1;
+    const auto noteStart = [&](bool started) {
+        if (started && journalStarted < 0) journalStarted = timer.nsecsElapsed();
+        return journalStarted >= 0;
+    };
+    bool killed = false;
     timer.start();
-    ASSERT_EQ(runCliProgram({"rename", "--yes", "--steps", steps, folder}).status, 0);
-    const qint64 wholeRun = timer.nsecsElapsed();
+    renameAndKillWhen(
+        steps, folder, dir.filePath("rename-errors.txt"),
+        [&](int, bool started) {
+            noteStart(started);
+            return false;
+        },
+        &killed);
+    const qint64 moving = timer.nsecsElapsed() - journalStarted;
+    ASSERT_TRUE(journalStarted >= 0 && !killed);
     ASSERT_EQ(runCliProgram({"revert", "--yes"}).status, 0);
     ASSERT_EQ(filesUnder(folder), originals);
 
     std::mt19937 random(seed());
     for (int run = 0; run < kKilledPlainRuns; ++run) {
-        // One kill in each slice of the run's second half, where the moves are.
-        std::uniform_real_distribution<double> slice(0.5 + 0.5 * run / kKilledPlainRuns,
-                                                     0.5 + 0.5 * (run + 1) / kKilledPlainRuns);
-        const qint64 killAt = qint64(slice(random) * double(wholeRun));
-        bool killed = false;
+        // One kill in each slice of the time from the journal's start to the run's end.
+        std::uniform_real_distribution<double> slice(double(run) / kKilledPlainRuns,
+                                                     double(run + 1) / kKilledPlainRuns);
+        const qint64 killAt = qint64(slice(random) * double(moving));
+        journalStarted = -1;
         timer.restart();
         const QString journal = renameAndKillWhen(
             steps, folder, dir.filePath("rename-errors.txt"),
-            [&](int) { return timer.nsecsElapsed() >= killAt; }, &killed);
+            [&](int, bool started) {
+                return noteStart(started) && timer.nsecsElapsed() - journalStarted >= killAt;
+            },
+            &killed);
         const int renamed = QDir(folder).entryList({"g*"}, QDir::Files).size();
         std::cout << "[ run " << run << "    ] " << (killed ? "killed" : "ended before the kill")
-                  << " after " << killAt / 1000000 << " ms, " << renamed << " renamed\n";
+                  << ", " << killAt / 1000000 << " ms into its journal, " << renamed
+                  << " renamed\n";
         ASSERT_FALSE(journal.isEmpty());
         expectEveryFileOnce("run " + std::to_string(run) + " after the kill");
 

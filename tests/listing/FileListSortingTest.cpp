@@ -129,6 +129,22 @@ TEST_F(FileListSortingTest, OrderIsThatOfAStableSortByTheFullComparison) {
     }
 }
 
+TEST_F(FileListSortingTest, ListLongEnoughForTwoThreadsSortsAsThePairwiseComparison) {
+    // Each thread makes the keys of one half into a buffer of its own: the joined keys must
+    // order every record as the comparison of each pair does.
+    const QStringList stems = {"a", "ab", "A b", "a10", "a9", "\u00e9t\u00e9", "ete", "Z", "z_"};
+    Records list;
+    for (int i = 0; i < 5000; ++i)
+        list.append(
+            record(QStringLiteral("d%1/%2%3").arg(i % 7).arg(stems.at(i % stems.size())).arg(i)));
+    using P = ZKSortPriorities;
+    for (const P &priorities : {P(), P({{P::Path, true}})}) {
+        Records sorted = list;
+        FileListSorting::sort(sorted, priorities);
+        EXPECT_TRUE(FileListSorting::isIdenticalToArray(sorted, stablySorted(list, priorities)));
+    }
+}
+
 TEST_F(FileListSortingTest, SizeThenNameOrdersSameNamesInDifferentFoldersBySize) {
     Records list = {record("a/same.txt", 50), record("b/same.txt", 10), record("c/other.txt", 5),
                     record("d/same.txt", 30)};
