@@ -35,12 +35,16 @@ struct PlannedItem {
 QList<PlannedItem> plan(const QList<ZKFileRepresentationPtr> &records, int filter) {
     const QList<ZKFileRepresentationPtr> shown =
         DisplayFilter::fileRepresentationsToDisplay(records, filter);
-    const QSet<ZKFileRepresentationPtr> printed(shown.cbegin(), shown.cend());
+    // The filter keeps the list's order, so whether all are shown is told by the count.
+    const bool allShown = shown.size() == records.size();
+    const QSet<ZKFileRepresentationPtr> printed =
+        allShown ? QSet<ZKFileRepresentationPtr>() : QSet(shown.cbegin(), shown.cend());
     QList<PlannedItem> items;
     items.reserve(records.size());
     for (const ZKFileRepresentationPtr &record : records) {
         items.append({record, RecordPrinter::lineOf(*record), record->nativePath(),
-                      record->hasRelevantRenameNameWithError(nullptr), printed.contains(record)});
+                      record->hasRelevantRenameNameWithError(nullptr),
+                      allShown || printed.contains(record)});
     }
     return items;
 }

@@ -37,10 +37,16 @@ QList<ZKFileRepresentationPtr> relevantRecords(const QList<ZKFileRepresentationP
 // The folders the run moves items in: where each item is and where it goes.
 QList<QByteArray> runFolders(const QList<ZKFileRepresentationPtr> &relevant) {
     QList<QByteArray> folders;
-    folders.reserve(2 * relevant.size());
-    for (const ZKFileRepresentationPtr &record : relevant)
-        folders << NativePath::folderOf(record->nativePath())
-                << NativePath::folderOf(record->nativeRenamePath());
+    // Records come folder by folder: a folder is named again only when it changes.
+    const auto add = [&folders](QByteArrayView path) {
+        const QByteArrayView folder = NativePath::folderViewOf(path);
+        if (folders.isEmpty() || QByteArrayView(folders.constLast()) != folder)
+            folders.append(folder.toByteArray());
+    };
+    for (const ZKFileRepresentationPtr &record : relevant) {
+        add(record->nativePath());
+        add(record->nativeRenamePath());
+    }
     return folders;
 }
 

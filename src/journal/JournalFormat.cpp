@@ -104,15 +104,21 @@ QByteArray line(const QByteArrayList &fields) {
     return text;
 }
 
-bool parseLine(const QByteArray &line, QByteArrayList *fields) {
+std::optional<QByteArrayView> checkedText(QByteArrayView line) {
     // Checked in place: every start of a rename reads the ends of every kept journal.
-    const void *space = ::memrchr(line.constData(), ' ', size_t(line.size()));
-    const qsizetype split = space ? static_cast<const char *>(space) - line.constData() : -1;
-    if (split <= 0 || line.size() - split - 1 != checksumDigits) return false;
+    const void *space = line.isEmpty() ? nullptr : ::memrchr(line.data(), ' ', size_t(line.size()));
+    const qsizetype split = space ? static_cast<const char *>(space) - line.data() : -1;
+    if (split <= 0 || line.size() - split - 1 != checksumDigits) return std::nullopt;
     char checksum[checksumDigits];
-    writeChecksum(checksum, crc32(QByteArrayView(line).first(split)));
-    if (std::memcmp(checksum, line.constData() + split + 1, checksumDigits) != 0) return false;
-    *fields = line.first(split).split(' ');
+    writeChecksum(checksum, crc32(line.first(split)));
+    if (std::memcmp(checksum, line.data() + split + 1, checksumDigits) != 0) return std::nullopt;
+    return line.first(split);
+}
+
+bool parseLine(const QByteArray &line, QByteArrayList *fields) {
+    const std::optional<QByteArrayView> text = checkedText(line);
+    if (!text) return false;
+    *fields = text->toByteArray().split(' ');
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <optional>
 
 // The text form of run journals. A journal is a sequence of lines, one record each: fields
 // separated by single spaces, then the CRC-32 of everything before it as 8 lower-case hex
@@ -63,8 +64,10 @@ private:
 // The line of a record, line feed included. Fields must not hold spaces or line feeds.
 QByteArray line(const QByteArrayList &fields);
 
-// The fields of one line given without its line feed; false when the checksum does not match
-// or the line has no fields.
+// The text of one line given without its line feed, its checksum cut off; none when the
+// checksum does not match or the line has no fields.
+std::optional<QByteArrayView> checkedText(QByteArrayView line);
+// Its fields; false where checkedText has none.
 bool parseLine(const QByteArray &line, QByteArrayList *fields);
 
 QByteArray encodeBytes(const QByteArray &bytes);

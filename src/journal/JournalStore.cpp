@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <cerrno>
+#include <functional>
 
 #include "common/ApplicationSupport.h"
 #include "common/Log.h"
@@ -41,12 +42,14 @@ QString problemAt(const QString &path, const QString &problem) {
     return tr("cannot read the run journal %1: %2").arg(path, problem);
 }
 
-// The checked records of `data`, one per line. A last line without its line feed, or failing
-// its checksum, is a record torn by a crash while it was appended: it is left out and
-// *validLength ends before it. Any other damaged line is an error. With `fromMidRecord` the
-// data starts inside some record and everything up to the first line feed is skipped.
-bool splitRecords(const QByteArray &data, bool fromMidRecord, QList<Record> *records,
-                  qint64 *validLength, QString *problem) {
+// Hands each checked record of `data` (one per line, its text without the checksum) to
+// `take` with its line number. A last line without its line feed, or failing its checksum,
+// is a record torn by a crash while it was appended: it is left out and *validLength ends
+// before it. Any other damaged line is an error. With `fromMidRecord` the data starts inside
+// some record and everything up to the first line feed is skipped.
+bool forEachRecord(const QByteArray &data, bool fromMidRecord,
+                   const std::function<void(QByteArrayView text, qint64 lineNumber)> &take,
+                   qint64 *validLength, QString *problem) {
     qsizetype start = 0;
     if (fromMidRecord) {
         start = data.indexOf('\n') + 1;
@@ -57,10 +60,10 @@ bool splitRecords(const QByteArray &data, bool fromMidRecord, QList<Record> *rec
     while (start < data.size()) {
         ++lineNumber;
         const qsizetype end = data.indexOf('\n', start);
-        QByteArrayList fields;
-        const bool whole =
-            end >= 0 && JournalFormat::parseLine(data.mid(start, end - start), &fields);
-        if (!whole) {
+        const std::optional<QByteArrayView> text =
+            end >= 0 ? JournalFormat::checkedText(QByteArrayView(data).sliced(start, end - start))
+                     : std::nullopt;
+        if (!text) {
             if (end < 0 || end + 1 == data.size()) {
                 *validLength = start;
                 return true;
@@ -69,10 +72,21 @@ bool splitRecords(const QByteArray &data, bool fromMidRecord, QList<Record> *rec
                                      : tr("line %1 is damaged").arg(lineNumber);
             return false;
         }
-        records->append({fields, lineNumber});
+        take(*text, lineNumber);
         start = end + 1;
     }
     return true;
+}
+
+// The records of `data` with their fields, as forEachRecord finds them.
+bool splitRecords(const QByteArray &data, bool fromMidRecord, QList<Record> *records,
+                  qint64 *validLength, QString *problem) {
+    return forEachRecord(
+        data, fromMidRecord,
+        [records](QByteArrayView text, qint64 lineNumber) {
+            records->append({text.toByteArray().split(' '), lineNumber});
+        },
+        validLength, problem);
 }
 
 bool parseHeader(const QByteArrayList &fields, JournalSummary *summary, QString *problem) {
@@ -242,11 +256,15 @@ bool lastRecordKind(QFile &file, QByteArray *kind, QString *problem) {
         const qint64 offset = qMax<qint64>(0, size - window);
         QByteArray data;
         if (!readBytes(file, offset, size - offset, &data, problem)) return false;
-        QList<Record> records;
+        // Every record in the window is checked; only the last one's kind is kept.
+        QByteArrayView last;
         qint64 validLength = 0;
-        const bool split = splitRecords(data, offset > 0, &records, &validLength, problem);
-        if (split && !records.isEmpty()) {
-            *kind = records.last().fields[0];
+        const bool split = forEachRecord(
+            data, offset > 0, [&last](QByteArrayView text, qint64) { last = text; }, &validLength,
+            problem);
+        if (split && !last.isNull()) {
+            const qsizetype space = last.indexOf(' ');
+            *kind = (space < 0 ? last : last.first(space)).toByteArray();
             return true;
         }
         if (offset == 0 || window == tailWindow) {
