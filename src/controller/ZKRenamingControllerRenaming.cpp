@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <thread>
 
 #include "common/Log.h"
 #include "common/NativePath.h"
@@ -135,7 +136,12 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
     ItemMover mover(ui_, *disk_);
     RenameRunLoop loop(fileRepresentations_, *ui_, mover, scanClock_);
     QString error;
-    const std::unique_ptr<RunJournal> journal = RunJournal::begin(loop.plannedMoves(), &error);
+    const QList<JournalMove> planned = loop.plannedMoves();
+    // The plan is written and flushed on a second thread while the loop picks its moves.
+    std::unique_ptr<RunJournal> journal;
+    std::thread writer([&] { journal = RunJournal::begin(planned, &error); });
+    loop.prepareMovesAhead();
+    writer.join();
     if (!journal) {
         Log::line(QStringLiteral("cannot start the run journal: %1").arg(error));
         ui_->runAlert(RenameAlerts::journalFailureAlert(error));

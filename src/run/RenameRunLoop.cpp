@@ -111,6 +111,16 @@ void RenameRunLoop::indexRelevantRecords() {
 }
 
 void RenameRunLoop::startMovesAhead() {
+    prepareMovesAhead();
+    if (!movesAhead_) return;
+    movesAhead_->start();
+    mover_.setMovesAhead(movesAhead_.get());
+}
+
+void RenameRunLoop::prepareMovesAhead() {
+    if (movesAheadPrepared_) return;
+    movesAheadPrepared_ = true;
+    indexRelevantRecords();
     // A thread costs more than a few moves spare; a stop in a short run stays exact.
     constexpr qsizetype shortestStretch = 2 * MovesAhead::window;
     if (!mover_.movesOnRealDisk() || planned_.size() < shortestStretch) return;
@@ -122,10 +132,7 @@ void RenameRunLoop::startMovesAhead() {
                         records_.at(plannedRecords_.at(place))->listedFolder()))
             break;
     }
-    if (ahead->size() < shortestStretch) return;
-    ahead->start();
-    movesAhead_ = std::move(ahead);
-    mover_.setMovesAhead(movesAhead_.get());
+    if (ahead->size() >= shortestStretch) movesAhead_ = std::move(ahead);
 }
 
 bool RenameRunLoop::canBeMadeAhead(qsizetype place) {

@@ -62,6 +62,9 @@ public:
 
     // Every relevant record's move, in list order, with its item's device and inode.
     QList<JournalMove> plannedMoves();
+    // Picks the moves run() makes ahead (see above), without making any: the caller may do
+    // it while the plan's journal is written.
+    void prepareMovesAhead();
 
     // Moves every relevant record (relevantCount of them), each step in the journal. True
     // when each was renamed and the run was neither stopped nor cancelled; files renamed
@@ -79,7 +82,7 @@ private:
     void indexRelevantRecords();
     // The loop itself.
     bool renameInOrder();
-    // Starts MovesAhead on the opening stretch of the plan, when it is long enough to pay.
+    // Starts the moves ahead prepared, preparing them first when nobody did.
     void startMovesAhead();
     // Whether the planned move can be made ahead: a plain rename to a target known free.
     bool canBeMadeAhead(qsizetype place);
@@ -122,6 +125,7 @@ private:
     // Each planned move's record in records_.
     QList<qsizetype> plannedRecords_;
     std::unique_ptr<MovesAhead> movesAhead_;
+    bool movesAheadPrepared_ = false;
     qsizetype relevantCount_ = 0;
     std::optional<qint64> lastStopCheck_;
     ListedFolderContents folderContents_;
