@@ -65,6 +65,51 @@ QString outcomeName(const PlannedItem &item, RenameOutcome outcome) {
     return QStringLiteral("skipped");
 }
 
+// Prints the items' lines in list order, each once its outcome is final: during the run up to
+// the record whose turn came last (one moved aside waits for its own turn), the rest after.
+class OutcomeLines {
+public:
+    OutcomeLines(const QList<PlannedItem> &items, RecordPrinter &printer, bool json)
+        : items_(items), printer_(printer), json_(json) {}
+
+    // The lines of the items before `end`, up to the first whose outcome may still change.
+    template <typename OutcomeOf>
+    void printUpTo(qsizetype end, const OutcomeOf &outcomeOf, bool runOver) {
+        for (; printed_ < end; ++printed_) {
+            const PlannedItem &item = items_.at(printed_);
+            const RenameOutcome outcome = outcomeOf(item);
+            const bool pending =
+                outcome == RenameOutcome::NotReached || outcome == RenameOutcome::MovedAside;
+            if (item.relevant && pending && !runOver) return;
+            if (!item.printed) continue;
+            extra_.resize(1);
+            extra_[0] = {outcomeKey_, outcomeName(item, outcome)};
+            if (json_ && item.record->nativePath() != item.nativePath)
+                extra_.append({"currentPath", item.record->path()});
+            printer_.print(item.line, extra_);
+        }
+    }
+
+private:
+    const QList<PlannedItem> &items_;
+    RecordPrinter &printer_;
+    const bool json_;
+    qsizetype printed_ = 0;
+    const QString outcomeKey_ = QStringLiteral("outcome");
+    // One list for every line: a line per item, most with the outcome alone.
+    QList<std::pair<QString, QString>> extra_;
+};
+
+// Lines can go out during the run where nothing printed can change after its turn (a folder
+// renamed later moves the items inside it) and the output is no terminal, where the progress
+// shows.
+bool printsDuringRun(const QList<PlannedItem> &items) {
+    if (isatty(STDOUT_FILENO)) return false;
+    return std::none_of(items.cbegin(), items.cend(), [](const PlannedItem &item) {
+        return item.relevant && item.record->isFolder();
+    });
+}
+
 }  // namespace
 
 int RenameCommand::execute(const QStringList &arguments) {
@@ -104,28 +149,32 @@ int RenameCommand::execute(const QStringList &arguments) {
     }
 
     const QList<PlannedItem> items = plan(controller.fileRepresentations(), options.listing.filter);
+    RecordPrinter printer(out_, options.json);
+    printer.setColored(options.colored(isatty(STDOUT_FILENO)));
+    OutcomeLines lines(items, printer, options.json);
+    if (printsDuringRun(items))
+        controller.setRunTurnObserver([&lines](qsizetype index, const RenameOutcomes &outcomes) {
+            lines.printUpTo(
+                index + 1,
+                [&outcomes](const PlannedItem &item) {
+                    return outcomes.value(item.record.get(), RenameOutcome::NotPlanned);
+                },
+                false);
+        });
     controller.rename(false);
+    controller.setRunTurnObserver(nullptr);
     interaction.setProgress(nullptr);
     progress.clear();
     // "Replace All" and the like answered on the terminal are not kept for the window.
     MoveDefaults::removeTransientDefaults();
 
-    RecordPrinter printer(out_, options.json);
-    printer.setColored(options.colored(isatty(STDOUT_FILENO)));
-    bool allRenamed = true;
-    // One list for every line: a line per item, most with the outcome alone.
-    const QString outcomeKey = QStringLiteral("outcome");
-    QList<std::pair<QString, QString>> extra;
-    for (const PlannedItem &item : items) {
-        const RenameOutcome outcome = controller.lastRunOutcome(item.record);
-        allRenamed = allRenamed && (!item.relevant || outcome == RenameOutcome::Renamed);
-        if (!item.printed) continue;
-        extra.resize(1);
-        extra[0] = {outcomeKey, outcomeName(item, outcome)};
-        if (options.json && item.record->nativePath() != item.nativePath)
-            extra.append({"currentPath", item.record->path()});
-        printer.print(item.line, extra);
-    }
+    const auto finalOutcome = [&controller](const PlannedItem &item) {
+        return controller.lastRunOutcome(item.record);
+    };
+    lines.printUpTo(items.size(), finalOutcome, true);
+    const bool allRenamed = std::all_of(items.cbegin(), items.cend(), [&](const PlannedItem &item) {
+        return !item.relevant || finalOutcome(item) == RenameOutcome::Renamed;
+    });
     out_.flush();
     // The run has ended its journal: what is left to free, the system reclaims at once.
     const int status = InterruptFlag::isSet() ? InterruptFlag::exitStatus()

@@ -115,6 +115,10 @@ public:
     // Whether the list is built again after a rename run, for the window to show the new
     // names; a command that ends with the run goes without.
     void setRelistsAfterRun(bool on) { relistsAfterRun_ = on; }
+    // Told of each record's turn during the next runs (see RenameRunLoop::TurnObserver).
+    void setRunTurnObserver(RenameRunLoop::TurnObserver observer) {
+        runTurnObserver_ = std::move(observer);
+    }
 
     // --- Name computation ----------------------------------------------------------------
 
@@ -415,6 +419,7 @@ private:
     ZKGeneralSettings generalSettings_;
     bool hasFinishedLaunching_ = false;
     bool relistsAfterRun_ = true;
+    RenameRunLoop::TurnObserver runTurnObserver_;
     ZKSortPriorities sortingPriorities_;
     std::optional<DisplayedSubset> fileRepresentationsToDisplay_;
     bool isRenamePathsUpdatePending_ = false;

@@ -135,6 +135,7 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
     }
     ItemMover mover(ui_, *disk_);
     RenameRunLoop loop(fileRepresentations_, *ui_, mover, scanClock_);
+    loop.setTurnObserver(runTurnObserver_);
     QString error;
     const QList<JournalMove> planned = loop.plannedMoves();
     // The plan is written and flushed on a second thread while the loop picks its moves.

@@ -64,17 +64,27 @@ bool RenameRunLoop::renameInOrder() {
     bool successful = true;
     qsizetype done = 0;
     const qsizetype last = records_.size() - 1;
+    const auto turnEnded = [this](qsizetype index) {
+        if (turnObserver_) turnObserver_(index, outcomes_);
+    };
     for (qsizetype index = 0; index <= last; ++index) {
         // The last record is checked even when it is not renamed, so the end shows.
         const bool planned = isPending(records_.at(index).get());
-        if (!planned && index != last) continue;
+        if (!planned && index != last) {
+            turnEnded(index);
+            continue;
+        }
         if (checkForStop(index, done, index == last)) return false;
-        if (!planned) continue;
+        if (!planned) {
+            turnEnded(index);
+            continue;
+        }
 
         bool renamed = false;
         const bool goOn = renameRecord(index, &renamed);
         ++done;
         successful = successful && renamed;
+        turnEnded(index);
         if (!goOn) return false;
     }
     return successful;

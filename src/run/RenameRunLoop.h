@@ -27,6 +27,8 @@ enum class RenameOutcome {
     MovedAside,  // moved out of another's way, and the run ended before its own turn
 };
 
+using RenameOutcomes = QHash<const ZKFileRepresentation *, RenameOutcome>;
+
 // The moves of one rename run: every relevant record, in list order, to its new path.
 //
 // A listed item that stands in the way of an earlier record and will itself be renamed
@@ -50,6 +52,9 @@ class RenameRunLoop {
 public:
     // Milliseconds on a monotonic clock (FolderScanner::Clock); empty for the real one.
     using Clock = std::function<qint64()>;
+    // Told after the turn of each record of the list (renamed or not), with the outcomes so
+    // far: a record's is final then unless it is MovedAside (or NotReached, the run over).
+    using TurnObserver = std::function<void(qsizetype index, const RenameOutcomes &outcomes)>;
     // The user is asked to stop at most this often (and always at the first and last record).
     static constexpr qint64 stopCheckInterval = 50;
 
@@ -74,7 +79,8 @@ public:
     RenameOutcome outcome(const ZKFileRepresentation *record) const {
         return outcomes_.value(record, RenameOutcome::NotPlanned);
     }
-    const QHash<const ZKFileRepresentation *, RenameOutcome> &outcomes() const { return outcomes_; }
+    const RenameOutcomes &outcomes() const { return outcomes_; }
+    void setTurnObserver(TurnObserver observer) { turnObserver_ = std::move(observer); }
 
 private:
     using IdentityKey = std::pair<quint64, quint64>;
@@ -139,5 +145,6 @@ private:
     QHash<QString, QList<qsizetype>> relevantByLowercasePath_;
     // The relevant records' paths when indexed, until relevantByLowercasePath_ is built.
     QList<std::pair<QString, qsizetype>> indexedPaths_;
-    QHash<const ZKFileRepresentation *, RenameOutcome> outcomes_;
+    RenameOutcomes outcomes_;
+    TurnObserver turnObserver_;
 };

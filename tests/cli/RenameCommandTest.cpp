@@ -61,8 +61,15 @@ TEST_F(RenameCommandTest, RenamesATreeWithSwapsAndReportsEveryOutcome) {
     EXPECT_EQ(renamed.value("x/y/99-same.txt"), "content of x/y/99-same.txt");
     EXPECT_EQ(renamed.size(), 7);
 
+    // Lines go out during the run, each once its outcome is final (one moved aside waits for
+    // its own turn), in the list's order all the same.
+    QStringList names;
+    for (const QJsonObject &line : run.jsonLines()) names << line["name"].toString();
+    EXPECT_EQ(names, QStringList({"12-a.txt", "21-a.txt", "34-b.txt", "56-c.txt", "65-c.txt",
+                                  "78-d.txt", "99-same.txt"}));
     const QMap<QString, QString> outcomes = outcomesByName(run);
     EXPECT_EQ(outcomes.value("12-a.txt"), "renamed");
+    EXPECT_EQ(outcomes.value("21-a.txt"), "renamed");
     EXPECT_EQ(outcomes.value("78-d.txt"), "renamed");
     EXPECT_EQ(outcomes.value("99-same.txt"), "unchanged");
     // Lines tell what was planned, and where the item is now.
