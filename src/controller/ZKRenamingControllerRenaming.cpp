@@ -154,7 +154,13 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
     MoveDefaults::removeTransientDefaults();
     const bool successful = loop.run(relevant.size(), *journal);
     lastRunOutcomes_ = loop.outcomes();
-    if (!journal->end()) Log::line(QStringLiteral("cannot close the run journal"));
+    // The journal's closing record is flushed while the run goes into the history, which is
+    // flushed too; what follows may read the journal again.
+    bool closed = false;
+    std::thread closer([&] { closed = journal->end(); });
+    if (!isRevert && hasFinishedLaunching_) recordRenamersInHistory();
+    closer.join();
+    if (!closed) Log::line(QStringLiteral("cannot close the run journal"));
 
     finishRun(successful, isRevert, relevant.size());
     Log::debug(QString::asprintf(
@@ -193,7 +199,6 @@ bool ZKRenamingController::confirmRenaming() {
 }
 
 void ZKRenamingController::finishRun(bool successful, bool isRevert, qsizetype relevantCount) {
-    if (!isRevert && hasFinishedLaunching_) recordRenamersInHistory();
     if (successful) {
         const qsizetype count = fileRepresentations_.size();
         ui_->postNotification(RenameAlerts::notificationTitle(isRevert),
