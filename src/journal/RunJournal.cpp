@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <atomic>
-#include <span>
-#include <thread>
 
 #include "common/Log.h"
 #include "journal/JournalFile.h"
@@ -66,30 +64,11 @@ void appendPlanLine(QByteArray &content, const JournalMove &move) {
 }
 
 // Room for every plan line: two paths in base64 and up to five numbers and separators.
-qsizetype planSize(std::span<const JournalMove> planned) {
+qsizetype planSize(const QList<JournalMove> &planned) {
     qsizetype size = 0;
     for (const JournalMove &move : planned)
         size += 4 * ((move.from.size() + 2) / 3 + (move.to.size() + 2) / 3) + 64;
     return size;
-}
-
-void appendPlanLines(QByteArray &content, std::span<const JournalMove> planned) {
-    content.reserve(content.size() + planSize(planned));
-    for (const JournalMove &move : planned) appendPlanLine(content, move);
-}
-
-// Each line stands on its own: a long plan is written by two threads, the second half into
-// a buffer of its own.
-void appendPlan(QByteArray &content, const QList<JournalMove> &planned) {
-    constexpr qsizetype splitFrom = 4096;
-    const std::span<const JournalMove> all(planned.constData(), size_t(planned.size()));
-    if (planned.size() < splitFrom) return appendPlanLines(content, all);
-    const qsizetype half = planned.size() / 2;
-    QByteArray second;
-    std::thread helper([&] { appendPlanLines(second, all.subspan(size_t(half))); });
-    appendPlanLines(content, all.first(size_t(half)));
-    helper.join();
-    content += second;
 }
 
 // The intent of a step, numbered `sequence`; a planned move made as planned by its place in
@@ -138,7 +117,8 @@ std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
     QString problem;
     if (hasEmptyPath(planned)) problem = QStringLiteral("a planned move has an empty path");
     QByteArray content = headerLine(undonePath, planned.size());
-    appendPlan(content, planned);
+    content.reserve(content.size() + planSize(planned));
+    for (const JournalMove &move : planned) appendPlanLine(content, move);
     const int first = journalsStarted.fetch_add(1);
     const bool isUndo = !undonePath.isEmpty();
     std::unique_ptr<RunJournal> journal(new RunJournal);

@@ -91,23 +91,6 @@ TEST_F(RunJournalTest, RoundTripKeepsEveryByteOfEveryPath) {
     EXPECT_TRUE(closed.summary.closed);
 }
 
-TEST_F(RunJournalTest, LongPlanWrittenInTwoHalvesReadsBackWhole) {
-    // A long plan is encoded by two threads: the halves must join into the plan, in order.
-    QList<JournalMove> planned;
-    for (int i = 0; i < 5001; ++i) {
-        const QByteArray name = "/tmp/f" + QByteArray::number(i) + (i % 3 ? "" : "\xff\n");
-        JournalMove move{name, name + "-x"};
-        if (i % 2) {
-            move.device = 1;
-            move.inode = quint64(i);
-        }
-        planned.append(move);
-    }
-    auto journal = RunJournal::begin(planned, nullptr);
-    ASSERT_TRUE(journal);
-    EXPECT_EQ(read(journal->path()).planned, planned);
-}
-
 TEST_F(RunJournalTest, JournalIsPrivateAndLockedWhileItsRunGoes) {
     QString error;
     auto journal = RunJournal::begin(awkwardMoves, &error);
