@@ -22,7 +22,8 @@ MovesAhead::~MovesAhead() {
 
 int MovesAhead::openFolder(QByteArrayView folder, const FileAttributes::FileIdentity &listed) {
     // A run's items come folder by folder.
-    if (!moves_.isEmpty() && folder == NativePath::folderViewOf(moves_.constLast().from))
+    if (!moves_.isEmpty() &&
+        folder == QByteArrayView(moves_.constLast().from).first(moves_.constLast().nameAt))
         return moves_.constLast().folder;
     const QByteArray path = folder.toByteArray();
     const auto known = folders_.constFind(path);
@@ -30,12 +31,11 @@ int MovesAhead::openFolder(QByteArrayView folder, const FileAttributes::FileIden
     if (folders_.size() == maximumFolders || !listed.valid) return -1;
     // The folder itself, never a symbolic link put in its place: the moves stay in what the
     // user listed whatever happens to the path meanwhile.
-    int descriptor = ::open(path.isEmpty() ? "/" : path.constData(),
-                            O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    int descriptor = ::open(path.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     struct stat info;
-    if (descriptor >= 0 &&
-        (::fstat(descriptor, &info) != 0 || quint64(info.st_dev) != listed.device ||
-         quint64(info.st_ino) != listed.inode)) {
+    if (descriptor >= 0 && (::fstat(descriptor, &info) != 0 ||
+                            !(FileAttributes::FileIdentity{
+                                  quint64(info.st_dev), quint64(info.st_ino), true} == listed))) {
         ::close(descriptor);
         descriptor = -1;
     }
@@ -45,11 +45,14 @@ int MovesAhead::openFolder(QByteArrayView folder, const FileAttributes::FileIden
 
 bool MovesAhead::add(const QByteArray &from, const QByteArray &to,
                      const FileAttributes::FileIdentity &listedFolder) {
-    const QByteArrayView folder = NativePath::folderViewOf(from);
-    if (folder != NativePath::folderViewOf(to) || folder.isEmpty()) return false;
+    // The folder with its last slash ("/" for an item at the root), where the name starts.
+    const qsizetype nameAt = NativePath::lastSlash(from) + 1;
+    const QByteArrayView folder = QByteArrayView(from).first(nameAt);
+    if (nameAt == 0 || NativePath::lastSlash(to) + 1 != nameAt || !to.startsWith(folder))
+        return false;
     const int descriptor = openFolder(folder, listedFolder);
     if (descriptor < 0) return false;
-    moves_.append({from, to, descriptor, folder.size() + 1});
+    moves_.append({from, to, descriptor, nameAt});
     return true;
 }
 

@@ -62,7 +62,8 @@ private:
     };
 
     void makeMoves();
-    // The folder's descriptor, opened and checked against the listed one; -1 when refused.
+    // The descriptor of the folder (given with its last slash), opened and checked against
+    // the listed one; -1 when refused.
     int openFolder(QByteArrayView folder, const FileAttributes::FileIdentity &listed);
 
     QList<Move> moves_;

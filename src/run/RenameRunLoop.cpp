@@ -151,7 +151,7 @@ bool RenameRunLoop::canBeMadeAhead(qsizetype place) {
     // Without its identity the move could not be found again by recovery; a folder carries
     // listed items along; a change of letter case goes through a temporary name.
     if ((planned.device == 0 && planned.inode == 0) || record.isFolder() ||
-        planned.from == planned.to || record.nativePath() != planned.from ||
+        planned.from == planned.to ||
         ItemMover::isEqualToNativePath(planned.from, planned.to, true))
         return false;
     // Two moves to one target cannot both be made: the second fails ahead, as it would here.
