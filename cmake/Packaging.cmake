@@ -14,6 +14,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# GIO is loaded only when an item goes to the Trash, so dpkg-shlibdeps cannot see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libglib2.0-0")
 # Moving to the Trash and the desktop's menus and file types work through these; Qt's own
 # dialogs speak the session's language with its translations.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS

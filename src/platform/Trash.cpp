@@ -7,6 +7,7 @@
 #pragma pop_macro("signals")
 
 #include <dirent.h>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,15 +22,50 @@ namespace {
 
 const QByteArray infoSuffix = ".trashinfo";
 
+// GIO's calls that move an item to the Trash. GIO is loaded when an item is first trashed,
+// not when the program starts: with the libraries it brings along, loading it costs every
+// start of the command line a few milliseconds, and most runs trash nothing.
+struct GioTrash {
+    decltype(&g_file_new_for_path) newForPath = nullptr;
+    decltype(&g_file_trash) trash = nullptr;
+    decltype(&g_object_unref) unref = nullptr;
+    decltype(&g_error_free) freeError = nullptr;
+
+    bool isLoaded() const { return newForPath && trash && unref && freeError; }
+};
+
+const GioTrash &gioTrash() {
+    static const GioTrash calls = [] {
+        GioTrash loaded;
+        // Never unloaded: GIO registers types that outlive any one call.
+        void *library = ::dlopen("libgio-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!library) return loaded;
+        loaded.newForPath = reinterpret_cast<decltype(&g_file_new_for_path)>(
+            ::dlsym(library, "g_file_new_for_path"));
+        loaded.trash = reinterpret_cast<decltype(&g_file_trash)>(::dlsym(library, "g_file_trash"));
+        loaded.unref =
+            reinterpret_cast<decltype(&g_object_unref)>(::dlsym(library, "g_object_unref"));
+        loaded.freeError =
+            reinterpret_cast<decltype(&g_error_free)>(::dlsym(library, "g_error_free"));
+        return loaded;
+    }();
+    return calls;
+}
+
 // GIO knows per-mount trash folders and tells running file managers about the new item.
 bool trashWithGio(const QByteArray &nativePath, QString *reason) {
-    GFile *file = g_file_new_for_path(nativePath.constData());
+    const GioTrash &gio = gioTrash();
+    if (!gio.isLoaded()) {
+        *reason = QStringLiteral("GIO (libgio-2.0.so.0) cannot be loaded");
+        return false;
+    }
+    GFile *file = gio.newForPath(nativePath.constData());
     GError *failure = nullptr;
-    const bool trashed = g_file_trash(file, nullptr, &failure);
-    g_object_unref(file);
+    const bool trashed = gio.trash(file, nullptr, &failure);
+    gio.unref(file);
     if (failure) {
         *reason = QString::fromUtf8(failure->message);
-        g_error_free(failure);
+        gio.freeError(failure);
     }
     return trashed;
 }
