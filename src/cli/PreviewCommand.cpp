@@ -25,7 +25,7 @@ int PreviewCommand::execute(const QStringList &arguments) {
     if (options.steps.printSteps())
         return printStepsFile(options, out_, &error) ? Success : fail(error);
     if (!readPathsFromInput(&options, stdin, err_, &error)) return fail(error);
-    reportUnfinishedJournal(err_);
+    UnfinishedJournalReport unfinished(err_);
     QVariantList archives;
     if (!stepArchives(options, &archives, &error)) return fail(error);
 
@@ -47,6 +47,7 @@ int PreviewCommand::execute(const QStringList &arguments) {
         controller.populateWithPaths(absolutePaths(options.paths), false, false);
         interaction.setProgress(nullptr);
     }
+    unfinished.print();
     if (InterruptFlag::isSet()) return InterruptFlag::exitStatus();
     if (options.stats) printStatistics(controller, timer.nsecsElapsed());
 

@@ -119,7 +119,7 @@ int RenameCommand::execute(const QStringList &arguments) {
     if (options.steps.printSteps())
         return printStepsFile(options, out_, &error) ? Success : fail(error);
     if (!readPathsFromInput(&options, stdin, err_, &error)) return fail(error);
-    reportUnfinishedJournal(err_);
+    UnfinishedJournalReport unfinished(err_);
 
     ZKRenamingController::registerControllerDefaults();
     CliUserInteraction interaction(err_, interactive_);
@@ -141,6 +141,9 @@ int RenameCommand::execute(const QStringList &arguments) {
     TerminalProgress progress(err_, isatty(STDERR_FILENO));
     interaction.setProgress(&progress);
     controller.populateWithPaths(absolutePaths(options.paths), false, false);
+    // Before anything is renamed: the warning is about the folders this run may touch.
+    progress.clear();
+    unfinished.print();
     if (InterruptFlag::isSet()) return InterruptFlag::exitStatus();
     if (controller.hadSyntaxError()) {
         progress.clear();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QString>
 #include <QTextStream>
+#include <thread>
 
 // Whether the commands that touch files may ask on the terminal about interrupted runs;
 // runCli sets it from standard input (a terminal or not). Off by default.
@@ -13,3 +15,21 @@ void setUnfinishedJournalOfferInteractive(bool interactive);
 // to run `torvane-cli finish` or `torvane-cli revert`. Answers whether any was left
 // unfinished or unreadable.
 bool reportUnfinishedJournal(QTextStream &err);
+
+// The same report, with the journals read on a thread of their own while the command lists
+// its items; the warnings are printed by print(), or when the report goes out of scope. The
+// offer on a terminal is made at once, before anything is listed: its answer may move files.
+class UnfinishedJournalReport {
+public:
+    explicit UnfinishedJournalReport(QTextStream &err);
+    ~UnfinishedJournalReport();
+    UnfinishedJournalReport(const UnfinishedJournalReport &) = delete;
+    UnfinishedJournalReport &operator=(const UnfinishedJournalReport &) = delete;
+
+    void print();
+
+private:
+    QTextStream &err_;
+    std::thread reader_;
+    QString warnings_;
+};
