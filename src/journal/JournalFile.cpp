@@ -27,7 +27,7 @@ QString systemError(const QString &what, const QString &path, int errorNumber) {
 }
 
 // Writes at `offset` (one pwrite for a record, no seek).
-bool writeAll(int descriptor, const QByteArray &data, int *errorNumber, off_t offset = 0) {
+bool writeAll(int descriptor, QByteArrayView data, int *errorNumber, off_t offset = 0) {
     qsizetype written = 0;
     while (written < data.size()) {
         const ssize_t result = ::pwrite(descriptor, data.constData() + written,
@@ -40,6 +40,16 @@ bool writeAll(int descriptor, const QByteArray &data, int *errorNumber, off_t of
         written += result;
     }
     return true;
+}
+
+// The errors of a draft, made outside its class so that they are translated as the
+// other messages here.
+QString cannotCreateIn(const QString &folder, int errorNumber) {
+    return systemError(tr("cannot create a run journal in"), folder, errorNumber);
+}
+
+QString cannotWrite(const QByteArray &temporary, int errorNumber) {
+    return systemError(tr("cannot write"), QFile::decodeName(temporary), errorNumber);
 }
 
 // A new name in a folder lasts only once the folder itself is on disk.
@@ -60,8 +70,8 @@ bool lock(int descriptor) {
 }
 
 // Gives the written temporary file its journal name; the path taken, or "" with *error.
-QString publish(const QString &folder, const QByteArray &temporary,
-                const std::function<QString(int)> &nameForAttempt, QString *error) {
+QString publishUnder(const QString &folder, const QByteArray &temporary,
+                     const std::function<QString(int)> &nameForAttempt, QString *error) {
     for (int attempt = 0; attempt < nameAttempts; ++attempt) {
         const QString path = folder + QLatin1Char('/') + nameForAttempt(attempt);
         int errorNumber = 0;
@@ -75,26 +85,47 @@ QString publish(const QString &folder, const QByteArray &temporary,
 
 }  // namespace
 
-int create(const QString &folder, const QByteArray &content,
-           const std::function<QString(int)> &nameForAttempt, QString *path, QString *error) {
-    QByteArray temporary = QFile::encodeName(folder) + "/.journal-" +
-                           QByteArray::number(QCoreApplication::applicationPid()) + "-XXXXXX";
-    const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (descriptor < 0) {
-        *error = systemError(tr("cannot create a run journal in"), folder, errno);
+Draft::Draft(const QString &folder)
+    : folder_(folder),
+      temporary_(QFile::encodeName(folder) + "/.journal-" +
+                 QByteArray::number(QCoreApplication::applicationPid()) + "-XXXXXX") {
+    descriptor_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
+    if (descriptor_ < 0) error_ = cannotCreateIn(folder, errno);
+}
+
+Draft::~Draft() {
+    if (descriptor_ < 0) return;
+    ::unlink(temporary_.constData());
+    ::close(descriptor_);
+}
+
+bool Draft::write(QByteArrayView piece, QString *error) {
+    int errorNumber = 0;
+    if (error_.isEmpty() && !writeAll(descriptor_, piece, &errorNumber, off_t(length_)))
+        error_ = cannotWrite(temporary_, errorNumber);
+    if (!error_.isEmpty()) return *error = error_, false;
+    // Only a head start for the flush in publish(), which alone counts: its failure is
+    // of no consequence.
+    ::sync_file_range(descriptor_, off_t(length_), off_t(piece.size()), SYNC_FILE_RANGE_WRITE);
+    length_ += piece.size();
+    return true;
+}
+
+int Draft::publish(const std::function<QString(int)> &nameForAttempt, QString *path,
+                   QString *error) {
+    path->clear();
+    if (!error_.isEmpty()) return *error = error_, -1;
+    if (::fsync(descriptor_) != 0 || !lock(descriptor_)) {
+        *error = cannotWrite(temporary_, errno);
         return -1;
     }
-    int errorNumber = 0;
-    if (writeAll(descriptor, content, &errorNumber) &&
-        (::fsync(descriptor) != 0 || !lock(descriptor)))
-        errorNumber = errno;
-    const bool written = errorNumber == 0;
-    if (!written)
-        *error = systemError(tr("cannot write"), QFile::decodeName(temporary), errorNumber);
-    *path = written ? publish(folder, temporary, nameForAttempt, error) : QString();
-    if (path->isEmpty() || !syncFolder(folder, error)) {
-        // Not published, or published without certainty: either way no run may start.
-        ::unlink(path->isEmpty() ? temporary.constData() : QFile::encodeName(*path).constData());
+    *path = publishUnder(folder_, temporary_, nameForAttempt, error);
+    if (path->isEmpty()) return -1;
+    const int descriptor = descriptor_;
+    descriptor_ = -1;
+    if (!syncFolder(folder_, error)) {
+        // Published without certainty: no run may start.
+        ::unlink(QFile::encodeName(*path).constData());
         ::close(descriptor);
         return -1;
     }

@@ -8,12 +8,33 @@
 // appends that either land whole or are taken back.
 namespace JournalFile {
 
-// Writes `content` to a temporary file in `folder`, flushes it to disk, gives it the first
-// free name that nameForAttempt(0, 1, ...) offers (never replacing a file) and flushes the
-// folder, so the journal exists whole or not at all. Answers the open, locked descriptor
-// and its path, or -1 with *error.
-int create(const QString &folder, const QByteArray &content,
-           const std::function<QString(int)> &nameForAttempt, QString *path, QString *error);
+// A new journal while its first records are written: a temporary file in `folder`. Each
+// piece written is on its way to the disk at once, so that little is left to wait for when
+// the journal is published. One never published is removed.
+class Draft {
+public:
+    explicit Draft(const QString &folder);
+    ~Draft();
+    Draft(const Draft &) = delete;
+    Draft &operator=(const Draft &) = delete;
+
+    // Appends a piece; false with *error when it, or an earlier piece, could not be written.
+    bool write(QByteArrayView piece, QString *error);
+    // Flushes the file, gives it the first free name that nameForAttempt(0, 1, ...) offers
+    // (never replacing a file) and flushes the folder, so the journal exists whole or not at
+    // all. Answers the open, locked descriptor (the caller's from then on) and its path, or -1
+    // with *error.
+    int publish(const std::function<QString(int)> &nameForAttempt, QString *path, QString *error);
+    // The bytes written so far.
+    qint64 length() const { return length_; }
+
+private:
+    QString folder_;
+    QByteArray temporary_;
+    int descriptor_ = -1;
+    qint64 length_ = 0;
+    QString error_;
+};
 
 // Opens an existing journal for writing and takes its lock; -1 with *error when it cannot
 // be opened or another process holds the lock (a run that is still going).

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <atomic>
+#include <thread>
 
 #include "common/Log.h"
 #include "journal/JournalFile.h"
@@ -31,6 +32,12 @@ struct RunJournal::Private {
     // A rename run's plan, whose moves made as planned are recorded without a flush.
     std::optional<PlanProgress> plan;
     QString error;
+    // Removes old journals while the run goes on, so that it never waits for them.
+    std::thread pruner;
+
+    ~Private() {
+        if (pruner.joinable()) pruner.join();
+    }
 };
 
 namespace {
@@ -63,12 +70,22 @@ void appendPlanLine(QByteArray &content, const JournalMove &move) {
     record.end();
 }
 
-// Room for every plan line: two paths in base64 and up to five numbers and separators.
-qsizetype planSize(const QList<JournalMove> &planned) {
-    qsizetype size = 0;
-    for (const JournalMove &move : planned)
-        size += 4 * ((move.from.size() + 2) / 3 + (move.to.size() + 2) / 3) + 64;
-    return size;
+// The plan is written in pieces of about this size, each sent to the disk while the next is
+// encoded; a piece's buffer is used again for the next.
+constexpr qsizetype kPlanPieceBytes = 128 * 1024;
+
+// Writes the header and the plan, a piece at a time.
+bool writePlan(JournalFile::Draft &draft, const QByteArray &header,
+               const QList<JournalMove> &planned, QString *problem) {
+    QByteArray piece = header;
+    piece.reserve(kPlanPieceBytes + 4096);
+    for (qsizetype next = 0; next < planned.size();) {
+        while (next < planned.size() && piece.size() < kPlanPieceBytes)
+            appendPlanLine(piece, planned[next++]);
+        if (!draft.write(piece, problem)) return false;
+        piece.resize(0);
+    }
+    return piece.isEmpty() || draft.write(piece, problem);
 }
 
 // The intent of a step, numbered `sequence`; a planned move made as planned by its place in
@@ -116,27 +133,28 @@ std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
                                                   QString *error) {
     QString problem;
     if (hasEmptyPath(planned)) problem = QStringLiteral("a planned move has an empty path");
-    QByteArray content = headerLine(undonePath, planned.size());
-    content.reserve(content.size() + planSize(planned));
-    for (const JournalMove &move : planned) appendPlanLine(content, move);
     const int first = journalsStarted.fetch_add(1);
     const bool isUndo = !undonePath.isEmpty();
     std::unique_ptr<RunJournal> journal(new RunJournal);
     journal->d = std::make_unique<Private>();
     Private &d = *journal->d;
-    if (problem.isEmpty())
-        d.descriptor = JournalFile::create(
-            JournalStore::folder(), content,
-            [&](int attempt) { return JournalStore::journalFileName(isUndo, first + attempt); },
-            &d.path, &problem);
+    if (problem.isEmpty()) {
+        JournalFile::Draft draft(JournalStore::folder());
+        if (writePlan(draft, headerLine(undonePath, planned.size()), planned, &problem)) {
+            // Made while the disk takes the plan.
+            d.plan.emplace(planned);
+            d.descriptor = draft.publish(
+                [&](int attempt) { return JournalStore::journalFileName(isUndo, first + attempt); },
+                &d.path, &problem);
+            d.length = draft.length();
+        }
+    }
     if (d.descriptor < 0) {
         Log::line(QStringLiteral("[Journal] %1").arg(problem));
         if (error) *error = problem;
         return nullptr;
     }
-    d.plan.emplace(planned);
-    d.length = content.size();
-    JournalStore::prune();
+    d.pruner = std::thread([] { JournalStore::prune(); });
     return journal;
 }
 
@@ -256,6 +274,7 @@ bool RunJournal::end() {
     d->pending.reset();
     ::close(d->descriptor);
     d->descriptor = -1;
+    if (d->pruner.joinable()) d->pruner.join();
     return true;
 }
 

@@ -106,7 +106,8 @@ public:
     // Trash ("" when it cannot be found there).
     bool didMove(const JournalMove &move);
     // The run ended (completed, stopped or failed); the journal is closed and kept as the
-    // last run for a later undo.
+    // last run for a later undo. The oldest closed journals, pruned while the run went on,
+    // are gone by then.
     bool end();
 
     // The journal's file.

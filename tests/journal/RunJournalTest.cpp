@@ -269,6 +269,8 @@ TEST_F(RunJournalTest, PruningKeepsTheNewestAndEveryUnfinishedJournal) {
         closed << journal->path();
         journal->end();
     }
+    // Each run prunes the old ones by the time its journal is closed.
+    EXPECT_EQ(JournalStore::journalPaths().size(), JournalStore::keptJournals + 1);
     // A journal being started by a process that died before naming it.
     const QString abandoned = JournalStore::folder() + "/.journal-999999999-abcdef";
     writeAll(abandoned, "torvane-journal");
