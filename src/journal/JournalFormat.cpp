@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <iterator>
 
@@ -19,25 +20,37 @@ void writeChecksum(char *out, quint32 crc) {
         out[digit] = digits[crc & 0xF];
 }
 
+constexpr char base64Alphabet[] =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+// The two characters of every 12 bits: three bytes take two look-ups instead of four. Every
+// plan line holds two paths in base64, and the plan is written before the first move.
+struct Base64Pairs {
+    char pair[4096][2];
+    constexpr Base64Pairs() : pair() {
+        for (int bits = 0; bits < 4096; ++bits) {
+            pair[bits][0] = base64Alphabet[bits >> 6];
+            pair[bits][1] = base64Alphabet[bits & 63];
+        }
+    }
+};
+constexpr Base64Pairs base64Pairs;
+
 // Standard base64 with padding, as QByteArray::toBase64 writes it: 4 characters for every 3
 // bytes or fewer, written at `to`.
 void writeBase64(char *to, QByteArrayView raw) {
-    static constexpr char alphabet[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     const auto *in = reinterpret_cast<const unsigned char *>(raw.data());
     qsizetype left = raw.size();
     for (; left >= 3; left -= 3, in += 3, to += 4) {
         const quint32 group = quint32(in[0]) << 16 | quint32(in[1]) << 8 | in[2];
-        to[0] = alphabet[group >> 18];
-        to[1] = alphabet[(group >> 12) & 63];
-        to[2] = alphabet[(group >> 6) & 63];
-        to[3] = alphabet[group & 63];
+        std::memcpy(to, base64Pairs.pair[group >> 12], 2);
+        std::memcpy(to + 2, base64Pairs.pair[group & 4095], 2);
     }
     if (left > 0) {
         const quint32 group = quint32(in[0]) << 16 | (left == 2 ? quint32(in[1]) << 8 : 0);
-        to[0] = alphabet[group >> 18];
-        to[1] = alphabet[(group >> 12) & 63];
-        to[2] = left == 2 ? alphabet[(group >> 6) & 63] : '=';
+        to[0] = base64Alphabet[group >> 18];
+        to[1] = base64Alphabet[(group >> 12) & 63];
+        to[2] = left == 2 ? base64Alphabet[(group >> 6) & 63] : '=';
         to[3] = '=';
     }
 }
@@ -58,9 +71,10 @@ RecordWriter::RecordWriter(QByteArray &out, QByteArrayView kind)
 }
 
 char *RecordWriter::room(qsizetype size) {
-    // The buffer is made larger ahead and cut to the record at its end: one resize per
-    // record rather than one per field, which costs more than the field's bytes.
-    if (end_ + size > out_.size()) out_.resize(end_ + qMax<qsizetype>(size, 256));
+    // The buffer is made larger ahead, to all the room it has, and cut to the record at its
+    // end: a resize costs more than a field's bytes.
+    if (end_ + size > out_.size())
+        out_.resize(qMax(end_ + qMax<qsizetype>(size, 256), out_.capacity()));
     char *to = out_.data() + end_;
     end_ += size;
     return to;
@@ -75,10 +89,8 @@ RecordWriter &RecordWriter::text(QByteArrayView field) {
 
 RecordWriter &RecordWriter::number(quint64 value) {
     char digits[20];
-    char *first = std::end(digits);
-    do *--first = char('0' + value % 10);
-    while ((value /= 10) != 0);
-    return text(QByteArrayView(first, std::end(digits)));
+    const char *last = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    return text(QByteArrayView(std::begin(digits), last));
 }
 
 RecordWriter &RecordWriter::bytes(QByteArrayView raw) {
