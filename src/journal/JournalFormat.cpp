@@ -7,6 +7,8 @@
 #include <cstring>
 #include <iterator>
 
+#include "journal/FoldedCrc32.h"
+
 namespace JournalFormat {
 
 namespace {
@@ -58,10 +60,19 @@ void writeBase64(char *to, QByteArrayView raw) {
 }  // namespace
 
 quint32 crc32(QByteArrayView data) {
-    // zlib's CRC-32 (the reflected polynomial 0xEDB88320, as PNG uses it) goes many bytes
-    // at a time; records are far below the size its length type can take.
-    return quint32(
-        ::crc32_z(0, reinterpret_cast<const Bytef *>(data.constData()), size_t(data.size())));
+    // zlib's CRC-32 (the reflected polynomial 0xEDB88320, as PNG uses it); the whole blocks of
+    // 16 bytes of a long record go faster by carry-less multiplication. Records are far below
+    // the size zlib's length type can take.
+    const auto *bytes = reinterpret_cast<const unsigned char *>(data.constData());
+    auto size = size_t(data.size());
+    quint32 crc = 0;
+    if (size >= 64 && FoldedCrc32::isAvailable()) {
+        const size_t blocks = size & ~size_t(15);
+        crc = FoldedCrc32::extend(crc, bytes, blocks);
+        bytes += blocks;
+        size -= blocks;
+    }
+    return quint32(::crc32_z(crc, bytes, size));
 }
 
 RecordWriter::RecordWriter(QByteArray &out, QByteArrayView kind)
