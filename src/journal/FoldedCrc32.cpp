@@ -17,8 +17,7 @@ constexpr long long fold64 = 0x163cd6124;       // x^64 mod P
 constexpr long long polynomial = 0x1db710641;
 constexpr long long barrett = 0x1f7011641;
 
-__attribute__((target("pclmul"))) __m128i fold(__m128i value, __m128i distances,
-                                                __m128i next) {
+__attribute__((target("pclmul"))) __m128i fold(__m128i value, __m128i distances, __m128i next) {
     const __m128i low = _mm_clmulepi64_si128(value, distances, 0x00);
     const __m128i high = _mm_clmulepi64_si128(value, distances, 0x11);
     return _mm_xor_si128(_mm_xor_si128(low, high), next);
@@ -36,8 +35,8 @@ bool isAvailable() {
 }
 
 __attribute__((target("pclmul"))) std::uint32_t extend(std::uint32_t crc,
-                                                        const unsigned char *bytes,
-                                                        std::size_t size) {
+                                                       const unsigned char *bytes,
+                                                       std::size_t size) {
     const __m128i by512 = _mm_set_epi64x(fold512High, fold512Low);
     const __m128i by128 = _mm_set_epi64x(fold128High, fold128Low);
     const __m128i low32 = _mm_set_epi32(0, 0, 0, -1);

@@ -178,6 +178,10 @@ bool append(int descriptor, const QString &path, qint64 *length, const QByteArra
         *error = systemError(tr("cannot write the run journal"), path, errorNumber);
         return false;
     }
+    // Records not flushed now are sent on their way, so that the flush that follows them
+    // (the run's end, or a step that must be on disk first) finds little left to write.
+    if (!sync)
+        ::sync_file_range(descriptor, off_t(*length), off_t(data.size()), SYNC_FILE_RANGE_WRITE);
     *length += data.size();
     if (sync && ::fdatasync(descriptor) != 0) {
         // After a failed flush nobody knows what reached the disk.
