@@ -23,8 +23,12 @@
 // rest of each itself, as for a move it made.
 class MovesAhead {
 public:
-    // How many moves it may make that the run has not taken yet.
-    static constexpr qsizetype window = 64;
+    // How many moves it may make that the run has not taken yet: some ten milliseconds of
+    // moves, so that the run's thread may be held up that long (by the system, or by other
+    // work of the process) without holding up the moves.
+    static constexpr qsizetype window = 1024;
+    // The shortest stretch worth a thread: it costs more than a few moves spared.
+    static constexpr qsizetype shortestStretch = 128;
     // How many moves the run waits for at once: each wait costs the two threads a system call.
     static constexpr qsizetype batch = 32;
 

@@ -131,8 +131,8 @@ void RenameRunLoop::prepareMovesAhead() {
     if (movesAheadPrepared_) return;
     movesAheadPrepared_ = true;
     indexRelevantRecords();
-    // A thread costs more than a few moves spare; a stop in a short run stays exact.
-    constexpr qsizetype shortestStretch = 2 * MovesAhead::window;
+    // A stop in a short run stays exact.
+    constexpr qsizetype shortestStretch = MovesAhead::shortestStretch;
     if (!mover_.movesOnRealDisk() || planned_.size() < shortestStretch) return;
     auto ahead = std::make_unique<MovesAhead>();
     for (qsizetype place = 0; place < planned_.size(); ++place) {
