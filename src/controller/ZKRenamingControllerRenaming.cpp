@@ -46,7 +46,8 @@ QList<QByteArray> runFolders(const QList<ZKFileRepresentationPtr> &relevant) {
     };
     for (const ZKFileRepresentationPtr &record : relevant) {
         add(record->nativePath());
-        add(record->nativeRenamePath());
+        // A new name without a slash stays in the item's folder: no path to make for it.
+        if (record->renameName().contains(u'/')) add(record->nativeRenamePath());
     }
     return folders;
 }

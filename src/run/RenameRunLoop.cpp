@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <algorithm>
 
 #include "common/Log.h"
 #include "common/PathExtension.h"
@@ -96,6 +97,14 @@ void RenameRunLoop::indexRelevantRecords() {
     // Before any move, in one quick pass: the folders are those listed, most of them read
     // once for all their items. The run itself looks by path, as it moves by path.
     QList<qsizetype> relevant;
+    // Room for every relevant record up front: growing these tables rehashes and copies them.
+    const auto count = std::count_if(records_.cbegin(), records_.cend(), [](const auto &record) {
+        return record->hasRelevantRenameNameWithError(nullptr);
+    });
+    relevant.reserve(count);
+    planned_.reserve(count);
+    indexedPaths_.reserve(count);
+    outcomes_.reserve(count);
     planPositions_.fill(-1, records_.size());
     for (qsizetype index = 0; index < records_.size(); ++index) {
         const ZKFileRepresentationPtr &record = records_.at(index);
