@@ -153,15 +153,12 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
     ui_->bringMainWindowForward();
     isRenaming_ = true;
     MoveDefaults::removeTransientDefaults();
+    // The run goes into the history (which is flushed) while the first moves are made.
+    if (!isRevert && hasFinishedLaunching_)
+        loop.setWhileMovesStart([this] { recordRenamersInHistory(); });
     const bool successful = loop.run(relevant.size(), *journal);
     lastRunOutcomes_ = loop.outcomes();
-    // The journal's closing record is flushed while the run goes into the history, which is
-    // flushed too; what follows may read the journal again.
-    bool closed = false;
-    std::thread closer([&] { closed = journal->end(); });
-    if (!isRevert && hasFinishedLaunching_) recordRenamersInHistory();
-    closer.join();
-    if (!closed) Log::line(QStringLiteral("cannot close the run journal"));
+    if (!journal->end()) Log::line(QStringLiteral("cannot close the run journal"));
 
     finishRun(successful, isRevert, relevant.size());
     Log::debug(QString::asprintf(

@@ -56,6 +56,7 @@ bool RenameRunLoop::run(qsizetype relevantCount, RunJournal &journal) {
     user_.setRenameButtonState(
         ZKRenameButtonState::stopButton(1.0 / double(relevantCount_ + 1), tr("Renaming...")));
     startMovesAhead();
+    if (whileMovesStart_) whileMovesStart_();
     const bool successful = renameInOrder();
     settleMovesAhead();
     return successful;

@@ -81,6 +81,10 @@ public:
     }
     const RenameOutcomes &outcomes() const { return outcomes_; }
     void setTurnObserver(TurnObserver observer) { turnObserver_ = std::move(observer); }
+    // Work of the caller's that need not wait for the run: done on the run's thread once the
+    // moves ahead have started, while they keep the disk busy (before the first move when
+    // none are made ahead).
+    void setWhileMovesStart(std::function<void()> work) { whileMovesStart_ = std::move(work); }
 
 private:
     using IdentityKey = std::pair<quint64, quint64>;
@@ -147,4 +151,5 @@ private:
     QList<std::pair<QString, qsizetype>> indexedPaths_;
     RenameOutcomes outcomes_;
     TurnObserver turnObserver_;
+    std::function<void()> whileMovesStart_;
 };
