@@ -39,9 +39,12 @@ make_tree() {
   done
 }
 
+# Each rename run starts with nothing of the setup left to write back: the floor never flushes
+# and would not notice, a durable run flushes its plan and would wait for the setup's writes.
 make_folder() {
   rm -rf "$work/f" && mkdir -p "$work/f"
   (cd "$work/f" && seq -f "file %05g.txt" 1 "$renames" | tr '\n' '\0' | xargs -0 touch)
+  sync
 }
 
 write_steps() {
