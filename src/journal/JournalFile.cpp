@@ -52,6 +52,13 @@ QString cannotWrite(const QByteArray &temporary, int errorNumber) {
     return systemError(tr("cannot write"), QFile::decodeName(temporary), errorNumber);
 }
 
+// Hands written bytes to writeback at once, so that the flush that follows them finds little
+// left to write. Only a head start: the flush alone counts, so a failure here is of no
+// consequence.
+void startWriteback(int descriptor, off_t offset, qsizetype size) {
+    ::sync_file_range(descriptor, offset, off_t(size), SYNC_FILE_RANGE_WRITE);
+}
+
 // A new name in a folder lasts only once the folder itself is on disk.
 bool syncFolder(const QString &folder, QString *error) {
     const int descriptor =
@@ -104,9 +111,7 @@ bool Draft::write(QByteArrayView piece, QString *error) {
     if (error_.isEmpty() && !writeAll(descriptor_, piece, &errorNumber, off_t(length_)))
         error_ = cannotWrite(temporary_, errorNumber);
     if (!error_.isEmpty()) return *error = error_, false;
-    // Only a head start for the flush in publish(), which alone counts: its failure is
-    // of no consequence.
-    ::sync_file_range(descriptor_, off_t(length_), off_t(piece.size()), SYNC_FILE_RANGE_WRITE);
+    startWriteback(descriptor_, off_t(length_), piece.size());
     length_ += piece.size();
     return true;
 }
@@ -178,10 +183,8 @@ bool append(int descriptor, const QString &path, qint64 *length, const QByteArra
         *error = systemError(tr("cannot write the run journal"), path, errorNumber);
         return false;
     }
-    // Records not flushed now are sent on their way, so that the flush that follows them
-    // (the run's end, or a step that must be on disk first) finds little left to write.
-    if (!sync)
-        ::sync_file_range(descriptor, off_t(*length), off_t(data.size()), SYNC_FILE_RANGE_WRITE);
+    // Records not flushed now: the run's end, or a step that must be on disk first, flushes.
+    if (!sync) startWriteback(descriptor, off_t(*length), data.size());
     *length += data.size();
     if (sync && ::fdatasync(descriptor) != 0) {
         // After a failed flush nobody knows what reached the disk.

@@ -97,25 +97,22 @@ void RenameRunLoop::indexRelevantRecords() {
     indexed_ = true;
     // Before any move, in one quick pass: the folders are those listed, most of them read
     // once for all their items. The run itself looks by path, as it moves by path.
+    // The relevant records first, so that the tables get their room at once: growing them
+    // rehashes and copies them.
     QList<qsizetype> relevant;
-    // Room for every relevant record up front: growing these tables rehashes and copies them.
-    const auto count = std::count_if(records_.cbegin(), records_.cend(), [](const auto &record) {
-        return record->hasRelevantRenameNameWithError(nullptr);
-    });
-    relevant.reserve(count);
-    planned_.reserve(count);
-    indexedPaths_.reserve(count);
-    outcomes_.reserve(count);
+    for (qsizetype index = 0; index < records_.size(); ++index)
+        if (records_.at(index)->hasRelevantRenameNameWithError(nullptr)) relevant.append(index);
+    planned_.reserve(relevant.size());
+    indexedPaths_.reserve(relevant.size());
+    outcomes_.reserve(relevant.size());
     planPositions_.fill(-1, records_.size());
-    for (qsizetype index = 0; index < records_.size(); ++index) {
+    for (const qsizetype index : std::as_const(relevant)) {
         const ZKFileRepresentationPtr &record = records_.at(index);
-        if (!record->hasRelevantRenameNameWithError(nullptr)) continue;
         outcomes_.insert(record.get(), RenameOutcome::NotReached);
         planPositions_[index] = planned_.size();
         planned_.append({record->nativePath(), record->nativeRenamePath()});
         folderNames_.expect(planned_.last().from);
         folderNames_.expect(planned_.last().to);
-        relevant.append(index);
     }
     for (qsizetype at = 0; at < relevant.size(); ++at) {
         JournalMove &planned = planned_[at];
