@@ -71,6 +71,8 @@ QString pathExtension(const QString &name) {
     return start < 0 ? QString() : name.mid(start);
 }
 
+bool hasPathExtension(const QString &name) { return extensionStart(name) >= 0; }
+
 QString deletingPathExtension(const QString &name) {
     const qsizetype start = extensionStart(name);
     return start < 0 ? name : name.left(start - 1);

@@ -17,6 +17,8 @@ QString appendingPathComponent(const QString &folder, const QString &name);
 
 // The raw extension of the last path component, "" when it has none.
 QString pathExtension(const QString &name);
+// Whether the last path component has a raw extension.
+bool hasPathExtension(const QString &name);
 // The name without "." and its raw extension; the name itself when there is none.
 QString deletingPathExtension(const QString &name);
 

@@ -16,6 +16,7 @@
 #include "engine/ZKRenamingDelegate.h"
 #include "interaction/ZKUserInteraction.h"
 #include "listing/FolderScanner.h"
+#include "listing/NameKeysAhead.h"
 #include "listing/SortMenu.h"
 #include "listing/ZKSortPriorities.h"
 #include "platform/DiskInterface.h"
@@ -421,6 +422,8 @@ private:
     bool relistsAfterRun_ = true;
     RenameRunLoop::TurnObserver runTurnObserver_;
     ZKSortPriorities sortingPriorities_;
+    // The keys of the names of the records the last scan found, for the sort that follows it.
+    NameKeys scannedNameKeys_;
     std::optional<DisplayedSubset> fileRepresentationsToDisplay_;
     bool isRenamePathsUpdatePending_ = false;
     bool isComputing_ = false;

@@ -188,11 +188,18 @@ QList<ZKFileRepresentationPtr> ZKRenamingController::scanRecords(bool *stopped) 
         scanClock_);
     // Each item becomes its record as it is found, so the scan keeps no list of its own.
     QList<ZKFileRepresentationPtr> records;
-    const ScanResult result = scanner.scan(paths_, [&records, &pool](const ScannedItem &item) {
-        ZKFileRepresentationPtr record = ZKFileRepresentation::fileRepresentationWithNativePath(
-            item.nativePath, pool ? &*pool : nullptr, item.folder, item.type, item.path);
-        if (record) records.append(std::move(record));
-    });
+    scannedNameKeys_ = NameKeys();
+    std::optional<NameKeysAhead> keysAhead;
+    if (NameKeysAhead::isWanted(sortingPriorities_)) keysAhead.emplace();
+    const ScanResult result =
+        scanner.scan(paths_, [&records, &pool, &keysAhead](const ScannedItem &item) {
+            ZKFileRepresentationPtr record = ZKFileRepresentation::fileRepresentationWithNativePath(
+                item.nativePath, pool ? &*pool : nullptr, item.folder, item.type, item.path);
+            if (!record) return;
+            if (keysAhead) keysAhead->add(record.get());
+            records.append(std::move(record));
+        });
+    if (keysAhead && !result.stopped) scannedNameKeys_ = keysAhead->finish(records);
     ui_->setRenameButtonState(progressState(QString(), false, false));
     if (result.stopped) {
         Log::debug(QString::asprintf("scanning aborted after %lu items",

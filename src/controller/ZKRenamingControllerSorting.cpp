@@ -27,7 +27,7 @@ void ZKRenamingController::setPrimarySortOrder(int strategy) {
 }
 
 void ZKRenamingController::sort() {
-    FileListSorting::sort(fileRepresentations_, sortingPriorities_);
+    FileListSorting::sort(fileRepresentations_, sortingPriorities_, nullptr, &scannedNameKeys_);
     invalidateFileRepresentationsToDisplay();
 }
 

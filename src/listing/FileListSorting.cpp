@@ -73,8 +73,13 @@ QList<ZKFileRepresentationPtr> reordered(QList<ZKFileRepresentationPtr> &list, c
     return sorted;
 }
 
-void sortByComparison(QList<ZKFileRepresentationPtr> &list, const ZKSortPriorities &priorities) {
+void sortByComparison(QList<ZKFileRepresentationPtr> &list, const ZKSortPriorities &priorities,
+                      NameKeys &nameKeys) {
     RecordComparison comparison(priorities, list);
+    comparison.takeNameKeys(std::move(nameKeys), list);
+    // Let go of the list the keys came with before the list is rebuilt: sharing its array
+    // would make the rebuild copy it.
+    nameKeys = NameKeys();
     if (!comparison.comparesAnything()) return;
     Split split = splitByLeadingValue(comparison, list.size());
     sortSplit(split, comparison);
@@ -84,7 +89,9 @@ void sortByComparison(QList<ZKFileRepresentationPtr> &list, const ZKSortPrioriti
 }  // namespace
 
 void sort(QList<ZKFileRepresentationPtr> &list, const ZKSortPriorities &priorities,
-          QRandomGenerator *random) {
+          QRandomGenerator *random, NameKeys *nameKeys) {
+    NameKeys keys;
+    if (nameKeys) std::swap(keys, *nameKeys);
     switch (priorities.primarySortOrder()) {
         case ZKSortPriorities::DontSort:
             return;
@@ -92,7 +99,7 @@ void sort(QList<ZKFileRepresentationPtr> &list, const ZKSortPriorities &prioriti
             shuffle(list, random);
             return;
         default:
-            sortByComparison(list, priorities);
+            sortByComparison(list, priorities, keys);
             return;
     }
 }

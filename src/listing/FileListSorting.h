@@ -3,6 +3,7 @@
 #include <QList>
 #include <QRandomGenerator>
 
+#include "listing/NameKeysAhead.h"
 #include "listing/ZKSortPriorities.h"
 #include "records/ZKFileRepresentation.h"
 
@@ -11,9 +12,10 @@ namespace FileListSorting {
 
 // Orders the list in place by the primary strategy: "Don't Sort" (-1) leaves it as it is,
 // "Shuffle" (99) shuffles it anew, anything else sorts it stably by RecordComparison.
-// `random` is the shuffle's source; null means the global generator.
+// `random` is the shuffle's source; null means the global generator. Keys of names made
+// ahead for this list are used where they apply, and taken either way.
 void sort(QList<ZKFileRepresentationPtr> &list, const ZKSortPriorities &priorities,
-          QRandomGenerator *random = nullptr);
+          QRandomGenerator *random = nullptr, NameKeys *nameKeys = nullptr);
 
 // Replaces the list by a uniformly random permutation of it: an item at a uniformly random
 // index among those not yet taken goes next, until one is left, which goes last. Lists of

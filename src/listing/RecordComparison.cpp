@@ -128,23 +128,49 @@ bool RecordComparison::isLeadingInverted() const {
     return comparesAnything() && entries_.first().invert;
 }
 
+bool RecordComparison::takeNameKeys(NameKeys &&made, const QList<ZKFileRepresentationPtr> &list) {
+    const qsizetype count = qsizetype(made.places.size());
+    if (!comparesAnything() || entries_.front().strategy != ZKSortPriorities::Name ||
+        count > made.records.size() || list.size() != qsizetype(records_.size()) ||
+        count > list.size())
+        return false;
+    // A list given on from the scan shares its records' array: no need to compare them.
+    if (made.records.constData() != list.constData())
+        for (qsizetype index = 0; index < count; ++index)
+            if (made.records.at(index).get() != list.at(index).get()) return false;
+    Column &column = columns_.front();
+    column.values.resize(records_.size());
+    for (qsizetype index = 0; index < count; ++index) {
+        const auto [start, size] = made.places[size_t(index)];
+        Value &value = column.values[size_t(index)];
+        value.state = start < 0 ? Value::Missing : Value::Present;
+        value.number = qMax<qint64>(start, 0);
+        value.keySize = size;
+    }
+    column.keys = std::move(made.keys);
+    return true;
+}
+
 void RecordComparison::readLeadingValues() {
     if (!comparesAnything()) return;
     Column &column = columns_.front();
     const qsizetype count = qsizetype(records_.size());
     column.values.resize(records_.size());
     const int strategy = entries_.front().strategy;
+    // Values taken from elsewhere cover the list's start.
+    qsizetype from = 0;
+    while (from < count && column.values[from].state != Value::Unread) ++from;
     // Names and paths are in the records already: on a long list a second thread makes the
     // collation keys of its second half, into a buffer of its own joined to the first after.
     const bool inMemory = strategy == ZKSortPriorities::Name || strategy == ZKSortPriorities::Path;
-    if (!inMemory || count < splitReadingFrom) {
-        readValues(0, count, column);
+    if (!inMemory || count - from < splitReadingFrom) {
+        readValues(from, count, column);
     } else {
-        const qsizetype half = count / 2;
+        const qsizetype half = from + (count - from) / 2;
         Column second;
         second.isText = column.isText;
         std::thread helper([&] { readValues(half, count, second, &column.values); });
-        readValues(0, half, column);
+        readValues(from, half, column);
         helper.join();
         const qint64 offset = qint64(column.keys.size());
         column.keys.insert(column.keys.end(), second.keys.cbegin(), second.keys.cend());
@@ -164,10 +190,12 @@ void RecordComparison::readValues(qsizetype from, qsizetype to, Column &keys,
     // The cap keeps a sample of unusually long values from asking for absurd amounts.
     constexpr qsizetype sample = 1024;
     constexpr size_t largestReservation = size_t(1) << 30;
+    const size_t bytesBefore = keys.keys.size();
     for (qsizetype record = from; record < to; ++record) {
         if (record - from == sample && keys.isText)
-            keys.keys.reserve(std::min(largestReservation,
-                                       2 * keys.keys.size() * size_t((to - from) / sample + 1)));
+            keys.keys.reserve(bytesBefore +
+                              std::min(largestReservation, 2 * (keys.keys.size() - bytesBefore) *
+                                                               size_t((to - from) / sample + 1)));
         Value &slot = (*values)[record];
         if (slot.state == Value::Unread) read(records_[record], strategy, keys, slot);
     }

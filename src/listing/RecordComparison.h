@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "listing/NameKeysAhead.h"
 #include "listing/ZKSortPriorities.h"
 #include "records/ZKFileRepresentation.h"
 
@@ -36,6 +37,10 @@ public:
     bool comparesAnything() const { return !entries_.isEmpty(); }
     // Whether the first priority is descending.
     bool isLeadingInverted() const;
+
+    // Takes the keys of names made ahead when the first priority is the name and the keys
+    // belong to this list's first records; false (nothing taken) otherwise.
+    bool takeNameKeys(NameKeys &&made, const QList<ZKFileRepresentationPtr> &list);
 
     // Reads the first priority's value of every record, in list order: a sort consults each
     // of them anyway, and reading them in its own scattered order is far slower on long lists.

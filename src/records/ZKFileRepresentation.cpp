@@ -220,15 +220,15 @@ void ZKFileRepresentation::setRenameNameError(const QString &error) {
 }
 
 bool ZKFileRepresentation::hasRelevantRenameNameWithError(QString *error) const {
-    const ZKRenameNameRelevance current = relevance();
-    if (error) *error = current.error();
-    return current.relevant();
+    // Asked of every record several times before a run: no copy of the error unless wanted.
+    if (!relevanceKnown_) keepRelevance(ZKRenameNameRelevance(*this));
+    if (error) *error = remarks_ ? remarks_->renameNameError : QString();
+    return relevant_;
 }
 
 bool ZKFileRepresentation::renameNameRemovesNonFolderExtension() const {
     if (!hasRenameName() || (isFolder_ && !isPackage_)) return false;
-    return PathExtension::pathExtension(renameName_).isEmpty() &&
-           !PathExtension::pathExtension(name_).isEmpty();
+    return !PathExtension::hasPathExtension(renameName_) && PathExtension::hasPathExtension(name_);
 }
 
 void ZKFileRepresentation::setCellDisplayMode(quint64 mode) {

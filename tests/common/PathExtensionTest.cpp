@@ -21,6 +21,9 @@ TEST(PathExtensionTest, LeadingOrTrailingDotStartsNoExtension) {
     EXPECT_EQ(pathExtension(QStringLiteral("..")), QString());
     EXPECT_EQ(pathExtension(QString()), QString());
     EXPECT_EQ(pathExtension(QStringLiteral(".config.bak")), QStringLiteral("bak"));
+    for (const char *name : {".profile", "a.", ".", "", "photo.jpg/"})
+        EXPECT_FALSE(hasPathExtension(QString::fromLatin1(name))) << name;
+    EXPECT_TRUE(hasPathExtension(QStringLiteral(".config.bak")));
     EXPECT_EQ(deletingPathExtension(QStringLiteral("a.")), QStringLiteral("a."));
     EXPECT_EQ(deletingPathExtension(QStringLiteral(".profile")), QStringLiteral(".profile"));
     EXPECT_EQ(deletingPathExtension(QStringLiteral("archive.tar.gz")),

@@ -10,6 +10,7 @@
 
 #include "common/LocalizedCompare.h"
 #include "listing/FileListSorting.h"
+#include "listing/NameKeysAhead.h"
 #include "listing/RecordComparison.h"
 #include "platform/ExtendedAttributes.h"
 #include "support/RecordNames.h"
@@ -143,6 +144,37 @@ TEST_F(FileListSortingTest, ListLongEnoughForTwoThreadsSortsAsThePairwiseCompari
         FileListSorting::sort(sorted, priorities);
         EXPECT_TRUE(FileListSorting::isIdenticalToArray(sorted, stablySorted(list, priorities)));
     }
+}
+
+TEST_F(FileListSortingTest, KeysMadeAheadOrderAsThePairwiseComparisonOnlyForTheirList) {
+    // Keys made on two threads in batches while records come: used for the list they were
+    // made for, for the start of a longer one, and never for the same records in another
+    // order.
+    const QStringList stems = {"b", "a10", "a9", "\u00e9t\u00e9", "ete", "Z", "A b"};
+    Records keyed;
+    for (int i = 0; i < 1300; ++i)
+        keyed.append(record(QStringLiteral("%1%2").arg(stems.at(i % stems.size())).arg(i % 400)));
+    const Records longer = keyed + Records{record("0"), record("zz")};
+    Records reversed = keyed;
+    std::reverse(reversed.begin(), reversed.end());
+    const std::vector<std::pair<Records, bool>> cases = {
+        {keyed, true}, {longer, true}, {reversed, false}};
+    for (const auto &[list, taken] : cases) {
+        NameKeysAhead ahead;
+        for (const ZKFileRepresentationPtr &item : keyed) ahead.add(item.get());
+        NameKeys made = ahead.finish(keyed);
+        ASSERT_EQ(made.places.size(), size_t(keyed.size()));
+        RecordComparison probe(ZKSortPriorities(), list);
+        EXPECT_EQ(probe.takeNameKeys(NameKeys(made), list), taken);
+        Records sorted = list;
+        FileListSorting::sort(sorted, ZKSortPriorities(), nullptr, &made);
+        EXPECT_TRUE(made.records.isEmpty());
+        EXPECT_TRUE(FileListSorting::isIdenticalToArray(sorted, stablySorted(list, {})));
+    }
+    using P = ZKSortPriorities;
+    EXPECT_TRUE(NameKeysAhead::isWanted(P()));
+    EXPECT_FALSE(NameKeysAhead::isWanted(P({{P::Size, false}, {P::Name, false}})));
+    EXPECT_FALSE(NameKeysAhead::isWanted(P({{P::DontSort, false}, {P::Name, false}})));
 }
 
 TEST_F(FileListSortingTest, SizeThenNameOrdersSameNamesInDifferentFoldersBySize) {
