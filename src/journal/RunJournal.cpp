@@ -12,6 +12,7 @@
 #include "journal/JournalFile.h"
 #include "journal/JournalFormat.h"
 #include "journal/JournalStore.h"
+#include "journal/PlanPieces.h"
 #include "journal/PlanProgress.h"
 
 struct RunJournal::Private {
@@ -62,30 +63,11 @@ QByteArray headerLine(const QString &undonePath, qint64 plannedCount) {
     return JournalFormat::line(fields);
 }
 
-// A planned move, with its item's device and inode where they are known.
-void appendPlanLine(QByteArray &content, const JournalMove &move) {
-    JournalFormat::RecordWriter record(content, JournalFormat::planKind);
-    record.bytes(move.from).bytes(move.to);
-    if (move.device != 0 || move.inode != 0) record.number(move.device).number(move.inode);
-    record.end();
-}
-
-// The plan is written in pieces of about this size, each sent to the disk while the next is
-// encoded; a piece's buffer is used again for the next.
-constexpr qsizetype kPlanPieceBytes = 128 * 1024;
-
 // Writes the header and the plan, a piece at a time.
 bool writePlan(JournalFile::Draft &draft, const QByteArray &header,
                const QList<JournalMove> &planned, QString *problem) {
-    QByteArray piece = header;
-    piece.reserve(kPlanPieceBytes + 4096);
-    for (qsizetype next = 0; next < planned.size();) {
-        while (next < planned.size() && piece.size() < kPlanPieceBytes)
-            appendPlanLine(piece, planned[next++]);
-        if (!draft.write(piece, problem)) return false;
-        piece.resize(0);
-    }
-    return piece.isEmpty() || draft.write(piece, problem);
+    PlanPieces pieces(header, planned);
+    return pieces.writeAll([&](QByteArrayView piece) { return draft.write(piece, problem); });
 }
 
 // The intent of a step, numbered `sequence`; a planned move made as planned by its place in

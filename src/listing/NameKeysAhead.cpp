@@ -104,11 +104,13 @@ NameKeys NameKeysAhead::finish(const QList<ZKFileRepresentationPtr> &records) {
     made.records = records;
     made.places.reserve(count);
     made.keys.reserve(bytes);
-    for (const auto &batch : batches_) {
+    // Each batch goes as soon as it is copied: the keys are never all there twice.
+    for (auto &batch : batches_) {
         const auto base = qint64(made.keys.size());
         for (const auto &[start, size] : batch->places)
             made.places.emplace_back(start < 0 ? start : base + start, size);
         made.keys.insert(made.keys.end(), batch->keys.cbegin(), batch->keys.cend());
+        batch.reset();
     }
     batches_.clear();
     return made;

@@ -345,6 +345,22 @@ TEST_F(RunJournalTest, HeldRecordsAreWrittenInBatches) {
     EXPECT_LT(onDisk, 3000);
 }
 
+TEST_F(RunJournalTest, LongPlanIsWrittenWholeAndInOrder) {
+    // Pieces of the plan are encoded by two threads, more of them than may wait ahead of the
+    // writing: every move must still land once, in its place.
+    QList<JournalMove> planned = plannedMovesWithIdentities(12'345);
+    for (qsizetype place = 0; place < planned.size(); place += 1000) {
+        planned[place] = awkwardMoves[(place / 1000) % awkwardMoves.size()];
+        planned[place].from += QByteArray::number(place);
+    }
+    QString error;
+    auto journal = RunJournal::begin(planned, &error);
+    ASSERT_TRUE(journal) << error;
+    const Journal written = read(journal->path());
+    EXPECT_EQ(written.summary.plannedCount, planned.size());
+    EXPECT_TRUE(written.planned == planned);
+}
+
 // The records of a move made as planned are held and written with the next record that must be
 // on disk, so a crash may lose them but never a record after them: the file is always a prefix
 // of the records. Held records are written by the closing record and by a journal given up
