@@ -1,5 +1,7 @@
 // The per-file operations of ZKRenamer.
 
+#include <algorithm>
+
 #include "common/PathExtension.h"
 #include "common/TextCase.h"
 #include "common/Unicode.h"
@@ -129,11 +131,11 @@ QString ZKRenamer::withSuffix(ZKFileItem *file, const QString &name) const {
         suffixPreserveExtension_ ? PathExtension::alphaNumericExtensionDot(name, file->name()) : -1;
     if (dot < 0) return name + suffix;
     // Before the extension, in one string made at its size: a step over every listed name.
-    QString result;
-    result.reserve(name.size() + suffix.size());
-    return result.append(QStringView(name).left(dot))
-        .append(suffix)
-        .append(QStringView(name).mid(dot));
+    QString result(name.size() + suffix.size(), Qt::Uninitialized);
+    QChar *to = std::copy_n(name.cbegin(), dot, result.data());
+    to = std::copy(suffix.cbegin(), suffix.cend(), to);
+    std::copy(name.cbegin() + dot, name.cend(), to);
+    return result;
 }
 
 QString ZKRenamer::composed(ZKFileItem *file, const QString &name) const {

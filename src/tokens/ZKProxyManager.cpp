@@ -89,6 +89,9 @@ void ZKProxyManager::clearMetaDataItemsCache() {
 }
 
 QString ZKProxyManager::resolveWrappedProxies(const QVariantList &list, ZKFileItem *file) {
+    // Plain text alone, as most steps hold, is asked for once per listed item.
+    if (list.size() == 1 && list.front().typeId() == QMetaType::QString)
+        return list.front().toString();
     QString text;
     for (const QVariant &element : list) {
         if (!TokenList::isWrappedProxy(element)) {

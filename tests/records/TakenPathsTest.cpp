@@ -33,6 +33,23 @@ TEST(TakenPathsTest, PathsEqualUpToLetterCaseShareAHolder) {
     EXPECT_EQ(taken.holder(EndPath(QStringLiteral("/t/new.txt"))), later.get());
 }
 
+TEST(TakenPathsTest, HashIsThatOfTheLowercasePathWhereverItIsSplit) {
+    // Hashed four units at a time: a record's path comes as its folder and its new name, split
+    // anywhere in a word. Letters next to 'A' and 'Z' in the table stay as they are.
+    for (const QString &path : {QStringLiteral("/t/MiXeD Case_NAME@[`{.TXT"),
+                                QStringLiteral("/t/\u00c4rger \u00dc.TXT")}) {
+        const quint64 whole = EndPath(path.toLower()).hash();
+        for (qsizetype split = 0; split <= path.size(); ++split)
+            EXPECT_EQ(
+                EndPath(QStringView(path).first(split), QStringView(path).sliced(split)).hash(),
+                whole)
+                << split;
+    }
+    EXPECT_NE(EndPath(QStringLiteral("/t/@[")).hash(), EndPath(QStringLiteral("/t/`{")).hash());
+    EXPECT_NE(EndPath(QStringLiteral("/t/ab")).hash(),
+              EndPath(QStringLiteral("/t/ab\u0000")).hash());
+}
+
 TEST(TakenPathsTest, MorePathsThanExpectedAreAllFound) {
     TakenPaths taken(1);
     std::vector<std::unique_ptr<ZKFileRepresentation>> records;
