@@ -62,12 +62,10 @@ bool hasExactNames(int descriptor, long fileSystem) {
 }
 
 void addName(QHash<quint64, quint64> &inodes, QByteArrayView name, quint64 inode) {
-    const quint64 hash = nameHash(name);
-    const auto slot = inodes.find(hash);
-    if (slot != inodes.end())
-        *slot = kSeveralNames;
-    else
-        inodes.insert(hash, inode);
+    // One look-up: a name new to the table is what made it grow.
+    const qsizetype before = inodes.size();
+    quint64 &slot = inodes[nameHash(name)];
+    slot = inodes.size() == before ? kSeveralNames : inode;
 }
 
 }  // namespace
@@ -161,6 +159,8 @@ void FolderNames::read(const QByteArray &path, Folder *folder) {
         fileSystem == kExt4Magic || fileSystem == kBtrfsMagic || fileSystem == kTmpfsMagic;
     bool complete = worthReading && knownSystem;
     std::vector<char> buffer(complete ? 64 * 1024 : 0);
+    // Room for the entries up front (some thirty bytes each): growing rehashes them all.
+    if (complete) folder->inodes.reserve(qMax(expected, qsizetype(info.st_size / 32)));
     while (complete) {
         const long size = ::syscall(SYS_getdents64, descriptor, buffer.data(), buffer.size());
         if (size <= 0) {
