@@ -81,14 +81,10 @@ RecordWriter::RecordWriter(QByteArray &out, QByteArrayView kind)
     std::copy(kind.begin(), kind.end(), room(kind.size()));
 }
 
-char *RecordWriter::room(qsizetype size) {
+void RecordWriter::grow(qsizetype size) {
     // The buffer is made larger ahead, to all the room it has, and cut to the record at its
     // end: a resize costs more than a field's bytes.
-    if (end_ + size > out_.size())
-        out_.resize(qMax(end_ + qMax<qsizetype>(size, 256), out_.capacity()));
-    char *to = out_.data() + end_;
-    end_ += size;
-    return to;
+    out_.resize(qMax(end_ + qMax<qsizetype>(size, 256), out_.capacity()));
 }
 
 RecordWriter &RecordWriter::text(QByteArrayView field) {
@@ -99,9 +95,13 @@ RecordWriter &RecordWriter::text(QByteArrayView field) {
 }
 
 RecordWriter &RecordWriter::number(quint64 value) {
-    char digits[20];
-    const char *last = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
-    return text(QByteArrayView(std::begin(digits), last));
+    // Written in place with room for the longest number, the rest given back.
+    constexpr qsizetype longest = 1 + 20;
+    char *to = room(longest);
+    *to = ' ';
+    const char *last = std::to_chars(to + 1, to + longest, value).ptr;
+    end_ -= longest - (last - to);
+    return *this;
 }
 
 RecordWriter &RecordWriter::bytes(QByteArrayView raw) {

@@ -55,7 +55,13 @@ public:
 private:
     // `size` more bytes at the end of the record, to be filled. Until end() the buffer may
     // hold unfilled bytes after the record.
-    char *room(qsizetype size);
+    char *room(qsizetype size) {
+        if (end_ + size > out_.size()) grow(size);
+        char *to = out_.data() + end_;
+        end_ += size;
+        return to;
+    }
+    void grow(qsizetype size);
     QByteArray &out_;
     qsizetype start_;
     qsizetype end_;

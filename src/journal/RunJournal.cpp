@@ -46,6 +46,9 @@ namespace {
 // Records of covered moves are held until they take this many bytes (some six hundred moves).
 constexpr qsizetype kHeldBytes = 64 * 1024;
 
+// Plans from this many moves are worth a thread more.
+constexpr qsizetype kPlanOnThreadsFrom = 1024;
+
 // Numbers journals started by this process, so that two started in the same millisecond
 // get different names without a retry.
 std::atomic<int> journalsStarted{0};
@@ -122,9 +125,19 @@ std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
     Private &d = *journal->d;
     if (problem.isEmpty()) {
         JournalFile::Draft draft(JournalStore::folder());
-        if (writePlan(draft, headerLine(undonePath, planned.size()), planned, &problem)) {
-            // Made while the disk takes the plan.
-            d.plan.emplace(planned);
+        // A long plan's progress table is made while the plan is encoded.
+        std::optional<PlanProgress> progress;
+        std::thread progressMaker;
+        if (planned.size() >= kPlanOnThreadsFrom)
+            progressMaker = std::thread([&] { progress.emplace(planned); });
+        const bool written =
+            writePlan(draft, headerLine(undonePath, planned.size()), planned, &problem);
+        if (progressMaker.joinable())
+            progressMaker.join();
+        else
+            progress.emplace(planned);
+        if (written) {
+            d.plan = std::move(progress);
             d.descriptor = draft.publish(
                 [&](int attempt) { return JournalStore::journalFileName(isUndo, first + attempt); },
                 &d.path, &problem);
