@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "common/NativePath.h"
@@ -143,24 +144,36 @@ FolderNames::Folder *FolderNames::folderOf(const QByteArray &path, QByteArrayVie
     return &made->second;
 }
 
-void FolderNames::read(const QByteArray &path, Folder *folder) {
-    const auto counted = expected_.find(path);
-    const qsizetype expected = counted == expected_.end() ? 0 : counted->second;
-    if (expected < kFewestItemsToRead) return;
+FolderNames::~FolderNames() {
+    if (readAhead_ && readAhead_->thread.joinable()) readAhead_->thread.join();
+}
+
+void FolderNames::readAheadFolderOf(const QByteArray &path, qsizetype mostExpected) {
+    QByteArrayView folder, name;
+    if (readAhead_ || mostExpected < kFewestItemsToRead || !split(path, &folder, &name)) return;
+    readAhead_ = std::make_unique<ReadAhead>();
+    readAhead_->path = folder.toByteArray();
+    ReadAhead &ahead = *readAhead_;
+    ahead.thread = std::thread(
+        [&ahead, mostExpected] { ahead.reading = readFolder(ahead.path, mostExpected); });
+}
+
+FolderNames::Reading FolderNames::readFolder(const QByteArray &path, qsizetype expected) {
+    Reading reading;
     const int descriptor = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0) return;
+    if (descriptor < 0) return reading;
     struct stat info {};
     struct statfs system {};
-    const bool worthReading = ::fstat(descriptor, &info) == 0 &&
-                              ::fstatfs(descriptor, &system) == 0 &&
-                              qint64(info.st_size) <= expected * kFolderBytesPerItem;
+    const bool known = ::fstat(descriptor, &info) == 0 && ::fstatfs(descriptor, &system) == 0;
+    reading.bytes = qint64(info.st_size);
     const long fileSystem = long(system.f_type);
     const bool knownSystem =
         fileSystem == kExt4Magic || fileSystem == kBtrfsMagic || fileSystem == kTmpfsMagic;
-    bool complete = worthReading && knownSystem;
+    bool complete = known && knownSystem && reading.bytes <= expected * kFolderBytesPerItem;
+    Folder &folder = reading.folder;
     std::vector<char> buffer(complete ? 64 * 1024 : 0);
     // Room for the entries up front (some thirty bytes each): growing rehashes them all.
-    if (complete) folder->inodes.reserve(qMax(expected, qsizetype(info.st_size / 32)));
+    if (complete) folder.inodes.reserve(qMax(expected, qsizetype(info.st_size / 32)));
     while (complete) {
         const long size = ::syscall(SYS_getdents64, descriptor, buffer.data(), buffer.size());
         if (size <= 0) {
@@ -174,15 +187,33 @@ void FolderNames::read(const QByteArray &path, Folder *folder) {
             if (name == "." || name == "..") continue;
             // A folder may be a mount point or a subvolume: its own inode is another.
             const bool plainItem = entry->d_type != DT_DIR && entry->d_type != DT_UNKNOWN;
-            addName(folder->inodes, name, plainItem ? quint64(entry->d_ino) : 0);
+            addName(folder.inodes, name, plainItem ? quint64(entry->d_ino) : 0);
         }
     }
     if (complete) {
-        folder->inodesAreItems = true;
-        folder->exactNames = hasExactNames(descriptor, fileSystem);
-        folder->device = quint64(info.st_dev);
+        folder.inodesAreItems = true;
+        folder.exactNames = hasExactNames(descriptor, fileSystem);
+        folder.device = quint64(info.st_dev);
     } else {
-        folder->inodes.clear();
+        folder = Folder();
     }
+    reading.complete = complete;
     ::close(descriptor);
+    return reading;
+}
+
+void FolderNames::read(const QByteArray &path, Folder *folder) {
+    const auto counted = expected_.find(path);
+    const qsizetype expected = counted == expected_.end() ? 0 : counted->second;
+    if (expected < kFewestItemsToRead) return;
+    Reading reading;
+    if (readAhead_ && readAhead_->path == path && readAhead_->thread.joinable()) {
+        readAhead_->thread.join();
+        reading = std::move(readAhead_->reading);
+    } else {
+        reading = readFolder(path, expected);
+    }
+    // Read ahead against a larger count: the folder's own decides.
+    if (reading.complete && reading.bytes <= expected * kFolderBytesPerItem)
+        *folder = std::move(reading.folder);
 }

@@ -4,7 +4,9 @@
 #include <QByteArrayView>
 #include <QHash>
 #include <map>
+#include <memory>
 #include <optional>
+#include <thread>
 
 #include "platform/FileAttributes.h"
 #include "run/FolderLookups.h"
@@ -23,8 +25,14 @@
 class FolderNames {
 public:
     FolderNames() = default;
+    ~FolderNames();
     FolderNames(const FolderNames &) = delete;
     FolderNames &operator=(const FolderNames &) = delete;
+
+    // Reads the folder of the path on a second thread while the run's items are still being
+    // counted, for no more than this many items in it (what counts then is its own count).
+    // One folder only; nothing for a run too small to read a folder whole.
+    void readAheadFolderOf(const QByteArray &path, qsizetype mostExpected);
 
     // One of the run's items lies at this path (or will arrive there); counted before the
     // first look, so that only folders where the run works enough are read whole.
@@ -54,6 +62,20 @@ private:
         QHash<quint64, quint64> inodes;
     };
 
+    // A folder's reading: its entries when it was read whole, and its size in bytes.
+    struct Reading {
+        Folder folder;
+        qint64 bytes = -1;
+        bool complete = false;
+    };
+    struct ReadAhead {
+        QByteArray path;
+        Reading reading;
+        std::thread thread;
+    };
+    // Reads the folder whole when its entries take at most kFolderBytesPerItem per item.
+    static Reading readFolder(const QByteArray &path, qsizetype expected);
+
     // The folder of the path, read when it should be; null when the path has no folder part.
     Folder *folderOf(const QByteArray &path, QByteArrayView *name);
     // The folder as it was read, null when it was not (yet).
@@ -78,4 +100,5 @@ private:
     // The bound forgetBelow looks up, kept to spare an allocation per step.
     QByteArray bound_;
     FolderLookups lookups_;
+    std::unique_ptr<ReadAhead> readAhead_;
 };

@@ -102,6 +102,11 @@ void RenameRunLoop::indexRelevantRecords() {
     QList<qsizetype> relevant;
     for (qsizetype index = 0; index < records_.size(); ++index)
         if (records_.at(index)->hasRelevantRenameNameWithError(nullptr)) relevant.append(index);
+    // The folder of the first item, where most runs work, is read while the plan is made:
+    // every item counts once where it is and once where it goes.
+    if (!relevant.isEmpty())
+        folderNames_.readAheadFolderOf(records_.at(relevant.first())->nativePath(),
+                                       2 * relevant.size());
     planned_.reserve(relevant.size());
     indexedPaths_.reserve(relevant.size());
     outcomes_.reserve(relevant.size());

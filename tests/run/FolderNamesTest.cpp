@@ -31,26 +31,36 @@ TEST(FolderNamesTest, ReadFolderAnswersAsLookUpsAndFollowsTheRunsSteps) {
     const QByteArray few = native(dir.makeFile("few/one"));
     for (int i = 0; i < 5; ++i) native(dir.makeFile(QString("many/sub/inner %1").arg(i)));
 
-    FolderNames names;
-    for (const QByteArray &item : items) names.expect(item);
-    names.expect(few);
-    for (const QByteArray &item : items + QList<QByteArray>{few, root + "/many/missing"}) {
-        const FileAttributes::FileIdentity byPath = FileAttributes::identity(item);
-        const FileAttributes::FileIdentity read = names.identity(item);
-        EXPECT_EQ(read.valid, byPath.valid) << item.constData();
-        EXPECT_TRUE(!byPath.valid || read == byPath) << item.constData();
-        EXPECT_EQ(names.isKnownFree(item), !byPath.valid && item.startsWith(root + "/many/"))
-            << item.constData();
-    }
-    EXPECT_TRUE(names.isKnownFree(root + "/many/File 1")) << "names compare as bytes";
-    EXPECT_FALSE(names.isKnownFree(root + "/few/missing")) << "not read: look on disk";
-    EXPECT_FALSE(names.isKnownFree(root + "/many/sub/missing")) << "not read: look on disk";
+    // Read as the run asks, or read ahead against a larger count than the folder's own.
+    for (const bool ahead : {false, true}) {
+        FolderNames names;
+        if (ahead) names.readAheadFolderOf(items[0], 1000);
+        for (const QByteArray &item : items) names.expect(item);
+        names.expect(few);
+        for (const QByteArray &item : items + QList<QByteArray>{few, root + "/many/missing"}) {
+            const FileAttributes::FileIdentity byPath = FileAttributes::identity(item);
+            const FileAttributes::FileIdentity read = names.identity(item);
+            EXPECT_EQ(read.valid, byPath.valid) << item.constData();
+            EXPECT_TRUE(!byPath.valid || read == byPath) << item.constData();
+            EXPECT_EQ(names.isKnownFree(item), !byPath.valid && item.startsWith(root + "/many/"))
+                << item.constData();
+        }
+        EXPECT_TRUE(names.isKnownFree(root + "/many/File 1")) << "names compare as bytes";
+        EXPECT_FALSE(names.isKnownFree(root + "/few/missing")) << "not read: look on disk";
+        EXPECT_FALSE(names.isKnownFree(root + "/many/sub/missing")) << "not read: look on disk";
 
-    names.moved(items[0], root + "/many/renamed");
-    EXPECT_TRUE(names.isKnownFree(items[0]));
-    EXPECT_FALSE(names.isKnownFree(root + "/many/renamed"));
-    names.moved(items[1], QByteArray());  // to the Trash
-    EXPECT_TRUE(names.isKnownFree(items[1]));
+        names.moved(items[0], root + "/many/renamed");
+        EXPECT_TRUE(names.isKnownFree(items[0]));
+        EXPECT_FALSE(names.isKnownFree(root + "/many/renamed"));
+        names.moved(items[1], QByteArray());  // to the Trash
+        EXPECT_TRUE(names.isKnownFree(items[1]));
+    }
+
+    // A folder read ahead that ends up with too few of the run's items is not used.
+    FolderNames names;
+    names.readAheadFolderOf(few, 1000);
+    names.expect(few);
+    EXPECT_FALSE(names.isKnownFree(root + "/few/missing"));
 }
 
 // A folder that moves takes what was read below it along: what is at its old path now is
