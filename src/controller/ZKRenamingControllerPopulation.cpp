@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSet>
+#include <memory>
 
 #include "common/Log.h"
 #include "common/Unicode.h"
@@ -189,8 +190,8 @@ QList<ZKFileRepresentationPtr> ZKRenamingController::scanRecords(bool *stopped) 
     // Each item becomes its record as it is found, so the scan keeps no list of its own.
     QList<ZKFileRepresentationPtr> records;
     scannedNameKeys_ = NameKeys();
-    std::optional<NameKeysAhead> keysAhead;
-    if (NameKeysAhead::isWanted(sortingPriorities_)) keysAhead.emplace();
+    std::unique_ptr<NameKeysAhead> keysAhead;
+    if (NameKeysAhead::isWanted(sortingPriorities_)) keysAhead = std::make_unique<NameKeysAhead>();
     const ScanResult result =
         scanner.scan(paths_, [&records, &pool, &keysAhead](const ScannedItem &item) {
             ZKFileRepresentationPtr record = ZKFileRepresentation::fileRepresentationWithNativePath(
