@@ -34,7 +34,11 @@ RenameRunLoop::RenameRunLoop(const QList<ZKFileRepresentationPtr> &records, ZKUs
       user_(user),
       mover_(mover),
       clock_(clock ? std::move(clock) : monotonicClock()),
-      folderContents_(records) {}
+      folderContents_(
+          std::any_of(records.cbegin(), records.cend(),
+                      [](const ZKFileRepresentationPtr &record) { return record->isFolder(); })
+              ? std::make_optional<ListedFolderContents>(records)
+              : std::nullopt) {}
 
 RenameRunLoop::~RenameRunLoop() {
     mover_.setMovesAhead(nullptr);
@@ -354,5 +358,5 @@ void RenameRunLoop::fixFolderSideEffectsForFileRepresentation(const ZKFileRepres
                                                               const QByteArray &newPath) {
     // Packages are folders too: listed items inside one must follow it just the same, or
     // their turn would find them vanished.
-    if (record.isFolder()) folderContents_.folderDidMove(oldPath, newPath);
+    if (record.isFolder() && folderContents_) folderContents_->folderDidMove(oldPath, newPath);
 }

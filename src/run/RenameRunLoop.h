@@ -138,7 +138,8 @@ private:
     bool movesAheadPrepared_ = false;
     qsizetype relevantCount_ = 0;
     std::optional<qint64> lastStopCheck_;
-    ListedFolderContents folderContents_;
+    // Only a list with folders needs it: only a folder's move carries other items along.
+    std::optional<ListedFolderContents> folderContents_;
     FolderNames folderNames_;
     // Device and inode of each relevant record's item -> its indexes in the list, once
     // relevantByIdentity() made it.
