@@ -132,11 +132,9 @@ std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
             progressMaker = std::thread([&] { progress.emplace(planned); });
         const bool written =
             writePlan(draft, headerLine(undonePath, planned.size()), planned, &problem);
-        if (progressMaker.joinable())
-            progressMaker.join();
-        else
-            progress.emplace(planned);
+        if (progressMaker.joinable()) progressMaker.join();
         if (written) {
+            if (!progress) progress.emplace(planned);
             d.plan = std::move(progress);
             d.descriptor = draft.publish(
                 [&](int attempt) { return JournalStore::journalFileName(isUndo, first + attempt); },

@@ -76,7 +76,7 @@ QList<ZKFileRepresentationPtr> reordered(QList<ZKFileRepresentationPtr> &list, c
 void sortByComparison(QList<ZKFileRepresentationPtr> &list, const ZKSortPriorities &priorities,
                       NameKeys &nameKeys) {
     RecordComparison comparison(priorities, list);
-    comparison.takeNameKeys(std::move(nameKeys), list);
+    comparison.takeNameKeys(std::move(nameKeys));
     // Let go of the list the keys came with before the list is rebuilt: sharing its array
     // would make the rebuild copy it.
     nameKeys = NameKeys();

@@ -128,21 +128,18 @@ bool RecordComparison::isLeadingInverted() const {
     return comparesAnything() && entries_.first().invert;
 }
 
-bool RecordComparison::takeNameKeys(NameKeys &&made, const QList<ZKFileRepresentationPtr> &list) {
-    const qsizetype count = qsizetype(made.places.size());
+bool RecordComparison::takeNameKeys(NameKeys &&made) {
+    const size_t count = made.places.size();
     if (!comparesAnything() || entries_.front().strategy != ZKSortPriorities::Name ||
-        count > made.records.size() || list.size() != qsizetype(records_.size()) ||
-        count > list.size())
+        count > records_.size() || qsizetype(count) > made.records.size())
         return false;
-    // A list given on from the scan shares its records' array: no need to compare them.
-    if (made.records.constData() != list.constData())
-        for (qsizetype index = 0; index < count; ++index)
-            if (made.records.at(index).get() != list.at(index).get()) return false;
+    for (size_t index = 0; index < count; ++index)
+        if (made.records.at(qsizetype(index)).get() != records_[index]) return false;
     Column &column = columns_.front();
     column.values.resize(records_.size());
-    for (qsizetype index = 0; index < count; ++index) {
-        const auto [start, size] = made.places[size_t(index)];
-        Value &value = column.values[size_t(index)];
+    for (size_t index = 0; index < count; ++index) {
+        const auto [start, size] = made.places[index];
+        Value &value = column.values[index];
         value.state = start < 0 ? Value::Missing : Value::Present;
         value.number = qMax<qint64>(start, 0);
         value.keySize = size;

@@ -39,8 +39,8 @@ public:
     bool isLeadingInverted() const;
 
     // Takes the keys of names made ahead when the first priority is the name and the keys
-    // belong to this list's first records; false (nothing taken) otherwise.
-    bool takeNameKeys(NameKeys &&made, const QList<ZKFileRepresentationPtr> &list);
+    // belong to the first records of the list compared; false (nothing taken) otherwise.
+    bool takeNameKeys(NameKeys &&made);
 
     // Reads the first priority's value of every record, in list order: a sort consults each
     // of them anyway, and reading them in its own scattered order is far slower on long lists.

@@ -145,7 +145,7 @@ FolderNames::Folder *FolderNames::folderOf(const QByteArray &path, QByteArrayVie
 }
 
 FolderNames::~FolderNames() {
-    if (readAhead_ && readAhead_->thread.joinable()) readAhead_->thread.join();
+    if (readAhead_) readAhead_->thread.join();
 }
 
 void FolderNames::readAheadFolderOf(const QByteArray &path, qsizetype mostExpected) {
@@ -207,9 +207,10 @@ void FolderNames::read(const QByteArray &path, Folder *folder) {
     const qsizetype expected = counted == expected_.end() ? 0 : counted->second;
     if (expected < kFewestItemsToRead) return;
     Reading reading;
-    if (readAhead_ && readAhead_->path == path && readAhead_->thread.joinable()) {
+    if (readAhead_ && readAhead_->path == path) {
         readAhead_->thread.join();
         reading = std::move(readAhead_->reading);
+        readAhead_.reset();
     } else {
         reading = readFolder(path, expected);
     }

@@ -31,7 +31,7 @@ public:
 
     // Reads the folder of the path on a second thread while the run's items are still being
     // counted, for no more than this many items in it (what counts then is its own count).
-    // One folder only; nothing for a run too small to read a folder whole.
+    // One folder at a time; nothing for a run too small to read a folder whole.
     void readAheadFolderOf(const QByteArray &path, qsizetype mostExpected);
 
     // One of the run's items lies at this path (or will arrive there); counted before the
