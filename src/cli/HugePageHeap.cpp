@@ -10,6 +10,7 @@ namespace HugePageHeap {
 namespace {
 
 constexpr char hugePagesTunable[] = "glibc.malloc.hugetlb";
+constexpr char arenasTunable[] = "glibc.malloc.arena_max";
 // 32 MiB, the largest threshold glibc takes; the same step for the heap's growth.
 constexpr char heapTunables[][2][32] = {{"glibc.malloc.mmap_threshold", "33554432"},
                                         {"glibc.malloc.top_pad", "33554432"}};
@@ -40,7 +41,10 @@ std::optional<std::string> tunablesForListing(const char *existing, bool hugePag
         tunables += std::string(name) + '=' + value;
         added = true;
     };
-    if (hugePages) add(hugePagesTunable, "1");
+    if (hugePages) {
+        add(hugePagesTunable, "1");
+        add(arenasTunable, "1");
+    }
     for (const auto &[name, value] : heapTunables) add(name, value);
     return added ? std::optional<std::string>(std::move(tunables)) : std::nullopt;
 }

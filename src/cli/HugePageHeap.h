@@ -11,6 +11,9 @@
 // its heap from the GLIBC_TUNABLES environment variable at start-up only, so the launcher
 // (torvane-cli, without Qt) adds the tunables before it starts the program itself:
 // - glibc.malloc.hugetlb=1: the heap on huge pages (only where they are given on request);
+// - glibc.malloc.arena_max=1, with huge pages only: every thread allocates from the one heap.
+//   A heap of a thread's own begins with a whole huge page to clear, and a run starts a few
+//   short-lived helper threads that each need little;
 // - glibc.malloc.mmap_threshold: large blocks (a list of every item) come from the heap too.
 //   A block of its own is given back when freed and faulted in again, 4 KiB at a time;
 // - glibc.malloc.top_pad: the heap grows in large steps. Huge pages back only whole aligned

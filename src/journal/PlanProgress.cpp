@@ -24,7 +24,7 @@ std::optional<qsizetype> PlanProgress::step(const JournalMove &step) {
     if (!step.finalTarget.isEmpty()) touched_.insert(step.finalTarget);
     const auto place = placeOf_.constFind(step.from);
     const bool asPlanned = step.kind == JournalMove::Kind::Move && step.finalTarget.isEmpty() &&
-                           place != placeOf_.constEnd() && planned_[*place].to == step.to &&
+                           place != placeOf_.constEnd() && planned_.at(*place).to == step.to &&
                            fromIsNew && toIsNew;
     return asPlanned ? std::optional<qsizetype>(*place) : std::nullopt;
 }

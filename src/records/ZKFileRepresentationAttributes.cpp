@@ -74,6 +74,13 @@ void ZKFileRepresentation::setKindInstanceVariableOnly(const std::optional<QStri
     attributes().kind = kind;
 }
 
+void ZKFileRepresentation::forgetTypeCreatorAndKind() {
+    if (!attributes_) return;
+    attributes_->fileType.reset();
+    attributes_->fileCreator.reset();
+    attributes_->kind.reset();
+}
+
 quint64 ZKFileRepresentation::bitRateMultiplierForMetaDataItem(const ZKMediaTiming *item) const {
     quint64 &cached = attributes().bitRateMultiplier;
     if (cached == 0) {

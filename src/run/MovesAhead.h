@@ -43,6 +43,8 @@ public:
     // opened, too many folders): the stretch ends before it.
     bool add(const QByteArray &from, const QByteArray &to,
              const FileAttributes::FileIdentity &listedFolder);
+    // Room for this many moves at once, before the first add.
+    void reserve(qsizetype count) { moves_.reserve(count); }
     qsizetype size() const { return moves_.size(); }
     void start();
 

@@ -151,6 +151,7 @@ void RenameRunLoop::prepareMovesAhead() {
     constexpr qsizetype shortestStretch = MovesAhead::shortestStretch;
     if (!mover_.movesOnRealDisk() || planned_.size() < shortestStretch) return;
     auto ahead = std::make_unique<MovesAhead>();
+    ahead->reserve(planned_.size());
     for (qsizetype place = 0; place < planned_.size(); ++place) {
         const JournalMove &planned = planned_.at(place);
         if (!canBeMadeAhead(place) ||

@@ -58,7 +58,5 @@ bool ZKFileRepresentation::renameToNativePath(const QByteArray &target, bool mak
 
 void ZKFileRepresentation::didMoveTo(const QByteArray &target) {
     setNativePath(target);
-    setFileTypeInstanceVariableOnly(std::nullopt);
-    setFileCreatorInstanceVariableOnly(std::nullopt);
-    setKindInstanceVariableOnly(std::nullopt);
+    forgetTypeCreatorAndKind();
 }
