@@ -125,21 +125,20 @@ std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
     Private &d = *journal->d;
     if (problem.isEmpty()) {
         JournalFile::Draft draft(JournalStore::folder());
-        // A long plan's progress table is made while the plan is encoded.
-        std::optional<PlanProgress> progress;
-        std::thread progressMaker;
-        if (planned.size() >= kPlanOnThreadsFrom)
-            progressMaker = std::thread([&] { progress.emplace(planned); });
-        const bool written =
-            writePlan(draft, headerLine(undonePath, planned.size()), planned, &problem);
-        if (progressMaker.joinable()) progressMaker.join();
-        if (written) {
-            if (!progress) progress.emplace(planned);
-            d.plan = std::move(progress);
+        if (writePlan(draft, headerLine(undonePath, planned.size()), planned, &problem)) {
+            // A long plan's progress table is made while the plan is flushed: the encoding
+            // keeps both processors busy, the flush neither.
+            std::optional<PlanProgress> progress;
+            std::thread progressMaker;
+            if (planned.size() >= kPlanOnThreadsFrom)
+                progressMaker = std::thread([&] { progress.emplace(planned); });
             d.descriptor = draft.publish(
                 [&](int attempt) { return JournalStore::journalFileName(isUndo, first + attempt); },
                 &d.path, &problem);
             d.length = draft.length();
+            if (progressMaker.joinable()) progressMaker.join();
+            if (!progress) progress.emplace(planned);
+            d.plan = std::move(progress);
         }
     }
     if (d.descriptor < 0) {
