@@ -22,10 +22,7 @@ source bench/build_cli.sh
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/torvane-compare-XXXXXX")
 trap 'rm -rf "$work"' EXIT
-cc -O2 -o "$work/floor" bench/renameat2_floor.c
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data \
-  XDG_STATE_HOME=$work/home/state XDG_CACHE_HOME=$work/home/cache
-mkdir -p "$HOME"
+source bench/rename_setup.sh
 
 # Names like "IMG_000123 Holiday photo.jpg", spread evenly over the folders.
 make_tree() {
@@ -39,15 +36,7 @@ make_tree() {
   done
 }
 
-# Each rename run starts with nothing of the setup left to write back: the floor never flushes
-# and would not notice, a durable run flushes its plan and would wait for the setup's writes.
-make_folder() {
-  rm -rf "$work/f" && mkdir -p "$work/f"
-  (cd "$work/f" && seq -f "file %05g.txt" 1 "$renames" | tr '\n' '\0' | xargs -0 touch)
-  sync
-}
-
-write_steps() {
+write_preview_steps() {
   cat > "$work/preview.tva" <<'PLIST'
 <?xml version="1.0" encoding="UTF-8"?>
 <plist version="1.0">
@@ -70,13 +59,6 @@ write_steps() {
 </array>
 </plist>
 PLIST
-  cat > "$work/suffix.tva" <<'PLIST'
-<?xml version="1.0" encoding="UTF-8"?>
-<plist version="1.0"><array><dict>
-  <key>Task</key><integer>103</integer>
-  <key>Rename: Insert: String</key><array><string>-done</string></array>
-</dict></array></plist>
-PLIST
 }
 
 # Runs a command with its output discarded; prints "SECONDS PEAK_KIB".
@@ -97,7 +79,7 @@ stat_seconds() { sed -nE "s/^$1 [0-9]+ items in ([0-9.]+) s$/\1/p" "$work/stats.
 
 echo "Generating $files files in $folders folders and $renames files in one folder ..."
 make_tree "$work/tree"
-write_steps
+write_preview_steps
 perl_program='s/(\d+)/<$1>/; $_ = uc; s/(\.[^.]+)$/_x$1/'
 
 read -r torvane_s torvane_kib < <(measure "$cli" preview --steps "$work/preview.tva" "$work/tree")
@@ -115,7 +97,7 @@ find_s=$(best_of_three find "$work/tree" -type f)
 # runs, each on a fresh folder.
 best_rename() {
   local best=999999 t
-  for _ in 1 2 3; do make_folder; t=$(measure "$@"); t=${t%% *}; best=$(awk "BEGIN { print ($t < $best) ? $t : $best }"); done
+  for _ in 1 2 3; do make_rename_folder "$renames"; t=$(measure "$@"); t=${t%% *}; best=$(awk "BEGIN { print ($t < $best) ? $t : $best }"); done
   echo "$best"
 }
 rename_s=$(best_rename "$cli" rename --yes --steps "$work/suffix.tva" "$work/f")

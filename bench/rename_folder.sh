@@ -12,27 +12,14 @@ command -v rename >/dev/null || { echo "needs Debian's rename: apt-get install r
 source bench/build_cli.sh
 work=$(mktemp -d "${TMPDIR:-/tmp}/torvane-bench-XXXXXX")
 trap 'rm -rf "$work"' EXIT
-cc -O2 -o "$work/floor" bench/renameat2_floor.c
-
-make_folder() {
-  rm -rf "$work/f" && mkdir -p "$work/f"
-  (cd "$work/f" && seq -f "file %05g.txt" 1 "$files" | tr '\n' '\0' | xargs -0 touch)
-}
+source bench/rename_setup.sh
 seconds() { local start=$EPOCHREALTIME; "$@" >/dev/null 2>&1; awk "BEGIN { print $EPOCHREALTIME - $start }"; }
 ratio() { awk "BEGIN { printf \"%.1f\", $1 / $2 }"; }
 
-cat > "$work/steps.tva" <<'PLIST'
-<?xml version="1.0" encoding="UTF-8"?>
-<plist version="1.0"><array><dict>
-  <key>Task</key><integer>103</integer>
-  <key>Rename: Insert: String</key><array><string>-done</string></array>
-</dict></array></plist>
-PLIST
-
-make_folder; torvane=$(seconds "$cli" rename --yes --steps "$work/steps.tva" "$work/f")
+make_rename_folder "$files"; torvane=$(seconds "$cli" rename --yes --steps "$work/suffix.tva" "$work/f")
 test -e "$work/f/file 00001-done.txt" || { echo "torvane-cli did not rename"; exit 1; }
-make_folder; floor=$(seconds "$work/floor" "$work/f" "-done")
-make_folder; perl=$(seconds rename 's/\.txt$/-done.txt/' "$work"/f/*)
+make_rename_folder "$files"; floor=$(seconds "$work/floor" "$work/f" "-done")
+make_rename_folder "$files"; perl=$(seconds rename 's/\.txt$/-done.txt/' "$work"/f/*)
 
 printf 'renaming %d files in one folder:\n' "$files"
 printf '  renameat2 loop (floor): %6.3f s\n' "$floor"

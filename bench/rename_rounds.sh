@@ -16,41 +16,24 @@ files=${4:-10000}
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/torvane-rounds-XXXXXX")
 trap 'rm -rf "$work"' EXIT
-cc -O2 -o "$work/floor" bench/renameat2_floor.c
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data \
-  XDG_STATE_HOME=$work/home/state XDG_CACHE_HOME=$work/home/cache
-mkdir -p "$HOME"
-cat > "$work/steps.tva" <<'PLIST'
-<?xml version="1.0" encoding="UTF-8"?>
-<plist version="1.0"><array><dict>
-  <key>Task</key><integer>103</integer>
-  <key>Rename: Insert: String</key><array><string>-done</string></array>
-</dict></array></plist>
-PLIST
+source bench/rename_setup.sh
 
-# A run starts with nothing of the setup left to write back (see compare.sh).
-make_folder() {
-  rm -rf "$work/f" && mkdir -p "$work/f"
-  (cd "$work/f" && seq -f "file %05g.txt" 1 "$files" | tr '\n' '\0' | xargs -0 touch)
-  sync
-}
 # Appends the seconds a command takes on a fresh folder to the file named first.
 timed() {
   local into=$1 start
   shift
-  make_folder
+  make_rename_folder "$files"
   start=$EPOCHREALTIME
   "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
   awk "BEGIN { print $EPOCHREALTIME - $start }" >> "$into"
 }
 
-: > "$work/a"; : > "$work/b"; : > "$work/floor.txt"
+: > "$work/0"; : > "$work/1"; : > "$work/floor.txt"
 for ((round = 0; round < rounds; round++)); do
-  first=$((round % 2)) second=$((1 - round % 2))
-  timed "$work/$([ $first -eq 0 ] && echo a || echo b)" \
-    "${builds[$first]}" rename --yes --steps "$work/steps.tva" "$work/f"
-  timed "$work/$([ $second -eq 0 ] && echo a || echo b)" \
-    "${builds[$second]}" rename --yes --steps "$work/steps.tva" "$work/f"
+  # The builds by their index ("$work/0", "$work/1" hold their times), in turns.
+  for build in $((round % 2)) $((1 - round % 2)); do
+    timed "$work/$build" "${builds[$build]}" rename --yes --steps "$work/suffix.tva" "$work/f"
+  done
   timed "$work/floor.txt" "$work/floor" "$work/f" "-done"
 done
 
@@ -63,11 +46,10 @@ quantiles() {
 read -r fmin fq1 fmed < <(quantiles "$work/floor.txt")
 printf 'renaming %d files, %d rounds: minimum, first quartile, median (and against the floor)\n' \
   "$files" "$rounds"
-for side in a b; do
-  read -r min q1 med < <(quantiles "$work/$side")
-  name=${builds[$([ $side = a ] && echo 0 || echo 1)]}
-  printf '  %-40s %.4f s %.4f s %.4f s  (%.2f× %.2f× %.2f×)\n' "$name" "$min" "$q1" "$med" \
-    "$(awk "BEGIN { print $min / $fmin }")" "$(awk "BEGIN { print $q1 / $fq1 }")" \
+for build in 0 1; do
+  read -r min q1 med < <(quantiles "$work/$build")
+  printf '  %-40s %.4f s %.4f s %.4f s  (%.2f× %.2f× %.2f×)\n' "${builds[$build]}" "$min" "$q1" \
+    "$med" "$(awk "BEGIN { print $min / $fmin }")" "$(awk "BEGIN { print $q1 / $fq1 }")" \
     "$(awk "BEGIN { print $med / $fmed }")"
 done
 printf '  %-40s %.4f s %.4f s %.4f s\n' "renameat2 floor" "$fmin" "$fq1" "$fmed"

@@ -128,17 +128,16 @@ std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
         if (writePlan(draft, headerLine(undonePath, planned.size()), planned, &problem)) {
             // A long plan's progress table is made while the plan is flushed: the encoding
             // keeps both processors busy, the flush neither.
-            std::optional<PlanProgress> progress;
             std::thread progressMaker;
             if (planned.size() >= kPlanOnThreadsFrom)
-                progressMaker = std::thread([&] { progress.emplace(planned); });
+                progressMaker = std::thread([&] { d.plan.emplace(planned); });
+            else
+                d.plan.emplace(planned);
             d.descriptor = draft.publish(
                 [&](int attempt) { return JournalStore::journalFileName(isUndo, first + attempt); },
                 &d.path, &problem);
             d.length = draft.length();
             if (progressMaker.joinable()) progressMaker.join();
-            if (!progress) progress.emplace(planned);
-            d.plan = std::move(progress);
         }
     }
     if (d.descriptor < 0) {
