@@ -1,5 +1,8 @@
 #include "cli/HugePageHeap.h"
 
+#include <unistd.h>
+
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -58,6 +61,13 @@ void addTunablesWhenListing(int argc, char **argv) {
     const std::optional<std::string> tunables = tunablesForListing(
         std::getenv("GLIBC_TUNABLES"), givenOnlyOnRequest(transparentHugePageSetting()));
     if (tunables) ::setenv("GLIBC_TUNABLES", tunables->c_str(), 1);
+}
+
+void alignHeapStart() {
+    constexpr std::uintptr_t hugePage = std::uintptr_t(2) << 20;
+    const auto start = reinterpret_cast<std::uintptr_t>(::sbrk(0));
+    const std::uintptr_t aligned = (start + hugePage - 1) & ~(hugePage - 1);
+    if (start != std::uintptr_t(-1) && aligned != start) ::sbrk(intptr_t(aligned - start));
 }
 
 }  // namespace HugePageHeap

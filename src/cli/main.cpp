@@ -4,8 +4,19 @@
 
 #include "cli/ArgumentEncoding.h"
 #include "cli/Cli.h"
+#include "cli/HugePageHeap.h"
 #include "cli/ProcessExit.h"
 #include "common/Translations.h"
+
+namespace {
+
+void alignHeapStart(int, char **, char **) { HugePageHeap::alignHeapStart(); }
+
+// Before the libraries' own initialisation, which allocates already.
+[[gnu::section(".preinit_array"),
+  gnu::used]] void (*const alignHeapFirst)(int, char **, char **) = alignHeapStart;
+
+}  // namespace
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
