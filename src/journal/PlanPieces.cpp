@@ -6,8 +6,9 @@ namespace {
 
 // Moves per piece: some hundred kilobytes of text, each written while the next is encoded.
 constexpr qsizetype kMovesPerStretch = 1024;
-// How many pieces may wait encoded for their turn to be written.
-constexpr size_t kMostPiecesAhead = 8;
+// How many pieces may wait encoded for their turn to be written. Writing a piece is quicker
+// than encoding one, so two keep the writer busy; each more is fresh memory to fault in.
+constexpr size_t kMostPiecesAhead = 2;
 
 // A planned move, with its item's device and inode where they are known.
 void appendPlanLine(QByteArray &content, const JournalMove &move) {
