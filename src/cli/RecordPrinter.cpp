@@ -10,10 +10,18 @@ RecordPrinter::Line RecordPrinter::lineOf(const ZKFileRepresentation &record) {
     line.name = record.name();
     if (record.hasRenameName()) line.newName = record.renameName();
     line.light = record.statusLight();
-    record.hasRelevantRenameNameWithError(&line.error);
-    line.warnings = record.warnings();
-    line.interim = record.intermediateNames();
+    Line::Notes notes;
+    record.hasRelevantRenameNameWithError(&notes.error);
+    notes.warnings = record.warnings();
+    notes.interim = record.intermediateNames();
+    if (!notes.error.isEmpty() || !notes.warnings.isEmpty() || !notes.interim.isEmpty())
+        line.notes = std::make_shared<const Line::Notes>(std::move(notes));
     return line;
+}
+
+const RecordPrinter::Line::Notes &RecordPrinter::Line::notesOrNone() const {
+    static const Notes none;
+    return notes ? *notes : none;
 }
 
 void RecordPrinter::print(const ZKFileRepresentation &record,
@@ -87,8 +95,9 @@ QString RecordPrinter::plainLine(const Line &line,
         ((text += parts), ...);
         noted = true;
     };
-    if (!line.error.isEmpty()) note(line.error);
-    for (const QString &warning : line.warnings) note(warning);
+    const Line::Notes &notes = line.notesOrNone();
+    if (!notes.error.isEmpty()) note(notes.error);
+    for (const QString &warning : notes.warnings) note(warning);
     for (const auto &[key, value] : extra) note(key, u": ", value);
     if (noted) text += u')';
     return text;
@@ -96,14 +105,15 @@ QString RecordPrinter::plainLine(const Line &line,
 
 QString RecordPrinter::jsonLine(const Line &line,
                                 const QList<std::pair<QString, QString>> &extra) const {
+    const Line::Notes &notes = line.notesOrNone();
     JsonLine json;
     json.add("path", line.path)
         .add("name", line.name)
         .addNullable("newName", line.newName)
         .add("light", lightName(line.light))
-        .add("warnings", line.warnings)
-        .addNullable("error", line.error.isEmpty() ? QString() : line.error)
-        .add("interim", line.interim);
+        .add("warnings", notes.warnings)
+        .addNullable("error", notes.error.isEmpty() ? QString() : notes.error)
+        .add("interim", notes.interim);
     for (const auto &[key, value] : extra) json.add(key, value);
     return json.toString();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTextStream>
+#include <memory>
 #include <optional>
 
 #include "records/ZKFileRepresentation.h"
@@ -12,13 +13,20 @@ public:
     // What a line shows of a record, taken at one moment: a rename run changes the record,
     // and its line should still tell what was planned.
     struct Line {
+        // What most lines lack, kept apart: a rename run keeps a line of every item.
+        struct Notes {
+            QString error;  // "" when none
+            QStringList warnings;
+            QStringList interim;
+        };
+
         QString path;
         QString name;
         QString newName;  // null when there is none
         ZKStatusLight light = ZKStatusLight::Grey;
-        QString error;  // "" when none
-        QStringList warnings;
-        QStringList interim;
+        std::shared_ptr<const Notes> notes;  // null when every note is empty
+
+        const Notes &notesOrNone() const;
     };
 
     RecordPrinter(QTextStream &out, bool json) : out_(out), json_(json) {}

@@ -23,11 +23,12 @@ namespace {
 
 using Policy = CliUserInteraction::ExistingItemPolicy;
 
-// A listed item as it was before the run: its line, and whether it was to be renamed.
+// A listed item as it was before the run: its line, and whether it was to be renamed. A run
+// keeps one of every item: no more than it needs. Where the item was before the run, its
+// record keeps (the records are listed anew for the run).
 struct PlannedItem {
     ZKFileRepresentationPtr record;
     RecordPrinter::Line line;
-    QByteArray nativePath;
     bool relevant = false;
     bool printed = false;
 };
@@ -42,7 +43,7 @@ QList<PlannedItem> plan(const QList<ZKFileRepresentationPtr> &records, int filte
     QList<PlannedItem> items;
     items.reserve(records.size());
     for (const ZKFileRepresentationPtr &record : records) {
-        items.append({record, RecordPrinter::lineOf(*record), record->nativePath(),
+        items.append({record, RecordPrinter::lineOf(*record),
                       record->hasRelevantRenameNameWithError(nullptr),
                       allShown || printed.contains(record)});
     }
@@ -84,7 +85,7 @@ public:
             if (!item.printed) continue;
             extra_.resize(1);
             extra_[0] = {outcomeKey_, outcomeName(item, outcome)};
-            if (json_ && item.record->nativePath() != item.nativePath)
+            if (json_ && item.record->nativePath() != item.record->nativeOriginalPath())
                 extra_.append({"currentPath", item.record->path()});
             printer_.print(item.line, extra_);
         }
