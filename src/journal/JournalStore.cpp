@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <functional>
 
@@ -299,9 +300,25 @@ qint64 temporaryFileOwner(const QString &name) {
     return rest.section(QLatin1Char('-'), 0, 0).toLongLong();
 }
 
+// The names of the folder's files that start with one of the prefixes and end with the
+// suffix, as this program writes them. Wildcard filters would build a regular expression at
+// every listing, and the journals are listed as every run starts.
+QStringList namesOf(const QDir &dir, QDir::Filters filters, const QStringList &prefixes,
+                    const QString &suffix) {
+    QStringList names = dir.entryList(filters, QDir::Unsorted);
+    names.removeIf([&](const QString &name) {
+        return name.size() < suffix.size() || !name.endsWith(suffix) ||
+               std::none_of(prefixes.cbegin(), prefixes.cend(), [&](const QString &prefix) {
+                   return name.size() >= prefix.size() + suffix.size() && name.startsWith(prefix);
+               });
+    });
+    return names;
+}
+
 void removeAbandonedTemporaryFiles() {
     const QDir dir(folder());
-    const QStringList names = dir.entryList({temporaryPrefix + '*'}, QDir::Files | QDir::Hidden);
+    const QStringList names =
+        namesOf(dir, QDir::Files | QDir::Hidden, {temporaryPrefix}, QString());
     for (const QString &name : names) {
         if (isProcessAlive(temporaryFileOwner(name))) continue;
         QFile::remove(dir.filePath(name));
@@ -324,8 +341,7 @@ QString journalFileName(bool isUndo, int sequence) {
 
 QStringList journalPaths() {
     const QDir dir(folder());
-    QStringList names =
-        dir.entryList({runPrefix + '*' + suffix, undoPrefix + '*' + suffix}, QDir::Files);
+    QStringList names = namesOf(dir, QDir::Files, {runPrefix, undoPrefix}, suffix);
     // Run and undo journals interleave by the time they started, which follows the prefix.
     const auto startKey = [](const QString &name) { return name.mid(name.indexOf('-') + 1); };
     std::sort(names.begin(), names.end(),
