@@ -19,7 +19,12 @@ void alignHeapStart(int, char **, char **) { HugePageHeap::alignHeapStart(); }
 }  // namespace
 
 int main(int argc, char **argv) {
+    // Nothing here needs a GLib main loop, and Qt's own event dispatcher starts quicker (about
+    // 0.6 ms of every command). For this process only: what it starts keeps its own choice.
+    const bool dispatcherChosen = qEnvironmentVariableIsSet("QT_NO_GLIB");
+    if (!dispatcherChosen) qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
+    if (!dispatcherChosen) qunsetenv("QT_NO_GLIB");
     QCoreApplication::setApplicationName(QStringLiteral("Torvane"));
     // The core's messages (alerts, warnings) in the session's language.
     Translations::install();
