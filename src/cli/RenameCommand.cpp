@@ -132,6 +132,7 @@ int RenameCommand::execute(const QStringList &arguments) {
     controller.setHasFinishedLaunching(true);
     // The outcomes are printed from the records of the run; nobody looks at a new list.
     controller.setRelistsAfterRun(false);
+    controller.setLeavesRunTablesToProcessEnd(ProcessExit::endsWithoutTeardown());
     const ControllerHistorySubject history(controller);  // the run is recorded as the window's
     if (!configure(controller, options, &error)) return fail(error);
     options.listing.applyTo(controller);

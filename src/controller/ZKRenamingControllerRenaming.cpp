@@ -135,7 +135,8 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
         return;
     }
     ItemMover mover(ui_, *disk_);
-    RenameRunLoop loop(fileRepresentations_, *ui_, mover, scanClock_);
+    auto looping = std::make_unique<RenameRunLoop>(fileRepresentations_, *ui_, mover, scanClock_);
+    RenameRunLoop &loop = *looping;
     loop.setTurnObserver(runTurnObserver_);
     QString error;
     const QList<JournalMove> planned = loop.plannedMoves();
@@ -159,6 +160,10 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
     const bool successful = loop.run(relevant.size(), *journal);
     lastRunOutcomes_ = loop.outcomes();
     if (!journal->end()) Log::line(QStringLiteral("cannot close the run journal"));
+    if (leavesRunTablesToProcessEnd_) {
+        (void)looping.release();
+        (void)journal.release();
+    }
 
     finishRun(successful, isRevert, relevant.size());
     Log::debug(QString::asprintf(
