@@ -307,7 +307,7 @@ QStringList namesOf(const QDir &dir, QDir::Filters filters, const QStringList &p
                     const QString &suffix) {
     QStringList names = dir.entryList(filters, QDir::Unsorted);
     names.removeIf([&](const QString &name) {
-        return name.size() < suffix.size() || !name.endsWith(suffix) ||
+        return !name.endsWith(suffix) ||
                std::none_of(prefixes.cbegin(), prefixes.cend(), [&](const QString &prefix) {
                    return name.size() >= prefix.size() + suffix.size() && name.startsWith(prefix);
                });
