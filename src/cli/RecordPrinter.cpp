@@ -10,13 +10,18 @@ RecordPrinter::Line RecordPrinter::lineOf(const ZKFileRepresentation &record) {
     line.name = record.name();
     if (record.hasRenameName()) line.newName = record.renameName();
     line.light = record.statusLight();
+    line.notes = notesOf(record);
+    return line;
+}
+
+std::shared_ptr<const RecordPrinter::Line::Notes> RecordPrinter::notesOf(
+    const ZKFileRepresentation &record) {
     Line::Notes notes;
     record.hasRelevantRenameNameWithError(&notes.error);
     notes.warnings = record.warnings();
     notes.interim = record.intermediateNames();
-    if (!notes.error.isEmpty() || !notes.warnings.isEmpty() || !notes.interim.isEmpty())
-        line.notes = std::make_shared<const Line::Notes>(std::move(notes));
-    return line;
+    if (notes.error.isEmpty() && notes.warnings.isEmpty() && notes.interim.isEmpty()) return {};
+    return std::make_shared<const Line::Notes>(std::move(notes));
 }
 
 const RecordPrinter::Line::Notes &RecordPrinter::Line::notesOrNone() const {

@@ -35,6 +35,8 @@ public:
     void setColored(bool colored) { colored_ = colored; }
 
     static Line lineOf(const ZKFileRepresentation &record);
+    // The notes of the record's line alone, none when every one is empty.
+    static std::shared_ptr<const Line::Notes> notesOf(const ZKFileRepresentation &record);
 
     // One line for the record; extra members (such as a rename outcome) go at the end.
     void print(const ZKFileRepresentation &record,

@@ -23,15 +23,28 @@ namespace {
 
 using Policy = CliUserInteraction::ExistingItemPolicy;
 
-// A listed item as it was before the run: its line, and whether it was to be renamed. A run
-// keeps one of every item: no more than it needs. Where the item was before the run, its
-// record keeps (the records are listed anew for the run).
+// A listed item as it was before the run: what its line shows, and whether it was to be
+// renamed. A run keeps one of every item, so it keeps no more than the run may change: the
+// record keeps where the item was before the run (the records are listed anew for it) and
+// its new name, not its light and notes.
 struct PlannedItem {
     ZKFileRepresentationPtr record;
-    RecordPrinter::Line line;
+    std::shared_ptr<const RecordPrinter::Line::Notes> notes;
+    ZKStatusLight light = ZKStatusLight::Grey;
     bool relevant = false;
     bool printed = false;
 };
+
+RecordPrinter::Line lineBeforeRun(const PlannedItem &item) {
+    const ZKFileRepresentation &record = *item.record;
+    RecordPrinter::Line line;
+    line.path = record.originalPath();
+    line.name = record.originalName();
+    if (record.hasRenameName()) line.newName = record.renameName();
+    line.light = item.light;
+    line.notes = item.notes;
+    return line;
+}
 
 QList<PlannedItem> plan(const QList<ZKFileRepresentationPtr> &records, int filter) {
     const QList<ZKFileRepresentationPtr> shown =
@@ -43,7 +56,7 @@ QList<PlannedItem> plan(const QList<ZKFileRepresentationPtr> &records, int filte
     QList<PlannedItem> items;
     items.reserve(records.size());
     for (const ZKFileRepresentationPtr &record : records) {
-        items.append({record, RecordPrinter::lineOf(*record),
+        items.append({record, RecordPrinter::notesOf(*record), record->statusLight(),
                       record->hasRelevantRenameNameWithError(nullptr),
                       allShown || printed.contains(record)});
     }
@@ -87,7 +100,7 @@ public:
             extra_[0] = {outcomeKey_, outcomeName(item, outcome)};
             if (json_ && item.record->nativePath() != item.record->nativeOriginalPath())
                 extra_.append({"currentPath", item.record->path()});
-            printer_.print(item.line, extra_);
+            printer_.print(lineBeforeRun(item), extra_);
         }
     }
 
