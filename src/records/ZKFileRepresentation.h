@@ -160,8 +160,6 @@ public:
     void setFileTypeInstanceVariableOnly(const std::optional<QString> &fileType);
     void setFileCreatorInstanceVariableOnly(const std::optional<QString> &fileCreator);
     void setKindInstanceVariableOnly(const std::optional<QString> &kind);
-    // Drops all three, without making room for them in a record that never held any.
-    void forgetTypeCreatorAndKind();
     // 1, or 1000 when the media file's reported bit rate is in kilobits; computed once.
     // The item is null when the file has no metadata item.
     quint64 bitRateMultiplierForMetaDataItem(const ZKMediaTiming *item) const override;

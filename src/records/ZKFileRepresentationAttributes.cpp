@@ -61,24 +61,19 @@ QString ZKFileRepresentation::spotlightComment() const {
     return *cached;
 }
 
+// Clearing a value makes no room for it in a record that never held any: a run clears three
+// of them in every record it moves.
 void ZKFileRepresentation::setFileTypeInstanceVariableOnly(const std::optional<QString> &fileType) {
-    attributes().fileType = fileType;
+    if (fileType || attributes_) attributes().fileType = fileType;
 }
 
 void ZKFileRepresentation::setFileCreatorInstanceVariableOnly(
     const std::optional<QString> &fileCreator) {
-    attributes().fileCreator = fileCreator;
+    if (fileCreator || attributes_) attributes().fileCreator = fileCreator;
 }
 
 void ZKFileRepresentation::setKindInstanceVariableOnly(const std::optional<QString> &kind) {
-    attributes().kind = kind;
-}
-
-void ZKFileRepresentation::forgetTypeCreatorAndKind() {
-    if (!attributes_) return;
-    attributes_->fileType.reset();
-    attributes_->fileCreator.reset();
-    attributes_->kind.reset();
+    if (kind || attributes_) attributes().kind = kind;
 }
 
 quint64 ZKFileRepresentation::bitRateMultiplierForMetaDataItem(const ZKMediaTiming *item) const {

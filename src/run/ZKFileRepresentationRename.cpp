@@ -58,5 +58,7 @@ bool ZKFileRepresentation::renameToNativePath(const QByteArray &target, bool mak
 
 void ZKFileRepresentation::didMoveTo(const QByteArray &target) {
     setNativePath(target);
-    forgetTypeCreatorAndKind();
+    setFileTypeInstanceVariableOnly(std::nullopt);
+    setFileCreatorInstanceVariableOnly(std::nullopt);
+    setKindInstanceVariableOnly(std::nullopt);
 }
