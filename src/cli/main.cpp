@@ -4,19 +4,8 @@
 
 #include "cli/ArgumentEncoding.h"
 #include "cli/Cli.h"
-#include "cli/HugePageHeap.h"
 #include "cli/ProcessExit.h"
 #include "common/Translations.h"
-
-namespace {
-
-void alignHeapStart(int, char **, char **) { HugePageHeap::alignHeapStart(); }
-
-// Before the libraries' own initialisation, which allocates already.
-[[gnu::section(".preinit_array"),
-  gnu::used]] void (*const alignHeapFirst)(int, char **, char **) = alignHeapStart;
-
-}  // namespace
 
 int main(int argc, char **argv) {
     // Nothing here needs a GLib main loop, and Qt's own event dispatcher starts quicker (about

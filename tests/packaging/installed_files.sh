@@ -26,7 +26,7 @@ fi
 
 missing=0
 for file in usr/bin/torvane usr/bin/torvane-cli \
-  usr/bin/torvane-droplet usr/bin/torvane-service-provider usr/libexec/torvane-cli-main \
+  usr/bin/torvane-droplet usr/bin/torvane-service-provider \
   usr/share/torvane/help/en/index.html usr/share/torvane/translations/torvane_de.qm \
   usr/share/applications/com.quorlix.Torvane.desktop \
   usr/share/dbus-1/services/com.quorlix.Torvane.service \
