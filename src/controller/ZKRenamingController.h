@@ -377,6 +377,11 @@ private:
     void runRenamersWithoutRecords();
     // False when a step reported a syntax error.
     bool computeNewNames();
+    bool computeNewNamesOnTwoThreads(const QList<ZKRenamerPtr> &renamers,
+                                     const QList<ZKFileRepresentationPtr> &records);
+    // One record through every step, up to its new name (before the uniqueness check).
+    void nameRecord(ZKFileRepresentation &record, const QList<ZKRenamerPtr> &renamers, qint64 index,
+                    qint64 count, bool *syntaxError) const;
     void withdrawNewNames();
     void checkUniqueness(ZKFileRepresentation &record, TakenPaths &taken,
                          QHash<QString, quint64> &lastNumbers);

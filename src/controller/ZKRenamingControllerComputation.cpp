@@ -2,6 +2,7 @@
 // check, the sequence re-run and the refresh of the display.
 
 #include <QScopedValueRollback>
+#include <thread>
 
 #include "common/PathExtension.h"
 #include "common/TextCase.h"
@@ -79,26 +80,70 @@ void ZKRenamingController::runRenamersWithoutRecords() {
         renamer->processFileRepresentation(nullptr, 0, 0, nullptr);
 }
 
+namespace {
+
+// Lists shorter than this are named on one thread: a thread costs more than it spares.
+constexpr qint64 kNamedOnTwoThreadsFrom = 2048;
+
+bool namesItemsIndependently(const QList<ZKRenamerPtr> &renamers) {
+    return std::all_of(renamers.cbegin(), renamers.cend(), [](const ZKRenamerPtr &renamer) {
+        return renamer->namesItemsIndependently();
+    });
+}
+
+}  // namespace
+
 bool ZKRenamingController::computeNewNames() {
     // Copies: a step that prompts runs an event loop in which the lists may change.
     const QList<ZKRenamerPtr> renamers = renamers_;
     const QList<ZKFileRepresentationPtr> records = fileRepresentations_;
     const qint64 count = records.size();
+    if (count >= kNamedOnTwoThreadsFrom && namesItemsIndependently(renamers))
+        return computeNewNamesOnTwoThreads(renamers, records);
     TakenPaths taken(count);
     QHash<QString, quint64> lastNumbers;
     bool syntaxError = false;
     for (qint64 index = 0; index < count; ++index) {
-        const ZKFileRepresentationPtr &record = records.at(index);
-        record->clearIntermediateNames();
-        for (const ZKRenamerPtr &renamer : renamers) {
-            renamer->processFileRepresentation(record.get(), index, count, &syntaxError);
-            if (syntaxError) return false;
-        }
-        record->setRenameName(record->intermediateName());
-        if (!keepsIntermediateNames_) record->forgetIntermediateNames();
-        checkUniqueness(*record, taken, lastNumbers);
+        ZKFileRepresentation &record = *records.at(index);
+        nameRecord(record, renamers, index, count, &syntaxError);
+        if (syntaxError) return false;
+        checkUniqueness(record, taken, lastNumbers);
     }
     return true;
+}
+
+// No step looks beyond the item it names: the second half of the list is named on a second
+// thread, then every name is checked for uniqueness in list order, which only ever looks back
+// at the items before.
+bool ZKRenamingController::computeNewNamesOnTwoThreads(
+    const QList<ZKRenamerPtr> &renamers, const QList<ZKFileRepresentationPtr> &records) {
+    const qint64 count = records.size();
+    const auto nameRecords = [&](qint64 from, qint64 to, bool *syntaxError) {
+        for (qint64 index = from; index < to && !*syntaxError; ++index)
+            nameRecord(*records.at(index), renamers, index, count, syntaxError);
+    };
+    bool firstHalfError = false, secondHalfError = false;
+    std::thread secondHalf(nameRecords, count / 2, count, &secondHalfError);
+    nameRecords(0, count / 2, &firstHalfError);
+    secondHalf.join();
+    if (firstHalfError || secondHalfError) return false;
+    TakenPaths taken(count);
+    QHash<QString, quint64> lastNumbers;
+    for (const ZKFileRepresentationPtr &record : records)
+        checkUniqueness(*record, taken, lastNumbers);
+    return true;
+}
+
+void ZKRenamingController::nameRecord(ZKFileRepresentation &record,
+                                      const QList<ZKRenamerPtr> &renamers, qint64 index,
+                                      qint64 count, bool *syntaxError) const {
+    record.clearIntermediateNames();
+    for (const ZKRenamerPtr &renamer : renamers) {
+        renamer->processFileRepresentation(&record, index, count, syntaxError);
+        if (*syntaxError) return;
+    }
+    record.setRenameName(record.intermediateName());
+    if (!keepsIntermediateNames_) record.forgetIntermediateNames();
 }
 
 void ZKRenamingController::withdrawNewNames() {

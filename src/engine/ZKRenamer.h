@@ -153,6 +153,10 @@ public:
     // only Find and Replace acts, updating the target status and reporting a syntax error.
     // *syntaxError is only ever set to true, never cleared.
     void processFileRepresentation(ZKFileItem *file, qint64 index, qint64 count, bool *syntaxError);
+    // Whether the step's new name for an item depends on that item's names and the step's own
+    // settings alone, read without touching anything shared (no tokens, patterns or other
+    // items): such steps may name different items on several threads at once.
+    bool namesItemsIndependently() const;
     // Called on every step after each pass of a computation (analyze on after the first);
     // answers whether the whole computation must run once more. Only sequence groups, whose
     // totals are known after a first pass, ever ask for that; no other operation does.

@@ -47,6 +47,23 @@ void ZKRenamer::processFileRepresentation(ZKFileItem *file, qint64 index, qint64
     file->setIntermediateName(renamedName(file, file->intermediateName()));
 }
 
+bool ZKRenamer::namesItemsIndependently() const {
+    // Plain text, or nothing: resolved without the proxies and their caches.
+    const bool plainText =
+        insertString_.isEmpty() ||
+        (insertString_.size() == 1 && insertString_.front().typeId() == QMetaType::QString);
+    switch (operation()) {
+        case RemoveOperation:
+            return true;
+        case InsertOperation:
+        case AddPrefixOperation:
+        case AddSuffixOperation:
+            return plainText;
+        default:
+            return false;
+    }
+}
+
 void ZKRenamer::processFindAndReplace(ZKFileItem *file, bool *syntaxError) {
     // Without a file the target is still checked, so that a step list with no files shows
     // its errors.

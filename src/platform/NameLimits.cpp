@@ -18,28 +18,45 @@ QMutex &cacheMutex() {
     return mutex;
 }
 
-QHash<QByteArray, long> &cache() {
-    static QHash<QByteArray, long> limits;
-    return limits;
+struct Cache {
+    QHash<QByteArray, long> limits;
+    // The folder answered last: a list asks for every record, folder by folder, and hashing
+    // the path each time took longer than the rest of a record's check.
+    QByteArray lastFolder;
+    long lastLimit = 0;
+};
+
+Cache &cache() {
+    static Cache kept;
+    return kept;
 }
 
 }  // namespace
 
 long maximumNameBytes(QByteArrayView folder) {
     QMutexLocker lock(&cacheMutex());
-    // Looked up in place: every record of a list asks, and most folders are known.
-    const auto known = cache().constFind(QByteArray::fromRawData(folder.data(), folder.size()));
-    if (known != cache().constEnd()) return *known;
-    const QByteArray kept = folder.toByteArray();
-    const long asked = kept.isEmpty() ? -1 : ::pathconf(kept.constData(), _PC_NAME_MAX);
-    const long limit = asked > 0 ? asked : kCommonNameMax;
-    cache().insert(kept, limit);
+    Cache &kept = cache();
+    if (!kept.lastFolder.isNull() && folder == kept.lastFolder) return kept.lastLimit;
+    // Looked up in place: most folders are known.
+    const auto known = kept.limits.constFind(QByteArray::fromRawData(folder.data(), folder.size()));
+    long limit = 0;
+    if (known != kept.limits.constEnd()) {
+        kept.lastFolder = known.key();
+        limit = *known;
+    } else {
+        kept.lastFolder = folder.toByteArray();
+        const long asked =
+            folder.isEmpty() ? -1 : ::pathconf(kept.lastFolder.constData(), _PC_NAME_MAX);
+        limit = asked > 0 ? asked : kCommonNameMax;
+        kept.limits.insert(kept.lastFolder, limit);
+    }
+    kept.lastLimit = limit;
     return limit;
 }
 
 void forgetFolders() {
     QMutexLocker lock(&cacheMutex());
-    cache().clear();
+    cache() = Cache();
 }
 
 }  // namespace NameLimits

@@ -108,6 +108,37 @@ TEST_F(RenamingControllerComputationTest, SyntaxErrorWithdrawsEveryNewName) {
     EXPECT_EQ(controller->renameButtonState().title, "Settings do not apply.");
 }
 
+// A long list whose steps look at nothing but the item is named on two threads: the names,
+// interim names and the numbering of collisions must be those of one pass in list order.
+TEST_F(RenamingControllerComputationTest, LongListNamedInHalvesKeepsListOrderForUniqueness) {
+    QStringList names;
+    for (int number = 1; number <= 3000; ++number)
+        names << QStringLiteral("A%1.txt").arg(number, 4, 10, QLatin1Char('0'));
+    listFiles(names);
+    controller->setAutoUniqueify(true);
+    controller->setKeepsIntermediateNames(true);
+    const QVariantMap removeDigits{
+        {"Task", 100}, {RenamerKeys::kRemoveStart, 2}, {RenamerKeys::kRemoveLength, 4}};
+    const QVariantMap addSuffix{{"Task", 103}, {"Rename: Insert: String", "-x"}};
+    useSteps(
+        {ZKRenamer::renamerWithArchive(removeDigits), ZKRenamer::renamerWithArchive(addSuffix)});
+
+    const QList<ZKFileRepresentationPtr> records = controller->fileRepresentations();
+    ASSERT_EQ(records.size(), 3000);
+    EXPECT_EQ(records.first()->renameName(), "A-x.txt");
+    for (qsizetype index = 1; index < records.size(); ++index) {
+        const ZKFileRepresentation &record = *records.at(index);
+        ASSERT_EQ(record.name(), names.at(index));
+        EXPECT_EQ(record.renameName(), QStringLiteral("A-x (%1).txt").arg(index));
+        EXPECT_EQ(record.intermediateNames(), QStringList({"A.txt", "A-x.txt"}));
+    }
+
+    controller->setAutoUniqueify(false);
+    controller->updateRenameNames();
+    EXPECT_EQ(errorOf(records.first()), kIsNotUnique);
+    EXPECT_EQ(errorOf(records.last()), kIsNotUnique);
+}
+
 TEST_F(RenamingControllerComputationTest, EmptyListStillRunsEveryStepWithoutARecord) {
     const ZKRenamerPtr broken = findAndReplace("(", "", true);
     useSteps({findAndReplace("a", "b"), broken});
