@@ -124,21 +124,21 @@ std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
     journal->d = std::make_unique<Private>();
     Private &d = *journal->d;
     if (problem.isEmpty()) {
+        // A long plan's progress table is made on a thread of its own while the plan is
+        // written and flushed: most of its time goes to fresh memory, not to a processor.
+        std::thread progressMaker;
+        if (planned.size() >= kPlanOnThreadsFrom)
+            progressMaker = std::thread([&] { d.plan.emplace(planned); });
+        else
+            d.plan.emplace(planned);
         JournalFile::Draft draft(JournalStore::folder());
         if (writePlan(draft, headerLine(undonePath, planned.size()), planned, &problem)) {
-            // A long plan's progress table is made while the plan is flushed: the encoding
-            // keeps both processors busy, the flush neither.
-            std::thread progressMaker;
-            if (planned.size() >= kPlanOnThreadsFrom)
-                progressMaker = std::thread([&] { d.plan.emplace(planned); });
-            else
-                d.plan.emplace(planned);
             d.descriptor = draft.publish(
                 [&](int attempt) { return JournalStore::journalFileName(isUndo, first + attempt); },
                 &d.path, &problem);
             d.length = draft.length();
-            if (progressMaker.joinable()) progressMaker.join();
         }
+        if (progressMaker.joinable()) progressMaker.join();
     }
     if (d.descriptor < 0) {
         Log::line(QStringLiteral("[Journal] %1").arg(problem));

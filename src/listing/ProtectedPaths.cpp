@@ -1,6 +1,7 @@
 #include "listing/ProtectedPaths.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace ProtectedPaths {
 
@@ -13,10 +14,16 @@ bool isTabooSystemPath(const QString &path) {
         QStringLiteral("/tmp"),         QStringLiteral("/var"),
         QStringLiteral("/proc"),        QStringLiteral("/sys"),
         QStringLiteral("/run")};
-    return taboo.contains(path);
+    // A scan asks about every item, and nearly every path is longer than all of them.
+    static const qsizetype longest =
+        std::max_element(taboo.cbegin(), taboo.cend(), [](const QString &a, const QString &b) {
+            return a.size() < b.size();
+        })->size();
+    return path.size() <= longest && taboo.contains(path);
 }
 
 bool isNetworkPath(const QString &path) {
+    if (path.size() > qsizetype(std::size(u"/Network/")) - 1) return false;
     return path == u"Network" || path == u"Network/" || path == u"/Network" || path == u"/Network/";
 }
 
