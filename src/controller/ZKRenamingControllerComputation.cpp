@@ -131,6 +131,15 @@ bool ZKRenamingController::computeNewNamesOnTwoThreads(
     QHash<QString, quint64> lastNumbers;
     for (const ZKFileRepresentationPtr &record : records)
         checkUniqueness(*record, taken, lastNumbers);
+    // The lights, the button and the run ask every record next whether its new name applies;
+    // the answers are kept, so the second half is decided on the second thread meanwhile.
+    const auto decideRelevance = [&](qint64 from, qint64 to) {
+        for (qint64 index = from; index < to; ++index)
+            records.at(index)->hasRelevantRenameNameWithError(nullptr);
+    };
+    std::thread secondRelevance(decideRelevance, count / 2, count);
+    decideRelevance(0, count / 2);
+    secondRelevance.join();
     return true;
 }
 

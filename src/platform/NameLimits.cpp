@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
+#include <atomic>
 #include <climits>
 
 namespace NameLimits {
@@ -18,45 +19,45 @@ QMutex &cacheMutex() {
     return mutex;
 }
 
-struct Cache {
-    QHash<QByteArray, long> limits;
-    // The folder answered last: a list asks for every record, folder by folder, and hashing
-    // the path each time took longer than the rest of a record's check.
-    QByteArray lastFolder;
-    long lastLimit = 0;
-};
-
-Cache &cache() {
-    static Cache kept;
-    return kept;
+QHash<QByteArray, long> &cache() {
+    static QHash<QByteArray, long> limits;
+    return limits;
 }
+
+// Counts the times the kept answers were dropped: an answer remembered before is stale.
+std::atomic<quint64> generation{1};
+
+// The folder this thread asked about last: a list asks for every record, folder by folder,
+// and hashing the path each time took longer than the rest of a record's check. Per thread,
+// so that threads checking records at once do not wait for each other.
+struct LastAnswer {
+    quint64 generation = 0;
+    QByteArray folder;
+    long limit = 0;
+};
+thread_local LastAnswer lastAnswer;
 
 }  // namespace
 
 long maximumNameBytes(QByteArrayView folder) {
+    const quint64 current = generation.load(std::memory_order_acquire);
+    if (lastAnswer.generation == current && folder == lastAnswer.folder) return lastAnswer.limit;
     QMutexLocker lock(&cacheMutex());
-    Cache &kept = cache();
-    if (!kept.lastFolder.isNull() && folder == kept.lastFolder) return kept.lastLimit;
     // Looked up in place: most folders are known.
-    const auto known = kept.limits.constFind(QByteArray::fromRawData(folder.data(), folder.size()));
-    long limit = 0;
-    if (known != kept.limits.constEnd()) {
-        kept.lastFolder = known.key();
-        limit = *known;
-    } else {
-        kept.lastFolder = folder.toByteArray();
-        const long asked =
-            folder.isEmpty() ? -1 : ::pathconf(kept.lastFolder.constData(), _PC_NAME_MAX);
-        limit = asked > 0 ? asked : kCommonNameMax;
-        kept.limits.insert(kept.lastFolder, limit);
+    auto known = cache().constFind(QByteArray::fromRawData(folder.data(), folder.size()));
+    if (known == cache().constEnd()) {
+        const QByteArray kept = folder.toByteArray();
+        const long asked = kept.isEmpty() ? -1 : ::pathconf(kept.constData(), _PC_NAME_MAX);
+        known = cache().insert(kept, asked > 0 ? asked : kCommonNameMax);
     }
-    kept.lastLimit = limit;
-    return limit;
+    lastAnswer = {current, known.key(), *known};
+    return *known;
 }
 
 void forgetFolders() {
     QMutexLocker lock(&cacheMutex());
-    cache() = Cache();
+    cache().clear();
+    generation.fetch_add(1, std::memory_order_release);
 }
 
 }  // namespace NameLimits

@@ -38,7 +38,8 @@ ZKRenameNameRelevance::ZKRenameNameRelevance(const ZKFileRepresentation &fileRep
     // component of the target, whose folder is the item's own.
     const QByteArray nativePath = fileRepresentation.nativePath();
     const long maximumBytes = NameLimits::maximumNameBytes(NativePath::folderViewOf(nativePath));
-    if (nativeSizeOf(renameName) > maximumBytes) {
+    // A UTF-16 unit takes at most 3 bytes: most names are far too short to need counting.
+    if (renameName.size() * 3 > maximumBytes && nativeSizeOf(renameName) > maximumBytes) {
         error_ = NameValidation::errorForNameLength(QFile::encodeName(renameName), maximumBytes);
         return;
     }
