@@ -41,6 +41,28 @@ TEST_F(RenamingControllerRunTest, SwapOfTwoNamesMovesOneAsideWithoutAsking) {
     EXPECT_TRUE(journal.summary.closed);
 }
 
+// A long run, its names made in two halves and its moves made ahead on a second thread: every
+// file must land under its own new name, and the journal plan every move.
+TEST_F(RenamingControllerRunTest, LongRunMovesEveryFileToItsOwnTarget) {
+    QStringList names;
+    for (int number = 1; number <= 2500; ++number)
+        names << QStringLiteral("f%1.txt").arg(number, 4, 10, QLatin1Char('0'));
+    listFilesWithContents(names);
+    const QVariantMap addSuffix{{"Task", 103}, {"Rename: Insert: String", "-x"}};
+    useSteps({ZKRenamer::renamerWithArchive(addSuffix)});
+    controller->rename(false);
+
+    QMap<QString, QByteArray> expected;
+    for (const QString &name : names)
+        expected.insert(QString(name).replace(".txt", "-x.txt"), contentOf(name));
+    EXPECT_EQ(files(), expected);
+    Journal journal;
+    QString error;
+    ASSERT_TRUE(JournalStore::read(JournalStore::journalPaths().last(), &journal, &error)) << error;
+    ASSERT_EQ(journal.planned.size(), names.size());
+    EXPECT_EQ(journal.planned.last().to, QFile::encodeName(dir.filePath("f2500-x.txt")));
+}
+
 TEST_F(RenamingControllerRunTest, CyclesEndWithEveryFileOnceUnderItsNewName) {
     // f1 -> f2 -> f3 -> f1.
     listFilesWithContents({"f1.txt", "f2.txt", "f3.txt"}, "three");
