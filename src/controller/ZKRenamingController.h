@@ -445,7 +445,8 @@ private:
     QHash<QString, QHash<QString, QString>> promptedParametersByPrototype_;
 
     // Rename run (ZKRenamingControllerRenaming.cpp, ...Revert.cpp, ...RenameButton.cpp).
-    bool confirmRenaming();
+    // Asks what must be asked before the run of these relevant records.
+    bool confirmRenaming(const QList<ZKFileRepresentationPtr> &relevant);
     void finishRun(bool successful, bool isRevert, qsizetype relevantCount);
     void rebuildListAfterRun(bool successful, bool isRevert);
     // Hooks: the history records the configuration of every run; the token caches and

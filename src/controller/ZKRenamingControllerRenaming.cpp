@@ -120,7 +120,7 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
         }
         return;
     }
-    if (!isRevert && !confirmRenaming()) return;
+    if (!isRevert && !confirmRenaming(relevant)) return;
 
     QElapsedTimer timer;
     timer.start();
@@ -171,10 +171,9 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
         timer.nsecsElapsed() / 1e9, qUtf8Printable(renamingRouteSuffix())));
 }
 
-bool ZKRenamingController::confirmRenaming() {
+bool ZKRenamingController::confirmRenaming(const QList<ZKFileRepresentationPtr> &relevant) {
     // Runs for a droplet or the service never ask.
     if (!hasFinishedLaunching_) return true;
-    const QList<ZKFileRepresentationPtr> relevant = relevantRecords(fileRepresentations_);
     bool asked = false;
     if (isRenamingAgain()) {
         asked = true;
