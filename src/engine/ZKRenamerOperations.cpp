@@ -48,10 +48,9 @@ void ZKRenamer::processFileRepresentation(ZKFileItem *file, qint64 index, qint64
 }
 
 bool ZKRenamer::namesItemsIndependently() const {
-    // Plain text, or nothing: resolved without the proxies and their caches.
+    // Without tokens the text is resolved without the proxies and their caches.
     const bool plainText =
-        insertString_.isEmpty() ||
-        (insertString_.size() == 1 && insertString_.front().typeId() == QMetaType::QString);
+        std::none_of(insertString_.cbegin(), insertString_.cend(), TokenList::isWrappedProxy);
     switch (operation()) {
         case RemoveOperation:
             return true;

@@ -3,6 +3,7 @@
 #include "EngineTestSupport.h"
 #include "engine/ZKRenamer.h"
 #include "support/FakeFileItem.h"
+#include "tokens/TokenList.h"
 
 using S = RenamerSetting;
 using namespace RenamerKeys;
@@ -137,4 +138,19 @@ TEST_F(StandardOperationsTest, OnlyFindAndReplaceActsWithoutAFile) {
     FakeFileItem item("a.txt");
     stepWith(AdvancedOperation)->processFileRepresentation(&item, 0, 1, nullptr);
     EXPECT_EQ(item.interimNames(), QStringList{"a.txt"});
+}
+
+// A long list is named on two threads only with steps whose name for an item reads nothing
+// shared: a token (which may read metadata and caches) or a pattern keeps the single pass.
+TEST_F(StandardOperationsTest, OnlyStepsWithoutTokensOrPatternsNameItemsIndependently) {
+    EXPECT_TRUE(removal(2, 3)->namesItemsIndependently());
+    EXPECT_TRUE(insertion("plain", 1)->namesItemsIndependently());
+    EXPECT_TRUE(stepWith(AddSuffixOperation, {{kInsertString, QVariantList{"a", "b"}}})
+                    ->namesItemsIndependently());
+    const QVariantList withToken = {QStringLiteral("Trip "),
+                                    TokenList::dictionaryByWrappingProxyValue("Date Created")};
+    EXPECT_FALSE(
+        stepWith(AddPrefixOperation, {{kInsertString, withToken}})->namesItemsIndependently());
+    EXPECT_FALSE(stepWith(FindAndReplaceOperation)->namesItemsIndependently());
+    EXPECT_FALSE(caseChange(1, 1)->namesItemsIndependently());
 }
