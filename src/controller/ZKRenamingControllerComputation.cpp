@@ -118,13 +118,18 @@ bool ZKRenamingController::computeNewNames() {
 bool ZKRenamingController::computeNewNamesOnTwoThreads(
     const QList<ZKRenamerPtr> &renamers, const QList<ZKFileRepresentationPtr> &records) {
     const qint64 count = records.size();
-    const auto nameRecords = [&](qint64 from, qint64 to, bool *syntaxError) {
+    const auto nameRecords = [&](const QList<ZKRenamerPtr> &steps, qint64 from, qint64 to,
+                                 bool *syntaxError) {
         for (qint64 index = from; index < to && !*syntaxError; ++index)
-            nameRecord(*records.at(index), renamers, index, count, syntaxError);
+            nameRecord(*records.at(index), steps, index, count, syntaxError);
     };
+    QList<ZKRenamerPtr> secondSteps;
+    secondSteps.reserve(renamers.size());
+    for (const ZKRenamerPtr &renamer : renamers)
+        secondSteps.append(ZKRenamer::forAnotherThread(renamer));
     bool firstHalfError = false, secondHalfError = false;
-    std::thread secondHalf(nameRecords, count / 2, count, &secondHalfError);
-    nameRecords(0, count / 2, &firstHalfError);
+    std::thread secondHalf(nameRecords, std::cref(secondSteps), count / 2, count, &secondHalfError);
+    nameRecords(renamers, 0, count / 2, &firstHalfError);
     secondHalf.join();
     if (firstHalfError || secondHalfError) return false;
     TakenPaths taken(count);

@@ -48,19 +48,39 @@ void ZKRenamer::processFileRepresentation(ZKFileItem *file, qint64 index, qint64
 }
 
 bool ZKRenamer::namesItemsIndependently() const {
-    // Without tokens the text is resolved without the proxies and their caches.
-    const bool plainText =
-        std::none_of(insertString_.cbegin(), insertString_.cend(), TokenList::isWrappedProxy);
+    // Without tokens a text is resolved without the proxies and their caches.
+    const auto plain = [](const QVariantList &text) {
+        return std::none_of(text.cbegin(), text.cend(), TokenList::isWrappedProxy);
+    };
     switch (operation()) {
         case RemoveOperation:
+        case ChangeCaseOperation:
             return true;
         case InsertOperation:
         case AddPrefixOperation:
         case AddSuffixOperation:
-            return plainText;
+            return plain(insertString_);
+        case SetExtensionOperation:
+            return plain(setExtensionExtension_);
+        case FindAndReplaceOperation:
+            // Its compiled patterns are working state: other threads name with a copy.
+            return plain(target_) && plain(replacement_);
         default:
             return false;
     }
+}
+
+ZKRenamerPtr ZKRenamer::forAnotherThread(const ZKRenamerPtr &step) {
+    if (step->operation() != FindAndReplaceOperation) return step;
+    auto copy = std::make_shared<ZKRenamer>();
+    copy->renamingDelegate_ = step->renamingDelegate_;
+    copy->task_ = step->task_;
+    copy->target_ = step->target_;
+    copy->replacement_ = step->replacement_;
+    copy->ignoreCase_ = step->ignoreCase_;
+    copy->queryIsRegEx_ = step->queryIsRegEx_;
+    copy->preserveExtensions_ = step->preserveExtensions_;
+    return copy;
 }
 
 void ZKRenamer::processFindAndReplace(ZKFileItem *file, bool *syntaxError) {

@@ -139,6 +139,31 @@ TEST_F(RenamingControllerComputationTest, LongListNamedInHalvesKeepsListOrderFor
     EXPECT_EQ(errorOf(records.last()), kIsNotUnique);
 }
 
+// Find and Replace keeps its compiled pattern and matcher while it names: the second half of a
+// long list is named with a copy of the step, which must name exactly as the step itself.
+TEST_F(RenamingControllerComputationTest, LongListNamedInHalvesByPatterns) {
+    QStringList names;
+    for (int number = 1; number <= 3000; ++number)
+        names << QStringLiteral("IMG_%1.jpg").arg(number, 4, 10, QLatin1Char('0'));
+    listFiles(names);
+    const QVariantMap upperCase{{"Task", ChangeCaseOperation}, {RenamerKeys::kChangeCaseName, 1}};
+    // Case is ignored by default: "PHOTO" finds "Photo" through the literal's own pattern.
+    useSteps({findAndReplace("IMG_(\\d+)", "Photo <$1>", true), findAndReplace("PHOTO", "pic"),
+              ZKRenamer::renamerWithArchive(upperCase)});
+    const QList<ZKFileRepresentationPtr> records = controller->fileRepresentations();
+    ASSERT_EQ(records.size(), 3000);
+    for (qsizetype index = 0; index < records.size(); ++index)
+        ASSERT_EQ(records.at(index)->renameName(),
+                  QStringLiteral("PIC <%1>.jpg").arg(index + 1, 4, 10, QLatin1Char('0')));
+
+    // A broken pattern fails on both threads: no name is left, and the step shows it.
+    const ZKRenamerPtr broken = findAndReplace("(", "x", true);
+    useSteps({broken});
+    EXPECT_EQ(broken->targetStatus(), -1);
+    EXPECT_FALSE(records.first()->hasRenameName());
+    EXPECT_FALSE(records.last()->hasRenameName());
+}
+
 TEST_F(RenamingControllerComputationTest, EmptyListStillRunsEveryStepWithoutARecord) {
     const ZKRenamerPtr broken = findAndReplace("(", "", true);
     useSteps({findAndReplace("a", "b"), broken});

@@ -141,8 +141,8 @@ TEST_F(StandardOperationsTest, OnlyFindAndReplaceActsWithoutAFile) {
 }
 
 // A long list is named on two threads only with steps whose name for an item reads nothing
-// shared: a token (which may read metadata and caches) or a pattern keeps the single pass.
-TEST_F(StandardOperationsTest, OnlyStepsWithoutTokensOrPatternsNameItemsIndependently) {
+// shared: a token (which may read metadata and caches) or a script keeps the single pass.
+TEST_F(StandardOperationsTest, OnlyStepsWithoutTokensOrScriptsNameItemsIndependently) {
     EXPECT_TRUE(removal(2, 3)->namesItemsIndependently());
     EXPECT_TRUE(insertion("plain", 1)->namesItemsIndependently());
     EXPECT_TRUE(stepWith(AddSuffixOperation, {{kInsertString, QVariantList{"a", "b"}}})
@@ -151,6 +151,9 @@ TEST_F(StandardOperationsTest, OnlyStepsWithoutTokensOrPatternsNameItemsIndepend
                                     TokenList::dictionaryByWrappingProxyValue("Date Created")};
     EXPECT_FALSE(
         stepWith(AddPrefixOperation, {{kInsertString, withToken}})->namesItemsIndependently());
-    EXPECT_FALSE(stepWith(FindAndReplaceOperation)->namesItemsIndependently());
-    EXPECT_FALSE(caseChange(1, 1)->namesItemsIndependently());
+    EXPECT_FALSE(
+        stepWith(FindAndReplaceOperation, {{kTarget, withToken}})->namesItemsIndependently());
+    EXPECT_FALSE(stepWith(AdvancedOperation)->namesItemsIndependently());
+    EXPECT_TRUE(stepWith(FindAndReplaceOperation)->namesItemsIndependently());
+    EXPECT_TRUE(caseChange(1, 1)->namesItemsIndependently());
 }
