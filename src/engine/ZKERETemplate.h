@@ -16,8 +16,9 @@ public:
     static const QString kPlaceholder;
 
     // The parsed template, from a cache shared by all threads (under one lock, asked only
-    // when the thread's last answer was for another text) until it is cleared. nullopt clears the cache and answers null; the name computation does that
-    // at the end of every run, so templates live for one computation.
+    // when the thread's last answer was for another text) until it is cleared. nullopt
+    // clears the cache and answers null; the name computation does that at the end of every
+    // run, so templates live for one computation.
     static std::shared_ptr<const ZKERETemplate> templateWithString(
         const std::optional<QString> &templateString);
 
