@@ -45,8 +45,18 @@ QByteArray joined(QByteArrayView folder, QByteArrayView name) {
     return path;
 }
 
-bool isAscii(QByteArrayView bytes) {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+qsizetype asciiPrefixSize(QByteArrayView bytes) {
+    // Eight bytes at a time: every name of a listing passes here.
+    qsizetype at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        quint64 word;
+        ::memcpy(&word, bytes.data() + at, sizeof word);
+        if (word & 0x8080808080808080ULL) break;
+    }
+    while (at < bytes.size() && uchar(bytes[at]) < 0x80) ++at;
+    return at;
 }
+
+bool isAscii(QByteArrayView bytes) { return asciiPrefixSize(bytes) == bytes.size(); }
 
 }  // namespace NativePath

@@ -22,6 +22,8 @@ QByteArray lastComponentOf(const QByteArray &path);
 QByteArrayView lastComponentViewOf(QByteArrayView path);
 // Whether every byte is ASCII: such a path reads the same as text, and is always NFC.
 bool isAscii(QByteArrayView bytes);
+// How many bytes from the start are ASCII.
+qsizetype asciiPrefixSize(QByteArrayView bytes);
 // The folder and the name with exactly one slash between them.
 QByteArray joined(QByteArrayView folder, QByteArrayView name);
 

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "common/NativePath.h"
+
 namespace Unicode {
 
 icu::UnicodeString toIcu(const QString &string) {
@@ -35,7 +37,8 @@ QString nfc(const QString &string) {
 bool isValidUtf8(QByteArrayView bytes) {
     const auto *data = reinterpret_cast<const uint8_t *>(bytes.data());
     const int32_t length = static_cast<int32_t>(bytes.size());
-    int32_t offset = 0;
+    // Names are mostly ASCII, which is valid as it stands.
+    auto offset = static_cast<int32_t>(NativePath::asciiPrefixSize(bytes));
     while (offset < length) {
         UChar32 c;
         U8_NEXT(data, offset, length, c);

@@ -16,7 +16,7 @@
 #include "engine/ZKRenamingDelegate.h"
 #include "interaction/ZKUserInteraction.h"
 #include "listing/FolderScanner.h"
-#include "listing/NameKeysAhead.h"
+#include "listing/NameKeys.h"
 #include "listing/SortMenu.h"
 #include "listing/ZKSortPriorities.h"
 #include "platform/DiskInterface.h"

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <memory>
+#include <mutex>
 
 #include "common/Log.h"
 #include "common/Unicode.h"
@@ -15,6 +16,7 @@
 #include "listing/FilterMessage.h"
 #include "listing/FolderScanner.h"
 #include "listing/ListingMode.h"
+#include "listing/RecordsAhead.h"
 #include "platform/FileAttributes.h"
 #include "platform/NameLimits.h"
 #include "platform/ZKSecurityScopedBookmarkManager.h"
@@ -187,27 +189,36 @@ QList<ZKFileRepresentationPtr> ZKRenamingController::scanRecords(bool *stopped) 
             return stop;
         },
         scanClock_);
-    // Each item becomes its record as it is found, so the scan keeps no list of its own.
-    QList<ZKFileRepresentationPtr> records;
+    // Each item becomes its record as it is found, on a second thread, so the scan keeps no
+    // list of its own. A rescan's pool is shared by both threads.
     scannedNameKeys_ = NameKeys();
-    std::unique_ptr<NameKeysAhead> keysAhead;
-    if (NameKeysAhead::isWanted(sortingPriorities_)) keysAhead = std::make_unique<NameKeysAhead>();
-    const ScanResult result =
-        scanner.scan(paths_, [&records, &pool, &keysAhead](const ScannedItem &item) {
-            ZKFileRepresentationPtr record = ZKFileRepresentation::fileRepresentationWithNativePath(
-                item.nativePath, pool ? &*pool : nullptr, item.folder, item.type, item.path);
-            if (!record) return;
-            if (keysAhead) keysAhead->add(record.get());
-            records.append(std::move(record));
-        });
-    if (keysAhead && !result.stopped) scannedNameKeys_ = keysAhead->finish(records);
+    std::mutex poolLock;
+    const bool pooled = pool && !pool->isEmpty();
+    RecordsAhead ahead(
+        [&pool, &poolLock, pooled](const ScannedItem &item) {
+            if (!pooled)
+                return ZKFileRepresentation::fileRepresentationWithNativePath(
+                    item.nativePath, nullptr, item.folder, item.type, item.path);
+            const std::lock_guard lock(poolLock);
+            return ZKFileRepresentation::fileRepresentationWithNativePath(
+                item.nativePath, &*pool, item.folder, item.type, item.path);
+        },
+        RecordsAhead::wantsNameKeys(sortingPriorities_));
+    qsizetype found = 0;
+    const ScanResult result = scanner.scan(paths_, [&ahead, &found](const ScannedItem &item) {
+        ahead.add(item);
+        ++found;
+    });
     ui_->setRenameButtonState(progressState(QString(), false, false));
     if (result.stopped) {
-        Log::debug(QString::asprintf("scanning aborted after %lu items",
-                                     static_cast<unsigned long>(records.size())));
+        Log::debug(
+            QString::asprintf("scanning aborted after %lu items", static_cast<unsigned long>(found)));
         *stopped = true;
         return {};
     }
+    RecordsAhead::Made made = ahead.finish();
+    QList<ZKFileRepresentationPtr> records = std::move(made.records);
+    scannedNameKeys_ = std::move(made.keys);
 
     ui_->setRenameButtonState(progressState(tr("Building list..."), false, false));
     if (!result.libraryName.isEmpty()) ui_->showAlertLater(libraryAlert(result.libraryName));

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QRandomGenerator>
 
-#include "listing/NameKeysAhead.h"
+#include "listing/NameKeys.h"
 #include "listing/ZKSortPriorities.h"
 #include "records/ZKFileRepresentation.h"
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "listing/NameKeysAhead.h"
+#include "listing/NameKeys.h"
 #include "listing/ZKSortPriorities.h"
 #include "records/ZKFileRepresentation.h"
 

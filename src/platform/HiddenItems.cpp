@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include "common/NativePath.h"
+
 namespace {
 
 // A ".hidden" lists a few names; anything far larger is no such list and is not read whole.
@@ -43,7 +45,7 @@ QSet<QByteArray> parseNames(const QByteArray &contents) {
 bool HiddenItems::isHidden(const QByteArray &nativePath) {
     QByteArrayView path(nativePath);
     while (path.size() > 1 && path.endsWith('/')) path.chop(1);
-    const qsizetype slash = path.lastIndexOf('/');
+    const qsizetype slash = NativePath::lastSlash(path);
     const QByteArrayView name = path.sliced(slash + 1);
     if (name.isEmpty()) return false;
     if (name.startsWith('.')) return true;

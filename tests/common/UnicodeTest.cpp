@@ -33,4 +33,8 @@ TEST(UnicodeTest, Utf8ValidityOfFileNameBytes) {
     EXPECT_FALSE(Unicode::isValidUtf8(QByteArray("\xC0\xAF")));          // overlong "/"
     EXPECT_FALSE(Unicode::isValidUtf8(QByteArray("\xED\xA0\x80")));      // encoded surrogate
     EXPECT_FALSE(Unicode::isValidUtf8(QByteArray("\xF4\x90\x80\x80")));  // beyond U+10FFFF
+    // After a long stretch of ASCII, the rest is still decoded.
+    EXPECT_TRUE(Unicode::isValidUtf8(QByteArray("IMG_000123 Holiday caf\xC3\xA9")));
+    EXPECT_FALSE(Unicode::isValidUtf8(QByteArray("IMG_000123 Holiday caf\xC3")));
+    EXPECT_FALSE(Unicode::isValidUtf8(QByteArray("IMG_000123 Holiday caf\xE9.jpg")));
 }

@@ -10,7 +10,7 @@
 
 #include "common/LocalizedCompare.h"
 #include "listing/FileListSorting.h"
-#include "listing/NameKeysAhead.h"
+#include "listing/RecordsAhead.h"
 #include "listing/RecordComparison.h"
 #include "platform/ExtendedAttributes.h"
 #include "support/RecordNames.h"
@@ -147,9 +147,9 @@ TEST_F(FileListSortingTest, ListLongEnoughForTwoThreadsSortsAsThePairwiseCompari
 }
 
 TEST_F(FileListSortingTest, KeysMadeAheadOrderAsThePairwiseComparisonOnlyForTheirList) {
-    // Keys made on two threads in batches while records come: used for the list they were
-    // made for, for the start of a longer one, and never for the same records in another
-    // order.
+    // Records and keys made on two threads in batches while items come: the records in the
+    // order of their items, less those left out; the keys used for the list they were made
+    // for, for the start of a longer one, and never for the same records in another order.
     const QStringList stems = {"b", "a10", "a9", "\u00e9t\u00e9", "ete", "Z", "A b"};
     Records keyed;
     for (int i = 0; i < 1300; ++i)
@@ -160,21 +160,36 @@ TEST_F(FileListSortingTest, KeysMadeAheadOrderAsThePairwiseComparisonOnlyForThei
     const std::vector<std::pair<Records, bool>> cases = {
         {keyed, true}, {longer, true}, {reversed, false}};
     for (const auto &[list, taken] : cases) {
-        NameKeysAhead ahead;
-        for (const ZKFileRepresentationPtr &item : keyed) ahead.add(item.get());
-        NameKeys made = ahead.finish(keyed);
-        ASSERT_EQ(made.places.size(), size_t(keyed.size()));
+        // Every item names its record by its index; a negative index is left out.
+        RecordsAhead ahead(
+            [&keyed](const ScannedItem &item) {
+                const int index = item.path.toInt();
+                return index < 0 ? nullptr : keyed.at(index);
+            },
+            true);
+        const auto item = [](int index) {
+            ScannedItem made;
+            made.path = QString::number(index);
+            return made;
+        };
+        for (int index = 0; index < keyed.size(); ++index) {
+            ahead.add(item(index));
+            if (index % 500 == 0) ahead.add(item(-1));
+        }
+        RecordsAhead::Made made = ahead.finish();
+        ASSERT_TRUE(FileListSorting::isIdenticalToArray(made.records, keyed));
+        ASSERT_EQ(made.keys.places.size(), size_t(keyed.size()));
         RecordComparison probe(ZKSortPriorities(), list);
-        EXPECT_EQ(probe.takeNameKeys(NameKeys(made)), taken);
+        EXPECT_EQ(probe.takeNameKeys(NameKeys(made.keys)), taken);
         Records sorted = list;
-        FileListSorting::sort(sorted, ZKSortPriorities(), nullptr, &made);
-        EXPECT_TRUE(made.records.isEmpty());
+        FileListSorting::sort(sorted, ZKSortPriorities(), nullptr, &made.keys);
+        EXPECT_TRUE(made.keys.records.isEmpty());
         EXPECT_TRUE(FileListSorting::isIdenticalToArray(sorted, stablySorted(list, {})));
     }
     using P = ZKSortPriorities;
-    EXPECT_TRUE(NameKeysAhead::isWanted(P()));
-    EXPECT_FALSE(NameKeysAhead::isWanted(P({{P::Size, false}, {P::Name, false}})));
-    EXPECT_FALSE(NameKeysAhead::isWanted(P({{P::DontSort, false}, {P::Name, false}})));
+    EXPECT_TRUE(RecordsAhead::wantsNameKeys(P()));
+    EXPECT_FALSE(RecordsAhead::wantsNameKeys(P({{P::Size, false}, {P::Name, false}})));
+    EXPECT_FALSE(RecordsAhead::wantsNameKeys(P({{P::DontSort, false}, {P::Name, false}})));
 }
 
 TEST_F(FileListSortingTest, SizeThenNameOrdersSameNamesInDifferentFoldersBySize) {
