@@ -10,8 +10,8 @@
 
 #include "common/LocalizedCompare.h"
 #include "listing/FileListSorting.h"
-#include "listing/RecordsAhead.h"
 #include "listing/RecordComparison.h"
+#include "listing/RecordsAhead.h"
 #include "platform/ExtendedAttributes.h"
 #include "support/RecordNames.h"
 #include "support/TestEnvironment.h"
