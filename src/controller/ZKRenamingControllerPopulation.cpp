@@ -211,8 +211,8 @@ QList<ZKFileRepresentationPtr> ZKRenamingController::scanRecords(bool *stopped) 
     });
     ui_->setRenameButtonState(progressState(QString(), false, false));
     if (result.stopped) {
-        Log::debug(
-            QString::asprintf("scanning aborted after %lu items", static_cast<unsigned long>(found)));
+        Log::debug(QString::asprintf("scanning aborted after %lu items",
+                                     static_cast<unsigned long>(found)));
         *stopped = true;
         return {};
     }
