@@ -6,6 +6,9 @@ namespace {
 
 // Items per batch: a lock and a wake-up per batch stay far below the records' own cost.
 constexpr size_t kBatchSize = 512;
+// Batches that may wait for the second thread before the scanning thread makes one itself:
+// waiting items hold their memory, and a long scan outruns the second thread.
+constexpr size_t kMostWaiting = 8;
 
 }  // namespace
 
@@ -43,9 +46,11 @@ void RecordsAhead::add(const ScannedItem &item) {
 }
 
 void RecordsAhead::handOver() {
+    size_t waiting = 0;
     {
         std::lock_guard lock(mutex_);
         batches_.push_back(std::move(filling_));
+        waiting = batches_.size() - nextToTake_;
     }
     filling_ = std::make_unique<Batch>();
     filling_->items.reserve(kBatchSize);
@@ -53,21 +58,19 @@ void RecordsAhead::handOver() {
         helper_ = std::thread([this] { work(false); });
     else
         handedOver_.notify_one();
+    if (waiting > kMostWaiting) {
+        if (Batch *batch = take(false)) make(*batch);
+    }
+}
+
+RecordsAhead::Batch *RecordsAhead::take(bool wait) {
+    std::unique_lock lock(mutex_);
+    if (wait) handedOver_.wait(lock, [this] { return finished_ || nextToTake_ < batches_.size(); });
+    return nextToTake_ < batches_.size() ? batches_[nextToTake_++].get() : nullptr;
 }
 
 void RecordsAhead::work(bool untilFinished) {
-    for (;;) {
-        Batch *batch = nullptr;
-        {
-            std::unique_lock lock(mutex_);
-            if (!untilFinished)
-                handedOver_.wait(lock,
-                                 [this] { return finished_ || nextToTake_ < batches_.size(); });
-            if (nextToTake_ == batches_.size()) return;
-            batch = batches_[nextToTake_++].get();
-        }
-        make(*batch);
-    }
+    while (Batch *batch = take(!untilFinished)) make(*batch);
 }
 
 void RecordsAhead::make(Batch &batch) const {
@@ -86,7 +89,7 @@ void RecordsAhead::make(Batch &batch) const {
         batch.records.push_back(std::move(record));
     }
     // The items' strings live on in their records; the batch need not hold them too.
-    batch.items = {};
+    std::vector<ScannedItem>().swap(batch.items);
 }
 
 RecordsAhead::Made RecordsAhead::finish() {

@@ -51,8 +51,11 @@ private:
         std::vector<uint8_t> keys;
     };
 
-    // Hands the batch being filled to the threads.
+    // Hands the batch being filled to the threads, and makes one on this thread when too
+    // many wait.
     void handOver();
+    // The next batch not taken yet; with wait, once one is handed over or all are.
+    Batch *take(bool wait);
     // Makes the records of batches not taken yet, until none is left (or, for the second
     // thread while items still come, until the next batch is handed over).
     void work(bool untilFinished);
