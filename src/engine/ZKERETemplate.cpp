@@ -3,8 +3,8 @@
 #include <QHash>
 #include <QMutex>
 #include <QStringList>
-#include <atomic>
 
+#include "common/LastAnswer.h"
 #include "common/Log.h"
 
 const QString ZKERETemplate::kPlaceholder =
@@ -32,28 +32,24 @@ QString piecesDescription(const QStringList &pieces) {
 
 std::shared_ptr<const ZKERETemplate> ZKERETemplate::templateWithString(
     const std::optional<QString> &templateString) {
-    // Every name of a list asks for the same template, from two threads at once: each thread
-    // keeps the template it was answered last while the cache has not been cleared since.
-    static std::atomic<quint64> clearings{0};
-    thread_local quint64 lastClearing = 0;
-    thread_local QString lastText;
-    thread_local std::shared_ptr<const ZKERETemplate> lastAnswer;
-    if (templateString && lastAnswer && lastText == *templateString &&
-        lastClearing == clearings.load(std::memory_order_acquire))
-        return lastAnswer;
+    static ClearingCount clearings;
+    // Every name of a list asks for the same template, from two threads at once.
+    thread_local LastAnswer<QString, std::shared_ptr<const ZKERETemplate>> lastAnswer;
+    const quint64 clearing = clearings.current();
+    if (templateString) {
+        if (const auto *kept = lastAnswer.find(*templateString, clearing)) return *kept;
+    }
 
     const QMutexLocker locker(&cacheLock());
     if (!templateString) {
         cache().clear();
-        clearings.fetch_add(1, std::memory_order_release);
-        lastAnswer.reset();
+        clearings.cleared();
+        lastAnswer.forget();
         return nullptr;
     }
     std::shared_ptr<const ZKERETemplate> &cached = cache()[*templateString];
     if (!cached) cached = std::make_shared<const ZKERETemplate>(*templateString);
-    lastClearing = clearings.load(std::memory_order_relaxed);
-    lastText = *templateString;
-    lastAnswer = cached;
+    lastAnswer.keep(clearing, *templateString, cached);
     return cached;
 }
 

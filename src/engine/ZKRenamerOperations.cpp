@@ -72,14 +72,10 @@ bool ZKRenamer::namesItemsIndependently() const {
 
 ZKRenamerPtr ZKRenamer::forAnotherThread(const ZKRenamerPtr &step) {
     if (step->operation() != FindAndReplaceOperation) return step;
+    // The operation's own settings are all it reads; its working state starts empty.
     auto copy = std::make_shared<ZKRenamer>();
+    copy->initializeControlsWithArchive(step->archiveWithIrrelevantSettings(false, true, true));
     copy->renamingDelegate_ = step->renamingDelegate_;
-    copy->task_ = step->task_;
-    copy->target_ = step->target_;
-    copy->replacement_ = step->replacement_;
-    copy->ignoreCase_ = step->ignoreCase_;
-    copy->queryIsRegEx_ = step->queryIsRegEx_;
-    copy->preserveExtensions_ = step->preserveExtensions_;
     return copy;
 }
 
