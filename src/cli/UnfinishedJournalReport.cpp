@@ -2,6 +2,7 @@
 
 #include "cli/CliUserInteraction.h"
 #include "cli/CommandHelp.h"
+#include "common/HelperThread.h"
 #include "journal/JournalRecovery.h"
 #include "run/UnfinishedRunOffer.h"
 
@@ -65,7 +66,7 @@ UnfinishedJournalReport::UnfinishedJournalReport(QTextStream &err) : err_(err) {
         reportUnfinishedJournal(err);
         return;
     }
-    reader_ = std::thread([this] {
+    reader_ = HelperThread([this] {
         bool any = false;
         warnings_ = unfinishedJournalWarnings(&any);
     });

@@ -2,7 +2,8 @@
 
 #include <QString>
 #include <QTextStream>
-#include <thread>
+
+#include "common/HelperThread.h"
 
 // Whether the commands that touch files may ask on the terminal about interrupted runs;
 // runCli sets it from standard input (a terminal or not). Off by default.
@@ -30,6 +31,6 @@ public:
 
 private:
     QTextStream &err_;
-    std::thread reader_;
+    HelperThread reader_;
     QString warnings_;
 };

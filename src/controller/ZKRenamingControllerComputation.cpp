@@ -2,8 +2,8 @@
 // check, the sequence re-run and the refresh of the display.
 
 #include <QScopedValueRollback>
-#include <thread>
 
+#include "common/HelperThread.h"
 #include "common/PathExtension.h"
 #include "common/TextCase.h"
 #include "controller/ZKRenamingController.h"
@@ -128,7 +128,7 @@ bool ZKRenamingController::computeNewNamesOnTwoThreads(
     for (const ZKRenamerPtr &renamer : renamers)
         secondSteps.append(ZKRenamer::forAnotherThread(renamer));
     bool firstHalfError = false, secondHalfError = false;
-    std::thread secondHalf(nameRecords, std::cref(secondSteps), count / 2, count, &secondHalfError);
+    HelperThread secondHalf([&] { nameRecords(secondSteps, count / 2, count, &secondHalfError); });
     nameRecords(renamers, 0, count / 2, &firstHalfError);
     secondHalf.join();
     if (firstHalfError || secondHalfError) return false;
@@ -142,7 +142,7 @@ bool ZKRenamingController::computeNewNamesOnTwoThreads(
         for (qint64 index = from; index < to; ++index)
             records.at(index)->hasRelevantRenameNameWithError(nullptr);
     };
-    std::thread secondRelevance(decideRelevance, count / 2, count);
+    HelperThread secondRelevance([&] { decideRelevance(count / 2, count); });
     decideRelevance(0, count / 2);
     secondRelevance.join();
     return true;

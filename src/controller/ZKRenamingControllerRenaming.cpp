@@ -4,8 +4,8 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <thread>
 
+#include "common/HelperThread.h"
 #include "common/Log.h"
 #include "common/NativePath.h"
 #include "common/UserDefaults.h"
@@ -142,7 +142,7 @@ void ZKRenamingController::renameToOriginalNames(bool isRevert) {
     const QList<JournalMove> planned = loop.plannedMoves();
     // The plan is written and flushed on a second thread while the loop picks its moves.
     std::unique_ptr<RunJournal> journal;
-    std::thread writer([&] { journal = RunJournal::begin(planned, &error); });
+    HelperThread writer([&] { journal = RunJournal::begin(planned, &error); });
     loop.prepareMovesAhead();
     writer.join();
     if (!journal) {

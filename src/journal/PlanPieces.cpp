@@ -1,5 +1,6 @@
 #include "journal/PlanPieces.h"
 
+#include "common/HelperThread.h"
 #include "journal/JournalFormat.h"
 
 namespace {
@@ -27,7 +28,7 @@ PlanPieces::PlanPieces(const QByteArray &header, const QList<JournalMove> &plann
           size_t(qMax<qsizetype>(1, (planned.size() + kMovesPerStretch - 1) / kMovesPerStretch))),
       pieces_(stretchCount_),
       encoded_(std::make_unique<std::atomic<bool>[]>(stretchCount_)) {
-    if (stretchCount_ > 1) helper_ = std::thread([this] { helpEncoding(); });
+    if (stretchCount_ > 1) helper_ = HelperThread([this] { helpEncoding(); });
 }
 
 PlanPieces::~PlanPieces() {

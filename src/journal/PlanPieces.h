@@ -6,9 +6,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <thread>
 #include <vector>
 
+#include "common/HelperThread.h"
 #include "journal/RunJournal.h"
 
 // The journal's text of a run's plan, in pieces of a stretch of moves each, encoded by two
@@ -42,5 +42,5 @@ private:
     // Pieces handed to `write` so far; the second thread waits for it to stay close.
     std::atomic<size_t> written_{0};
     std::atomic<bool> stopped_{false};
-    std::thread helper_;
+    HelperThread helper_;
 };

@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <atomic>
-#include <thread>
 
+#include "common/HelperThread.h"
 #include "common/Log.h"
 #include "journal/JournalFile.h"
 #include "journal/JournalFormat.h"
@@ -34,7 +34,7 @@ struct RunJournal::Private {
     std::optional<PlanProgress> plan;
     QString error;
     // Removes old journals while the run goes on, so that it never waits for them.
-    std::thread pruner;
+    HelperThread pruner;
 
     ~Private() {
         if (pruner.joinable()) pruner.join();
@@ -126,9 +126,9 @@ std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
     if (problem.isEmpty()) {
         // A long plan's progress table is made on a thread of its own while the plan is
         // written and flushed: most of its time goes to fresh memory, not to a processor.
-        std::thread progressMaker;
+        HelperThread progressMaker;
         if (planned.size() >= kPlanOnThreadsFrom)
-            progressMaker = std::thread([&] { d.plan.emplace(planned); });
+            progressMaker = HelperThread([&] { d.plan.emplace(planned); });
         else
             d.plan.emplace(planned);
         JournalFile::Draft draft(JournalStore::folder());
@@ -145,7 +145,7 @@ std::unique_ptr<RunJournal> RunJournal::beginUndo(const QString &undonePath,
         if (error) *error = problem;
         return nullptr;
     }
-    d.pruner = std::thread([] { JournalStore::prune(); });
+    d.pruner = HelperThread([] { JournalStore::prune(); });
     return journal;
 }
 

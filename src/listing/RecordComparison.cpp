@@ -3,8 +3,8 @@
 #include <QSet>
 #include <algorithm>
 #include <cstring>
-#include <thread>
 
+#include "common/HelperThread.h"
 #include "common/LocalizedCompare.h"
 
 namespace {
@@ -166,7 +166,7 @@ void RecordComparison::readLeadingValues() {
         const qsizetype half = from + (count - from) / 2;
         Column second;
         second.isText = column.isText;
-        std::thread helper([&] { readValues(half, count, second, &column.values); });
+        HelperThread helper([&] { readValues(half, count, second, &column.values); });
         readValues(from, half, column);
         helper.join();
         const qint64 offset = qint64(column.keys.size());

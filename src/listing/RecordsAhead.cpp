@@ -1,5 +1,6 @@
 #include "listing/RecordsAhead.h"
 
+#include "common/HelperThread.h"
 #include "common/LocalizedCompare.h"
 
 namespace {
@@ -55,7 +56,7 @@ void RecordsAhead::handOver() {
     filling_ = std::make_unique<Batch>();
     filling_->items.reserve(kBatchSize);
     if (!helper_.joinable())
-        helper_ = std::thread([this] { work(false); });
+        helper_ = HelperThread([this] { work(false); });
     else
         handedOver_.notify_one();
     if (waiting > kMostWaiting) {

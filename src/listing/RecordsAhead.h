@@ -6,10 +6,10 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <utility>
 #include <vector>
 
+#include "common/HelperThread.h"
 #include "listing/FolderScanner.h"
 #include "listing/NameKeys.h"
 #include "listing/ZKSortPriorities.h"
@@ -69,5 +69,5 @@ private:
     std::vector<std::unique_ptr<Batch>> batches_;
     size_t nextToTake_ = 0;
     bool finished_ = false;
-    std::thread helper_;
+    HelperThread helper_;
 };

@@ -10,9 +10,9 @@
 #include <unistd.h>
 
 #include <cstring>
-#include <thread>
 #include <vector>
 
+#include "common/HelperThread.h"
 #include "common/NativePath.h"
 
 #ifndef FS_CASEFOLD_FL
@@ -154,7 +154,7 @@ void FolderNames::readAheadFolderOf(const QByteArray &path, qsizetype mostExpect
     readAhead_ = std::make_unique<ReadAhead>();
     readAhead_->path = folder.toByteArray();
     ReadAhead &ahead = *readAhead_;
-    ahead.thread = std::thread(
+    ahead.thread = HelperThread(
         [&ahead, mostExpected] { ahead.reading = readFolder(ahead.path, mostExpected); });
 }
 

@@ -6,8 +6,8 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <thread>
 
+#include "common/HelperThread.h"
 #include "platform/FileAttributes.h"
 #include "run/FolderLookups.h"
 
@@ -71,7 +71,7 @@ private:
     struct ReadAhead {
         QByteArray path;
         Reading reading;
-        std::thread thread;
+        HelperThread thread;
     };
     // Reads the folder whole when its entries take at most kFolderBytesPerItem per item.
     static Reading readFolder(const QByteArray &path, qsizetype expected);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/HelperThread.h"
 #include "common/NativePath.h"
 #include "platform/NoClobberMove.h"
 
@@ -61,7 +62,7 @@ void MovesAhead::start() {
         finished_ = true;
         return;
     }
-    worker_ = std::thread([this] { makeMoves(); });
+    worker_ = HelperThread([this] { makeMoves(); });
 }
 
 void MovesAhead::makeMoves() {

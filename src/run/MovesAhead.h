@@ -7,8 +7,8 @@
 #include <condition_variable>
 #include <limits>
 #include <mutex>
-#include <thread>
 
+#include "common/HelperThread.h"
 #include "platform/FileAttributes.h"
 
 // Planned moves made on a second thread, a few ahead of the run, so that the kernel's work
@@ -74,7 +74,7 @@ private:
 
     QList<Move> moves_;
     QHash<QByteArray, int> folders_;
-    std::thread worker_;
+    HelperThread worker_;
     std::mutex mutex_;
     std::condition_variable changed_;
     // Moves made; the worker writes it.
