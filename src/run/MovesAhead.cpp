@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "common/HelperThread.h"
 #include "common/NativePath.h"
 #include "platform/NoClobberMove.h"
 
@@ -62,7 +61,7 @@ void MovesAhead::start() {
         finished_ = true;
         return;
     }
-    worker_ = HelperThread([this] { makeMoves(); });
+    worker_ = std::thread([this] { makeMoves(); });
 }
 
 void MovesAhead::makeMoves() {
