@@ -113,8 +113,9 @@ bool ZKRenamingController::computeNewNames() {
 }
 
 // No step looks beyond the item it names: the second half of the list is named on a second
-// thread, then every name is checked for uniqueness in list order, which only ever looks back
-// at the items before.
+// thread. Every name is checked for uniqueness in list order, which only ever looks back at
+// the items before: the first half's while the second half is still being named, as a single
+// pass checks each item once it is named.
 bool ZKRenamingController::computeNewNamesOnTwoThreads(
     const QList<ZKRenamerPtr> &renamers, const QList<ZKFileRepresentationPtr> &records) {
     const qint64 count = records.size();
@@ -130,12 +131,16 @@ bool ZKRenamingController::computeNewNamesOnTwoThreads(
     bool firstHalfError = false, secondHalfError = false;
     HelperThread secondHalf([&] { nameRecords(secondSteps, count / 2, count, &secondHalfError); });
     nameRecords(renamers, 0, count / 2, &firstHalfError);
-    secondHalf.join();
-    if (firstHalfError || secondHalfError) return false;
     TakenPaths taken(count);
     QHash<QString, quint64> lastNumbers;
-    for (const ZKFileRepresentationPtr &record : records)
-        checkUniqueness(*record, taken, lastNumbers);
+    const auto checkRecords = [&](qint64 from, qint64 to) {
+        for (qint64 index = from; index < to; ++index)
+            checkUniqueness(*records.at(index), taken, lastNumbers);
+    };
+    if (!firstHalfError) checkRecords(0, count / 2);
+    secondHalf.join();
+    if (firstHalfError || secondHalfError) return false;
+    checkRecords(count / 2, count);
     // The lights, the button and the run ask every record next whether its new name applies;
     // the answers are kept, so the second half is decided on the second thread meanwhile.
     const auto decideRelevance = [&](qint64 from, qint64 to) {
