@@ -157,9 +157,9 @@ public:
     // settings alone, read without touching anything shared (no tokens, patterns or other
     // items): such steps may name different items on several threads at once.
     bool namesItemsIndependently() const;
-    // The step to name items with on another thread while this one names others: the step
-    // itself when naming changes nothing in it, else a copy of its settings with working
-    // state of its own (Find and Replace keeps its compiled pattern and matcher).
+    // The step to name items with on another thread while this one names others: a copy of
+    // its settings, texts included, with working state of its own (Find and Replace keeps
+    // its compiled pattern and matcher).
     static ZKRenamerPtr forAnotherThread(const ZKRenamerPtr &step);
     // Called on every step after each pass of a computation (analyze on after the first);
     // answers whether the whole computation must run once more. Only sequence groups, whose

@@ -71,11 +71,20 @@ bool ZKRenamer::namesItemsIndependently() const {
 }
 
 ZKRenamerPtr ZKRenamer::forAnotherThread(const ZKRenamerPtr &step) {
-    if (step->operation() != FindAndReplaceOperation) return step;
     // The operation's own settings are all it reads; its working state starts empty.
     auto copy = std::make_shared<ZKRenamer>();
     copy->initializeControlsWithArchive(step->archiveWithIrrelevantSettings(false, true, true));
     copy->renamingDelegate_ = step->renamingDelegate_;
+    // Every name copies the step's texts: two threads copying one shared string both write
+    // its reference count, and the processors pass it back and forth at each name.
+    for (const RenamerSetting setting : RenamerSettings::all()) {
+        if (RenamerSettings::kind(setting) != RenamerSettingKind::TokenText) continue;
+        for (QVariant &element : *copy->tokenField(setting)) {
+            if (element.typeId() != QMetaType::QString) continue;
+            const QString text = element.toString();
+            element = QString(text.constData(), text.size());
+        }
+    }
     return copy;
 }
 
