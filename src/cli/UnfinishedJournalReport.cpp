@@ -2,7 +2,6 @@
 
 #include "cli/CliUserInteraction.h"
 #include "cli/CommandHelp.h"
-#include "common/HelperThread.h"
 #include "journal/JournalRecovery.h"
 #include "run/UnfinishedRunOffer.h"
 

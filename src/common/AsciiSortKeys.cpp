@@ -238,16 +238,22 @@ bool AsciiSortKeys::readWeights(const icu::Collator &collator) {
         std::copy(primary.begin(), primary.end(), weight.bytes.begin());
     }
 
+    readDigitWeights(collator);
+    return true;
+}
+
+void AsciiSortKeys::readDigitWeights(const icu::Collator &collator) {
     // Digits are numbers: "0" weighs as the lead byte of numbers and 2, "9" as it and 11.
+    // Otherwise they stay unknown, and text with digits goes to the collator.
+    Bytes primary, rest;
     for (char c = '0'; c <= '9'; ++c) {
         if (!splitKey(collatorKey(collator, std::string(1, c)), &primary, &rest) ||
             primary.size() != 2 || primary[1] != 2 + (c - '0') ||
             rest != Bytes(1, kCommonSecondaryLow) || (c != '0' && primary[0] != numericLead_))
-            return true;
+            return;
         numericLead_ = primary[0];
     }
     for (char c = '0'; c <= '9'; ++c) weights_[size_t(c)].kind = Weight::Digit;
-    return true;
 }
 
 bool AsciiSortKeys::matchesCollator(const icu::Collator &collator) const {

@@ -37,6 +37,7 @@ private:
     };
 
     bool readWeights(const icu::Collator &collator);
+    void readDigitWeights(const icu::Collator &collator);
     bool matchesCollator(const icu::Collator &collator) const;
 
     std::array<Weight, 128> weights_{};

@@ -1,6 +1,5 @@
 #include "journal/PlanPieces.h"
 
-#include "common/HelperThread.h"
 #include "journal/JournalFormat.h"
 
 namespace {

@@ -34,11 +34,8 @@ struct RunJournal::Private {
     std::optional<PlanProgress> plan;
     QString error;
     // Removes old journals while the run goes on, so that it never waits for them.
+    // Joined when the journal goes.
     HelperThread pruner;
-
-    ~Private() {
-        if (pruner.joinable()) pruner.join();
-    }
 };
 
 namespace {

@@ -1,6 +1,5 @@
 #include "listing/RecordsAhead.h"
 
-#include "common/HelperThread.h"
 #include "common/LocalizedCompare.h"
 
 namespace {

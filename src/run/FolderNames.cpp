@@ -12,7 +12,6 @@
 #include <cstring>
 #include <vector>
 
-#include "common/HelperThread.h"
 #include "common/NativePath.h"
 
 #ifndef FS_CASEFOLD_FL
@@ -142,10 +141,6 @@ FolderNames::Folder *FolderNames::folderOf(const QByteArray &path, QByteArrayVie
     lastFolder_ = made;
     read(made->first, &made->second);
     return &made->second;
-}
-
-FolderNames::~FolderNames() {
-    if (readAhead_) readAhead_->thread.join();
 }
 
 void FolderNames::readAheadFolderOf(const QByteArray &path, qsizetype mostExpected) {

@@ -25,7 +25,6 @@
 class FolderNames {
 public:
     FolderNames() = default;
-    ~FolderNames();
     FolderNames(const FolderNames &) = delete;
     FolderNames &operator=(const FolderNames &) = delete;
 

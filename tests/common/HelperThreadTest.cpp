@@ -36,7 +36,7 @@ TEST(HelperThreadTest, JoinsWhenMovedOrDestroyed) {
         EXPECT_FALSE(first.joinable());
         EXPECT_TRUE(second.joinable());
         second = HelperThread([&] { ++done; });  // joins the work it held first
-        EXPECT_EQ(done.load() >= 1, true);
+        EXPECT_GE(done.load(), 1);
     }
     EXPECT_EQ(done.load(), 2);
 }
