@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QSet>
 #include <optional>
+#include <vector>
 
 #include "journal/RunJournal.h"
 
@@ -14,6 +14,10 @@
 // from the disk by the item's device and inode. Any other step is flushed before it is made.
 // The run and recovery ask the same questions here, so they always agree on which planned
 // moves the records settle.
+//
+// Asked once for every move of a run, on the run's thread while the moves are made: the
+// planned paths are numbered once, and a run that goes in the plan's order finds each move's
+// numbers by comparing it with the next planned move, without hashing or storing a path.
 class PlanProgress {
 public:
     explicit PlanProgress(const QList<JournalMove> &planned = {});
@@ -28,8 +32,31 @@ public:
     bool isTouched(const JournalMove &planned) const;
 
 private:
+    static constexpr quint32 kNone = ~quint32(0);
+
+    // The number of a planned path, kNone for any other path.
+    quint32 numberOf(const QByteArray &path) const;
+    quint32 numberFor(const QByteArray &path, size_t hash);
+    const QByteArray &pathOf(quint32 number) const;
+    // Notes the path as touched; answers whether it was untouched before.
+    bool touch(const QByteArray &path, quint32 number);
+    bool isTouched(const QByteArray &path) const;
+
     QList<JournalMove> planned_;
-    // A planned path's place in the plan.
-    QHash<QByteArray, qsizetype> placeOf_;
-    QSet<QByteArray> touched_;
+    // Per place in the plan: the numbers of its path and of its target.
+    std::vector<quint32> fromNumber_;
+    std::vector<quint32> toNumber_;
+    // Per planned path: where it first appears (place * 2, + 1 for a target), the place of
+    // the move from it that recovery could find (kNone without one), whether a step touched it.
+    std::vector<quint32> firstSeen_;
+    std::vector<quint32> placeFrom_;
+    std::vector<char> touched_;
+    // Open addressing: a path's number + 1 (0 for an empty bucket) and its hash's high bits.
+    std::vector<quint32> buckets_;
+    std::vector<quint32> bucketTags_;
+    size_t mask_ = 0;
+    // Paths outside the plan that steps touched.
+    QSet<QByteArray> otherTouched_;
+    // Where the next move made in the plan's order is.
+    qsizetype next_ = 0;
 };
