@@ -35,7 +35,12 @@ void RecordPrinter::print(const ZKFileRepresentation &record,
 }
 
 void RecordPrinter::print(const Line &line, const QList<std::pair<QString, QString>> &extra) {
-    out_ << (json_ ? jsonLine(line, extra) : plainLine(line, extra)) << '\n';
+    if (json_) {
+        out_ << jsonLine(line, extra) << '\n';
+        return;
+    }
+    writePlainLine(line, extra, &plainText_);
+    out_ << plainText_ << '\n';
 }
 
 QString RecordPrinter::lightName(ZKStatusLight light) {
@@ -83,11 +88,13 @@ QString RecordPrinter::lightColumn(ZKStatusLight light, bool colored) {
     return columns[size_t(light)][colored ? 1 : 0];
 }
 
-QString RecordPrinter::plainLine(const Line &line,
-                                 const QList<std::pair<QString, QString>> &extra) const {
-    QString text = lightColumn(line.light, colored_);
-    // Room for the usual line, to spare a reallocation per part.
-    text.reserve(text.size() + line.name.size() + 4 + line.newName.size() + 32);
+void RecordPrinter::writePlainLine(const Line &line,
+                                   const QList<std::pair<QString, QString>> &extra,
+                                   QString *into) const {
+    // Written over the last line's text: its room serves the next line, which is much alike.
+    QString &text = *into;
+    text.resize(0);
+    text += lightColumn(line.light, colored_);
     text += line.name;
     if (!line.newName.isNull() && line.newName != line.name) {
         text += u" -> ";
@@ -105,7 +112,6 @@ QString RecordPrinter::plainLine(const Line &line,
     for (const QString &warning : notes.warnings) note(warning);
     for (const auto &[key, value] : extra) note(key, u": ", value);
     if (noted) text += u')';
-    return text;
 }
 
 QString RecordPrinter::jsonLine(const Line &line,

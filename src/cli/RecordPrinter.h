@@ -48,10 +48,13 @@ public:
 private:
     static QString colorOf(ZKStatusLight light);
     static QString lightColumn(ZKStatusLight light, bool colored);
-    QString plainLine(const Line &line, const QList<std::pair<QString, QString>> &extra) const;
+    void writePlainLine(const Line &line, const QList<std::pair<QString, QString>> &extra,
+                        QString *into) const;
     QString jsonLine(const Line &line, const QList<std::pair<QString, QString>> &extra) const;
 
     QTextStream &out_;
     bool json_;
     bool colored_ = false;
+    // The text of the last plain line, kept for its room: a long run prints a line per item.
+    QString plainText_;
 };

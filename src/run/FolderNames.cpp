@@ -115,6 +115,7 @@ void FolderNames::moved(const QByteArray &from, const QByteArray &to) {
 void FolderNames::forgetBelow(const QByteArray &folder) {
     // Every path below the folder starts with "folder/"; '0' follows '/'. Called for every
     // step of a run: one bound, changed in place, serves both ends.
+    if (folder.size() >= longestFolder_) return;
     bound_.resize(0);
     bound_.append(folder).append('/');
     const auto first = folders_.lower_bound(bound_);
@@ -138,6 +139,7 @@ FolderNames::Folder *FolderNames::folderOf(const QByteArray &path, QByteArrayVie
     if (!split(path, &folderPath, name)) return nullptr;
     if (Folder *known = knownFolder(folderPath)) return known;
     const auto made = folders_.emplace(folderPath.toByteArray(), Folder()).first;
+    longestFolder_ = qMax(longestFolder_, folderPath.size());
     lastFolder_ = made;
     read(made->first, &made->second);
     return &made->second;
