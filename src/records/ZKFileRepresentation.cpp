@@ -122,7 +122,7 @@ QString ZKFileRepresentation::readablePath() const {
 }
 
 QString ZKFileRepresentation::originalName() const {
-    return PathExtension::lastPathComponent(originalPath());
+    return nameSharingPath(originalPath());
 }
 
 void ZKFileRepresentation::setPreRenamePath(const QString &path) {
