@@ -121,9 +121,7 @@ QString ZKFileRepresentation::readablePath() const {
     return *readablePath;
 }
 
-QString ZKFileRepresentation::originalName() const {
-    return nameSharingPath(originalPath());
-}
+QString ZKFileRepresentation::originalName() const { return nameSharingPath(originalPath()); }
 
 void ZKFileRepresentation::setPreRenamePath(const QString &path) {
     rarities().preRenamePath = path;
