@@ -70,16 +70,16 @@ bool writePlan(JournalFile::Draft &draft, const QByteArray &header,
     return pieces.writeAll([&](QByteArrayView piece) { return draft.write(piece, problem); });
 }
 
-// The intent of a step, numbered `sequence`; a planned move made as planned by its place in
-// the plan.
-QByteArray intentLine(const JournalMove &move, qint64 sequence, std::optional<qsizetype> place) {
-    QByteArray line;
+// Appends the intent of a step, numbered `sequence`; a planned move made as planned by its
+// place in the plan.
+void writeIntent(QByteArray &line, const JournalMove &move, qint64 sequence,
+                 std::optional<qsizetype> place) {
     if (place) {
         JournalFormat::RecordWriter(line, JournalFormat::asPlannedKind)
             .number(sequence)
             .number(*place)
             .end();
-        return line;
+        return;
     }
     const bool isTrash = move.kind == JournalMove::Kind::Trash;
     const char *kind = isTrash                                   ? JournalFormat::trashKind
@@ -95,7 +95,16 @@ QByteArray intentLine(const JournalMove &move, qint64 sequence, std::optional<qs
     if (move.kind == JournalMove::Kind::Move && !move.finalTarget.isEmpty())
         record.bytes(move.finalTarget);
     record.end();
-    return line;
+}
+
+// Whether the move is the one announced: a step to the Trash was announced without its place
+// there.
+bool isAnnounced(const std::optional<JournalMove> &pending, const JournalMove &move) {
+    if (!pending) return false;
+    if (move.kind != JournalMove::Kind::Trash) return *pending == move;
+    JournalMove announced = move;
+    announced.to.clear();
+    return *pending == announced;
 }
 
 bool hasEmptyPath(const QList<JournalMove> &moves) {
@@ -210,8 +219,15 @@ bool RunJournal::willMove(const JournalMove &move) {
     // everything held before it, before it is made.
     const std::optional<qsizetype> place = d->plan ? d->plan->step(move) : std::nullopt;
     const bool covered = place.has_value();
-    const QByteArray line = intentLine(move, d->intentCount + 1, place);
-    if (!(covered ? hold(line) : append(line, true))) return false;
+    const auto writeLine = [&](QByteArray &line) {
+        writeIntent(line, move, d->intentCount + 1, place);
+    };
+    if (covered && !hold(writeLine)) return false;
+    if (!covered) {
+        QByteArray line;
+        writeLine(line);
+        if (!append(line, true)) return false;
+    }
     ++d->intentCount;
     d->pending = move;
     d->pendingCovered = covered;
@@ -221,28 +237,29 @@ bool RunJournal::willMove(const JournalMove &move) {
 
 bool RunJournal::didMove(const JournalMove &move) {
     const bool isTrash = move.kind == JournalMove::Kind::Trash;
-    JournalMove announced = move;
-    if (isTrash) announced.to.clear();
-    if (d->pending != announced) {
+    if (!isAnnounced(d->pending, move)) {
         d->error = QStringLiteral("a move was confirmed that was not announced last");
         Log::line(QStringLiteral("[Journal] %1: %2").arg(d->path, d->error));
         return false;
     }
     // Not flushed here: the next intent or the closing record takes it to the disk, and a
     // completion lost in a crash only leaves the move for recovery to decide from the disk.
-    QByteArray line;
-    JournalFormat::RecordWriter record(line, JournalFormat::doneKind);
-    record.number(d->intentCount);
-    // Where the item went in the Trash.
-    if (isTrash && !move.to.isEmpty()) record.bytes(move.to);
-    record.end();
+    const auto writeLine = [&](QByteArray &line) {
+        JournalFormat::RecordWriter record(line, JournalFormat::doneKind);
+        record.number(d->intentCount);
+        // Where the item went in the Trash.
+        if (isTrash && !move.to.isEmpty()) record.bytes(move.to);
+        record.end();
+    };
     if (d->pendingCovered) {
         // Recovery finds a covered move from the disk as long as its completion is missing,
         // so it can wait for the next record's write.
-        d->unwritten += line;
+        writeLine(d->unwritten);
         d->pending.reset();
         return true;
     }
+    QByteArray line;
+    writeLine(line);
     if (!append(line, false)) {
         // The step happened but the journal cannot say so. A closing record written now (it
         // may still fit where the completion did not) would let readers take the step for
@@ -266,12 +283,18 @@ bool RunJournal::end() {
     return true;
 }
 
-bool RunJournal::hold(const QByteArray &line) {
-    if (d->closed || d->broken) return append(line, false);
-    d->unwritten += line;
+bool RunJournal::hold(const std::function<void(QByteArray &)> &writeLine) {
+    if (d->closed || d->broken) {
+        QByteArray line;
+        writeLine(line);
+        return append(line, false);
+    }
+    // Written straight after the records held before it: a run holds one for every move.
+    const qsizetype before = d->unwritten.size();
+    writeLine(d->unwritten);
     if (d->unwritten.size() < kHeldBytes || append(QByteArray(), false)) return true;
     // The step will not be made, so its record may never reach the disk after all.
-    d->unwritten.chop(line.size());
+    d->unwritten.truncate(before);
     return false;
 }
 

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -120,8 +121,9 @@ public:
 private:
     RunJournal() = default;
     bool append(const QByteArray &line, bool sync);
-    // Keeps the record of a covered move for a later write; false when a due write failed.
-    bool hold(const QByteArray &line);
+    // Keeps the record of a covered move, which `writeLine` appends, for a later write; false
+    // when a due write failed.
+    bool hold(const std::function<void(QByteArray &)> &writeLine);
     struct Private;
     std::unique_ptr<Private> d;
 };

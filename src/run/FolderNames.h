@@ -98,8 +98,8 @@ private:
     std::optional<std::map<QByteArray, Folder, PathOrder>::iterator> lastFolder_;
     // The bound forgetBelow looks up, kept to spare an allocation per step.
     QByteArray bound_;
-    // The longest path in folders_ ever: a path at least as long has no folder below it, as
-    // every file a run moves has not.
+    // The length of the longest folder path read so far: a path at least that long has no
+    // known folder below it, which spares the search for the many files a run moves.
     qsizetype longestFolder_ = 0;
     FolderLookups lookups_;
     std::unique_ptr<ReadAhead> readAhead_;
