@@ -345,6 +345,41 @@ TEST_F(RunJournalTest, HeldRecordsAreWrittenInBatches) {
     EXPECT_LT(onDisk, 3000);
 }
 
+// A batch of held records that cannot be written refuses the move whose intent was held last:
+// that intent never reaches the file (it would claim a move in flight that was never made),
+// while the records before it stay held and go out with the journal's last write.
+TEST_F(RunJournalTest, MoveWhoseHeldBatchCannotBeWrittenIsRefusedAndLeftOut) {
+    const QList<JournalMove> planned = plannedMovesWithIdentities(3000);
+    QString error;
+    auto journal = RunJournal::begin(planned, &error);
+    ASSERT_TRUE(journal) << error;
+    const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    rlimit limit = before;
+    limit.rlim_cur = rlim_t(QFileInfo(journal->path()).size() + 100);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    qsizetype refused = -1;
+    for (qsizetype place = 0; place < planned.size() && refused < 0; ++place) {
+        const JournalMove move{planned[place].from, planned[place].to};
+        if (!journal->willMove(move))
+            refused = place;
+        else if (!journal->didMove(move))
+            break;
+    }
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, signalBefore);
+    ASSERT_GT(refused, 0);
+
+    const QString path = journal->path();
+    journal.reset();
+    const Journal content = read(path);
+    EXPECT_FALSE(content.inFlight);
+    EXPECT_EQ(content.done.size(), refused);
+    EXPECT_EQ(content.done.last(),
+              (JournalMove{planned[refused - 1].from, planned[refused - 1].to}));
+}
+
 TEST_F(RunJournalTest, LongPlanIsWrittenWholeAndInOrder) {
     // Pieces of the plan are encoded by two threads, more of them than may wait ahead of the
     // writing: every move must still land once, in its place.
