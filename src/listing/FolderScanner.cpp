@@ -111,9 +111,12 @@ std::optional<FolderEntries> folderEntries(const QByteArray &folder) {
     // The file system's order is a hash's on most of them. The records are made in this
     // order, and most lists are sorted by name: every later pass over the list then finds
     // the records next to each other in memory instead of strewn about it.
+    const char *names = read.names.constData();
     std::sort(read.entries.begin(), read.entries.end(),
-              [&read](const FolderEntries::Entry &a, const FolderEntries::Entry &b) {
-                  return read.nameOf(a) < read.nameOf(b);
+              [names](const FolderEntries::Entry &a, const FolderEntries::Entry &b) {
+                  const int order = std::memcmp(names + a.offset, names + b.offset,
+                                                size_t(std::min(a.size, b.size)));
+                  return order < 0 || (order == 0 && a.size < b.size);
               });
     return read;
 }
