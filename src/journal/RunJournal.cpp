@@ -208,6 +208,24 @@ RunJournal::~RunJournal() {
     ::close(d->descriptor);
 }
 
+// A template, not a std::function: a run holds a record for every move, and the writer
+// captures more than a std::function keeps without an allocation.
+template <typename WriteLine>
+bool RunJournal::hold(const WriteLine &writeLine) {
+    if (d->closed || d->broken) {
+        QByteArray line;
+        writeLine(line);
+        return append(line, false);
+    }
+    // Written straight after the records held before it: a run holds one for every move.
+    const qsizetype before = d->unwritten.size();
+    writeLine(d->unwritten);
+    if (d->unwritten.size() < kHeldBytes || append(QByteArray(), false)) return true;
+    // The step will not be made, so its record may never reach the disk after all.
+    d->unwritten.truncate(before);
+    return false;
+}
+
 bool RunJournal::willMove(const JournalMove &move) {
     const bool isTrash = move.kind == JournalMove::Kind::Trash;
     if (move.from.isEmpty() || (!isTrash && move.to.isEmpty())) {
@@ -219,13 +237,13 @@ bool RunJournal::willMove(const JournalMove &move) {
     // everything held before it, before it is made.
     const std::optional<qsizetype> place = d->plan ? d->plan->step(move) : std::nullopt;
     const bool covered = place.has_value();
-    const auto writeLine = [&](QByteArray &line) {
-        writeIntent(line, move, d->intentCount + 1, place);
-    };
-    if (covered && !hold(writeLine)) return false;
-    if (!covered) {
+    const qint64 sequence = d->intentCount + 1;
+    if (covered) {
+        const qsizetype at = *place;
+        if (!hold([&](QByteArray &line) { writeIntent(line, move, sequence, at); })) return false;
+    } else {
         QByteArray line;
-        writeLine(line);
+        writeIntent(line, move, sequence, std::nullopt);
         if (!append(line, true)) return false;
     }
     ++d->intentCount;
@@ -281,21 +299,6 @@ bool RunJournal::end() {
     d->descriptor = -1;
     if (d->pruner.joinable()) d->pruner.join();
     return true;
-}
-
-bool RunJournal::hold(const std::function<void(QByteArray &)> &writeLine) {
-    if (d->closed || d->broken) {
-        QByteArray line;
-        writeLine(line);
-        return append(line, false);
-    }
-    // Written straight after the records held before it: a run holds one for every move.
-    const qsizetype before = d->unwritten.size();
-    writeLine(d->unwritten);
-    if (d->unwritten.size() < kHeldBytes || append(QByteArray(), false)) return true;
-    // The step will not be made, so its record may never reach the disk after all.
-    d->unwritten.truncate(before);
-    return false;
 }
 
 QString RunJournal::path() const { return d->path; }

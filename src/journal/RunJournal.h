@@ -4,7 +4,6 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -121,9 +120,10 @@ public:
 private:
     RunJournal() = default;
     bool append(const QByteArray &line, bool sync);
-    // Keeps the record of a covered move, which `writeLine` appends, for a later write; false
-    // when a due write failed.
-    bool hold(const std::function<void(QByteArray &)> &writeLine);
+    // Keeps the record of a covered move, which `writeLine` appends to a byte array, for a
+    // later write; false when a due write failed.
+    template <typename WriteLine>
+    bool hold(const WriteLine &writeLine);
     struct Private;
     std::unique_ptr<Private> d;
 };

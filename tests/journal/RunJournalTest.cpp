@@ -26,6 +26,28 @@ const QList<JournalMove> awkwardMoves{
     {QByteArray("/t/\xff\xfe"), QByteArray("/t/done 1 00000000")},
 };
 
+// Lets files of this process grow to `bytes` at most while it lives; writes beyond fail with
+// EFBIG instead of raising SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes) : signalBefore_(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &before_);
+        rlimit limit = before_;
+        limit.rlim_cur = rlim_t(bytes);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &before_);
+        std::signal(SIGXFSZ, signalBefore_);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    void (*signalBefore_)(int);
+    rlimit before_{};
+};
+
 // "/t/<i>" to "/t/<i>x", each with an identity: moves the plan covers.
 QList<JournalMove> plannedMovesWithIdentities(int count) {
     QList<JournalMove> planned;
@@ -309,17 +331,13 @@ TEST_F(RunJournalTest, UnrecordedCompletionKeepsTheJournalOpen) {
         ASSERT_TRUE(journal->didMove(move));
     }
     ASSERT_TRUE(journal->willMove(moves[9]));
-    // Room for "closed <crc>\n" (16 bytes) but not for "done 10 <crc>\n" (17).
-    const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit before{};
-    ::getrlimit(RLIMIT_FSIZE, &before);
-    rlimit limit = before;
-    limit.rlim_cur = rlim_t(QFileInfo(journal->path()).size() + 16);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    const bool recorded = journal->didMove(moves[9]);
-    const bool closed = journal->end();
-    ::setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, signalBefore);
+    bool recorded = false, closed = false;
+    {
+        // Room for "closed <crc>\n" (16 bytes) but not for "done 10 <crc>\n" (17).
+        const FileSizeLimit limit(QFileInfo(journal->path()).size() + 16);
+        recorded = journal->didMove(moves[9]);
+        closed = journal->end();
+    }
 
     EXPECT_FALSE(recorded);
     EXPECT_FALSE(closed);
@@ -353,22 +371,17 @@ TEST_F(RunJournalTest, MoveWhoseHeldBatchCannotBeWrittenIsRefusedAndLeftOut) {
     QString error;
     auto journal = RunJournal::begin(planned, &error);
     ASSERT_TRUE(journal) << error;
-    const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit before{};
-    ::getrlimit(RLIMIT_FSIZE, &before);
-    rlimit limit = before;
-    limit.rlim_cur = rlim_t(QFileInfo(journal->path()).size() + 100);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
     qsizetype refused = -1;
-    for (qsizetype place = 0; place < planned.size() && refused < 0; ++place) {
-        const JournalMove move{planned[place].from, planned[place].to};
-        if (!journal->willMove(move))
-            refused = place;
-        else if (!journal->didMove(move))
-            break;
+    {
+        const FileSizeLimit limit(QFileInfo(journal->path()).size() + 100);
+        for (qsizetype place = 0; place < planned.size() && refused < 0; ++place) {
+            const JournalMove move{planned[place].from, planned[place].to};
+            if (!journal->willMove(move))
+                refused = place;
+            else if (!journal->didMove(move))
+                break;
+        }
     }
-    ::setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, signalBefore);
     ASSERT_GT(refused, 0);
 
     const QString path = journal->path();
