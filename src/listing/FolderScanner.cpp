@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QtEndian>
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -70,6 +71,9 @@ struct FolderEntries {
         qsizetype offset = 0;
         qsizetype size = 0;
         unsigned char type = DT_UNKNOWN;
+        // The eight bytes of the name after the start all the folder's names share, as a
+        // number that orders as they do (zeros past the name's end).
+        quint64 key = 0;
     };
     QByteArray names;
     std::vector<Entry> entries;
@@ -78,6 +82,44 @@ struct FolderEntries {
         return QByteArrayView(names).sliced(entry.offset, entry.size);
     }
 };
+
+// The length of the start that every entry's name shares.
+qsizetype sharedStart(const FolderEntries &read) {
+    if (read.entries.empty()) return 0;
+    const char *names = read.names.constData();
+    const char *first = names + read.entries.front().offset;
+    qsizetype shared = read.entries.front().size;
+    for (const FolderEntries::Entry &entry : read.entries) {
+        const char *name = names + entry.offset;
+        const qsizetype most = std::min(shared, entry.size);
+        shared = std::mismatch(name, name + most, first).first - name;
+    }
+    return shared;
+}
+
+// Puts the entries in byte order of their names, a shorter name before a longer one that
+// starts with it. A folder's names mostly share a start ("IMG_0", "file 0"): comparing the
+// bytes after it as one number decides most comparisons without reading the names. A name
+// never holds a zero byte, so the zeros past a name's end order it before any longer name.
+void sortByName(FolderEntries &read) {
+    const char *names = read.names.constData();
+    const qsizetype shared = sharedStart(read);
+    for (FolderEntries::Entry &entry : read.entries) {
+        uchar bytes[sizeof(quint64)] = {};
+        const qsizetype after = entry.size - shared;
+        if (after > 0)
+            std::memcpy(bytes, names + entry.offset + shared,
+                        size_t(std::min<qsizetype>(after, sizeof bytes)));
+        entry.key = qFromBigEndian<quint64>(bytes);
+    }
+    std::sort(read.entries.begin(), read.entries.end(),
+              [names](const FolderEntries::Entry &a, const FolderEntries::Entry &b) {
+                  if (a.key != b.key) return a.key < b.key;
+                  const int order = std::memcmp(names + a.offset, names + b.offset,
+                                                size_t(std::min(a.size, b.size)));
+                  return order < 0 || (order == 0 && a.size < b.size);
+              });
+}
 
 // The entries of a folder in byte order of their names, or none when it cannot be read or
 // lies on a kernel file system. Read whole before descending, so a deep tree never holds more
@@ -104,20 +146,15 @@ std::optional<FolderEntries> folderEntries(const QByteArray &folder) {
     while (const dirent *entry = ::readdir(listing)) {
         const QByteArrayView name(entry->d_name);
         if (name == "." || name == "..") continue;
-        read.entries.push_back({read.names.size(), name.size(), entry->d_type});
+        read.entries.push_back(
+            {.offset = read.names.size(), .size = name.size(), .type = entry->d_type});
         read.names.append(name);
     }
     ::closedir(listing);
     // The file system's order is a hash's on most of them. The records are made in this
     // order, and most lists are sorted by name: every later pass over the list then finds
     // the records next to each other in memory instead of strewn about it.
-    const char *names = read.names.constData();
-    std::sort(read.entries.begin(), read.entries.end(),
-              [names](const FolderEntries::Entry &a, const FolderEntries::Entry &b) {
-                  const int order = std::memcmp(names + a.offset, names + b.offset,
-                                                size_t(std::min(a.size, b.size)));
-                  return order < 0 || (order == 0 && a.size < b.size);
-              });
+    sortByName(read);
     return read;
 }
 

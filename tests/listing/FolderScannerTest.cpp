@@ -250,6 +250,32 @@ TEST_F(FolderScannerTest, NamesAreKeptAsTheirExactBytes) {
     ::unlink(invalid.constData());
 }
 
+TEST_F(FolderScannerTest, AFoldersItemsComeInByteOrderOfTheirNames) {
+    // Names that share a long start, names that start other names, bytes past ASCII, and
+    // differences before, within and after the eight bytes that follow the shared start.
+    const QList<QByteArray> names{
+        "IMG_2024_",          "IMG_2024_0001.jpg",          "IMG_2024_0001.jpeg",
+        "IMG_2024_0001",      "IMG_2024_00010.jpg",         "IMG_2024_0002.jpg",
+        "IMG_2024_000.jpg",   "IMG_2024_\xc3\xa9t\xc3\xa9", "IMG_2024_\xff",
+        "IMG_2024_0001.jpg~", "IMG_2024_0001.jpgA",         "IMG_2024_0001.jpf",
+        "IMG_2024_00000000Z", "IMG_2024_00000000",          "IMG_2024_0000000",
+        "IMG_2024_00000000A"};
+    const QByteArray folder = QFile::encodeName(dir.makeFolder("a"));
+    for (const QByteArray &name : names) {
+        const int file = ::open((folder + '/' + name).constData(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(file, 0);
+        ::close(file);
+    }
+    QList<QByteArray> expected;
+    for (const QByteArray &name : names) expected.append(folder + '/' + name);
+    std::sort(expected.begin(), expected.end());
+    QList<QByteArray> listed;
+    for (const ScannedItem &item : scan(ListingRules(), {dir.filePath("a")}).items)
+        listed.append(item.nativePath);
+    EXPECT_EQ(listed, expected);
+    ::unlink((folder + "/IMG_2024_\xff").constData());
+}
+
 TEST_F(FolderScannerTest, ComposedSpellingFindsADecomposedRoot) {
     const QByteArray folder = QFile::encodeName(dir.path()) + "/cafe\xcc\x81";
     ASSERT_EQ(::mkdir(folder.constData(), 0755), 0);
