@@ -205,8 +205,8 @@ QList<ZKFileRepresentationPtr> ZKRenamingController::scanRecords(bool *stopped) 
         },
         RecordsAhead::wantsNameKeys(sortingPriorities_));
     qsizetype found = 0;
-    const ScanResult result = scanner.scan(paths_, [&ahead, &found](const ScannedItem &item) {
-        ahead.add(item);
+    const ScanResult result = scanner.scan(paths_, [&ahead, &found](ScannedItem &&item) {
+        ahead.add(std::move(item));
         ++found;
     });
     ui_->setRenameButtonState(progressState(QString(), false, false));

@@ -1,7 +1,9 @@
 #include "listing/FolderScanner.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -19,6 +21,7 @@
 #include "common/Unicode.h"
 #include "listing/ProtectedPaths.h"
 #include "platform/FileAttributes.h"
+#include "platform/FolderEntryRecords.h"
 #include "platform/KernelFileSystems.h"
 #include "platform/ListedFolder.h"
 
@@ -64,7 +67,7 @@ QByteArray resolvedPath(const QByteArray &path) {
 }
 
 // The entries of a folder, with the type the listing tells (DT_UNKNOWN when it tells none).
-// The names lie one after another in one buffer: a folder costs a few allocations, not one
+// The names stay in the records the kernel wrote: a folder costs a few allocations, not one
 // per entry.
 struct FolderEntries {
     struct Entry {
@@ -75,18 +78,18 @@ struct FolderEntries {
         // number that orders as they do (zeros past the name's end).
         quint64 key = 0;
     };
-    QByteArray names;
+    QByteArray records;
     std::vector<Entry> entries;
 
     QByteArrayView nameOf(const Entry &entry) const {
-        return QByteArrayView(names).sliced(entry.offset, entry.size);
+        return QByteArrayView(records).sliced(entry.offset, entry.size);
     }
 };
 
 // The length of the start that every entry's name shares.
 qsizetype sharedStart(const FolderEntries &read) {
     if (read.entries.empty()) return 0;
-    const char *names = read.names.constData();
+    const char *names = read.records.constData();
     const char *first = names + read.entries.front().offset;
     qsizetype shared = read.entries.front().size;
     for (const FolderEntries::Entry &entry : read.entries) {
@@ -102,7 +105,7 @@ qsizetype sharedStart(const FolderEntries &read) {
 // bytes after it as one number decides most comparisons without reading the names. A name
 // never holds a zero byte, so the zeros past a name's end order it before any longer name.
 void sortByName(FolderEntries &read) {
-    const char *names = read.names.constData();
+    const char *names = read.records.constData();
     const qsizetype shared = sharedStart(read);
     for (FolderEntries::Entry &entry : read.entries) {
         uchar bytes[sizeof(quint64)] = {};
@@ -125,8 +128,8 @@ void sortByName(FolderEntries &read) {
 // lies on a kernel file system. Read whole before descending, so a deep tree never holds more
 // than one folder open.
 std::optional<FolderEntries> folderEntries(const QByteArray &folder) {
-    DIR *listing = ::opendir(folder.constData());
-    if (!listing) {
+    const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) {
         const QString message =
             QStringLiteral("cannot read folder %1: %2")
                 .arg(QFile::decodeName(folder), QString::fromLocal8Bit(strerror(errno)));
@@ -138,19 +141,21 @@ std::optional<FolderEntries> folderEntries(const QByteArray &folder) {
             Log::debug(message);
         return std::nullopt;
     }
-    if (KernelFileSystems::isOnKernelFileSystem(dirfd(listing))) {
-        ::closedir(listing);
+    if (KernelFileSystems::isOnKernelFileSystem(descriptor)) {
+        ::close(descriptor);
         return std::nullopt;
     }
     FolderEntries read;
-    while (const dirent *entry = ::readdir(listing)) {
-        const QByteArrayView name(entry->d_name);
-        if (name == "." || name == "..") continue;
-        read.entries.push_back(
-            {.offset = read.names.size(), .size = name.size(), .type = entry->d_type});
-        read.names.append(name);
+    // A read that fails ends the folder with what came before it.
+    for (qsizetype from = 0; FolderEntryRecords::readMore(descriptor, read.records) > 0;
+         from = read.records.size()) {
+        FolderEntryRecords::forEach(
+            read.records, from, [&read](const FolderEntryRecords::Entry &entry) {
+                read.entries.push_back(
+                    {.offset = entry.nameAt, .size = entry.name.size(), .type = entry.type});
+            });
     }
-    ::closedir(listing);
+    ::close(descriptor);
     // The file system's order is a hash's on most of them. The records are made in this
     // order, and most lists are sorted by name: every later pass over the list then finds
     // the records next to each other in memory instead of strewn about it.
@@ -259,7 +264,7 @@ bool FolderScanner::scanRoot(const QByteArray &nativePath, const QString &path) 
     return false;
 }
 
-bool FolderScanner::scanEntry(const QByteArray &nativePath, const QString &path,
+bool FolderScanner::scanEntry(QByteArray nativePath, QString path,
                               const QByteArray &parentResolvedPath,
                               const FileAttributes::FileIdentity &folder, bool isRoot,
                               unsigned char listedType) {
@@ -283,9 +288,12 @@ bool FolderScanner::scanEntry(const QByteArray &nativePath, const QString &path,
     const bool followed = isLink && isRoot && ::stat(nativePath.constData(), &target) == 0;
     if (followed) info = target;
     const bool isFolder = S_ISDIR(info.st_mode) && !FileAttributes::hasPackageExtension(nativePath);
-    if (!isFolder && !rules_.listFiles) return true;
-    if (!isFolder || rules_.listFolders) add(nativePath, path, isFolder, folder, ownType);
-    if (!isFolder || !rules_.scanFolderContents) return true;
+    if (!isFolder) {
+        if (rules_.listFiles) add({std::move(nativePath), std::move(path), false, folder, ownType});
+        return true;
+    }
+    if (rules_.listFolders) add({nativePath, path, true, folder, ownType});
+    if (!rules_.scanFolderContents) return true;
     // Below a folder whose real path is known, only the followed root changes where an entry
     // really is.
     const QByteArray resolved =
@@ -323,17 +331,14 @@ bool FolderScanner::shouldStop(const QString &path) {
     return stopCheck_(path);
 }
 
-void FolderScanner::add(const QByteArray &nativePath, const QString &path, bool isFolder,
-                        const FileAttributes::FileIdentity &folder,
-                        const FileAttributes::ItemType &type) {
-    if (!rules_.exceptionPaths.isEmpty() && rules_.exceptionPaths.contains(path)) return;
+void FolderScanner::add(ScannedItem &&item) {
+    if (!rules_.exceptionPaths.isEmpty() && rules_.exceptionPaths.contains(item.path)) return;
     if (rootsMayOverlap_) {
-        if (added_.contains(nativePath)) return;
-        added_.insert(nativePath);
+        if (added_.contains(item.nativePath)) return;
+        added_.insert(item.nativePath);
     }
-    ScannedItem item{nativePath, path, isFolder, folder, type};
     if (sink_)
-        sink_(item);
+        sink_(std::move(item));
     else
         result_.items.append(std::move(item));
 }

@@ -67,8 +67,8 @@ class FolderScanner {
 public:
     // Asked with the path of the entry at hand whether to stop the whole scan.
     using StopCheck = std::function<bool(const QString &path)>;
-    // Takes every item to list, in scan order, as the scan finds it.
-    using ItemSink = std::function<void(const ScannedItem &item)>;
+    // Takes every item to list, in scan order, as the scan finds it; it may keep the item.
+    using ItemSink = std::function<void(ScannedItem &&item)>;
     // Milliseconds on a monotonic clock; tests replace it.
     using Clock = std::function<qint64()>;
     // The stop check runs at most once per this many milliseconds.
@@ -105,14 +105,14 @@ private:
     void reset();
     bool scanRoot(const QByteArray &nativePath, const QString &path);
     // Each answers false when the scan is to stop.
-    bool scanEntry(const QByteArray &nativePath, const QString &path,
-                   const QByteArray &parentResolvedPath, const FileAttributes::FileIdentity &folder,
-                   bool isRoot, unsigned char listedType);
+    // Takes the paths: a file's go on to its item as they are.
+    bool scanEntry(QByteArray nativePath, QString path, const QByteArray &parentResolvedPath,
+                   const FileAttributes::FileIdentity &folder, bool isRoot,
+                   unsigned char listedType);
     bool scanFolder(const QByteArray &nativePath, const QString &path, const FolderKey &key,
                     const QByteArray &resolvedPath);
     bool shouldStop(const QString &path);
-    void add(const QByteArray &nativePath, const QString &path, bool isFolder,
-             const FileAttributes::FileIdentity &folder, const FileAttributes::ItemType &type);
+    void add(ScannedItem &&item);
 
     ListingRules rules_;
     StopCheck stopCheck_;

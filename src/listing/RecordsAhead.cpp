@@ -40,8 +40,8 @@ RecordsAhead::~RecordsAhead() {
     if (helper_.joinable()) helper_.join();
 }
 
-void RecordsAhead::add(const ScannedItem &item) {
-    filling_->items.push_back(item);
+void RecordsAhead::add(ScannedItem &&item) {
+    filling_->items.push_back(std::move(item));
     if (filling_->items.size() == kBatchSize) handOver();
 }
 

@@ -38,7 +38,7 @@ public:
     RecordsAhead &operator=(const RecordsAhead &) = delete;
 
     // The next item of the list.
-    void add(const ScannedItem &item);
+    void add(ScannedItem &&item);
     // The records of every item added, in order, with their keys. This thread makes what is
     // left together with the second one.
     Made finish();

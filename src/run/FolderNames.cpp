@@ -6,13 +6,10 @@
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
-#include <cstring>
-#include <vector>
-
 #include "common/NativePath.h"
+#include "platform/FolderEntryRecords.h"
 
 #ifndef FS_CASEFOLD_FL
 #define FS_CASEFOLD_FL 0x40000000
@@ -33,14 +30,6 @@ constexpr long kTmpfsMagic = 0x01021994;
 
 // Stands for two or more names that share one hash: neither answers from the reading.
 constexpr quint64 kSeveralNames = ~quint64(0);
-
-struct LinuxDirent64 {
-    ino64_t d_ino;
-    off64_t d_off;
-    unsigned short d_reclen;
-    unsigned char d_type;
-    char d_name[];
-};
 
 quint64 nameHash(QByteArrayView name) { return quint64(qHash(name, 0)); }
 
@@ -168,24 +157,22 @@ FolderNames::Reading FolderNames::readFolder(const QByteArray &path, qsizetype e
         fileSystem == kExt4Magic || fileSystem == kBtrfsMagic || fileSystem == kTmpfsMagic;
     bool complete = known && knownSystem && reading.bytes <= expected * kFolderBytesPerItem;
     Folder &folder = reading.folder;
-    std::vector<char> buffer(complete ? 64 * 1024 : 0);
     // Room for the entries up front (some thirty bytes each): growing rehashes them all.
     if (complete) folder.inodes.reserve(qMax(expected, qsizetype(info.st_size / 32)));
+    // Each read's records are let go once hashed: only the table stays.
+    QByteArray records;
     while (complete) {
-        const long size = ::syscall(SYS_getdents64, descriptor, buffer.data(), buffer.size());
+        records.resize(0);
+        const qsizetype size = FolderEntryRecords::readMore(descriptor, records);
         if (size <= 0) {
             complete = size == 0;
             break;
         }
-        for (long offset = 0; offset < size;) {
-            const auto *entry = reinterpret_cast<const LinuxDirent64 *>(buffer.data() + offset);
-            offset += entry->d_reclen;
-            const QByteArrayView name(entry->d_name, qsizetype(std::strlen(entry->d_name)));
-            if (name == "." || name == "..") continue;
+        FolderEntryRecords::forEach(records, 0, [&folder](const FolderEntryRecords::Entry &entry) {
             // A folder may be a mount point or a subvolume: its own inode is another.
-            const bool plainItem = entry->d_type != DT_DIR && entry->d_type != DT_UNKNOWN;
-            addName(folder.inodes, name, plainItem ? quint64(entry->d_ino) : 0);
-        }
+            const bool plainItem = entry.type != DT_DIR && entry.type != DT_UNKNOWN;
+            addName(folder.inodes, entry.name, plainItem ? entry.inode : 0);
+        });
     }
     if (complete) {
         folder.inodesAreItems = true;

@@ -276,6 +276,20 @@ TEST_F(FolderScannerTest, AFoldersItemsComeInByteOrderOfTheirNames) {
     ::unlink((folder + "/IMG_2024_\xff").constData());
 }
 
+TEST_F(FolderScannerTest, AFolderTooLargeForOneReadListsEveryEntryOnceInOrder) {
+    // Some 300 kilobytes of entries: the kernel hands them over in several reads.
+    const QString padding(180, u'x');
+    QStringList expected;
+    for (int i = 0; i < 1500; ++i) {
+        const QString name = QStringLiteral("%1 %2.txt").arg(padding).arg(i, 4, 10, QChar(u'0'));
+        expected.append(dir.makeFile("many/" + name));
+    }
+    QStringList listed;
+    for (const ScannedItem &item : scan(ListingRules(), {dir.filePath("many")}).items)
+        listed.append(item.path);
+    EXPECT_EQ(listed, expected);
+}
+
 TEST_F(FolderScannerTest, ComposedSpellingFindsADecomposedRoot) {
     const QByteArray folder = QFile::encodeName(dir.path()) + "/cafe\xcc\x81";
     ASSERT_EQ(::mkdir(folder.constData(), 0755), 0);
