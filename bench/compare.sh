@@ -68,12 +68,8 @@ measure() {
     echo "failed: $*" >&2; cat "$work/stderr.txt" >&2; exit 1; }
   echo "$(awk "BEGIN { print $EPOCHREALTIME - $start }") $(cat "$work/time.txt")"
 }
-# The best of three runs of a command too short to time once.
-best_of_three() {
-  local best=999999 t
-  for _ in 1 2 3; do t=$(measure "$@"); t=${t%% *}; best=$(awk "BEGIN { print ($t < $best) ? $t : $best }"); done
-  echo "$best"
-}
+# The seconds of a measurement ("SECONDS PEAK_KIB") or the best so far, whichever is less.
+lesser() { awk -v t="${1%% *}" -v best="$2" 'BEGIN { print (t < best) ? t : best }'; }
 ratio() { awk "BEGIN { if ($2 > 0) printf \"%.2f\", $1 / $2; else print \"-\" }"; }
 stat_seconds() { sed -nE "s/^$1 [0-9]+ items in ([0-9.]+) s$/\1/p" "$work/stats.txt"; }
 
@@ -88,28 +84,31 @@ read -r perl_s perl_kib < <(measure sh -c 'find "$1" -type f | rename -n -d "$2"
 # The program tells the listing as its whole population (listing and a computation) less a
 # computation run alone; the best of those differences would favour a run whose lone
 # computation happened to be slow. The listing is the best population less the best
-# computation instead.
-populating_s=999999 computing_s=999999
+# computation instead. `find` takes its turn after each run, so that a spell of a busy host
+# falls on both alike.
+populating_s=999999 computing_s=999999 find_s=999999
 for _ in 1 2 3; do
   "$cli" preview --stats --steps "$work/preview.tva" "$work/tree" >/dev/null 2>"$work/stats.txt"
   l=$(stat_seconds 'scanned and sorted') c=$(stat_seconds 'computed names of')
   populating_s=$(awk "BEGIN { p = $l + $c; print (p < $populating_s) ? p : $populating_s }")
   computing_s=$(awk "BEGIN { print ($c < $computing_s) ? $c : $computing_s }")
+  t=$(measure find "$work/tree" -type f); find_s=$(lesser "$t" "$find_s")
 done
 listing_s=$(awk "BEGIN { print $populating_s - $computing_s }")
-find_s=$(best_of_three find "$work/tree" -type f)
 
-# A run of 10,000 renames takes a tenth of a second: each of the three is the best of three
-# runs, each on a fresh folder.
-best_rename() {
-  local best=999999 t
-  for _ in 1 2 3; do make_rename_folder "$renames"; t=$(measure "$@"); t=${t%% *}; best=$(awk "BEGIN { print ($t < $best) ? $t : $best }"); done
-  echo "$best"
-}
-rename_s=$(best_rename "$cli" rename --yes --steps "$work/suffix.tva" "$work/f")
-test -e "$work/f/file 00001-done.txt" || { echo "torvane-cli did not rename"; exit 1; }
-floor_s=$(best_rename "$work/floor" "$work/f" "-done")
-perl_rename_s=$(best_rename sh -c 'cd "$1" && rename "s/\.txt\$/-done.txt/" *' sh "$work/f")
+# A run of 10,000 renames takes a tenth of a second: each of the three keeps the best of three
+# runs, each on a fresh folder. They take turns, for the same reason as above.
+rename_s=999999 floor_s=999999 perl_rename_s=999999
+for _ in 1 2 3; do
+  make_rename_folder "$renames"
+  t=$(measure "$cli" rename --yes --steps "$work/suffix.tva" "$work/f"); rename_s=$(lesser "$t" "$rename_s")
+  test -e "$work/f/file 00001-done.txt" || { echo "torvane-cli did not rename"; exit 1; }
+  make_rename_folder "$renames"
+  t=$(measure "$work/floor" "$work/f" "-done"); floor_s=$(lesser "$t" "$floor_s")
+  make_rename_folder "$renames"
+  t=$(measure sh -c 'cd "$1" && rename "s/\.txt\$/-done.txt/" *' sh "$work/f")
+  perl_rename_s=$(lesser "$t" "$perl_rename_s")
+done
 
 printf 'Torvane against its anchors, %s, %s\n' "$(date -u +%Y-%m-%d)" "$(uname -srm), $(nproc) cores"
 printf '%-58s %9s %10s %9s\n' "work ($files items in $folders folders)" "Torvane" "anchor" "ratio"
