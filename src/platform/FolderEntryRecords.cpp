@@ -1,10 +1,10 @@
 #include "platform/FolderEntryRecords.h"
 
-#include <dirent.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cstddef>
+#include <cstring>
 
 namespace FolderEntryRecords {
 

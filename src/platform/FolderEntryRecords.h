@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <cstring>
 
 // A folder's entries as the kernel lists them (getdents64): many at a time, each name read
 // where the kernel wrote it. A large folder costs a few system calls and no copy per name.
