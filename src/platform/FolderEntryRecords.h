@@ -8,6 +8,7 @@
 namespace FolderEntryRecords {
 
 struct Entry {
+    // Into the records: good until more are appended.
     QByteArrayView name;
     // Where the name starts in the records: it stays there while more are appended.
     qsizetype nameAt = 0;
