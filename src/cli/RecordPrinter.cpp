@@ -1,6 +1,8 @@
 #include "cli/RecordPrinter.h"
 
+#include <QVarLengthArray>
 #include <array>
+#include <initializer_list>
 
 #include "cli/JsonLine.h"
 
@@ -73,7 +75,7 @@ QString RecordPrinter::colorOf(ZKStatusLight light) {
 
 // "[green]  " and the like, padded to one width; made once per light, since a long list
 // prints one per line.
-QString RecordPrinter::lightColumn(ZKStatusLight light, bool colored) {
+const QString &RecordPrinter::lightColumn(ZKStatusLight light, bool colored) {
     static const auto columns = [] {
         std::array<std::array<QString, 2>, 4> made;
         for (const ZKStatusLight each : {ZKStatusLight::Grey, ZKStatusLight::Green,
@@ -91,27 +93,35 @@ QString RecordPrinter::lightColumn(ZKStatusLight light, bool colored) {
 void RecordPrinter::writePlainLine(const Line &line,
                                    const QList<std::pair<QString, QString>> &extra,
                                    QString *into) const {
-    // Written over the last line's text: its room serves the next line, which is much alike.
-    QString &text = *into;
-    text.resize(0);
-    text += lightColumn(line.light, colored_);
-    text += line.name;
+    // The pieces first, then the text in one go over the last line's: a long run prints a line
+    // per item, and appending piece by piece cost more than the copies themselves.
+    QVarLengthArray<QStringView, 16> pieces;
+    pieces.append(lightColumn(line.light, colored_));
+    pieces.append(line.name);
     if (!line.newName.isNull() && line.newName != line.name) {
-        text += u" -> ";
-        text += line.newName;
+        pieces.append(u" -> ");
+        pieces.append(line.newName);
     }
-    // The notes in one string, without a list of them: a long run prints a line per item.
+    // The notes in one string, without a list of them.
     bool noted = false;
-    const auto note = [&](const auto &...parts) {
-        text += noted ? u"; " : u"  (";
-        ((text += parts), ...);
+    const auto note = [&](std::initializer_list<QStringView> parts) {
+        pieces.append(noted ? u"; " : u"  (");
+        pieces.append(parts.begin(), qsizetype(parts.size()));
         noted = true;
     };
     const Line::Notes &notes = line.notesOrNone();
-    if (!notes.error.isEmpty()) note(notes.error);
-    for (const QString &warning : notes.warnings) note(warning);
-    for (const auto &[key, value] : extra) note(key, u": ", value);
-    if (noted) text += u')';
+    if (!notes.error.isEmpty()) note({notes.error});
+    for (const QString &warning : notes.warnings) note({warning});
+    for (const auto &[key, value] : extra) note({key, u": ", value});
+    if (noted) pieces.append(u")");
+
+    qsizetype size = 0;
+    for (const QStringView piece : pieces) size += piece.size();
+    QString &text = *into;
+    text.resize(size);
+    char16_t *to = reinterpret_cast<char16_t *>(text.data());
+    for (const QStringView piece : pieces)
+        to = std::copy(piece.utf16(), piece.utf16() + piece.size(), to);
 }
 
 QString RecordPrinter::jsonLine(const Line &line,

@@ -47,7 +47,7 @@ public:
 
 private:
     static QString colorOf(ZKStatusLight light);
-    static QString lightColumn(ZKStatusLight light, bool colored);
+    static const QString &lightColumn(ZKStatusLight light, bool colored);
     void writePlainLine(const Line &line, const QList<std::pair<QString, QString>> &extra,
                         QString *into) const;
     QString jsonLine(const Line &line, const QList<std::pair<QString, QString>> &extra) const;

@@ -89,6 +89,17 @@ TEST_F(RenameCommandTest, PlainLinesCarryTheOutcome) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.lines(), QStringList({"[green]  a.txt -> b.txt  (outcome: renamed)",
                                         "[grey]   c.txt  (outcome: unchanged)"}));
+
+    // A line with notes of its own lists the outcome after them.
+    dir.makeFile("clash/a.txt");
+    dir.makeFile("clash/b.txt");
+    const CliRun clash = runCliProgram(
+        {"rename", "--yes", "--steps", steps({findAndReplace("a", "b")}), dir.filePath("clash")});
+    EXPECT_EQ(
+        clash.lines(),
+        QStringList({"[red]    a.txt -> b.txt  (Resulting filename isn't unique; outcome: "
+                     "unchanged)",
+                     "[red]    b.txt  (Resulting filename isn't unique; outcome: unchanged)"}));
 }
 
 TEST_F(RenameCommandTest, WithoutYesNorTerminalTheConfirmationIsCancelled) {
