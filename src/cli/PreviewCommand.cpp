@@ -62,6 +62,7 @@ int PreviewCommand::execute(const QStringList &arguments) {
         reportStepSyntaxErrors(controller, err_);
         status = SyntaxError;
     }
+    printer.flush();
     out_.flush();
     ProcessExit::endNowIfEnabled(status, out_, err_);
     return status;

@@ -1,6 +1,6 @@
 #include "cli/RecordPrinter.h"
 
-#include <QVarLengthArray>
+#include <QFileDevice>
 #include <array>
 #include <initializer_list>
 
@@ -36,13 +36,59 @@ void RecordPrinter::print(const ZKFileRepresentation &record,
     print(lineOf(record), extra);
 }
 
+namespace {
+
+// What is held goes out once it reaches this much.
+constexpr qsizetype heldBytes = 64 * 1024;
+
+}  // namespace
+
+RecordPrinter::~RecordPrinter() { flush(); }
+
 void RecordPrinter::print(const Line &line, const QList<std::pair<QString, QString>> &extra) {
+    Pieces pieces;
+    QString json;
     if (json_) {
-        out_ << jsonLine(line, extra) << '\n';
+        json = jsonLine(line, extra);
+        pieces.append(json);
+    } else {
+        plainPieces(line, extra, &pieces);
+    }
+    writeLine(pieces);
+}
+
+void RecordPrinter::writeLine(const Pieces &pieces) {
+    qsizetype size = 0;
+    for (const QStringView piece : pieces) size += piece.size();
+    // The stream encodes as this printer would where it writes UTF-8 to a device.
+    if (!out_.device() || out_.encoding() != QStringConverter::Utf8 ||
+        out_.generateByteOrderMark()) {
+        text_.resize(size);
+        char16_t *to = reinterpret_cast<char16_t *>(text_.data());
+        for (const QStringView piece : pieces)
+            to = std::copy(piece.utf16(), piece.utf16() + piece.size(), to);
+        out_ << text_ << '\n';
         return;
     }
-    writePlainLine(line, extra, &plainText_);
-    out_ << plainText_ << '\n';
+    const qsizetype start = held_.size();
+    held_.resize(start + encoder_.requiredSpace(size + 1));
+    char *to = held_.data() + start;
+    for (const QStringView piece : pieces) to = encoder_.appendToBuffer(to, piece);
+    // Through the encoder too: a surrogate left alone at the end of a line is encoded as the
+    // stream would.
+    to = encoder_.appendToBuffer(to, u"\n");
+    held_.resize(to - held_.constData());
+    if (held_.size() >= heldBytes) flush();
+}
+
+void RecordPrinter::flush() {
+    if (held_.isEmpty()) return;
+    // What the stream was given before goes first.
+    out_.flush();
+    QIODevice *device = out_.device();
+    if (device->write(held_) != held_.size()) out_.setStatus(QTextStream::WriteFailed);
+    if (auto *file = qobject_cast<QFileDevice *>(device)) file->flush();
+    held_.resize(0);  // keeps its room
 }
 
 QString RecordPrinter::lightName(ZKStatusLight light) {
@@ -90,12 +136,11 @@ const QString &RecordPrinter::lightColumn(ZKStatusLight light, bool colored) {
     return columns[size_t(light)][colored ? 1 : 0];
 }
 
-void RecordPrinter::writePlainLine(const Line &line,
-                                   const QList<std::pair<QString, QString>> &extra,
-                                   QString *into) const {
-    // The pieces first, then the text in one go over the last line's: a long run prints a line
-    // per item, and appending piece by piece cost more than the copies themselves.
-    QVarLengthArray<QStringView, 16> pieces;
+void RecordPrinter::plainPieces(const Line &line, const QList<std::pair<QString, QString>> &extra,
+                                Pieces *into) const {
+    // The pieces first, then the line in one go: a long run prints a line per item, and
+    // appending piece by piece cost more than the copies themselves.
+    Pieces &pieces = *into;
     pieces.append(lightColumn(line.light, colored_));
     pieces.append(line.name);
     if (!line.newName.isNull() && line.newName != line.name) {
@@ -114,14 +159,6 @@ void RecordPrinter::writePlainLine(const Line &line,
     for (const QString &warning : notes.warnings) note({warning});
     for (const auto &[key, value] : extra) note({key, u": ", value});
     if (noted) pieces.append(u")");
-
-    qsizetype size = 0;
-    for (const QStringView piece : pieces) size += piece.size();
-    QString &text = *into;
-    text.resize(size);
-    char16_t *to = reinterpret_cast<char16_t *>(text.data());
-    for (const QStringView piece : pieces)
-        to = std::copy(piece.utf16(), piece.utf16() + piece.size(), to);
 }
 
 QString RecordPrinter::jsonLine(const Line &line,

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
+#include <QStringEncoder>
 #include <QTextStream>
+#include <QVarLengthArray>
 #include <memory>
 #include <optional>
 
@@ -30,6 +33,14 @@ public:
     };
 
     RecordPrinter(QTextStream &out, bool json) : out_(out), json_(json) {}
+    // Writes out the lines it holds.
+    ~RecordPrinter();
+    RecordPrinter(const RecordPrinter &) = delete;
+    RecordPrinter &operator=(const RecordPrinter &) = delete;
+
+    // Writes the lines it holds through to the stream's device: due before anything else is
+    // written to the stream, and before the process ends without its teardown.
+    void flush();
 
     // Plain lines show their light in its colour (ANSI escapes), for a terminal.
     void setColored(bool colored) { colored_ = colored; }
@@ -48,13 +59,22 @@ public:
 private:
     static QString colorOf(ZKStatusLight light);
     static const QString &lightColumn(ZKStatusLight light, bool colored);
-    void writePlainLine(const Line &line, const QList<std::pair<QString, QString>> &extra,
-                        QString *into) const;
+    // The pieces of a plain line, views of strings that outlive the line.
+    using Pieces = QVarLengthArray<QStringView, 16>;
+    void plainPieces(const Line &line, const QList<std::pair<QString, QString>> &extra,
+                     Pieces *pieces) const;
     QString jsonLine(const Line &line, const QList<std::pair<QString, QString>> &extra) const;
+    // One line of these pieces and its end.
+    void writeLine(const Pieces &pieces);
 
     QTextStream &out_;
     bool json_;
     bool colored_ = false;
-    // The text of the last plain line, kept for its room: a long run prints a line per item.
-    QString plainText_;
+    // A stream on a device gets its lines as UTF-8 in large pieces: the stream would take each
+    // line into a buffer of its own, let that buffer go at every flush and grow it again line
+    // by line, and a long run prints a line per item.
+    QStringEncoder encoder_{QStringEncoder::Utf8};
+    QByteArray held_;
+    // A stream on a string gets the text of each line, made in this room.
+    QString text_;
 };

@@ -193,6 +193,7 @@ int RenameCommand::execute(const QStringList &arguments) {
     const bool allRenamed = std::all_of(items.cbegin(), items.cend(), [&](const PlannedItem &item) {
         return !item.relevant || finalOutcome(item) == RenameOutcome::Renamed;
     });
+    printer.flush();
     out_.flush();
     // The run has ended its journal: what is left to free, the system reclaims at once.
     const int status = InterruptFlag::isSet() ? InterruptFlag::exitStatus()
