@@ -65,6 +65,7 @@ void MovesAhead::start() {
 }
 
 void MovesAhead::makeMoves() {
+    workerProcessor_ = sched_getcpu();
     for (qsizetype place = 0; place < moves_.size() && !halted_; ++place) {
         if (place - taken_ >= window) {
             std::unique_lock lock(mutex_);
@@ -98,10 +99,14 @@ bool MovesAhead::take(const QByteArray &from, const QByteArray &to) {
         return false;
     }
     if (made_ <= place && !finished_) {
-        std::unique_lock lock(mutex_);
-        runWants_ = std::min(place + batch, moves_.size());
-        changed_.wait(lock, [&] { return finished_ || made_ >= runWants_; });
-        runWants_ = nobodyWaits;
+        {
+            std::unique_lock lock(mutex_);
+            runWants_ = std::min(place + batch, moves_.size());
+            changed_.wait(lock, [&] { return finished_ || made_ >= runWants_; });
+            runWants_ = nobodyWaits;
+        }
+        // The worker has run by now.
+        if (!runKeptOff_) runKeptOff_.emplace(workerProcessor_);
     }
     if (made_ <= place) return false;
     taken_ = place + 1;
@@ -119,6 +124,7 @@ void MovesAhead::halt() {
         changed_.notify_all();
     }
     if (worker_.joinable()) worker_.join();
+    runKeptOff_.reset();
 }
 
 QList<qsizetype> MovesAhead::untaken() const {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sched.h>
 
 #include <QDir>
 #include <QFile>
@@ -39,6 +40,8 @@ TEST_F(MovesAheadTest, MovesAreTakenInOrderAndTheFirstFailureLeavesTheRestToTheR
     makeFiles(300);
     // Someone else's file at the 200th target: that move fails and everything after it stays.
     dir.makeFile("g200", "someone else's");
+    cpu_set_t before;
+    ASSERT_EQ(sched_getaffinity(0, sizeof before, &before), 0);
     MovesAhead ahead;
     ASSERT_TRUE(addAll(ahead));
     ahead.start();
@@ -54,6 +57,10 @@ TEST_F(MovesAheadTest, MovesAreTakenInOrderAndTheFirstFailureLeavesTheRestToTheR
     EXPECT_EQ(occupant.readAll(), "someone else's");
     ahead.halt();
     EXPECT_TRUE(ahead.untaken().isEmpty());
+    // The run's thread is kept off the worker's processor while it waits, no longer.
+    cpu_set_t after;
+    ASSERT_EQ(sched_getaffinity(0, sizeof after, &after), 0);
+    EXPECT_TRUE(CPU_EQUAL(&after, &before));
 }
 
 TEST_F(MovesAheadTest, HaltedMovesAreAtMostAWindowAheadAndAllAccountedFor) {
