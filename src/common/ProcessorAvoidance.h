@@ -4,10 +4,10 @@
 #include <sys/types.h>
 
 // Keeps the thread that makes it off one processor, where the process may use another, until
-// it ends; the thread then gets back the processors it had. It may end on any thread.
+// it ends; the thread then gets back the processors it had. It may end on any thread. Threads
+// started meanwhile by the one kept off are kept off that processor for good.
 class ProcessorAvoidance {
 public:
-    ProcessorAvoidance() = default;
     explicit ProcessorAvoidance(int processor);
     ~ProcessorAvoidance() { end(); }
     ProcessorAvoidance(const ProcessorAvoidance &) = delete;
