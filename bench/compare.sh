@@ -90,8 +90,8 @@ populating_s=999999 computing_s=999999 find_s=999999
 for _ in 1 2 3; do
   "$cli" preview --stats --steps "$work/preview.tva" "$work/tree" >/dev/null 2>"$work/stats.txt"
   l=$(stat_seconds 'scanned and sorted') c=$(stat_seconds 'computed names of')
-  populating_s=$(awk "BEGIN { p = $l + $c; print (p < $populating_s) ? p : $populating_s }")
-  computing_s=$(awk "BEGIN { print ($c < $computing_s) ? $c : $computing_s }")
+  populating_s=$(lesser "$(awk "BEGIN { print $l + $c }")" "$populating_s")
+  computing_s=$(lesser "$c" "$computing_s")
   t=$(measure find "$work/tree" -type f); find_s=$(lesser "$t" "$find_s")
 done
 listing_s=$(awk "BEGIN { print $populating_s - $computing_s }")
